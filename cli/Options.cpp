@@ -1,0 +1,93 @@
+#include "cli/Options.h"
+
+#include <cctype>
+#include <charconv>
+
+namespace quenvar::cli {
+
+std::optional<std::string> ParsedOptions::value(const std::string& name) const {
+  const auto it = values_.find(name);
+  if (it == values_.end()) return std::nullopt;
+  return it->second;
+}
+
+ParsedOptions ParseOptions(const std::vector<std::string>& args, const std::vector<OptionSpec>& specs) {
+  ParsedOptions parsed;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg.size() < 3 || arg.compare(0, 2, "--") != 0)
+      throw UsageError("unexpected argument '" + arg + "' (options start with --)");
+    const size_t equals = arg.find('=');
+    const std::string name = arg.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
+    const OptionSpec* spec = nullptr;
+    for (const OptionSpec& s : specs)
+      if (s.name == name) spec = &s;
+    if (spec == nullptr) throw UsageError("unknown option --" + name);
+    if (!spec->takesValue) {
+      if (equals != std::string::npos) throw UsageError("--" + name + " takes no value");
+      parsed.set(name, "");
+      continue;
+    }
+    if (equals != std::string::npos) {
+      parsed.set(name, arg.substr(equals + 1));
+    } else {
+      if (i + 1 >= args.size()) throw UsageError("--" + name + " needs a value");
+      const std::string& next = args[i + 1];
+      const bool negativeNumber = next.size() > 1 && next[0] == '-' && std::isdigit(static_cast<unsigned char>(next[1]));
+      if (next.compare(0, 2, "--") == 0 && !negativeNumber) throw UsageError("--" + name + " needs a value");
+      parsed.set(name, next);
+      ++i;
+    }
+  }
+  return parsed;
+}
+
+namespace {
+
+std::string RangeText(const std::string& option, int64_t min, int64_t max) {
+  return "--" + option + " must be a whole number from " + std::to_string(min) + " to " + std::to_string(max);
+}
+
+}  // namespace
+
+int64_t ParseInteger(const std::string& text, const std::string& option, int64_t min, int64_t max) {
+  int64_t value = 0;
+  const char* first = text.data();
+  const char* last = text.data() + text.size();
+  if (first != last && *first == '+') ++first;
+  const auto [ptr, ec] = std::from_chars(first, last, value);
+  if (text.empty() || ec != std::errc() || ptr != last || value < min || value > max)
+    throw UsageError(RangeText(option, min, max) + " (got '" + text + "')");
+  return value;
+}
+
+int64_t ParseSize(const std::string& text, const std::string& option, int64_t min, int64_t max) {
+  std::string digits = text;
+  int64_t unit = 1;
+  if (!digits.empty()) {
+    switch (std::toupper(static_cast<unsigned char>(digits.back()))) {
+      case 'K': unit = int64_t{1} << 10; break;
+      case 'M': unit = int64_t{1} << 20; break;
+      case 'G': unit = int64_t{1} << 30; break;
+      default: break;
+    }
+    if (unit != 1) digits.pop_back();
+  }
+  int64_t value = 0;
+  const auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  if (digits.empty() || ec != std::errc() || ptr != digits.data() + digits.size() || value < 0 ||
+      value > max / unit || value * unit < min)
+    throw UsageError("--" + option + " must be a byte count from " + std::to_string(min) + " to " +
+                     std::to_string(max) + ", optionally with K, M or G (got '" + text + "')");
+  return value * unit;
+}
+
+int ParseChoice(const std::string& text, const std::string& option, const std::vector<std::string>& words) {
+  for (size_t i = 0; i < words.size(); ++i)
+    if (words[i] == text) return static_cast<int>(i);
+  std::string list;
+  for (const std::string& w : words) list += (list.empty() ? "" : ", ") + w;
+  throw UsageError("--" + option + " must be one of: " + list + " (got '" + text + "')");
+}
+
+}  // namespace quenvar::cli

@@ -1,0 +1,93 @@
+#include "cli/Terminal.h"
+
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdio>
+
+namespace quenvar::cli {
+
+namespace {
+
+volatile std::sig_atomic_t g_interrupted = 0;
+
+extern "C" void OnInterrupt(int) {
+  g_interrupted = 1;
+  // A second Ctrl+C ends the process at once.
+  std::signal(SIGINT, SIG_DFL);
+}
+
+constexpr auto kQuietStart = std::chrono::milliseconds(500);
+constexpr auto kRedraw = std::chrono::milliseconds(100);
+
+}  // namespace
+
+TerminalProgress::TerminalProgress() : enabled_(isatty(STDERR_FILENO) == 1) {
+  started_ = std::chrono::steady_clock::now();
+}
+
+TerminalProgress::~TerminalProgress() { clearLine(); }
+
+void TerminalProgress::setCaption(std::string_view caption) {
+  caption_ = std::string(caption);
+  draw(false);
+}
+
+void TerminalProgress::applyVisible(bool visible) {
+  if (!visible) clearLine();
+}
+
+void TerminalProgress::applyMaximum(int64_t maximum) { maximum_ = maximum > 0 ? maximum : 1; }
+
+void TerminalProgress::applyPosition(int64_t position) {
+  position_ = position;
+  draw(false);
+}
+
+void TerminalProgress::draw(bool force) {
+  if (!enabled_ || !visible()) return;
+  const auto now = std::chrono::steady_clock::now();
+  if (now - started_ < kQuietStart) return;
+  if (!force && drawn_ && now - lastDraw_ < kRedraw) return;
+  lastDraw_ = now;
+  constexpr int kWidth = 30;
+  const double fraction = position_ <= 0 ? 0.0 : position_ >= maximum_ ? 1.0 : double(position_) / double(maximum_);
+  const int filled = static_cast<int>(fraction * kWidth);
+  std::string bar(static_cast<size_t>(filled), '#');
+  bar.append(static_cast<size_t>(kWidth - filled), '.');
+  std::fprintf(stderr, "\r%-24s [%s] %3d%%", caption_.c_str(), bar.c_str(), static_cast<int>(fraction * 100));
+  std::fflush(stderr);
+  drawn_ = true;
+}
+
+void TerminalProgress::clearLine() {
+  if (!drawn_) return;
+  std::fprintf(stderr, "\r\033[K");
+  std::fflush(stderr);
+  drawn_ = false;
+}
+
+InterruptPump::InterruptPump(std::function<void()> cancel) : cancel_(std::move(cancel)) {
+  g_interrupted = 0;
+  struct sigaction action {};
+  action.sa_handler = OnInterrupt;
+  sigemptyset(&action.sa_mask);
+  sigaction(SIGINT, &action, nullptr);
+  SetMessagePump(this);
+}
+
+InterruptPump::~InterruptPump() {
+  SetMessagePump(nullptr);
+  std::signal(SIGINT, SIG_DFL);
+}
+
+void InterruptPump::processMessages() {
+  if (g_interrupted && !cancelled_) {
+    cancelled_ = true;
+    cancel_();
+  }
+}
+
+bool InterruptPump::interrupted() { return g_interrupted != 0; }
+
+}  // namespace quenvar::cli

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace quenvar {
+
+// Errors that leave a handler reach one place (the window's exception
+// handler, or the command-line tool's main), which shows the class name and
+// the message. Abort is the silent one used after a validation message.
+class Exception : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+  virtual const char* className() const noexcept { return "Exception"; }
+};
+
+// A file could not be created, opened, read or written.
+class EInOutError : public Exception {
+ public:
+  using Exception::Exception;
+  const char* className() const noexcept override { return "EInOutError"; }
+};
+
+// The memory a request needs could not be had.
+class EOutOfMemory : public Exception {
+ public:
+  EOutOfMemory() : Exception("Out of memory: the request is too large for this computer.") {}
+  using Exception::Exception;
+  const char* className() const noexcept override { return "EOutOfMemory"; }
+};
+
+// Ends a click after its message was shown; nothing else is reported.
+class EAbort : public Exception {
+ public:
+  EAbort() : Exception("Operation aborted") {}
+  const char* className() const noexcept override { return "EAbort"; }
+};
+
+}  // namespace quenvar

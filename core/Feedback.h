@@ -1,0 +1,82 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace quenvar {
+
+// The progress bar a page lends to its generator. The generator only moves a
+// counter (step() is called once per value, up to billions of times); the
+// widget learns the position when pending messages run and when a phase ends.
+class ProgressBarView {
+ public:
+  ProgressBarView();
+  virtual ~ProgressBarView();
+  ProgressBarView(const ProgressBarView&) = delete;
+  ProgressBarView& operator=(const ProgressBarView&) = delete;
+
+  // Visible, minimum 0, the given maximum, position 0.
+  void start(int64_t maximum);
+  void step() { ++position_; }
+  void advance(int64_t n) { position_ += n; }
+  void setPosition(int64_t position) { position_ = position; }
+  void fill() { position_ = maximum_; }
+  void show();
+  void hide();
+  // Hands a changed position to the widget.
+  void flush();
+
+  int64_t position() const { return position_; }
+  int64_t maximum() const { return maximum_; }
+  bool visible() const { return visible_; }
+
+  // Flushes every live bar; run before pending messages are processed.
+  static void flushAll();
+
+ protected:
+  virtual void applyVisible(bool visible) = 0;
+  virtual void applyMaximum(int64_t maximum) = 0;
+  virtual void applyPosition(int64_t position) = 0;
+
+ private:
+  int64_t position_ = 0;
+  int64_t shown_ = -1;
+  int64_t maximum_ = 100;
+  bool visible_ = false;
+  ProgressBarView* next_ = nullptr;  // registry of live bars
+  ProgressBarView* prev_ = nullptr;
+};
+
+// The status label a page lends: its caption names the current phase and is
+// repainted at once.
+class StatusLabelView {
+ public:
+  virtual ~StatusLabelView() = default;
+  virtual void setCaption(std::string_view caption) = 0;
+};
+
+// "Let pending messages run": the window processes its events, the
+// command-line tool looks for Ctrl+C. Handlers such as Cancel run from here.
+class MessagePump {
+ public:
+  virtual ~MessagePump() = default;
+  virtual void processMessages() = 0;
+};
+
+// Installs the process's pump (nullptr: none). The interval is the least time
+// between two calls of processMessages(); 0 calls it at every point.
+void SetMessagePump(MessagePump* pump, int64_t intervalMicroseconds = 20'000);
+MessagePump* CurrentMessagePump();
+
+namespace pump_detail {
+extern int64_t countdown;
+void slowPath();
+}  // namespace pump_detail
+
+// Called at every point where pending messages may run (once per accepted
+// value and so on). Cheap: a counter, and now and then a look at the clock.
+inline void LetMessagesRun() {
+  if (--pump_detail::countdown <= 0) pump_detail::slowPath();
+}
+
+}  // namespace quenvar

@@ -1,0 +1,369 @@
+#include "core/Unit_base.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstring>
+#include <new>
+#include <string>
+
+#include "core/Errors.h"
+
+namespace quenvar {
+
+namespace {
+
+std::string g_thousandsSeparator = ",";
+
+// Longest text FormatRandom can give: a negative binary IntToBase is up to
+// 31 pieces of "-1".
+constexpr size_t kMaxFormatted = 72;
+
+unsigned DigitsOf(int64_t v) {
+  uint64_t a = v < 0 ? static_cast<uint64_t>(-v) : static_cast<uint64_t>(v);
+  unsigned mask = 0;
+  do {
+    mask |= 1u << (a % 10);
+    a /= 10;
+  } while (a != 0);
+  return mask;
+}
+
+// How many x in 0 .. n have no excluded digit.
+int64_t CountUpTo(int64_t n, unsigned excluded) {
+  if (n < 0) return 0;
+  char digits[24];
+  const auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
+  const int length = static_cast<int>(end - digits);
+  auto allowed = [excluded](int d) { return ((excluded >> d) & 1u) == 0; };
+  int64_t any = 0, nonZero = 0;
+  for (int d = 0; d <= 9; ++d)
+    if (allowed(d)) {
+      ++any;
+      if (d > 0) ++nonZero;
+    }
+  int64_t power[20];
+  power[0] = 1;
+  for (int k = 1; k < 20; ++k) power[k] = power[k - 1] * any;
+
+  int64_t total = 0;
+  if (length > 1) {
+    total += any;  // all one-digit numbers
+    for (int k = 2; k < length; ++k) total += nonZero * power[k - 1];
+  }
+  for (int i = 0; i < length; ++i) {
+    const int top = digits[i] - '0';
+    for (int d = (i == 0 && length > 1) ? 1 : 0; d < top; ++d)
+      if (allowed(d)) total += power[length - 1 - i];
+    if (!allowed(top)) return total;
+  }
+  return total + 1;
+}
+
+}  // namespace
+
+void SetThousandsSeparator(std::string separator) { g_thousandsSeparator = std::move(separator); }
+const std::string& ThousandsSeparator() { return g_thousandsSeparator; }
+
+std::string IntToBase(int32_t v, int32_t base, size_t width) {
+  std::string text;
+  while (v != 0) {
+    text.insert(0, std::to_string(v % base));
+    v /= base;
+  }
+  if (text.size() < width) text.insert(0, width - text.size(), '0');
+  return text;
+}
+
+int64_t CountFreeOfDigits(int64_t lower, int64_t upper, unsigned excludedDigits) {
+  if (lower > upper) return 0;
+  if (lower >= 0) return CountUpTo(upper, excludedDigits) - CountUpTo(lower - 1, excludedDigits);
+  if (upper < 0) return CountUpTo(-lower, excludedDigits) - CountUpTo(-upper - 1, excludedDigits);
+  // Negative numbers have the digits of their absolute value.
+  return CountUpTo(-lower, excludedDigits) - CountUpTo(0, excludedDigits) + CountUpTo(upper, excludedDigits);
+}
+
+void Tmake_random::SetSeed(int32_t seed) { RandomSeed = static_cast<uint32_t>(seed); }
+
+void Tmake_random::ShowStatus(int64_t low, int64_t high, Phase phase, std::string_view text) {
+  if (!ShowProgress) return;
+  if (phase == Phase::Start) {
+    ProgressBar->start(high == 2147483647 ? high - low : high - low + 1);
+    StatusLabel->setCaption(text);
+  } else {
+    ProgressBar->fill();
+    StatusLabel->setCaption(text);
+    ProgressBar->hide();
+  }
+}
+
+void Tmake_random::PrepareExclusions() {
+  digitMask_ = 0;
+  digitsOnly_ = true;
+  for (int32_t e : Excluded) {
+    if (e < 0 || e > 9) {
+      digitsOnly_ = false;
+      break;
+    }
+    digitMask_ |= 1u << e;
+  }
+}
+
+bool Tmake_random::IsExcluded(int32_t v) const {
+  if (ExcludeKind == 0) {
+    return !Excluded.empty() && Excluded.front() <= v && v <= Excluded.back() &&
+           std::binary_search(Excluded.begin(), Excluded.end(), v);
+  }
+  if (ExcludeKind == 1) {
+    if (digitsOnly_) return (DigitsOf(v) & digitMask_) != 0;
+    const std::string text = std::to_string(v);
+    for (int32_t e : Excluded)
+      if (text.find(std::to_string(e)) != std::string::npos) return true;
+    return false;
+  }
+  return false;
+}
+
+// Distinct values of the range that the whole-number list leaves free.
+int64_t Tmake_random::AllowedWholeNumbers() const {
+  int64_t inside = 0;
+  for (size_t i = 0; i < Excluded.size(); ++i)
+    if (Excluded[i] >= Lower && Excluded[i] <= Upper && (i == 0 || Excluded[i] != Excluded[i - 1])) ++inside;
+  return int64_t{Upper} - Lower + 1 - inside;
+}
+
+void Tmake_random::CalcPossible() {
+  if (Duplicate) return;
+  if (ExcludeKind == 0) {
+    Possible = static_cast<int32_t>(AllowedWholeNumbers());
+  } else if (ExcludeKind == 1) {
+    if (Excluded.empty())
+      Possible = static_cast<int32_t>(int64_t{Upper} - Lower + 1);
+    else
+      CountPossible();
+  }
+}
+
+void Tmake_random::CountPossible() {
+  Possible = 0;
+  ShowStatus(Lower, Upper, Phase::Start, "Calculate Possible...");
+  if (digitsOnly_) {
+    Possible = static_cast<int32_t>(CountFreeOfDigits(Lower, Upper, digitMask_));
+    LetMessagesRun();
+  } else {
+    for (int64_t v = Lower; v <= Upper; ++v) {
+      if (!IsExcluded(static_cast<int32_t>(v))) {
+        LetMessagesRun();
+        ++Possible;
+      }
+      if (ShowProgress) ProgressBar->step();
+      if (Stopped) break;
+    }
+  }
+  ShowStatus(0, 0, Phase::Finish, "Done");
+}
+
+void Tmake_random::MakeRandoms(const Tinputpar& par) {
+  Lower = par.Lower;
+  Upper = par.Upper;
+  Excluded = par.Excluded;
+  ExcludeKind = par.ExcludeKind;
+  Count = par.Count;
+  Duplicate = par.Duplicate;
+  ShowProgress = par.ShowProgress && par.ProgressBar != nullptr && par.StatusLabel != nullptr;
+  ProgressBar = par.ProgressBar;
+  StatusLabel = par.StatusLabel;
+  Stopped = false;
+  std::sort(Excluded.begin(), Excluded.end());
+  PrepareExclusions();
+  CalcPossible();
+
+  const int64_t width = int64_t{Upper} - Lower + 1;
+  const int64_t target =
+      Duplicate ? std::max<int64_t>(Count, 0) : std::clamp<int64_t>(std::min<int64_t>(Count, Possible), 0, width);
+  // Everything the run needs is taken before anything is drawn, so a request
+  // too large for memory leaves the last run as it was.
+  TArrayInteger fresh;
+  try {
+    fresh.reserve(static_cast<size_t>(target));
+    if (!Duplicate) drawn_.reset(Lower, static_cast<uint64_t>(width), static_cast<uint64_t>(target));
+  } catch (const std::bad_alloc&) {
+    drawn_.release();
+    throw EOutOfMemory();
+  } catch (const std::length_error&) {
+    drawn_.release();
+    throw EOutOfMemory();
+  }
+  Randoms.swap(fresh);
+  TArrayInteger().swap(fresh);
+  Generated = 0;
+
+  const uint32_t b = static_cast<uint32_t>(target);
+  const uint32_t sum = b + b / 30;
+  ShowStatus(0, sum >= 2147483647u ? b : sum, Phase::Start, "Calculating randoms...");
+
+  const bool exclusions = !Excluded.empty();
+  if (exclusions && Duplicate) {
+    int64_t guard = 100;
+    if (ExcludeKind == 1) {
+      CountPossible();
+      guard = Possible;
+    } else if (ExcludeKind == 0 && AllowedWholeNumbers() == 0) {
+      guard = 0;  // every value is excluded: nothing can ever be drawn
+    }
+    while (!Stopped && Generated < Count && guard > 0) {
+      const int32_t v = NextRandom();
+      if (!IsExcluded(v))
+        AddRandom(v);
+      else
+        LetMessagesRun();
+    }
+  } else if (exclusions) {
+    DrawDistinct<true>(target);
+  } else if (Duplicate) {
+    while (!Stopped && Generated < Count) AddRandom(NextRandom());
+  } else {
+    DrawDistinct<false>(target);
+  }
+  drawn_.release();
+  ShowStatus(0, 0, Phase::Finish, "Done");
+}
+
+template <bool kWithExclusions>
+void Tmake_random::DrawDistinct(int64_t target) {
+  while (!Stopped && Generated < target) {
+    const int32_t v = NextRandom();
+    if ((kWithExclusions && IsExcluded(v)) || drawn_.contains(v)) {
+      // Rejected draws let messages run only when a long run of them has
+      // kept the window waiting (the pump is paced by the clock).
+      LetMessagesRun();
+      continue;
+    }
+    AddRandom(v);
+    drawn_.insert(v);
+    ShrinkRange(v);
+  }
+}
+
+// Equal values have equal text, so the text insertion sort of the original
+// design comes down to a plain numeric order. A radix sort in three passes,
+// letting messages run between slices so that Cancel is heard.
+void Tmake_random::SortValues(TArrayInteger& values, bool descending) {
+  const size_t n = values.size();
+  ShowStatus(0, static_cast<int64_t>(n), Phase::Start, "Sorting randoms...");
+  constexpr size_t kSlice = 1 << 16;
+  if (n <= kSlice) {
+    std::sort(values.begin(), values.end());
+  } else {
+    TArrayInteger scratch(n);
+    int32_t* from = values.data();
+    int32_t* to = scratch.data();
+    for (int pass = 0; pass < 3 && !Stopped; ++pass) {
+      const int shift = pass * 11;
+      size_t counts[2049] = {};
+      auto key = [shift](int32_t v) { return ((static_cast<uint32_t>(v) ^ 0x80000000u) >> shift) & 2047u; };
+      for (size_t i = 0; i < n; ++i) ++counts[key(from[i]) + 1];
+      for (int k = 0; k < 2048; ++k) counts[k + 1] += counts[k];
+      for (size_t start = 0; start < n && !Stopped; start += kSlice) {
+        const size_t stop = std::min(n, start + kSlice);
+        for (size_t i = start; i < stop; ++i) to[counts[key(from[i])]++] = from[i];
+        if (ShowProgress) ProgressBar->setPosition(static_cast<int64_t>((pass * n + stop) / 3));
+        LetMessagesRun();
+      }
+      std::swap(from, to);
+    }
+    if (from != values.data()) std::copy(from, from + n, values.data());
+  }
+  if (descending) std::reverse(values.begin(), values.end());
+  ShowStatus(0, 0, Phase::Finish, "Done");
+}
+
+size_t Tmake_random::FormatRandomTo(char* out, int32_t v) const {
+  switch (Radix) {
+    case 0: {
+      if (!Comma) return static_cast<size_t>(std::to_chars(out, out + kMaxFormatted, v).ptr - out);
+      char digits[16];
+      const uint32_t magnitude = v < 0 ? 0u - static_cast<uint32_t>(v) : static_cast<uint32_t>(v);
+      const size_t count = static_cast<size_t>(std::to_chars(digits, digits + 16, magnitude).ptr - digits);
+      const std::string& sep = g_thousandsSeparator;
+      char* p = out;
+      if (v < 0) *p++ = '-';
+      for (size_t i = 0; i < count; ++i) {
+        if (i > 0 && (count - i) % 3 == 0) {
+          memcpy(p, sep.data(), std::min<size_t>(sep.size(), 4));
+          p += std::min<size_t>(sep.size(), 4);
+        }
+        *p++ = digits[i];
+      }
+      return static_cast<size_t>(p - out);
+    }
+    case 1: {
+      static const char kHex[] = "0123456789ABCDEF";
+      uint32_t u = static_cast<uint32_t>(v);
+      const int width = v < 0 ? 8 : 2;
+      char tmp[8];
+      int len = 0;
+      do {
+        tmp[len++] = kHex[u & 15u];
+        u >>= 4;
+      } while (u != 0);
+      char* p = out;
+      for (int i = len; i < width; ++i) *p++ = '0';
+      while (len > 0) *p++ = tmp[--len];
+      return static_cast<size_t>(p - out);
+    }
+    case 2:
+    case 3: {
+      const std::string text = IntToBase(v, Radix == 2 ? 8 : 2, Radix == 2 ? 3 : 8);
+      memcpy(out, text.data(), text.size());
+      return text.size();
+    }
+    default:
+      return 0;
+  }
+}
+
+std::string Tmake_random::FormatRandom(int32_t v) const {
+  char buffer[kMaxFormatted + 16];
+  return std::string(buffer, FormatRandomTo(buffer, v));
+}
+
+void Tmake_random::FormatInto(TArrayString& list, const TArrayInteger& values, std::string_view phaseText) {
+  const size_t n = values.size();
+  ShowStatus(0, static_cast<int64_t>(n), Phase::Start, phaseText);
+  for (size_t i = 0; i < n; ++i) {
+    const int32_t v = values[i];
+    list.emplace_with(kMaxFormatted + 16, [this, v](char* out) { return FormatRandomTo(out, v); });
+    if (ShowProgress) ProgressBar->step();
+    if (Stopped) break;
+    LetMessagesRun();
+  }
+  ShowStatus(0, 0, Phase::Finish, "Done");
+}
+
+void Tmake_random::FormatRandoms(TArrayString& list, TformatPar options) {
+  SortOrder = options.SortOrder;
+  Comma = options.Comma;
+  Radix = options.Radix;
+  const size_t n = Randoms.size();
+  if (SortOrder > 2) {
+    list.resize(n);
+    return;
+  }
+  TArrayString formatted;
+  try {
+    formatted.reserve(n, n * (Radix == 3 ? 9 : 8));
+    if (SortOrder <= 1) {
+      TArrayInteger sorted(Randoms);
+      SortValues(sorted, SortOrder == 1);
+      FormatInto(formatted, sorted, "Format randoms..");
+    } else {
+      FormatInto(formatted, Randoms, "Format randoms...");
+    }
+    formatted.resize(n);  // a stopped run leaves the rest empty
+  } catch (const std::bad_alloc&) {
+    throw EOutOfMemory();
+  }
+  list.swap(formatted);
+}
+
+}  // namespace quenvar

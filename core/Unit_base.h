@@ -1,0 +1,135 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/DrawnSet.h"
+#include "core/Feedback.h"
+#include "core/RandomSource.h"
+#include "core/StringArray.h"
+
+namespace quenvar {
+
+// The engine's input record, copied whole into the engine by MakeRandoms.
+struct Tinputpar {
+  int32_t Lower = 0;
+  int32_t Upper = 0;
+  TArrayInteger Excluded;   // whole numbers (kind 0) or decimal digits (kind 1)
+  uint8_t ExcludeKind = 0;  // 0 numbers, 1 digits, anything else: nothing excluded
+  int32_t Count = 0;
+  bool Duplicate = false;
+  bool ShowProgress = false;
+  ProgressBarView* ProgressBar = nullptr;  // lent by the page, not owned
+  StatusLabelView* StatusLabel = nullptr;
+};
+
+// SortOrder 0 ascending, 1 descending, 2 drawing order; Radix 0 decimal,
+// 1 hexadecimal, 2 octal, 3 binary.
+struct TformatPar {
+  uint8_t SortOrder = 2;
+  bool Comma = false;
+  uint8_t Radix = 0;
+};
+
+// The highest possible total the string and lottery generators report (2^55).
+constexpr int64_t MaxPossible = 36028797018963968;
+
+// The thousands separator of "#,##0" formatting; a comma unless the program
+// sets the locale's.
+void SetThousandsSeparator(std::string separator);
+const std::string& ThousandsSeparator();
+
+// Digits of v in the given base, most significant first, with the digit
+// pieces of a negative value negative, padded with "0" to `width`.
+std::string IntToBase(int32_t v, int32_t base, size_t width);
+
+// Numbers in lower .. upper whose decimal text has none of the digits in
+// `excludedDigits` (bit d set: digit d excluded; a minus sign is no digit).
+int64_t CountFreeOfDigits(int64_t lower, int64_t upper, unsigned excludedDigits);
+
+// The generation engine: draws integers from the random source with or
+// without repeats and exclusions, counts the possible outcomes, and sorts
+// and formats what it drew.
+class Tmake_random {
+ public:
+  // Draws Count values (without repeats at most Possible). A request whose
+  // memory cannot be had throws EOutOfMemory and leaves Randoms as it was.
+  void MakeRandoms(const Tinputpar& par);
+  void Cancel() { Stopped = true; }
+  static void SetSeed(int32_t seed);
+  int32_t PossibleTotal() const { return Possible; }
+  int32_t GeneratedTotal() const { return Generated; }
+  // Refills `list` with the drawn values as text, sorted as asked. The list
+  // is replaced only when all of it could be built.
+  void FormatRandoms(TArrayString& list, TformatPar options);
+  std::string FormatRandom(int32_t v) const;
+
+  // Fields as the last MakeRandoms left them (Lower and Upper narrowed by a
+  // run without repeats).
+  int32_t Lower = 0;
+  int32_t Upper = 0;
+  TArrayInteger Excluded;
+  uint8_t ExcludeKind = 0;
+  int32_t Count = 0;
+  bool Duplicate = false;
+  bool ShowProgress = false;
+  ProgressBarView* ProgressBar = nullptr;
+  StatusLabelView* StatusLabel = nullptr;
+  bool Stopped = false;
+  int32_t Generated = 0;
+  int32_t Possible = 0;
+  uint8_t SortOrder = 2;
+  bool Comma = false;
+  uint8_t Radix = 0;
+  TArrayInteger Randoms;
+
+ private:
+  enum class Phase { Start, Finish };
+  void ShowStatus(int64_t low, int64_t high, Phase phase, std::string_view text);
+  void CalcPossible();
+  void CountPossible();
+  bool IsExcluded(int32_t v) const;
+  void PrepareExclusions();
+  int64_t AllowedWholeNumbers() const;
+  // Lower + RandomBelow(Upper - Lower + 1) in wrapping 32-bit arithmetic.
+  int32_t NextRandom() const {
+    const uint32_t width = static_cast<uint32_t>(Upper) - static_cast<uint32_t>(Lower) + 1u;
+    return static_cast<int32_t>(static_cast<uint32_t>(Lower) + RandomBelow(width));
+  }
+  void AddRandom(int32_t v) {
+    LetMessagesRun();
+    Randoms.push_back(v);
+    ++Generated;
+    if (ShowProgress) ProgressBar->step();
+  }
+  void ShrinkRange(int32_t v) {
+    if (v == Lower && int64_t{Lower} + 1 <= Upper) ++Lower;
+    if (v == Upper && int64_t{Upper} - 1 >= Lower) --Upper;
+  }
+  template <bool kWithExclusions>
+  void DrawDistinct(int64_t target);
+  void SortValues(TArrayInteger& values, bool descending);
+  void FormatInto(TArrayString& list, const TArrayInteger& values, std::string_view phaseText);
+  size_t FormatRandomTo(char* out, int32_t v) const;
+
+  unsigned digitMask_ = 0;    // kind 1 with single digits: the excluded digits
+  bool digitsOnly_ = false;   // kind 1 entries are all single digits
+  DrawnSet drawn_;
+};
+
+struct TsaveTextPar;
+
+// The common base of the generators whose output is a list of text lines.
+class Trandom_base {
+ public:
+  virtual ~Trandom_base() = default;
+  void SetSeed(int32_t seed) { Engine.SetSeed(seed); }
+  // Writes Results to a text file in the layout the record asks for.
+  void SaveText(const TsaveTextPar& par) const;
+
+  Tmake_random Engine;
+  TArrayString Results;
+};
+
+}  // namespace quenvar

@@ -1,0 +1,64 @@
+#include "core/Writers.h"
+
+#include "core/Unit_base.h"
+
+namespace quenvar {
+
+std::string_view SeparatorText(uint8_t separator) {
+  switch (separator) {
+    case 0:
+      return ",";
+    case 1:
+      return "\t";
+    case 2:
+      return " ";
+    default:
+      return "";
+  }
+}
+
+TsavetoText::TsavetoText(TsaveTextPar par) : par_(std::move(par)) {}
+
+void TsavetoText::OpenText() {
+  file_ = std::make_unique<OutputFile>(par_.FileName,
+                                       OutputFile::Options{.append = par_.Append, .cutEndOfTextMark = true});
+}
+
+void TsavetoText::WriteRandoms(const TArrayString& items) {
+  LayOutLines(items, par_.OneLine, par_.PerLine, par_.Separator, "\r\n",
+              [this](std::string_view line) { file_->write(line); });
+}
+
+void TsavetoText::CloseText() {
+  if (!file_) return;
+  file_->commit();
+  file_.reset();
+}
+
+void Trandom_base::SaveText(const TsaveTextPar& par) const {
+  TsavetoText writer(par);
+  writer.OpenText();
+  writer.WriteRandoms(Results);
+  writer.CloseText();
+}
+
+void tsavetoBin::SaveBin(const TsaveBinPar& par) {
+  Stopped = false;
+  const TArrayInteger empty;
+  const TArrayInteger& values = par.Randoms != nullptr ? *par.Randoms : empty;
+  if (par.StatusLabel != nullptr) par.StatusLabel->setCaption("Write File ...");
+  if (par.ProgressBar != nullptr) par.ProgressBar->start(static_cast<int64_t>(values.size()));
+  OutputFile file(par.FileName, OutputFile::Options{.append = par.Append});
+  for (int32_t v : values) {
+    if (Stopped) break;
+    LetMessagesRun();
+    if (par.ProgressBar != nullptr) par.ProgressBar->step();
+    file.put(static_cast<char>(v & 0xFF));
+  }
+  // A cancelled write keeps the bytes written before it.
+  file.commit();
+  if (par.StatusLabel != nullptr) par.StatusLabel->setCaption("Done");
+  if (par.ProgressBar != nullptr) par.ProgressBar->hide();
+}
+
+}  // namespace quenvar

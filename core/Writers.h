@@ -1,0 +1,78 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "core/Feedback.h"
+#include "core/OutputFile.h"
+#include "core/StringArray.h"
+
+namespace quenvar {
+
+// What the save and print dialogs ask for. Separator: 0 comma, 1 tab, 2 space.
+struct TsaveTextPar {
+  std::string FileName;
+  bool Append = false;
+  bool OneLine = false;  // wins over PerLine
+  int32_t PerLine = 1;
+  uint8_t Separator = 1;
+};
+
+std::string_view SeparatorText(uint8_t separator);
+
+// Lays the items out in lines (all on one line, one per line, or rows of
+// PerLine) and hands each finished line, ending in `lineEnd`, to `emit`.
+template <typename Emit>
+void LayOutLines(const TArrayString& items, bool oneLine, int32_t perLine, uint8_t separator,
+                 std::string_view lineEnd, Emit emit) {
+  const size_t n = items.size();
+  if (n == 0) return;
+  const std::string_view sep = SeparatorText(separator);
+  const size_t row = oneLine ? n : static_cast<size_t>(perLine < 1 ? 1 : perLine);
+  std::string line;
+  for (size_t first = 0; first < n; first += row) {
+    line.clear();
+    const size_t last = first + row < n ? first + row : n;
+    for (size_t i = first; i < last; ++i) {
+      // An item is joined by the separator, except while the line is still
+      // empty (so an empty first item is followed by none).
+      if (!line.empty()) line.append(sep);
+      line.append(items[i]);
+    }
+    line.append(lineEnd);
+    emit(std::string_view(line));
+  }
+}
+
+// Writes result lines to a text file, every line ending in CR LF.
+class TsavetoText {
+ public:
+  explicit TsavetoText(TsaveTextPar par);
+  void OpenText();
+  void WriteRandoms(const TArrayString& items);
+  void CloseText();
+
+ private:
+  TsaveTextPar par_;
+  std::unique_ptr<OutputFile> file_;
+};
+
+struct TsaveBinPar {
+  std::string FileName;
+  bool Append = false;
+  const TArrayInteger* Randoms = nullptr;
+  StatusLabelView* StatusLabel = nullptr;
+  ProgressBarView* ProgressBar = nullptr;
+};
+
+// Writes drawn values as a raw byte file, one byte (the low 8 bits) each.
+class tsavetoBin {
+ public:
+  void SaveBin(const TsaveBinPar& par);
+  void Cancel() { Stopped = true; }
+  bool Stopped = false;
+};
+
+}  // namespace quenvar

@@ -1,0 +1,1 @@
+#include "generators/Unit_number.h"
