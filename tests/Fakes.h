@@ -1,0 +1,43 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/Feedback.h"
+
+namespace quenvar::test {
+
+// Records what the engine shows: captions in order, bar maximums, positions.
+class FakeStatus : public ProgressBarView, public StatusLabelView {
+ public:
+  void setCaption(std::string_view caption) override { captions.emplace_back(caption); }
+  std::vector<std::string> captions;
+  std::vector<int64_t> maximums;
+  std::vector<int64_t> positions;
+  int hides = 0;
+
+ protected:
+  void applyVisible(bool visible) override {
+    if (!visible) ++hides;
+  }
+  void applyMaximum(int64_t maximum) override { maximums.push_back(maximum); }
+  void applyPosition(int64_t position) override { positions.push_back(position); }
+};
+
+// A pump that runs at every point and may act there (a nested Cancel).
+class FakePump : public MessagePump {
+ public:
+  explicit FakePump(std::function<void(int)> onCall = {}) : onCall_(std::move(onCall)) { SetMessagePump(this, 0); }
+  ~FakePump() override { SetMessagePump(nullptr); }
+  void processMessages() override {
+    ++calls;
+    if (onCall_) onCall_(calls);
+  }
+  int calls = 0;
+
+ private:
+  std::function<void(int)> onCall_;
+};
+
+}  // namespace quenvar::test

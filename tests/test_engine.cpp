@@ -1,0 +1,342 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <set>
+#include <sys/resource.h>
+
+#include "Fakes.h"
+#include "Reference.h"
+#include "core/Errors.h"
+#include "core/Unit_base.h"
+#include "generators/Unit_number.h"
+
+using namespace quenvar;
+using quenvar::test::FakePump;
+using quenvar::test::FakeStatus;
+
+namespace {
+
+Tinputpar Request(int32_t lower, int32_t upper, int32_t count, bool duplicate, TArrayInteger excluded = {},
+                  uint8_t kind = 1) {
+  Tinputpar par;
+  par.Lower = lower;
+  par.Upper = upper;
+  par.Count = count;
+  par.Duplicate = duplicate;
+  par.Excluded = std::move(excluded);
+  par.ExcludeKind = kind;
+  return par;
+}
+
+TArrayInteger Draw(const Tinputpar& par, int32_t seed, Tmake_random* keep = nullptr) {
+  Tmake_random local;
+  Tmake_random& engine = keep ? *keep : local;
+  engine.SetSeed(seed);
+  engine.MakeRandoms(par);
+  return engine.Randoms;
+}
+
+std::vector<std::string> Format(Tmake_random& engine, uint8_t order, bool comma = false, uint8_t radix = 0) {
+  TArrayString list;
+  engine.FormatRandoms(list, TformatPar{order, comma, radix});
+  return list.toVector();
+}
+
+unsigned Bits(std::initializer_list<int> digits) {
+  unsigned mask = 0;
+  for (int d : digits) mask |= 1u << d;
+  return mask;
+}
+
+}  // namespace
+
+// The fast engine against the plain transcription, on many random requests:
+// same values in the same order, same totals, same texts in every order.
+TEST(EngineMatchesReference, RandomRequests) {
+  std::mt19937 rng(20261207);
+  for (int round = 0; round < 1500; ++round) {
+    const int32_t lower = std::uniform_int_distribution<int32_t>(-3000, 3000)(rng);
+    const int32_t width = std::uniform_int_distribution<int32_t>(1, round % 5 == 0 ? 5 : 1500)(rng);
+    ref::Input in;
+    in.lower = lower;
+    in.upper = lower + width - 1;
+    in.count = std::uniform_int_distribution<int32_t>(1, width * 2)(rng);
+    in.duplicate = rng() % 2 == 0;
+    in.kind = rng() % 3 == 0 ? 0 : 1;
+    const int exclusions = int(rng() % 4);
+    if (in.kind == 1) {
+      std::set<int32_t> digits;
+      for (int i = 0; i < exclusions; ++i) digits.insert(int32_t(rng() % 10));
+      in.excluded.assign(digits.rbegin(), digits.rend());  // unsorted on purpose
+    } else {
+      std::set<int32_t> values;
+      for (int i = 0; i < exclusions * 3 && int(values.size()) < width - 1; ++i)
+        values.insert(in.lower + int32_t(rng() % uint32_t(width)));
+      in.excluded.assign(values.rbegin(), values.rend());
+    }
+    const auto seed = int32_t(rng());
+
+    ref::Engine expected;
+    expected.seed = uint32_t(seed);
+    expected.MakeRandoms(in);
+
+    Tmake_random engine;
+    Draw(Request(in.lower, in.upper, in.count, in.duplicate, in.excluded, uint8_t(in.kind)), seed, &engine);
+    ASSERT_EQ(engine.Randoms, expected.randoms) << "round " << round;
+    ASSERT_EQ(engine.GeneratedTotal(), expected.generated);
+    if (!in.duplicate || (in.kind == 1 && !in.excluded.empty())) ASSERT_EQ(engine.PossibleTotal(), expected.possible);
+    ASSERT_EQ(RandomSeed, expected.seed) << "the random source must end where the reference's does";
+
+    const uint8_t order = uint8_t(round % 3);
+    const bool comma = round % 7 == 0;
+    const uint8_t radix = round % 11 == 0 ? uint8_t(rng() % 4) : 0;
+    ASSERT_EQ(Format(engine, order, comma, radix), expected.FormatRandoms(order, comma, radix)) << "round " << round;
+  }
+}
+
+// A wide range switches the drawn-before test from a bitset to a hash table.
+TEST(EngineMatchesReference, WideRangeUsesTheHashTableAlike) {
+  for (int32_t seed : {1, 777, -5}) {
+    ref::Input in{1, 2000000000, {}, 1, 4000, false};
+    ref::Engine expected;
+    expected.seed = uint32_t(seed);
+    expected.MakeRandoms(in);
+    Tmake_random engine;
+    EXPECT_EQ(Draw(Request(1, 2000000000, 4000, false), seed, &engine), expected.randoms);
+    EXPECT_EQ(Format(engine, 0), expected.FormatRandoms(0, false, 0));
+    EXPECT_EQ(Format(engine, 1, true), expected.FormatRandoms(1, true, 0));
+  }
+}
+
+TEST(CountFreeOfDigits, AgreesWithTestingEveryValue) {
+  std::mt19937 rng(42);
+  auto brute = [](int64_t lower, int64_t upper, unsigned mask) {
+    int64_t count = 0;
+    for (int64_t v = lower; v <= upper; ++v) {
+      const std::string text = std::to_string(v < 0 ? -v : v);
+      bool ok = true;
+      for (char c : text) ok = ok && !((mask >> (c - '0')) & 1u);
+      count += ok;
+    }
+    return count;
+  };
+  for (int round = 0; round < 3000; ++round) {
+    const unsigned mask = rng() % 1023;  // never all ten digits
+    int64_t lower;
+    switch (round % 4) {
+      case 0: lower = int64_t(rng() % 4000) - 2000; break;
+      case 1: lower = 2147483647 - int64_t(rng() % 6000); break;
+      case 2: lower = -2147483647 + int64_t(rng() % 3000); break;
+      default: lower = int64_t(rng() % 2000000000); break;
+    }
+    const int64_t upper = std::min<int64_t>(2147483647, lower + int64_t(rng() % 3000));
+    ASSERT_EQ(CountFreeOfDigits(lower, upper, mask), brute(lower, upper, mask))
+        << lower << ".." << upper << " mask " << mask;
+  }
+  // Whole range: the numbers of nine digits or fewer made of 9 and 0 alone.
+  EXPECT_EQ(CountFreeOfDigits(1, 2147483647, Bits({1, 2, 3, 4, 5, 6, 7, 8})), 511);
+  EXPECT_EQ(CountFreeOfDigits(-2147483647, 2147483647, Bits({1, 2, 3, 4, 5, 6, 7, 8})), 1023);
+  EXPECT_EQ(CountFreeOfDigits(1, 100, Bits({1, 2, 3, 4, 5, 6, 7, 8, 9})), 0);
+}
+
+TEST(Engine, EdgeCases) {
+  Tmake_random engine;
+  EXPECT_EQ(Draw(Request(7, 7, 5, false), 1, &engine), TArrayInteger{7});
+  EXPECT_EQ(engine.PossibleTotal(), 1);
+
+  EXPECT_TRUE(Draw(Request(1, 100, 10, false, {1, 2, 3, 4, 5, 6, 7, 8, 9}), 1, &engine).empty());
+  EXPECT_EQ(engine.PossibleTotal(), 0);
+
+  for (int32_t v : Draw(Request(-5, 5, 500, true, {5}), 3)) EXPECT_TRUE(v != 5 && v != -5);
+
+  EXPECT_EQ(Draw(Request(1, 100, 1000, true), 9).size(), 1000u);
+}
+
+// With repeats allowed and every value excluded by number, the run ends
+// empty instead of drawing for ever.
+TEST(Engine, WholeNumberExclusionsCoveringTheRangeEndTheRun) {
+  Tmake_random engine;
+  EXPECT_TRUE(Draw(Request(1, 5, 10, true, {5, 4, 3, 2, 1}, 0), 1, &engine).empty());
+  EXPECT_EQ(engine.GeneratedTotal(), 0);
+  // One value left free: it is the only one drawn.
+  EXPECT_EQ(Draw(Request(1, 5, 3, true, {5, 4, 2, 1}, 0), 1), (TArrayInteger{3, 3, 3}));
+}
+
+TEST(Engine, Formatting) {
+  Tmake_random engine;
+  engine.Radix = 1;
+  EXPECT_EQ(engine.FormatRandom(255), "FF");
+  EXPECT_EQ(engine.FormatRandom(10), "0A");
+  EXPECT_EQ(engine.FormatRandom(-1), "FFFFFFFF");
+  engine.Radix = 2;
+  EXPECT_EQ(engine.FormatRandom(8), "010");
+  EXPECT_EQ(engine.FormatRandom(-8), "-10");  // negative digit pieces, as specified
+  engine.Radix = 3;
+  EXPECT_EQ(engine.FormatRandom(5), "00000101");
+  EXPECT_EQ(engine.FormatRandom(0), "00000000");
+  EXPECT_EQ(engine.FormatRandom(-1), "000000-1");
+  engine.Radix = 0;
+  engine.Comma = true;
+  EXPECT_EQ(engine.FormatRandom(1234567), "1,234,567");
+  EXPECT_EQ(engine.FormatRandom(-1000), "-1,000");
+  EXPECT_EQ(engine.FormatRandom(-2147483647), "-2,147,483,647");
+  SetThousandsSeparator(".");
+  EXPECT_EQ(engine.FormatRandom(1234567), "1.234.567");
+  SetThousandsSeparator(",");
+}
+
+TEST(Engine, SortOrders) {
+  Tmake_random engine;
+  engine.Randoms = {5, 3, 5, 1};
+  EXPECT_EQ(Format(engine, 0), (std::vector<std::string>{"1", "3", "5", "5"}));
+  EXPECT_EQ(Format(engine, 1), (std::vector<std::string>{"5", "5", "3", "1"}));
+  EXPECT_EQ(Format(engine, 2), (std::vector<std::string>{"5", "3", "5", "1"}));
+  // Past the slice size the radix sort takes over; it must still order
+  // negatives first.
+  std::mt19937 rng(5);
+  engine.Randoms.resize(300000);
+  for (auto& v : engine.Randoms) v = int32_t(rng());
+  TArrayInteger sorted = engine.Randoms;
+  std::sort(sorted.begin(), sorted.end());
+  const auto asc = Format(engine, 0);
+  const auto desc = Format(engine, 1);
+  for (size_t i = 0; i < sorted.size(); i += 997) {
+    ASSERT_EQ(asc[i], std::to_string(sorted[i]));
+    ASSERT_EQ(desc[sorted.size() - 1 - i], std::to_string(sorted[i]));
+  }
+}
+
+TEST(Engine, PhasesInOrder) {
+  FakePump pump;
+  auto phases = [](Tinputpar par, uint8_t order) {
+    FakeStatus status;
+    par.ShowProgress = true;
+    par.ProgressBar = &status;
+    par.StatusLabel = &status;
+    Tmake_random engine;
+    engine.MakeRandoms(par);
+    TArrayString list;
+    engine.FormatRandoms(list, TformatPar{order, false, 0});
+    return status.captions;
+  };
+  using V = std::vector<std::string>;
+  EXPECT_EQ(phases(Request(1, 100, 5, false, {3}), 2),
+            (V{"Calculate Possible...", "Done", "Calculating randoms...", "Done", "Format randoms...", "Done"}));
+  EXPECT_EQ(phases(Request(1, 100, 5, true, {3}), 0),
+            (V{"Calculating randoms...", "Calculate Possible...", "Done", "Done", "Sorting randoms...", "Done",
+               "Format randoms..", "Done"}));
+  EXPECT_EQ(phases(Request(1, 100, 5, true), 1),
+            (V{"Calculating randoms...", "Done", "Sorting randoms...", "Done", "Format randoms..", "Done"}));
+}
+
+TEST(Engine, ProgressStepsOncePerAcceptedValue) {
+  FakePump pump;
+  FakeStatus status;
+  Tinputpar par = Request(1, 60, 50, false);
+  par.ShowProgress = true;
+  par.ProgressBar = &status;
+  par.StatusLabel = &status;
+  Tmake_random engine;
+  engine.MakeRandoms(par);
+  // 50 + 50 div 30 = 51, plus one: the bar's maximum.
+  ASSERT_EQ(status.maximums, std::vector<int64_t>{52});
+  // The pump sees the position before each value is added: 0, 1, 2, ... 49,
+  // then the finish fills the bar.
+  std::vector<int64_t> expected;
+  for (int64_t i = 1; i < 50; ++i) expected.push_back(i);
+  expected.push_back(52);
+  EXPECT_EQ(std::vector<int64_t>(status.positions.begin() + 1, status.positions.end()), expected);
+  EXPECT_EQ(status.hides, 1);
+}
+
+TEST(Engine, CountingTheWholeRangeSetsTheBarMaximumToHighMinusLow) {
+  FakeStatus status;
+  Tinputpar par = Request(1, 2147483647, 1, false, {1, 2, 3, 4, 5, 6, 7, 8});
+  par.ShowProgress = true;
+  par.ProgressBar = &status;
+  par.StatusLabel = &status;
+  Tmake_random engine;
+  engine.MakeRandoms(par);
+  ASSERT_FALSE(status.maximums.empty());
+  EXPECT_EQ(status.maximums.front(), 2147483646);
+  EXPECT_EQ(engine.PossibleTotal(), 511);
+  ASSERT_EQ(engine.Randoms.size(), 1u);
+  EXPECT_EQ(std::to_string(engine.Randoms[0]).find_first_not_of("09"), std::string::npos);
+}
+
+// A Cancel from inside the pump stops the draw; what was drawn stays, and it
+// is the start of what the full run draws.
+TEST(Engine, CancelKeepsWhatWasDrawn) {
+  const TArrayInteger full = Draw(Request(1, 1000000, 500, false), 99);
+  Tmake_random engine;
+  FakeStatus status;
+  FakePump pump([&engine](int) {
+    if (engine.Generated == 119) engine.Cancel();  // the value being added still goes in
+  });
+  Tinputpar par = Request(1, 1000000, 500, false);
+  par.ShowProgress = true;
+  par.ProgressBar = &status;
+  par.StatusLabel = &status;
+  engine.SetSeed(99);
+  engine.MakeRandoms(par);
+  ASSERT_EQ(engine.GeneratedTotal(), 120);
+  EXPECT_EQ(engine.Randoms, TArrayInteger(full.begin(), full.begin() + 120));
+  EXPECT_EQ(status.captions.back(), "Done");
+}
+
+TEST(NumberGenerator, EdgeCases) {
+  Trandom_simply generator;
+  auto run = [&generator](Tinputpar par, int32_t seed) {
+    generator.SetSeed(seed);
+    generator.Generate(par);
+    generator.FormatResults(TformatPar{0, false, 0});
+    return generator.Results.toVector();
+  };
+  auto values = run(Request(1, 10000, 100, false), 5);
+  EXPECT_EQ(std::set<std::string>(values.begin(), values.end()).size(), 100u);
+  EXPECT_EQ(generator.PossibleTotal(), 10000);
+
+  values = run(Request(1, 10, 100, false), 5);
+  EXPECT_EQ(values, (std::vector<std::string>{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
+  EXPECT_EQ(generator.PossibleTotal(), 10);
+  EXPECT_EQ(generator.GeneratedTotal(), 10);
+
+  EXPECT_EQ(run(Request(0, 99, 10, false, {1, 2, 3, 4, 5, 6, 7, 8, 9}), 5), std::vector<std::string>{"0"});
+  EXPECT_EQ(generator.PossibleTotal(), 1);
+
+  EXPECT_TRUE(run(Request(10, 19, 10, true, {1}), 5).empty());
+  EXPECT_EQ(generator.GeneratedTotal(), 0);
+
+  EXPECT_EQ(run(Request(-2147483647, -1, 3, false), 8), run(Request(-2147483647, -1, 3, false), 8));
+}
+
+// A request whose memory cannot be had is refused with EOutOfMemory, and the
+// results of the run before stay as they were.
+namespace {
+
+// Runs in the death test's child: exits 0 when the refused request left the
+// previous results as they were.
+[[noreturn]] void RunOutOfMemory() {
+  Trandom_simply generator;
+  generator.SetSeed(1);
+  generator.Generate(Request(1, 100, 10, true));
+  generator.FormatResults(TformatPar{2, false, 0});
+  const TArrayString before = generator.Results;
+  const rlimit limit{512u << 20, 512u << 20};
+  setrlimit(RLIMIT_AS, &limit);
+  try {
+    generator.Generate(Request(1, 100, 2147483647, true));
+    std::exit(3);
+  } catch (const EOutOfMemory&) {
+  }
+  std::exit(generator.Results == before && generator.Engine.Randoms.size() == 10 ? 0 : 4);
+}
+
+}  // namespace
+
+// A request whose memory cannot be had is refused with EOutOfMemory, and the
+// results of the run before stay as they were.
+TEST(NumberGeneratorDeathTest, OutOfMemoryKeepsThePreviousResults) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(RunOutOfMemory(), ::testing::ExitedWithCode(0), "");
+}
