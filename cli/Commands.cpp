@@ -128,8 +128,8 @@ void WriteResults(const TArrayString& results, const Layout& layout) {
   }
   std::string buffer;
   buffer.reserve(1 << 16);
-  LayOutLines(results, layout.oneLine, layout.perLine, layout.separator, "\n", [&buffer](std::string_view line) {
-    buffer.append(line);
+  LayOutLines(results, layout.oneLine, layout.perLine, layout.separator, "\n", [&buffer](std::string_view piece) {
+    buffer.append(piece);
     if (buffer.size() >= (1 << 16)) {
       std::fwrite(buffer.data(), 1, buffer.size(), stdout);
       buffer.clear();

@@ -101,6 +101,12 @@ OutputFile::~OutputFile() {
   if (fd_ >= 0) rollback();
 }
 
+void OutputFile::reserve(int64_t bytes) {
+  const off_t at = lseek(fd_, 0, SEEK_CUR);
+  if (bytes > 0 && at >= 0 && fallocate(fd_, FALLOC_FL_KEEP_SIZE, at + static_cast<off_t>(used_), bytes) == 0)
+    reserved_ = true;
+}
+
 void OutputFile::write(std::string_view bytes) {
   if (bytes.size() >= sizeof(buffer_)) {
     flushBuffer();
@@ -135,6 +141,11 @@ void OutputFile::flushBuffer() {
 
 void OutputFile::commit() {
   flushBuffer();
+  if (reserved_) {
+    // Space reserved past what was written (a cancelled write) is given back.
+    const off_t end = lseek(fd_, 0, SEEK_CUR);
+    if (end >= 0 && ftruncate(fd_, end) != 0) fail("Cannot write to file", errno);
+  }
   if (close(fd_) != 0) {
     const int error = errno;
     fd_ = -1;

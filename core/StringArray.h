@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,12 +18,16 @@ class TArrayString {
  public:
   TArrayString() = default;
   TArrayString(std::initializer_list<std::string_view> items);
+  TArrayString(const TArrayString& other);
+  TArrayString& operator=(const TArrayString& other);
+  TArrayString(TArrayString&&) noexcept = default;
+  TArrayString& operator=(TArrayString&&) noexcept = default;
 
   size_t size() const { return ends_.size(); }
   bool empty() const { return ends_.empty(); }
   std::string_view operator[](size_t i) const {
     const size_t begin = i == 0 ? 0 : ends_[i - 1];
-    return std::string_view(chars_.data() + begin, ends_[i] - begin);
+    return std::string_view(chars_.get() + begin, ends_[i] - begin);
   }
 
   void clear();
@@ -32,23 +37,23 @@ class TArrayString {
   // `capacity`; `fill` returns how many).
   template <typename Fill>
   void emplace_with(size_t capacity, Fill fill) {
-    const size_t old = chars_.size();
-    chars_.resize(old + capacity);
-    const size_t used = fill(chars_.data() + old);
-    chars_.resize(old + used);
-    ends_.push_back(chars_.size());
+    if (used_ + capacity > capacity_) grow(used_ + capacity);
+    used_ += fill(chars_.get() + used_);
+    ends_.push_back(used_);
   }
   // Cuts to n entries or pads with empty ones.
   void resize(size_t n);
   void swap(TArrayString& other) noexcept;
   std::vector<std::string> toVector() const;
 
-  friend bool operator==(const TArrayString& a, const TArrayString& b) {
-    return a.chars_ == b.chars_ && a.ends_ == b.ends_;
-  }
+  friend bool operator==(const TArrayString& a, const TArrayString& b);
 
  private:
-  std::string chars_;
+  void grow(size_t needed);
+
+  std::unique_ptr<char[]> chars_;  // used_ of capacity_ bytes hold the entries
+  size_t used_ = 0;
+  size_t capacity_ = 0;
   std::vector<size_t> ends_;
 };
 

@@ -210,11 +210,12 @@ void Tmake_random::MakeRandoms(const Tinputpar& par) {
     } else if (ExcludeKind == 0 && AllowedWholeNumbers() == 0) {
       guard = 0;  // every value is excluded: nothing can ever be drawn
     }
+    uint32_t rejected = 0;
     while (!Stopped && Generated < Count && guard > 0) {
       const int32_t v = NextRandom();
       if (!IsExcluded(v))
         AddRandom(v);
-      else
+      else if (++rejected % 4096 == 0)
         LetMessagesRun();
     }
   } else if (exclusions) {
@@ -230,18 +231,32 @@ void Tmake_random::MakeRandoms(const Tinputpar& par) {
 
 template <bool kWithExclusions>
 void Tmake_random::DrawDistinct(int64_t target) {
+  // The state of the random source lives in a register here; it is handed
+  // back whenever messages may run, since a nested run may draw from it too.
+  uint32_t seed = RandomSeed;
+  uint32_t rejected = 0;
   while (!Stopped && Generated < target) {
-    const int32_t v = NextRandom();
+    seed = seed * kRandomMultiplier + 1u;
+    const uint32_t width = static_cast<uint32_t>(Upper) - static_cast<uint32_t>(Lower) + 1u;
+    const auto v = static_cast<int32_t>(static_cast<uint32_t>(Lower) +
+                                        static_cast<uint32_t>((uint64_t{seed} * width) >> 32));
     if ((kWithExclusions && IsExcluded(v)) || drawn_.contains(v)) {
-      // Rejected draws let messages run only when a long run of them has
-      // kept the window waiting (the pump is paced by the clock).
-      LetMessagesRun();
+      // Rejected draws let messages run only after a long stretch of them,
+      // so that a run that rarely accepts still hears Cancel.
+      if (++rejected % 4096 == 0) {
+        RandomSeed = seed;
+        LetMessagesRun();
+        seed = RandomSeed;
+      }
       continue;
     }
+    RandomSeed = seed;
     AddRandom(v);
+    seed = RandomSeed;
     drawn_.insert(v);
     ShrinkRange(v);
   }
+  RandomSeed = seed;
 }
 
 // Equal values have equal text, so the text insertion sort of the original

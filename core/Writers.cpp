@@ -49,6 +49,7 @@ void tsavetoBin::SaveBin(const TsaveBinPar& par) {
   if (par.StatusLabel != nullptr) par.StatusLabel->setCaption("Write File ...");
   if (par.ProgressBar != nullptr) par.ProgressBar->start(static_cast<int64_t>(values.size()));
   OutputFile file(par.FileName, OutputFile::Options{.append = par.Append});
+  file.reserve(static_cast<int64_t>(values.size()));
   for (int32_t v : values) {
     if (Stopped) break;
     LetMessagesRun();

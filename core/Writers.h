@@ -23,7 +23,8 @@ struct TsaveTextPar {
 std::string_view SeparatorText(uint8_t separator);
 
 // Lays the items out in lines (all on one line, one per line, or rows of
-// PerLine) and hands each finished line, ending in `lineEnd`, to `emit`.
+// PerLine) and hands the text to `emit` piece by piece, each line ending in
+// `lineEnd`.
 template <typename Emit>
 void LayOutLines(const TArrayString& items, bool oneLine, int32_t perLine, uint8_t separator,
                  std::string_view lineEnd, Emit emit) {
@@ -31,18 +32,18 @@ void LayOutLines(const TArrayString& items, bool oneLine, int32_t perLine, uint8
   if (n == 0) return;
   const std::string_view sep = SeparatorText(separator);
   const size_t row = oneLine ? n : static_cast<size_t>(perLine < 1 ? 1 : perLine);
-  std::string line;
   for (size_t first = 0; first < n; first += row) {
-    line.clear();
     const size_t last = first + row < n ? first + row : n;
+    // An item is joined by the separator, except while the line is still
+    // empty (so an empty first item is followed by none).
+    bool lineEmpty = true;
     for (size_t i = first; i < last; ++i) {
-      // An item is joined by the separator, except while the line is still
-      // empty (so an empty first item is followed by none).
-      if (!line.empty()) line.append(sep);
-      line.append(items[i]);
+      const std::string_view item = items[i];
+      if (!lineEmpty) emit(sep);
+      emit(item);
+      if (!item.empty()) lineEmpty = false;
     }
-    line.append(lineEnd);
-    emit(std::string_view(line));
+    emit(lineEnd);
   }
 }
 

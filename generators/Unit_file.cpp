@@ -53,6 +53,7 @@ void Trandom_file::GenerateStreamed(const TinputFilePar& par) {
   if (Input.StatusLabel != nullptr) Input.StatusLabel->setCaption("Write File ...");
   if (Input.ProgressBar != nullptr) Input.ProgressBar->start(count);
   OutputFile file(Input.FileName, OutputFile::Options{.append = Input.Append});
+  file.reserve(count);
   constexpr int64_t kBlock = 1 << 16;
   std::vector<uint8_t> block(kBlock);
   while (written_ < count && !streamStopped_) {
