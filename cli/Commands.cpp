@@ -1,26 +1,24 @@
 #include "cli/Commands.h"
 
-#include <unistd.h>
-
-#include <clocale>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
 #include <string>
 
 #include "cli/Options.h"
+#include "cli/Shared.h"
 #include "cli/Terminal.h"
 #include "core/Errors.h"
-#include "core/RandomSource.h"
-#include "core/Writers.h"
+#include "core/TextLines.h"
+#include "generators/Unit_character.h"
 #include "generators/Unit_file.h"
+#include "generators/Unit_lottery.h"
+#include "generators/Unit_name_sampling.h"
 #include "generators/Unit_number.h"
 
 namespace quenvar::cli {
 
 namespace {
-
-constexpr int64_t kMaxInt = 2147483647;
 
 const char kUsageText[] =
     "Usage: quenvar-cli COMMAND [OPTIONS]\n"
@@ -30,24 +28,20 @@ const char kUsageText[] =
     "\n"
     "Commands:\n"
     "  number   random whole numbers from a range\n"
+    "  lottery  lottery lines of main and bonus numbers\n"
+    "  sample   samples from a list of items\n"
+    "  string   random strings following a mask\n"
+    "  name     random person names\n"
     "  file     a file of random bytes\n"
     "\n"
     "Run 'quenvar-cli COMMAND --help' for the options of a command.\n";
 
-const char kLayoutHelp[] =
-    "Layout of the results (as in the save dialog):\n"
-    "  --per-line P          values per line, 1 to 100 (default 1)\n"
-    "  --one-line            all values on a single line\n"
-    "  --separator S         tab, comma or space between values (default tab)\n"
-    "  --save FILE           write the results to FILE with CR LF line ends\n"
-    "                        instead of standard output (LF line ends)\n"
-    "  --append              with --save: add to the end of FILE\n"
-    "\n"
-    "Options take '--option value' or '--option=value'.\n"
-    "Standard error gets the totals line, and 'Seed: N' when the seed came\n"
-    "from the clock, so that the run can be repeated with --seed N.\n"
-    "Exit status: 0 done, 1 file or memory error, 2 bad options, 130 cancelled\n"
-    "by Ctrl+C.\n";
+const char kSortHelp[] =
+    "  --sort ORDER          asc, desc or drawn (drawing order, the default)\n"
+    "  --seed S              manual seed, -2147483647 to 2147483647;\n"
+    "                        without it the seed comes from the clock\n"
+    "  --help                this text\n"
+    "\n";
 
 const char kNumberHelp[] =
     "Usage: quenvar-cli number [OPTIONS]\n"
@@ -62,13 +56,70 @@ const char kNumberHelp[] =
     "  --duplicates          allow a number to be drawn more than once\n"
     "  --exclude-digits D    never draw a number containing any of these\n"
     "                        digits, e.g. 479 (not all ten)\n"
-    "  --seed S              manual seed, -2147483647 to 2147483647;\n"
-    "                        without it the seed comes from the clock\n"
-    "  --sort ORDER          asc, desc or drawn (drawing order, the default)\n"
     "  --comma               group thousands with the locale's separator\n"
-    "                        (a comma where the locale has none)\n"
-    "  --help                this text\n"
-    "\n";
+    "                        (a comma where the locale has none)\n";
+
+const char kLotteryHelp[] =
+    "Usage: quenvar-cli lottery [OPTIONS]\n"
+    "\n"
+    "Lottery lines, as the Lottery Number page draws them: one line per output\n"
+    "line, main numbers first, then bonus numbers.\n"
+    "\n"
+    "  --main-low L          lowest main number (default 1)\n"
+    "  --main-upper U        highest main number (default 53)\n"
+    "  --main-pick P         main numbers per line, 1 to 300 (default 5)\n"
+    "  --bonus-low L         lowest bonus number (default 1)\n"
+    "  --bonus-upper U       highest bonus number (default 42)\n"
+    "  --bonus-pick Q        bonus numbers per line, 1 to 200 (default 1)\n"
+    "  --no-bonus            main numbers only\n"
+    "  --bonus-from-remaining  draw the bonus numbers from the main range, apart\n"
+    "                        from the line's main numbers\n"
+    "  --duplicate-numbers   a number may appear twice in one line\n"
+    "  --unique-lines        no two lines alike (slow for many lines)\n"
+    "  --lines N             number of lines, 1 to 2147483647 (default 20)\n"
+    "                        Limits of the numbers: -2147483647 to 2147483647.\n";
+
+const char kSampleHelp[] =
+    "Usage: quenvar-cli sample --items FILE [OPTIONS]\n"
+    "\n"
+    "Samples from a list of items, as the Random Sampling page draws them. The\n"
+    "items are the lines of FILE (a line ends at CR, LF or CR LF; empty lines\n"
+    "are dropped), all taking part.\n"
+    "\n"
+    "  --items FILE          the item list\n"
+    "  --count N             how many samples, 1 to 2147483647 (default 100);\n"
+    "                        without --duplicates at most the number of items\n"
+    "  --duplicates          allow an item to be drawn more than once\n";
+
+const char kStringHelp[] =
+    "Usage: quenvar-cli string --mask M [OPTIONS]\n"
+    "\n"
+    "Random strings following a mask, as the Random String page draws them.\n"
+    "Each mask character that names a wildcard stands for one character drawn\n"
+    "from the wildcard's set; every other character stands for itself; a\n"
+    "backslash makes the next character literal. Blanks and control\n"
+    "characters at both ends of the mask are dropped.\n"
+    "\n"
+    "  --mask M              the mask\n"
+    "  --wildcards FILE      the wildcard definitions (default: wildcard.ini\n"
+    "                        beside this program)\n"
+    "  --count N             how many strings, 1 to 2147483647 (default 100);\n"
+    "                        without --duplicates at most the possible total\n"
+    "  --duplicates          allow a string to be drawn more than once\n";
+
+const char kNameHelp[] =
+    "Usage: quenvar-cli name [OPTIONS]\n"
+    "\n"
+    "Random person names, as the Random Name page draws them: a first name, a\n"
+    "blank and a last name.\n"
+    "\n"
+    "  --gender G            female, male or both (default both)\n"
+    "  --female FILE         female first names, one per line (default: the\n"
+    "                        list shipped in name/ beside this program)\n"
+    "  --male FILE           male first names (default: the shipped list)\n"
+    "  --last FILE           last names (default: the shipped list)\n"
+    "  --count N             how many names, 1 to 2147483647 (default 100)\n"
+    "  --duplicates          allow a name to be drawn more than once\n";
 
 const char kFileHelp[] =
     "Usage: quenvar-cli file --output PATH [OPTIONS]\n"
@@ -85,107 +136,63 @@ const char kFileHelp[] =
     "  --help                this text\n"
     "\n";
 
-std::vector<OptionSpec> LayoutSpecs() {
-  return {{"per-line", true}, {"one-line", false}, {"separator", true},
-          {"save", true},     {"append", false},   {"help", false}};
-}
-
-struct Layout {
-  bool oneLine = false;
-  int32_t perLine = 1;
-  uint8_t separator = 1;
-  std::optional<std::string> saveTo;
-  bool append = false;
+// The run of one generator: progress on the terminal, Ctrl+C as Cancel.
+struct Run {
+  explicit Run(std::function<void()> cancel) : pump(std::move(cancel)) {}
+  TerminalProgress progress;
+  TerminalNotifier notifier;
+  InterruptPump pump;
 };
 
-Layout ReadLayout(const ParsedOptions& options) {
-  Layout layout;
-  if (auto v = options.value("per-line")) layout.perLine = static_cast<int32_t>(ParseInteger(*v, "per-line", 1, 100));
-  layout.oneLine = options.has("one-line");
-  if (auto v = options.value("separator")) {
-    static const uint8_t kCodes[] = {1, 0, 2};  // tab, comma, space
-    layout.separator = kCodes[ParseChoice(*v, "separator", {"tab", "comma", "space"})];
-  }
-  layout.saveTo = options.value("save");
-  layout.append = options.has("append");
-  return layout;
+std::vector<OptionSpec> With(std::vector<OptionSpec> specs, std::vector<OptionSpec> more) {
+  specs.insert(specs.end(), more.begin(), more.end());
+  return specs;
 }
 
-// Results to standard output (LF) or through the text writer (CR LF).
-void WriteResults(const TArrayString& results, const Layout& layout) {
-  if (layout.saveTo) {
-    TsaveTextPar par;
-    par.FileName = *layout.saveTo;
-    par.Append = layout.append;
-    par.OneLine = layout.oneLine;
-    par.PerLine = layout.perLine;
-    par.Separator = layout.separator;
-    TsavetoText writer(par);
-    writer.OpenText();
-    writer.WriteRandoms(results);
-    writer.CloseText();
-    return;
-  }
-  std::string buffer;
-  buffer.reserve(1 << 16);
-  LayOutLines(results, layout.oneLine, layout.perLine, layout.separator, "\n", [&buffer](std::string_view piece) {
-    buffer.append(piece);
-    if (buffer.size() >= (1 << 16)) {
-      std::fwrite(buffer.data(), 1, buffer.size(), stdout);
-      buffer.clear();
-    }
-  });
-  std::fwrite(buffer.data(), 1, buffer.size(), stdout);
-  if (std::fflush(stdout) != 0) throw EInOutError("Cannot write to standard output.");
+uint8_t ReadSort(const ParsedOptions& options) {
+  if (auto v = options.value("sort")) return static_cast<uint8_t>(ParseChoice(*v, "sort", {"asc", "desc", "drawn"}));
+  return 2;
 }
 
-// Validation messages are the window's; each carriage return starts a line.
-[[noreturn]] void Refuse(std::string message) {
-  for (char& c : message)
-    if (c == '\r') c = '\n';
-  throw UsageError(message);
+int32_t ReadInt(const ParsedOptions& options, const std::string& name, int32_t fallback, int64_t min, int64_t max) {
+  if (auto v = options.value(name)) return static_cast<int32_t>(ParseInteger(*v, name, min, max));
+  return fallback;
 }
 
-int32_t TakeSeed(const ParsedOptions& options) {
-  if (auto v = options.value("seed")) return static_cast<int32_t>(ParseInteger(*v, "seed", -kMaxInt, kMaxInt));
-  SeedFromClock();
-  const auto seed = static_cast<int32_t>(RandomSeed);
-  std::fprintf(stderr, "Seed: %d\n", seed);
-  return seed;
+// "Possible total: " and so on: the page's totals label.
+std::string Totals(bool withPossible, const std::string& possibleText, int64_t possible, const std::string& generatedText,
+                   int64_t generated, const std::string& over = "") {
+  std::string totals;
+  if (withPossible) totals = possibleText + (possible == MaxPossible ? over : "") + std::to_string(possible);
+  return totals + generatedText + std::to_string(generated);
 }
 
-void UseLocaleSeparator() {
-  std::setlocale(LC_NUMERIC, "");
-  const char* sep = std::localeconv()->thousands_sep;
-  SetThousandsSeparator(sep != nullptr && *sep != '\0' ? sep : ",");
-  std::setlocale(LC_NUMERIC, "C");
+int Finish(const std::string& totals) {
+  PrintLine(totals);
+  return InterruptPump::interrupted() ? kInterrupted : kOk;
 }
 
 }  // namespace
 
 int RunNumber(const std::vector<std::string>& args) {
-  std::vector<OptionSpec> specs = LayoutSpecs();
-  specs.insert(specs.end(), {{"lower", true},
-                             {"upper", true},
-                             {"count", true},
-                             {"duplicates", false},
-                             {"exclude-digits", true},
-                             {"seed", true},
-                             {"sort", true},
-                             {"comma", false}});
-  const ParsedOptions options = ParseOptions(args, specs);
+  const ParsedOptions options =
+      ParseOptions(args, With(LayoutSpecs(), {{"lower", true},
+                                              {"upper", true},
+                                              {"count", true},
+                                              {"duplicates", false},
+                                              {"exclude-digits", true},
+                                              {"seed", true},
+                                              {"sort", true},
+                                              {"comma", false}}));
   if (options.has("help")) {
-    std::cout << kNumberHelp << kLayoutHelp;
+    std::cout << kNumberHelp << kSortHelp << kLayoutHelp;
     return kOk;
   }
   Tinputpar input;
-  input.Lower = 1;
-  input.Upper = 10000;
-  input.Count = 100;
+  input.Lower = ReadInt(options, "lower", 1, -kMaxInt, kMaxInt);
+  input.Upper = ReadInt(options, "upper", 10000, -kMaxInt, kMaxInt);
+  input.Count = ReadInt(options, "count", 100, 1, kMaxInt);
   input.ExcludeKind = 1;
-  if (auto v = options.value("lower")) input.Lower = static_cast<int32_t>(ParseInteger(*v, "lower", -kMaxInt, kMaxInt));
-  if (auto v = options.value("upper")) input.Upper = static_cast<int32_t>(ParseInteger(*v, "upper", -kMaxInt, kMaxInt));
-  if (auto v = options.value("count")) input.Count = static_cast<int32_t>(ParseInteger(*v, "count", 1, kMaxInt));
   input.Duplicate = options.has("duplicates");
   bool digits[10] = {};
   if (auto v = options.value("exclude-digits")) {
@@ -196,9 +203,7 @@ int RunNumber(const std::vector<std::string>& args) {
   }
   for (int d = 0; d <= 9; ++d)
     if (digits[d]) input.Excluded.push_back(d);
-  TformatPar format;
-  if (auto v = options.value("sort")) format.SortOrder = static_cast<uint8_t>(ParseChoice(*v, "sort", {"asc", "desc", "drawn"}));
-  format.Comma = options.has("comma");
+  const TformatPar format{ReadSort(options), options.has("comma"), 0};
   const Layout layout = ReadLayout(options);
 
   // The page's checks, in its order.
@@ -209,30 +214,174 @@ int RunNumber(const std::vector<std::string>& args) {
   if (format.Comma) UseLocaleSeparator();
 
   Trandom_simply generator;
-  TerminalProgress progress;
+  Run run([&generator] { generator.Cancel(); });
   input.ShowProgress = true;
-  input.ProgressBar = &progress;
-  input.StatusLabel = &progress;
-  InterruptPump pump([&generator] { generator.Cancel(); });
-
+  input.ProgressBar = &run.progress;
+  input.StatusLabel = &run.progress;
   generator.SetSeed(TakeSeed(options));
   generator.Generate(input);
   if (generator.Engine.Stopped) return kInterrupted;
   generator.FormatResults(format);
   if (generator.Engine.Stopped) return kInterrupted;
   WriteResults(generator.Results, layout);
+  return Finish(Totals(!input.Duplicate, "Possible total randoms: ", generator.PossibleTotal(),
+                       "      Generated total randoms: ", generator.GeneratedTotal()));
+}
 
-  std::string totals;
-  if (!input.Duplicate) totals = "Possible total randoms: " + std::to_string(generator.PossibleTotal());
-  totals += "      Generated total randoms: " + std::to_string(generator.GeneratedTotal());
-  std::fprintf(stderr, "%s\n", totals.c_str());
-  return InterruptPump::interrupted() ? kInterrupted : kOk;
+int RunLottery(const std::vector<std::string>& args) {
+  const ParsedOptions options = ParseOptions(
+      args, With(LayoutSpecs(true), {{"main-low", true}, {"main-upper", true}, {"main-pick", true},
+                                     {"bonus-low", true}, {"bonus-upper", true}, {"bonus-pick", true},
+                                     {"no-bonus", false}, {"bonus-from-remaining", false},
+                                     {"duplicate-numbers", false}, {"unique-lines", false}, {"lines", true},
+                                     {"seed", true}, {"sort", true}}));
+  if (options.has("help")) {
+    std::cout << kLotteryHelp << kSortHelp << kFixedLayoutHelp;
+    return kOk;
+  }
+  TinputLottery input;
+  input.MainLow = ReadInt(options, "main-low", 1, -kMaxInt, kMaxInt);
+  input.MainUpper = ReadInt(options, "main-upper", 53, -kMaxInt, kMaxInt);
+  input.MainPick = ReadInt(options, "main-pick", 5, 1, 300);
+  input.ChildLow = ReadInt(options, "bonus-low", 1, -kMaxInt, kMaxInt);
+  input.ChildUpper = ReadInt(options, "bonus-upper", 42, -kMaxInt, kMaxInt);
+  input.ChildPick = ReadInt(options, "bonus-pick", 1, 1, 200);
+  input.Lotto = !options.has("no-bonus");
+  if (!input.Lotto) input.ChildPick = 0;
+  input.RemainPick = options.has("bonus-from-remaining");
+  input.DupLines = options.has("duplicate-numbers");
+  input.DupRows = options.has("unique-lines");
+  input.Total = ReadInt(options, "lines", 20, 1, kMaxInt);
+  const uint8_t order = ReadSort(options);
+  Layout layout = ReadLayout(options);
+
+  const char kOrder[] = "The Upper number must greater than\r\ror equal to the Lower number!";
+  if (input.MainUpper < input.MainLow) Refuse(kOrder);
+  if (input.Lotto && !input.RemainPick && input.ChildUpper < input.ChildLow) Refuse(kOrder);
+
+  Trandom_Lottery generator;
+  Run run([&generator] { generator.Cancel(); });
+  input.ProgressBar = &run.progress;
+  input.StatusLabel = &run.progress;
+  input.Seed = TakeSeed(options);
+  generator.Generate(input);
+  if (run.notifier.errors > 0) return kUsage;  // the request cannot be filled
+  if (generator.Stopped) return kInterrupted;
+  generator.FormatResults(order);
+  if (generator.Stopped) return kInterrupted;
+  layout.perLine = generator.LineWidth();
+  WriteResults(generator.Results, layout);
+  return Finish(Totals(true, "Possible total: ", generator.PossibleTotal(), "      Generated total: ",
+                       generator.GeneratedTotal(), " Over "));
+}
+
+int RunSample(const std::vector<std::string>& args) {
+  const ParsedOptions options = ParseOptions(
+      args, With(LayoutSpecs(), {{"items", true}, {"count", true}, {"duplicates", false}, {"seed", true}, {"sort", true}}));
+  if (options.has("help")) {
+    std::cout << kSampleHelp << kSortHelp << kLayoutHelp;
+    return kOk;
+  }
+  const auto itemsFile = options.value("items");
+  if (!itemsFile) throw UsageError("--items FILE is required");
+  TinputSampling input;
+  input.Count = ReadInt(options, "count", 100, 1, kMaxInt);
+  input.Duplicate = options.has("duplicates");
+  const TformatPar format{ReadSort(options), false, 0};
+  const Layout layout = ReadLayout(options);
+  const TArrayString items = ReadNonEmptyLines(*itemsFile, false);
+  if (items.empty()) Refuse("Please load items from TXT file,\r\ror manually add item one by one!\r");
+  if (items.size() > static_cast<size_t>(kMaxInt)) throw UsageError("the item list has more than 2147483647 lines");
+
+  Trandom_sampling generator;
+  Run run([&generator] { generator.Cancel(); });
+  input.Items = &items;
+  input.ProgressBar = &run.progress;
+  input.StatusLabel = &run.progress;
+  input.Seed = TakeSeed(options);
+  generator.Generate(input);
+  if (generator.Stopped) return kInterrupted;
+  generator.FormatResults(format);
+  if (generator.Stopped) return kInterrupted;
+  WriteResults(generator.Results, layout);
+  return Finish(Totals(!input.Duplicate, "Possible total: ", generator.PossibleTotal(), "      Generated total: ",
+                       generator.GeneratedTotal()));
+}
+
+int RunString(const std::vector<std::string>& args) {
+  const ParsedOptions options = ParseOptions(
+      args, With(LayoutSpecs(), {{"mask", true}, {"wildcards", true}, {"count", true}, {"duplicates", false},
+                                 {"seed", true}, {"sort", true}}));
+  if (options.has("help")) {
+    std::cout << kStringHelp << kSortHelp << kLayoutHelp;
+    return kOk;
+  }
+  TinputString input;
+  input.Mask = TrimMask(options.value("mask").value_or(""));
+  input.Count = ReadInt(options, "count", 100, 1, kMaxInt);
+  input.Duplicate = options.has("duplicates");
+  const TformatPar format{ReadSort(options), false, 0};
+  const Layout layout = ReadLayout(options);
+  if (input.Mask.empty()) Refuse("The edit box of Mask can not be blank!");
+  const std::string wildcardFile = options.value("wildcards").value_or(ExecutableFolder() + "/wildcard.ini");
+  if (options.has("wildcards") && !std::filesystem::exists(wildcardFile))
+    throw EInOutError("Cannot open file \"" + wildcardFile + "\". No such file or directory");
+  const Tlistparchar wildcards(wildcardFile);
+
+  Trandom_character generator;
+  Run run([&generator] { generator.Cancel(); });
+  input.Wildcards = &wildcards;
+  input.ProgressBar = &run.progress;
+  input.StatusLabel = &run.progress;
+  input.Seed = TakeSeed(options);
+  generator.Generate(input);
+  if (generator.Stopped) return kInterrupted;
+  generator.FormatResults(format);
+  if (generator.Stopped) return kInterrupted;
+  WriteResults(generator.Results, layout);
+  return Finish(Totals(!input.Duplicate, "Possible total randoms: ", generator.PossibleTotal(),
+                       "      Generated total randoms: ", generator.GeneratedTotal(), "Over "));
+}
+
+int RunName(const std::vector<std::string>& args) {
+  const ParsedOptions options = ParseOptions(
+      args, With(LayoutSpecs(), {{"gender", true}, {"female", true}, {"male", true}, {"last", true}, {"count", true},
+                                 {"duplicates", false}, {"seed", true}, {"sort", true}}));
+  if (options.has("help")) {
+    std::cout << kNameHelp << kSortHelp << kLayoutHelp;
+    return kOk;
+  }
+  TinputName input;
+  if (auto v = options.value("gender")) {
+    static const uint8_t kGender[] = {1, 2, 3};
+    input.Gender = kGender[ParseChoice(*v, "gender", {"female", "male", "both"})];
+  }
+  const std::string folder = ExecutableFolder() + "/name/";
+  input.FemaleFile = options.value("female").value_or(folder + "female_first_names.txt");
+  input.MaleFile = options.value("male").value_or(folder + "male_first_names.txt");
+  input.LastFile = options.value("last").value_or(folder + "last_names.txt");
+  input.Count = ReadInt(options, "count", 100, 1, kMaxInt);
+  input.Duplicate = options.has("duplicates");
+  const TformatPar format{ReadSort(options), false, 0};
+  const Layout layout = ReadLayout(options);
+
+  Trandom_name generator;
+  Run run([&generator] { generator.Cancel(); });
+  input.ProgressBar = &run.progress;
+  input.StatusLabel = &run.progress;
+  input.Seed = TakeSeed(options);
+  generator.Generate(input);
+  if (generator.Stopped) return kInterrupted;
+  generator.FormatResults(format);
+  if (generator.Stopped) return kInterrupted;
+  WriteResults(generator.Results, layout);
+  return Finish(Totals(!input.Duplicate, "Possible total: ", generator.PossibleTotal(), "      Generated total: ",
+                       generator.GeneratedTotal()));
 }
 
 int RunFile(const std::vector<std::string>& args) {
   const ParsedOptions options = ParseOptions(
-      args, {{"output", true}, {"size", true}, {"append", false}, {"seed", true}, {"show", true}, {"help", false},
-             {"per-line", true}, {"one-line", false}, {"separator", true}});
+      args, With(LayoutSpecs(), {{"output", true}, {"size", true}, {"seed", true}, {"show", true}}));
   if (options.has("help")) {
     std::cout << kFileHelp << kLayoutHelp;
     return kOk;
@@ -242,13 +391,15 @@ int RunFile(const std::vector<std::string>& args) {
   if (!output || output->empty()) throw UsageError("--output PATH is required");
   input.FileName = *output;
   if (auto v = options.value("size")) input.Count = static_cast<int32_t>(ParseSize(*v, "size", 1, kMaxInt));
+  // --append belongs to the byte file here, not to --save.
   input.Append = options.has("append");
   std::optional<uint8_t> radix;
   if (auto v = options.value("show")) {
     static const uint8_t kRadix[] = {1, 0, 2, 3};
     radix = kRadix[ParseChoice(*v, "show", {"hex", "dec", "oct", "bin"})];
   }
-  const Layout layout = ReadLayout(options);
+  Layout layout = ReadLayout(options);
+  layout.append = false;
 
   // Missing folders of the path are made first, as the page does.
   const std::filesystem::path folder = std::filesystem::path(input.FileName).parent_path();
@@ -259,28 +410,25 @@ int RunFile(const std::vector<std::string>& args) {
   }
 
   Trandom_file generator;
-  TerminalProgress progress;
-  input.ProgressBar = &progress;
-  input.StatusLabel = &progress;
-  InterruptPump pump([&generator] { generator.Cancel(); });
+  Run run([&generator] { generator.Cancel(); });
+  input.ProgressBar = &run.progress;
+  input.StatusLabel = &run.progress;
   input.Seed = TakeSeed(options);
-
   if (radix) {
     // Shown bytes need every value at once: draw, format, then write.
     generator.Generate(input);
     if (!generator.Stopped()) generator.FormatResults(TformatPar{2, false, *radix});
     if (!generator.Stopped()) generator.SaveToFile();
-    if (!generator.Engine.Stopped) WriteResults(generator.Results, layout);
+    if (!generator.Stopped()) WriteResults(generator.Results, layout);
   } else {
     generator.GenerateStreamed(input);
   }
   if (generator.Stopped()) {
-    std::fprintf(stderr, "The user cancel the operation!\n");
+    PrintLine("The user cancel the operation!");
     return kInterrupted;
   }
-  std::fprintf(stderr, "The random file '%s' is generated successfully !     Generated total randoms: %d\n",
-               input.FileName.c_str(), input.Count);
-  return kOk;
+  return Finish("The random file '" + input.FileName + "' is generated successfully !     Generated total randoms: " +
+                std::to_string(input.Count));
 }
 
 int Main(int argc, char** argv) {
@@ -293,11 +441,17 @@ int Main(int argc, char** argv) {
   args.erase(args.begin());
   try {
     if (command == "number") return RunNumber(args);
+    if (command == "lottery") return RunLottery(args);
+    if (command == "sample") return RunSample(args);
+    if (command == "string") return RunString(args);
+    if (command == "name") return RunName(args);
     if (command == "file") return RunFile(args);
     throw UsageError("unknown command '" + command + "' (try --help)");
   } catch (const UsageError& e) {
     std::fprintf(stderr, "quenvar-cli %s: %s\n", command.c_str(), e.what());
     return kUsage;
+  } catch (const EAbort&) {
+    return kUsage;  // its message is out already
   } catch (const Exception& e) {
     std::fprintf(stderr, "quenvar-cli %s: %s: %s\n", command.c_str(), e.className(), e.what());
     return kFileError;

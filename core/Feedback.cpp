@@ -2,6 +2,8 @@
 
 #include <chrono>
 
+#include "core/Errors.h"
+
 namespace quenvar {
 
 namespace {
@@ -68,6 +70,28 @@ void SetMessagePump(MessagePump* pump, int64_t intervalMicroseconds) {
 }
 
 MessagePump* CurrentMessagePump() { return g_pump; }
+
+namespace {
+
+class SilentNotifier : public Notifier {
+ public:
+  void error(std::string_view) override {}
+  void warning(std::string_view) override {}
+  bool confirm(std::string_view) override { return false; }
+};
+
+SilentNotifier g_silent;
+Notifier* g_notifier = &g_silent;
+
+}  // namespace
+
+void SetNotifier(Notifier* notifier) { g_notifier = notifier != nullptr ? notifier : &g_silent; }
+Notifier& CurrentNotifier() { return *g_notifier; }
+
+void RefuseInput(std::string_view message) {
+  g_notifier->error(message);
+  throw EAbort();
+}
 
 ProgressBarView::ProgressBarView() {
   next_ = g_firstBar;

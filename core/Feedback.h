@@ -68,6 +68,24 @@ class MessagePump {
 void SetMessagePump(MessagePump* pump, int64_t intervalMicroseconds = 20'000);
 MessagePump* CurrentMessagePump();
 
+// Message boxes, as far as generators need them: an error or warning with an
+// OK button, and a Yes/No question. The window shows real boxes, the
+// command-line tool writes to standard error; with none installed nothing is
+// shown and every question is answered No.
+class Notifier {
+ public:
+  virtual ~Notifier() = default;
+  virtual void error(std::string_view message) = 0;
+  virtual void warning(std::string_view message) = 0;
+  virtual bool confirm(std::string_view question) = 0;
+};
+
+void SetNotifier(Notifier* notifier);
+Notifier& CurrentNotifier();
+
+// Shows the message as an error and ends the operation silently (EAbort).
+[[noreturn]] void RefuseInput(std::string_view message);
+
 namespace pump_detail {
 extern int64_t countdown;
 void slowPath();

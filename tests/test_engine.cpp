@@ -84,7 +84,9 @@ TEST(EngineMatchesReference, RandomRequests) {
     Draw(Request(in.lower, in.upper, in.count, in.duplicate, in.excluded, uint8_t(in.kind)), seed, &engine);
     ASSERT_EQ(engine.Randoms, expected.randoms) << "round " << round;
     ASSERT_EQ(engine.GeneratedTotal(), expected.generated);
-    if (!in.duplicate || (in.kind == 1 && !in.excluded.empty())) ASSERT_EQ(engine.PossibleTotal(), expected.possible);
+    if (!in.duplicate || (in.kind == 1 && !in.excluded.empty())) {
+      ASSERT_EQ(engine.PossibleTotal(), expected.possible);
+    }
     ASSERT_EQ(RandomSeed, expected.seed) << "the random source must end where the reference's does";
 
     const uint8_t order = uint8_t(round % 3);

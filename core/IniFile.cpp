@@ -1,0 +1,254 @@
+#include "core/IniFile.h"
+
+#include <cerrno>
+#include <fstream>
+#include <iterator>
+
+#include "core/Errors.h"
+#include "core/OutputFile.h"
+
+namespace quenvar {
+
+namespace {
+
+std::string_view Trim(std::string_view s) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+  while (!s.empty() && blank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && blank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+std::string Lower(std::string_view s) {
+  std::string out(s);
+  for (char& c : out)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return out;
+}
+
+// The key of a "key=value" line, or an empty view for any other line.
+std::string_view KeyOf(std::string_view line) {
+  const std::string_view trimmed = Trim(line);
+  if (trimmed.empty() || trimmed.front() == ';' || trimmed.front() == '[') return {};
+  const size_t equals = trimmed.find('=');
+  if (equals == std::string_view::npos) return {};
+  return Trim(trimmed.substr(0, equals));
+}
+
+std::string_view ValueOf(std::string_view line) {
+  const size_t equals = line.find('=');
+  std::string_view value = Trim(line.substr(equals + 1));
+  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
+    value.remove_prefix(1);
+    value.remove_suffix(1);
+  }
+  return value.substr(0, IniFile::kMaxValue);
+}
+
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+}  // namespace
+
+IniFile::IniFile(std::string path) : path_(std::move(path)) {
+  std::ifstream in(path_, std::ios::binary);
+  if (in) {
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    Parse(text);
+  } else {
+    Parse("");
+  }
+}
+
+IniFile IniFile::FromText(std::string_view text) {
+  IniFile ini;
+  ini.Parse(text);
+  return ini;
+}
+
+void IniFile::Parse(std::string_view text) {
+  sections_.clear();
+  sections_.push_back(Section{});
+  const size_t firstBreak = text.find('\n');
+  lineEnd_ = (firstBreak == std::string_view::npos || (firstBreak > 0 && text[firstBreak - 1] == '\r')) ? "\r\n" : "\n";
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string_view::npos) end = text.size();
+    std::string_view line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    start = end + 1;
+    const std::string_view trimmed = Trim(line);
+    if (!trimmed.empty() && trimmed.front() == '[') {
+      Section section;
+      section.header = std::string(line);
+      const size_t close = trimmed.find(']');
+      section.lowerName = Lower(Trim(trimmed.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1)));
+      sections_.push_back(std::move(section));
+      continue;
+    }
+    Section& current = sections_.back();
+    current.lines.emplace_back(line);
+    if (!current.header.empty()) {
+      const std::string_view key = KeyOf(line);
+      if (!key.empty()) current.keys.emplace(Lower(key), current.lines.size() - 1);
+    }
+  }
+}
+
+const IniFile::Section* IniFile::FindSection(std::string_view section) const {
+  const std::string wanted = Lower(Trim(section));
+  for (const Section& s : sections_)
+    if (!s.header.empty() && s.lowerName == wanted) return &s;
+  return nullptr;
+}
+
+const std::string* IniFile::FindLine(std::string_view section, std::string_view key) const {
+  const Section* s = FindSection(section);
+  if (s == nullptr) return nullptr;
+  const auto it = s->keys.find(Lower(Trim(key)));
+  return it == s->keys.end() ? nullptr : &s->lines[it->second];
+}
+
+bool IniFile::SectionExists(std::string_view section) const { return FindSection(section) != nullptr; }
+
+bool IniFile::ValueExists(std::string_view section, std::string_view key) const {
+  return FindLine(section, key) != nullptr;
+}
+
+size_t IniFile::KeyCount(std::string_view section) const {
+  const Section* s = FindSection(section);
+  return s == nullptr ? 0 : s->keys.size();
+}
+
+std::string IniFile::ReadString(std::string_view section, std::string_view key, std::string_view fallback) const {
+  const std::string* line = FindLine(section, key);
+  return std::string(line == nullptr ? fallback.substr(0, kMaxValue) : ValueOf(*line));
+}
+
+bool IniFile::ParseInteger(std::string_view text, bool dollarHex, int32_t& value) {
+  text = Trim(text);
+  bool negative = false;
+  if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+    negative = text.front() == '-';
+    text.remove_prefix(1);
+  }
+  uint64_t magnitude = 0;
+  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+    text.remove_prefix(2);
+  } else if (dollarHex && text.size() > 1 && text[0] == '$') {
+    text.remove_prefix(1);
+  } else {
+    if (text.empty()) return false;
+    for (char c : text) {
+      if (c < '0' || c > '9') return false;
+      magnitude = magnitude * 10 + static_cast<uint64_t>(c - '0');
+      if (magnitude > 2147483648ull) return false;
+    }
+    if (!negative && magnitude > 2147483647ull) return false;
+    value = static_cast<int32_t>(negative ? -static_cast<int64_t>(magnitude) : static_cast<int64_t>(magnitude));
+    return true;
+  }
+  if (text.empty()) return false;
+  for (char c : text) {
+    const int digit = HexDigit(c);
+    if (digit < 0) return false;
+    magnitude = magnitude * 16 + static_cast<uint64_t>(digit);
+    if (magnitude > 0xFFFFFFFFull) return false;
+  }
+  // Hexadecimal takes the 32-bit pattern: 0xFFFFFFFF is -1.
+  const uint32_t bits = static_cast<uint32_t>(magnitude);
+  value = static_cast<int32_t>(negative ? 0u - bits : bits);
+  return true;
+}
+
+int32_t IniFile::ReadInteger(std::string_view section, std::string_view key, int32_t fallback, bool dollarHex) const {
+  const std::string* line = FindLine(section, key);
+  int32_t value = 0;
+  return line != nullptr && ParseInteger(ValueOf(*line), dollarHex, value) ? value : fallback;
+}
+
+bool IniFile::ReadBool(std::string_view section, std::string_view key, bool fallback) const {
+  const std::string* line = FindLine(section, key);
+  int32_t value = 0;
+  return line != nullptr && ParseInteger(ValueOf(*line), false, value) ? value != 0 : fallback;
+}
+
+IniFile::Section& IniFile::SectionFor(std::string_view section) {
+  if (const Section* found = FindSection(section)) return const_cast<Section&>(*found);
+  Section added;
+  added.header = "[" + std::string(Trim(section)) + "]";
+  added.lowerName = Lower(Trim(section));
+  sections_.push_back(std::move(added));
+  return sections_.back();
+}
+
+void IniFile::Reindex(Section& section) {
+  section.keys.clear();
+  for (size_t i = 0; i < section.lines.size(); ++i) {
+    const std::string_view key = KeyOf(section.lines[i]);
+    if (!key.empty()) section.keys.emplace(Lower(key), i);
+  }
+}
+
+void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+  Section& s = SectionFor(section);
+  const std::string lowerKey = Lower(Trim(key));
+  const auto it = s.keys.find(lowerKey);
+  if (it != s.keys.end()) {
+    std::string& line = s.lines[it->second];
+    line = std::string(KeyOf(line)) + "=" + std::string(value);
+    return;
+  }
+  // A new key goes after the section's last line that is not blank.
+  size_t at = s.lines.size();
+  while (at > 0 && Trim(s.lines[at - 1]).empty()) --at;
+  s.lines.insert(s.lines.begin() + static_cast<std::ptrdiff_t>(at), std::string(Trim(key)) + "=" + std::string(value));
+  if (at + 1 == s.lines.size()) {
+    s.keys.emplace(lowerKey, at);
+  } else {
+    Reindex(s);
+  }
+}
+
+void IniFile::WriteInteger(std::string_view section, std::string_view key, int64_t value) {
+  WriteString(section, key, std::to_string(value));
+}
+
+void IniFile::WriteBool(std::string_view section, std::string_view key, bool value) {
+  WriteString(section, key, value ? "1" : "0");
+}
+
+void IniFile::DeleteKey(std::string_view section, std::string_view key) {
+  const Section* found = FindSection(section);
+  if (found == nullptr) return;
+  Section& s = const_cast<Section&>(*found);
+  const auto it = s.keys.find(Lower(Trim(key)));
+  if (it == s.keys.end()) return;
+  s.lines.erase(s.lines.begin() + static_cast<std::ptrdiff_t>(it->second));
+  Reindex(s);
+}
+
+std::string IniFile::Text() const {
+  std::string text;
+  for (const Section& s : sections_) {
+    if (!s.header.empty()) text.append(s.header).append(lineEnd_);
+    for (const std::string& line : s.lines) text.append(line).append(lineEnd_);
+  }
+  return text;
+}
+
+void IniFile::UpdateFile() const {
+  try {
+    OutputFile file(path_, OutputFile::Options{});
+    file.write(Text());
+    file.commit();
+  } catch (const EInOutError&) {
+    throw EInOutError("Unable to write to " + path_);
+  }
+}
+
+}  // namespace quenvar

@@ -1,0 +1,104 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/IniFile.h"
+#include "core/Unit_base.h"
+
+namespace quenvar {
+
+// One wildcard: a named character class of the Random String page.
+struct Tparchar {
+  std::string Name;  // one character
+  std::string Description;
+  bool IscheckUpper = false;
+  TArrayInteger UpperExclude;
+  bool IscheckLower = false;
+  TArrayInteger Lowerexclude;
+  bool IscheckNumber = false;
+  TArrayInteger NumberExclude;
+  bool IscheckSpecial = false;
+  TArrayInteger specialArray;
+
+  friend bool operator==(const Tparchar&, const Tparchar&) = default;
+};
+
+using TNameAndDescription = std::vector<std::array<std::string, 2>>;
+
+// The wildcards, kept in "wildcard.ini" (section "Special Char").
+class Tlistparchar {
+ public:
+  Tlistparchar() = default;
+  explicit Tlistparchar(std::string fileName);  // stores the path and loads it
+
+  void Load();
+  void LoadFrom(const IniFile& ini);
+  void Save();
+  void SaveTo(IniFile& ini) const;
+  // Add and Modify show their refusals as errors and end with EAbort.
+  void Add(const Tparchar& record);
+  void Modify(const std::string& oldName, const Tparchar& record);
+  // Asks before deleting; true when deleted.
+  bool Delete(const std::string& name);
+  bool Find(const std::string& name, Tparchar& out) const;
+  void GetNames(TNameAndDescription& out) const;
+  bool IsDuplicated(const Tparchar& record) const { return IsWildcard(record.Name); }
+  bool IsWildcard(const std::string& name) const;
+  // The engine record of one position drawn from the named wildcard. Codes
+  // outside 32 .. 126 are ignored; a wildcard with no character to draw is
+  // refused (an error message, then EAbort).
+  void MakeInputpar(const std::string& name, Tinputpar& out) const;
+
+  std::vector<Tparchar> Items;
+  std::string FileName;
+};
+
+using TArrayInputpar = std::vector<Tinputpar>;
+
+// Turns a mask into one engine record per output position and counts the
+// distinct strings it can give (capped at MaxPossible).
+class TparseString {
+ public:
+  explicit TparseString(const Tlistparchar& wildcards) : Wildcards(wildcards) {}
+  void Parse(std::string_view mask, TArrayInputpar& out);
+  int64_t PossibleTotal() const { return Possible; }
+
+  const Tlistparchar& Wildcards;
+  int64_t Possible = 1;
+};
+
+struct TinputString {
+  std::string Mask;  // trimmed by the caller
+  int64_t Count = 100;
+  bool Duplicate = false;
+  const Tlistparchar* Wildcards = nullptr;
+  int32_t Seed = 0;
+  ProgressBarView* ProgressBar = nullptr;
+  StatusLabelView* StatusLabel = nullptr;
+};
+
+// Random strings following a mask, one engine draw per character.
+class Trandom_character : public Trandom_base {
+ public:
+  void Generate(const TinputString& par);
+  void FormatResults(TformatPar format);
+  void Cancel() { Stopped = true; }
+  int64_t PossibleTotal() const { return Possible; }
+  int64_t GeneratedTotal() const { return Wanted; }
+
+  int64_t Wanted = 0;
+  int64_t Possible = 0;
+  bool Stopped = false;
+  TArrayString Strings;
+  TinputString Input;
+};
+
+// Trims blanks and control characters from both ends, as the mask box does.
+std::string TrimMask(std::string_view text);
+
+}  // namespace quenvar

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "core/Unit_base.h"
+
+namespace quenvar {
+
+struct TinputLottery {
+  int32_t MainLow = 1;
+  int32_t MainUpper = 53;
+  int32_t MainPick = 5;
+  int32_t ChildLow = 1;
+  int32_t ChildUpper = 42;
+  int32_t ChildPick = 1;  // 0 whenever Lotto is false
+  int32_t Seed = 0;
+  bool Lotto = true;       // lines carry bonus numbers
+  bool RemainPick = false; // bonus numbers come from the main range, in the same draw
+  bool DupLines = false;   // a number may repeat within a line
+  bool DupRows = false;    // no two lines of a run alike
+  int32_t Total = 20;
+  ProgressBarView* ProgressBar = nullptr;
+  StatusLabelView* StatusLabel = nullptr;
+};
+
+// n^k and n (n-1) ... (n-k+1) in extended precision, capped at MaxPossible
+// and rounded.
+int64_t PowerTotal(int64_t n, int64_t k);
+int64_t PermutationTotal(int64_t n, int64_t k);
+
+// Lottery lines: main numbers and, optionally, bonus numbers, drawn line by
+// line from the random source, optionally with no line repeated.
+class Trandom_Lottery {
+ public:
+  void Generate(const TinputLottery& par);
+  // 0 ascending, 1 descending, 2 drawing order; main and bonus numbers are
+  // sorted apart.
+  void FormatResults(uint8_t order);
+  void Cancel() { Stopped = true; }
+  int64_t PossibleTotal() const { return Possible; }
+  int64_t GeneratedTotal() const { return LineCount; }
+  int32_t LineWidth() const { return Input.MainPick + Input.ChildPick; }
+  // Cell c of line i as drawn; lines not reached by a cancelled run are empty.
+  bool LineDrawn(int64_t i) const { return i < filled_; }
+  int32_t Cell(int64_t i, int32_t c) const { return Lines[static_cast<size_t>(i * LineWidth() + c)]; }
+
+  Tmake_random Engine;  // the engine's random source and seed operation
+  TinputLottery Input;
+  int64_t LineCount = 0;
+  int64_t Possible = 0;
+  bool Stopped = false;
+  TArrayString Results;
+  std::vector<int32_t> Lines;  // LineCount rows of LineWidth() numbers, in drawing order
+
+ private:
+  int64_t CalcPossible() const;
+  template <bool kWithBonus>
+  void GenerateLines();
+
+  int64_t filled_ = 0;
+};
+
+// One engine draw of `count` numbers from lower .. upper with or without
+// repeats and no exclusions, exactly as Tmake_random::MakeRandoms draws
+// them, appended to `out`; lets messages run once per value.
+void DrawNumbers(int32_t lower, int32_t upper, int32_t count, bool duplicate, std::vector<int32_t>& out);
+
+}  // namespace quenvar

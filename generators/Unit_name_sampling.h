@@ -1,0 +1,75 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/Unit_base.h"
+
+namespace quenvar {
+
+struct TinputSampling {
+  int32_t Count = 100;
+  bool Duplicate = false;
+  const TArrayString* Items = nullptr;  // the texts to draw from; read only during Generate
+  int32_t Seed = 0;
+  ProgressBarView* ProgressBar = nullptr;
+  StatusLabelView* StatusLabel = nullptr;
+};
+
+// Samples from a list of texts: the engine draws positions, which are then
+// looked up. Without repeats a position is drawn once, so two items with the
+// same text may both be drawn.
+class Trandom_sampling : public Trandom_base {
+ public:
+  void Generate(const TinputSampling& par);
+  void FormatResults(TformatPar format);
+  void Cancel() {
+    Stopped = true;
+    Engine.Cancel();
+  }
+  int64_t PossibleTotal() const { return Engine.PossibleTotal(); }
+  int64_t GeneratedTotal() const { return Engine.GeneratedTotal(); }
+
+  TinputSampling Input;
+  bool Stopped = false;
+  TArrayString Samples;
+};
+
+struct TinputName {
+  int32_t Count = 100;
+  bool Duplicate = false;
+  uint8_t Gender = 3;  // bit 0 female list, bit 1 male list
+  int32_t Seed = 0;
+  std::string FemaleFile;
+  std::string MaleFile;
+  std::string LastFile;
+  ProgressBarView* ProgressBar = nullptr;
+  StatusLabelView* StatusLabel = nullptr;
+};
+
+// Person names: a first name from the female and/or male list, one space, a
+// last name.
+class Trandom_name : public Trandom_base {
+ public:
+  void Generate(const TinputName& par);
+  void FormatResults(TformatPar format);
+  void Cancel() { Stopped = true; }
+  int64_t GeneratedTotal() const { return Generated; }
+  int64_t PossibleTotal() const { return Possible; }
+
+  TinputName Input;
+  int64_t Generated = 0;
+  int64_t Possible = 0;  // first names times last names, when repeats are not allowed
+  bool Stopped = false;
+  // Set when the lists cannot give as many different names as asked: the
+  // run stopped with every name they can give.
+  bool Exhausted = false;
+  TArrayString Names;
+};
+
+// Results in ordinal text order (0 ascending, 1 descending) or as drawn (2),
+// with the caption, progress and Cancel behaviour the generators share.
+void ArrangeTexts(const TArrayString& drawn, TArrayString& results, uint8_t sortOrder, std::string_view caption,
+                  const bool& stopped, ProgressBarView* bar, StatusLabelView* label);
+
+}  // namespace quenvar
