@@ -2,7 +2,9 @@
 
 #include <csignal>
 #include <filesystem>
+#include <algorithm>
 #include <fstream>
+#include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -187,4 +189,64 @@ TEST_F(Cli, InterruptKeepsTheBytesWritten) {
   const auto size = fs::file_size(path("big.dat"));
   EXPECT_GT(size, 0u);
   EXPECT_LT(size, 2147483647u);
+}
+
+TEST_F(Cli, LotteryLinesAndTotals) {
+  const Result r = Run({"lottery", "--seed", "12345", "--lines", "3", "--separator", "space"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "21 16 5 30 34 15\n24 5 2 49 52 14\n13 42 28 23 45 34\n");
+  EXPECT_EQ(r.err, "Possible total: 14463212400      Generated total: 3\n");
+  const Result sorted = Run({"lottery", "--seed", "12345", "--lines", "1", "--sort", "asc", "--separator", "comma"});
+  EXPECT_EQ(sorted.out, "5,16,21,30,34,15\n");
+  const Result over = Run({"lottery", "--main-upper", "1000", "--main-pick", "10", "--no-bonus", "--lines", "1",
+                           "--seed", "1"});
+  EXPECT_NE(over.err.find("Possible total:  Over 36028797018963968      Generated total: 1"), std::string::npos);
+  const Result refused = Run({"lottery", "--main-upper", "5", "--main-pick", "6", "--no-bonus", "--seed", "1"});
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_NE(refused.err.find("Can't get more numbers than defined by \nthe Lower and the Upper components."),
+            std::string::npos);
+  EXPECT_EQ(Run({"lottery", "--bonus-low", "9", "--bonus-upper", "3"}).status, 2);
+  EXPECT_EQ(Run({"lottery", "--main-pick", "301"}).status, 2);
+}
+
+TEST_F(Cli, SampleStringAndName) {
+  std::ofstream(path("items.txt"), std::ios::binary) << "a\r\nb\r\n\r\nc\rd\ne";
+  const Result sample = Run({"sample", "--items", path("items.txt"), "--count", "3", "--seed", "0"});
+  EXPECT_EQ(sample.out, "a\nb\ne\n");
+  EXPECT_EQ(sample.err, "Possible total: 5      Generated total: 3\n");
+  std::ofstream(path("blank.txt"), std::ios::binary) << "\r\n\n";
+  const Result none = Run({"sample", "--items", path("blank.txt")});
+  EXPECT_EQ(none.status, 2);
+  EXPECT_NE(none.err.find("Please load items from TXT file,\n\nor manually add item one by one!"), std::string::npos);
+  EXPECT_EQ(Run({"sample", "--items", path("missing.txt")}).status, 1);
+
+  // The shipped wildcards: # digits, @ letters.
+  const Result strings = Run({"string", "--mask", "  #@\\#  ", "--count", "5", "--seed", "3", "--sort", "asc"});
+  ASSERT_EQ(strings.status, 0) << strings.err;
+  EXPECT_EQ(strings.err, "Possible total randoms: 520      Generated total randoms: 5\n");
+  std::istringstream lines(strings.out);
+  std::string line;
+  int count = 0;
+  while (std::getline(lines, line)) {
+    ++count;
+    ASSERT_EQ(line.size(), 3u);
+    EXPECT_TRUE(isdigit(line[0]) && isalpha(line[1]) && line[2] == '#') << line;
+  }
+  EXPECT_EQ(count, 5);
+  const Result over = Run({"string", "--mask", std::string(16, '#'), "--count", "1", "--seed", "3"});
+  EXPECT_EQ(over.err, "Possible total randoms: Over 36028797018963968      Generated total randoms: 1\n");
+  const Result blank = Run({"string", "--mask", " \t "});
+  EXPECT_EQ(blank.status, 2);
+  EXPECT_NE(blank.err.find("The edit box of Mask can not be blank!"), std::string::npos);
+
+  const Result names = Run({"name", "--count", "4", "--seed", "8", "--gender", "female", "--duplicates"});
+  ASSERT_EQ(names.status, 0) << names.err;
+  EXPECT_EQ(names.err, "      Generated total: 4\n");
+  EXPECT_EQ(std::count(names.out.begin(), names.out.end(), '\n'), 4);
+  std::ofstream(path("f.txt")) << "Ann\n";
+  std::ofstream(path("l.txt")) << "Lee\nPark\n";
+  const Result few = Run({"name", "--female", path("f.txt"), "--last", path("l.txt"), "--gender", "female",
+                          "--count", "5", "--seed", "1", "--sort", "desc"});
+  EXPECT_EQ(few.out, "Ann Park\nAnn Lee\n");
+  EXPECT_EQ(few.err, "Possible total: 2      Generated total: 2\n");
 }

@@ -1,0 +1,190 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+#include "core/Errors.h"
+#include "core/IniFile.h"
+#include "generators/Unit_character.h"
+
+using namespace quenvar;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Read(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+struct Folder {
+  fs::path path = fs::temp_directory_path() / ("quenvar-ini-" + std::to_string(getpid()));
+  Folder() { fs::create_directories(path); }
+  ~Folder() {
+    fs::permissions(path, fs::perms::owner_all);
+    fs::remove_all(path);
+  }
+  std::string file(const std::string& name) const { return (path / name).string(); }
+};
+
+// Answers every question as told and records the messages.
+struct Answers : Notifier {
+  explicit Answers(bool yes) : yes(yes) { SetNotifier(this); }
+  ~Answers() override { SetNotifier(nullptr); }
+  void error(std::string_view m) override { errors.emplace_back(m); }
+  void warning(std::string_view) override {}
+  bool confirm(std::string_view q) override {
+    questions.emplace_back(q);
+    return yes;
+  }
+  bool yes;
+  std::vector<std::string> errors, questions;
+};
+
+Tparchar Digits(const std::string& name) {
+  Tparchar w;
+  w.Name = name;
+  w.IscheckNumber = true;
+  return w;
+}
+
+}  // namespace
+
+TEST(IniFile, ReadingConventions) {
+  const IniFile ini = IniFile::FromText(
+      "; a comment\r\n[Simply]\r\nColumn = 7\r\nhex=0x1F\r\ndollar=$10\r\nbad=12abc\r\nneg=-5\r\n"
+      "big=2147483648\r\nflag=2\r\nquoted=\"  spaced  \"\r\nempty=\r\n[other]\r\ncolumn=1\r\n[SIMPLY]\r\nlate=1\r\n");
+  EXPECT_EQ(ini.ReadInteger("simply", "COLUMN", 0), 7);
+  EXPECT_EQ(ini.ReadInteger("Simply", "hex", 0), 31);
+  EXPECT_EQ(ini.ReadInteger("Simply", "dollar", -1), -1);  // "$" only where asked for
+  EXPECT_EQ(ini.ReadInteger("Simply", "dollar", -1, true), 16);
+  EXPECT_EQ(ini.ReadInteger("Simply", "bad", 9), 9);
+  EXPECT_EQ(ini.ReadInteger("Simply", "neg", 0), -5);
+  EXPECT_EQ(ini.ReadInteger("Simply", "big", 3), 3);
+  EXPECT_EQ(ini.ReadInteger("Simply", "missing", 4), 4);
+  EXPECT_TRUE(ini.ReadBool("Simply", "flag", false));
+  EXPECT_TRUE(ini.ReadBool("Simply", "bad", true));
+  EXPECT_EQ(ini.ReadString("Simply", "quoted", ""), "  spaced  ");
+  EXPECT_EQ(ini.ReadString("Simply", "empty", "x"), "");
+  EXPECT_EQ(ini.ReadString("nowhere", "column", "d"), "d");
+  EXPECT_EQ(ini.ReadInteger("Simply", "late", 0), 0);  // the first of two like-named sections is read
+  EXPECT_EQ(IniFile::FromText("[s]\nk=" + std::string(3000, 'v')).ReadString("s", "k", "").size(), 2047u);
+}
+
+TEST(IniFile, WritingKeepsEveryOtherLine) {
+  Folder dir;
+  const std::string path = dir.file("setup.ini");
+  std::ofstream(path, std::ios::binary) << "; keep me\r\n[Simply]\r\ncolumn=2\r\nunknown=yes\r\n\r\n[File]\r\nname=x\r\n";
+  IniFile ini(path);
+  ini.WriteInteger("SIMPLY", "Column", 5);
+  ini.WriteBool("Simply", "comma", true);
+  ini.WriteString("New", "key", "value");
+  ini.UpdateFile();
+  EXPECT_EQ(Read(path),
+            "; keep me\r\n[Simply]\r\ncolumn=5\r\nunknown=yes\r\ncomma=1\r\n\r\n[File]\r\nname=x\r\n[New]\r\nkey=value\r\n");
+  EXPECT_EQ(IniFile(path).ReadInteger("simply", "COMMA", 0), 1);
+  IniFile missing(dir.file("none.ini"));
+  EXPECT_FALSE(missing.SectionExists("Simply"));
+}
+
+TEST(IniFile, FailedWriteIsReported) {
+  Folder dir;
+  IniFile ini(dir.file("no/such/folder/setup.ini"));
+  ini.WriteString("a", "b", "c");
+  try {
+    ini.UpdateFile();
+    FAIL();
+  } catch (const EInOutError& e) {
+    EXPECT_EQ(std::string(e.what()), "Unable to write to " + dir.file("no/such/folder/setup.ini"));
+  }
+}
+
+TEST(Wildcards, WorkedExampleOnDisk) {
+  Folder dir;
+  const std::string path = dir.file("wildcard.ini");
+  Tlistparchar list(path);
+  EXPECT_TRUE(list.Items.empty());
+  Tparchar w = Digits("#");
+  w.Description = "digits 2-9";
+  w.NumberExclude = {48, 49};
+  list.Add(w);
+  EXPECT_EQ(Read(path),
+            "[Special Char]\r\nTotal=1\r\nName0=#\r\nDescription0=digits 2-9\r\nIscheckUpper0=0\r\nIscheckLower0=0\r\n"
+            "IscheckNumber0=1\r\nIscheckSpecial0=0\r\nspecialArray0Total=0\r\nUpperExclude0Total=0\r\n"
+            "Lowerexclude0Total=0\r\nNumberExclude0Total=2\r\nNumberExclude00=48\r\nNumberExclude01=49\r\n");
+  EXPECT_EQ(Tlistparchar(path).Items, list.Items);
+}
+
+TEST(Wildcards, AddModifyDeleteRules) {
+  Folder dir;
+  const std::string path = dir.file("wildcard.ini");
+  Tlistparchar list(path);
+  Answers no(false);
+  Tparchar blank = Digits(" \t");
+  EXPECT_THROW(list.Add(blank), EAbort);
+  Tparchar none = Digits("n");
+  none.IscheckNumber = false;
+  EXPECT_THROW(list.Add(none), EAbort);
+  list.Add(Digits("A"));
+  list.Add(Digits("a"));  // differs only in case: allowed
+  EXPECT_THROW(list.Add(Digits("A")), EAbort);
+  EXPECT_EQ(no.errors, (std::vector<std::string>{
+                           "The name of wildcard can not be blank, please input!",
+                           "The Upper,lower,number and special letter\rat least one check box must be checked !",
+                           "The name of wildcard is duplicated, please select another!"}));
+  Tparchar renamed = Digits("A");
+  renamed.Description = "changed";
+  list.Modify("A", renamed);  // not compared with itself
+  EXPECT_THROW(list.Modify("A", Digits("a")), EAbort);
+  EXPECT_EQ(Tlistparchar(path).Items[0].Description, "changed");
+
+  // An exclusion list of a group that is off survives saving and loading.
+  Tparchar kept = Digits("k");
+  kept.UpperExclude = {65, 66};
+  list.Add(kept);
+  EXPECT_EQ(Tlistparchar(path).Items.back().UpperExclude, (TArrayInteger{65, 66}));
+
+  EXPECT_FALSE(list.Delete("a"));
+  EXPECT_EQ(no.questions.back(), "Do you want to delete the item a ?");
+  EXPECT_EQ(list.Items.size(), 3u);
+  Answers yes(true);
+  EXPECT_TRUE(list.Delete("a"));
+  EXPECT_TRUE(list.Delete("A"));
+  EXPECT_TRUE(list.Delete("k"));
+  EXPECT_TRUE(Tlistparchar(path).Items.empty());
+  EXPECT_NE(Read(path).find("Total=0\r\n"), std::string::npos);
+  EXPECT_NE(Read(path).find("Name0=k"), std::string::npos);  // old keys stay, unread
+}
+
+// Twelve wildcards where the second holds eleven codes: specialArray1 + 10
+// and specialArray11 + 0 read alike. Such a list keeps every code.
+TEST(Wildcards, ClashingArrayKeysLoseNothing) {
+  Folder dir;
+  const std::string path = dir.file("wildcard.ini");
+  Tlistparchar list(path);
+  std::vector<Tparchar> items;
+  for (int i = 0; i < 12; ++i) {
+    Tparchar w = Digits(std::string(1, char('A' + i)));
+    w.IscheckSpecial = true;
+    w.specialArray = i == 1 ? TArrayInteger{33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43} : TArrayInteger{60 + i};
+    items.push_back(w);
+  }
+  list.Items = items;
+  list.Save();
+  EXPECT_EQ(Tlistparchar(path).Items, items);
+
+  // Without a clash the file is the plain scheme, with no extra key.
+  items.resize(11);
+  list.Items = items;
+  list.Save();
+  EXPECT_EQ(Read(path).find("ArrayKeyScheme"), std::string::npos);
+  EXPECT_EQ(Tlistparchar(path).Items, items);
+}
+
+TEST(Wildcards, FailedSaveIsReported) {
+  Folder dir;
+  Tlistparchar list(dir.file("missing/wildcard.ini"));
+  EXPECT_THROW(list.Add(Digits("#")), EInOutError);
+  EXPECT_EQ(list.Items.size(), 1u);  // the change stays in memory
+}

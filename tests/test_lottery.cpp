@@ -1,0 +1,249 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "Fakes.h"
+#include "core/Unit_base.h"
+#include "generators/Unit_lottery.h"
+
+using namespace quenvar;
+
+namespace {
+
+// The lottery as specified, line by line: every part drawn by the engine and
+// read back through its texts, a new line compared with every accepted one,
+// lines sorted by the insertion sort on integer values.
+struct ReferenceLottery {
+  std::vector<std::vector<std::string>> lines;
+
+  std::vector<std::string> Draw(Tmake_random& engine, int32_t lower, int32_t upper, int32_t count, bool dup) {
+    Tinputpar par;
+    par.Lower = lower;
+    par.Upper = upper;
+    par.Count = count;
+    par.Duplicate = dup;
+    par.ExcludeKind = 0;
+    engine.MakeRandoms(par);
+    TArrayString texts;
+    engine.FormatRandoms(texts, TformatPar{2, false, 0});
+    return texts.toVector();
+  }
+
+  void Generate(const TinputLottery& in, int64_t lineCount) {
+    Tmake_random engine;
+    engine.SetSeed(in.Seed);
+    lines.clear();
+    while (static_cast<int64_t>(lines.size()) < lineCount) {
+      std::vector<std::string> candidate;
+      if (in.Lotto && in.RemainPick) {
+        candidate = Draw(engine, in.MainLow, in.MainUpper, in.MainPick + in.ChildPick, in.DupLines);
+      } else {
+        candidate = Draw(engine, in.MainLow, in.MainUpper, in.MainPick, in.DupLines);
+        if (in.Lotto) {
+          const auto bonus = Draw(engine, in.ChildLow, in.ChildUpper, in.ChildPick, in.DupLines);
+          candidate.insert(candidate.end(), bonus.begin(), bonus.end());
+        }
+      }
+      bool isNew = true;
+      if (in.DupRows)
+        for (const auto& line : lines) isNew = isNew && line != candidate;
+      if (isNew) lines.push_back(candidate);
+    }
+  }
+
+  static std::vector<std::string> SortNumbers(const std::vector<std::string>& in, bool ascending) {
+    std::vector<std::string> out(in.size(), "A");
+    size_t filled = 0;
+    for (const std::string& x : in) {
+      for (size_t slot = 0; slot < out.size(); ++slot) {
+        if (out[slot] == "A") {
+          out[slot] = x;
+          break;
+        }
+        const long long xv = std::stoll(x), e = std::stoll(out[slot]);
+        if (ascending ? xv > e : xv <= e) continue;
+        for (size_t k = filled; k > slot; --k) out[k] = out[k - 1];
+        out[slot] = x;
+        break;
+      }
+      ++filled;
+    }
+    return out;
+  }
+
+  std::vector<std::string> Results(int order, int32_t mainPick) const {
+    std::vector<std::string> results;
+    for (const auto& line : lines) {
+      std::vector<std::string> main(line.begin(), line.begin() + mainPick), bonus(line.begin() + mainPick, line.end());
+      if (order != 2) {
+        main = SortNumbers(main, order == 0);
+        bonus = SortNumbers(bonus, order == 0);
+      }
+      results.insert(results.end(), main.begin(), main.end());
+      results.insert(results.end(), bonus.begin(), bonus.end());
+    }
+    return results;
+  }
+};
+
+TinputLottery Defaults(int32_t seed) {
+  TinputLottery in;
+  in.Seed = seed;
+  return in;
+}
+
+std::vector<std::string> Line(const Trandom_Lottery& g, int64_t i) {
+  std::vector<std::string> cells;
+  for (int32_t c = 0; c < g.LineWidth(); ++c) cells.push_back(std::to_string(g.Cell(i, c)));
+  return cells;
+}
+
+using V = std::vector<std::string>;
+
+}  // namespace
+
+TEST(Lottery, WorkedExamples) {
+  Trandom_Lottery g;
+  g.Generate(Defaults(12345));
+  EXPECT_EQ(g.PossibleTotal(), 14463212400);
+  EXPECT_EQ(g.GeneratedTotal(), 20);
+  EXPECT_EQ(Line(g, 0), (V{"21", "16", "5", "30", "34", "15"}));
+  EXPECT_EQ(Line(g, 1), (V{"24", "5", "2", "49", "52", "14"}));
+  EXPECT_EQ(Line(g, 2), (V{"13", "42", "28", "23", "45", "34"}));
+  g.FormatResults(0);
+  V results = g.Results.toVector();
+  EXPECT_EQ(V(results.begin(), results.begin() + 6), (V{"5", "16", "21", "30", "34", "15"}));
+  g.FormatResults(1);
+  results = g.Results.toVector();
+  EXPECT_EQ(V(results.begin(), results.begin() + 6), (V{"34", "30", "21", "16", "5", "15"}));
+  g.FormatResults(2);
+  EXPECT_EQ(g.Results[0], "21");
+
+  TinputLottery remain = Defaults(12345);
+  remain.RemainPick = true;
+  g.Generate(remain);
+  EXPECT_EQ(g.PossibleTotal(), 16529385600);
+  EXPECT_EQ(Line(g, 0), (V{"21", "16", "5", "30", "34", "19"}));
+  EXPECT_EQ(g.Cell(1, 5), 17);
+  EXPECT_EQ(g.Cell(2, 5), 43);
+
+  TinputLottery dupLines = Defaults(1);
+  dupLines.DupLines = true;
+  g.Generate(dupLines);
+  EXPECT_EQ(g.PossibleTotal(), 17564210706);
+
+  TinputLottery pairs = Defaults(0);
+  pairs.MainUpper = 3;
+  pairs.MainPick = 2;
+  pairs.Lotto = false;
+  pairs.DupRows = true;
+  g.Generate(pairs);
+  EXPECT_EQ(g.PossibleTotal(), 6);
+  ASSERT_EQ(g.GeneratedTotal(), 6);
+  std::vector<V> lines;
+  for (int i = 0; i < 6; ++i) lines.push_back(Line(g, i));
+  EXPECT_EQ(lines, (std::vector<V>{{"1", "2"}, {"3", "1"}, {"1", "3"}, {"2", "1"}, {"2", "3"}, {"3", "2"}}));
+
+  TinputLottery capped = Defaults(0);
+  capped.MainUpper = 1000;
+  capped.MainPick = 10;
+  capped.Lotto = false;
+  capped.Total = 2;
+  g.Generate(capped);
+  EXPECT_EQ(g.PossibleTotal(), MaxPossible);
+}
+
+TEST(Lottery, InfeasibleRequestsAndWideRanges) {
+  struct Errors : Notifier {
+    void error(std::string_view m) override { messages.emplace_back(m); }
+    void warning(std::string_view) override {}
+    bool confirm(std::string_view) override { return false; }
+    std::vector<std::string> messages;
+  } errors;
+  SetNotifier(&errors);
+  Trandom_Lottery g;
+  TinputLottery in = Defaults(1);
+  in.MainUpper = 5;
+  in.MainPick = 6;
+  in.Lotto = false;
+  g.Generate(in);
+  EXPECT_EQ(g.PossibleTotal(), -1);
+  EXPECT_EQ(g.GeneratedTotal(), 0);
+  g.FormatResults(0);
+  EXPECT_TRUE(g.Results.empty());
+  in.DupLines = true;
+  g.Generate(in);
+  EXPECT_EQ(g.PossibleTotal(), 15625);
+
+  TinputLottery bonus = Defaults(1);
+  bonus.MainUpper = 10;
+  bonus.MainPick = 3;
+  bonus.ChildUpper = 2;
+  bonus.ChildPick = 3;
+  g.Generate(bonus);
+  EXPECT_EQ(g.PossibleTotal(), -1);
+
+  // A range of more than 2147483647 numbers is refused, not wrapped.
+  TinputLottery wide = Defaults(1);
+  wide.MainLow = -2147483647;
+  wide.MainUpper = 2147483647;
+  wide.Lotto = false;
+  g.Generate(wide);
+  EXPECT_EQ(g.PossibleTotal(), -1);
+  ASSERT_EQ(errors.messages.size(), 3u);
+  EXPECT_EQ(errors.messages[0], "Can't get more numbers than defined by \rthe Lower and the Upper components. ");
+  EXPECT_EQ(errors.messages[2], "The Upper number minus the Lower number\r\r    must be less than 2147483647!");
+  SetNotifier(nullptr);
+}
+
+// The fast generator against the specified one on many random requests.
+TEST(Lottery, MatchesReference) {
+  std::mt19937 rng(7);
+  for (int round = 0; round < 400; ++round) {
+    TinputLottery in;
+    in.Seed = int32_t(rng());
+    in.MainLow = int32_t(rng() % 40) - 20;
+    in.MainUpper = in.MainLow + int32_t(rng() % (round % 4 == 0 ? 4 : 60));
+    in.MainPick = 1 + int32_t(rng() % 6);
+    in.ChildLow = int32_t(rng() % 10);
+    in.ChildUpper = in.ChildLow + int32_t(rng() % 12);
+    in.ChildPick = 1 + int32_t(rng() % 3);
+    in.Lotto = rng() % 3 != 0;
+    if (!in.Lotto) in.ChildPick = 0;
+    in.RemainPick = rng() % 2 == 0;
+    in.DupLines = rng() % 3 == 0;
+    in.DupRows = rng() % 2 == 0;
+    in.Total = 1 + int32_t(rng() % 40);
+    Trandom_Lottery g;
+    g.Generate(in);
+    if (g.PossibleTotal() < 0) continue;
+    ReferenceLottery ref;
+    ref.Generate(in, g.GeneratedTotal());
+    for (int order = 0; order < 3; ++order) {
+      g.FormatResults(uint8_t(order));
+      ASSERT_EQ(g.Results.toVector(), ref.Results(order, in.MainPick)) << "round " << round << " order " << order;
+    }
+  }
+}
+
+TEST(Lottery, CountsAreCappedAndRounded) {
+  EXPECT_EQ(PermutationTotal(53, 5), 344362200);
+  EXPECT_EQ(PowerTotal(53, 5), 418195493);
+  EXPECT_EQ(PowerTotal(95, 8), 6634204312890625);
+  EXPECT_EQ(PowerTotal(95, 9), MaxPossible);
+  EXPECT_EQ(PermutationTotal(1000, 10), MaxPossible);
+  EXPECT_EQ(PowerTotal(7, 0), 1);
+}
+
+TEST(Lottery, CancelKeepsTheLinesDrawn) {
+  Trandom_Lottery g;
+  test::FakePump pump([&g](int) {
+    if (g.LineDrawn(4)) g.Cancel();
+  });
+  TinputLottery in = Defaults(12345);
+  in.Total = 100;
+  g.Generate(in);
+  EXPECT_TRUE(g.LineDrawn(4));
+  EXPECT_FALSE(g.LineDrawn(5));
+  EXPECT_EQ(Line(g, 0), (V{"21", "16", "5", "30", "34", "15"}));
+}

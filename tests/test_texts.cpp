@@ -1,0 +1,387 @@
+// The sampling, name and string generators against plain transcriptions of
+// their specified algorithms.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <unistd.h>
+
+#include "Fakes.h"
+#include "core/Errors.h"
+#include "core/TextLines.h"
+#include "generators/Unit_character.h"
+#include "generators/Unit_name_sampling.h"
+
+using namespace quenvar;
+namespace fs = std::filesystem;
+
+namespace {
+
+using V = std::vector<std::string>;
+
+// The insertion sort of the texts: a new text goes before the first entry
+// that is not smaller (ascending) or that is smaller (descending).
+V InsertionSort(const V& texts, bool ascending) {
+  V out;
+  for (const std::string& x : texts) {
+    size_t j = 0;
+    while (j < out.size() && (ascending ? out[j] < x : out[j] >= x)) ++j;
+    out.insert(out.begin() + static_cast<std::ptrdiff_t>(j), x);
+  }
+  return out;
+}
+
+int32_t EngineIndex(Tmake_random& engine, int32_t upper) {
+  Tinputpar par;
+  par.Lower = 0;
+  par.Upper = upper;
+  par.Count = 1;
+  engine.MakeRandoms(par);
+  TArrayString texts;
+  engine.FormatRandoms(texts, TformatPar{2, false, 0});
+  return std::stoi(std::string(texts[0]));
+}
+
+TArrayString Texts(const V& v) {
+  TArrayString out;
+  for (const auto& s : v) out.push_back(s);
+  return out;
+}
+
+std::vector<std::string> Results(Trandom_base& g) { return g.Results.toVector(); }
+
+struct Folder {
+  fs::path path = fs::temp_directory_path() / ("quenvar-texts-" + std::to_string(getpid()));
+  Folder() { fs::create_directories(path); }
+  ~Folder() { fs::remove_all(path); }
+  std::string write(const std::string& name, const std::string& text) const {
+    std::ofstream(path / name, std::ios::binary) << text;
+    return (path / name).string();
+  }
+};
+
+}  // namespace
+
+TEST(Sampling, WorkedExamplesAndOrder) {
+  Trandom_sampling g;
+  const TArrayString five = Texts({"a", "b", "c", "d", "e"});
+  TinputSampling in;
+  in.Items = &five;
+  in.Count = 3;
+  in.Seed = 0;
+  g.Generate(in);
+  g.FormatResults(TformatPar{2, false, 0});
+  EXPECT_EQ(Results(g), (V{"a", "b", "e"}));
+
+  const TArrayString three = Texts({"a", "b", "c"});
+  in.Items = &three;
+  in.Count = 10;
+  g.Generate(in);
+  EXPECT_EQ(g.PossibleTotal(), 3);
+  EXPECT_EQ(g.GeneratedTotal(), 3);
+  in.Duplicate = true;
+  g.Generate(in);
+  EXPECT_EQ(g.GeneratedTotal(), 10);
+
+  const TArrayString mixed = Texts({"b", "B", "a", "ab"});
+  in.Items = &mixed;
+  in.Duplicate = false;
+  in.Count = 4;
+  g.Generate(in);
+  g.FormatResults(TformatPar{0, false, 0});
+  EXPECT_EQ(Results(g), (V{"B", "a", "ab", "b"}));
+  g.FormatResults(TformatPar{1, false, 0});
+  EXPECT_EQ(Results(g), (V{"b", "ab", "a", "B"}));
+
+  const TArrayString twins = Texts({"x", "x", "y"});
+  in.Items = &twins;
+  in.Count = 3;
+  g.Generate(in);
+  g.FormatResults(TformatPar{0, false, 0});
+  EXPECT_EQ(Results(g), (V{"x", "x", "y"}));
+}
+
+// With no items nothing is drawn, with or without repeats, and no position
+// outside the list is read.
+TEST(Sampling, NoItemsEndsCleanly) {
+  Trandom_sampling g;
+  const TArrayString none;
+  test::FakeStatus status;
+  TinputSampling in;
+  in.Items = &none;
+  in.Count = 5;
+  in.ProgressBar = &status;
+  in.StatusLabel = &status;
+  for (bool dup : {false, true}) {
+    in.Duplicate = dup;
+    g.Generate(in);
+    g.FormatResults(TformatPar{0, false, 0});
+    EXPECT_EQ(g.GeneratedTotal(), 0);
+    EXPECT_TRUE(g.Results.empty());
+  }
+  EXPECT_EQ(status.captions.back(), "Done");
+}
+
+TEST(Sampling, MatchesReference) {
+  std::mt19937 rng(3);
+  for (int round = 0; round < 200; ++round) {
+    V items;
+    const int n = 1 + int(rng() % 30);
+    for (int i = 0; i < n; ++i) items.push_back(std::string(1 + rng() % 3, char('A' + rng() % 40)));
+    const TArrayString list = Texts(items);
+    TinputSampling in;
+    in.Items = &list;
+    in.Count = 1 + int32_t(rng() % 40);
+    in.Duplicate = rng() % 2 == 0;
+    in.Seed = int32_t(rng());
+    Trandom_sampling g;
+    g.Generate(in);
+
+    Tmake_random engine;
+    engine.SetSeed(in.Seed);
+    Tinputpar par;
+    par.Upper = n - 1;
+    par.Count = in.Count;
+    par.Duplicate = in.Duplicate;
+    engine.MakeRandoms(par);
+    V expected;
+    for (int32_t pos : engine.Randoms) expected.push_back(items[size_t(pos)]);
+    for (uint8_t order : {2, 0, 1}) {
+      g.FormatResults(TformatPar{order, false, 0});
+      ASSERT_EQ(Results(g), order == 2 ? expected : InsertionSort(expected, order == 0)) << round;
+    }
+  }
+}
+
+TEST(Lines, BreaksAndBlanks) {
+  EXPECT_EQ(SplitNonEmptyLines("a\r\nb\rc\n\n d \r\n\r\nlast", false).toVector(), (V{"a", "b", "c", " d ", "last"}));
+  EXPECT_EQ(SplitNonEmptyLines(std::string("x\ny\0z\n", 6), true).toVector(), (V{"x", "y"}));
+}
+
+TEST(Names, MatchesReferenceAndRules) {
+  Folder dir;
+  const std::string female = dir.write("f.txt", "Ann\r\nBea\r\n\r\nCleo");
+  const std::string male = dir.write("m.txt", "Al\nBo\n");
+  const std::string last = dir.write("l.txt", "Smith\nsmith\nJones\n");
+  for (uint8_t gender : {1, 2, 3}) {
+    for (bool dup : {false, true}) {
+      TinputName in;
+      in.Gender = gender;
+      in.Duplicate = dup;
+      in.Count = 12;
+      in.Seed = 99 + gender;
+      in.FemaleFile = female;
+      in.MaleFile = male;
+      in.LastFile = last;
+      Trandom_name g;
+      g.Generate(in);
+      // The plain algorithm: male names first, then female; an index drawn
+      // through the engine for each part; a repeat found by scanning.
+      V firsts;
+      if (gender & 2) firsts = {"Al", "Bo"};
+      if (gender & 1) firsts.insert(firsts.end(), {"Ann", "Bea", "Cleo"});
+      const V lasts = {"Smith", "smith", "Jones"};
+      Tmake_random engine;
+      engine.SetSeed(in.Seed);
+      const int64_t wanted = dup ? 12 : std::min<int64_t>(12, int64_t(firsts.size() * lasts.size()));
+      V expected;
+      while (int64_t(expected.size()) < wanted) {
+        const int32_t f = EngineIndex(engine, int32_t(firsts.size()) - 1);
+        const int32_t l = EngineIndex(engine, int32_t(lasts.size()) - 1);
+        const std::string name = firsts[size_t(f)] + " " + lasts[size_t(l)];
+        if (dup || std::find(expected.begin(), expected.end(), name) == expected.end()) expected.push_back(name);
+      }
+      EXPECT_EQ(g.GeneratedTotal(), wanted);
+      if (!dup) EXPECT_EQ(g.PossibleTotal(), int64_t(firsts.size() * lasts.size()));
+      for (uint8_t order : {2, 0, 1}) {
+        g.FormatResults(TformatPar{order, false, 0});
+        ASSERT_EQ(Results(g), order == 2 ? expected : InsertionSort(expected, order == 0));
+      }
+    }
+  }
+}
+
+// More different names asked than the lists can give: the run stops when
+// none is left and says so, instead of drawing for ever.
+TEST(Names, ExhaustedListsStopTheRun) {
+  Folder dir;
+  struct Warnings : Notifier {
+    void error(std::string_view) override {}
+    void warning(std::string_view m) override { messages.emplace_back(m); }
+    bool confirm(std::string_view) override { return false; }
+    V messages;
+  } warnings;
+  SetNotifier(&warnings);
+  TinputName in;
+  in.Gender = 3;
+  in.FemaleFile = dir.write("f.txt", "Kim\n");
+  in.MaleFile = dir.write("m.txt", "Kim\n");  // the same name in both lists
+  in.LastFile = dir.write("l.txt", "Lee\nLee\nPark\n");
+  in.Count = 100;
+  Trandom_name g;
+  g.Generate(in);
+  EXPECT_EQ(g.PossibleTotal(), 6);
+  EXPECT_EQ(g.GeneratedTotal(), 2);
+  EXPECT_TRUE(g.Exhausted);
+  ASSERT_EQ(warnings.messages.size(), 1u);
+
+  // An empty list with repeats allowed gives no names, and no failure.
+  in.LastFile = dir.write("empty.txt", "\r\n\r\n");
+  in.Duplicate = true;
+  g.Generate(in);
+  EXPECT_EQ(g.GeneratedTotal(), 0);
+  in.Duplicate = false;
+  g.Generate(in);
+  EXPECT_EQ(g.PossibleTotal(), 0);
+  EXPECT_EQ(g.GeneratedTotal(), 0);
+  SetNotifier(nullptr);
+
+  in.LastFile = (dir.path / "missing.txt").string();
+  EXPECT_THROW(g.Generate(in), EInOutError);
+}
+
+namespace {
+
+Tparchar Wildcard(const std::string& name, bool upper, bool lower, bool number, TArrayInteger special = {}) {
+  Tparchar w;
+  w.Name = name;
+  w.IscheckUpper = upper;
+  w.IscheckLower = lower;
+  w.IscheckNumber = number;
+  w.IscheckSpecial = !special.empty();
+  w.specialArray = std::move(special);
+  return w;
+}
+
+}  // namespace
+
+TEST(MaskParser, EscapesAndTotals) {
+  Tlistparchar list;
+  list.Items.push_back(Wildcard("#", false, false, true));
+  TparseString parser(list);
+  TArrayInputpar out;
+  auto kinds = [&](std::string_view mask) {
+    parser.Parse(mask, out);
+    std::string shape;
+    for (const Tinputpar& p : out) shape += p.Lower == p.Upper ? std::string(1, char(p.Lower)) : "?";
+    return shape;
+  };
+  EXPECT_EQ(kinds("\\"), "\\");
+  EXPECT_EQ(kinds("a\\"), "a\\");
+  EXPECT_EQ(kinds("\\#"), "#");
+  EXPECT_EQ(parser.PossibleTotal(), 1);
+  EXPECT_EQ(kinds("\\\\#"), "\\?");
+  EXPECT_EQ(kinds("##"), "??");
+  EXPECT_EQ(parser.PossibleTotal(), 100);
+  EXPECT_EQ(kinds("a b"), "a b");
+  EXPECT_EQ(parser.PossibleTotal(), 1);
+  EXPECT_EQ(kinds(std::string(15, '#')), std::string(15, '?'));
+  EXPECT_EQ(parser.PossibleTotal(), 1000000000000000);
+  kinds(std::string(16, '#'));
+  EXPECT_EQ(parser.PossibleTotal(), MaxPossible);
+  // Masks longer than 1024 positions are parsed whole.
+  EXPECT_EQ(kinds(std::string(3000, 'x') + "#").size(), 3001u);
+}
+
+TEST(Wildcards, MakeInputpar) {
+  Tlistparchar list;
+  Tparchar w = Wildcard("x", true, false, true);
+  w.UpperExclude = {'I', 'O'};
+  w.NumberExclude = {'0', '1'};
+  list.Items.push_back(w);
+  Tinputpar par;
+  list.MakeInputpar("x", par);
+  EXPECT_EQ(par.Lower, '2');
+  EXPECT_EQ(par.Upper, 'Z');
+  EXPECT_EQ(par.Excluded, (TArrayInteger{58, 59, 60, 61, 62, 63, 64, 73, 79}));
+  EXPECT_EQ(par.ExcludeKind, 0);
+
+  list.Items.push_back(Wildcard("s", false, false, false, {32, 500, -3}));  // codes outside 32..126 are ignored
+  list.MakeInputpar("s", par);
+  EXPECT_EQ(par.Lower, 32);
+  EXPECT_EQ(par.Upper, 32);
+
+  Tparchar empty = Wildcard("e", false, false, true);
+  empty.NumberExclude = {'0', '1', '2', '3', '4', '5', '6', '7', '8', '9'};
+  list.Items.push_back(empty);
+  struct Errors : Notifier {
+    void error(std::string_view m) override { messages.emplace_back(m); }
+    void warning(std::string_view) override {}
+    bool confirm(std::string_view) override { return false; }
+    V messages;
+  } errors;
+  SetNotifier(&errors);
+  EXPECT_THROW(list.MakeInputpar("e", par), EAbort);
+  EXPECT_EQ(errors.messages.size(), 1u);
+  SetNotifier(nullptr);
+}
+
+// The string generator against the specified one: each position drawn by
+// the engine, a repeat found by scanning, the insertion sort.
+TEST(StringGenerator, MatchesReference) {
+  Tlistparchar list;
+  list.Items.push_back(Wildcard("#", false, false, true));
+  Tparchar letters = Wildcard("@", true, true, false);
+  letters.Lowerexclude = {'l'};
+  list.Items.push_back(letters);
+  list.Items.push_back(Wildcard("%", false, false, false, {33, 35, 64}));
+  std::mt19937 rng(11);
+  const V masks = {"#", "##", "@#-%", "a\\#", "%%", "x", "#@#@", "\\\\"};
+  for (int round = 0; round < 120; ++round) {
+    TinputString in;
+    in.Mask = masks[size_t(round) % masks.size()];
+    in.Count = 1 + int64_t(rng() % 60);
+    in.Duplicate = rng() % 2 == 0;
+    in.Wildcards = &list;
+    in.Seed = int32_t(rng());
+    Trandom_character g;
+    g.Generate(in);
+
+    TparseString parser(list);
+    TArrayInputpar positions;
+    parser.Parse(in.Mask, positions);
+    const int64_t wanted = in.Duplicate ? in.Count : std::min(in.Count, parser.PossibleTotal());
+    Tmake_random engine;
+    engine.SetSeed(in.Seed);
+    V expected;
+    while (int64_t(expected.size()) < wanted) {
+      std::string s;
+      for (const Tinputpar& p : positions) {
+        engine.MakeRandoms(p);
+        TArrayString texts;
+        engine.FormatRandoms(texts, TformatPar{2, false, 0});
+        s += char(std::stoi(std::string(texts[0])));
+      }
+      if (in.Duplicate || std::find(expected.begin(), expected.end(), s) == expected.end()) expected.push_back(s);
+    }
+    EXPECT_EQ(g.GeneratedTotal(), wanted);
+    for (uint8_t order : {2, 0, 1}) {
+      g.FormatResults(TformatPar{order, false, 0});
+      ASSERT_EQ(Results(g), order == 2 ? expected : InsertionSort(expected, order == 0)) << in.Mask;
+    }
+  }
+}
+
+TEST(StringGenerator, EdgeCases) {
+  Tlistparchar list;
+  list.Items.push_back(Wildcard("#", false, false, true));
+  TinputString in;
+  in.Wildcards = &list;
+  in.Mask = "#";
+  in.Count = 50;
+  Trandom_character g;
+  g.Generate(in);
+  EXPECT_EQ(g.GeneratedTotal(), 10);
+  EXPECT_EQ(g.PossibleTotal(), 10);
+  in.Mask = "lit";
+  g.Generate(in);
+  EXPECT_EQ(g.GeneratedTotal(), 1);
+  in.Duplicate = true;
+  g.Generate(in);
+  EXPECT_EQ(g.GeneratedTotal(), 50);
+  g.FormatResults(TformatPar{0, false, 0});
+  EXPECT_EQ(Results(g), V(50, "lit"));
+  EXPECT_EQ(InsertionSort({"a1", "B2", "b1"}, true), (V{"B2", "a1", "b1"}));
+  EXPECT_EQ(TrimMask(" \t#-#\r\n"), "#-#");
+}
