@@ -1,0 +1,268 @@
+// The real window, offscreen, driven through its widgets; message boxes and
+// dialogs are answered by the fake platform.
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QtTest>
+#include <sys/resource.h>
+
+#include "FakePlatform.h"
+#include "core/RandomSource.h"
+#include "ui/NumberPage.h"
+#include "ui/SingleInstance.h"
+#include "ui/UnitMain.h"
+
+using namespace quenvar;
+using namespace quenvar::ui;
+
+class WindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<test::FakePlatform> fake;
+  std::unique_ptr<TFormRandom> form;
+  NumberPage* page = nullptr;
+
+  void setSpin(TSpinEdit* spin, qlonglong value) {
+    spin->editor()->selectAll();
+    QTest::keyClicks(spin->editor(), QString::number(value));
+    spin->interpretText();
+    emit spin->editingFinished();
+  }
+  void start() { QTest::mouseClick(page->startButton, Qt::LeftButton); }
+  QStringList shown() const {
+    QStringList out;
+    for (size_t i = 0; i < page->generator.Results.size(); ++i)
+      out << QString::fromStdString(std::string(page->generator.Results[i]));
+    return out;
+  }
+  void manualSeed(int seed) {
+    page->RadioManual->setChecked(true);
+    setSpin(page->RxSpinManual, seed);
+  }
+
+ private slots:
+  void init() {
+    fake = std::make_unique<test::FakePlatform>();
+    form = std::make_unique<TFormRandom>();
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    page = form->TabSheet1;
+  }
+  void cleanup() {
+    form.reset();
+    fake.reset();
+  }
+
+  void windowLayout() {
+    QCOMPARE(form->windowTitle(), QString("Quenvar Random Number Generator"));
+    QCOMPARE(form->size(), QSize(932, 666));
+    QStringList tabs;
+    for (int i = 0; i < form->PageControl1->count(); ++i) tabs << form->PageControl1->tabText(i);
+    QCOMPARE(tabs, (QStringList{"Random Number", "Lottery Number", "Random Sampling", "Random String", "Random Name",
+                                "Random File"}));
+    QCOMPARE(page->header->count(), 4);  // "NO." and three columns without settings
+    QCOMPARE(page->header->model()->headerData(3, Qt::Horizontal).toString(), QString("Column 3"));
+    QVERIFY(page->statusPanel->isHidden());
+    QVERIFY(page->cancelButton->isHidden());
+    // The manual seed starts at (clock seed div 75675) + clock seed.
+    const int manual = page->RxSpinManual->value();
+    bool fromClock = false;
+    for (int s = manual - manual / 75676 - 2; s <= manual - manual / 75676 + 2; ++s)
+      fromClock = fromClock || (s >= 0 && s < 86400000 && s / 75675 + s == manual);
+    QVERIFY(fromClock);
+  }
+
+  void typedValueIsUsedWithoutLeavingTheBox() {
+    manualSeed(1);
+    page->RxSpinUpper->setFocus();
+    page->RxSpinUpper->editor()->selectAll();
+    QTest::keyClicks(page->RxSpinUpper->editor(), "50");
+    start();
+    QCOMPARE(page->NumberInput.Upper, 50);
+    QCOMPARE(page->generator.PossibleTotal(), 50);
+    for (const QString& v : shown()) QVERIFY(v.toInt() >= 1 && v.toInt() <= 50);
+  }
+
+  void validationMessages() {
+    setSpin(page->RxSpinLow, 10);
+    setSpin(page->RxSpinUpper, 5);
+    start();
+    setSpin(page->RxSpinLow, -2147483647);
+    setSpin(page->RxSpinUpper, 2147483647);
+    start();
+    setSpin(page->RxSpinUpper, -1);
+    for (QCheckBox* box : page->Ch) QTest::mouseClick(box, Qt::LeftButton);
+    start();
+    QCOMPARE(fake->boxes.size(), size_t(3));
+    QCOMPARE(fake->boxes[0].text, QString("The Upper number must greater than\n\nor equal to the Lower number!"));
+    QCOMPARE(fake->boxes[1].text, QString("The Upper number minus the Lower number\n\n    must be less than 2147483647!"));
+    QCOMPARE(fake->boxes[2].text, QString("You can not exclude all digits!"));
+    for (const auto& box : fake->boxes) QCOMPARE(box.icon, Icon::Error);
+    QVERIFY(page->statusPanel->isHidden());  // nothing of a run happened
+    // -2147483647 to -1 passes.
+    QTest::mouseClick(page->Ch[0], Qt::LeftButton);
+    setSpin(page->RxSpinCount, 3);
+    start();
+    QCOMPARE(fake->boxes.size(), size_t(3));
+    QVERIFY(!page->statusPanel->isHidden());
+  }
+
+  void countAboveTheMaximumIsClamped() {
+    setSpin(page->RxSpinCount, 99999999999LL);
+    QCOMPARE(page->RxSpinCount->value(), 2147483647);
+    QCOMPARE(page->NumberInput.Count, 2147483647);
+  }
+
+  void seededRunAndTotals() {
+    manualSeed(12345);
+    setSpin(page->RxSpinCount, 5);
+    QTest::mouseClick(page->ChDuplicate, Qt::LeftButton);
+    for (int run = 0; run < 2; ++run) {
+      start();
+      QCOMPARE(shown(), (QStringList{"3854", "2894", "798", "5537", "6337"}));
+      QCOMPARE(page->totalsLabel->text(), QString("      Generated total randoms: 5"));
+    }
+    QTest::mouseClick(page->ChDuplicate, Qt::LeftButton);
+    start();
+    QCOMPARE(page->totalsLabel->text(), QString("Possible total randoms: 10000      Generated total randoms: 5"));
+    QCOMPARE(page->DisplayLabelText(), QString("Done"));
+  }
+
+  void rowsColumnsAndResorting() {
+    manualSeed(7);
+    setSpin(page->RxSpinCount, 25);
+    page->columnsBox->setCurrentIndex(1);
+    page->ColumnsChange();
+    start();
+    QCOMPARE(page->model->rowCount(), 13);
+    QCOMPARE(page->header->count(), 3);
+    const QStringList drawn = shown();
+    const uint32_t state = RandomSeed;
+    QTest::mouseClick(page->ascButton, Qt::LeftButton);
+    QStringList sorted = drawn;
+    std::sort(sorted.begin(), sorted.end(), [](const QString& a, const QString& b) { return a.toInt() < b.toInt(); });
+    QCOMPARE(shown(), sorted);
+    QTest::mouseClick(page->dscButton, Qt::LeftButton);
+    QCOMPARE(shown().first(), sorted.last());
+    QTest::mouseClick(page->origButton, Qt::LeftButton);
+    QCOMPARE(shown(), drawn);
+    QCOMPARE(RandomSeed, state);  // nothing was drawn again
+    page->columnsBox->setCurrentIndex(4);
+    page->ColumnsChange();
+    QCOMPARE(page->model->rowCount(), 5);
+    QCOMPARE(page->header->sectionSize(1), (page->header->width() - 80) / 5);
+    QCOMPARE(shown(), drawn);
+    // Thousands grouping is a redisplay too.
+    setSpin(page->RxSpinUpper, 2000000);
+    start();
+    QTest::mouseClick(page->commaButton, Qt::LeftButton);
+    for (const QString& v : shown()) QVERIFY(v.toLongLong() < 1000 || v.contains(','));
+  }
+
+  void popupMenuRules() {
+    page->PopupRequested(QPoint(10, 10));
+    QVERIFY(!page->popup->isVisible());
+    QTest::mouseClick(page->saveButton, Qt::LeftButton);
+    QTest::mouseClick(page->printButton, Qt::LeftButton);
+    QCOMPARE(fake->boxes.size(), size_t(2));
+    QCOMPARE(fake->boxes[0].text, QString("No randoms to be saved!"));
+    QCOMPARE(fake->boxes[1].text, QString("No randoms to be printed!"));
+    QCOMPARE(fake->boxes[0].icon, Icon::Information);
+    setSpin(page->RxSpinCount, 3);
+    start();
+    QTest::mouseClick(page->printButton, Qt::LeftButton);
+    QCOMPARE(fake->boxes.back().text, QString("No printer in your system!"));
+    page->PopupRequested(QPoint(10, 10));
+    QVERIFY(page->popup->isVisible());
+    page->popup->hide();
+  }
+
+  // Close is refused while a page runs; Cancel hides the results and then
+  // closing works.
+  void closeWhileRunningAndCancel() {
+    setSpin(page->RxSpinUpper, 2000000000);
+    setSpin(page->RxSpinCount, 30000000);
+    bool triedClose = false;
+    bool stillOpen = false;
+    QTimer::singleShot(50, this, [&] {
+      triedClose = true;
+      form->close();
+      stillOpen = form->isVisible();
+      QVERIFY(page->running());
+      QTest::mouseClick(page->cancelButton, Qt::LeftButton);
+    });
+    QElapsedTimer clock;
+    clock.start();
+    start();
+    QVERIFY(triedClose);
+    QVERIFY(stillOpen);
+    QVERIFY(clock.elapsed() < 3000);
+    QVERIFY(page->statusPanel->isHidden());
+    QVERIFY(!page->running());
+    QCOMPARE(page->model->rowCount(), 0);
+    QVERIFY(page->startButton->isEnabled());
+    QVERIFY(form->close());
+    QVERIFY(!form->isVisible());
+  }
+
+  void closeRemovesTheTempFolder() {
+    QDir().mkpath(form->TempFolder() + "/job");
+    QVERIFY(form->close());
+    QVERIFY(!QDir(form->TempFolder()).exists());
+  }
+
+  // Too little memory for a request: the message, and a page that still works.
+  void memoryExhaustionLeavesThePageUsable() {
+    manualSeed(12345);
+    setSpin(page->RxSpinCount, 5);
+    QTest::mouseClick(page->ChDuplicate, Qt::LeftButton);
+    start();
+    const QStringList before = shown();
+    rlimit old{};
+    getrlimit(RLIMIT_AS, &old);
+    const rlimit tight{rlim_t(3) << 30, old.rlim_max};
+    setrlimit(RLIMIT_AS, &tight);
+    setSpin(page->RxSpinCount, 2147483647);
+    start();
+    setrlimit(RLIMIT_AS, &old);
+    QCOMPARE(fake->boxes.size(), size_t(1));
+    QVERIFY(fake->boxes[0].text.startsWith("EOutOfMemory\n"));
+    QCOMPARE(fake->boxes[0].icon, Icon::Error);
+    QCOMPARE(shown(), before);
+    QVERIFY(page->startButton->isEnabled());
+    QVERIFY(!page->running());
+    setSpin(page->RxSpinCount, 5);
+    start();
+    QCOMPARE(shown(), before);
+  }
+
+  void helpAndWebsite() {
+    QTest::keyClick(form.get(), Qt::Key_F1);
+    QTest::mouseClick(page->helpButton, Qt::LeftButton);
+    QCOMPARE(fake->help.size(), size_t(2));
+    QCOMPARE(fake->help[0].second, 58);
+    QVERIFY(fake->help[0].first.endsWith("/help.chm"));
+    form->PopupMenu1->actions()[0]->trigger();
+    QCOMPARE(fake->opened.size(), size_t(1));
+  }
+
+  // A second start of the program brings the first forward and ends.
+  void secondInstanceRaisesTheFirst() {
+    const QString program = QUENVAR_GUI_BIN;
+    SingleInstance first(SingleInstance::KeyFor(program));
+    QVERIFY(first.listen());
+    QSignalSpy raised(&first, &SingleInstance::raiseRequested);
+    QProcess second;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    second.setProcessEnvironment(env);
+    second.start(program, {});
+    QVERIFY(raised.wait(10000));
+    QVERIFY(second.waitForFinished(10000));
+    QCOMPARE(second.exitCode(), 0);
+  }
+};
+
+QTEST_MAIN(WindowTest)
+#include "test_window.moc"

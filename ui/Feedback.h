@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPointer>
+#include <QProgressBar>
+
+#include "core/Feedback.h"
+
+
+
+namespace quenvar::ui {
+
+// A page's progress bar, as the generators see it.
+class WidgetProgress : public ProgressBarView {
+ public:
+  explicit WidgetProgress(QProgressBar* bar) : bar_(bar) {}
+
+ protected:
+  void applyVisible(bool visible) override;
+  void applyMaximum(int64_t maximum) override;
+  void applyPosition(int64_t position) override;
+
+ private:
+  QPointer<QProgressBar> bar_;
+};
+
+// A page's status label: a new caption is painted at once.
+class WidgetLabel : public StatusLabelView {
+ public:
+  explicit WidgetLabel(QLabel* label) : label_(label) {}
+  void setCaption(std::string_view caption) override;
+
+ private:
+  QPointer<QLabel> label_;
+};
+
+// Lets pending window messages run from inside long loops. The core calls it
+// at most every few tens of milliseconds; it keeps the longest gap between
+// two calls during a run, the measure of how responsive the window stays.
+class EventPump : public MessagePump {
+ public:
+  EventPump();
+  ~EventPump() override;
+  void processMessages() override;
+  void resetGaps();
+  qint64 longestGapMs() const { return longestGapMs_; }
+  qint64 calls() const { return calls_; }
+
+ private:
+  QElapsedTimer sinceLast_;
+  qint64 longestGapMs_ = 0;
+  qint64 calls_ = 0;
+};
+
+// Message boxes for the generators' own messages.
+class WidgetNotifier : public Notifier {
+ public:
+  explicit WidgetNotifier(QWidget* parent);
+  ~WidgetNotifier() override;
+  void error(std::string_view message) override;
+  void warning(std::string_view message) override;
+  bool confirm(std::string_view question) override;
+
+ private:
+  QWidget* parent_;
+};
+
+}  // namespace quenvar::ui

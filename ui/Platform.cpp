@@ -1,0 +1,82 @@
+#include "ui/Platform.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QStandardPaths>
+
+namespace quenvar::ui {
+
+namespace {
+
+class DesktopPlatform : public Platform {
+ public:
+  Answer messageBox(QWidget* parent, const QString& text, Icon icon, bool yesNo) override {
+    QMessageBox box(parent);
+    box.setWindowTitle(QApplication::applicationName());
+    box.setText(MessageText(text));
+    box.setIcon(icon == Icon::Error     ? QMessageBox::Critical
+                : icon == Icon::Warning ? QMessageBox::Warning
+                                        : QMessageBox::Information);
+    box.setStandardButtons(yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
+    const int result = box.exec();
+    if (!yesNo) return Answer::Ok;
+    return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
+  }
+
+  QString saveFileName(QWidget* parent, const QString& title, const QString& filter, const QString& defaultSuffix,
+                       const QString& initial) override {
+    QFileDialog dialog(parent, title, initial, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().first()
+                                                                                     : QString();
+  }
+
+  QString openFileName(QWidget* parent, const QString& title, const QString& filter) override {
+    return QFileDialog::getOpenFileName(parent, title, QString(), filter);
+  }
+
+  std::optional<QString> inputBox(QWidget* parent, const QString& caption, const QString& prompt,
+                                  const QString& text) override {
+    bool ok = false;
+    const QString value = QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, text, &ok);
+    return ok ? std::optional<QString>(value) : std::nullopt;
+  }
+
+  QStringList printerNames() override { return QPrinterInfo::availablePrinterNames(); }
+
+  void openUrl(const QUrl& url) override { QDesktopServices::openUrl(url); }
+
+  void showHelp(const QString& helpFile, int context) override {
+    const QString viewer = QStandardPaths::findExecutable("xchm");
+    if (!viewer.isEmpty() && QProcess::startDetached(viewer, {"-c", QString::number(context), helpFile})) return;
+    QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile));
+  }
+};
+
+DesktopPlatform g_desktop;
+Platform* g_platform = &g_desktop;
+
+}  // namespace
+
+Platform& platform() { return *g_platform; }
+void setPlatform(Platform* replacement) { g_platform = replacement != nullptr ? replacement : &g_desktop; }
+
+QString MessageText(const QString& text) {
+  QString out = text;
+  out.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  out.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return out;
+}
+
+QString MessageText(std::string_view text) {
+  return MessageText(QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+}  // namespace quenvar::ui

@@ -1,0 +1,62 @@
+#include "ui/SingleInstance.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QLocalSocket>
+#include <QStandardPaths>
+#include <unistd.h>
+
+namespace quenvar::ui {
+
+namespace {
+
+constexpr char kRaise[] = "raise\n";
+
+}  // namespace
+
+QString SingleInstance::KeyFor(const QString& executablePath) {
+  const QByteArray hash =
+      QCryptographicHash::hash(QDir(executablePath).canonicalPath().toUtf8(), QCryptographicHash::Sha1).toHex();
+  return QString("onlyforquenvarrandom-%1-%2").arg(getuid()).arg(QString::fromLatin1(hash.left(12)));
+}
+
+SingleInstance::SingleInstance(QString key) : key_(std::move(key)) {
+  connect(&server_, &QLocalServer::newConnection, this, [this] {
+    while (QLocalSocket* socket = server_.nextPendingConnection()) {
+      connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+        if (socket->readAll().contains("raise")) emit raiseRequested();
+        socket->disconnectFromServer();
+      });
+      connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+    }
+  });
+}
+
+SingleInstance::~SingleInstance() { server_.close(); }
+
+bool SingleInstance::raiseRunning() {
+  // The lock serialises two copies starting at the same moment.
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
+  lock_ = std::make_unique<QLockFile>(folder + "/" + key_ + ".lock");
+  lock_->setStaleLockTime(0);
+  for (int attempt = 0; attempt < 20; ++attempt) {
+    QLocalSocket socket;
+    socket.connectToServer(key_);
+    if (socket.waitForConnected(300)) {
+      socket.write(kRaise);
+      socket.waitForBytesWritten(1000);
+      socket.waitForDisconnected(1000);
+      return true;
+    }
+    if (lock_->tryLock(100)) return false;
+  }
+  return false;
+}
+
+bool SingleInstance::listen() {
+  QLocalServer::removeServer(key_);  // a socket left by a copy that crashed
+  server_.setSocketOptions(QLocalServer::UserAccessOption);
+  return server_.listen(key_);
+}
+
+}  // namespace quenvar::ui

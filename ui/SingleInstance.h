@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QLocalServer>
+#include <QLockFile>
+#include <QObject>
+#include <memory>
+
+namespace quenvar::ui {
+
+// One running copy per user and program: the first listens on a local
+// socket; a second start asks it to come to the front and ends.
+class SingleInstance : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit SingleInstance(QString key);
+  ~SingleInstance() override;
+  // True when another copy answered (it has been asked to come forward).
+  bool raiseRunning();
+  // Starts listening; false when that failed (the program still runs).
+  bool listen();
+
+  // The key of this program as installed at `executablePath`, for this user.
+  static QString KeyFor(const QString& executablePath);
+
+ signals:
+  void raiseRequested();
+
+ private:
+  QString key_;
+  std::unique_ptr<QLockFile> lock_;
+  QLocalServer server_;
+};
+
+}  // namespace quenvar::ui
