@@ -95,11 +95,20 @@ void ResultPage::buildToolBar(bool withComma, bool withColumns) {
     row->addSpacing(8);
   }
   saveButton = toolButton(names_.save, names_.saveHint, QStyle::SP_DialogSaveButton);
-  printButton = toolButton(names_.print, names_.printHint, QStyle::SP_FileDialogDetailedView);
-  printButton->setIcon(QIcon::fromTheme("document-print", style()->standardIcon(QStyle::SP_FileDialogDetailedView)));
-  menuButton = toolButton(names_.menu, "Menu", QStyle::SP_FileDialogListView);
+  // Commands without a fitting standard icon show a short word instead.
+  auto textOnly = [](QToolButton* button, const QString& text, int width) {
+    button->setIcon(QIcon());
+    button->setText(text);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setFixedWidth(width);
+  };
+  printButton = toolButton(names_.print, names_.printHint, QStyle::SP_CustomBase);
+  textOnly(printButton, "Print", 42);
+  menuButton = toolButton(names_.menu, "Menu", QStyle::SP_CustomBase);
+  textOnly(menuButton, "Menu", 56);
   menuButton->setPopupMode(QToolButton::InstantPopup);
-  helpButton = toolButton(names_.help, "Help", QStyle::SP_DialogHelpButton);
+  helpButton = toolButton(names_.help, "Help", QStyle::SP_CustomBase);
+  textOnly(helpButton, "?", 30);
   row->addSpacing(8);
   startButton = new QToolButton(toolBar);
   startButton->setObjectName(names_.start);
