@@ -127,6 +127,8 @@ class Trandom_base {
   void SetSeed(int32_t seed) { Engine.SetSeed(seed); }
   // Writes Results to a text file in the layout the record asks for.
   void SaveText(const TsaveTextPar& par) const;
+  // Writes the file, then prints it as one job on the current printer.
+  void PrintText(const TsaveTextPar& par) const;
 
   Tmake_random Engine;
   TArrayString Results;

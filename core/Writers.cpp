@@ -1,5 +1,6 @@
 #include "core/Writers.h"
 
+#include "core/Printing.h"
 #include "core/Unit_base.h"
 
 namespace quenvar {
@@ -40,6 +41,11 @@ void Trandom_base::SaveText(const TsaveTextPar& par) const {
   writer.OpenText();
   writer.WriteRandoms(Results);
   writer.CloseText();
+}
+
+void Trandom_base::PrintText(const TsaveTextPar& par) const {
+  SaveText(par);
+  TprinterText().PrintFile(par.FileName);
 }
 
 void tsavetoBin::SaveBin(const TsaveBinPar& par) {

@@ -23,11 +23,11 @@ struct TsaveTextPar {
 std::string_view SeparatorText(uint8_t separator);
 
 // Lays the items out in lines (all on one line, one per line, or rows of
-// PerLine) and hands the text to `emit` piece by piece, each line ending in
+// PerLine) and hands the text to `sink` piece by piece, each line ending in
 // `lineEnd`.
 template <typename Emit>
 void LayOutLines(const TArrayString& items, bool oneLine, int32_t perLine, uint8_t separator,
-                 std::string_view lineEnd, Emit emit) {
+                 std::string_view lineEnd, Emit sink) {
   const size_t n = items.size();
   if (n == 0) return;
   const std::string_view sep = SeparatorText(separator);
@@ -39,11 +39,11 @@ void LayOutLines(const TArrayString& items, bool oneLine, int32_t perLine, uint8
     bool lineEmpty = true;
     for (size_t i = first; i < last; ++i) {
       const std::string_view item = items[i];
-      if (!lineEmpty) emit(sep);
-      emit(item);
+      if (!lineEmpty) sink(sep);
+      sink(item);
       if (!item.empty()) lineEmpty = false;
     }
-    emit(lineEnd);
+    sink(lineEnd);
   }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPageLayout>
+#include <QPrinter>
 #include <QStringList>
 #include <deque>
 
@@ -32,6 +34,11 @@ class FakePlatform : public ui::Platform {
     return nextInput;
   }
   QStringList printerNames() override { return printers; }
+  bool printerSetup(QWidget*, QPrinter& printer) override {
+    ++setups;
+    if (setupOrientation) printer.setPageOrientation(*setupOrientation);
+    return setupOrientation.has_value();
+  }
   void openUrl(const QUrl& url) override { opened.push_back(url); }
   void showHelp(const QString& file, int context) override { help.push_back({file, context}); }
 
@@ -42,6 +49,8 @@ class FakePlatform : public ui::Platform {
   QStringList printers;
   std::vector<QUrl> opened;
   std::vector<std::pair<QString, int>> help;
+  int setups = 0;
+  std::optional<QPageLayout::Orientation> setupOrientation;  // nullopt: the set-up is cancelled
 };
 
 }  // namespace quenvar::test

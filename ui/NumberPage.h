@@ -18,6 +18,8 @@ class NumberPage : public ResultPage {
   explicit NumberPage(TFormRandom* form);
 
   void validateInputs() override;
+  const Trandom_base* textGenerator() const override { return &generator; }
+  int pageKind() const override { return 1; }
 
   // Handlers of the page's own inputs.
   void RxSpinLowExit();

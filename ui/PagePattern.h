@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "core/StringArray.h"
+#include "core/Unit_base.h"
 #include "ui/Feedback.h"
 #include "ui/ResultList.h"
 
@@ -52,6 +53,10 @@ class ResultPage : public QWidget {
   void PrintClick();
 
   virtual void validateInputs() = 0;  // shows its message and throws EAbort on failure
+  // What the save and print dialogs write, and the page's code for them
+  // (1 Random Number, 2 Random String, 3 Random Sampling, 4 Random Name, 5 Lottery).
+  virtual const Trandom_base* textGenerator() const = 0;
+  virtual int pageKind() const = 0;
   bool running() const { return !cancelButton->isHidden(); }
   bool resultsShown() const { return !statusPanel->isHidden(); }
   int helpContext() const { return helpContext_; }

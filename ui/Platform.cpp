@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QStandardPaths>
@@ -50,6 +52,12 @@ class DesktopPlatform : public Platform {
   }
 
   QStringList printerNames() override { return QPrinterInfo::availablePrinterNames(); }
+
+  bool printerSetup(QWidget* parent, QPrinter& printer) override {
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
+    return dialog.exec() == QDialog::Accepted;
+  }
 
   void openUrl(const QUrl& url) override { QDesktopServices::openUrl(url); }
 

@@ -7,6 +7,7 @@
 #include <string_view>
 
 class QWidget;
+class QPrinter;
 
 namespace quenvar::ui {
 
@@ -27,6 +28,8 @@ class Platform {
   virtual std::optional<QString> inputBox(QWidget* parent, const QString& caption, const QString& prompt,
                                           const QString& text) = 0;
   virtual QStringList printerNames() = 0;
+  // The system's printer set-up dialog on the program's printer; true on OK.
+  virtual bool printerSetup(QWidget* parent, QPrinter& printer) = 0;
   // Opens an address, an e-mail link or a file with the desktop's default handler.
   virtual void openUrl(const QUrl& url) = 0;
   // Opens the help file at a context number.

@@ -11,14 +11,11 @@
 #include "core/Unit_base.h"
 #include "ui/NumberPage.h"
 #include "ui/Platform.h"
+#include "ui/UnitprintText.h"
+#include "ui/Unit_saveText.h"
+#include "ui/myabout.h"
 
 namespace quenvar::ui {
-
-namespace {
-
-const char kHomePage[] = "https://www.quenvar.org/";
-
-}  // namespace
 
 int HelpContextOfTab(int tab) {
   static const int kContexts[] = {58, 71, 800, 421, 900, 700};
@@ -116,18 +113,26 @@ void TFormRandom::Help1Click() {
 }
 
 void TFormRandom::About1Click() {
-  // The about box opens here.
+  Taboutform about(this);
+  about.exec();
 }
 
-void TFormRandom::VisitsWebsite1Click() { platform().openUrl(QUrl(kHomePage)); }
+void TFormRandom::VisitsWebsite1Click() { platform().openUrl(QUrl(QString::fromLatin1(kHomePageAddress))); }
 
 void TFormRandom::setExitButtonsEnabled(const QStringList& names, bool enabled) {
   for (const QString& name : names)
     if (auto* button = findChild<QWidget*>(name)) button->setEnabled(enabled);
 }
 
-void TFormRandom::openSaveDialog(ResultPage*) {}
-void TFormRandom::openPrintDialog(ResultPage*) {}
+void TFormRandom::openSaveDialog(ResultPage* page) {
+  TFormSaveText dialog(this, page->textGenerator(), page->pageKind(), page->columnCount());
+  dialog.exec();
+}
+
+void TFormRandom::openPrintDialog(ResultPage* page) {
+  TFormPrinttext dialog(this, page->textGenerator(), page->pageKind(), page->columnCount());
+  dialog.exec();
+}
 
 bool TFormRandom::anyPageRunning() const {
   for (int i = 0; i < PageControl1->count(); ++i)

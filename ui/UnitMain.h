@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "ui/Feedback.h"
+#include "ui/QtPrinting.h"
 
 namespace quenvar::ui {
 
@@ -59,6 +60,7 @@ class TFormRandom : public QWidget {
   ResultPage* activePage() const;
 
   WidgetNotifier notifier_;
+  QtPrinterService printing_;
   bool shownOnce_ = false;
 };
 

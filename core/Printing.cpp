@@ -1,0 +1,120 @@
+#include "core/Printing.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+#include "core/Errors.h"
+
+namespace quenvar {
+
+namespace {
+
+PrinterService* g_service = nullptr;
+
+class PageWriter {
+ public:
+  explicit PageWriter(PrintCanvas& canvas) : canvas_(canvas) {}
+
+  // Prints one line of the file (without its line break).
+  void line(std::string_view text) {
+    x_ = 0;
+    lineHeight_ = 0;
+    size_t runStart = 0;
+    for (size_t i = 0; i <= text.size(); ++i) {
+      const char c = i < text.size() ? text[i] : '\n';
+      if (c != '\t' && c != '\f' && c != '\n') continue;
+      run(text.substr(runStart, i - runStart));
+      runStart = i + 1;
+      if (c == '\t') {
+        const int stop = 8 * std::max(1, canvas_.averageCharWidth());
+        const int next = stop * ((x_ + 1) / stop + 1);
+        if (next > canvas_.pageWidth()) {
+          breakLine();
+        } else {
+          x_ = next;
+        }
+      } else if (c == '\f') {
+        canvas_.newPage();
+        y_ = 0;
+        x_ = 0;
+        lineHeight_ = 0;
+      }
+    }
+    breakLine();
+  }
+
+ private:
+  // Draws text at x, breaking it after the last character that still fits.
+  // Widths are summed character by character, so a long line costs linear time.
+  void run(std::string_view text) {
+    size_t start = 0;
+    int width = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+      const int w = canvas_.textWidth(text.substr(i, 1));
+      if (x_ + width + w > canvas_.pageWidth() && (i > start || x_ > 0)) {
+        draw(text.substr(start, i - start), width);
+        breakLine();
+        start = i;
+        width = 0;
+      }
+      width += w;
+    }
+    draw(text.substr(start), width);
+  }
+
+  void draw(std::string_view part, int width) {
+    if (part.empty()) return;
+    canvas_.drawText(x_, y_, part);
+    x_ += width;
+    lineHeight_ = std::max(lineHeight_, canvas_.textHeight(part) + 2);
+  }
+
+  void breakLine() {
+    const int height = lineHeight_ > 0 ? lineHeight_ : canvas_.charHeight();
+    y_ += height;
+    if (y_ > canvas_.pageHeight() - 2 * height) {
+      canvas_.newPage();
+      y_ = 0;
+    }
+    x_ = 0;
+    lineHeight_ = 0;
+  }
+
+  PrintCanvas& canvas_;
+  int x_ = 0;
+  int y_ = 0;
+  int lineHeight_ = 0;
+};
+
+}  // namespace
+
+void SetPrinterService(PrinterService* service) { g_service = service; }
+PrinterService* CurrentPrinterService() { return g_service; }
+
+void TprinterText::PrintLines(PrintCanvas& canvas, std::string_view text) {
+  PageWriter writer(canvas);
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string_view::npos) end = text.size();
+    std::string_view line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    writer.line(line);
+    start = end + 1;
+  }
+}
+
+void TprinterText::PrintFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw EInOutError("Cannot open file \"" + path + "\". " + std::strerror(errno));
+  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (g_service == nullptr) throw EInOutError("No printer is available.");
+  std::unique_ptr<PrintCanvas> canvas = g_service->beginDoc();
+  PrintLines(*canvas, text);
+  canvas->endDoc();
+}
+
+}  // namespace quenvar

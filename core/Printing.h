@@ -1,0 +1,52 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace quenvar {
+
+// A page being printed, in device units: the printable area starts at
+// (0, 0); text is drawn with its top at y.
+class PrintCanvas {
+ public:
+  virtual ~PrintCanvas() = default;
+  virtual int pageWidth() const = 0;
+  virtual int pageHeight() const = 0;
+  virtual int textWidth(std::string_view text) const = 0;
+  virtual int textHeight(std::string_view text) const = 0;
+  virtual int charHeight() const = 0;        // the font's character height
+  virtual int averageCharWidth() const = 0;  // the font's average character width
+  virtual void drawText(int x, int y, std::string_view text) = 0;
+  virtual void newPage() = 0;
+  // Sends the document to the printer.
+  virtual void endDoc() = 0;
+};
+
+// The printing service: starts a job on the currently selected printer, with
+// its orientation and an empty document title.
+class PrinterService {
+ public:
+  virtual ~PrinterService() = default;
+  virtual std::unique_ptr<PrintCanvas> beginDoc() = 0;
+};
+
+void SetPrinterService(PrinterService* service);
+PrinterService* CurrentPrinterService();
+
+// Prints a text file line by line as one print job.
+class TprinterText {
+ public:
+  // A missing or unreadable file throws EInOutError; so does having no
+  // printing service.
+  void PrintFile(const std::string& path);
+  // The page layout, on any canvas: a line is as high as its text plus 2 (an
+  // empty line as high as a character); a new page begins when y passes the
+  // page height less twice the last line's height, and at a form feed; a
+  // line wider than the page breaks after the last character that fits; a
+  // tab moves x to the next stop of 8 average characters, or to a new line
+  // past the right edge.
+  static void PrintLines(PrintCanvas& canvas, std::string_view text);
+};
+
+}  // namespace quenvar

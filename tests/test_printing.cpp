@@ -1,0 +1,65 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/Printing.h"
+
+using namespace quenvar;
+
+namespace {
+
+// A page 100 units wide and 60 high; every character 10 wide, text 8 high
+// (lines of 10), average character 2 wide (tab stops every 16).
+class FakeCanvas : public PrintCanvas {
+ public:
+  int pageWidth() const override { return 100; }
+  int pageHeight() const override { return 60; }
+  int textWidth(std::string_view text) const override { return 10 * static_cast<int>(text.size()); }
+  int textHeight(std::string_view) const override { return 8; }
+  int charHeight() const override { return 8; }
+  int averageCharWidth() const override { return 2; }
+  void drawText(int x, int y, std::string_view text) override {
+    ops.push_back("p" + std::to_string(page) + " " + std::to_string(x) + "," + std::to_string(y) + " " +
+                  std::string(text));
+  }
+  void newPage() override { ++page; }
+  void endDoc() override { ended = true; }
+  std::vector<std::string> ops;
+  int page = 1;
+  bool ended = false;
+};
+
+using V = std::vector<std::string>;
+
+V Print(std::string_view text) {
+  FakeCanvas canvas;
+  TprinterText::PrintLines(canvas, text);
+  return canvas.ops;
+}
+
+}  // namespace
+
+TEST(PrintLayout, PageBreakAfterTheLastLineThatFits) {
+  // y grows by 10 a line; a new page when it passes 60 - 2 * 10.
+  EXPECT_EQ(Print("a\r\nb\r\nc\r\nd\r\ne\r\nf\r\n"),
+            (V{"p1 0,0 a", "p1 0,10 b", "p1 0,20 c", "p1 0,30 d", "p1 0,40 e", "p2 0,0 f"}));
+}
+
+TEST(PrintLayout, LongLinesWrapAfterTheLastCharacterThatFits) {
+  EXPECT_EQ(Print("abcdefghijkl\r\nz\r\n"), (V{"p1 0,0 abcdefghij", "p1 0,10 kl", "p1 0,20 z"}));
+}
+
+TEST(PrintLayout, TabStopsAndTabsPastTheEdge) {
+  // From x 20 the next stop is 16 * ((20 + 1) div 16 + 1) = 32.
+  EXPECT_EQ(Print("ab\tc\r\n"), (V{"p1 0,0 ab", "p1 32,0 c"}));
+  // From x 90 the stop is 96; "z" then no longer fits and goes to the next line.
+  EXPECT_EQ(Print("abcdefghi\tz\r\n"), (V{"p1 0,0 abcdefghi", "p1 0,10 z"}));
+  // From x 100 the stop would be 112, past the edge: a new line.
+  EXPECT_EQ(Print("abcdefghij\tz\r\n"), (V{"p1 0,0 abcdefghij", "p1 0,10 z"}));
+}
+
+TEST(PrintLayout, FormFeedsAndEmptyLines) {
+  EXPECT_EQ(Print("a\fb\r\nc"), (V{"p1 0,0 a", "p2 0,0 b", "p2 0,10 c"}));
+  EXPECT_EQ(Print("\r\nx\n"), (V{"p1 0,8 x"}));  // an empty line advances by a character's height
+}

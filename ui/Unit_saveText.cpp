@@ -1,0 +1,190 @@
+#include "ui/Unit_saveText.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "core/Feedback.h"
+#include "ui/Platform.h"
+#include "ui/UnitMain.h"
+
+namespace quenvar::ui {
+
+int ClampColumns(int columns) { return std::clamp(columns, 2, 100); }
+
+FileNameEdit::FileNameEdit(QWidget* parent) : QWidget(parent) {
+  auto* row = new QHBoxLayout(this);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(2);
+  edit = new QLineEdit(this);
+  edit->setObjectName("FilenameEdit1");
+  edit->setReadOnly(true);  // the name comes from the browse button only
+  edit->setToolTip("Click right button to select filename");
+  browse = new QToolButton(this);
+  browse->setObjectName("FilenameEdit1Button");
+  browse->setText("...");
+  browse->setToolTip("Please select text file name");
+  row->addWidget(edit, 1);
+  row->addWidget(browse);
+  connect(browse, &QToolButton::clicked, this, [this] {
+    const QString chosen = platform().saveFileName(window(), "Save randoms to file", "All text files (*.txt)", "txt",
+                                                   FileName());
+    if (!chosen.isEmpty()) setChosen(chosen);
+  });
+}
+
+void FileNameEdit::setChosen(const QString& path) {
+  edit->setText(path.contains(' ') ? "\"" + path + "\"" : path);
+}
+
+QString FileNameEdit::FileName() const {
+  const QString text = edit->text();
+  if (!text.isEmpty() && QFileInfo::exists(text)) return text;
+  QString word;
+  bool quoted = false;
+  int i = 0;
+  while (i < text.size() && text[i] == ' ') ++i;
+  for (; i < text.size(); ++i) {
+    const QChar c = text[i];
+    if (c == '"') {
+      quoted = !quoted;
+    } else if (c == ' ' && !quoted) {
+      break;
+    } else {
+      word += c;
+    }
+  }
+  return word;
+}
+
+TFormSaveText::TFormSaveText(QWidget* parent, const Trandom_base* generator, int pageKind, int columns)
+    : QDialog(parent), Generator(generator), PageKind(pageKind) {
+  setObjectName("TFormSaveText");
+  setWindowTitle("Save Data to Text File");
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
+  setFixedSize(437, 329);
+  auto* layout = new QVBoxLayout(this);
+
+  auto* fileGroup = new QGroupBox("File Name", this);
+  auto* fileGrid = new QGridLayout(fileGroup);
+  FilenameEdit1 = new FileNameEdit(fileGroup);
+  raOverwrite = new QRadioButton("Create or Overwrite file", fileGroup);
+  raOverwrite->setObjectName("raOverwrite");
+  raOverwrite->setChecked(true);
+  raAppend = new QRadioButton("Append to end of file", fileGroup);
+  raAppend->setObjectName("raAppend");
+  fileGrid->addWidget(new QLabel("File name", fileGroup), 0, 0);
+  fileGrid->addWidget(FilenameEdit1, 0, 1);
+  fileGrid->addWidget(raOverwrite, 1, 1);
+  fileGrid->addWidget(raAppend, 2, 1);
+  layout->addWidget(fileGroup);
+
+  auto* row = new QHBoxLayout;
+  auto* perLine = new QGroupBox("Numbers Per Line", this);
+  auto* perGrid = new QGridLayout(perLine);
+  raSingleLine = new QRadioButton("Single Line / All numbers in one line", perLine);
+  raSingleLine->setObjectName("raSingleLine");
+  raMutiCol = new QRadioButton("No. Columns per Line", perLine);
+  raMutiCol->setObjectName("raMutiCol");
+  raMutiCol->setChecked(true);
+  RxSpinEdit1 = new QSpinBox(perLine);
+  RxSpinEdit1->setObjectName("RxSpinEdit1");
+  RxSpinEdit1->setRange(2, 100);
+  RxSpinEdit1->setValue(4);
+  RxSpinEdit1->findChild<QLineEdit*>()->setReadOnly(true);  // arrows only
+  rxOnecol = new QRadioButton("One Number per Line", perLine);
+  rxOnecol->setObjectName("rxOnecol");
+  perGrid->addWidget(raSingleLine, 0, 0, 1, 2);
+  perGrid->addWidget(raMutiCol, 1, 0);
+  perGrid->addWidget(RxSpinEdit1, 1, 1);
+  perGrid->addWidget(rxOnecol, 2, 0, 1, 2);
+  row->addWidget(perLine, 3);
+  auto* format = new QGroupBox("Out Format", this);
+  auto* formatColumn = new QVBoxLayout(format);
+  RaTab = new QRadioButton("Tab Delimited", format);
+  RaTab->setObjectName("RaTab");
+  RaTab->setChecked(true);
+  RaComma = new QRadioButton("Comma Separated", format);
+  RaComma->setObjectName("RaComma");
+  RaSpace = new QRadioButton("Space Separated", format);
+  RaSpace->setObjectName("RaSpace");
+  for (QRadioButton* r : {RaTab, RaComma, RaSpace}) formatColumn->addWidget(r);
+  row->addWidget(format, 2);
+  layout->addLayout(row);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  btnSave = new QPushButton("&Save", this);
+  btnSave->setObjectName("btnSave");
+  btnview = new QPushButton("&View", this);
+  btnview->setObjectName("btnview");
+  Button3 = new QPushButton("Cl&ose", this);
+  Button3->setObjectName("Button3");
+  for (QPushButton* b : {btnSave, btnview, Button3}) {
+    b->setAutoDefault(false);
+    buttons->addWidget(b);
+  }
+  layout->addLayout(buttons);
+
+  auto* form = qobject_cast<TFormRandom*>(parent);
+  auto run = [form](const std::function<void()>& handler) {
+    if (form != nullptr)
+      form->guarded(handler);
+    else
+      handler();
+  };
+  connect(btnSave, &QPushButton::clicked, this, [this, run] { run([this] { btnSaveClick(); }); });
+  connect(btnview, &QPushButton::clicked, this, [this] { btnviewClick(); });
+  connect(Button3, &QPushButton::clicked, this, &QDialog::close);
+  auto* help = new QAction(this);
+  help->setShortcut(Qt::Key_F1);
+  connect(help, &QAction::triggered, this, [this] {
+    platform().showHelp(QCoreApplication::applicationDirPath() + "/help.chm", HelpContext());
+  });
+  addAction(help);
+
+  RxSpinEdit1->setValue(ClampColumns(columns));
+}
+
+int TFormSaveText::HelpContext() const {
+  static const int kContexts[] = {23, 23, 232, 87, 654, 72};
+  return PageKind >= 1 && PageKind <= 5 ? kContexts[PageKind] : 23;
+}
+
+void TFormSaveText::ReadOptions() {
+  if (FilenameEdit1->FileName().trimmed().isEmpty()) RefuseInput("Please input file name! ");
+  Par.FileName = FilenameEdit1->FileName().toStdString();
+  Par.Append = !raOverwrite->isChecked();
+  if (raSingleLine->isChecked()) {
+    Par.OneLine = true;
+    Par.PerLine = 1;
+  } else {
+    Par.OneLine = false;
+  }
+  if (rxOnecol->isChecked()) Par.PerLine = 1;
+  if (raMutiCol->isChecked()) Par.PerLine = RxSpinEdit1->value();
+  Par.Separator = RaTab->isChecked() ? 1 : RaComma->isChecked() ? 0 : 2;
+}
+
+void TFormSaveText::btnSaveClick() {
+  ReadOptions();
+  btnSave->setEnabled(false);
+  struct Enable {
+    QPushButton* button;
+    ~Enable() { button->setEnabled(true); }
+  } enable{btnSave};
+  Generator->SaveText(Par);
+  platform().messageBox(this, "The randoms have been saved as text file!", Icon::Information, false);
+}
+
+void TFormSaveText::btnviewClick() {
+  const QString name = FilenameEdit1->FileName();
+  if (!name.isEmpty() && QFileInfo::exists(name)) platform().openUrl(QUrl::fromLocalFile(name));
+}
+
+}  // namespace quenvar::ui

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QToolButton>
+
+#include "core/Unit_base.h"
+#include "core/Writers.h"
+
+namespace quenvar::ui {
+
+// The name box with its browse button: the chosen name, between double
+// quotes when it holds a blank.
+class FileNameEdit : public QWidget {
+  Q_OBJECT
+ public:
+  explicit FileNameEdit(QWidget* parent);
+  // The box's text when a file of exactly that name exists; otherwise its
+  // first blank-separated word, double quotes grouping and dropped.
+  QString FileName() const;
+  void setChosen(const QString& path);
+  QLineEdit* edit;
+  QToolButton* browse;
+};
+
+// Saves a page's results to a text file in a chosen layout.
+class TFormSaveText : public QDialog {
+  Q_OBJECT
+
+ public:
+  TFormSaveText(QWidget* parent, const Trandom_base* generator, int pageKind, int columns);
+
+  void ReadOptions();  // shows "Please input file name! " and aborts on an empty name
+  void btnSaveClick();
+  void btnviewClick();
+  int HelpContext() const;
+
+  TsaveTextPar Par;
+  const Trandom_base* Generator;
+  int PageKind;
+
+  FileNameEdit* FilenameEdit1;
+  QRadioButton *raOverwrite, *raAppend, *raSingleLine, *raMutiCol, *rxOnecol, *RaTab, *RaComma, *RaSpace;
+  QSpinBox* RxSpinEdit1;
+  QPushButton *btnSave, *btnview, *Button3;
+};
+
+// Presets shared by the save and print dialogs: the values-per-line box
+// takes the page's column count, pulled into 2 .. 100.
+int ClampColumns(int columns);
+
+}  // namespace quenvar::ui

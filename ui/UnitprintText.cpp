@@ -1,0 +1,151 @@
+#include "ui/UnitprintText.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "ui/Platform.h"
+#include "ui/QtPrinting.h"
+#include "ui/UnitMain.h"
+#include "ui/Unit_saveText.h"
+
+namespace quenvar::ui {
+
+TFormPrinttext::TFormPrinttext(QWidget* parent, const Trandom_base* generator, int pageKind, int columns)
+    : QDialog(parent), Generator(generator), PageKind(pageKind) {
+  setObjectName("TFormPrinttext");
+  setWindowTitle("Print Data");
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
+  setFixedSize(422, 299);
+  auto* layout = new QVBoxLayout(this);
+  auto* row = new QHBoxLayout;
+
+  auto* perLine = new QGroupBox("Numbers Per Line", this);
+  auto* perGrid = new QGridLayout(perLine);
+  raMutiCol = new QRadioButton("No. Columns per Line", perLine);
+  raMutiCol->setObjectName("raMutiCol");
+  raMutiCol->setChecked(true);
+  RxSpinEdit1 = new QSpinBox(perLine);
+  RxSpinEdit1->setObjectName("RxSpinEdit1");
+  RxSpinEdit1->setRange(2, 100);
+  RxSpinEdit1->setValue(4);
+  RxSpinEdit1->findChild<QLineEdit*>()->setReadOnly(true);
+  rxOnecol = new QRadioButton("One Number per Line", perLine);
+  rxOnecol->setObjectName("rxOnecol");
+  perGrid->addWidget(raMutiCol, 0, 0);
+  perGrid->addWidget(RxSpinEdit1, 0, 1);
+  perGrid->addWidget(rxOnecol, 1, 0, 1, 2);
+  row->addWidget(perLine, 3);
+
+  auto* format = new QGroupBox("Out Format", this);
+  auto* formatColumn = new QVBoxLayout(format);
+  ratab = new QRadioButton("Tab Delimited", format);
+  ratab->setObjectName("ratab");
+  ratab->setChecked(true);
+  racomma = new QRadioButton("Comma Separated", format);
+  racomma->setObjectName("racomma");
+  raspace = new QRadioButton("Space Separated", format);
+  raspace->setObjectName("raspace");
+  for (QRadioButton* r : {ratab, racomma, raspace}) formatColumn->addWidget(r);
+  row->addWidget(format, 2);
+  layout->addLayout(row);
+
+  auto* pageLayout = new QGroupBox("Page Layout", this);
+  auto* pageRow = new QHBoxLayout(pageLayout);
+  RaPor = new QRadioButton("Portrait", pageLayout);
+  RaPor->setObjectName("RaPor");
+  RaPor->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
+  RaPor->setChecked(true);
+  RaLan = new QRadioButton("Landscape", pageLayout);
+  RaLan->setObjectName("RaLan");
+  RaLan->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+  pageRow->addWidget(RaPor);
+  pageRow->addWidget(RaLan);
+  pageRow->addStretch(1);
+  layout->addWidget(pageLayout);
+
+  auto* buttons = new QHBoxLayout;
+  btnsetup = new QPushButton("Print &Setup", this);
+  btnsetup->setObjectName("btnsetup");
+  btnprint = new QPushButton("&Print", this);
+  btnprint->setObjectName("btnprint");
+  Button3 = new QPushButton("Cl&ose", this);
+  Button3->setObjectName("Button3");
+  buttons->addStretch(1);
+  for (QPushButton* b : {btnsetup, btnprint, Button3}) {
+    b->setAutoDefault(false);
+    buttons->addWidget(b);
+  }
+  layout->addLayout(buttons);
+
+  auto* form = qobject_cast<TFormRandom*>(parent);
+  auto run = [form](const std::function<void()>& handler) {
+    if (form != nullptr)
+      form->guarded(handler);
+    else
+      handler();
+  };
+  connect(RaPor, &QRadioButton::clicked, this, [this] { RaPorClick(); });
+  connect(RaLan, &QRadioButton::clicked, this, [this] { RaPorClick(); });
+  connect(btnsetup, &QPushButton::clicked, this, [this] { btnsetupClick(); });
+  connect(btnprint, &QPushButton::clicked, this, [this, run] { run([this] { btnprintClick(); }); });
+  connect(Button3, &QPushButton::clicked, this, &QDialog::close);
+  auto* help = new QAction(this);
+  help->setShortcut(Qt::Key_F1);
+  connect(help, &QAction::triggered, this, [this] {
+    platform().showHelp(QCoreApplication::applicationDirPath() + "/help.chm", HelpContext());
+  });
+  addAction(help);
+
+  RxSpinEdit1->setValue(ClampColumns(columns));
+}
+
+int TFormPrinttext::HelpContext() const {
+  static const int kContexts[] = {24, 24, 242, 88, 312, 73};
+  return PageKind >= 1 && PageKind <= 5 ? kContexts[PageKind] : 24;
+}
+
+QString TFormPrinttext::PrintFileName(const QString& applicationFolder, const QDateTime& when) {
+  return applicationFolder + "/temp/" + when.toString("yyyyMMdd_hhmmss") + ".txt";
+}
+
+void TFormPrinttext::ReadOptions() {
+  Par.Append = false;
+  Par.OneLine = false;
+  if (rxOnecol->isChecked()) Par.PerLine = 1;
+  if (raMutiCol->isChecked()) Par.PerLine = RxSpinEdit1->value();
+  Par.Separator = ratab->isChecked() ? 1 : racomma->isChecked() ? 0 : 2;
+}
+
+void TFormPrinttext::RaPorClick() {
+  CurrentPrinter().setPageOrientation(RaLan->isChecked() ? QPageLayout::Landscape : QPageLayout::Portrait);
+}
+
+void TFormPrinttext::btnsetupClick() {
+  btnsetup->setEnabled(false);
+  if (platform().printerSetup(this, CurrentPrinter())) {
+    const bool landscape = CurrentPrinter().pageLayout().orientation() == QPageLayout::Landscape;
+    (landscape ? RaLan : RaPor)->setChecked(true);
+  }
+  btnsetup->setEnabled(true);
+}
+
+void TFormPrinttext::btnprintClick() {
+  btnprint->setEnabled(false);
+  struct Enable {
+    QPushButton* button;
+    ~Enable() { button->setEnabled(true); }
+  } enable{btnprint};
+  Par.FileName = PrintFileName(QCoreApplication::applicationDirPath(), QDateTime::currentDateTime()).toStdString();
+  ReadOptions();
+  Generator->PrintText(Par);
+  platform().messageBox(this, "The randoms have been printed!", Icon::Information, false);
+}
+
+}  // namespace quenvar::ui

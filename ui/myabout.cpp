@@ -1,0 +1,112 @@
+#include "ui/myabout.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QMouseEvent>
+#include <QVBoxLayout>
+
+#include "ui/Platform.h"
+
+namespace quenvar::ui {
+
+const char kHomePageAddress[] = "https://www.quenvar.org/";
+const char kSupportAddress[] = "support@quenvar.org";
+
+LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) { paintAs(false); }
+
+void LinkLabel::paintAs(bool hot) {
+  QFont f("Arial");
+  f.setPixelSize(13);
+  f.setUnderline(hot);
+  setFont(f);
+  setStyleSheet(hot ? "color: red;" : "color: navy;");
+  setCursor(hot ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+void LinkLabel::enterEvent(QEnterEvent* event) {
+  paintAs(true);
+  QLabel::enterEvent(event);
+}
+
+void LinkLabel::leaveEvent(QEvent* event) {
+  paintAs(false);
+  QLabel::leaveEvent(event);
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
+  QLabel::mouseReleaseEvent(event);
+}
+
+Taboutform::Taboutform(QWidget* parent) : QDialog(parent) {
+  setObjectName("Taboutform");
+  setWindowTitle("About Quenvar Random Number Generator ");
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
+  setFixedSize(341, 232);
+  auto* layout = new QVBoxLayout(this);
+  auto* frame = new QFrame(this);
+  frame->setFrameShape(QFrame::StyledPanel);
+  frame->setFrameShadow(QFrame::Raised);
+  frame->setFixedHeight(179);
+  auto* inside = new QVBoxLayout(frame);
+
+  RxLabel1 = new QLabel("Quenvar Random Number Generator V1.04 (Build 8)", frame);
+  RxLabel1->setObjectName("RxLabel1");
+  QFont title("Arial");
+  title.setPixelSize(13);
+  title.setUnderline(true);
+  RxLabel1->setFont(title);
+  RxLabel1->setAlignment(Qt::AlignCenter);
+  Label3 = new QLabel("Free software: random data you can repeat from a seed.", frame);
+  Label3->setObjectName("Label3");
+  QFont notice("Arial");
+  notice.setPixelSize(12);
+  Label3->setFont(notice);
+  Label3->setAlignment(Qt::AlignCenter);
+  Label3->setWordWrap(true);
+
+  auto* links = new QGridLayout;
+  Label5 = new QLabel("Homepage Site: ", frame);
+  Label6 = new LinkLabel(kHomePageAddress, frame);
+  Label6->setObjectName("Label6");
+  Label1 = new QLabel("Technology Support: ", frame);
+  Label4 = new LinkLabel(kSupportAddress, frame);
+  Label4->setObjectName("Label4");
+  links->addWidget(Label5, 0, 0);
+  links->addWidget(Label6, 0, 1);
+  links->addWidget(Label1, 1, 0);
+  links->addWidget(Label4, 1, 1);
+  inside->addWidget(RxLabel1);
+  inside->addWidget(Label3);
+  inside->addStretch(1);
+  inside->addLayout(links);
+  inside->addStretch(1);
+  layout->addWidget(frame);
+
+  auto* buttons = new QHBoxLayout;
+  Button1 = new QPushButton("Cl&ose", this);
+  Button1->setObjectName("Button1");
+  Button1->setDefault(true);
+  buttons->addStretch(1);
+  buttons->addWidget(Button1);
+  buttons->addStretch(1);
+  layout->addLayout(buttons);
+
+  connect(Label6, &LinkLabel::clicked, this, [this] { Label6Click(); });
+  connect(Label4, &LinkLabel::clicked, this, [this] { Label4Click(); });
+  connect(Button1, &QPushButton::clicked, this, &QDialog::close);
+  auto* help = new QAction(this);
+  help->setShortcut(Qt::Key_F1);
+  connect(help, &QAction::triggered, this,
+          [] { platform().showHelp(QCoreApplication::applicationDirPath() + "/help.chm", 30); });
+  addAction(help);
+}
+
+void Taboutform::Label6Click() { platform().openUrl(QUrl(QString::fromLatin1(kHomePageAddress))); }
+
+void Taboutform::Label4Click() { platform().openUrl(QUrl("mailto:" + Label4->text())); }
+
+}  // namespace quenvar::ui
