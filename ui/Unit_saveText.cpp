@@ -69,6 +69,7 @@ TFormSaveText::TFormSaveText(QWidget* parent, const Trandom_base* generator, int
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
   setFixedSize(437, 329);
   auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(6, 6, 6, 6);
 
   auto* fileGroup = new QGroupBox("File Name", this);
   auto* fileGrid = new QGridLayout(fileGroup);
@@ -97,14 +98,17 @@ TFormSaveText::TFormSaveText(QWidget* parent, const Trandom_base* generator, int
   RxSpinEdit1->setRange(2, 100);
   RxSpinEdit1->setValue(4);
   RxSpinEdit1->findChild<QLineEdit*>()->setReadOnly(true);  // arrows only
+  RxSpinEdit1->setFixedWidth(56);
+  raSingleLine->setText("Single Line / All numbers in one line");
   rxOnecol = new QRadioButton("One Number per Line", perLine);
   rxOnecol->setObjectName("rxOnecol");
   perGrid->addWidget(raSingleLine, 0, 0, 1, 2);
   perGrid->addWidget(raMutiCol, 1, 0);
   perGrid->addWidget(RxSpinEdit1, 1, 1);
   perGrid->addWidget(rxOnecol, 2, 0, 1, 2);
-  row->addWidget(perLine, 3);
+  row->addWidget(perLine, 1);
   auto* format = new QGroupBox("Out Format", this);
+  format->setFixedWidth(165);
   auto* formatColumn = new QVBoxLayout(format);
   RaTab = new QRadioButton("Tab Delimited", format);
   RaTab->setObjectName("RaTab");
@@ -114,7 +118,7 @@ TFormSaveText::TFormSaveText(QWidget* parent, const Trandom_base* generator, int
   RaSpace = new QRadioButton("Space Separated", format);
   RaSpace->setObjectName("RaSpace");
   for (QRadioButton* r : {RaTab, RaComma, RaSpace}) formatColumn->addWidget(r);
-  row->addWidget(format, 2);
+  row->addWidget(format);
   layout->addLayout(row);
 
   auto* buttons = new QHBoxLayout;

@@ -36,6 +36,7 @@ TFormPrinttext::TFormPrinttext(QWidget* parent, const Trandom_base* generator, i
   RxSpinEdit1->setRange(2, 100);
   RxSpinEdit1->setValue(4);
   RxSpinEdit1->findChild<QLineEdit*>()->setReadOnly(true);
+  RxSpinEdit1->setFixedWidth(56);
   rxOnecol = new QRadioButton("One Number per Line", perLine);
   rxOnecol->setObjectName("rxOnecol");
   perGrid->addWidget(raMutiCol, 0, 0);

@@ -47,11 +47,13 @@ Taboutform::Taboutform(QWidget* parent) : QDialog(parent) {
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
   setFixedSize(341, 232);
   auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(4, 4, 4, 8);
   auto* frame = new QFrame(this);
   frame->setFrameShape(QFrame::StyledPanel);
   frame->setFrameShadow(QFrame::Raised);
   frame->setFixedHeight(179);
   auto* inside = new QVBoxLayout(frame);
+  inside->setContentsMargins(4, 8, 4, 8);
 
   RxLabel1 = new QLabel("Quenvar Random Number Generator V1.04 (Build 8)", frame);
   RxLabel1->setObjectName("RxLabel1");
@@ -60,6 +62,7 @@ Taboutform::Taboutform(QWidget* parent) : QDialog(parent) {
   title.setUnderline(true);
   RxLabel1->setFont(title);
   RxLabel1->setAlignment(Qt::AlignCenter);
+  RxLabel1->setWordWrap(true);
   Label3 = new QLabel("Free software: random data you can repeat from a seed.", frame);
   Label3->setObjectName("Label3");
   QFont notice("Arial");
