@@ -8,6 +8,8 @@
 #include <QRegularExpression>
 #include <QTimer>
 #include <QtTest>
+#include <pwd.h>
+#include <unistd.h>
 
 #include "FakePlatform.h"
 #include "ui/NumberPage.h"
@@ -53,7 +55,9 @@ class CupsTest : public QObject {
     QTest::mouseClick(page->startButton, Qt::LeftButton);
     CurrentPrinter().setPrinterName(printer);
 
-    const QString pdfFolder = QDir::homePath() + "/PDF";
+    // The PDF back end writes to the PDF folder in the job owner's home.
+    const passwd* user = getpwuid(getuid());
+    const QString pdfFolder = QString::fromLocal8Bit(user != nullptr ? user->pw_dir : "/root") + "/PDF";
     const QSet<QString> before = Pdfs(pdfFolder);
     QString printedFile;
     QTimer::singleShot(0, [&] {
