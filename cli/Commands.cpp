@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 
 #include <cstdio>
+#include <functional>
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -172,6 +173,22 @@ int Finish(const std::string& totals) {
   return InterruptPump::interrupted() ? kInterrupted : kOk;
 }
 
+// Seeds, draws, arranges and writes the results of a generator whose input
+// record carries its seed, then reports the totals line.
+template <typename Generator, typename Input>
+int DrawAndWrite(Generator& generator, Run& run, Input& input, const ParsedOptions& options, TformatPar format,
+                 const Layout& layout, const std::function<std::string()>& totals) {
+  input.ProgressBar = &run.progress;
+  input.StatusLabel = &run.progress;
+  input.Seed = TakeSeed(options);
+  generator.Generate(input);
+  if (generator.Stopped) return kInterrupted;
+  generator.FormatResults(format);
+  if (generator.Stopped) return kInterrupted;
+  WriteResults(generator.Results, layout);
+  return Finish(totals());
+}
+
 }  // namespace
 
 int RunNumber(const std::vector<std::string>& args) {
@@ -296,16 +313,10 @@ int RunSample(const std::vector<std::string>& args) {
   Trandom_sampling generator;
   Run run([&generator] { generator.Cancel(); });
   input.Items = &items;
-  input.ProgressBar = &run.progress;
-  input.StatusLabel = &run.progress;
-  input.Seed = TakeSeed(options);
-  generator.Generate(input);
-  if (generator.Stopped) return kInterrupted;
-  generator.FormatResults(format);
-  if (generator.Stopped) return kInterrupted;
-  WriteResults(generator.Results, layout);
-  return Finish(Totals(!input.Duplicate, "Possible total: ", generator.PossibleTotal(), "      Generated total: ",
-                       generator.GeneratedTotal()));
+  return DrawAndWrite(generator, run, input, options, format, layout, [&] {
+    return Totals(!input.Duplicate, "Possible total: ", generator.PossibleTotal(), "      Generated total: ",
+                  generator.GeneratedTotal());
+  });
 }
 
 int RunString(const std::vector<std::string>& args) {
@@ -331,16 +342,10 @@ int RunString(const std::vector<std::string>& args) {
   Trandom_character generator;
   Run run([&generator] { generator.Cancel(); });
   input.Wildcards = &wildcards;
-  input.ProgressBar = &run.progress;
-  input.StatusLabel = &run.progress;
-  input.Seed = TakeSeed(options);
-  generator.Generate(input);
-  if (generator.Stopped) return kInterrupted;
-  generator.FormatResults(format);
-  if (generator.Stopped) return kInterrupted;
-  WriteResults(generator.Results, layout);
-  return Finish(Totals(!input.Duplicate, "Possible total randoms: ", generator.PossibleTotal(),
-                       "      Generated total randoms: ", generator.GeneratedTotal(), "Over "));
+  return DrawAndWrite(generator, run, input, options, format, layout, [&] {
+    return Totals(!input.Duplicate, "Possible total randoms: ", generator.PossibleTotal(),
+                  "      Generated total randoms: ", generator.GeneratedTotal(), "Over ");
+  });
 }
 
 int RunName(const std::vector<std::string>& args) {
@@ -367,16 +372,10 @@ int RunName(const std::vector<std::string>& args) {
 
   Trandom_name generator;
   Run run([&generator] { generator.Cancel(); });
-  input.ProgressBar = &run.progress;
-  input.StatusLabel = &run.progress;
-  input.Seed = TakeSeed(options);
-  generator.Generate(input);
-  if (generator.Stopped) return kInterrupted;
-  generator.FormatResults(format);
-  if (generator.Stopped) return kInterrupted;
-  WriteResults(generator.Results, layout);
-  return Finish(Totals(!input.Duplicate, "Possible total: ", generator.PossibleTotal(), "      Generated total: ",
-                       generator.GeneratedTotal()));
+  return DrawAndWrite(generator, run, input, options, format, layout, [&] {
+    return Totals(!input.Duplicate, "Possible total: ", generator.PossibleTotal(), "      Generated total: ",
+                  generator.GeneratedTotal());
+  });
 }
 
 int RunFile(const std::vector<std::string>& args) {

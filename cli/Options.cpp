@@ -19,11 +19,11 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args, const std::vect
       throw UsageError("unexpected argument '" + arg + "' (options start with --)");
     const size_t equals = arg.find('=');
     const std::string name = arg.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
-    const OptionSpec* spec = nullptr;
+    const OptionSpec* known = nullptr;
     for (const OptionSpec& s : specs)
-      if (s.name == name) spec = &s;
-    if (spec == nullptr) throw UsageError("unknown option --" + name);
-    if (!spec->takesValue) {
+      if (s.name == name) known = &s;
+    if (known == nullptr) throw UsageError("unknown option --" + name);
+    if (!known->takesValue) {
       if (equals != std::string::npos) throw UsageError("--" + name + " takes no value");
       parsed.set(name, "");
       continue;

@@ -12,6 +12,14 @@
 
 namespace quenvar::cli {
 
+#define QUENVAR_HELP_FOOTER                                                   \
+  "\n"                                                                         \
+  "Options take '--option value' or '--option=value'.\n"                       \
+  "Standard error gets the totals line, and 'Seed: N' when the seed came\n"    \
+  "from the clock, so that the run can be repeated with --seed N.\n"           \
+  "Exit status: 0 done, 1 file or memory error, 2 bad options, 130 cancelled\n" \
+  "by Ctrl+C.\n"
+
 const char kLayoutHelp[] =
     "Layout of the results (as in the save dialog):\n"
     "  --per-line P          values per line, 1 to 100 (default 1)\n"
@@ -19,26 +27,14 @@ const char kLayoutHelp[] =
     "  --separator S         tab, comma or space between values (default tab)\n"
     "  --save FILE           write the results to FILE with CR LF line ends\n"
     "                        instead of standard output (LF line ends)\n"
-    "  --append              with --save: add to the end of FILE\n"
-    "\n"
-    "Options take '--option value' or '--option=value'.\n"
-    "Standard error gets the totals line, and 'Seed: N' when the seed came\n"
-    "from the clock, so that the run can be repeated with --seed N.\n"
-    "Exit status: 0 done, 1 file or memory error, 2 bad options, 130 cancelled\n"
-    "by Ctrl+C.\n";
+    "  --append              with --save: add to the end of FILE\n" QUENVAR_HELP_FOOTER;
 
 const char kFixedLayoutHelp[] =
     "Output:\n"
     "  --separator S         tab, comma or space between numbers (default tab)\n"
     "  --save FILE           write the lines to FILE with CR LF line ends\n"
     "                        instead of standard output (LF line ends)\n"
-    "  --append              with --save: add to the end of FILE\n"
-    "\n"
-    "Options take '--option value' or '--option=value'.\n"
-    "Standard error gets the totals line, and 'Seed: N' when the seed came\n"
-    "from the clock, so that the run can be repeated with --seed N.\n"
-    "Exit status: 0 done, 1 file or memory error, 2 bad options, 130 cancelled\n"
-    "by Ctrl+C.\n";
+    "  --append              with --save: add to the end of FILE\n" QUENVAR_HELP_FOOTER;
 
 std::vector<OptionSpec> LayoutSpecs(bool fixedLines) {
   std::vector<OptionSpec> specs = {{"separator", true}, {"save", true}, {"append", false}, {"help", false}};

@@ -6,6 +6,7 @@
 
 #include "core/Errors.h"
 #include "core/OutputFile.h"
+#include "core/TextLines.h"
 
 namespace quenvar {
 
@@ -74,21 +75,16 @@ void IniFile::Parse(std::string_view text) {
   sections_.push_back(Section{});
   const size_t firstBreak = text.find('\n');
   lineEnd_ = (firstBreak == std::string_view::npos || (firstBreak > 0 && text[firstBreak - 1] == '\r')) ? "\r\n" : "\n";
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find('\n', start);
-    if (end == std::string_view::npos) end = text.size();
-    std::string_view line = text.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    start = end + 1;
+  ForEachLine(text, [this](std::string_view line) {
     const std::string_view trimmed = Trim(line);
     if (!trimmed.empty() && trimmed.front() == '[') {
       Section section;
       section.header = std::string(line);
       const size_t close = trimmed.find(']');
-      section.lowerName = Lower(Trim(trimmed.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1)));
+      section.lowerName =
+          Lower(Trim(trimmed.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1)));
       sections_.push_back(std::move(section));
-      continue;
+      return;
     }
     Section& current = sections_.back();
     current.lines.emplace_back(line);
@@ -96,7 +92,7 @@ void IniFile::Parse(std::string_view text) {
       const std::string_view key = KeyOf(line);
       if (!key.empty()) current.keys.emplace(Lower(key), current.lines.size() - 1);
     }
-  }
+  });
 }
 
 const IniFile::Section* IniFile::FindSection(std::string_view section) const {

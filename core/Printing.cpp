@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "core/Errors.h"
+#include "core/TextLines.h"
 
 namespace quenvar {
 
@@ -96,15 +97,7 @@ PrinterService* CurrentPrinterService() { return g_service; }
 
 void TprinterText::PrintLines(PrintCanvas& canvas, std::string_view text) {
   PageWriter writer(canvas);
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find('\n', start);
-    if (end == std::string_view::npos) end = text.size();
-    std::string_view line = text.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    writer.line(line);
-    start = end + 1;
-  }
+  ForEachLine(text, [&writer](std::string_view line) { writer.line(line); });
 }
 
 void TprinterText::PrintFile(const std::string& path) {

@@ -12,6 +12,21 @@ namespace quenvar {
 // stands (blanks included). With stopAtNul a NUL byte ends the text.
 TArrayString SplitNonEmptyLines(std::string_view text, bool stopAtNul);
 
+// Calls fn(line) for each line of a text broken at LF, a CR before the LF
+// dropped; a last line without a break counts, an empty text has none.
+template <typename Fn>
+void ForEachLine(std::string_view text, Fn fn) {
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string_view::npos) end = text.size();
+    std::string_view line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    fn(line);
+    start = end + 1;
+  }
+}
+
 // The same for a file; a file that cannot be read throws EInOutError.
 TArrayString ReadNonEmptyLines(const std::string& path, bool stopAtNul);
 

@@ -10,8 +10,8 @@
 #include <QVBoxLayout>
 
 #include "core/Feedback.h"
+#include "ui/DialogParts.h"
 #include "ui/Platform.h"
-#include "ui/UnitMain.h"
 
 namespace quenvar::ui {
 
@@ -93,13 +93,7 @@ TFormSaveText::TFormSaveText(QWidget* parent, const Trandom_base* generator, int
   raMutiCol = new QRadioButton("No. Columns per Line", perLine);
   raMutiCol->setObjectName("raMutiCol");
   raMutiCol->setChecked(true);
-  RxSpinEdit1 = new QSpinBox(perLine);
-  RxSpinEdit1->setObjectName("RxSpinEdit1");
-  RxSpinEdit1->setRange(2, 100);
-  RxSpinEdit1->setValue(4);
-  RxSpinEdit1->findChild<QLineEdit*>()->setReadOnly(true);  // arrows only
-  RxSpinEdit1->setFixedWidth(56);
-  raSingleLine->setText("Single Line / All numbers in one line");
+  RxSpinEdit1 = ColumnsSpin(perLine);
   rxOnecol = new QRadioButton("One Number per Line", perLine);
   rxOnecol->setObjectName("rxOnecol");
   perGrid->addWidget(raSingleLine, 0, 0, 1, 2);
@@ -107,50 +101,26 @@ TFormSaveText::TFormSaveText(QWidget* parent, const Trandom_base* generator, int
   perGrid->addWidget(RxSpinEdit1, 1, 1);
   perGrid->addWidget(rxOnecol, 2, 0, 1, 2);
   row->addWidget(perLine, 1);
-  auto* format = new QGroupBox("Out Format", this);
-  format->setFixedWidth(165);
-  auto* formatColumn = new QVBoxLayout(format);
-  RaTab = new QRadioButton("Tab Delimited", format);
-  RaTab->setObjectName("RaTab");
-  RaTab->setChecked(true);
-  RaComma = new QRadioButton("Comma Separated", format);
-  RaComma->setObjectName("RaComma");
-  RaSpace = new QRadioButton("Space Separated", format);
-  RaSpace->setObjectName("RaSpace");
-  for (QRadioButton* r : {RaTab, RaComma, RaSpace}) formatColumn->addWidget(r);
-  row->addWidget(format);
+  const SeparatorGroup format(this, "RaTab", "RaComma", "RaSpace");
+  format.group->setFixedWidth(165);
+  RaTab = format.tab;
+  RaComma = format.comma;
+  RaSpace = format.space;
+  row->addWidget(format.group);
   layout->addLayout(row);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
   btnSave = new QPushButton("&Save", this);
   btnSave->setObjectName("btnSave");
   btnview = new QPushButton("&View", this);
   btnview->setObjectName("btnview");
   Button3 = new QPushButton("Cl&ose", this);
   Button3->setObjectName("Button3");
-  for (QPushButton* b : {btnSave, btnview, Button3}) {
-    b->setAutoDefault(false);
-    buttons->addWidget(b);
-  }
-  layout->addLayout(buttons);
+  layout->addLayout(ButtonRow({btnSave, btnview, Button3}));
 
-  auto* form = qobject_cast<TFormRandom*>(parent);
-  auto run = [form](const std::function<void()>& handler) {
-    if (form != nullptr)
-      form->guarded(handler);
-    else
-      handler();
-  };
-  connect(btnSave, &QPushButton::clicked, this, [this, run] { run([this] { btnSaveClick(); }); });
+  connect(btnSave, &QPushButton::clicked, this, [this] { RunGuarded(parentWidget(), [this] { btnSaveClick(); }); });
   connect(btnview, &QPushButton::clicked, this, [this] { btnviewClick(); });
   connect(Button3, &QPushButton::clicked, this, &QDialog::close);
-  auto* help = new QAction(this);
-  help->setShortcut(Qt::Key_F1);
-  connect(help, &QAction::triggered, this, [this] {
-    platform().showHelp(QCoreApplication::applicationDirPath() + "/help.chm", HelpContext());
-  });
-  addAction(help);
+  AddHelpKey(this, [this] { return HelpContext(); });
 
   RxSpinEdit1->setValue(ClampColumns(columns));
 }

@@ -10,9 +10,9 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "ui/DialogParts.h"
 #include "ui/Platform.h"
 #include "ui/QtPrinting.h"
-#include "ui/UnitMain.h"
 #include "ui/Unit_saveText.h"
 
 namespace quenvar::ui {
@@ -31,12 +31,7 @@ TFormPrinttext::TFormPrinttext(QWidget* parent, const Trandom_base* generator, i
   raMutiCol = new QRadioButton("No. Columns per Line", perLine);
   raMutiCol->setObjectName("raMutiCol");
   raMutiCol->setChecked(true);
-  RxSpinEdit1 = new QSpinBox(perLine);
-  RxSpinEdit1->setObjectName("RxSpinEdit1");
-  RxSpinEdit1->setRange(2, 100);
-  RxSpinEdit1->setValue(4);
-  RxSpinEdit1->findChild<QLineEdit*>()->setReadOnly(true);
-  RxSpinEdit1->setFixedWidth(56);
+  RxSpinEdit1 = ColumnsSpin(perLine);
   rxOnecol = new QRadioButton("One Number per Line", perLine);
   rxOnecol->setObjectName("rxOnecol");
   perGrid->addWidget(raMutiCol, 0, 0);
@@ -44,17 +39,11 @@ TFormPrinttext::TFormPrinttext(QWidget* parent, const Trandom_base* generator, i
   perGrid->addWidget(rxOnecol, 1, 0, 1, 2);
   row->addWidget(perLine, 3);
 
-  auto* format = new QGroupBox("Out Format", this);
-  auto* formatColumn = new QVBoxLayout(format);
-  ratab = new QRadioButton("Tab Delimited", format);
-  ratab->setObjectName("ratab");
-  ratab->setChecked(true);
-  racomma = new QRadioButton("Comma Separated", format);
-  racomma->setObjectName("racomma");
-  raspace = new QRadioButton("Space Separated", format);
-  raspace->setObjectName("raspace");
-  for (QRadioButton* r : {ratab, racomma, raspace}) formatColumn->addWidget(r);
-  row->addWidget(format, 2);
+  const SeparatorGroup format(this, "ratab", "racomma", "raspace");
+  ratab = format.tab;
+  racomma = format.comma;
+  raspace = format.space;
+  row->addWidget(format.group, 2);
   layout->addLayout(row);
 
   auto* pageLayout = new QGroupBox("Page Layout", this);
@@ -71,38 +60,20 @@ TFormPrinttext::TFormPrinttext(QWidget* parent, const Trandom_base* generator, i
   pageRow->addStretch(1);
   layout->addWidget(pageLayout);
 
-  auto* buttons = new QHBoxLayout;
   btnsetup = new QPushButton("Print &Setup", this);
   btnsetup->setObjectName("btnsetup");
   btnprint = new QPushButton("&Print", this);
   btnprint->setObjectName("btnprint");
   Button3 = new QPushButton("Cl&ose", this);
   Button3->setObjectName("Button3");
-  buttons->addStretch(1);
-  for (QPushButton* b : {btnsetup, btnprint, Button3}) {
-    b->setAutoDefault(false);
-    buttons->addWidget(b);
-  }
-  layout->addLayout(buttons);
+  layout->addLayout(ButtonRow({btnsetup, btnprint, Button3}));
 
-  auto* form = qobject_cast<TFormRandom*>(parent);
-  auto run = [form](const std::function<void()>& handler) {
-    if (form != nullptr)
-      form->guarded(handler);
-    else
-      handler();
-  };
   connect(RaPor, &QRadioButton::clicked, this, [this] { RaPorClick(); });
   connect(RaLan, &QRadioButton::clicked, this, [this] { RaPorClick(); });
   connect(btnsetup, &QPushButton::clicked, this, [this] { btnsetupClick(); });
-  connect(btnprint, &QPushButton::clicked, this, [this, run] { run([this] { btnprintClick(); }); });
+  connect(btnprint, &QPushButton::clicked, this, [this] { RunGuarded(parentWidget(), [this] { btnprintClick(); }); });
   connect(Button3, &QPushButton::clicked, this, &QDialog::close);
-  auto* help = new QAction(this);
-  help->setShortcut(Qt::Key_F1);
-  connect(help, &QAction::triggered, this, [this] {
-    platform().showHelp(QCoreApplication::applicationDirPath() + "/help.chm", HelpContext());
-  });
-  addAction(help);
+  AddHelpKey(this, [this] { return HelpContext(); });
 
   RxSpinEdit1->setValue(ClampColumns(columns));
 }

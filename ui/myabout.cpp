@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
+#include "ui/DialogParts.h"
 #include "ui/Platform.h"
 
 namespace quenvar::ui {
@@ -101,11 +102,7 @@ Taboutform::Taboutform(QWidget* parent) : QDialog(parent) {
   connect(Label6, &LinkLabel::clicked, this, [this] { Label6Click(); });
   connect(Label4, &LinkLabel::clicked, this, [this] { Label4Click(); });
   connect(Button1, &QPushButton::clicked, this, &QDialog::close);
-  auto* help = new QAction(this);
-  help->setShortcut(Qt::Key_F1);
-  connect(help, &QAction::triggered, this,
-          [] { platform().showHelp(QCoreApplication::applicationDirPath() + "/help.chm", 30); });
-  addAction(help);
+  AddHelpKey(this, [] { return 30; });
 }
 
 void Taboutform::Label6Click() { platform().openUrl(QUrl(QString::fromLatin1(kHomePageAddress))); }

@@ -1,0 +1,63 @@
+#include "ui/DialogParts.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "ui/Platform.h"
+#include "ui/UnitMain.h"
+
+namespace quenvar::ui {
+
+QSpinBox* ColumnsSpin(QWidget* parent) {
+  auto* spin = new QSpinBox(parent);
+  spin->setObjectName("RxSpinEdit1");
+  spin->setRange(2, 100);
+  spin->setValue(4);
+  spin->findChild<QLineEdit*>()->setReadOnly(true);
+  spin->setFixedWidth(56);
+  return spin;
+}
+
+SeparatorGroup::SeparatorGroup(QWidget* parent, const char* tabName, const char* commaName, const char* spaceName) {
+  group = new QGroupBox("Out Format", parent);
+  auto* column = new QVBoxLayout(group);
+  tab = new QRadioButton("Tab Delimited", group);
+  tab->setObjectName(tabName);
+  tab->setChecked(true);
+  comma = new QRadioButton("Comma Separated", group);
+  comma->setObjectName(commaName);
+  space = new QRadioButton("Space Separated", group);
+  space->setObjectName(spaceName);
+  for (QRadioButton* r : {tab, comma, space}) column->addWidget(r);
+}
+
+QLayout* ButtonRow(std::initializer_list<QPushButton*> buttons) {
+  auto* row = new QHBoxLayout;
+  row->addStretch(1);
+  for (QPushButton* b : buttons) {
+    b->setAutoDefault(false);
+    row->addWidget(b);
+  }
+  return row;
+}
+
+void AddHelpKey(QDialog* dialog, std::function<int()> context) {
+  auto* help = new QAction(dialog);
+  help->setShortcut(Qt::Key_F1);
+  QObject::connect(help, &QAction::triggered, dialog, [context] {
+    platform().showHelp(QCoreApplication::applicationDirPath() + "/help.chm", context());
+  });
+  dialog->addAction(help);
+}
+
+void RunGuarded(QWidget* parent, const std::function<void()>& handler) {
+  if (auto* form = qobject_cast<TFormRandom*>(parent))
+    form->guarded(handler);
+  else
+    handler();
+}
+
+}  // namespace quenvar::ui
