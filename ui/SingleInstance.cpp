@@ -49,8 +49,12 @@ bool SingleInstance::raiseRunning() {
       return true;
     }
     if (lock_->tryLock(100)) return false;
+    // Only a lock held by a live copy means another copy; a lock that cannot
+    // be made at all (no writable temp folder) must not keep the program out.
+    if (lock_->error() != QLockFile::LockFailedError) return false;
   }
-  return false;
+  // A copy holds the lock but does not answer (still starting): leave it be.
+  return true;
 }
 
 bool SingleInstance::listen() {
