@@ -1,6 +1,11 @@
 #include "core/Feedback.h"
 
+#include <algorithm>
 #include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <stop_token>
+#include <thread>
 
 #include "core/Errors.h"
 
@@ -11,8 +16,6 @@ namespace {
 ProgressBarView* g_firstBar = nullptr;
 MessagePump* g_pump = nullptr;
 int64_t g_intervalNs = 20'000'000;
-int64_t g_stride = 1;
-int64_t g_lastCheck = 0;
 int64_t g_lastPump = 0;
 
 int64_t NowNs() {
@@ -21,52 +24,69 @@ int64_t NowNs() {
       .count();
 }
 
-constexpr int64_t kMaxStride = 1 << 20;
+// Raises the flag a few times per interval; the loops see it at their next
+// pump point. It only ever stores to the flag.
+class Ticker {
+ public:
+  void start(int64_t periodNs) {
+    stop();
+    thread_ = std::jthread([periodNs](std::stop_token token) {
+      std::mutex mutex;
+      std::condition_variable_any wake;
+      std::unique_lock lock(mutex);
+      while (!token.stop_requested()) {
+        wake.wait_for(lock, token, std::chrono::nanoseconds(periodNs), [] { return false; });
+        if (!token.stop_requested()) pump_detail::due.store(true, std::memory_order_relaxed);
+      }
+    });
+  }
+  void stop() {
+    if (thread_.joinable()) {
+      thread_.request_stop();
+      thread_.join();
+    }
+  }
+  ~Ticker() { stop(); }
+
+ private:
+  std::jthread thread_;
+};
+
+Ticker g_ticker;
 
 }  // namespace
 
 namespace pump_detail {
 
-int64_t countdown = 1;
+std::atomic<bool> due{false};
 
-// Looks at the clock every `stride` calls, the stride adapting so that looks
-// come about every tenth of an interval whatever a call costs.
 void slowPath() {
   if (g_pump == nullptr) {
-    countdown = kMaxStride;
+    due.store(false, std::memory_order_relaxed);
     return;
   }
-  if (g_intervalNs <= 0) {
-    countdown = 1;
+  if (g_intervalNs <= 0) {  // every point pumps; the flag stays up
     ProgressBarView::flushAll();
     g_pump->processMessages();
     return;
   }
-  const int64_t now = NowNs();
-  const int64_t sinceCheck = now - g_lastCheck;
-  g_lastCheck = now;
-  if (sinceCheck < g_intervalNs / 20 && g_stride < kMaxStride) {
-    g_stride *= 2;
-  } else if (sinceCheck > g_intervalNs / 5 && g_stride > 1) {
-    g_stride /= 2;
-  }
-  countdown = g_stride;
-  if (now - g_lastPump >= g_intervalNs) {
+  due.store(false, std::memory_order_relaxed);
+  if (NowNs() - g_lastPump >= g_intervalNs) {
     ProgressBarView::flushAll();
     g_pump->processMessages();
     g_lastPump = NowNs();
-    g_lastCheck = g_lastPump;
   }
 }
 
 }  // namespace pump_detail
 
 void SetMessagePump(MessagePump* pump, int64_t intervalMicroseconds) {
+  g_ticker.stop();
   g_pump = pump;
   g_intervalNs = intervalMicroseconds * 1000;
-  g_stride = 1;
-  g_lastCheck = g_lastPump = NowNs();
-  pump_detail::countdown = 1;
+  g_lastPump = NowNs();
+  pump_detail::due.store(pump != nullptr && g_intervalNs <= 0, std::memory_order_relaxed);
+  if (pump != nullptr && g_intervalNs > 0) g_ticker.start(std::max<int64_t>(g_intervalNs / 4, 1'000'000));
 }
 
 MessagePump* CurrentMessagePump() { return g_pump; }

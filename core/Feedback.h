@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <string_view>
 
@@ -87,14 +88,17 @@ Notifier& CurrentNotifier();
 [[noreturn]] void RefuseInput(std::string_view message);
 
 namespace pump_detail {
-extern int64_t countdown;
+// Set every few milliseconds by a ticker thread while a pump is installed
+// (always, with an interval of 0).
+extern std::atomic<bool> due;
 void slowPath();
 }  // namespace pump_detail
 
 // Called at every point where pending messages may run (once per accepted
-// value and so on). Cheap: a counter, and now and then a look at the clock.
+// value and so on). Cheap: one load of a flag that a ticker raises every few
+// milliseconds, so the pump runs on time whatever a call costs.
 inline void LetMessagesRun() {
-  if (--pump_detail::countdown <= 0) pump_detail::slowPath();
+  if (pump_detail::due.load(std::memory_order_relaxed)) pump_detail::slowPath();
 }
 
 }  // namespace quenvar

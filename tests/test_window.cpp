@@ -206,6 +206,61 @@ class WindowTest : public QObject {
     QVERIFY(!form->isVisible());
   }
 
+  // Events are processed at least every 100 ms through every phase of a long
+  // run (drawing, sorting, formatting, displaying).
+  void windowStaysResponsive() {
+    setSpin(page->RxSpinUpper, 2000000000);
+    setSpin(page->RxSpinCount, 8000000);
+    page->columnsBox->setCurrentIndex(0);
+    page->ColumnsChange();
+    QTest::mouseClick(page->ascButton, Qt::LeftButton);
+    QElapsedTimer sinceTick;
+    qint64 longest = 0;
+    QStringList phases;
+    QTimer tick;
+    tick.setInterval(1);
+    connect(&tick, &QTimer::timeout, this, [&] {
+      longest = std::max(longest, sinceTick.restart());
+      if (phases.isEmpty() || phases.back() != page->DisplayLabelText()) phases << page->DisplayLabelText();
+    });
+    tick.start();
+    sinceTick.start();
+    start();
+    tick.stop();
+    QCOMPARE(page->model->rowCount(), 8000000);
+    QVERIFY2(longest < 100, qPrintable(QString("longest gap %1 ms; phases seen: %2").arg(longest).arg(phases.join(", "))));
+  }
+
+  // Cancel takes effect quickly in the long phases of a run.
+  void cancelInLongPhases_data() {
+    QTest::addColumn<QString>("phase");
+    for (const char* phase : {"Calculating randoms...", "Format randoms.."}) QTest::newRow(phase) << phase;
+  }
+  void cancelInLongPhases() {
+    QFETCH(QString, phase);
+    setSpin(page->RxSpinUpper, 2000000000);
+    setSpin(page->RxSpinCount, 8000000);
+    page->columnsBox->setCurrentIndex(0);
+    page->ColumnsChange();
+    QTest::mouseClick(page->ascButton, Qt::LeftButton);
+    QElapsedTimer sinceCancel;
+    QTimer watch;
+    watch.setInterval(1);
+    connect(&watch, &QTimer::timeout, this, [&] {
+      if (page->DisplayLabelText() != phase || !page->running()) return;
+      watch.stop();
+      sinceCancel.start();
+      QTest::mouseClick(page->cancelButton, Qt::LeftButton);
+    });
+    watch.start();
+    start();
+    watch.stop();
+    QVERIFY2(sinceCancel.isValid(), "the phase was never seen");
+    QVERIFY2(sinceCancel.elapsed() < 100, qPrintable(QString("took %1 ms").arg(sinceCancel.elapsed())));
+    QVERIFY(page->statusPanel->isHidden());
+    QCOMPARE(page->model->rowCount(), 0);
+  }
+
   void closeRemovesTheTempFolder() {
     QDir().mkpath(form->TempFolder() + "/job");
     QVERIFY(form->close());
