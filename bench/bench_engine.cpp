@@ -12,7 +12,11 @@ static void BM_CountPossibleWholeRange(benchmark::State& state) {
   const unsigned excluded = static_cast<unsigned>(state.range(0));
   for (auto _ : state) benchmark::DoNotOptimize(CountFreeOfDigits(1, 2147483647, excluded));
 }
-BENCHMARK(BM_CountPossibleWholeRange)->Arg(0b0000000010)->Arg(0b0111111110)->Arg(0b1010101010)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CountPossibleWholeRange)
+    ->Arg(0b0000000010)
+    ->Arg(0b0111111110)
+    ->Arg(0b1010101010)
+    ->Unit(benchmark::kMicrosecond);
 
 // The same through the engine: no repeats, digits 1 and 3 excluded, one value.
 static void BM_EngineCountAndDrawOne(benchmark::State& state) {

@@ -1,8 +1,8 @@
 #include "cli/Commands.h"
 
 #include <cstdio>
-#include <functional>
 #include <filesystem>
+#include <functional>
 #include <iostream>
 #include <string>
 
@@ -151,18 +151,20 @@ std::vector<OptionSpec> With(std::vector<OptionSpec> specs, std::vector<OptionSp
 }
 
 uint8_t ReadSort(const ParsedOptions& options) {
-  if (auto v = options.value("sort")) return static_cast<uint8_t>(ParseChoice(*v, "sort", {"asc", "desc", "drawn"}));
+  if (auto v = options.value("sort"))
+    return static_cast<uint8_t>(ParseChoice(*v, "sort", {"asc", "desc", "drawn"}));
   return 2;
 }
 
-int32_t ReadInt(const ParsedOptions& options, const std::string& name, int32_t fallback, int64_t min, int64_t max) {
+int32_t ReadInt(const ParsedOptions& options, const std::string& name, int32_t fallback, int64_t min,
+                int64_t max) {
   if (auto v = options.value(name)) return static_cast<int32_t>(ParseInteger(*v, name, min, max));
   return fallback;
 }
 
 // "Possible total: " and so on: the page's totals label.
-std::string Totals(bool withPossible, const std::string& possibleText, int64_t possible, const std::string& generatedText,
-                   int64_t generated, const std::string& over = "") {
+std::string Totals(bool withPossible, const std::string& possibleText, int64_t possible,
+                   const std::string& generatedText, int64_t generated, const std::string& over = "") {
   std::string totals;
   if (withPossible) totals = possibleText + (possible == MaxPossible ? over : "") + std::to_string(possible);
   return totals + generatedText + std::to_string(generated);
@@ -176,8 +178,8 @@ int Finish(const std::string& totals) {
 // Seeds, draws, arranges and writes the results of a generator whose input
 // record carries its seed, then reports the totals line.
 template <typename Generator, typename Input>
-int DrawAndWrite(Generator& generator, Run& run, Input& input, const ParsedOptions& options, TformatPar format,
-                 const Layout& layout, const std::function<std::string()>& totals) {
+int DrawAndWrite(Generator& generator, Run& run, Input& input, const ParsedOptions& options,
+                 TformatPar format, const Layout& layout, const std::function<std::string()>& totals) {
   input.ProgressBar = &run.progress;
   input.StatusLabel = &run.progress;
   input.Seed = TakeSeed(options);
@@ -192,15 +194,14 @@ int DrawAndWrite(Generator& generator, Run& run, Input& input, const ParsedOptio
 }  // namespace
 
 int RunNumber(const std::vector<std::string>& args) {
-  const ParsedOptions options =
-      ParseOptions(args, With(LayoutSpecs(), {{"lower", true},
-                                              {"upper", true},
-                                              {"count", true},
-                                              {"duplicates", false},
-                                              {"exclude-digits", true},
-                                              {"seed", true},
-                                              {"sort", true},
-                                              {"comma", false}}));
+  const ParsedOptions options = ParseOptions(args, With(LayoutSpecs(), {{"lower", true},
+                                                                        {"upper", true},
+                                                                        {"count", true},
+                                                                        {"duplicates", false},
+                                                                        {"exclude-digits", true},
+                                                                        {"seed", true},
+                                                                        {"sort", true},
+                                                                        {"comma", false}}));
   if (options.has("help")) {
     std::cout << kNumberHelp << kSortHelp << kLayoutHelp;
     return kOk;
@@ -224,7 +225,8 @@ int RunNumber(const std::vector<std::string>& args) {
   const Layout layout = ReadLayout(options);
 
   // The page's checks, in its order.
-  if (input.Upper < input.Lower) Refuse("The Upper number must greater than\r\ror equal to the Lower number!");
+  if (input.Upper < input.Lower)
+    Refuse("The Upper number must greater than\r\ror equal to the Lower number!");
   if (input.Excluded.size() == 10) Refuse("You can not exclude all digits!");
   if (double(input.Upper) - double(input.Lower) >= 2147483647.0)
     Refuse("The Upper number minus the Lower number\r\r    must be less than 2147483647!");
@@ -246,12 +248,19 @@ int RunNumber(const std::vector<std::string>& args) {
 }
 
 int RunLottery(const std::vector<std::string>& args) {
-  const ParsedOptions options = ParseOptions(
-      args, With(LayoutSpecs(true), {{"main-low", true}, {"main-upper", true}, {"main-pick", true},
-                                     {"bonus-low", true}, {"bonus-upper", true}, {"bonus-pick", true},
-                                     {"no-bonus", false}, {"bonus-from-remaining", false},
-                                     {"duplicate-numbers", false}, {"unique-lines", false}, {"lines", true},
-                                     {"seed", true}, {"sort", true}}));
+  const ParsedOptions options = ParseOptions(args, With(LayoutSpecs(true), {{"main-low", true},
+                                                                            {"main-upper", true},
+                                                                            {"main-pick", true},
+                                                                            {"bonus-low", true},
+                                                                            {"bonus-upper", true},
+                                                                            {"bonus-pick", true},
+                                                                            {"no-bonus", false},
+                                                                            {"bonus-from-remaining", false},
+                                                                            {"duplicate-numbers", false},
+                                                                            {"unique-lines", false},
+                                                                            {"lines", true},
+                                                                            {"seed", true},
+                                                                            {"sort", true}}));
   if (options.has("help")) {
     std::cout << kLotteryHelp << kSortHelp << kFixedLayoutHelp;
     return kOk;
@@ -288,13 +297,14 @@ int RunLottery(const std::vector<std::string>& args) {
   if (generator.Stopped) return kInterrupted;
   layout.perLine = generator.LineWidth();
   WriteResults(generator.Results, layout);
-  return Finish(Totals(true, "Possible total: ", generator.PossibleTotal(), "      Generated total: ",
-                       generator.GeneratedTotal(), " Over "));
+  return Finish(Totals(true, "Possible total: ", generator.PossibleTotal(),
+                       "      Generated total: ", generator.GeneratedTotal(), " Over "));
 }
 
 int RunSample(const std::vector<std::string>& args) {
   const ParsedOptions options = ParseOptions(
-      args, With(LayoutSpecs(), {{"items", true}, {"count", true}, {"duplicates", false}, {"seed", true}, {"sort", true}}));
+      args, With(LayoutSpecs(),
+                 {{"items", true}, {"count", true}, {"duplicates", false}, {"seed", true}, {"sort", true}}));
   if (options.has("help")) {
     std::cout << kSampleHelp << kSortHelp << kLayoutHelp;
     return kOk;
@@ -308,21 +318,25 @@ int RunSample(const std::vector<std::string>& args) {
   const Layout layout = ReadLayout(options);
   const TArrayString items = ReadNonEmptyLines(*itemsFile, false);
   if (items.empty()) Refuse("Please load items from TXT file,\r\ror manually add item one by one!\r");
-  if (items.size() > static_cast<size_t>(kMaxInt)) throw UsageError("the item list has more than 2147483647 lines");
+  if (items.size() > static_cast<size_t>(kMaxInt))
+    throw UsageError("the item list has more than 2147483647 lines");
 
   Trandom_sampling generator;
   Run run([&generator] { generator.Cancel(); });
   input.Items = &items;
   return DrawAndWrite(generator, run, input, options, format, layout, [&] {
-    return Totals(!input.Duplicate, "Possible total: ", generator.PossibleTotal(), "      Generated total: ",
-                  generator.GeneratedTotal());
+    return Totals(!input.Duplicate, "Possible total: ", generator.PossibleTotal(),
+                  "      Generated total: ", generator.GeneratedTotal());
   });
 }
 
 int RunString(const std::vector<std::string>& args) {
-  const ParsedOptions options = ParseOptions(
-      args, With(LayoutSpecs(), {{"mask", true}, {"wildcards", true}, {"count", true}, {"duplicates", false},
-                                 {"seed", true}, {"sort", true}}));
+  const ParsedOptions options = ParseOptions(args, With(LayoutSpecs(), {{"mask", true},
+                                                                        {"wildcards", true},
+                                                                        {"count", true},
+                                                                        {"duplicates", false},
+                                                                        {"seed", true},
+                                                                        {"sort", true}}));
   if (options.has("help")) {
     std::cout << kStringHelp << kSortHelp << kLayoutHelp;
     return kOk;
@@ -349,9 +363,14 @@ int RunString(const std::vector<std::string>& args) {
 }
 
 int RunName(const std::vector<std::string>& args) {
-  const ParsedOptions options = ParseOptions(
-      args, With(LayoutSpecs(), {{"gender", true}, {"female", true}, {"male", true}, {"last", true}, {"count", true},
-                                 {"duplicates", false}, {"seed", true}, {"sort", true}}));
+  const ParsedOptions options = ParseOptions(args, With(LayoutSpecs(), {{"gender", true},
+                                                                        {"female", true},
+                                                                        {"male", true},
+                                                                        {"last", true},
+                                                                        {"count", true},
+                                                                        {"duplicates", false},
+                                                                        {"seed", true},
+                                                                        {"sort", true}}));
   if (options.has("help")) {
     std::cout << kNameHelp << kSortHelp << kLayoutHelp;
     return kOk;
@@ -373,8 +392,8 @@ int RunName(const std::vector<std::string>& args) {
   Trandom_name generator;
   Run run([&generator] { generator.Cancel(); });
   return DrawAndWrite(generator, run, input, options, format, layout, [&] {
-    return Totals(!input.Duplicate, "Possible total: ", generator.PossibleTotal(), "      Generated total: ",
-                  generator.GeneratedTotal());
+    return Totals(!input.Duplicate, "Possible total: ", generator.PossibleTotal(),
+                  "      Generated total: ", generator.GeneratedTotal());
   });
 }
 
@@ -405,7 +424,8 @@ int RunFile(const std::vector<std::string>& args) {
   if (!folder.empty()) {
     std::error_code error;
     std::filesystem::create_directories(folder, error);
-    if (error) throw EInOutError("Unable to create directory \"" + folder.string() + "\". " + error.message());
+    if (error)
+      throw EInOutError("Unable to create directory \"" + folder.string() + "\". " + error.message());
   }
 
   Trandom_file generator;
@@ -426,8 +446,8 @@ int RunFile(const std::vector<std::string>& args) {
     PrintLine("The user cancel the operation!");
     return kInterrupted;
   }
-  return Finish("The random file '" + input.FileName + "' is generated successfully !     Generated total randoms: " +
-                std::to_string(input.Count));
+  return Finish("The random file '" + input.FileName +
+                "' is generated successfully !     Generated total randoms: " + std::to_string(input.Count));
 }
 
 int Main(int argc, char** argv) {

@@ -33,7 +33,8 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args, const std::vect
     } else {
       if (i + 1 >= args.size()) throw UsageError("--" + name + " needs a value");
       const std::string& next = args[i + 1];
-      const bool negativeNumber = next.size() > 1 && next[0] == '-' && std::isdigit(static_cast<unsigned char>(next[1]));
+      const bool negativeNumber =
+          next.size() > 1 && next[0] == '-' && std::isdigit(static_cast<unsigned char>(next[1]));
       if (next.compare(0, 2, "--") == 0 && !negativeNumber) throw UsageError("--" + name + " needs a value");
       parsed.set(name, next);
       ++i;
@@ -66,10 +67,17 @@ int64_t ParseSize(const std::string& text, const std::string& option, int64_t mi
   int64_t unit = 1;
   if (!digits.empty()) {
     switch (std::toupper(static_cast<unsigned char>(digits.back()))) {
-      case 'K': unit = int64_t{1} << 10; break;
-      case 'M': unit = int64_t{1} << 20; break;
-      case 'G': unit = int64_t{1} << 30; break;
-      default: break;
+      case 'K':
+        unit = int64_t{1} << 10;
+        break;
+      case 'M':
+        unit = int64_t{1} << 20;
+        break;
+      case 'G':
+        unit = int64_t{1} << 30;
+        break;
+      default:
+        break;
     }
     if (unit != 1) digits.pop_back();
   }

@@ -12,11 +12,11 @@
 
 namespace quenvar::cli {
 
-#define QUENVAR_HELP_FOOTER                                                   \
-  "\n"                                                                         \
-  "Options take '--option value' or '--option=value'.\n"                       \
-  "Standard error gets the totals line, and 'Seed: N' when the seed came\n"    \
-  "from the clock, so that the run can be repeated with --seed N.\n"           \
+#define QUENVAR_HELP_FOOTER                                                     \
+  "\n"                                                                          \
+  "Options take '--option value' or '--option=value'.\n"                        \
+  "Standard error gets the totals line, and 'Seed: N' when the seed came\n"     \
+  "from the clock, so that the run can be repeated with --seed N.\n"            \
   "Exit status: 0 done, 1 file or memory error, 2 bad options, 130 cancelled\n" \
   "by Ctrl+C.\n"
 
@@ -44,7 +44,8 @@ std::vector<OptionSpec> LayoutSpecs(bool fixedLines) {
 
 Layout ReadLayout(const ParsedOptions& options) {
   Layout layout;
-  if (auto v = options.value("per-line")) layout.perLine = static_cast<int32_t>(ParseInteger(*v, "per-line", 1, 100));
+  if (auto v = options.value("per-line"))
+    layout.perLine = static_cast<int32_t>(ParseInteger(*v, "per-line", 1, 100));
   layout.oneLine = options.has("one-line");
   if (auto v = options.value("separator")) {
     static const uint8_t kCodes[] = {1, 0, 2};  // tab, comma, space
@@ -57,7 +58,8 @@ Layout ReadLayout(const ParsedOptions& options) {
 
 void WriteResults(const TArrayString& results, const Layout& layout) {
   if (layout.saveTo) {
-    TsavetoText writer(TsaveTextPar{*layout.saveTo, layout.append, layout.oneLine, layout.perLine, layout.separator});
+    TsavetoText writer(
+        TsaveTextPar{*layout.saveTo, layout.append, layout.oneLine, layout.perLine, layout.separator});
     writer.OpenText();
     writer.WriteRandoms(results);
     writer.CloseText();
@@ -65,13 +67,14 @@ void WriteResults(const TArrayString& results, const Layout& layout) {
   }
   std::string buffer;
   buffer.reserve(1 << 17);
-  LayOutLines(results, layout.oneLine, layout.perLine, layout.separator, "\n", [&buffer](std::string_view piece) {
-    buffer.append(piece);
-    if (buffer.size() >= (1 << 16)) {
-      std::fwrite(buffer.data(), 1, buffer.size(), stdout);
-      buffer.clear();
-    }
-  });
+  LayOutLines(results, layout.oneLine, layout.perLine, layout.separator, "\n",
+              [&buffer](std::string_view piece) {
+                buffer.append(piece);
+                if (buffer.size() >= (1 << 16)) {
+                  std::fwrite(buffer.data(), 1, buffer.size(), stdout);
+                  buffer.clear();
+                }
+              });
   std::fwrite(buffer.data(), 1, buffer.size(), stdout);
   if (std::fflush(stdout) != 0 || std::ferror(stdout)) throw EInOutError("Cannot write to standard output.");
 }
@@ -91,7 +94,8 @@ std::string Lines(std::string_view text) {
 void Refuse(std::string message) { throw UsageError(Lines(message)); }
 
 int32_t TakeSeed(const ParsedOptions& options) {
-  if (auto v = options.value("seed")) return static_cast<int32_t>(ParseInteger(*v, "seed", -kMaxInt, kMaxInt));
+  if (auto v = options.value("seed"))
+    return static_cast<int32_t>(ParseInteger(*v, "seed", -kMaxInt, kMaxInt));
   SeedFromClock();
   const auto seed = static_cast<int32_t>(RandomSeed);
   std::fprintf(stderr, "Seed: %d\n", seed);
@@ -126,6 +130,8 @@ void TerminalNotifier::warning(std::string_view message) { PrintLine(Lines(messa
 
 bool TerminalNotifier::confirm(std::string_view) { return false; }
 
-void PrintLine(std::string_view text) { std::fprintf(stderr, "%.*s\n", static_cast<int>(text.size()), text.data()); }
+void PrintLine(std::string_view text) {
+  std::fprintf(stderr, "%.*s\n", static_cast<int>(text.size()), text.data());
+}
 
 }  // namespace quenvar::cli

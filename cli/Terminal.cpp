@@ -51,7 +51,9 @@ void TerminalProgress::draw(bool force) {
   if (!force && drawn_ && now - lastDraw_ < kRedraw) return;
   lastDraw_ = now;
   constexpr int kWidth = 30;
-  const double fraction = position_ <= 0 ? 0.0 : position_ >= maximum_ ? 1.0 : double(position_) / double(maximum_);
+  const double fraction = position_ <= 0          ? 0.0
+                          : position_ >= maximum_ ? 1.0
+                                                  : double(position_) / double(maximum_);
   const int filled = static_cast<int>(fraction * kWidth);
   std::string bar(static_cast<size_t>(filled), '#');
   bar.append(static_cast<size_t>(kWidth - filled), '.');

@@ -74,15 +74,17 @@ void IniFile::Parse(std::string_view text) {
   sections_.clear();
   sections_.push_back(Section{});
   const size_t firstBreak = text.find('\n');
-  lineEnd_ = (firstBreak == std::string_view::npos || (firstBreak > 0 && text[firstBreak - 1] == '\r')) ? "\r\n" : "\n";
+  lineEnd_ = (firstBreak == std::string_view::npos || (firstBreak > 0 && text[firstBreak - 1] == '\r'))
+                 ? "\r\n"
+                 : "\n";
   ForEachLine(text, [this](std::string_view line) {
     const std::string_view trimmed = Trim(line);
     if (!trimmed.empty() && trimmed.front() == '[') {
       Section section;
       section.header = std::string(line);
       const size_t close = trimmed.find(']');
-      section.lowerName =
-          Lower(Trim(trimmed.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1)));
+      section.lowerName = Lower(
+          Trim(trimmed.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1)));
       sections_.push_back(std::move(section));
       return;
     }
@@ -120,7 +122,8 @@ size_t IniFile::KeyCount(std::string_view section) const {
   return s == nullptr ? 0 : s->keys.size();
 }
 
-std::string IniFile::ReadString(std::string_view section, std::string_view key, std::string_view fallback) const {
+std::string IniFile::ReadString(std::string_view section, std::string_view key,
+                                std::string_view fallback) const {
   const std::string* line = FindLine(section, key);
   return std::string(line == nullptr ? fallback.substr(0, kMaxValue) : ValueOf(*line));
 }
@@ -145,7 +148,8 @@ bool IniFile::ParseInteger(std::string_view text, bool dollarHex, int32_t& value
       if (magnitude > 2147483648ull) return false;
     }
     if (!negative && magnitude > 2147483647ull) return false;
-    value = static_cast<int32_t>(negative ? -static_cast<int64_t>(magnitude) : static_cast<int64_t>(magnitude));
+    value =
+        static_cast<int32_t>(negative ? -static_cast<int64_t>(magnitude) : static_cast<int64_t>(magnitude));
     return true;
   }
   if (text.empty()) return false;
@@ -161,7 +165,8 @@ bool IniFile::ParseInteger(std::string_view text, bool dollarHex, int32_t& value
   return true;
 }
 
-int32_t IniFile::ReadInteger(std::string_view section, std::string_view key, int32_t fallback, bool dollarHex) const {
+int32_t IniFile::ReadInteger(std::string_view section, std::string_view key, int32_t fallback,
+                             bool dollarHex) const {
   const std::string* line = FindLine(section, key);
   int32_t value = 0;
   return line != nullptr && ParseInteger(ValueOf(*line), dollarHex, value) ? value : fallback;
@@ -202,7 +207,8 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
   // A new key goes after the section's last line that is not blank.
   size_t at = s.lines.size();
   while (at > 0 && Trim(s.lines[at - 1]).empty()) --at;
-  s.lines.insert(s.lines.begin() + static_cast<std::ptrdiff_t>(at), std::string(Trim(key)) + "=" + std::string(value));
+  s.lines.insert(s.lines.begin() + static_cast<std::ptrdiff_t>(at),
+                 std::string(Trim(key)) + "=" + std::string(value));
   if (at + 1 == s.lines.size()) {
     s.keys.emplace(lowerKey, at);
   } else {

@@ -43,7 +43,8 @@ int OpenTempBeside(const std::string& target, std::string& tempPath) {
   const auto seed = static_cast<unsigned long long>(
       std::chrono::steady_clock::now().time_since_epoch().count() ^ (getpid() * 7919ull));
   for (int attempt = 0; attempt < 16; ++attempt) {
-    tempPath = folder + "/." + NameOf(target) + ".part" + std::to_string((seed + attempt * 104729ull) % 1000000);
+    tempPath =
+        folder + "/." + NameOf(target) + ".part" + std::to_string((seed + attempt * 104729ull) % 1000000);
     const int fd = open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) return fd;
   }

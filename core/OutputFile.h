@@ -1,9 +1,10 @@
 #pragma once
 
+#include <sys/types.h>
+
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <sys/types.h>
 
 namespace quenvar {
 
@@ -42,7 +43,7 @@ class OutputFile {
   void rollback() noexcept;
   [[noreturn]] void fail(const char* what, int error);
 
-  std::string path_;  // the file the user named
+  std::string path_;    // the file the user named
   std::string target_;  // the file written in the end (a link followed)
   std::string temp_;    // beside it while replacing; empty when writing in place
   int fd_ = -1;

@@ -21,8 +21,8 @@ bool SortTextOrder(const TArrayString& items, bool descending, std::vector<uint3
   };
   for (size_t start = 0; start < n; start += kRun) {
     const size_t stop = std::min(n, start + kRun);
-    std::sort(order.begin() + static_cast<std::ptrdiff_t>(start), order.begin() + static_cast<std::ptrdiff_t>(stop),
-              less);
+    std::sort(order.begin() + static_cast<std::ptrdiff_t>(start),
+              order.begin() + static_cast<std::ptrdiff_t>(stop), less);
     if (report(stop - start)) return false;
   }
   std::vector<uint32_t> scratch(n);
@@ -30,8 +30,10 @@ bool SortTextOrder(const TArrayString& items, bool descending, std::vector<uint3
     for (size_t left = 0; left < n; left += 2 * width) {
       const size_t middle = std::min(n, left + width);
       const size_t right = std::min(n, left + 2 * width);
-      std::merge(order.begin() + static_cast<std::ptrdiff_t>(left), order.begin() + static_cast<std::ptrdiff_t>(middle),
-                 order.begin() + static_cast<std::ptrdiff_t>(middle), order.begin() + static_cast<std::ptrdiff_t>(right),
+      std::merge(order.begin() + static_cast<std::ptrdiff_t>(left),
+                 order.begin() + static_cast<std::ptrdiff_t>(middle),
+                 order.begin() + static_cast<std::ptrdiff_t>(middle),
+                 order.begin() + static_cast<std::ptrdiff_t>(right),
                  scratch.begin() + static_cast<std::ptrdiff_t>(left), less);
       if (report(right - left)) return false;
     }

@@ -9,7 +9,8 @@ TArrayString::TArrayString(std::initializer_list<std::string_view> items) {
   for (std::string_view item : items) push_back(item);
 }
 
-TArrayString::TArrayString(const TArrayString& other) : used_(other.used_), capacity_(other.used_), ends_(other.ends_) {
+TArrayString::TArrayString(const TArrayString& other)
+    : used_(other.used_), capacity_(other.used_), ends_(other.ends_) {
   chars_.reset(new char[capacity_ == 0 ? 1 : capacity_]);
   if (used_ > 0) memcpy(chars_.get(), other.chars_.get(), used_);
 }

@@ -178,8 +178,8 @@ void Tmake_random::MakeRandoms(const Tinputpar& par) {
   CalcPossible();
 
   const int64_t width = int64_t{Upper} - Lower + 1;
-  const int64_t target =
-      Duplicate ? std::max<int64_t>(Count, 0) : std::clamp<int64_t>(std::min<int64_t>(Count, Possible), 0, width);
+  const int64_t target = Duplicate ? std::max<int64_t>(Count, 0)
+                                   : std::clamp<int64_t>(std::min<int64_t>(Count, Possible), 0, width);
   // Everything the run needs is taken before anything is drawn, so a request
   // too large for memory leaves the last run as it was.
   TArrayInteger fresh;

@@ -113,8 +113,8 @@ class Tmake_random {
   void FormatInto(TArrayString& list, const TArrayInteger& values, std::string_view phaseText);
   size_t FormatRandomTo(char* out, int32_t v) const;
 
-  unsigned digitMask_ = 0;    // kind 1 with single digits: the excluded digits
-  bool digitsOnly_ = false;   // kind 1 entries are all single digits
+  unsigned digitMask_ = 0;   // kind 1 with single digits: the excluded digits
+  bool digitsOnly_ = false;  // kind 1 entries are all single digits
   DrawnSet drawn_;
 };
 

@@ -54,7 +54,9 @@ const char kBlankName[] = "The name of wildcard can not be blank, please input!"
 const char kNoGroup[] = "The Upper,lower,number and special letter\rat least one check box must be checked !";
 const char kDuplicated[] = "The name of wildcard is duplicated, please select another!";
 
-bool AnyGroup(const Tparchar& r) { return r.IscheckUpper || r.IscheckLower || r.IscheckNumber || r.IscheckSpecial; }
+bool AnyGroup(const Tparchar& r) {
+  return r.IscheckUpper || r.IscheckLower || r.IscheckNumber || r.IscheckSpecial;
+}
 
 }  // namespace
 
@@ -89,7 +91,8 @@ void Tlistparchar::LoadFrom(const IniFile& ini) {
       const int64_t count = std::min<int64_t>(ini.ReadInteger(kSection, prefix + "Total", 0, true), limit);
       TArrayInteger& values = r.*field.array;
       for (int64_t j = 0; j < count; ++j)
-        values.push_back(ini.ReadInteger(kSection, prefix + (dotted ? "_" : "") + std::to_string(j), 0, true));
+        values.push_back(
+            ini.ReadInteger(kSection, prefix + (dotted ? "_" : "") + std::to_string(j), 0, true));
     }
     Items.push_back(std::move(r));
   }
@@ -212,7 +215,9 @@ void Tlistparchar::MakeInputpar(const std::string& name, Tinputpar& out) const {
   if (w.IscheckSpecial) setListed(w.specialArray, true);
   int lower = 32;
   while (lower <= 126 && !marks[lower]) ++lower;
-  if (lower > 126) RefuseInput("The wildcard " + name + " has no character to draw from!\rPlease check at least one character for it.");
+  if (lower > 126)
+    RefuseInput("The wildcard " + name +
+                " has no character to draw from!\rPlease check at least one character for it.");
   int upper = 126;
   while (!marks[upper]) --upper;
   out = Tinputpar{};
@@ -358,7 +363,8 @@ void Trandom_character::Generate(const TinputString& par) {
 
 void Trandom_character::FormatResults(TformatPar format) {
   if (Input.ProgressBar != nullptr) Input.ProgressBar->show();
-  ArrangeTexts(Strings, Results, format.SortOrder, "Sort Randoms...", Stopped, Input.ProgressBar, Input.StatusLabel);
+  ArrangeTexts(Strings, Results, format.SortOrder, "Sort Randoms...", Stopped, Input.ProgressBar,
+               Input.StatusLabel);
 }
 
 }  // namespace quenvar

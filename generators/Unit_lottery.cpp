@@ -132,7 +132,9 @@ void Trandom_Lottery::Generate(const TinputLottery& par) {
     Possible = -1;
   } else {
     Possible = CalcPossible();
-    if (Possible < 0) CurrentNotifier().error("Can't get more numbers than defined by \rthe Lower and the Upper components. ");
+    if (Possible < 0)
+      CurrentNotifier().error(
+          "Can't get more numbers than defined by \rthe Lower and the Upper components. ");
   }
   if (Possible < 0) {
     Input.Total = Input.MainPick = Input.ChildPick = 0;
@@ -173,7 +175,8 @@ void Trandom_Lottery::GenerateLines() {
       DrawNumbers(Input.MainLow, Input.MainUpper, width, Input.DupLines, candidate);
     } else {
       DrawNumbers(Input.MainLow, Input.MainUpper, Input.MainPick, Input.DupLines, candidate);
-      if (kWithBonus) DrawNumbers(Input.ChildLow, Input.ChildUpper, Input.ChildPick, Input.DupLines, candidate);
+      if (kWithBonus)
+        DrawNumbers(Input.ChildLow, Input.ChildUpper, Input.ChildPick, Input.DupLines, candidate);
     }
     int32_t* row = &Lines[static_cast<size_t>(i * width)];
     std::copy(candidate.begin(), candidate.end(), row);
@@ -210,7 +213,8 @@ void Trandom_Lottery::FormatResults(uint8_t order) {
         std::sort(bonus, line.end(), std::greater<>());
       }
       for (int32_t v : line)
-        results.emplace_with(12, [v](char* out) { return static_cast<size_t>(std::to_chars(out, out + 12, v).ptr - out); });
+        results.emplace_with(
+            12, [v](char* out) { return static_cast<size_t>(std::to_chars(out, out + 12, v).ptr - out); });
     } else {
       for (int32_t c = 0; c < width; ++c) results.push_back("");
     }

@@ -15,10 +15,10 @@ struct TinputLottery {
   int32_t ChildUpper = 42;
   int32_t ChildPick = 1;  // 0 whenever Lotto is false
   int32_t Seed = 0;
-  bool Lotto = true;       // lines carry bonus numbers
-  bool RemainPick = false; // bonus numbers come from the main range, in the same draw
-  bool DupLines = false;   // a number may repeat within a line
-  bool DupRows = false;    // no two lines of a run alike
+  bool Lotto = true;        // lines carry bonus numbers
+  bool RemainPick = false;  // bonus numbers come from the main range, in the same draw
+  bool DupLines = false;    // a number may repeat within a line
+  bool DupRows = false;     // no two lines of a run alike
   int32_t Total = 20;
   ProgressBarView* ProgressBar = nullptr;
   StatusLabelView* StatusLabel = nullptr;

@@ -12,8 +12,9 @@
 
 namespace quenvar {
 
-void ArrangeTexts(const TArrayString& drawn, TArrayString& results, uint8_t sortOrder, std::string_view caption,
-                  const bool& stopped, ProgressBarView* bar, StatusLabelView* label) {
+void ArrangeTexts(const TArrayString& drawn, TArrayString& results, uint8_t sortOrder,
+                  std::string_view caption, const bool& stopped, ProgressBarView* bar,
+                  StatusLabelView* label) {
   const size_t n = drawn.size();
   if (bar != nullptr) bar->start(static_cast<int64_t>(n));
   if (label != nullptr) label->setCaption(caption);
@@ -90,7 +91,8 @@ void Trandom_sampling::Generate(const TinputSampling& par) {
 
 void Trandom_sampling::FormatResults(TformatPar format) {
   if (Input.ProgressBar != nullptr) Input.ProgressBar->show();
-  ArrangeTexts(Samples, Results, format.SortOrder, "Sort Randoms...", Stopped, Input.ProgressBar, Input.StatusLabel);
+  ArrangeTexts(Samples, Results, format.SortOrder, "Sort Randoms...", Stopped, Input.ProgressBar,
+               Input.StatusLabel);
 }
 
 namespace {
@@ -112,7 +114,8 @@ int64_t DistinctFullNames(const TArrayString& firsts, const TArrayString& lasts)
   if (!blank || product > 2'000'000) return product;
   std::unordered_set<std::string> names;
   for (size_t f = 0; f < firsts.size(); ++f)
-    for (size_t l = 0; l < lasts.size(); ++l) names.insert(std::string(firsts[f]) + " " + std::string(lasts[l]));
+    for (size_t l = 0; l < lasts.size(); ++l)
+      names.insert(std::string(firsts[f]) + " " + std::string(lasts[l]));
   return static_cast<int64_t>(names.size());
 }
 
@@ -148,7 +151,8 @@ void Trandom_name::Generate(const TinputName& par) {
     Possible = combinations;
     Generated = std::min<int64_t>(Input.Count, Possible);
   }
-  const int64_t reachable = Input.Duplicate ? Generated : std::min(Generated, DistinctFullNames(firsts, lasts));
+  const int64_t reachable =
+      Input.Duplicate ? Generated : std::min(Generated, DistinctFullNames(firsts, lasts));
   TextSet seen(Names);
   if (!Stopped) {
     try {
@@ -185,15 +189,17 @@ void Trandom_name::Generate(const TinputName& par) {
   }
   if (Exhausted) {
     Generated = i;
-    CurrentNotifier().warning("Only " + std::to_string(i) +
-                              " different names can be made from these lists; all of them have been generated.");
+    CurrentNotifier().warning(
+        "Only " + std::to_string(i) +
+        " different names can be made from these lists; all of them have been generated.");
   }
   if (label != nullptr) label->setCaption("Done");
 }
 
 void Trandom_name::FormatResults(TformatPar format) {
   if (Input.ProgressBar != nullptr) Input.ProgressBar->show();
-  ArrangeTexts(Names, Results, format.SortOrder, "Sort Names...", Stopped, Input.ProgressBar, Input.StatusLabel);
+  ArrangeTexts(Names, Results, format.SortOrder, "Sort Names...", Stopped, Input.ProgressBar,
+               Input.StatusLabel);
 }
 
 }  // namespace quenvar

@@ -69,7 +69,8 @@ class Trandom_name : public Trandom_base {
 
 // Results in ordinal text order (0 ascending, 1 descending) or as drawn (2),
 // with the caption, progress and Cancel behaviour the generators share.
-void ArrangeTexts(const TArrayString& drawn, TArrayString& results, uint8_t sortOrder, std::string_view caption,
-                  const bool& stopped, ProgressBarView* bar, StatusLabelView* label);
+void ArrangeTexts(const TArrayString& drawn, TArrayString& results, uint8_t sortOrder,
+                  std::string_view caption, const bool& stopped, ProgressBarView* bar,
+                  StatusLabelView* label);
 
 }  // namespace quenvar

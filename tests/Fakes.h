@@ -28,7 +28,9 @@ class FakeStatus : public ProgressBarView, public StatusLabelView {
 // A pump that runs at every point and may act there (a nested Cancel).
 class FakePump : public MessagePump {
  public:
-  explicit FakePump(std::function<void(int)> onCall = {}) : onCall_(std::move(onCall)) { SetMessagePump(this, 0); }
+  explicit FakePump(std::function<void(int)> onCall = {}) : onCall_(std::move(onCall)) {
+    SetMessagePump(this, 0);
+  }
   ~FakePump() override { SetMessagePump(nullptr); }
   void processMessages() override {
     ++calls;

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
-
-#include <csignal>
-#include <filesystem>
-#include <algorithm>
-#include <fstream>
-#include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <algorithm>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include "core/Unit_base.h"
 #include "core/Writers.h"
@@ -69,8 +69,8 @@ TEST_F(Cli, NumberWorkedExampleAndTotals) {
   EXPECT_EQ(r.out, "3854\n2894\n798\n5537\n6337\n");
   EXPECT_EQ(r.err, "      Generated total randoms: 5\n");
 
-  const Result sorted = Run({"number", "--seed=12345", "--count=5", "--sort", "desc", "--one-line", "--separator",
-                             "comma", "--upper", "5"});
+  const Result sorted = Run({"number", "--seed=12345", "--count=5", "--sort", "desc", "--one-line",
+                             "--separator", "comma", "--upper", "5"});
   EXPECT_EQ(sorted.out, "5,4,3,2,1\n");
   EXPECT_EQ(sorted.err, "Possible total randoms: 5      Generated total randoms: 5\n");
 }
@@ -84,12 +84,12 @@ TEST_F(Cli, ClockSeedIsReportedAndRepeats) {
 }
 
 TEST_F(Cli, NegativeValuesAndLayout) {
-  const Result r = Run({"number", "--lower", "-5", "--upper=-1", "--count", "5", "--seed", "-3", "--sort", "asc",
-                        "--per-line", "2", "--separator", "space"});
+  const Result r = Run({"number", "--lower", "-5", "--upper=-1", "--count", "5", "--seed", "-3", "--sort",
+                        "asc", "--per-line", "2", "--separator", "space"});
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "-5 -4\n-3 -2\n-1\n");
-  const Result comma = Run({"number", "--lower", "999999", "--upper", "1000001", "--count", "3", "--seed", "1",
-                            "--comma", "--sort", "asc"});
+  const Result comma = Run({"number", "--lower", "999999", "--upper", "1000001", "--count", "3", "--seed",
+                            "1", "--comma", "--sort", "asc"});
   EXPECT_EQ(comma.out, "999,999\n1,000,000\n1,000,001\n");  // no separator in the C locale: a comma
 }
 
@@ -121,13 +121,15 @@ TEST_F(Cli, ValidationAndBadOptions) {
     EXPECT_EQ(r.out, "");
   }
   // Lower -2147483647 to Upper -1 is a difference of 2147483646: accepted.
-  EXPECT_EQ(Run({"number", "--lower", "-2147483647", "--upper", "-1", "--count", "1", "--seed", "0"}).status, 0);
+  EXPECT_EQ(Run({"number", "--lower", "-2147483647", "--upper", "-1", "--count", "1", "--seed", "0"}).status,
+            0);
 }
 
 // --save goes through the text writer: the same bytes the save dialog writes.
 TEST_F(Cli, SaveWritesWhatTheTextWriterWrites) {
-  const std::vector<std::string> args = {"number", "--seed", "77", "--count", "25", "--per-line", "4",
-                                         "--separator", "comma", "--save", path("cli.txt")};
+  const std::vector<std::string> args = {"number",       "--seed", "77",          "--count", "25",
+                                         "--per-line",   "4",      "--separator", "comma",   "--save",
+                                         path("cli.txt")};
   ASSERT_EQ(Run(args).status, 0);
   ASSERT_EQ(Run({args.begin(), args.end()}).status, 0);
   std::vector<std::string> appendArgs = args;
@@ -196,12 +198,15 @@ TEST_F(Cli, LotteryLinesAndTotals) {
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "21 16 5 30 34 15\n24 5 2 49 52 14\n13 42 28 23 45 34\n");
   EXPECT_EQ(r.err, "Possible total: 14463212400      Generated total: 3\n");
-  const Result sorted = Run({"lottery", "--seed", "12345", "--lines", "1", "--sort", "asc", "--separator", "comma"});
+  const Result sorted =
+      Run({"lottery", "--seed", "12345", "--lines", "1", "--sort", "asc", "--separator", "comma"});
   EXPECT_EQ(sorted.out, "5,16,21,30,34,15\n");
-  const Result over = Run({"lottery", "--main-upper", "1000", "--main-pick", "10", "--no-bonus", "--lines", "1",
-                           "--seed", "1"});
-  EXPECT_NE(over.err.find("Possible total:  Over 36028797018963968      Generated total: 1"), std::string::npos);
-  const Result refused = Run({"lottery", "--main-upper", "5", "--main-pick", "6", "--no-bonus", "--seed", "1"});
+  const Result over = Run(
+      {"lottery", "--main-upper", "1000", "--main-pick", "10", "--no-bonus", "--lines", "1", "--seed", "1"});
+  EXPECT_NE(over.err.find("Possible total:  Over 36028797018963968      Generated total: 1"),
+            std::string::npos);
+  const Result refused =
+      Run({"lottery", "--main-upper", "5", "--main-pick", "6", "--no-bonus", "--seed", "1"});
   EXPECT_EQ(refused.status, 2);
   EXPECT_NE(refused.err.find("Can't get more numbers than defined by \nthe Lower and the Upper components."),
             std::string::npos);
@@ -217,11 +222,13 @@ TEST_F(Cli, SampleStringAndName) {
   std::ofstream(path("blank.txt"), std::ios::binary) << "\r\n\n";
   const Result none = Run({"sample", "--items", path("blank.txt")});
   EXPECT_EQ(none.status, 2);
-  EXPECT_NE(none.err.find("Please load items from TXT file,\n\nor manually add item one by one!"), std::string::npos);
+  EXPECT_NE(none.err.find("Please load items from TXT file,\n\nor manually add item one by one!"),
+            std::string::npos);
   EXPECT_EQ(Run({"sample", "--items", path("missing.txt")}).status, 1);
 
   // The shipped wildcards: # digits, @ letters.
-  const Result strings = Run({"string", "--mask", "  #@\\#  ", "--count", "5", "--seed", "3", "--sort", "asc"});
+  const Result strings =
+      Run({"string", "--mask", "  #@\\#  ", "--count", "5", "--seed", "3", "--sort", "asc"});
   ASSERT_EQ(strings.status, 0) << strings.err;
   EXPECT_EQ(strings.err, "Possible total randoms: 520      Generated total randoms: 5\n");
   std::istringstream lines(strings.out);

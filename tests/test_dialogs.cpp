@@ -11,8 +11,8 @@
 #include "ui/NumberPage.h"
 #include "ui/QtPrinting.h"
 #include "ui/UnitMain.h"
-#include "ui/UnitprintText.h"
 #include "ui/Unit_saveText.h"
+#include "ui/UnitprintText.h"
 #include "ui/myabout.h"
 
 using namespace quenvar;
@@ -32,7 +32,9 @@ class FakeService : public PrinterService {
     int textHeight(std::string_view) const override { return 8; }
     int charHeight() const override { return 8; }
     int averageCharWidth() const override { return 1; }
-    void drawText(int, int y, std::string_view t) override { owner_.drawn[y] += QString::fromStdString(std::string(t)) + " "; }
+    void drawText(int, int y, std::string_view t) override {
+      owner_.drawn[y] += QString::fromStdString(std::string(t)) + " ";
+    }
     void newPage() override {}
     void endDoc() override { ++owner_.jobs; }
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <random>
 #include <set>
-#include <sys/resource.h>
 
 #include "Fakes.h"
 #include "Reference.h"
@@ -92,7 +92,8 @@ TEST(EngineMatchesReference, RandomRequests) {
     const uint8_t order = uint8_t(round % 3);
     const bool comma = round % 7 == 0;
     const uint8_t radix = round % 11 == 0 ? uint8_t(rng() % 4) : 0;
-    ASSERT_EQ(Format(engine, order, comma, radix), expected.FormatRandoms(order, comma, radix)) << "round " << round;
+    ASSERT_EQ(Format(engine, order, comma, radix), expected.FormatRandoms(order, comma, radix))
+        << "round " << round;
   }
 }
 
@@ -126,10 +127,18 @@ TEST(CountFreeOfDigits, AgreesWithTestingEveryValue) {
     const unsigned mask = rng() % 1023;  // never all ten digits
     int64_t lower;
     switch (round % 4) {
-      case 0: lower = int64_t(rng() % 4000) - 2000; break;
-      case 1: lower = 2147483647 - int64_t(rng() % 6000); break;
-      case 2: lower = -2147483647 + int64_t(rng() % 3000); break;
-      default: lower = int64_t(rng() % 2000000000); break;
+      case 0:
+        lower = int64_t(rng() % 4000) - 2000;
+        break;
+      case 1:
+        lower = 2147483647 - int64_t(rng() % 6000);
+        break;
+      case 2:
+        lower = -2147483647 + int64_t(rng() % 3000);
+        break;
+      default:
+        lower = int64_t(rng() % 2000000000);
+        break;
     }
     const int64_t upper = std::min<int64_t>(2147483647, lower + int64_t(rng() % 3000));
     ASSERT_EQ(CountFreeOfDigits(lower, upper, mask), brute(lower, upper, mask))
@@ -222,11 +231,12 @@ TEST(Engine, PhasesInOrder) {
     return status.captions;
   };
   using V = std::vector<std::string>;
-  EXPECT_EQ(phases(Request(1, 100, 5, false, {3}), 2),
-            (V{"Calculate Possible...", "Done", "Calculating randoms...", "Done", "Format randoms...", "Done"}));
+  EXPECT_EQ(
+      phases(Request(1, 100, 5, false, {3}), 2),
+      (V{"Calculate Possible...", "Done", "Calculating randoms...", "Done", "Format randoms...", "Done"}));
   EXPECT_EQ(phases(Request(1, 100, 5, true, {3}), 0),
-            (V{"Calculating randoms...", "Calculate Possible...", "Done", "Done", "Sorting randoms...", "Done",
-               "Format randoms..", "Done"}));
+            (V{"Calculating randoms...", "Calculate Possible...", "Done", "Done", "Sorting randoms...",
+               "Done", "Format randoms..", "Done"}));
   EXPECT_EQ(phases(Request(1, 100, 5, true), 1),
             (V{"Calculating randoms...", "Done", "Sorting randoms...", "Done", "Format randoms..", "Done"}));
 }

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
 #include "core/Errors.h"
 #include "core/IniFile.h"
@@ -54,7 +54,8 @@ Tparchar Digits(const std::string& name) {
 TEST(IniFile, ReadingConventions) {
   const IniFile ini = IniFile::FromText(
       "; a comment\r\n[Simply]\r\nColumn = 7\r\nhex=0x1F\r\ndollar=$10\r\nbad=12abc\r\nneg=-5\r\n"
-      "big=2147483648\r\nflag=2\r\nquoted=\"  spaced  \"\r\nempty=\r\n[other]\r\ncolumn=1\r\n[SIMPLY]\r\nlate=1\r\n");
+      "big=2147483648\r\nflag=2\r\nquoted=\"  spaced  "
+      "\"\r\nempty=\r\n[other]\r\ncolumn=1\r\n[SIMPLY]\r\nlate=1\r\n");
   EXPECT_EQ(ini.ReadInteger("simply", "COLUMN", 0), 7);
   EXPECT_EQ(ini.ReadInteger("Simply", "hex", 0), 31);
   EXPECT_EQ(ini.ReadInteger("Simply", "dollar", -1), -1);  // "$" only where asked for
@@ -75,14 +76,17 @@ TEST(IniFile, ReadingConventions) {
 TEST(IniFile, WritingKeepsEveryOtherLine) {
   Folder dir;
   const std::string path = dir.file("setup.ini");
-  std::ofstream(path, std::ios::binary) << "; keep me\r\n[Simply]\r\ncolumn=2\r\nunknown=yes\r\n\r\n[File]\r\nname=x\r\n";
+  std::ofstream(path, std::ios::binary)
+      << "; keep me\r\n[Simply]\r\ncolumn=2\r\nunknown=yes\r\n\r\n[File]\r\nname=x\r\n";
   IniFile ini(path);
   ini.WriteInteger("SIMPLY", "Column", 5);
   ini.WriteBool("Simply", "comma", true);
   ini.WriteString("New", "key", "value");
   ini.UpdateFile();
   EXPECT_EQ(Read(path),
-            "; keep me\r\n[Simply]\r\ncolumn=5\r\nunknown=yes\r\ncomma=1\r\n\r\n[File]\r\nname=x\r\n[New]\r\nkey=value\r\n");
+            "; keep "
+            "me\r\n[Simply]\r\ncolumn=5\r\nunknown=yes\r\ncomma=1\r\n\r\n[File]\r\nname=x\r\n[New]\r\nkey="
+            "value\r\n");
   EXPECT_EQ(IniFile(path).ReadInteger("simply", "COMMA", 0), 1);
   IniFile missing(dir.file("none.ini"));
   EXPECT_FALSE(missing.SectionExists("Simply"));
@@ -110,7 +114,8 @@ TEST(Wildcards, WorkedExampleOnDisk) {
   w.NumberExclude = {48, 49};
   list.Add(w);
   EXPECT_EQ(Read(path),
-            "[Special Char]\r\nTotal=1\r\nName0=#\r\nDescription0=digits 2-9\r\nIscheckUpper0=0\r\nIscheckLower0=0\r\n"
+            "[Special Char]\r\nTotal=1\r\nName0=#\r\nDescription0=digits "
+            "2-9\r\nIscheckUpper0=0\r\nIscheckLower0=0\r\n"
             "IscheckNumber0=1\r\nIscheckSpecial0=0\r\nspecialArray0Total=0\r\nUpperExclude0Total=0\r\n"
             "Lowerexclude0Total=0\r\nNumberExclude0Total=2\r\nNumberExclude00=48\r\nNumberExclude01=49\r\n");
   EXPECT_EQ(Tlistparchar(path).Items, list.Items);
@@ -129,10 +134,11 @@ TEST(Wildcards, AddModifyDeleteRules) {
   list.Add(Digits("A"));
   list.Add(Digits("a"));  // differs only in case: allowed
   EXPECT_THROW(list.Add(Digits("A")), EAbort);
-  EXPECT_EQ(no.errors, (std::vector<std::string>{
-                           "The name of wildcard can not be blank, please input!",
-                           "The Upper,lower,number and special letter\rat least one check box must be checked !",
-                           "The name of wildcard is duplicated, please select another!"}));
+  EXPECT_EQ(no.errors,
+            (std::vector<std::string>{
+                "The name of wildcard can not be blank, please input!",
+                "The Upper,lower,number and special letter\rat least one check box must be checked !",
+                "The name of wildcard is duplicated, please select another!"}));
   Tparchar renamed = Digits("A");
   renamed.Description = "changed";
   list.Modify("A", renamed);  // not compared with itself
@@ -167,7 +173,8 @@ TEST(Wildcards, ClashingArrayKeysLoseNothing) {
   for (int i = 0; i < 12; ++i) {
     Tparchar w = Digits(std::string(1, char('A' + i)));
     w.IscheckSpecial = true;
-    w.specialArray = i == 1 ? TArrayInteger{33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43} : TArrayInteger{60 + i};
+    w.specialArray =
+        i == 1 ? TArrayInteger{33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43} : TArrayInteger{60 + i};
     items.push_back(w);
   }
   list.Items = items;

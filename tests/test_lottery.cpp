@@ -74,7 +74,8 @@ struct ReferenceLottery {
   std::vector<std::string> Results(int order, int32_t mainPick) const {
     std::vector<std::string> results;
     for (const auto& line : lines) {
-      std::vector<std::string> main(line.begin(), line.begin() + mainPick), bonus(line.begin() + mainPick, line.end());
+      std::vector<std::string> main(line.begin(), line.begin() + mainPick),
+          bonus(line.begin() + mainPick, line.end());
       if (order != 2) {
         main = SortNumbers(main, order == 0);
         bonus = SortNumbers(bonus, order == 0);
@@ -191,8 +192,10 @@ TEST(Lottery, InfeasibleRequestsAndWideRanges) {
   g.Generate(wide);
   EXPECT_EQ(g.PossibleTotal(), -1);
   ASSERT_EQ(errors.messages.size(), 3u);
-  EXPECT_EQ(errors.messages[0], "Can't get more numbers than defined by \rthe Lower and the Upper components. ");
-  EXPECT_EQ(errors.messages[2], "The Upper number minus the Lower number\r\r    must be less than 2147483647!");
+  EXPECT_EQ(errors.messages[0],
+            "Can't get more numbers than defined by \rthe Lower and the Upper components. ");
+  EXPECT_EQ(errors.messages[2],
+            "The Upper number minus the Lower number\r\r    must be less than 2147483647!");
   SetNotifier(nullptr);
 }
 
@@ -221,7 +224,8 @@ TEST(Lottery, MatchesReference) {
     ref.Generate(in, g.GeneratedTotal());
     for (int order = 0; order < 3; ++order) {
       g.FormatResults(uint8_t(order));
-      ASSERT_EQ(g.Results.toVector(), ref.Results(order, in.MainPick)) << "round " << round << " order " << order;
+      ASSERT_EQ(g.Results.toVector(), ref.Results(order, in.MainPick))
+          << "round " << round << " order " << order;
     }
   }
 }

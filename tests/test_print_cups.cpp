@@ -1,6 +1,9 @@
 // Prints for real: a page's results through the print dialog on the CUPS
 // PDF printer named in QUENVAR_CUPS_PRINTER (scripts/cups-setup makes one),
 // then reads the PDF back with pdftotext.
+#include <pwd.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QPrinterInfo>
@@ -8,8 +11,6 @@
 #include <QRegularExpression>
 #include <QTimer>
 #include <QtTest>
-#include <pwd.h>
-#include <unistd.h>
 
 #include "FakePlatform.h"
 #include "ui/NumberPage.h"
@@ -42,7 +43,8 @@ class CupsTest : public QObject {
   void printsThePageOnAPdfPrinter() {
     const QString printer = qEnvironmentVariable("QUENVAR_CUPS_PRINTER");
     if (printer.isEmpty()) QSKIP("no CUPS test printer (run scripts/cups-setup)");
-    QVERIFY2(QPrinterInfo::availablePrinterNames().contains(printer), "the print service does not list the printer");
+    QVERIFY2(QPrinterInfo::availablePrinterNames().contains(printer),
+             "the print service does not list the printer");
     CupsPlatform platform;
     TFormRandom form;
     form.show();

@@ -1,11 +1,11 @@
 // The sampling, name and string generators against plain transcriptions of
 // their specified algorithms.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <random>
-#include <unistd.h>
 
 #include "Fakes.h"
 #include "core/Errors.h"
@@ -155,7 +155,8 @@ TEST(Sampling, MatchesReference) {
 }
 
 TEST(Lines, BreaksAndBlanks) {
-  EXPECT_EQ(SplitNonEmptyLines("a\r\nb\rc\n\n d \r\n\r\nlast", false).toVector(), (V{"a", "b", "c", " d ", "last"}));
+  EXPECT_EQ(SplitNonEmptyLines("a\r\nb\rc\n\n d \r\n\r\nlast", false).toVector(),
+            (V{"a", "b", "c", " d ", "last"}));
   EXPECT_EQ(SplitNonEmptyLines(std::string("x\ny\0z\n", 6), true).toVector(), (V{"x", "y"}));
 }
 
@@ -190,7 +191,8 @@ TEST(Names, MatchesReferenceAndRules) {
         const int32_t f = EngineIndex(engine, int32_t(firsts.size()) - 1);
         const int32_t l = EngineIndex(engine, int32_t(lasts.size()) - 1);
         const std::string name = firsts[size_t(f)] + " " + lasts[size_t(l)];
-        if (dup || std::find(expected.begin(), expected.end(), name) == expected.end()) expected.push_back(name);
+        if (dup || std::find(expected.begin(), expected.end(), name) == expected.end())
+          expected.push_back(name);
       }
       EXPECT_EQ(g.GeneratedTotal(), wanted);
       if (!dup) EXPECT_EQ(g.PossibleTotal(), int64_t(firsts.size() * lasts.size()));
@@ -297,7 +299,8 @@ TEST(Wildcards, MakeInputpar) {
   EXPECT_EQ(par.Excluded, (TArrayInteger{58, 59, 60, 61, 62, 63, 64, 73, 79}));
   EXPECT_EQ(par.ExcludeKind, 0);
 
-  list.Items.push_back(Wildcard("s", false, false, false, {32, 500, -3}));  // codes outside 32..126 are ignored
+  list.Items.push_back(
+      Wildcard("s", false, false, false, {32, 500, -3}));  // codes outside 32..126 are ignored
   list.MakeInputpar("s", par);
   EXPECT_EQ(par.Lower, 32);
   EXPECT_EQ(par.Upper, 32);
@@ -353,7 +356,8 @@ TEST(StringGenerator, MatchesReference) {
         engine.FormatRandoms(texts, TformatPar{2, false, 0});
         s += char(std::stoi(std::string(texts[0])));
       }
-      if (in.Duplicate || std::find(expected.begin(), expected.end(), s) == expected.end()) expected.push_back(s);
+      if (in.Duplicate || std::find(expected.begin(), expected.end(), s) == expected.end())
+        expected.push_back(s);
     }
     EXPECT_EQ(g.GeneratedTotal(), wanted);
     for (uint8_t order : {2, 0, 1}) {

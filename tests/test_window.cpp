@@ -1,10 +1,11 @@
 // The real window, offscreen, driven through its widgets; message boxes and
 // dialogs are answered by the fake platform.
+#include <sys/resource.h>
+
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
-#include <sys/resource.h>
 
 #include "FakePlatform.h"
 #include "core/RandomSource.h"
@@ -59,8 +60,8 @@ class WindowTest : public QObject {
     QCOMPARE(form->size(), QSize(932, 666));
     QStringList tabs;
     for (int i = 0; i < form->PageControl1->count(); ++i) tabs << form->PageControl1->tabText(i);
-    QCOMPARE(tabs, (QStringList{"Random Number", "Lottery Number", "Random Sampling", "Random String", "Random Name",
-                                "Random File"}));
+    QCOMPARE(tabs, (QStringList{"Random Number", "Lottery Number", "Random Sampling", "Random String",
+                                "Random Name", "Random File"}));
     QCOMPARE(page->header->count(), 4);  // "NO." and three columns without settings
     QCOMPARE(page->header->model()->headerData(3, Qt::Horizontal).toString(), QString("Column 3"));
     QVERIFY(page->statusPanel->isHidden());
@@ -95,8 +96,10 @@ class WindowTest : public QObject {
     for (QCheckBox* box : page->Ch) QTest::mouseClick(box, Qt::LeftButton);
     start();
     QCOMPARE(fake->boxes.size(), size_t(3));
-    QCOMPARE(fake->boxes[0].text, QString("The Upper number must greater than\n\nor equal to the Lower number!"));
-    QCOMPARE(fake->boxes[1].text, QString("The Upper number minus the Lower number\n\n    must be less than 2147483647!"));
+    QCOMPARE(fake->boxes[0].text,
+             QString("The Upper number must greater than\n\nor equal to the Lower number!"));
+    QCOMPARE(fake->boxes[1].text,
+             QString("The Upper number minus the Lower number\n\n    must be less than 2147483647!"));
     QCOMPARE(fake->boxes[2].text, QString("You can not exclude all digits!"));
     for (const auto& box : fake->boxes) QCOMPARE(box.icon, Icon::Error);
     QVERIFY(page->statusPanel->isHidden());  // nothing of a run happened
@@ -125,7 +128,8 @@ class WindowTest : public QObject {
     }
     QTest::mouseClick(page->ChDuplicate, Qt::LeftButton);
     start();
-    QCOMPARE(page->totalsLabel->text(), QString("Possible total randoms: 10000      Generated total randoms: 5"));
+    QCOMPARE(page->totalsLabel->text(),
+             QString("Possible total randoms: 10000      Generated total randoms: 5"));
     QCOMPARE(page->DisplayLabelText(), QString("Done"));
   }
 
@@ -141,7 +145,8 @@ class WindowTest : public QObject {
     const uint32_t state = RandomSeed;
     QTest::mouseClick(page->ascButton, Qt::LeftButton);
     QStringList sorted = drawn;
-    std::sort(sorted.begin(), sorted.end(), [](const QString& a, const QString& b) { return a.toInt() < b.toInt(); });
+    std::sort(sorted.begin(), sorted.end(),
+              [](const QString& a, const QString& b) { return a.toInt() < b.toInt(); });
     QCOMPARE(shown(), sorted);
     QTest::mouseClick(page->dscButton, Qt::LeftButton);
     QCOMPARE(shown().first(), sorted.last());
@@ -228,7 +233,8 @@ class WindowTest : public QObject {
     start();
     tick.stop();
     QCOMPARE(page->model->rowCount(), 8000000);
-    QVERIFY2(longest < 100, qPrintable(QString("longest gap %1 ms; phases seen: %2").arg(longest).arg(phases.join(", "))));
+    QVERIFY2(longest < 100,
+             qPrintable(QString("longest gap %1 ms; phases seen: %2").arg(longest).arg(phases.join(", "))));
   }
 
   // Cancel takes effect quickly in the long phases of a run.

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <sys/resource.h>
-#include <unistd.h>
 
 #include "Fakes.h"
 #include "core/Errors.h"
@@ -19,7 +19,8 @@ namespace {
 class TempFolder {
  public:
   TempFolder() {
-    path_ = fs::temp_directory_path() / ("quenvar-test-" + std::to_string(getpid()) + "-" + std::to_string(counter_++));
+    path_ = fs::temp_directory_path() /
+            ("quenvar-test-" + std::to_string(getpid()) + "-" + std::to_string(counter_++));
     fs::create_directories(path_);
   }
   ~TempFolder() { fs::remove_all(path_); }
@@ -66,7 +67,7 @@ TEST(TextWriter, Layouts) {
   EXPECT_EQ(Save({"a", "b", "c", "d", "e", "f"}, Par(f, 3, 2)), "a b c\r\nd e f\r\n");
   EXPECT_EQ(Save({"a", "b", "c", "d", "e", "f", "g"}, Par(f, 3, 2)), "a b c\r\nd e f\r\ng\r\n");
   EXPECT_EQ(Save({"only"}, Par(f, 5, 0)), "only\r\n");
-  EXPECT_EQ(Save({"", "x", "y"}, Par(f, 3, 0)), "x,y\r\n");  // an empty first item takes no separator
+  EXPECT_EQ(Save({"", "x", "y"}, Par(f, 3, 0)), "x,y\r\n");    // an empty first item takes no separator
   EXPECT_EQ(Save(kFive, Par(f, 2, 9)), "712\r\n39\r\n1\r\n");  // unknown separator: none
 }
 
@@ -130,7 +131,8 @@ TEST(TextWriterDeathTest, FailedSaveLeavesTheOldFile) {
   EXPECT_EXIT(SaveBeyondTheFileSizeLimit(replaced, appended), ::testing::ExitedWithCode(0), "");
   EXPECT_EQ(Read(replaced), "precious\r\n");
   EXPECT_EQ(Read(appended), "history\x1A");
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir.file("")), fs::directory_iterator()), 2);  // no leftovers
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.file("")), fs::directory_iterator()),
+            2);  // no leftovers
 }
 
 TEST(ByteWriter, WritesLowBytes) {

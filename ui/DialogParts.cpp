@@ -21,7 +21,8 @@ QSpinBox* ColumnsSpin(QWidget* parent) {
   return spin;
 }
 
-SeparatorGroup::SeparatorGroup(QWidget* parent, const char* tabName, const char* commaName, const char* spaceName) {
+SeparatorGroup::SeparatorGroup(QWidget* parent, const char* tabName, const char* commaName,
+                               const char* spaceName) {
   group = new QGroupBox("Out Format", parent);
   auto* column = new QVBoxLayout(group);
   tab = new QRadioButton("Tab Delimited", group);

@@ -7,8 +7,6 @@
 
 #include "core/Feedback.h"
 
-
-
 namespace quenvar::ui {
 
 // A page's progress bar, as the generators see it.

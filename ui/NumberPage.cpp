@@ -114,7 +114,8 @@ NumberPage::NumberPage(TFormRandom* form) : ResultPage(form, Names(), 58, true, 
   SortClick();
   SeedFromClock();
   const auto clockSeed = static_cast<int32_t>(RandomSeed);
-  RxSpinManual->setValue(static_cast<int32_t>(static_cast<uint32_t>(clockSeed / 75675) + static_cast<uint32_t>(clockSeed)));
+  RxSpinManual->setValue(
+      static_cast<int32_t>(static_cast<uint32_t>(clockSeed / 75675) + static_cast<uint32_t>(clockSeed)));
   NumberInput.ProgressBar = progressView_.get();
   NumberInput.ShowProgress = true;
   NumberInput.StatusLabel = labelView_.get();

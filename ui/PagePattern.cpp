@@ -287,7 +287,7 @@ void ResultPage::CancelClick() {
 
 void ResultPage::SetBusy(bool busy) {
   for (QWidget* w : std::initializer_list<QWidget*>{ascButton, dscButton, origButton, commaButton, columnsBox,
-                                                     saveButton, printButton, startButton})
+                                                    saveButton, printButton, startButton})
     if (w != nullptr) w->setEnabled(!busy);
   form_->setExitButtonsEnabled(exitButtonsToSwitch(), !busy);
   cancelButton->setVisible(busy);
@@ -367,7 +367,8 @@ void ResultPage::PopupRequested(const QPoint& globalPos) {
   const int down = ascButton->isChecked() ? 0 : dscButton->isChecked() ? 1 : 2;
   sortActions->actions()[down]->setChecked(true);
   if (columnActions != nullptr)
-    for (QAction* a : columnActions->actions()) a->setChecked(a->data().toInt() == columnsBox->currentText().toInt());
+    for (QAction* a : columnActions->actions())
+      a->setChecked(a->data().toInt() == columnsBox->currentText().toInt());
   popup->popup(globalPos);
 }
 

@@ -22,8 +22,8 @@ class TFormRandom;
 
 // What one page calls the controls of the shared pattern.
 struct PageNames {
-  QString page, start, cancel, list, header, statusPanel, statusLabel, progress, totals, columns, popup, menu, help,
-      exit, asc, dsc, orig, comma, save, print;
+  QString page, start, cancel, list, header, statusPanel, statusLabel, progress, totals, columns, popup, menu,
+      help, exit, asc, dsc, orig, comma, save, print;
   QString startCaption;
   QString saveHint, printHint;
   QString displayText = "Displaying randoms...";

@@ -31,13 +31,14 @@ class DesktopPlatform : public Platform {
     return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
   }
 
-  QString saveFileName(QWidget* parent, const QString& title, const QString& filter, const QString& defaultSuffix,
-                       const QString& initial) override {
+  QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
+                       const QString& defaultSuffix, const QString& initial) override {
     QFileDialog dialog(parent, title, initial, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultSuffix);
-    return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().first()
-                                                                                     : QString();
+    return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
+               ? dialog.selectedFiles().first()
+               : QString();
   }
 
   QString openFileName(QWidget* parent, const QString& title, const QString& filter) override {
@@ -63,7 +64,8 @@ class DesktopPlatform : public Platform {
 
   void showHelp(const QString& helpFile, int context) override {
     const QString viewer = QStandardPaths::findExecutable("xchm");
-    if (!viewer.isEmpty() && QProcess::startDetached(viewer, {"-c", QString::number(context), helpFile})) return;
+    if (!viewer.isEmpty() && QProcess::startDetached(viewer, {"-c", QString::number(context), helpFile}))
+      return;
     QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile));
   }
 };

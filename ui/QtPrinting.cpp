@@ -29,7 +29,8 @@ class QtCanvas : public PrintCanvas {
       if (names.isEmpty()) throw EInOutError("No printer in your system!");
       printer_.setPrinterName(names.first());
     }
-    if (!painter_.begin(&printer_)) throw EInOutError("The printer \"" + printer_.printerName().toStdString() + "\" cannot start a job.");
+    if (!painter_.begin(&printer_))
+      throw EInOutError("The printer \"" + printer_.printerName().toStdString() + "\" cannot start a job.");
     metrics_ = std::make_unique<QFontMetrics>(painter_.font(), &printer_);
     area_ = printer_.pageLayout().paintRectPixels(printer_.resolution());
   }
@@ -50,7 +51,9 @@ class QtCanvas : public PrintCanvas {
   }
 
  private:
-  static QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+  static QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  }
 
   QPrinter& printer_;
   QPainter painter_;
@@ -63,6 +66,8 @@ class QtCanvas : public PrintCanvas {
 QtPrinterService::QtPrinterService() { SetPrinterService(this); }
 QtPrinterService::~QtPrinterService() { SetPrinterService(nullptr); }
 
-std::unique_ptr<PrintCanvas> QtPrinterService::beginDoc() { return std::make_unique<QtCanvas>(CurrentPrinter()); }
+std::unique_ptr<PrintCanvas> QtPrinterService::beginDoc() {
+  return std::make_unique<QtCanvas>(CurrentPrinter());
+}
 
 }  // namespace quenvar::ui

@@ -17,7 +17,8 @@ void ResultModel::addRows(int count) {
   endInsertRows();
 }
 
-void ResultDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+void ResultDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                           const QModelIndex& index) const {
   const bool selected = option.state & QStyle::State_Selected;
   painter->fillRect(option.rect, selected ? option.palette.highlight() : option.palette.base());
   const TArrayString* results = source_ ? source_() : nullptr;

@@ -1,10 +1,11 @@
 #include "ui/SingleInstance.h"
 
+#include <unistd.h>
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QLocalSocket>
 #include <QStandardPaths>
-#include <unistd.h>
 
 namespace quenvar::ui {
 
@@ -16,7 +17,8 @@ constexpr char kRaise[] = "raise\n";
 
 QString SingleInstance::KeyFor(const QString& executablePath) {
   const QByteArray hash =
-      QCryptographicHash::hash(QDir(executablePath).canonicalPath().toUtf8(), QCryptographicHash::Sha1).toHex();
+      QCryptographicHash::hash(QDir(executablePath).canonicalPath().toUtf8(), QCryptographicHash::Sha1)
+          .toHex();
   return QString("onlyforquenvarrandom-%1-%2").arg(getuid()).arg(QString::fromLatin1(hash.left(12)));
 }
 

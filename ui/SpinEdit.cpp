@@ -4,7 +4,8 @@
 
 namespace quenvar::ui {
 
-TSpinEdit::TSpinEdit(QWidget* parent, int minimum, int maximum, int value, const QString& hint) : QSpinBox(parent) {
+TSpinEdit::TSpinEdit(QWidget* parent, int minimum, int maximum, int value, const QString& hint)
+    : QSpinBox(parent) {
   setRange(minimum, maximum);
   setValue(value);
   setToolTip(hint);

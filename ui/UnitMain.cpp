@@ -11,8 +11,8 @@
 #include "core/Unit_base.h"
 #include "ui/NumberPage.h"
 #include "ui/Platform.h"
-#include "ui/UnitprintText.h"
 #include "ui/Unit_saveText.h"
+#include "ui/UnitprintText.h"
 #include "ui/myabout.h"
 
 namespace quenvar::ui {
@@ -40,7 +40,8 @@ TFormRandom::TFormRandom(QWidget* parent) : QWidget(parent), notifier_(this) {
 
   PopupMenu1 = new QMenu(this);
   PopupMenu1->setObjectName("PopupMenu1");
-  connect(PopupMenu1->addAction("Visits Website..."), &QAction::triggered, this, [this] { VisitsWebsite1Click(); });
+  connect(PopupMenu1->addAction("Visits Website..."), &QAction::triggered, this,
+          [this] { VisitsWebsite1Click(); });
   QAction* help = PopupMenu1->addAction("Help...           ");
   help->setShortcut(QKeySequence(Qt::Key_F1));
   connect(help, &QAction::triggered, this, [this] { Help1Click(); });
@@ -49,8 +50,10 @@ TFormRandom::TFormRandom(QWidget* parent) : QWidget(parent), notifier_(this) {
 
   TabSheet1 = new NumberPage(this);
   PageControl1->addTab(TabSheet1, "Random Number");
-  const char* names[][2] = {{"TabSheet55", "Lottery Number"}, {"TabSheet22", "Random Sampling"},
-                            {"TabSheet2", "Random String"},   {"TabSheet44", "Random Name"},
+  const char* names[][2] = {{"TabSheet55", "Lottery Number"},
+                            {"TabSheet22", "Random Sampling"},
+                            {"TabSheet2", "Random String"},
+                            {"TabSheet44", "Random Name"},
                             {"TabSheet3", "Random File"}};
   for (const auto& [name, caption] : names) {
     auto* page = new QWidget(PageControl1);
@@ -102,7 +105,9 @@ void TFormRandom::FormShow() {
   move(area.left() + left, area.top() + top);
 }
 
-ResultPage* TFormRandom::activePage() const { return dynamic_cast<ResultPage*>(PageControl1->currentWidget()); }
+ResultPage* TFormRandom::activePage() const {
+  return dynamic_cast<ResultPage*>(PageControl1->currentWidget());
+}
 
 void TFormRandom::ValidateInputs() {
   if (ResultPage* page = activePage()) page->validateInputs();
@@ -136,7 +141,8 @@ void TFormRandom::openPrintDialog(ResultPage* page) {
 
 bool TFormRandom::anyPageRunning() const {
   for (int i = 0; i < PageControl1->count(); ++i)
-    if (auto* page = dynamic_cast<ResultPage*>(PageControl1->widget(i)); page != nullptr && page->running()) return true;
+    if (auto* page = dynamic_cast<ResultPage*>(PageControl1->widget(i)); page != nullptr && page->running())
+      return true;
   return false;
 }
 

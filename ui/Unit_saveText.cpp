@@ -32,8 +32,8 @@ FileNameEdit::FileNameEdit(QWidget* parent) : QWidget(parent) {
   row->addWidget(edit, 1);
   row->addWidget(browse);
   connect(browse, &QToolButton::clicked, this, [this] {
-    const QString chosen = platform().saveFileName(window(), "Save randoms to file", "All text files (*.txt)", "txt",
-                                                   FileName());
+    const QString chosen = platform().saveFileName(window(), "Save randoms to file", "All text files (*.txt)",
+                                                   "txt", FileName());
     if (!chosen.isEmpty()) setChosen(chosen);
   });
 }
@@ -117,7 +117,8 @@ TFormSaveText::TFormSaveText(QWidget* parent, const Trandom_base* generator, int
   Button3->setObjectName("Button3");
   layout->addLayout(ButtonRow({btnSave, btnview, Button3}));
 
-  connect(btnSave, &QPushButton::clicked, this, [this] { RunGuarded(parentWidget(), [this] { btnSaveClick(); }); });
+  connect(btnSave, &QPushButton::clicked, this,
+          [this] { RunGuarded(parentWidget(), [this] { btnSaveClick(); }); });
   connect(btnview, &QPushButton::clicked, this, [this] { btnviewClick(); });
   connect(Button3, &QPushButton::clicked, this, &QDialog::close);
   AddHelpKey(this, [this] { return HelpContext(); });

@@ -71,7 +71,8 @@ TFormPrinttext::TFormPrinttext(QWidget* parent, const Trandom_base* generator, i
   connect(RaPor, &QRadioButton::clicked, this, [this] { RaPorClick(); });
   connect(RaLan, &QRadioButton::clicked, this, [this] { RaPorClick(); });
   connect(btnsetup, &QPushButton::clicked, this, [this] { btnsetupClick(); });
-  connect(btnprint, &QPushButton::clicked, this, [this] { RunGuarded(parentWidget(), [this] { btnprintClick(); }); });
+  connect(btnprint, &QPushButton::clicked, this,
+          [this] { RunGuarded(parentWidget(), [this] { btnprintClick(); }); });
   connect(Button3, &QPushButton::clicked, this, &QDialog::close);
   AddHelpKey(this, [this] { return HelpContext(); });
 
@@ -114,7 +115,8 @@ void TFormPrinttext::btnprintClick() {
     QPushButton* button;
     ~Enable() { button->setEnabled(true); }
   } enable{btnprint};
-  Par.FileName = PrintFileName(QCoreApplication::applicationDirPath(), QDateTime::currentDateTime()).toStdString();
+  Par.FileName =
+      PrintFileName(QCoreApplication::applicationDirPath(), QDateTime::currentDateTime()).toStdString();
   ReadOptions();
   Generator->PrintText(Par);
   platform().messageBox(this, "The randoms have been printed!", Icon::Information, false);

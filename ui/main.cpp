@@ -10,7 +10,8 @@ int main(int argc, char** argv) {
   if (instance.raiseRunning()) return 0;
   instance.listen();
   TFormRandom form;
-  app.setExceptionHandler([&form](const QString& c, const QString& m) { form.ApplicationEvents1Exception(c, m); });
+  app.setExceptionHandler(
+      [&form](const QString& c, const QString& m) { form.ApplicationEvents1Exception(c, m); });
   QObject::connect(&instance, &SingleInstance::raiseRequested, &form, &TFormRandom::restoreAndRaise);
   form.show();
   form.FormShow();
