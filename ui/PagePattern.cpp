@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QStandardItemModel>
 #include <QStyle>
@@ -174,7 +175,9 @@ void ResultPage::buildResults() {
   statusPanel->setObjectName(names_.statusPanel);
   statusPanel->setFixedHeight(24);
   statusPanel->setFrameShape(QFrame::StyledPanel);
-  auto* row = new QHBoxLayout(statusPanel);
+  // The progress bar takes the panel's width right of the status label; the
+  // totals, shown when it is hidden, lie in the same place, right-aligned.
+  auto* row = new QGridLayout(statusPanel);
   row->setContentsMargins(4, 0, 6, 0);
   statusLabel = new QLabel("Status", statusPanel);
   statusLabel->setObjectName(names_.statusLabel);
@@ -187,9 +190,11 @@ void ResultPage::buildResults() {
   totalsLabel->setObjectName(names_.totals);
   totalsLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   totalsLabel->setStyleSheet("color: #000080;");
-  row->addWidget(statusLabel);
-  row->addWidget(progressBar, 1);
-  row->addWidget(totalsLabel, 1);
+  row->addWidget(statusLabel, 0, 0);
+  row->addWidget(totalsLabel, 0, 1);
+  row->addWidget(progressBar, 0, 1);
+  row->setColumnStretch(1, 1);
+  progressBar->hide();
   statusPanel->hide();
 }
 

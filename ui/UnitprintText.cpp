@@ -51,10 +51,11 @@ TFormPrinttext::TFormPrinttext(QWidget* parent, const Trandom_base* generator, i
   RaPor = new QRadioButton("Portrait", pageLayout);
   RaPor->setObjectName("RaPor");
   RaPor->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
-  RaPor->setChecked(true);
   RaLan = new QRadioButton("Landscape", pageLayout);
   RaLan->setObjectName("RaLan");
   RaLan->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+  // The radios show the orientation the printer has now.
+  (CurrentPrinter().pageLayout().orientation() == QPageLayout::Landscape ? RaLan : RaPor)->setChecked(true);
   pageRow->addWidget(RaPor);
   pageRow->addWidget(RaLan);
   pageRow->addStretch(1);
