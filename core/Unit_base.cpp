@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/Errors.h"
+#include "core/Memory.h"
 
 namespace quenvar {
 
@@ -184,6 +185,7 @@ void Tmake_random::MakeRandoms(const Tinputpar& par) {
   // too large for memory leaves the last run as it was.
   TArrayInteger fresh;
   try {
+    CheckMemoryFor(static_cast<uint64_t>(target) * (Duplicate ? 4 : 12));
     fresh.reserve(static_cast<size_t>(target));
     if (!Duplicate) drawn_.reset(Lower, static_cast<uint64_t>(width), static_cast<uint64_t>(target));
   } catch (const std::bad_alloc&) {
@@ -365,6 +367,8 @@ void Tmake_random::FormatRandoms(TArrayString& list, TformatPar options) {
     return;
   }
   TArrayString formatted;
+  const uint64_t perEntry = sizeof(size_t) + (Radix == 3 ? 9 : 8) + (SortOrder <= 1 ? 8 : 0);
+  CheckMemoryFor(static_cast<uint64_t>(n) * perEntry);
   try {
     formatted.reserve(n, n * (Radix == 3 ? 9 : 8));
     if (SortOrder <= 1) {

@@ -5,6 +5,7 @@
 #include <unordered_set>
 
 #include "core/Errors.h"
+#include "core/Memory.h"
 #include "core/RandomSource.h"
 #include "core/Sorting.h"
 #include "core/TextSet.h"
@@ -320,6 +321,8 @@ void Trandom_character::Generate(const TinputString& par) {
   LetMessagesRun();
   TextSet seen(Strings);
   if (!Stopped) {
+    CheckMemoryFor(static_cast<uint64_t>(Wanted) *
+                   (sizeof(size_t) + positions.size() + (Input.Duplicate ? 0 : 24)));
     try {
       Strings.reserve(static_cast<size_t>(Wanted), static_cast<size_t>(Wanted) * positions.size());
       if (!Input.Duplicate) seen.reserve(static_cast<size_t>(Wanted));

@@ -6,6 +6,7 @@
 #include <new>
 
 #include "core/Errors.h"
+#include "core/Memory.h"
 #include "core/RandomSource.h"
 
 namespace quenvar {
@@ -143,7 +144,9 @@ void Trandom_Lottery::Generate(const TinputLottery& par) {
   }
   LineCount = Input.DupRows ? std::min<int64_t>(Input.Total, Possible) : Input.Total;
   try {
-    Lines.assign(static_cast<size_t>(LineCount) * static_cast<size_t>(LineWidth()), 0);
+    const uint64_t cells = static_cast<uint64_t>(LineCount) * static_cast<uint64_t>(LineWidth());
+    CheckMemoryFor(cells * 4 + (Input.DupRows ? static_cast<uint64_t>(LineCount) * 16 : 0));
+    Lines.assign(static_cast<size_t>(cells), 0);
   } catch (const std::bad_alloc&) {
     LineCount = 0;
     throw EOutOfMemory();
@@ -193,6 +196,7 @@ void Trandom_Lottery::FormatResults(uint8_t order) {
   const int32_t width = LineWidth();
   const int64_t rows = width > 0 ? static_cast<int64_t>(Lines.size()) / width : 0;
   TArrayString results;
+  CheckMemoryFor(static_cast<uint64_t>(rows * width) * (sizeof(size_t) + 3));
   try {
     results.reserve(static_cast<size_t>(rows * width), static_cast<size_t>(rows * width) * 3);
   } catch (const std::bad_alloc&) {

@@ -5,6 +5,7 @@
 #include <unordered_set>
 
 #include "core/Errors.h"
+#include "core/Memory.h"
 #include "core/RandomSource.h"
 #include "core/Sorting.h"
 #include "core/TextLines.h"
@@ -155,6 +156,7 @@ void Trandom_name::Generate(const TinputName& par) {
       Input.Duplicate ? Generated : std::min(Generated, DistinctFullNames(firsts, lasts));
   TextSet seen(Names);
   if (!Stopped) {
+    CheckMemoryFor(static_cast<uint64_t>(Generated) * (sizeof(size_t) + 14 + (Input.Duplicate ? 0 : 24)));
     try {
       Names.reserve(static_cast<size_t>(Generated), static_cast<size_t>(Generated) * 14);
       if (!Input.Duplicate) seen.reserve(static_cast<size_t>(Generated));

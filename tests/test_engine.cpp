@@ -7,6 +7,8 @@
 #include "Fakes.h"
 #include "Reference.h"
 #include "core/Errors.h"
+#include "core/Memory.h"
+#include "generators/Unit_lottery.h"
 #include "core/Unit_base.h"
 #include "generators/Unit_number.h"
 
@@ -322,6 +324,20 @@ TEST(NumberGenerator, EdgeCases) {
   EXPECT_EQ(run(Request(-2147483647, -1, 3, false), 8), run(Request(-2147483647, -1, 3, false), 8));
 }
 
+// More than the machine has free is refused before anything is reserved.
+TEST(Memory, RequestsBeyondWhatIsFreeAreRefused) {
+  EXPECT_THROW(CheckMemoryFor(uint64_t{1} << 60), EOutOfMemory);
+  EXPECT_NO_THROW(CheckMemoryFor(uint64_t{1} << 20));
+  Trandom_Lottery lottery;
+  TinputLottery huge;
+  huge.Total = 2147483647;
+  huge.MainPick = 300;
+  huge.Lotto = false;
+  huge.MainUpper = 1000;
+  EXPECT_THROW(lottery.Generate(huge), EOutOfMemory);
+  EXPECT_EQ(lottery.GeneratedTotal(), 0);
+}
+
 // A request whose memory cannot be had is refused with EOutOfMemory, and the
 // results of the run before stay as they were.
 namespace {
@@ -345,6 +361,20 @@ namespace {
 }
 
 }  // namespace
+
+// More than the machine has free is refused before anything is reserved.
+TEST(Memory, RequestsBeyondWhatIsFreeAreRefused) {
+  EXPECT_THROW(CheckMemoryFor(uint64_t{1} << 60), EOutOfMemory);
+  EXPECT_NO_THROW(CheckMemoryFor(uint64_t{1} << 20));
+  Trandom_Lottery lottery;
+  TinputLottery huge;
+  huge.Total = 2147483647;
+  huge.MainPick = 300;
+  huge.Lotto = false;
+  huge.MainUpper = 1000;
+  EXPECT_THROW(lottery.Generate(huge), EOutOfMemory);
+  EXPECT_EQ(lottery.GeneratedTotal(), 0);
+}
 
 // A request whose memory cannot be had is refused with EOutOfMemory, and the
 // results of the run before stay as they were.
