@@ -142,18 +142,20 @@ void Trandom_Lottery::Generate(const TinputLottery& par) {
     LineCount = 0;
     return;
   }
-  LineCount = Input.DupRows ? std::min<int64_t>(Input.Total, Possible) : Input.Total;
+  const int64_t lineCount = Input.DupRows ? std::min<int64_t>(Input.Total, Possible) : Input.Total;
+  LineCount = 0;
+  // All lines are sized at once, before drawing; too little memory ends the
+  // run here with nothing drawn.
+  const uint64_t cells = static_cast<uint64_t>(lineCount) * static_cast<uint64_t>(LineWidth());
+  CheckMemoryFor(cells * 4 + (Input.DupRows ? static_cast<uint64_t>(lineCount) * 16 : 0));
   try {
-    const uint64_t cells = static_cast<uint64_t>(LineCount) * static_cast<uint64_t>(LineWidth());
-    CheckMemoryFor(cells * 4 + (Input.DupRows ? static_cast<uint64_t>(LineCount) * 16 : 0));
     Lines.assign(static_cast<size_t>(cells), 0);
   } catch (const std::bad_alloc&) {
-    LineCount = 0;
     throw EOutOfMemory();
   } catch (const std::length_error&) {
-    LineCount = 0;
     throw EOutOfMemory();
   }
+  LineCount = lineCount;
   Engine.SetSeed(Input.Seed);
   if (Input.StatusLabel != nullptr) Input.StatusLabel->setCaption("Calculating randoms...");
   if (Input.ProgressBar != nullptr) Input.ProgressBar->start(LineCount);

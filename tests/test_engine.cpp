@@ -338,8 +338,6 @@ TEST(Memory, RequestsBeyondWhatIsFreeAreRefused) {
   EXPECT_EQ(lottery.GeneratedTotal(), 0);
 }
 
-// A request whose memory cannot be had is refused with EOutOfMemory, and the
-// results of the run before stay as they were.
 namespace {
 
 // Runs in the death test's child: exits 0 when the refused request left the
@@ -361,20 +359,6 @@ namespace {
 }
 
 }  // namespace
-
-// More than the machine has free is refused before anything is reserved.
-TEST(Memory, RequestsBeyondWhatIsFreeAreRefused) {
-  EXPECT_THROW(CheckMemoryFor(uint64_t{1} << 60), EOutOfMemory);
-  EXPECT_NO_THROW(CheckMemoryFor(uint64_t{1} << 20));
-  Trandom_Lottery lottery;
-  TinputLottery huge;
-  huge.Total = 2147483647;
-  huge.MainPick = 300;
-  huge.Lotto = false;
-  huge.MainUpper = 1000;
-  EXPECT_THROW(lottery.Generate(huge), EOutOfMemory);
-  EXPECT_EQ(lottery.GeneratedTotal(), 0);
-}
 
 // A request whose memory cannot be had is refused with EOutOfMemory, and the
 // results of the run before stay as they were.
