@@ -1,5 +1,6 @@
 #pragma once
 
+#include <new>
 #include <stdexcept>
 #include <string>
 
@@ -35,5 +36,28 @@ class EAbort : public Exception {
   EAbort() : Exception("Operation aborted") {}
   const char* className() const noexcept override { return "EAbort"; }
 };
+
+// What the user is told of the exception being handled: the class name the
+// message box shows, and the message. Call it only inside a catch block.
+// EAbort is silent: a validation message has already been shown.
+struct ErrorReport {
+  std::string className;
+  std::string message;
+  bool silent = false;
+};
+ErrorReport DescribeCurrentException();
+
+// Runs work, turning an allocation failure (std::bad_alloc, or a size past
+// what a container can hold) into EOutOfMemory.
+template <class Work>
+decltype(auto) GuardMemory(Work&& work) {
+  try {
+    return work();
+  } catch (const std::bad_alloc&) {
+    throw EOutOfMemory();
+  } catch (const std::length_error&) {
+    throw EOutOfMemory();
+  }
+}
 
 }  // namespace quenvar
