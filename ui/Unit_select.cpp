@@ -61,12 +61,7 @@ bool SelectList::takes(const QMimeData* data) const {
   return drag != nullptr && Partner != nullptr && drag->From == Partner;
 }
 
-void SelectList::dragEnterEvent(QDragEnterEvent* event) {
-  if (takes(event->mimeData()))
-    event->acceptProposedAction();
-  else
-    event->ignore();
-}
+void SelectList::dragEnterEvent(QDragEnterEvent* event) { dragMoveEvent(event); }
 
 void SelectList::dragMoveEvent(QDragMoveEvent* event) {
   if (takes(event->mimeData()))
