@@ -15,6 +15,7 @@
 #include "core/Errors.h"
 #include "core/Unit_base.h"
 #include "core/Writers.h"
+#include "generators/Unit_character.h"
 
 using namespace quenvar;
 namespace fs = std::filesystem;
@@ -231,10 +232,36 @@ TEST(TextWriter, ReadOnlyFileIsRefused) {
   GiveToNobody(dir.file(""), 0777);
   GiveToNobody(file, 0444);
   std::string message;
-  EXPECT_EQ(AsNobody([&] { return SaveExpectingFailure({"x"}, Par(file, 1, 0), &message); }), 0);
+  EXPECT_EQ(AsNobody([&] {
+              const int status = SaveExpectingFailure({"x"}, Par(file, 1, 0), &message);
+              return status != 0                                                                ? status
+                     : message.find("\"" + file + "\". Permission denied") != std::string::npos ? 0
+                                                                                                : 4;
+            }),
+            0);
   EXPECT_EQ(AsNobody([&] { return SaveExpectingFailure({"x"}, Par(file, 1, 0, false, true)); }), 0);
   EXPECT_EQ(Read(file), "keep\r\n");
-  EXPECT_EQ(Entries(dir.file("")), 1u);
+
+  // The wildcards are saved the same way, with their own message.
+  const std::string ini = dir.file("wildcard.ini");
+  const std::string iniText = "[Special Char]\r\nTotal=0\r\n";
+  WriteRaw(ini, iniText);
+  GiveToNobody(ini, 0444);
+  EXPECT_EQ(AsNobody([&] {
+              Tlistparchar wildcards(ini);
+              Tparchar digits;
+              digits.Name = "#";
+              digits.IscheckNumber = true;
+              try {
+                wildcards.Add(digits);
+              } catch (const EInOutError& e) {
+                return std::string(e.what()) == "Unable to write to " + ini ? 0 : 3;
+              }
+              return 1;
+            }),
+            0);
+  EXPECT_EQ(Read(ini), iniText);
+  EXPECT_EQ(Entries(dir.file("")), 2u);
 }
 
 // Where no file can be made beside the old one (the folder is closed, or the
