@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -239,11 +240,47 @@ void OutputFile::commit() {
       if (target_ < 0) fail("Cannot open file", errno);
     }
   }
+  if (target_ >= 0 && replaceByRename()) {
+    closeAll();
+    return;
+  }
   commitInPlace();
   const int fd = target_;
   target_ = -1;
   closeAll();
   if (close(fd) != 0) fail("Cannot write to file", errno);
+}
+
+bool OutputFile::replaceByRename() {
+  // Only where nobody could tell it from writing into the file: the file is
+  // ours, has no other name, carries no extended attributes (access lists,
+  // labels) and the staged content is in its folder. It then takes the
+  // file's place in one step, and no copy of the old content is needed.
+  struct stat st {};
+  if (options_.append || !linkable_ || fstat(target_, &st) != 0 || st.st_nlink != 1 ||
+      st.st_uid != geteuid() || flistxattr(target_, nullptr, 0) != 0)
+    return false;
+  char real[4096];
+  const ssize_t n = readlink(ProcPath(target_).c_str(), real, sizeof(real) - 1);
+  if (n <= 0 || real[0] != '/') return false;
+  const std::string targetPath(real, static_cast<size_t>(n));
+  if (fchmod(stage_, st.st_mode & 07777) != 0) return false;
+  if (st.st_gid != getegid() && fchown(stage_, static_cast<uid_t>(-1), st.st_gid) != 0) return false;
+  // The staged file needs a name of its own for the moment of the rename.
+  std::string temp;
+  for (unsigned attempt = 0; temp.empty() && attempt < 8; ++attempt) {
+    const std::string name =
+        FolderOf(targetPath) + "/.quenvar-save-" + std::to_string(getpid()) + "-" + std::to_string(attempt);
+    if (linkat(AT_FDCWD, ProcPath(stage_).c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
+      temp = name;
+    else if (errno != EEXIST)
+      return false;
+  }
+  if (temp.empty()) return false;
+  CommitGuard committing;
+  if (rename(temp.c_str(), targetPath.c_str()) == 0) return true;
+  unlink(temp.c_str());
+  return false;
 }
 
 void OutputFile::commitInPlace() {

@@ -11,12 +11,14 @@ namespace quenvar {
 
 // A file being written by one save. Nothing reaches the user's file before
 // commit(): the new content is first staged in a file without a name (it
-// vanishes with the process, whatever ends it), then written into the user's
-// file itself, so an existing file keeps its owner, mode, hard links and
-// place (a symbolic link's target is written). The old content is kept aside
-// while it is overwritten and put back if the write fails, so a failed save
-// leaves the file as it was. A new file appears only once complete. Devices
-// and pipes are written directly. Errors throw EInOutError.
+// vanishes with the process, whatever ends it). A new file then appears
+// complete, in one step. An existing file that is ours alone (no other hard
+// link, no extended attributes) is replaced in one step too, keeping its
+// mode and group; any other is written into, so that it keeps its owner,
+// mode and hard links, the old content kept aside meanwhile and put back if
+// the write fails. Either way a failed save leaves the file as it was, and a
+// symbolic link's target is what is written. Devices and pipes are written
+// directly. Errors throw EInOutError.
 class OutputFile {
  public:
   struct Options {
@@ -57,6 +59,7 @@ class OutputFile {
  private:
   void flushBuffer();
   void writeOut(const char* data, size_t size);
+  bool replaceByRename();
   void commitInPlace();
   void closeAll() noexcept;
   [[noreturn]] void fail(const char* what, int error);
