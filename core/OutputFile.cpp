@@ -267,6 +267,7 @@ bool OutputFile::replaceByRename() {
   if (fchmod(stage_, st.st_mode & 07777) != 0) return false;
   if (st.st_gid != getegid() && fchown(stage_, static_cast<uid_t>(-1), st.st_gid) != 0) return false;
   // The staged file needs a name of its own for the moment of the rename.
+  CommitGuard committing;
   std::string temp;
   for (unsigned attempt = 0; temp.empty() && attempt < 8; ++attempt) {
     const std::string name =
@@ -277,7 +278,6 @@ bool OutputFile::replaceByRename() {
       return false;
   }
   if (temp.empty()) return false;
-  CommitGuard committing;
   if (rename(temp.c_str(), targetPath.c_str()) == 0) return true;
   unlink(temp.c_str());
   return false;
