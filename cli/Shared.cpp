@@ -5,6 +5,7 @@
 #include <clocale>
 #include <cstdio>
 
+#include "cli/Commands.h"
 #include "cli/Terminal.h"
 #include "core/Errors.h"
 #include "core/RandomSource.h"
@@ -62,12 +63,11 @@ Layout ReadLayout(const ParsedOptions& options, bool appendIsTheSaves) {
   }
   layout.saveTo = options.value("save");
   if (layout.saveTo && layout.saveTo->empty()) throw UsageError("--save needs a file name");
-  for (const char* name : {"save-append", "append"}) {
-    if (std::string(name) == "append" && !appendIsTheSaves) continue;
-    if (!options.has(name)) continue;
-    if (!layout.saveTo) throw UsageError(std::string("--") + name + " needs --save FILE");
-    layout.append = true;
-  }
+  const bool saveAppend = options.has("save-append");
+  const bool append = appendIsTheSaves && options.has("append");
+  if ((saveAppend || append) && !layout.saveTo)
+    throw UsageError(std::string(saveAppend ? "--save-append" : "--append") + " needs --save FILE");
+  layout.append = saveAppend || append;
   return layout;
 }
 
@@ -116,7 +116,7 @@ bool ResultsOutput::write(const TArrayString& results) {
 int Cancelled(const Layout& layout) {
   PrintMessage(layout.saveTo ? "cancelled; \"" + *layout.saveTo + "\" was left as it was"
                              : std::string("cancelled; nothing was written"));
-  return 130;
+  return kInterrupted;
 }
 
 namespace {

@@ -284,6 +284,7 @@ bool OutputFile::replaceByRename() {
 }
 
 void OutputFile::commitInPlace() {
+  CommitGuard committing;
   bool created = false;
   if (target_ < 0) {
     target_ = open(createAt_.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
@@ -335,7 +336,6 @@ void OutputFile::commitInPlace() {
       errno != EOPNOTSUPP && errno != ENOSYS)
     fail("Cannot write to file", errno);
 
-  CommitGuard committing;
   bool ok = start >= oldSize || ftruncate(target_, start) == 0;
   ok = ok && CopyRange(stage_, 0, target_, start, staged_);
   ok = ok && (options_.append || ftruncate(target_, end) == 0);
