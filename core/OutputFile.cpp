@@ -183,8 +183,9 @@ OutputFile::OutputFile(std::string path, Options options)
 OutputFile::~OutputFile() { closeAll(); }
 
 void OutputFile::reserve(int64_t bytes) {
-  if (bytes > 0 && !direct_)
-    fallocate(stage_, FALLOC_FL_KEEP_SIZE, staged_ + static_cast<off_t>(used_), bytes);
+  if (bytes > 0 && !direct_ &&
+      fallocate(stage_, FALLOC_FL_KEEP_SIZE, staged_ + static_cast<off_t>(used_), bytes) == 0)
+    reserved_ = true;
 }
 
 void OutputFile::write(std::string_view bytes) {
@@ -222,6 +223,8 @@ void OutputFile::writeOut(const char* data, size_t size) {
 
 void OutputFile::commit() {
   flushBuffer();
+  // Room reserved past what was written (a cancelled write) is given back.
+  if (reserved_ && ftruncate(stage_, staged_) != 0) fail("Cannot write to file", errno);
   if (direct_) {
     const int fd = target_;
     target_ = -1;

@@ -73,6 +73,7 @@ class OutputFile {
   bool direct_ = false;
   bool linkable_ = false;  // stage_ may be given the file's name at once
   int64_t staged_ = 0;
+  bool reserved_ = false;
   size_t used_ = 0;
   char buffer_[1 << 16];
 };

@@ -481,6 +481,9 @@ TEST_F(Cli, TerminationIsACancel) {
   const auto size = fs::file_size(path("big.dat"));
   EXPECT_GT(size, 0u);
   EXPECT_LT(size, 2147483647u);
+  struct stat st {};
+  ASSERT_EQ(stat(path("big.dat").c_str(), &st), 0);
+  EXPECT_LE(st.st_blocks * 512, static_cast<blkcnt_t>(size) + (1 << 20));  // no room kept past the end
   EXPECT_NE(
       r.err.find("quenvar-cli file: cancelled; \"" + path("big.dat") +
                  "\" keeps the bytes written before the cancel (" + std::to_string(size) + " bytes in all)"),
