@@ -231,6 +231,13 @@ void OutputFile::commit() {
     if (close(fd) != 0) fail("Cannot write to file", errno);
     return;
   }
+  struct stat st {};
+  if (target_ >= 0 && fstat(target_, &st) == 0 && st.st_nlink == 0) {
+    // Deleted meanwhile: the save makes it anew.
+    close(target_);
+    target_ = -1;
+    createAt_ = FollowDanglingLink(path_);
+  }
   if (target_ < 0 && linkable_) {
     // A new file: the staged content takes its name, complete or not at all.
     if (linkat(AT_FDCWD, ProcPath(stage_).c_str(), AT_FDCWD, createAt_.c_str(), AT_SYMLINK_FOLLOW) == 0) {

@@ -311,6 +311,19 @@ TEST(TextWriter, FailedSaveKeepsTheOldFileWhateverTheFolderAllows) {
   EXPECT_EQ(Entries(dir.file("")), 2u);
 }
 
+// A file deleted while the save was prepared is made anew, not lost.
+TEST(TextWriter, FileDeletedMeanwhileIsMadeAnew) {
+  TempFolder dir;
+  const std::string file = dir.file("gone.txt");
+  WriteRaw(file, "old");
+  TsavetoText writer(Par(file, 1, 0));
+  writer.OpenText();
+  fs::remove(file);
+  writer.WriteRandoms({"new"});
+  writer.CloseText();
+  EXPECT_EQ(Read(file), "new\r\n");
+}
+
 // A stop asked for while the text is written leaves the file as it was.
 TEST(TextWriter, StopLeavesTheFileAsItWas) {
   TempFolder dir;
