@@ -10,6 +10,8 @@
 #include "cli/Shared.h"
 #include "cli/Terminal.h"
 #include "core/Errors.h"
+#include "core/InputFile.h"
+#include "core/OutputFile.h"
 #include "core/TextLines.h"
 #include "generators/Unit_character.h"
 #include "generators/Unit_file.h"
@@ -76,7 +78,9 @@ const char kLotteryHelp[] =
     "  --bonus-from-remaining  draw the bonus numbers from the main range, apart\n"
     "                        from the line's main numbers\n"
     "  --duplicate-numbers   a number may appear twice in one line\n"
-    "  --unique-lines        no two lines alike (slow for many lines)\n"
+    "  --unique-lines        no two lines alike: lines are compared number by\n"
+    "                        number in drawing order, before any sorting, so\n"
+    "                        1 2 and 2 1 count as different lines\n"
     "  --lines N             number of lines, 1 to 2147483647 (default 20)\n"
     "                        Limits of the numbers: -2147483647 to 2147483647.\n";
 
@@ -130,10 +134,12 @@ const char kFileHelp[] =
     "  --output PATH         the file to write (missing folders are created)\n"
     "  --size N              number of bytes, 1 to 2147483647 (default 100);\n"
     "                        K, M and G multiply by 1024, 1024^2 and 1024^3\n"
-    "  --append              add to the end of an existing file\n"
+    "  --append              add the bytes to the end of an existing file\n"
+    "                        (--save-append does so for the text of --save)\n"
     "  --seed S              manual seed, -2147483647 to 2147483647;\n"
     "                        without it the seed comes from the clock\n"
-    "  --show RADIX          also print the bytes: hex, dec, oct or bin\n"
+    "  --show RADIX          also print the bytes: hex, dec, oct or bin (or,\n"
+    "                        with --save, write them to a text file)\n"
     "  --help                this text\n"
     "\n";
 
@@ -172,7 +178,7 @@ std::string Totals(bool withPossible, const std::string& possibleText, int64_t p
 
 int Finish(const std::string& totals) {
   PrintLine(totals);
-  return InterruptPump::interrupted() ? kInterrupted : kOk;
+  return kOk;
 }
 
 // Seeds, draws, arranges and writes the results of a generator whose input
@@ -180,14 +186,14 @@ int Finish(const std::string& totals) {
 template <typename Generator, typename Input>
 int DrawAndWrite(Generator& generator, Run& run, Input& input, const ParsedOptions& options,
                  TformatPar format, const Layout& layout, const std::function<std::string()>& totals) {
+  ResultsOutput output(layout);
   input.ProgressBar = &run.progress;
   input.StatusLabel = &run.progress;
   input.Seed = TakeSeed(options);
   generator.Generate(input);
-  if (generator.Stopped) return kInterrupted;
+  if (generator.Stopped) return Cancelled(layout);
   generator.FormatResults(format);
-  if (generator.Stopped) return kInterrupted;
-  WriteResults(generator.Results, layout);
+  if (generator.Stopped || !output.write(generator.Results)) return Cancelled(layout);
   return Finish(totals());
 }
 
@@ -203,7 +209,7 @@ int RunNumber(const std::vector<std::string>& args) {
                                                                         {"sort", true},
                                                                         {"comma", false}}));
   if (options.has("help")) {
-    std::cout << kNumberHelp << kSortHelp << kLayoutHelp;
+    std::cout << kNumberHelp << kSortHelp << kLayoutHelp << kAppendHelp << kHelpFooter;
     return kOk;
   }
   Tinputpar input;
@@ -232,6 +238,7 @@ int RunNumber(const std::vector<std::string>& args) {
     Refuse("The Upper number minus the Lower number\r\r    must be less than 2147483647!");
   if (format.Comma) UseLocaleSeparator();
 
+  ResultsOutput output(layout);
   Trandom_simply generator;
   Run run([&generator] { generator.Cancel(); });
   input.ShowProgress = true;
@@ -239,10 +246,9 @@ int RunNumber(const std::vector<std::string>& args) {
   input.StatusLabel = &run.progress;
   generator.SetSeed(TakeSeed(options));
   generator.Generate(input);
-  if (generator.Engine.Stopped) return kInterrupted;
+  if (generator.Engine.Stopped) return Cancelled(layout);
   generator.FormatResults(format);
-  if (generator.Engine.Stopped) return kInterrupted;
-  WriteResults(generator.Results, layout);
+  if (generator.Engine.Stopped || !output.write(generator.Results)) return Cancelled(layout);
   return Finish(Totals(!input.Duplicate, "Possible total randoms: ", generator.PossibleTotal(),
                        "      Generated total randoms: ", generator.GeneratedTotal()));
 }
@@ -262,7 +268,7 @@ int RunLottery(const std::vector<std::string>& args) {
                                                                             {"seed", true},
                                                                             {"sort", true}}));
   if (options.has("help")) {
-    std::cout << kLotteryHelp << kSortHelp << kFixedLayoutHelp;
+    std::cout << kLotteryHelp << kSortHelp << kFixedLayoutHelp << kAppendHelp << kHelpFooter;
     return kOk;
   }
   TinputLottery input;
@@ -285,6 +291,8 @@ int RunLottery(const std::vector<std::string>& args) {
   if (input.MainUpper < input.MainLow) Refuse(kOrder);
   if (input.Lotto && !input.RemainPick && input.ChildUpper < input.ChildLow) Refuse(kOrder);
 
+  layout.perLine = input.MainPick + (input.Lotto ? input.ChildPick : 0);  // one line per lottery line
+  ResultsOutput output(layout);
   Trandom_Lottery generator;
   Run run([&generator] { generator.Cancel(); });
   input.ProgressBar = &run.progress;
@@ -292,11 +300,9 @@ int RunLottery(const std::vector<std::string>& args) {
   input.Seed = TakeSeed(options);
   generator.Generate(input);
   if (run.notifier.errors > 0) return kUsage;  // the request cannot be filled
-  if (generator.Stopped) return kInterrupted;
+  if (generator.Stopped) return Cancelled(layout);
   generator.FormatResults(order);
-  if (generator.Stopped) return kInterrupted;
-  layout.perLine = generator.LineWidth();
-  WriteResults(generator.Results, layout);
+  if (generator.Stopped || !output.write(generator.Results)) return Cancelled(layout);
   return Finish(Totals(true, "Possible total: ", generator.PossibleTotal(),
                        "      Generated total: ", generator.GeneratedTotal(), " Over "));
 }
@@ -306,7 +312,7 @@ int RunSample(const std::vector<std::string>& args) {
       args, With(LayoutSpecs(),
                  {{"items", true}, {"count", true}, {"duplicates", false}, {"seed", true}, {"sort", true}}));
   if (options.has("help")) {
-    std::cout << kSampleHelp << kSortHelp << kLayoutHelp;
+    std::cout << kSampleHelp << kSortHelp << kLayoutHelp << kAppendHelp << kHelpFooter;
     return kOk;
   }
   const auto itemsFile = options.value("items");
@@ -338,7 +344,7 @@ int RunString(const std::vector<std::string>& args) {
                                                                         {"seed", true},
                                                                         {"sort", true}}));
   if (options.has("help")) {
-    std::cout << kStringHelp << kSortHelp << kLayoutHelp;
+    std::cout << kStringHelp << kSortHelp << kLayoutHelp << kAppendHelp << kHelpFooter;
     return kOk;
   }
   TinputString input;
@@ -349,9 +355,12 @@ int RunString(const std::vector<std::string>& args) {
   const Layout layout = ReadLayout(options);
   if (input.Mask.empty()) Refuse("The edit box of Mask can not be blank!");
   const std::string wildcardFile = options.value("wildcards").value_or(ExecutableFolder() + "/wildcard.ini");
-  if (options.has("wildcards") && !std::filesystem::exists(wildcardFile))
-    throw EInOutError("Cannot open file \"" + wildcardFile + "\". No such file or directory");
+  // Without its wildcards every mask character would silently stand for
+  // itself: a file that is missing, unreadable or empty is reported.
+  ReadWholeFile(wildcardFile);
   const Tlistparchar wildcards(wildcardFile);
+  if (wildcards.Items.empty())
+    throw EInOutError("The wildcard file \"" + wildcardFile + "\" defines no wildcards.");
 
   Trandom_character generator;
   Run run([&generator] { generator.Cancel(); });
@@ -372,7 +381,7 @@ int RunName(const std::vector<std::string>& args) {
                                                                         {"seed", true},
                                                                         {"sort", true}}));
   if (options.has("help")) {
-    std::cout << kNameHelp << kSortHelp << kLayoutHelp;
+    std::cout << kNameHelp << kSortHelp << kLayoutHelp << kAppendHelp << kHelpFooter;
     return kOk;
   }
   TinputName input;
@@ -389,6 +398,17 @@ int RunName(const std::vector<std::string>& args) {
   const TformatPar format{ReadSort(options), false, 0};
   const Layout layout = ReadLayout(options);
 
+  // A list without a name leaves nothing to draw, as an empty sample list.
+  const bool female = (input.Gender & 1) != 0, male = (input.Gender & 2) != 0;
+  if ((!female || ReadNonEmptyLines(input.FemaleFile, true).empty()) &&
+      (!male || ReadNonEmptyLines(input.MaleFile, true).empty()))
+    Refuse(female && male ? "The first-name lists \"" + input.FemaleFile + "\" and \"" + input.MaleFile +
+                                "\" hold no names."
+                          : "The first-name list \"" + (female ? input.FemaleFile : input.MaleFile) +
+                                "\" holds no names.");
+  if (ReadNonEmptyLines(input.LastFile, true).empty())
+    Refuse("The last-name list \"" + input.LastFile + "\" holds no names.");
+
   Trandom_name generator;
   Run run([&generator] { generator.Cancel(); });
   return DrawAndWrite(generator, run, input, options, format, layout, [&] {
@@ -399,9 +419,10 @@ int RunName(const std::vector<std::string>& args) {
 
 int RunFile(const std::vector<std::string>& args) {
   const ParsedOptions options = ParseOptions(
-      args, With(LayoutSpecs(), {{"output", true}, {"size", true}, {"seed", true}, {"show", true}}));
+      args, With(LayoutSpecs(false, false),
+                 {{"output", true}, {"size", true}, {"seed", true}, {"show", true}, {"append", false}}));
   if (options.has("help")) {
-    std::cout << kFileHelp << kLayoutHelp;
+    std::cout << kFileHelp << kLayoutHelp << kHelpFooter;
     return kOk;
   }
   TinputFilePar input;
@@ -409,15 +430,16 @@ int RunFile(const std::vector<std::string>& args) {
   if (!output || output->empty()) throw UsageError("--output PATH is required");
   input.FileName = *output;
   if (auto v = options.value("size")) input.Count = static_cast<int32_t>(ParseSize(*v, "size", 1, kMaxInt));
-  // --append belongs to the byte file here, not to --save.
+  // --append belongs to the byte file here, --save-append to --save.
   input.Append = options.has("append");
   std::optional<uint8_t> radix;
   if (auto v = options.value("show")) {
     static const uint8_t kRadix[] = {1, 0, 2, 3};
     radix = kRadix[ParseChoice(*v, "show", {"hex", "dec", "oct", "bin"})];
   }
-  Layout layout = ReadLayout(options);
-  layout.append = false;
+  const Layout layout = ReadLayout(options, false);
+  if (layout.saveTo && !radix)
+    throw UsageError("--save needs --show RADIX: without it there is no text to save");
 
   // Missing folders of the path are made first, as the page does.
   const std::filesystem::path folder = std::filesystem::path(input.FileName).parent_path();
@@ -432,33 +454,67 @@ int RunFile(const std::vector<std::string>& args) {
   Run run([&generator] { generator.Cancel(); });
   input.ProgressBar = &run.progress;
   input.StatusLabel = &run.progress;
+  // Both files are tried first, so that one that cannot be written is
+  // reported before the run (the byte file is left as it was).
+  OutputFile(input.FileName, OutputFile::Options{.append = input.Append});
+  ResultsOutput shown(layout);
   input.Seed = TakeSeed(options);
+  // The byte file is written as the run goes, or after the draw (with
+  // --show); either way it ends up holding the bytes written.
+  bool bytesWritten = false, textCancelled = false;
   if (radix) {
     // Shown bytes need every value at once: draw, format, then write.
     generator.Generate(input);
     if (!generator.Stopped()) generator.FormatResults(TformatPar{2, false, *radix});
-    if (!generator.Stopped()) generator.SaveToFile();
-    if (!generator.Stopped()) WriteResults(generator.Results, layout);
+    if (!generator.Stopped()) {
+      bytesWritten = true;
+      generator.SaveToFile();
+    }
+    if (!generator.Stopped()) textCancelled = !shown.write(generator.Results);
   } else {
+    bytesWritten = true;
     generator.GenerateStreamed(input);
   }
-  if (generator.Stopped()) {
+  if (generator.Stopped() || textCancelled) {
     PrintLine("The user cancel the operation!");
+    if (!bytesWritten) return Cancelled(layout);
+    std::error_code error;
+    const auto size = std::filesystem::file_size(input.FileName, error);
+    PrintMessage("cancelled; \"" + input.FileName + "\" keeps the bytes written before the cancel (" +
+                 (error ? std::string("?") : std::to_string(size)) + " bytes in all)" +
+                 (layout.saveTo ? "; \"" + *layout.saveTo + "\" was left as it was" : ""));
     return kInterrupted;
   }
   return Finish("The random file '" + input.FileName +
                 "' is generated successfully !     Generated total randoms: " + std::to_string(input.Count));
 }
 
-int Main(int argc, char** argv) {
-  std::vector<std::string> args(argv + 1, argv + argc);
-  if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
-    std::cout << kUsageText;
-    return args.empty() ? kUsage : kOk;
-  }
-  const std::string command = args[0];
-  args.erase(args.begin());
+int RunCommand(const std::string& command, const std::function<int()>& run) {
+  SetCommandName(command);
   try {
+    return run();
+  } catch (const UsageError& e) {
+    PrintMessage(e.what());
+    return kUsage;
+  } catch (...) {
+    // The last resort: whatever escaped is told, never left to abort.
+    const ErrorReport report = DescribeCurrentException();
+    if (report.silent) return kUsage;  // its message is out already
+    PrintMessage(report.className + ": " + report.message);
+    return kFileError;
+  }
+}
+
+int Main(int argc, char** argv) {
+  return RunCommand(argc > 1 ? argv[1] : "", [argc, argv]() -> int {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+      std::cout << kUsageText;
+      return args.empty() ? kUsage : kOk;
+    }
+    const std::string command = args[0];
+    args.erase(args.begin());
+    InterruptPump::InstallHandlers(command);
     if (command == "number") return RunNumber(args);
     if (command == "lottery") return RunLottery(args);
     if (command == "sample") return RunSample(args);
@@ -466,18 +522,7 @@ int Main(int argc, char** argv) {
     if (command == "name") return RunName(args);
     if (command == "file") return RunFile(args);
     throw UsageError("unknown command '" + command + "' (try --help)");
-  } catch (const UsageError& e) {
-    std::fprintf(stderr, "quenvar-cli %s: %s\n", command.c_str(), e.what());
-    return kUsage;
-  } catch (const EAbort&) {
-    return kUsage;  // its message is out already
-  } catch (const Exception& e) {
-    std::fprintf(stderr, "quenvar-cli %s: %s: %s\n", command.c_str(), e.className(), e.what());
-    return kFileError;
-  } catch (const std::bad_alloc&) {
-    std::fprintf(stderr, "quenvar-cli %s: %s: %s\n", command.c_str(), "EOutOfMemory", EOutOfMemory().what());
-    return kFileError;
-  }
+  });
 }
 
 }  // namespace quenvar::cli

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,9 @@ int RunSample(const std::vector<std::string>& args);
 int RunString(const std::vector<std::string>& args);
 int RunName(const std::vector<std::string>& args);
 int RunFile(const std::vector<std::string>& args);
+// Runs one command: every message it ends with goes to standard error as
+// "quenvar-cli COMMAND: ...", and nothing escapes uncaught.
+int RunCommand(const std::string& command, const std::function<int()>& run);
 int Main(int argc, char** argv);
 
 }  // namespace quenvar::cli

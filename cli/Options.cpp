@@ -55,7 +55,10 @@ int64_t ParseInteger(const std::string& text, const std::string& option, int64_t
   int64_t value = 0;
   const char* first = text.data();
   const char* last = text.data() + text.size();
-  if (first != last && *first == '+') ++first;
+  // One sign at most: "+5" is 5, "+-5" is no number.
+  if (first != last && *first == '+' && first + 1 != last &&
+      std::isdigit(static_cast<unsigned char>(first[1])))
+    ++first;
   const auto [ptr, ec] = std::from_chars(first, last, value);
   if (text.empty() || ec != std::errc() || ptr != last || value < min || value > max)
     throw UsageError(RangeText(option, min, max) + " (got '" + text + "')");

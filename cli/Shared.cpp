@@ -5,6 +5,8 @@
 #include <clocale>
 #include <cstdio>
 
+#include "cli/Commands.h"
+#include "cli/Terminal.h"
 #include "core/Errors.h"
 #include "core/RandomSource.h"
 #include "core/Unit_base.h"
@@ -12,13 +14,17 @@
 
 namespace quenvar::cli {
 
-#define QUENVAR_HELP_FOOTER                                                     \
-  "\n"                                                                          \
-  "Options take '--option value' or '--option=value'.\n"                        \
-  "Standard error gets the totals line, and 'Seed: N' when the seed came\n"     \
-  "from the clock, so that the run can be repeated with --seed N.\n"            \
-  "Exit status: 0 done, 1 file or memory error, 2 bad options, 130 cancelled\n" \
-  "by Ctrl+C.\n"
+const char kHelpFooter[] =
+    "\n"
+    "Options take '--option value' or '--option=value'.\n"
+    "Standard error gets the totals line, and 'Seed: N' when the seed came\n"
+    "from the clock, so that the run can be repeated with --seed N.\n"
+    "Exit status:\n"
+    "  0    done; the files named were written\n"
+    "  1    a file or memory error; a file being saved is left as it was\n"
+    "  2    bad options or input; no file was touched\n"
+    "  130  cancelled by Ctrl+C or SIGTERM: a --save file is left as it was,\n"
+    "       a byte file keeps the bytes written before the cancel\n";
 
 const char kLayoutHelp[] =
     "Layout of the results (as in the save dialog):\n"
@@ -27,22 +33,26 @@ const char kLayoutHelp[] =
     "  --separator S         tab, comma or space between values (default tab)\n"
     "  --save FILE           write the results to FILE with CR LF line ends\n"
     "                        instead of standard output (LF line ends)\n"
-    "  --append              with --save: add to the end of FILE\n" QUENVAR_HELP_FOOTER;
+    "  --save-append         with --save: add to the end of FILE\n";
 
 const char kFixedLayoutHelp[] =
     "Output:\n"
     "  --separator S         tab, comma or space between numbers (default tab)\n"
     "  --save FILE           write the lines to FILE with CR LF line ends\n"
     "                        instead of standard output (LF line ends)\n"
-    "  --append              with --save: add to the end of FILE\n" QUENVAR_HELP_FOOTER;
+    "  --save-append         with --save: add to the end of FILE\n";
 
-std::vector<OptionSpec> LayoutSpecs(bool fixedLines) {
-  std::vector<OptionSpec> specs = {{"separator", true}, {"save", true}, {"append", false}, {"help", false}};
+const char kAppendHelp[] = "  --append              the same as --save-append\n";
+
+std::vector<OptionSpec> LayoutSpecs(bool fixedLines, bool appendIsTheSaves) {
+  std::vector<OptionSpec> specs = {
+      {"separator", true}, {"save", true}, {"save-append", false}, {"help", false}};
+  if (appendIsTheSaves) specs.push_back({"append", false});
   if (!fixedLines) specs.insert(specs.end(), {{"per-line", true}, {"one-line", false}});
   return specs;
 }
 
-Layout ReadLayout(const ParsedOptions& options) {
+Layout ReadLayout(const ParsedOptions& options, bool appendIsTheSaves) {
   Layout layout;
   if (auto v = options.value("per-line"))
     layout.perLine = static_cast<int32_t>(ParseInteger(*v, "per-line", 1, 100));
@@ -52,22 +62,45 @@ Layout ReadLayout(const ParsedOptions& options) {
     layout.separator = kCodes[ParseChoice(*v, "separator", {"tab", "comma", "space"})];
   }
   layout.saveTo = options.value("save");
-  layout.append = options.has("append");
+  if (layout.saveTo && layout.saveTo->empty()) throw UsageError("--save needs a file name");
+  const bool saveAppend = options.has("save-append");
+  const bool append = appendIsTheSaves && options.has("append");
+  if ((saveAppend || append) && !layout.saveTo)
+    throw UsageError(std::string(saveAppend ? "--save-append" : "--append") + " needs --save FILE");
+  layout.append = saveAppend || append;
   return layout;
 }
 
-void WriteResults(const TArrayString& results, const Layout& layout) {
-  if (layout.saveTo) {
-    TsavetoText writer(
-        TsaveTextPar{*layout.saveTo, layout.append, layout.oneLine, layout.perLine, layout.separator});
-    writer.OpenText();
-    writer.WriteRandoms(results);
-    writer.CloseText();
-    return;
+ResultsOutput::ResultsOutput(const Layout& layout) : layout_(layout) {
+  if (!layout_.saveTo) return;
+  writer_ = std::make_unique<TsavetoText>(
+      TsaveTextPar{*layout_.saveTo, layout_.append, layout_.oneLine, layout_.perLine, layout_.separator},
+      [] { return InterruptPump::interrupted(); });
+  writer_->OpenText();
+}
+
+ResultsOutput::~ResultsOutput() = default;
+
+bool ResultsOutput::write(const TArrayString& results) {
+  if (InterruptPump::interrupted()) return false;
+  if (writer_) {
+    try {
+      writer_->WriteRandoms(results);
+    } catch (const OutputFile::Stopped&) {
+      writer_.reset();
+      return false;
+    }
+    if (InterruptPump::interrupted()) {
+      writer_.reset();
+      return false;
+    }
+    writer_->CloseText();
+    writer_.reset();
+    return true;
   }
   std::string buffer;
   buffer.reserve(1 << 17);
-  LayOutLines(results, layout.oneLine, layout.perLine, layout.separator, "\n",
+  LayOutLines(results, layout_.oneLine, layout_.perLine, layout_.separator, "\n",
               [&buffer](std::string_view piece) {
                 buffer.append(piece);
                 if (buffer.size() >= (1 << 16)) {
@@ -77,21 +110,54 @@ void WriteResults(const TArrayString& results, const Layout& layout) {
               });
   std::fwrite(buffer.data(), 1, buffer.size(), stdout);
   if (std::fflush(stdout) != 0 || std::ferror(stdout)) throw EInOutError("Cannot write to standard output.");
+  return true;
+}
+
+int Cancelled(const Layout& layout) {
+  PrintMessage(layout.saveTo ? "cancelled; \"" + *layout.saveTo + "\" was left as it was"
+                             : std::string("cancelled; nothing was written"));
+  return kInterrupted;
 }
 
 namespace {
 
-std::string Lines(std::string_view text) {
-  std::string out(text);
-  for (char& c : out)
-    if (c == '\r') c = '\n';
-  while (!out.empty() && (out.back() == '\n' || out.back() == ' ')) out.pop_back();
-  return out;
-}
+std::string g_command;
+
+bool Blank(char c) { return c == ' ' || c == '\t'; }
+bool Break(char c) { return c == '\r' || c == '\n'; }
 
 }  // namespace
 
-void Refuse(std::string message) { throw UsageError(Lines(message)); }
+std::string OneLine(std::string_view message) {
+  std::string out;
+  out.reserve(message.size());
+  size_t i = 0;
+  while (i < message.size()) {
+    // A run of blanks and line breaks holding at least one break: one space.
+    size_t j = i;
+    bool hasBreak = false;
+    while (j < message.size() && (Blank(message[j]) || Break(message[j]))) hasBreak |= Break(message[j++]);
+    if (j > i && hasBreak) {
+      out += ' ';
+      i = j;
+      continue;
+    }
+    out.append(message.substr(i, j > i ? j - i : 1));
+    i = j > i ? j : i + 1;
+  }
+  const size_t first = out.find_first_not_of(" \t");
+  if (first == std::string::npos) return "";
+  return out.substr(first, out.find_last_not_of(" \t") - first + 1);
+}
+
+void SetCommandName(std::string command) { g_command = std::move(command); }
+
+void PrintMessage(std::string_view message) {
+  const std::string line = "quenvar-cli " + g_command + ": " + OneLine(message);
+  std::fprintf(stderr, "%s\n", line.c_str());
+}
+
+void Refuse(std::string message) { throw UsageError(OneLine(message)); }
 
 int32_t TakeSeed(const ParsedOptions& options) {
   if (auto v = options.value("seed"))
@@ -123,10 +189,10 @@ TerminalNotifier::~TerminalNotifier() { SetNotifier(nullptr); }
 
 void TerminalNotifier::error(std::string_view message) {
   ++errors;
-  PrintLine(Lines(message));
+  PrintMessage(message);
 }
 
-void TerminalNotifier::warning(std::string_view message) { PrintLine(Lines(message)); }
+void TerminalNotifier::warning(std::string_view message) { PrintMessage(message); }
 
 bool TerminalNotifier::confirm(std::string_view) { return false; }
 

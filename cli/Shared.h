@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "cli/Options.h"
 #include "core/Feedback.h"
 #include "core/StringArray.h"
+#include "core/Writers.h"
 
 namespace quenvar::cli {
 
@@ -24,16 +26,46 @@ struct Layout {
 
 extern const char kLayoutHelp[];
 extern const char kFixedLayoutHelp[];
+extern const char kAppendHelp[];
+extern const char kHelpFooter[];
 
-// The layout options; `fixedPerLine` > 0 leaves out --per-line and --one-line.
-std::vector<OptionSpec> LayoutSpecs(bool fixedLines = false);
-Layout ReadLayout(const ParsedOptions& options);
+// The layout options; `fixedLines` leaves out --per-line and --one-line.
+// Where `appendIsTheSaves`, --append is another name for --save-append (the
+// file command keeps --append for its byte file).
+std::vector<OptionSpec> LayoutSpecs(bool fixedLines = false, bool appendIsTheSaves = true);
+Layout ReadLayout(const ParsedOptions& options, bool appendIsTheSaves = true);
 
-// Results to standard output (LF) or through the text writer (CR LF).
-void WriteResults(const TArrayString& results, const Layout& layout);
+// Where the results go: standard output (LF line ends), or the --save file
+// through the text writer (CR LF). The file is opened at once, so that one
+// that cannot be written is reported before the run.
+class ResultsOutput {
+ public:
+  explicit ResultsOutput(const Layout& layout);
+  ~ResultsOutput();
+  // False when a Ctrl+C came before the file was written: it is then left
+  // as it was. Once the writing into the file has begun it is finished.
+  bool write(const TArrayString& results);
 
-// A validation message of the window; each carriage return starts a line.
+ private:
+  Layout layout_;
+  std::unique_ptr<TsavetoText> writer_;
+};
+
+// Reports a cancelled run (nothing written, and the --save file left as it
+// was) and gives its exit status.
+int Cancelled(const Layout& layout);
+
+// A validation message of the window, given on one line.
 [[noreturn]] void Refuse(std::string message);
+
+// A message of the window as one terminal line: its line breaks (with the
+// blanks around them) become one space, and no blanks are left at its ends.
+std::string OneLine(std::string_view message);
+
+// The command being run, which prefixes every message.
+void SetCommandName(std::string command);
+// "quenvar-cli COMMAND: message" on standard error, on one line.
+void PrintMessage(std::string_view message);
 
 // --seed, or a clock seed reported as "Seed: N" on standard error.
 int32_t TakeSeed(const ParsedOptions& options);

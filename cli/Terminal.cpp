@@ -4,17 +4,25 @@
 
 #include <csignal>
 #include <cstdio>
+#include <cstring>
+
+#include "core/OutputFile.h"
 
 namespace quenvar::cli {
 
 namespace {
 
 volatile std::sig_atomic_t g_interrupted = 0;
+char g_stopLine[200] = "quenvar-cli: stopped\n";
 
 extern "C" void OnInterrupt(int) {
+  // Files being staged have no name and vanish with the process; only a
+  // file being written into must be finished (or put back) first.
+  if (g_interrupted && !OutputFile::Committing()) {
+    [[maybe_unused]] const ssize_t n = ::write(STDERR_FILENO, g_stopLine, strlen(g_stopLine));
+    _exit(130);
+  }
   g_interrupted = 1;
-  // A second Ctrl+C ends the process at once.
-  std::signal(SIGINT, SIG_DFL);
 }
 
 constexpr auto kQuietStart = std::chrono::milliseconds(500);
@@ -70,17 +78,21 @@ void TerminalProgress::clearLine() {
 }
 
 InterruptPump::InterruptPump(std::function<void()> cancel) : cancel_(std::move(cancel)) {
-  g_interrupted = 0;
-  struct sigaction action {};
-  action.sa_handler = OnInterrupt;
-  sigemptyset(&action.sa_mask);
-  sigaction(SIGINT, &action, nullptr);
   SetMessagePump(this);
 }
 
-InterruptPump::~InterruptPump() {
-  SetMessagePump(nullptr);
-  std::signal(SIGINT, SIG_DFL);
+InterruptPump::~InterruptPump() { SetMessagePump(nullptr); }
+
+void InterruptPump::InstallHandlers(const std::string& command) {
+  std::snprintf(g_stopLine, sizeof(g_stopLine),
+                "quenvar-cli %.100s: stopped at once; nothing more was written\n", command.c_str());
+  struct sigaction action {};
+  action.sa_handler = OnInterrupt;
+  sigemptyset(&action.sa_mask);
+  sigaddset(&action.sa_mask, SIGINT);
+  sigaddset(&action.sa_mask, SIGTERM);
+  sigaction(SIGINT, &action, nullptr);
+  sigaction(SIGTERM, &action, nullptr);
 }
 
 void InterruptPump::processMessages() {

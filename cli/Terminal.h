@@ -34,14 +34,19 @@ class TerminalProgress : public ProgressBarView, public StatusLabelView {
   std::chrono::steady_clock::time_point lastDraw_;
 };
 
-// Ctrl+C sets a flag; the pump hands it to the running generator's Cancel,
-// exactly as the window's Cancel button does.
+// Ctrl+C and SIGTERM set a flag; the pump hands it to the running
+// generator's Cancel, exactly as the window's Cancel button does.
 class InterruptPump : public MessagePump {
  public:
   explicit InterruptPump(std::function<void()> cancel);
   ~InterruptPump() override;
   void processMessages() override;
   static bool interrupted();
+  // Ctrl+C and SIGTERM both ask the run to stop. A second one ends the
+  // process at once, unless a file is being written into at that moment
+  // (then the run ends at its next check, the file whole). `command` names
+  // the tool in the line printed then.
+  static void InstallHandlers(const std::string& command);
 
  private:
   std::function<void()> cancel_;

@@ -1,20 +1,28 @@
 #include "core/OutputFile.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
-#include <chrono>
-#include <climits>
+#include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
+#include <vector>
 
 #include "core/Errors.h"
 
 namespace quenvar {
 
 namespace {
+
+std::atomic<int> g_committing{0};
 
 std::string FolderOf(const std::string& path) {
   const size_t slash = path.rfind('/');
@@ -23,103 +31,167 @@ std::string FolderOf(const std::string& path) {
   return path.substr(0, slash);
 }
 
-std::string NameOf(const std::string& path) {
-  const size_t slash = path.rfind('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
+std::string ProcPath(int fd) { return "/proc/self/fd/" + std::to_string(fd); }
+
+// The folder an open file really lives in (links followed), or `fallback`.
+std::string RealFolderOf(int fd, const std::string& fallback) {
+  char real[4096];
+  const ssize_t n = readlink(ProcPath(fd).c_str(), real, sizeof(real) - 1);
+  if (n <= 0 || real[0] != '/') return fallback;
+  return FolderOf(std::string(real, static_cast<size_t>(n)));
 }
 
-// Follows a symbolic link so that replacing writes through it.
-std::string ResolveLink(const std::string& path) {
-  struct stat st {};
-  if (lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-    char resolved[PATH_MAX];
-    if (realpath(path.c_str(), resolved) != nullptr) return resolved;
+// A symbolic link whose target does not exist yet: the path of that target,
+// where writing through the link creates the file.
+std::string FollowDanglingLink(std::string path) {
+  for (int hops = 0; hops < 40; ++hops) {
+    struct stat st {};
+    if (lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+    char target[4096];
+    const ssize_t n = readlink(path.c_str(), target, sizeof(target) - 1);
+    if (n <= 0) return path;
+    std::string next(target, static_cast<size_t>(n));
+    path = next[0] == '/' ? next : FolderOf(path) + "/" + next;
   }
   return path;
 }
 
-int OpenTempBeside(const std::string& target, std::string& tempPath) {
-  const std::string folder = FolderOf(target);
-  const auto seed = static_cast<unsigned long long>(
-      std::chrono::steady_clock::now().time_since_epoch().count() ^ (getpid() * 7919ull));
-  for (int attempt = 0; attempt < 16; ++attempt) {
-    tempPath =
-        folder + "/." + NameOf(target) + ".part" + std::to_string((seed + attempt * 104729ull) % 1000000);
-    const int fd = open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0 || errno != EEXIST) return fd;
+// A file without a name: it vanishes when closed or when the process ends,
+// however it ends. Tried in `folder` (the same file system as the file saved,
+// so the staged content can simply be given the file's name), then in the
+// temporary folder, then in memory. `linkable` tells the first case.
+int OpenUnnamed(const std::string& folder, bool& linkable) {
+  linkable = false;
+  int fd = open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666);
+  if (fd >= 0) {
+    linkable = true;
+    return fd;
   }
-  errno = EEXIST;
+  const int firstError = errno;
+  const char* tmp = std::getenv("TMPDIR");
+  for (const char* other : {tmp != nullptr && *tmp != '\0' ? tmp : "/tmp", "/tmp"}) {
+    fd = open(other, O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+    if (fd >= 0) return fd;
+  }
+  fd = memfd_create("quenvar-save", MFD_CLOEXEC);
+  if (fd >= 0) return fd;
+  errno = firstError;
   return -1;
 }
 
+bool WriteAll(int fd, const char* data, size_t size, off_t at) {
+  while (size > 0) {
+    const ssize_t n = pwrite(fd, data, size, at);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    data += n;
+    size -= static_cast<size_t>(n);
+    at += n;
+  }
+  return true;
+}
+
+// Copies `size` bytes between two files, in the kernel where it can.
+bool CopyRange(int from, off_t fromAt, int to, off_t toAt, int64_t size) {
+  while (size > 0) {
+    const ssize_t n = copy_file_range(from, &fromAt, to, &toAt, static_cast<size_t>(size), 0);
+    if (n > 0) {
+      size -= n;
+      continue;
+    }
+    if (n == 0) break;  // the source is shorter: fall back to reading it
+    if (errno == EINTR) continue;
+    if (errno != EXDEV && errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP && errno != EBADF)
+      return false;
+    break;
+  }
+  std::vector<char> buffer(size > 0 ? (1 << 20) : 0);
+  while (size > 0) {
+    const ssize_t n =
+        pread(from, buffer.data(), static_cast<size_t>(std::min<int64_t>(size, 1 << 20)), fromAt);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      if (n == 0) errno = EIO;
+      return false;
+    }
+    if (!WriteAll(to, buffer.data(), static_cast<size_t>(n), toAt)) return false;
+    fromAt += n;
+    toAt += n;
+    size -= n;
+  }
+  return true;
+}
+
+// Past a file-size limit the kernel would end the process with SIGXFSZ,
+// half-way through a write; ignored, the write fails with EFBIG instead.
+void IgnoreFileSizeSignal() {
+  static std::once_flag once;
+  std::call_once(once, [] { std::signal(SIGXFSZ, SIG_IGN); });
+}
+
+class CommitGuard {
+ public:
+  CommitGuard() { ++g_committing; }
+  ~CommitGuard() { --g_committing; }
+};
+
 }  // namespace
 
-OutputFile::OutputFile(std::string path, Options options) : path_(std::move(path)) {
-  target_ = ResolveLink(path_);
-  const std::string& target = target_;
+bool OutputFile::Committing() { return g_committing.load() > 0; }
+
+OutputFile::OutputFile(std::string path, Options options)
+    : path_(std::move(path)), options_(std::move(options)) {
+  IgnoreFileSizeSignal();
+  if (path_.empty()) fail("Cannot create file", ENOENT);
   struct stat st {};
-  const bool exists = stat(target.c_str(), &st) == 0;
-  if (exists && S_ISDIR(st.st_mode)) fail("Cannot create file", EISDIR);
-
-  if (options.append && exists) {
-    fd_ = open(target.c_str(), O_RDWR | O_CLOEXEC);
-    if (fd_ < 0) fail("Cannot open file", errno);
-    const off_t end = lseek(fd_, 0, SEEK_END);
-    if (end < 0) fail("Cannot open file", errno);
-    restoreLength_ = end;
-    appending_ = S_ISREG(st.st_mode);
-    if (options.cutEndOfTextMark && S_ISREG(st.st_mode) && end > 0) {
-      const off_t from = end > 128 ? end - 128 : 0;
-      char tail[128];
-      const ssize_t got = pread(fd_, tail, static_cast<size_t>(end - from), from);
-      if (got < 0) fail("Cannot read file", errno);
-      const void* mark = memchr(tail, 26, static_cast<size_t>(got));
-      if (mark != nullptr) {
-        const off_t cut = from + (static_cast<const char*>(mark) - tail);
-        removedTail_.assign(static_cast<const char*>(mark), static_cast<size_t>(end - cut));
-        if (ftruncate(fd_, cut) != 0 || lseek(fd_, cut, SEEK_SET) < 0) fail("Cannot write to file", errno);
-        restoreLength_ = cut;
-      }
-    }
-    return;
-  }
-
-  // Replacing (or creating): a regular file is written beside its old self;
-  // devices and pipes are written in place.
-  if (!exists || S_ISREG(st.st_mode)) {
-    fd_ = OpenTempBeside(target, temp_);
-    if (fd_ >= 0) {
-      if (exists) fchmod(fd_, st.st_mode & 07777);
+  if (stat(path_.c_str(), &st) == 0) {
+    if (S_ISDIR(st.st_mode)) fail("Cannot create file", EISDIR);
+    if (!S_ISREG(st.st_mode)) {
+      // A device or a pipe: there is nothing to keep, it is written directly.
+      target_ = open(path_.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | (options_.append ? O_APPEND : O_TRUNC));
+      if (target_ < 0) fail("Cannot open file", errno);
+      direct_ = true;
       return;
     }
-    temp_.clear();
+    // Opened now, so that a file that cannot be written (read-only, or no
+    // access) is refused before the run rather than after it.
+    target_ = open(path_.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY);
+    if (target_ < 0) fail("Cannot open file", errno);
+    folder_ = RealFolderOf(target_, FolderOf(path_));
+    stage_ = OpenUnnamed(folder_, linkable_);
+    if (stage_ < 0) fail("Cannot create file", errno);
+    return;
   }
-  fd_ = open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  if (fd_ < 0) fail("Cannot create file", errno);
+  if (errno != ENOENT) fail("Cannot create file", errno);
+  createAt_ = FollowDanglingLink(path_);
+  folder_ = FolderOf(createAt_);
+  stage_ = open(folder_.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666);
+  if (stage_ >= 0) {
+    linkable_ = true;
+    return;
+  }
+  // The folder is missing or closed to us; or its file system has no
+  // nameless files, and the content is staged elsewhere.
+  if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) fail("Cannot create file", errno);
+  if (faccessat(AT_FDCWD, folder_.c_str(), W_OK | X_OK, AT_EACCESS) != 0) fail("Cannot create file", errno);
+  stage_ = OpenUnnamed(folder_, linkable_);
+  if (stage_ < 0) fail("Cannot create file", errno);
 }
 
-OutputFile::~OutputFile() {
-  if (fd_ >= 0) rollback();
-}
+OutputFile::~OutputFile() { closeAll(); }
 
 void OutputFile::reserve(int64_t bytes) {
-  const off_t at = lseek(fd_, 0, SEEK_CUR);
-  if (bytes > 0 && at >= 0 && fallocate(fd_, FALLOC_FL_KEEP_SIZE, at + static_cast<off_t>(used_), bytes) == 0)
+  if (bytes > 0 && !direct_ &&
+      fallocate(stage_, FALLOC_FL_KEEP_SIZE, staged_ + static_cast<off_t>(used_), bytes) == 0)
     reserved_ = true;
 }
 
 void OutputFile::write(std::string_view bytes) {
   if (bytes.size() >= sizeof(buffer_)) {
     flushBuffer();
-    size_t done = 0;
-    while (done < bytes.size()) {
-      const ssize_t n = ::write(fd_, bytes.data() + done, bytes.size() - done);
-      if (n < 0) {
-        if (errno == EINTR) continue;
-        fail("Cannot write to file", errno);
-      }
-      done += static_cast<size_t>(n);
-    }
+    writeOut(bytes.data(), bytes.size());
     return;
   }
   if (used_ + bytes.size() > sizeof(buffer_)) flushBuffer();
@@ -128,59 +200,181 @@ void OutputFile::write(std::string_view bytes) {
 }
 
 void OutputFile::flushBuffer() {
-  size_t done = 0;
-  while (done < used_) {
-    const ssize_t n = ::write(fd_, buffer_ + done, used_ - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      fail("Cannot write to file", errno);
-    }
-    done += static_cast<size_t>(n);
-  }
+  if (used_ == 0) return;
+  writeOut(buffer_, used_);
   used_ = 0;
+}
+
+void OutputFile::writeOut(const char* data, size_t size) {
+  if (options_.stopRequested && options_.stopRequested()) throw Stopped{};
+  if (direct_) {
+    while (size > 0) {
+      const ssize_t n = ::write(target_, data, size);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) fail("Cannot write to file", errno);
+      data += n;
+      size -= static_cast<size_t>(n);
+    }
+    return;
+  }
+  if (!WriteAll(stage_, data, size, staged_)) fail("Cannot write to file", errno);
+  staged_ += static_cast<int64_t>(size);
 }
 
 void OutputFile::commit() {
   flushBuffer();
-  if (reserved_) {
-    // Space reserved past what was written (a cancelled write) is given back.
-    const off_t end = lseek(fd_, 0, SEEK_CUR);
-    if (end >= 0 && ftruncate(fd_, end) != 0) fail("Cannot write to file", errno);
+  // Room reserved past what was written (a cancelled write) is given back.
+  if (reserved_ && ftruncate(stage_, staged_) != 0) fail("Cannot write to file", errno);
+  if (direct_) {
+    const int fd = target_;
+    target_ = -1;
+    if (close(fd) != 0) fail("Cannot write to file", errno);
+    return;
   }
-  if (close(fd_) != 0) {
-    const int error = errno;
-    fd_ = -1;
-    if (!temp_.empty()) unlink(temp_.c_str());
-    temp_.clear();
-    throw EInOutError("Cannot write to file \"" + path_ + "\". " + strerror(error));
+  struct stat st {};
+  if (target_ >= 0 && fstat(target_, &st) == 0 && st.st_nlink == 0) {
+    // Deleted meanwhile: the save makes it anew.
+    close(target_);
+    target_ = -1;
+    createAt_ = FollowDanglingLink(path_);
   }
-  fd_ = -1;
-  if (!temp_.empty()) {
-    if (rename(temp_.c_str(), target_.c_str()) != 0) {
-      const int error = errno;
-      unlink(temp_.c_str());
-      temp_.clear();
-      throw EInOutError("Cannot create file \"" + path_ + "\". " + strerror(error));
+  if (target_ < 0 && linkable_) {
+    // A new file: the staged content takes its name, complete or not at all.
+    if (linkat(AT_FDCWD, ProcPath(stage_).c_str(), AT_FDCWD, createAt_.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+      closeAll();
+      return;
     }
-    temp_.clear();
+    if (errno == EEXIST) {
+      // Made by someone else meanwhile: written into like any existing file.
+      target_ = open(createAt_.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY);
+      if (target_ < 0) fail("Cannot open file", errno);
+    }
   }
+  if (target_ >= 0 && replaceByRename()) {
+    closeAll();
+    return;
+  }
+  commitInPlace();
+  const int fd = target_;
+  target_ = -1;
+  closeAll();
+  if (close(fd) != 0) fail("Cannot write to file", errno);
 }
 
-void OutputFile::rollback() noexcept {
-  if (appending_) {
-    // Back to the old content, the cut tail included.
-    if (ftruncate(fd_, restoreLength_) == 0 && !removedTail_.empty()) {
-      [[maybe_unused]] ssize_t n = pwrite(fd_, removedTail_.data(), removedTail_.size(), restoreLength_);
+bool OutputFile::replaceByRename() {
+  // Only where nobody could tell it from writing into the file: the file is
+  // ours, has no other name, carries no extended attributes (access lists,
+  // labels) and the staged content is in its folder. It then takes the
+  // file's place in one step, and no copy of the old content is needed.
+  struct stat st {};
+  if (options_.append || !linkable_ || fstat(target_, &st) != 0 || st.st_nlink != 1 ||
+      st.st_uid != geteuid() || flistxattr(target_, nullptr, 0) != 0)
+    return false;
+  char real[4096];
+  const ssize_t n = readlink(ProcPath(target_).c_str(), real, sizeof(real) - 1);
+  if (n <= 0 || real[0] != '/') return false;
+  const std::string targetPath(real, static_cast<size_t>(n));
+  if (fchmod(stage_, st.st_mode & 07777) != 0) return false;
+  if (st.st_gid != getegid() && fchown(stage_, static_cast<uid_t>(-1), st.st_gid) != 0) return false;
+  // The staged file needs a name of its own for the moment of the rename.
+  CommitGuard committing;
+  std::string temp;
+  for (unsigned attempt = 0; temp.empty() && attempt < 8; ++attempt) {
+    const std::string name =
+        FolderOf(targetPath) + "/.quenvar-save-" + std::to_string(getpid()) + "-" + std::to_string(attempt);
+    if (linkat(AT_FDCWD, ProcPath(stage_).c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
+      temp = name;
+    else if (errno != EEXIST)
+      return false;
+  }
+  if (temp.empty()) return false;
+  if (rename(temp.c_str(), targetPath.c_str()) == 0) return true;
+  unlink(temp.c_str());
+  return false;
+}
+
+void OutputFile::commitInPlace() {
+  CommitGuard committing;
+  bool created = false;
+  if (target_ < 0) {
+    target_ = open(createAt_.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+    if (target_ < 0) fail("Cannot create file", errno);
+    created = true;
+  }
+  struct stat st {};
+  if (fstat(target_, &st) != 0) fail("Cannot open file", errno);
+  const off_t oldSize = st.st_size;
+
+  // Appending: after the old content, cut before an old end-of-text mark.
+  off_t start = 0;
+  std::string removedTail;
+  if (options_.append) {
+    start = oldSize;
+    if (options_.cutEndOfTextMark && oldSize > 0) {
+      const off_t from = oldSize > 128 ? oldSize - 128 : 0;
+      char tail[128];
+      const ssize_t got = pread(target_, tail, static_cast<size_t>(oldSize - from), from);
+      if (got < 0) fail("Cannot read file", errno);
+      if (const void* mark = memchr(tail, 26, static_cast<size_t>(got))) {
+        start = from + (static_cast<const char*>(mark) - tail);
+        removedTail.assign(static_cast<const char*>(mark), static_cast<size_t>(oldSize - start));
+      }
     }
   }
-  close(fd_);
-  fd_ = -1;
-  if (!temp_.empty()) unlink(temp_.c_str());
-  temp_.clear();
+
+  // Replacing: the old content is kept aside until the new one is in.
+  int backup = -1;
+  struct BackupCloser {
+    int& fd;
+    ~BackupCloser() {
+      if (fd >= 0) close(fd);
+    }
+  } closeBackup{backup};
+  if (!options_.append && oldSize > 0) {
+    bool sameFolder = false;
+    backup = OpenUnnamed(folder_, sameFolder);
+    if (backup < 0 || !CopyRange(target_, 0, backup, 0, oldSize)) {
+      const int error = errno;
+      throw EInOutError("Cannot write to file \"" + path_ +
+                        "\". Its old content could not be kept safe: " + strerror(error));
+    }
+  }
+
+  // The room the new content needs, taken before anything is overwritten.
+  const off_t end = start + staged_;
+  if (end > oldSize && fallocate(target_, FALLOC_FL_KEEP_SIZE, oldSize, end - oldSize) != 0 &&
+      errno != EOPNOTSUPP && errno != ENOSYS)
+    fail("Cannot write to file", errno);
+
+  bool ok = start >= oldSize || ftruncate(target_, start) == 0;
+  ok = ok && CopyRange(stage_, 0, target_, start, staged_);
+  ok = ok && (options_.append || ftruncate(target_, end) == 0);
+  if (ok) return;
+
+  const int error = errno;
+  bool restored = false;
+  if (created) {
+    restored = unlink(createAt_.c_str()) == 0;
+  } else if (options_.append) {
+    restored = ftruncate(target_, start) == 0 &&
+               WriteAll(target_, removedTail.data(), removedTail.size(), start) &&
+               ftruncate(target_, oldSize) == 0;
+  } else {
+    restored =
+        (oldSize == 0 || CopyRange(backup, 0, target_, 0, oldSize)) && ftruncate(target_, oldSize) == 0;
+  }
+  throw EInOutError("Cannot write to file \"" + path_ + "\". " + strerror(error) +
+                    (restored ? "" : ". Its old content could not be put back"));
+}
+
+void OutputFile::closeAll() noexcept {
+  if (stage_ >= 0) close(stage_);
+  if (target_ >= 0) close(target_);
+  stage_ = target_ = -1;
 }
 
 void OutputFile::fail(const char* what, int error) {
-  if (fd_ >= 0) rollback();
+  closeAll();
   throw EInOutError(std::string(what) + " \"" + path_ + "\". " + strerror(error));
 }
 

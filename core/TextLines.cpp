@@ -1,11 +1,6 @@
 #include "core/TextLines.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <iterator>
-
-#include "core/Errors.h"
+#include "core/InputFile.h"
 
 namespace quenvar {
 
@@ -23,11 +18,7 @@ TArrayString SplitNonEmptyLines(std::string_view text, bool stopAtNul) {
 }
 
 TArrayString ReadNonEmptyLines(const std::string& path, bool stopAtNul) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw EInOutError("Cannot open file \"" + path + "\". " + std::strerror(errno));
-  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) throw EInOutError("Cannot read file \"" + path + "\".");
-  return SplitNonEmptyLines(text, stopAtNul);
+  return SplitNonEmptyLines(ReadWholeFile(path), stopAtNul);
 }
 
 }  // namespace quenvar

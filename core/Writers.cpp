@@ -18,11 +18,13 @@ std::string_view SeparatorText(uint8_t separator) {
   }
 }
 
-TsavetoText::TsavetoText(TsaveTextPar par) : par_(std::move(par)) {}
+TsavetoText::TsavetoText(TsaveTextPar par, std::function<bool()> stopRequested)
+    : par_(std::move(par)), stopRequested_(std::move(stopRequested)) {}
 
 void TsavetoText::OpenText() {
-  file_ = std::make_unique<OutputFile>(par_.FileName,
-                                       OutputFile::Options{.append = par_.Append, .cutEndOfTextMark = true});
+  file_ = std::make_unique<OutputFile>(
+      par_.FileName,
+      OutputFile::Options{.append = par_.Append, .cutEndOfTextMark = true, .stopRequested = stopRequested_});
 }
 
 void TsavetoText::WriteRandoms(const TArrayString& items) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -50,13 +51,17 @@ void LayOutLines(const TArrayString& items, bool oneLine, int32_t perLine, uint8
 // Writes result lines to a text file, every line ending in CR LF.
 class TsavetoText {
  public:
-  explicit TsavetoText(TsaveTextPar par);
+  // `stopRequested`, when given, is asked while the text is written; when it
+  // says yes, WriteRandoms throws OutputFile::Stopped and CloseText is not
+  // to be called: the file is left as it was.
+  explicit TsavetoText(TsaveTextPar par, std::function<bool()> stopRequested = {});
   void OpenText();
   void WriteRandoms(const TArrayString& items);
   void CloseText();
 
  private:
   TsaveTextPar par_;
+  std::function<bool()> stopRequested_;
   std::unique_ptr<OutputFile> file_;
 };
 

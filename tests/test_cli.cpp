@@ -1,4 +1,7 @@
+#include <grp.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -6,8 +9,12 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
+#include "cli/Commands.h"
+#include "cli/Options.h"
+#include "core/Errors.h"
 #include "core/Unit_base.h"
 #include "core/Writers.h"
 #include "generators/Unit_file.h"
@@ -35,26 +42,56 @@ class Cli : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(dir_); }
 
-  // Runs the tool with stdout and stderr caught in files.
-  Result Run(const std::vector<std::string>& args, int interruptAfterMs = -1) {
-    const fs::path out = dir_ / "stdout", err = dir_ / "stderr";
+  // Runs the tool with stdout and stderr caught in files; `prepare` runs in
+  // the child before the tool starts, `meanwhile` in the parent while it runs.
+  Result RunWith(const std::vector<std::string>& args, const std::function<void()>& prepare,
+                 const std::function<void(pid_t)>& meanwhile) {
+    const fs::path out = dir_.string() + ".stdout", err = dir_.string() + ".stderr";
+    std::fflush(nullptr);
     const pid_t pid = fork();
     if (pid == 0) {
       freopen(out.c_str(), "w", stdout);
       freopen(err.c_str(), "w", stderr);
+      if (prepare) prepare();
       std::vector<char*> argv{const_cast<char*>(QUENVAR_CLI)};
       for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
       argv.push_back(nullptr);
       execv(QUENVAR_CLI, argv.data());
       _exit(127);
     }
-    if (interruptAfterMs >= 0) {
-      usleep(useconds_t(interruptAfterMs) * 1000);
-      kill(pid, SIGINT);
-    }
+    if (meanwhile) meanwhile(pid);
     int status = 0;
     waitpid(pid, &status, 0);
-    return Result{WIFEXITED(status) ? WEXITSTATUS(status) : 1000 + WTERMSIG(status), Read(out), Read(err)};
+    Result r{WIFEXITED(status) ? WEXITSTATUS(status) : 1000 + WTERMSIG(status), Read(out), Read(err)};
+    fs::remove(out);
+    fs::remove(err);
+    return r;
+  }
+  Result Run(const std::vector<std::string>& args, int interruptAfterMs = -1, int signal = SIGINT) {
+    return RunWith(args, {}, [&](pid_t pid) {
+      if (interruptAfterMs < 0) return;
+      usleep(useconds_t(interruptAfterMs) * 1000);
+      kill(pid, signal);
+    });
+  }
+  // The tool run as the user nobody: the tests run as root, whom file modes
+  // do not stop. Status 90 means the privileges could not be dropped.
+  Result RunAsNobody(const std::vector<std::string>& args) {
+    return RunWith(
+        args,
+        [] {
+          if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(90);
+          if (geteuid() == 0) _exit(91);
+        },
+        {});
+  }
+  // The names in the test's folder: what a run left behind.
+  std::vector<std::string> Entries() const {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(dir_)) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
   }
   std::string path(const std::string& name) const { return (dir_ / name).string(); }
 
@@ -100,10 +137,14 @@ TEST_F(Cli, ValidationAndBadOptions) {
   };
   const std::vector<Case> cases = {
       {{"number", "--lower", "10", "--upper", "5"},
-       "The Upper number must greater than\n\nor equal to the Lower number!"},
+       "The Upper number must greater than or equal to the Lower number!"},
       {{"number", "--exclude-digits", "9876543210"}, "You can not exclude all digits!"},
       {{"number", "--lower", "-2147483647", "--upper", "2147483647"},
-       "The Upper number minus the Lower number\n\n    must be less than 2147483647!"},
+       "The Upper number minus the Lower number must be less than 2147483647!"},
+      {{"number", "--lower", "+-5"}, "--lower must be a whole number"},
+      {{"number", "--save-append"}, "--save-append needs --save FILE"},
+      {{"number", "--append"}, "--append needs --save FILE"},
+      {{"file", "--output", "x", "--save", "y"}, "--save needs --show RADIX"},
       {{"number", "--count", "2147483648"}, "--count must be a whole number from 1 to 2147483647"},
       {{"number", "--lower", "x"}, "--lower must be a whole number"},
       {{"number", "--sort", "up"}, "--sort must be one of: asc, desc, drawn"},
@@ -117,9 +158,13 @@ TEST_F(Cli, ValidationAndBadOptions) {
   for (const Case& c : cases) {
     const Result r = Run(c.args);
     EXPECT_EQ(r.status, 2) << c.args[1];
-    EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+    // One line, naming the command, with nothing after the message.
+    EXPECT_EQ(r.err.rfind("quenvar-cli " + c.args[0] + ": " + c.message, 0), 0u) << r.err;
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    EXPECT_EQ(r.err.find(" \n"), std::string::npos) << r.err;
     EXPECT_EQ(r.out, "");
   }
+  EXPECT_EQ(Run({"number", "--lower", "+5", "--upper", "5", "--count", "1", "--seed", "0"}).out, "5\n");
   // Lower -2147483647 to Upper -1 is a difference of 2147483646: accepted.
   EXPECT_EQ(Run({"number", "--lower", "-2147483647", "--upper", "-1", "--count", "1", "--seed", "0"}).status,
             0);
@@ -133,7 +178,7 @@ TEST_F(Cli, SaveWritesWhatTheTextWriterWrites) {
   ASSERT_EQ(Run(args).status, 0);
   ASSERT_EQ(Run({args.begin(), args.end()}).status, 0);
   std::vector<std::string> appendArgs = args;
-  appendArgs.push_back("--append");
+  appendArgs.push_back("--save-append");
   ASSERT_EQ(Run(appendArgs).status, 0);
 
   quenvar::Trandom_base base;
@@ -208,8 +253,9 @@ TEST_F(Cli, LotteryLinesAndTotals) {
   const Result refused =
       Run({"lottery", "--main-upper", "5", "--main-pick", "6", "--no-bonus", "--seed", "1"});
   EXPECT_EQ(refused.status, 2);
-  EXPECT_NE(refused.err.find("Can't get more numbers than defined by \nthe Lower and the Upper components."),
-            std::string::npos);
+  EXPECT_EQ(
+      refused.err,
+      "quenvar-cli lottery: Can't get more numbers than defined by the Lower and the Upper components.\n");
   EXPECT_EQ(Run({"lottery", "--bonus-low", "9", "--bonus-upper", "3"}).status, 2);
   EXPECT_EQ(Run({"lottery", "--main-pick", "301"}).status, 2);
 }
@@ -222,8 +268,8 @@ TEST_F(Cli, SampleStringAndName) {
   std::ofstream(path("blank.txt"), std::ios::binary) << "\r\n\n";
   const Result none = Run({"sample", "--items", path("blank.txt")});
   EXPECT_EQ(none.status, 2);
-  EXPECT_NE(none.err.find("Please load items from TXT file,\n\nor manually add item one by one!"),
-            std::string::npos);
+  EXPECT_EQ(none.err,
+            "quenvar-cli sample: Please load items from TXT file, or manually add item one by one!\n");
   EXPECT_EQ(Run({"sample", "--items", path("missing.txt")}).status, 1);
 
   // The shipped wildcards: # digits, @ letters.
@@ -256,4 +302,245 @@ TEST_F(Cli, SampleStringAndName) {
                           "--count", "5", "--seed", "1", "--sort", "desc"});
   EXPECT_EQ(few.out, "Ann Park\nAnn Lee\n");
   EXPECT_EQ(few.err, "Possible total: 2      Generated total: 2\n");
+}
+
+// Every file that cannot be read or written, whatever the reason, ends in one
+// line naming the file and the reason, with status 1: never in an abort.
+TEST_F(Cli, FileProblemsEndInOneLineNamingTheFile) {
+  fs::create_directories(path("folder"));
+  fs::create_symlink(path("loop1"), path("loop2"));
+  fs::create_symlink(path("loop2"), path("loop1"));
+  const std::string tooLong = path(std::string(300, 'n'));
+  std::ofstream(path("items.txt")) << "a\nb\n";
+  struct Case {
+    std::vector<std::string> args;
+    std::string file, reason;
+  };
+  const std::vector<Case> cases = {
+      {{"sample", "--items", path("folder")}, path("folder"), "Is a directory"},
+      {{"name", "--last", path("folder")}, path("folder"), "Is a directory"},
+      {{"name", "--female", path("folder"), "--gender", "female"}, path("folder"), "Is a directory"},
+      {{"name", "--male", path("loop1"), "--gender", "male"},
+       path("loop1"),
+       "Too many levels of symbolic links"},
+      {{"string", "--mask", "#", "--wildcards", path("folder")}, path("folder"), "Is a directory"},
+      {{"string", "--mask", "#", "--wildcards", tooLong}, tooLong, "File name too long"},
+      {{"string", "--mask", "#", "--wildcards", path("loop1")}, path("loop1"), "Too many levels"},
+      {{"string", "--mask", "#", "--wildcards", path("missing.ini")}, path("missing.ini"), "No such file"},
+      {{"sample", "--items", tooLong}, tooLong, "File name too long"},
+      {{"sample", "--items", path("loop1")}, path("loop1"), "Too many levels of symbolic links"},
+      {{"sample", "--items", path("items.txt"), "--save", tooLong}, tooLong, "File name too long"},
+      {{"sample", "--items", path("items.txt"), "--save", path("loop1")}, path("loop1"), "Too many levels"},
+      {{"sample", "--items", path("items.txt"), "--save", path("folder")}, path("folder"), "Is a directory"},
+      {{"file", "--output", tooLong}, tooLong, "File name too long"},
+      {{"file", "--output", path("loop1")}, path("loop1"), "Too many levels of symbolic links"},
+      {{"file", "--output", path("loop1") + "/x.dat"}, path("loop1"), "Too many levels of symbolic links"},
+      {{"file", "--output", path("folder"), "--show", "hex"}, path("folder"), "Is a directory"},
+  };
+  for (const Case& c : cases) {
+    const Result r = Run(c.args);
+    EXPECT_EQ(r.status, 1) << c.args[0] << " " << c.args[1] << ": " << r.err;
+    EXPECT_EQ(r.err.rfind("quenvar-cli " + c.args[0] + ": EInOutError: ", 0), 0u) << r.err;
+    EXPECT_NE(r.err.find(c.file), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find(c.reason), std::string::npos) << r.err;
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+  }
+
+  // A folder without permission, for a user whom its mode stops.
+  fs::create_directories(path("closed"));
+  std::ofstream(path("closed/list.txt")) << "x\n";
+  ASSERT_EQ(chmod(dir_.c_str(), 0755), 0);
+  ASSERT_EQ(chmod(path("closed").c_str(), 0700), 0);
+  ASSERT_EQ(chmod(path("items.txt").c_str(), 0644), 0);
+  for (const auto& args : std::vector<std::vector<std::string>>{
+           {"sample", "--items", path("closed/list.txt")},
+           {"name", "--last", path("closed/list.txt")},
+           {"string", "--mask", "#", "--wildcards", path("closed/list.txt")},
+           {"sample", "--items", path("items.txt"), "--save", path("closed/out.txt")},
+           {"file", "--output", path("closed/out.dat")}}) {
+    const Result r = RunAsNobody(args);
+    EXPECT_EQ(r.status, 1) << args[0] << ": " << r.err;
+    EXPECT_NE(r.err.find("\"" + path("closed/")), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("Permission denied"), std::string::npos) << r.err;
+  }
+}
+
+// The edge of the tool: whatever escapes a command becomes one message.
+TEST(CliEdge, NothingEscapesACommand) {
+  using quenvar::cli::RunCommand;
+  struct Case {
+    std::function<int()> run;
+    int status;
+    std::string message;
+  };
+  const std::vector<Case> cases = {
+      {[]() -> int { throw std::runtime_error("odd failure"); }, 1,
+       "quenvar-cli x: Exception: odd failure\n"},
+      {[]() -> int { throw 42; }, 1, "quenvar-cli x: Exception: Unknown error\n"},
+      {[]() -> int { throw std::bad_alloc(); }, 1,
+       "quenvar-cli x: EOutOfMemory: Out of memory: the request is too large for this computer.\n"},
+      {[]() -> int { throw quenvar::EInOutError("Cannot open file \"f\". Is a directory"); }, 1,
+       "quenvar-cli x: EInOutError: Cannot open file \"f\". Is a directory\n"},
+      {[]() -> int { throw quenvar::cli::UsageError("bad\r\rvalue "); }, 2, "quenvar-cli x: bad value\n"},
+      {[]() -> int { throw quenvar::EAbort(); }, 2, ""},
+      {[]() -> int { return 0; }, 0, ""},
+  };
+  for (const Case& c : cases) {
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(RunCommand("x", c.run), c.status);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), c.message);
+  }
+}
+
+// --append belongs to the byte file, --save-append to the text of --save.
+TEST_F(Cli, TheTwoAppendsAreSeparate) {
+  const std::vector<std::string> show = {"file",        "--output", path("b.dat"), "--size",     "2",
+                                         "--seed",      "5",        "--show",      "dec",        "--one-line",
+                                         "--separator", "space",    "--save",      path("t.txt")};
+  ASSERT_EQ(Run(show).status, 0);
+  const std::string bytes = Read(path("b.dat")), text = Read(path("t.txt"));
+  ASSERT_EQ(bytes.size(), 2u);
+  ASSERT_EQ(text.substr(text.size() - 2), "\r\n");
+
+  std::vector<std::string> saveAppend = show;
+  saveAppend.push_back("--save-append");
+  ASSERT_EQ(Run(saveAppend).status, 0);
+  EXPECT_EQ(Read(path("b.dat")), bytes);
+  EXPECT_EQ(Read(path("t.txt")), text + text);
+
+  std::vector<std::string> byteAppend = show;
+  byteAppend.push_back("--append");
+  ASSERT_EQ(Run(byteAppend).status, 0);
+  EXPECT_EQ(Read(path("b.dat")), bytes + bytes);
+  EXPECT_EQ(Read(path("t.txt")), text);
+
+  // Elsewhere --append is the save's, as --save-append.
+  ASSERT_EQ(Run({"number", "--count", "1", "--seed", "1", "--save", path("n.txt")}).status, 0);
+  const std::string one = Read(path("n.txt"));
+  ASSERT_EQ(Run({"number", "--count", "1", "--seed", "1", "--save", path("n.txt"), "--append"}).status, 0);
+  EXPECT_EQ(Read(path("n.txt")), one + one);
+  const Result help = Run({"file", "--help"});
+  EXPECT_NE(help.out.find("--save-append         with --save: add to the end of FILE"), std::string::npos);
+  EXPECT_NE(help.out.find("--append              add the bytes to the end of an existing file"),
+            std::string::npos);
+}
+
+// A save the user may not make is refused before the run, as an in-place
+// write would refuse it, and the file is left as it was.
+TEST_F(Cli, ReadOnlySaveIsRefusedBeforeTheRun) {
+  ASSERT_EQ(chmod(dir_.c_str(), 0777), 0);
+  for (const char* name : {"ro.txt", "ro.dat"}) {
+    std::ofstream(path(name)) << "keep";
+    ASSERT_EQ(chown(path(name).c_str(), 65534, 65534) == 0 || geteuid() != 0, true);
+    ASSERT_EQ(chmod(path(name).c_str(), 0444), 0);
+  }
+  const Result text = RunAsNobody({"number", "--count", "5", "--save", path("ro.txt")});
+  EXPECT_EQ(text.status, 1);
+  // Refused before the run: no clock seed was taken, no totals given.
+  EXPECT_EQ(text.err, "quenvar-cli number: EInOutError: Cannot open file \"" + path("ro.txt") +
+                          "\". Permission denied\n");
+  const Result bytes = RunAsNobody({"file", "--output", path("ro.dat"), "--seed", "1"});
+  EXPECT_EQ(bytes.status, 1) << bytes.err;
+  const Result shown = RunAsNobody({"file", "--output", path("ro.dat"), "--show", "hex"});
+  EXPECT_EQ(shown.err, "quenvar-cli file: EInOutError: Cannot open file \"" + path("ro.dat") +
+                           "\". Permission denied\n");
+  EXPECT_EQ(Read(path("ro.txt")), "keep");
+  EXPECT_EQ(Read(path("ro.dat")), "keep");
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"ro.dat", "ro.txt"}));
+}
+
+// Past a file-size limit the write fails as an error: message, status 1,
+// the old content intact, nothing left behind.
+TEST_F(Cli, FileSizeLimitIsAnErrorNotADeath) {
+  std::ofstream(path("log.txt"), std::ios::binary) << "history\r\n";
+  std::ofstream(path("old.dat"), std::ios::binary) << "old bytes";
+  const auto limited = [] {
+    const rlimit limit{1 << 16, 1 << 16};
+    setrlimit(RLIMIT_FSIZE, &limit);
+  };
+  for (const auto& args : std::vector<std::vector<std::string>>{
+           {"number", "--count", "100000", "--duplicates", "--save", path("log.txt"), "--save-append"},
+           {"number", "--count", "100000", "--duplicates", "--save", path("log.txt")},
+           {"file", "--output", path("old.dat"), "--size", "1M", "--append"},
+           {"file", "--output", path("old.dat"), "--size", "1M"}}) {
+    const Result r = RunWith(args, limited, {});
+    EXPECT_EQ(r.status, 1) << args[0] << ": " << r.err;
+    EXPECT_NE(r.err.find("File too large"), std::string::npos) << r.err;
+  }
+  EXPECT_EQ(Read(path("log.txt")), "history\r\n");
+  EXPECT_EQ(Read(path("old.dat")), "old bytes");
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"log.txt", "old.dat"}));
+}
+
+// SIGTERM is a Ctrl+C: the byte file keeps the bytes written and says so;
+// a second signal never leaves a half-written file or a stray one.
+TEST_F(Cli, TerminationIsACancel) {
+  const Result r =
+      Run({"file", "--output", path("big.dat"), "--size", "2147483647", "--seed", "1"}, 300, SIGTERM);
+  EXPECT_EQ(r.status, 130);
+  const auto size = fs::file_size(path("big.dat"));
+  EXPECT_GT(size, 0u);
+  EXPECT_LT(size, 2147483647u);
+  struct stat st {};
+  ASSERT_EQ(stat(path("big.dat").c_str(), &st), 0);
+  EXPECT_LE(st.st_blocks * 512, static_cast<blkcnt_t>(size) + (1 << 20));  // no room kept past the end
+  EXPECT_NE(
+      r.err.find("quenvar-cli file: cancelled; \"" + path("big.dat") +
+                 "\" keeps the bytes written before the cancel (" + std::to_string(size) + " bytes in all)"),
+      std::string::npos)
+      << r.err;
+
+  std::ofstream(path("old.dat"), std::ios::binary) << "old";
+  const Result twice =
+      RunWith({"file", "--output", path("old.dat"), "--size", "2147483647", "--append"}, {}, [](pid_t pid) {
+        usleep(300000);
+        kill(pid, SIGINT);
+        kill(pid, SIGTERM);
+      });
+  EXPECT_EQ(twice.status, 130);
+  EXPECT_EQ(Read(path("old.dat")).substr(0, 3), "old");
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"big.dat", "old.dat"}));
+}
+
+// A --save cancelled before the file is written leaves it as it was and
+// says so with 130; a save that was written says 0.
+TEST_F(Cli, StatusTellsWhatHappenedToTheSave) {
+  std::ofstream(path("keep.txt"), std::ios::binary) << "old\r\n";
+  // A run that rejects most draws: long, in little memory.
+  const Result r = Run({"number", "--lower", "1", "--upper", "2147483647", "--exclude-digits", "12345678",
+                        "--count", "511", "--seed", "1", "--save", path("keep.txt")},
+                       200);
+  ASSERT_EQ(r.status, 130) << r.err;
+  EXPECT_EQ(Read(path("keep.txt")), "old\r\n");
+  EXPECT_NE(r.err.find("quenvar-cli number: cancelled; \"" + path("keep.txt") + "\" was left as it was"),
+            std::string::npos)
+      << r.err;
+  EXPECT_EQ(Entries(), std::vector<std::string>{"keep.txt"});
+}
+
+TEST_F(Cli, EmptyListsAndWildcardsAreReported) {
+  std::ofstream(path("empty.txt")) << "\n\r\n";
+  std::ofstream(path("names.txt")) << "Ann\n";
+  const Result last = Run({"name", "--last", path("empty.txt")});
+  EXPECT_EQ(last.status, 2);
+  EXPECT_EQ(last.err, "quenvar-cli name: The last-name list \"" + path("empty.txt") + "\" holds no names.\n");
+  const Result first =
+      Run({"name", "--female", path("empty.txt"), "--male", path("empty.txt"), "--last", path("names.txt")});
+  EXPECT_EQ(first.status, 2);
+  EXPECT_NE(first.err.find("The first-name lists"), std::string::npos) << first.err;
+  // One empty list of two is no obstacle.
+  EXPECT_EQ(Run({"name", "--female", path("empty.txt"), "--male", path("names.txt"), "--last",
+                 path("names.txt"), "--count", "1"})
+                .out,
+            "Ann Ann\n");
+
+  std::ofstream(path("none.ini")) << "[Special Char]\r\nTotal=0\r\n";
+  for (const std::string& file : {path("none.ini"), path("empty.txt")}) {
+    const Result r = Run({"string", "--mask", "##", "--wildcards", file});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err,
+              "quenvar-cli string: EInOutError: The wildcard file \"" + file + "\" defines no wildcards.\n");
+    EXPECT_EQ(r.out, "");
+  }
+  EXPECT_NE(Run({"lottery", "--help"}).out.find("in drawing order"), std::string::npos);
 }

@@ -1,15 +1,21 @@
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "Fakes.h"
 #include "core/Errors.h"
 #include "core/Unit_base.h"
 #include "core/Writers.h"
+#include "generators/Unit_character.h"
 
 using namespace quenvar;
 namespace fs = std::filesystem;
@@ -102,37 +108,238 @@ TEST(TextWriter, FileErrorsAreReported) {
   EXPECT_THROW(Save(kFive, Par(dir.file("a-folder"), 1, 0)), EInOutError);
 }
 
-// In the death test's child: both saves must fail with EInOutError.
-[[noreturn]] void SaveBeyondTheFileSizeLimit(const std::string& replaced, const std::string& appended) {
-  std::signal(SIGXFSZ, SIG_IGN);
+// In the death test's child, with a file-size limit and SIGXFSZ left at its
+// default (the writer must keep the process alive): all saves must fail.
+[[noreturn]] void SaveBeyondTheFileSizeLimit(const std::string& replaced, const std::string& appended,
+                                             const std::string& created) {
   const rlimit limit{4096, 4096};
   setrlimit(RLIMIT_FSIZE, &limit);
   TArrayString many;
   for (int i = 0; i < 100000; ++i) many.push_back("1234567");
   int thrown = 0;
-  for (bool append : {false, true}) {
+  for (const std::string& file : {replaced, appended, created}) {
     try {
-      Save(many, Par(append ? appended : replaced, 1, 0, false, append));
+      Save(many, Par(file, 1, 0, false, file == appended));
     } catch (const EInOutError&) {
       ++thrown;
     }
   }
-  std::exit(thrown == 2 ? 0 : 1);
+  // An append that fits in the staging but not in the file: put back.
+  try {
+    Save({std::string(3000, 'x')}, Par(appended, 1, 0, false, true));
+  } catch (const EInOutError&) {
+    ++thrown;
+  }
+  std::exit(thrown == 4 ? 0 : 1);
 }
 
-// A save that fails half-way leaves the file as it was before the save.
+size_t Entries(const std::string& folder) {
+  return static_cast<size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+}
+
+// A save that fails half-way leaves the file as it was before the save, and
+// nothing else behind.
 TEST(TextWriterDeathTest, FailedSaveLeavesTheOldFile) {
   GTEST_FLAG_SET(death_test_style, "threadsafe");
   TempFolder dir;
   const std::string replaced = dir.file("replace.txt");
   const std::string appended = dir.file("append.txt");
   WriteRaw(replaced, "precious\r\n");
-  WriteRaw(appended, "history\x1A");
-  EXPECT_EXIT(SaveBeyondTheFileSizeLimit(replaced, appended), ::testing::ExitedWithCode(0), "");
+  WriteRaw(appended, std::string(2000, 'h') + "history\x1A");
+  EXPECT_EXIT(SaveBeyondTheFileSizeLimit(replaced, appended, dir.file("new.txt")),
+              ::testing::ExitedWithCode(0), "");
   EXPECT_EQ(Read(replaced), "precious\r\n");
-  EXPECT_EQ(Read(appended), "history\x1A");
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir.file("")), fs::directory_iterator()),
-            2);  // no leftovers
+  EXPECT_EQ(Read(appended), std::string(2000, 'h') + "history\x1A");
+  EXPECT_EQ(Entries(dir.file("")), 2u);  // no leftovers, no half-made new file
+}
+
+constexpr uid_t kNobody = 65534;
+
+// Runs `work` in a child process as the user nobody: the tests run as root,
+// whom file modes do not stop. Returns its exit status; 90 and up mean the
+// privileges could not be dropped (a failure, not a pass).
+int AsNobody(const std::function<int()>& work) {
+  std::fflush(nullptr);
+  const pid_t pid = fork();
+  if (pid == 0) {
+    if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0))
+      _exit(90);
+    if (geteuid() == 0) _exit(91);
+    _exit(work());
+  }
+  int status = 0;
+  waitpid(pid, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 100 + WTERMSIG(status);
+}
+
+// Hands a file or folder to nobody (when we are root; otherwise it is ours).
+void GiveToNobody(const std::string& path, mode_t mode) {
+  if (geteuid() == 0) ASSERT_EQ(chown(path.c_str(), kNobody, kNobody), 0);
+  ASSERT_EQ(chmod(path.c_str(), mode), 0);
+}
+
+// 0: the save failed with EInOutError; 1: it succeeded; 2: anything else.
+int SaveExpectingFailure(const TArrayString& items, const TsaveTextPar& par, std::string* message = nullptr) {
+  try {
+    Save(items, par);
+    return 1;
+  } catch (const EInOutError& e) {
+    if (message != nullptr) *message = e.what();
+    return 0;
+  } catch (...) {
+    return 2;
+  }
+}
+
+// Saving over a file writes into it: it keeps its owner, mode, inode and
+// hard links, and a symbolic link keeps pointing at the file it names.
+TEST(TextWriter, SavingOverAFileWritesIntoIt) {
+  TempFolder dir;
+  const std::string file = dir.file("data.txt"), twin = dir.file("twin.txt"), link = dir.file("link.txt");
+  WriteRaw(file, "old content that is longer\r\n");
+  fs::create_hard_link(file, twin);
+  fs::create_symlink(file, link);
+  GiveToNobody(file, 0640);
+  struct stat before {};
+  ASSERT_EQ(stat(file.c_str(), &before), 0);
+
+  Save({"new"}, Par(link, 1, 0));
+  struct stat after {};
+  ASSERT_EQ(stat(file.c_str(), &after), 0);
+  EXPECT_EQ(after.st_ino, before.st_ino);
+  EXPECT_EQ(after.st_uid, before.st_uid);
+  EXPECT_EQ(after.st_mode, before.st_mode);
+  EXPECT_EQ(after.st_nlink, 2u);
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(Read(twin), "new\r\n");
+  Save({"more"}, Par(twin, 1, 0, false, true));
+  EXPECT_EQ(Read(file), "new\r\nmore\r\n");
+  EXPECT_EQ(Entries(dir.file("")), 3u);
+
+  // A file of ours alone is replaced in one step, keeping its mode.
+  const std::string mine = dir.file("mine.txt");
+  WriteRaw(mine, "old");
+  ASSERT_EQ(chmod(mine.c_str(), 0604), 0);
+  fs::create_symlink(mine, dir.file("to-mine.txt"));
+  Save({"new"}, Par(dir.file("to-mine.txt"), 1, 0));
+  EXPECT_EQ(Read(mine), "new\r\n");
+  EXPECT_EQ(fs::status(mine).permissions(), fs::perms(0604));
+  EXPECT_TRUE(fs::is_symlink(dir.file("to-mine.txt")));
+  EXPECT_EQ(Entries(dir.file("")), 5u);
+
+  // A link to a file not made yet creates that file.
+  fs::create_symlink(dir.file("later.txt"), dir.file("pending.txt"));
+  Save({"x"}, Par(dir.file("pending.txt"), 1, 0));
+  EXPECT_TRUE(fs::is_symlink(dir.file("pending.txt")));
+  EXPECT_EQ(Read(dir.file("later.txt")), "x\r\n");
+}
+
+// What an in-place write would refuse is refused: a read-only file stays as
+// it was, with the input/output error naming it.
+TEST(TextWriter, ReadOnlyFileIsRefused) {
+  TempFolder dir;
+  const std::string file = dir.file("ro.txt");
+  WriteRaw(file, "keep\r\n");
+  GiveToNobody(dir.file(""), 0777);
+  GiveToNobody(file, 0444);
+  std::string message;
+  EXPECT_EQ(AsNobody([&] {
+              const int status = SaveExpectingFailure({"x"}, Par(file, 1, 0), &message);
+              return status != 0                                                                ? status
+                     : message.find("\"" + file + "\". Permission denied") != std::string::npos ? 0
+                                                                                                : 4;
+            }),
+            0);
+  EXPECT_EQ(AsNobody([&] { return SaveExpectingFailure({"x"}, Par(file, 1, 0, false, true)); }), 0);
+  EXPECT_EQ(Read(file), "keep\r\n");
+
+  // The wildcards are saved the same way, with their own message.
+  const std::string ini = dir.file("wildcard.ini");
+  const std::string iniText = "[Special Char]\r\nTotal=0\r\n";
+  WriteRaw(ini, iniText);
+  GiveToNobody(ini, 0444);
+  EXPECT_EQ(AsNobody([&] {
+              Tlistparchar wildcards(ini);
+              Tparchar digits;
+              digits.Name = "#";
+              digits.IscheckNumber = true;
+              try {
+                wildcards.Add(digits);
+              } catch (const EInOutError& e) {
+                return std::string(e.what()) == "Unable to write to " + ini ? 0 : 3;
+              }
+              return 1;
+            }),
+            0);
+  EXPECT_EQ(Read(ini), iniText);
+  EXPECT_EQ(Entries(dir.file("")), 2u);
+}
+
+// Where no file can be made beside the old one (the folder is closed, or the
+// name is too long for any suffix), a failing save still keeps the old file.
+TEST(TextWriter, FailedSaveKeepsTheOldFileWhateverTheFolderAllows) {
+  TempFolder dir;
+  const std::string closed = dir.file("closed");
+  fs::create_directories(closed);
+  const std::string file = closed + "/writable.txt";
+  const std::string longName = dir.file(std::string(250, 'n') + ".txt");
+  WriteRaw(file, "precious\r\n");
+  WriteRaw(longName, "precious too\r\n");
+  GiveToNobody(dir.file(""), 0777);
+  GiveToNobody(file, 0666);
+  GiveToNobody(longName, 0666);
+  if (geteuid() == 0) ASSERT_EQ(chown(closed.c_str(), 0, 0), 0);
+  ASSERT_EQ(chmod(closed.c_str(), 0555), 0);
+
+  TArrayString many;
+  for (int i = 0; i < 100000; ++i) many.push_back("1234567");
+  for (const std::string& target : {file, longName}) {
+    EXPECT_EQ(AsNobody([&] {
+                const rlimit limit{4096, 4096};
+                setrlimit(RLIMIT_FSIZE, &limit);
+                return SaveExpectingFailure(many, Par(target, 1, 0));
+              }),
+              0)
+        << target;
+  }
+  EXPECT_EQ(Read(file), "precious\r\n");
+  EXPECT_EQ(Read(longName), "precious too\r\n");
+  // And when it succeeds, the file is written in place.
+  EXPECT_EQ(AsNobody([&] { return SaveExpectingFailure({"new"}, Par(file, 1, 0)); }), 1);
+  EXPECT_EQ(Read(file), "new\r\n");
+  EXPECT_EQ(Entries(closed), 1u);
+  EXPECT_EQ(Entries(dir.file("")), 2u);
+}
+
+// A file deleted while the save was prepared is made anew, not lost.
+TEST(TextWriter, FileDeletedMeanwhileIsMadeAnew) {
+  TempFolder dir;
+  const std::string file = dir.file("gone.txt");
+  WriteRaw(file, "old");
+  TsavetoText writer(Par(file, 1, 0));
+  writer.OpenText();
+  fs::remove(file);
+  writer.WriteRandoms({"new"});
+  writer.CloseText();
+  EXPECT_EQ(Read(file), "new\r\n");
+}
+
+// A stop asked for while the text is written leaves the file as it was.
+TEST(TextWriter, StopLeavesTheFileAsItWas) {
+  TempFolder dir;
+  const std::string file = dir.file("stopped.txt");
+  WriteRaw(file, "before");
+  TArrayString many;
+  for (int i = 0; i < 100000; ++i) many.push_back("1234567");
+  int asked = 0;
+  for (bool append : {false, true}) {
+    TsavetoText writer(Par(file, 1, 0, false, append), [&asked] { return ++asked == 3; });
+    writer.OpenText();
+    EXPECT_THROW(writer.WriteRandoms(many), OutputFile::Stopped);
+    asked = 0;
+  }
+  EXPECT_EQ(Read(file), "before");
+  EXPECT_EQ(Entries(dir.file("")), 1u);
 }
 
 TEST(ByteWriter, WritesLowBytes) {
@@ -164,9 +371,16 @@ TEST(ByteWriter, CancelKeepsTheBytesWritten) {
   tsavetoBin writer;
   test::FakeStatus status;
   test::FakePump pump([&writer](int call) {
-    if (call == 40) writer.Cancel();
+    if (call % 40 == 0) writer.Cancel();
   });
   writer.SaveBin(TsaveBinPar{f, true, &values, &status, &status});
   EXPECT_EQ(Read(f), "old" + std::string(40, 'A'));
   EXPECT_EQ(status.captions, (std::vector<std::string>{"Write File ...", "Done"}));
+
+  // Replacing, a cancel also keeps the bytes written.
+  writer.SaveBin(TsaveBinPar{f, false, &values, &status, &status});
+  EXPECT_EQ(Read(f), std::string(40, 'A'));
+  fs::create_hard_link(f, dir.file("twin.dat"));  // written into: the same
+  writer.SaveBin(TsaveBinPar{f, false, &values, &status, &status});
+  EXPECT_EQ(Read(dir.file("twin.dat")), std::string(40, 'A'));
 }

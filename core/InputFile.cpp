@@ -1,0 +1,44 @@
+#include "core/InputFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "core/Errors.h"
+
+namespace quenvar {
+
+namespace {
+
+[[noreturn]] void Fail(const char* what, const std::string& path, int error) {
+  throw EInOutError(std::string(what) + " \"" + path + "\". " + std::strerror(error));
+}
+
+}  // namespace
+
+std::string ReadWholeFile(const std::string& path) {
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) Fail("Cannot open file", path, errno);
+  struct Closer {
+    int fd;
+    ~Closer() { close(fd); }
+  } closer{fd};
+  struct stat st {};
+  if (fstat(fd, &st) != 0) Fail("Cannot read file", path, errno);
+  if (S_ISDIR(st.st_mode)) Fail("Cannot open file", path, EISDIR);
+  std::string text;
+  if (S_ISREG(st.st_mode) && st.st_size > 0) text.reserve(static_cast<size_t>(st.st_size));
+  char block[1 << 16];
+  for (;;) {
+    const ssize_t n = read(fd, block, sizeof(block));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) Fail("Cannot read file", path, errno);
+    if (n == 0) return text;
+    text.append(block, static_cast<size_t>(n));
+  }
+}
+
+}  // namespace quenvar
