@@ -159,6 +159,9 @@ OutputFile::OutputFile(std::string path, Options options)
     // access) is refused before the run rather than after it.
     target_ = open(path_.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY);
     if (target_ < 0) fail("Cannot open file", errno);
+    // A file marked read-only for everyone stays as it is, even for a user
+    // whom the system would let write it anyway (root).
+    if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) fail("Cannot open file", EACCES);
     folder_ = RealFolderOf(target_, FolderOf(path_));
     stage_ = OpenUnnamed(folder_, linkable_);
     if (stage_ < 0) fail("Cannot create file", errno);

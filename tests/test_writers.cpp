@@ -174,7 +174,9 @@ int AsNobody(const std::function<int()>& work) {
 
 // Hands a file or folder to nobody (when we are root; otherwise it is ours).
 void GiveToNobody(const std::string& path, mode_t mode) {
-  if (geteuid() == 0) ASSERT_EQ(chown(path.c_str(), kNobody, kNobody), 0);
+  if (geteuid() == 0) {
+    ASSERT_EQ(chown(path.c_str(), kNobody, kNobody), 0);
+  }
   ASSERT_EQ(chmod(path.c_str(), mode), 0);
 }
 
@@ -253,6 +255,12 @@ TEST(TextWriter, ReadOnlyFileIsRefused) {
   EXPECT_EQ(AsNobody([&] { return SaveExpectingFailure({"x"}, Par(file, 1, 0, false, true)); }), 0);
   EXPECT_EQ(Read(file), "keep\r\n");
 
+  // Marked read-only for everyone, it is refused to any user, root included.
+  std::string ownMessage;
+  EXPECT_EQ(SaveExpectingFailure({"x"}, Par(file, 1, 0), &ownMessage), 0);
+  EXPECT_NE(ownMessage.find("Permission denied"), std::string::npos) << ownMessage;
+  EXPECT_EQ(Read(file), "keep\r\n");
+
   // The wildcards are saved the same way, with their own message.
   const std::string ini = dir.file("wildcard.ini");
   const std::string iniText = "[Special Char]\r\nTotal=0\r\n";
@@ -288,7 +296,9 @@ TEST(TextWriter, FailedSaveKeepsTheOldFileWhateverTheFolderAllows) {
   GiveToNobody(dir.file(""), 0777);
   GiveToNobody(file, 0666);
   GiveToNobody(longName, 0666);
-  if (geteuid() == 0) ASSERT_EQ(chown(closed.c_str(), 0, 0), 0);
+  if (geteuid() == 0) {
+    ASSERT_EQ(chown(closed.c_str(), 0, 0), 0);
+  }
   ASSERT_EQ(chmod(closed.c_str(), 0555), 0);
 
   TArrayString many;
