@@ -7,6 +7,7 @@
 #include "core/Errors.h"
 #include "core/Memory.h"
 #include "core/RandomSource.h"
+#include "core/RepeatWatch.h"
 #include "core/Sorting.h"
 #include "core/TextSet.h"
 #include "generators/Unit_name_sampling.h"
@@ -348,18 +349,37 @@ void Trandom_character::Generate(const TinputString& par) {
     drawn.push_back(d);
   }
   std::string s(drawn.size(), '\0');
+  // The mask's possible total counts every string, but the random source may
+  // not reach them all: a run that comes round to draws it already rejected
+  // ends with what it found.
+  RepeatWatch watch;
+  watch.restart(RandomSeed);
+  Exhausted = false;
   int64_t i = 0;
   while (!Stopped && i < Wanted) {
     for (size_t k = 0; k < drawn.size(); ++k) {
       s[k] = drawn[k].draw();
       LetMessagesRun();  // the engine lets messages run once per drawn value
     }
-    if (!Input.Duplicate && seen.contains(s)) continue;
+    if (!Input.Duplicate && seen.contains(s)) {
+      if (watch.cycled(RandomSeed)) {
+        Exhausted = true;
+        break;
+      }
+      continue;
+    }
+    watch.restart(RandomSeed);
     Strings.push_back(s);
     if (!Input.Duplicate) seen.insert(static_cast<uint32_t>(i));
     ++i;
     if (bar != nullptr) bar->step();
     LetMessagesRun();
+  }
+  if (Exhausted) {
+    Wanted = i;
+    CurrentNotifier().warning(
+        "Only " + std::to_string(i) +
+        " different strings can be drawn for this mask; all of them have been generated.");
   }
   if (label != nullptr) label->setCaption("Done");
 }

@@ -8,6 +8,7 @@
 #include "core/Errors.h"
 #include "core/Memory.h"
 #include "core/RandomSource.h"
+#include "core/RepeatWatch.h"
 
 namespace quenvar {
 
@@ -124,6 +125,7 @@ void Trandom_Lottery::Generate(const TinputLottery& par) {
   Results.clear();
   Lines.clear();
   filled_ = 0;
+  Exhausted = false;
 
   // A range of more than 2147483647 numbers cannot be drawn from.
   const bool bonusRange = Input.Lotto && !Input.RemainPick;
@@ -173,6 +175,11 @@ void Trandom_Lottery::GenerateLines() {
   if (Input.DupRows) seen.reserve(LineCount);
   std::vector<int32_t> candidate;
   candidate.reserve(static_cast<size_t>(width));
+  // The possible total counts every line, but the random source may not
+  // reach them all: a run that comes round to draws it already rejected ends
+  // with the lines it found.
+  RepeatWatch watch;
+  watch.restart(RandomSeed);
   int64_t i = 0;
   while (!Stopped && i < LineCount) {
     candidate.clear();
@@ -186,7 +193,16 @@ void Trandom_Lottery::GenerateLines() {
     int32_t* row = &Lines[static_cast<size_t>(i * width)];
     std::copy(candidate.begin(), candidate.end(), row);
     // Lines are compared as drawn: the same numbers in another order differ.
-    if (Input.DupRows && !seen.insertIfNew(row, i)) continue;
+    if (Input.DupRows && !seen.insertIfNew(row, i)) {
+      if (!watch.cycled(RandomSeed)) continue;
+      Exhausted = true;
+      LineCount = i;
+      Lines.resize(static_cast<size_t>(i * width));
+      CurrentNotifier().warning("Only " + std::to_string(i) +
+                                " different lines can be drawn; all of them have been generated.");
+      break;
+    }
+    watch.restart(RandomSeed);
     ++i;
     filled_ = i;
     if (Input.ProgressBar != nullptr) Input.ProgressBar->step();

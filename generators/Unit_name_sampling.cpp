@@ -7,6 +7,7 @@
 #include "core/Errors.h"
 #include "core/Memory.h"
 #include "core/RandomSource.h"
+#include "core/RepeatWatch.h"
 #include "core/Sorting.h"
 #include "core/TextLines.h"
 #include "core/TextSet.h"
@@ -98,29 +99,89 @@ void Trandom_sampling::FormatResults(TformatPar format) {
 
 namespace {
 
-// How many different full names the lists can give. Names with blanks can
-// meet ("Anne Marie" + "Smith" and "Anne" + "Marie Smith"); small lists of
-// that kind are counted exactly, otherwise distinct firsts times distinct lasts.
-int64_t DistinctFullNames(const TArrayString& firsts, const TArrayString& lasts) {
-  auto distinct = [](const TArrayString& list, bool& blank) {
-    std::unordered_set<std::string_view> seen;
-    for (size_t i = 0; i < list.size(); ++i) {
-      seen.insert(list[i]);
-      blank = blank || list[i].find(' ') != std::string_view::npos;
-    }
-    return static_cast<int64_t>(seen.size());
-  };
-  bool blank = false;
-  const int64_t product = distinct(firsts, blank) * distinct(lasts, blank);
-  if (!blank || product > 2'000'000) return product;
-  std::unordered_set<std::string> names;
-  for (size_t f = 0; f < firsts.size(); ++f)
-    for (size_t l = 0; l < lasts.size(); ++l)
-      names.insert(std::string(firsts[f]) + " " + std::string(lasts[l]));
-  return static_cast<int64_t>(names.size());
+// Two polynomial hashes modulo 2^61 - 1 with different bases: a 122-bit key
+// for a text, and one that can be built for a first name, a blank and a last
+// name from the keys of the parts in constant time.
+constexpr uint64_t kMod = (uint64_t{1} << 61) - 1;
+constexpr uint64_t kBase[2] = {1000003, 911382323};
+
+__extension__ typedef unsigned __int128 Wide;
+
+uint64_t MulMod(uint64_t a, uint64_t b) {
+  const Wide p = static_cast<Wide>(a) * b;
+  const uint64_t r = static_cast<uint64_t>(p & kMod) + static_cast<uint64_t>(p >> 61);
+  return r >= kMod ? r - kMod : r;
+}
+uint64_t AddMod(uint64_t a, uint64_t b) {
+  const uint64_t r = a + b;
+  return r >= kMod ? r - kMod : r;
 }
 
+struct TextKey {
+  uint64_t h[2] = {0, 0};
+  uint64_t power[2] = {1, 1};  // base^length
+};
+
+TextKey KeyOf(std::string_view text) {
+  TextKey k;
+  for (unsigned char c : text)
+    for (int j = 0; j < 2; ++j) {
+      k.h[j] = AddMod(MulMod(k.h[j], kBase[j]), c + 1u);
+      k.power[j] = MulMod(k.power[j], kBase[j]);
+    }
+  return k;
+}
+
+// Full names counted exactly only up to this many first and last name pairs.
+constexpr int64_t kMaxPairsCounted = int64_t{1} << 22;
+
 }  // namespace
+
+// Two pairs can give the same name only through blanks inside both names
+// ("Anne Marie" + "Smith" and "Anne" + "Marie Smith"); so pairs with a
+// blank-free first name, or with a blank-free last name, all give different
+// names. Beyond that the names of every pair are told apart by their 122-bit
+// keys.
+int64_t DistinctFullNames(const TArrayString& firsts, const TArrayString& lasts, int64_t wanted) {
+  auto distinct = [](const TArrayString& list, int64_t& blankFree) {
+    std::unordered_set<std::string_view> seen;
+    std::vector<std::string_view> texts;
+    for (size_t i = 0; i < list.size(); ++i)
+      if (seen.insert(list[i]).second) {
+        texts.push_back(list[i]);
+        if (list[i].find(' ') == std::string_view::npos) ++blankFree;
+      }
+    return texts;
+  };
+  int64_t firstBlankFree = 0, lastBlankFree = 0;
+  const std::vector<std::string_view> f = distinct(firsts, firstBlankFree);
+  const std::vector<std::string_view> l = distinct(lasts, lastBlankFree);
+  const auto nf = static_cast<int64_t>(f.size()), nl = static_cast<int64_t>(l.size());
+  const int64_t pairs = nf * nl;
+  if (firstBlankFree == nf || lastBlankFree == nl) return std::min(pairs, wanted);
+  if (wanted <= std::max(nf * lastBlankFree, firstBlankFree * nl)) return wanted;
+  if (pairs > kMaxPairsCounted) return -1;
+
+  std::vector<TextKey> firstKeys, lastKeys;
+  for (std::string_view t : f) firstKeys.push_back(KeyOf(t));
+  for (std::string_view t : l) {
+    // The key of " " + last name, and base^(its length).
+    TextKey k = KeyOf(t);
+    for (int j = 0; j < 2; ++j) {
+      k.h[j] = AddMod(MulMod(' ' + 1u, k.power[j]), k.h[j]);
+      k.power[j] = MulMod(k.power[j], kBase[j]);
+    }
+    lastKeys.push_back(k);
+  }
+  std::vector<std::pair<uint64_t, uint64_t>> names;
+  names.reserve(static_cast<size_t>(pairs));
+  for (const TextKey& a : firstKeys)
+    for (const TextKey& b : lastKeys)
+      names.emplace_back(AddMod(MulMod(a.h[0], b.power[0]), b.h[0]),
+                         AddMod(MulMod(a.h[1], b.power[1]), b.h[1]));
+  std::sort(names.begin(), names.end());
+  return std::min(wanted, static_cast<int64_t>(std::unique(names.begin(), names.end()) - names.begin()));
+}
 
 void Trandom_name::Generate(const TinputName& par) {
   Names.clear();
@@ -152,8 +213,14 @@ void Trandom_name::Generate(const TinputName& par) {
     Possible = combinations;
     Generated = std::min<int64_t>(Input.Count, Possible);
   }
-  const int64_t reachable =
-      Input.Duplicate ? Generated : std::min(Generated, DistinctFullNames(firsts, lasts));
+  // Without repeats the run ends once every different name is drawn: when
+  // the lists give fewer than asked, or when the random source cannot reach
+  // the names left (the same rejected draws would come round again).
+  int64_t reachable = Generated;
+  if (!Input.Duplicate && !Stopped) {
+    const int64_t distinct = DistinctFullNames(firsts, lasts, Generated);
+    if (distinct >= 0) reachable = distinct;
+  }
   TextSet seen(Names);
   if (!Stopped) {
     CheckMemoryFor(static_cast<uint64_t>(Generated) * (sizeof(size_t) + 14 + (Input.Duplicate ? 0 : 24)));
@@ -173,6 +240,8 @@ void Trandom_name::Generate(const TinputName& par) {
   const auto nFirst = static_cast<uint32_t>(firsts.size());
   const auto nLast = static_cast<uint32_t>(lasts.size());
   std::string candidate;
+  RepeatWatch watch;
+  watch.restart(RandomSeed);
   int64_t i = 0;
   while (!Stopped && i < Generated) {
     LetMessagesRun();
@@ -183,7 +252,11 @@ void Trandom_name::Generate(const TinputName& par) {
     const uint32_t f = RandomBelow(nFirst);  // the first name is always drawn first
     const uint32_t l = RandomBelow(nLast);
     candidate.assign(firsts[f]).append(" ").append(lasts[l]);
-    if (!Input.Duplicate && seen.contains(candidate)) continue;
+    if (!Input.Duplicate && seen.contains(candidate)) {
+      if (watch.cycled(RandomSeed)) reachable = i;
+      continue;
+    }
+    watch.restart(RandomSeed);
     Names.push_back(candidate);
     if (!Input.Duplicate) seen.insert(static_cast<uint32_t>(i));
     ++i;
@@ -193,7 +266,7 @@ void Trandom_name::Generate(const TinputName& par) {
     Generated = i;
     CurrentNotifier().warning(
         "Only " + std::to_string(i) +
-        " different names can be made from these lists; all of them have been generated.");
+        " different names can be drawn from these lists; all of them have been generated.");
   }
   if (label != nullptr) label->setCaption("Done");
 }

@@ -67,6 +67,12 @@ class Trandom_name : public Trandom_base {
   TArrayString Names;
 };
 
+// How many different full names (first name, blank, last name) the lists
+// give when that is fewer than `wanted`, otherwise `wanted`; -1 when finding
+// out would cost too much (lists of more than 2^22 pairs whose names can meet
+// through blanks).
+int64_t DistinctFullNames(const TArrayString& firsts, const TArrayString& lasts, int64_t wanted);
+
 // Results in ordinal text order (0 ascending, 1 descending) or as drawn (2),
 // with the caption, progress and Cancel behaviour the generators share.
 void ArrangeTexts(const TArrayString& drawn, TArrayString& results, uint8_t sortOrder,
