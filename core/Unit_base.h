@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/DrawnSet.h"
 #include "core/Feedback.h"
@@ -107,14 +108,17 @@ class Tmake_random {
     if (v == Lower && int64_t{Lower} + 1 <= Upper) ++Lower;
     if (v == Upper && int64_t{Upper} - 1 >= Lower) --Upper;
   }
-  template <bool kWithExclusions>
-  void DrawDistinct(int64_t target);
+  // kBlock: how many draws are tested side by side.
+  template <int kBlock, typename IsOut>
+  void DrawDistinct(int64_t target, IsOut excluded);
   void SortValues(TArrayInteger& values, bool descending);
   void FormatInto(TArrayString& list, const TArrayInteger& values, std::string_view phaseText);
   size_t FormatRandomTo(char* out, int32_t v) const;
 
-  unsigned digitMask_ = 0;   // kind 1 with single digits: the excluded digits
-  bool digitsOnly_ = false;  // kind 1 entries are all single digits
+  unsigned digitMask_ = 0;           // kind 1 with single digits: the excluded digits
+  bool digitsOnly_ = false;          // kind 1 entries are all single digits
+  std::vector<uint8_t> digitTable_;  // per group of four digits: has one of tableMask_
+  unsigned tableMask_ = ~0u;
   DrawnSet drawn_;
 };
 

@@ -8,8 +8,8 @@
 #include "Reference.h"
 #include "core/Errors.h"
 #include "core/Memory.h"
-#include "generators/Unit_lottery.h"
 #include "core/Unit_base.h"
+#include "generators/Unit_lottery.h"
 #include "generators/Unit_number.h"
 
 using namespace quenvar;
@@ -97,6 +97,52 @@ TEST(EngineMatchesReference, RandomRequests) {
     ASSERT_EQ(Format(engine, order, comma, radix), expected.FormatRandoms(order, comma, radix))
         << "round " << round;
   }
+}
+
+// Excluded digits over wide ranges, where most draws are rejected on the
+// state of the random source before any digit is looked at; and single
+// values around the edges of the four-digit groups.
+TEST(EngineMatchesReference, ExcludedDigitsOverWideRanges) {
+  struct Case {
+    int32_t lower, upper;
+    std::vector<int32_t> digits;
+    int32_t count;
+    int32_t seed;
+  };
+  const Case cases[] = {
+      {1, 4300000, {1, 2, 3, 4, 5, 6, 7, 8}, 40, 5},           // only 0 and 9 allowed
+      {-2500000, 2000000, {0, 3, 5, 7}, 300, -77},             // through zero
+      {2143000000, 2147483646, {1, 2, 3, 5, 6, 7, 8}, 60, 9},  // ten digits
+      {-2147483647, -2143100000, {9, 4}, 200, 123},
+  };
+  for (const Case& c : cases) {
+    ref::Input in{c.lower, c.upper, c.digits, 1, c.count, false};
+    ref::Engine expected;
+    expected.seed = uint32_t(c.seed);
+    expected.MakeRandoms(in);
+    Tmake_random engine;
+    ASSERT_EQ(Draw(Request(c.lower, c.upper, c.count, false, c.digits, 1), c.seed, &engine), expected.randoms)
+        << c.lower;
+    EXPECT_EQ(engine.PossibleTotal(), expected.possible);
+    EXPECT_EQ(RandomSeed, expected.seed);
+  }
+  // Values next to 0, 10^4, 10^8 and the ends of the 32-bit range, with
+  // repeats allowed: each digit counts once, leading zeros are no digits.
+  const int32_t around[] = {0, 9999, 10000, 99999999, 100000000, 2147483647, -2147483647, -10000, -9999};
+  for (int32_t centre : around)
+    for (unsigned mask : {1u, 2u, 512u, 0x3FEu, 0x201u}) {
+      std::vector<int32_t> digits;
+      for (int d = 0; d < 10; ++d)
+        if (mask >> d & 1u) digits.push_back(d);
+      const int32_t lower = int32_t(std::max<int64_t>(-2147483647, int64_t{centre} - 30));
+      const int32_t upper = int32_t(std::min<int64_t>(2147483647, int64_t{centre} + 30));
+      ref::Input in{lower, upper, digits, 1, 200, true};
+      ref::Engine expected;
+      expected.seed = 31;
+      expected.MakeRandoms(in);
+      ASSERT_EQ(Draw(Request(lower, upper, 200, true, digits, 1), 31), expected.randoms)
+          << centre << " " << mask;
+    }
 }
 
 // A wide range switches the drawn-before test from a bitset to a hash table.
