@@ -238,6 +238,7 @@ int RunNumber(const std::vector<std::string>& args) {
   input.ProgressBar = &run.progress;
   input.StatusLabel = &run.progress;
   generator.SetSeed(TakeSeed(options));
+  generator.Engine.PlanFormat(format);  // the run is weighed with its sorting and formatting
   generator.Generate(input);
   if (generator.Engine.Stopped) return kInterrupted;
   generator.FormatResults(format);

@@ -283,19 +283,23 @@ void Tmake_random::MakeRandoms(const Tinputpar& par) {
   const int64_t width = int64_t{Upper} - Lower + 1;
   const int64_t target = Duplicate ? std::max<int64_t>(Count, 0)
                                    : std::clamp<int64_t>(std::min<int64_t>(Count, Possible), 0, width);
-  // Everything the run needs is taken before anything is drawn, so a request
-  // too large for memory leaves the last run as it was.
+  // The whole run is weighed before anything is drawn: drawing (the values
+  // and the drawn-before set), then sorting and formatting them as last
+  // asked (PlanFormat). A request too large for memory leaves the last run as
+  // it was.
+  const auto values = static_cast<uint64_t>(target);
+  const uint64_t drawing =
+      values * 4 + (Duplicate ? 0 : DrawnSet::BytesFor(static_cast<uint64_t>(width), values));
+  CheckMemoryFor(std::max(drawing, FormatBytes(values, LongestText(Lower, Upper))));
   TArrayInteger fresh;
   try {
-    CheckMemoryFor(static_cast<uint64_t>(target) * (Duplicate ? 4 : 12));
-    fresh.reserve(static_cast<size_t>(target));
-    if (!Duplicate) drawn_.reset(Lower, static_cast<uint64_t>(width), static_cast<uint64_t>(target));
-  } catch (const std::bad_alloc&) {
+    GuardMemory([&] {
+      fresh.reserve(static_cast<size_t>(target));
+      if (!Duplicate) drawn_.reset(Lower, static_cast<uint64_t>(width), static_cast<uint64_t>(target));
+    });
+  } catch (const EOutOfMemory&) {
     drawn_.release();
-    throw EOutOfMemory();
-  } catch (const std::length_error&) {
-    drawn_.release();
-    throw EOutOfMemory();
+    throw;
   }
   Randoms.swap(fresh);
   TArrayInteger().swap(fresh);
@@ -487,6 +491,18 @@ size_t Tmake_random::FormatRandomTo(char* out, int32_t v) const {
   }
 }
 
+size_t Tmake_random::LongestText(int32_t low, int32_t high) const {
+  // A text grows with the magnitude of its value: the ends are the longest.
+  char buffer[kMaxFormatted + 16];
+  return std::max(FormatRandomTo(buffer, low), FormatRandomTo(buffer, high));
+}
+
+uint64_t Tmake_random::FormatBytes(uint64_t n, size_t longest) const {
+  // The values, their texts, and for a sorted order a sorted copy (the radix
+  // sort's scratch copy is gone before the texts are made).
+  return n * 4 + TextListBytes(n, n * longest) + (SortOrder <= 1 ? n * 4 : 0);
+}
+
 std::string Tmake_random::FormatRandom(int32_t v) const {
   char buffer[kMaxFormatted + 16];
   return std::string(buffer, FormatRandomTo(buffer, v));
@@ -515,10 +531,16 @@ void Tmake_random::FormatRandoms(TArrayString& list, TformatPar options) {
     return;
   }
   TArrayString formatted;
-  const uint64_t perEntry = sizeof(size_t) + (Radix == 3 ? 9 : 8) + (SortOrder <= 1 ? 8 : 0);
-  CheckMemoryFor(static_cast<uint64_t>(n) * perEntry);
-  try {
-    formatted.reserve(n, n * (Radix == 3 ? 9 : 8));
+  int32_t low = 0, high = 0;
+  if (n > 0) {
+    const auto [min, max] = std::minmax_element(Randoms.begin(), Randoms.end());
+    low = *min;
+    high = *max;
+  }
+  const size_t longest = LongestText(low, high);
+  CheckMemoryFor(FormatBytes(n, longest) - n * 4);  // the values are there already
+  GuardMemory([&] {
+    formatted.reserve(n, n * longest + kMaxFormatted + 16);
     if (SortOrder <= 1) {
       TArrayInteger sorted(Randoms);
       SortValues(sorted, SortOrder == 1);
@@ -527,9 +549,7 @@ void Tmake_random::FormatRandoms(TArrayString& list, TformatPar options) {
       FormatInto(formatted, Randoms, "Format randoms...");
     }
     formatted.resize(n);  // a stopped run leaves the rest empty
-  } catch (const std::bad_alloc&) {
-    throw EOutOfMemory();
-  }
+  });
   list.swap(formatted);
 }
 

@@ -296,8 +296,6 @@ struct Position {
 }  // namespace
 
 void Trandom_character::Generate(const TinputString& par) {
-  Strings.clear();
-  Results.clear();
   Input = par;
   Stopped = false;
   static const Tlistparchar kNoWildcards;
@@ -311,27 +309,28 @@ void Trandom_character::Generate(const TinputString& par) {
   if (!Stopped) parser.Parse(Input.Mask, positions);
   LetMessagesRun();
   if (label != nullptr) label->setCaption("Calculating randoms...");
-  if (!Stopped) {
-    if (Input.Duplicate) {
-      Wanted = Input.Count;
-    } else {
-      Possible = parser.PossibleTotal();
-      Wanted = std::min(Input.Count, Possible);
-    }
-  }
+  const int64_t wanted = Input.Duplicate ? Input.Count : std::min(Input.Count, parser.PossibleTotal());
   LetMessagesRun();
   TextSet seen(Strings);
   if (!Stopped) {
-    CheckMemoryFor(static_cast<uint64_t>(Wanted) *
-                   (sizeof(size_t) + positions.size() + (Input.Duplicate ? 0 : 24)));
-    try {
-      Strings.reserve(static_cast<size_t>(Wanted), static_cast<size_t>(Wanted) * positions.size());
-      if (!Input.Duplicate) seen.reserve(static_cast<size_t>(Wanted));
-    } catch (const std::bad_alloc&) {
-      throw EOutOfMemory();
-    } catch (const std::length_error&) {
-      throw EOutOfMemory();
-    }
+    // The whole run is weighed before anything is drawn: the strings, the
+    // set that finds repeats, and the sorted copy for display. A refused run
+    // leaves the last one as it was.
+    const auto n = static_cast<uint64_t>(wanted);
+    const uint64_t chars = n * positions.size();
+    const uint64_t set = Input.Duplicate ? 0 : HashSlotsFor(n) * 16;
+    CheckMemoryFor(TextListBytes(n, chars) + std::max(set, ArrangeBytes(n, chars, true)));
+    if (!Input.Duplicate) Possible = parser.PossibleTotal();
+    Wanted = wanted;
+    Strings.clear();
+    Results.clear();
+    GuardMemory([&] {
+      Strings.reserve(static_cast<size_t>(n), static_cast<size_t>(chars));
+      if (!Input.Duplicate) seen.reserve(static_cast<size_t>(n));
+    });
+  } else {
+    Strings.clear();
+    Results.clear();
   }
   LetMessagesRun();
   if (bar != nullptr) bar->start(Wanted);

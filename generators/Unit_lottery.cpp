@@ -93,6 +93,14 @@ void DrawNumbers(int32_t lower, int32_t upper, int32_t count, bool duplicate, st
   }
 }
 
+uint64_t Trandom_Lottery::LongestNumber() const {
+  auto length = [](int32_t v) { return std::to_string(v).size(); };
+  uint64_t longest = std::max(length(Input.MainLow), length(Input.MainUpper));
+  if (Input.Lotto && !Input.RemainPick)
+    longest = std::max<uint64_t>({longest, length(Input.ChildLow), length(Input.ChildUpper)});
+  return longest;
+}
+
 int64_t Trandom_Lottery::CalcPossible() const {
   const int64_t m = int64_t{Input.MainUpper} - Input.MainLow + 1;
   const int64_t n = int64_t{Input.ChildUpper} - Input.ChildLow + 1;
@@ -146,17 +154,13 @@ void Trandom_Lottery::Generate(const TinputLottery& par) {
   }
   const int64_t lineCount = Input.DupRows ? std::min<int64_t>(Input.Total, Possible) : Input.Total;
   LineCount = 0;
-  // All lines are sized at once, before drawing; too little memory ends the
-  // run here with nothing drawn.
+  // All lines are sized at once, before drawing, and the whole run is
+  // weighed first: the lines, the set that finds repeated lines, and their
+  // texts for display. Too little memory ends the run here with nothing drawn.
   const uint64_t cells = static_cast<uint64_t>(lineCount) * static_cast<uint64_t>(LineWidth());
-  CheckMemoryFor(cells * 4 + (Input.DupRows ? static_cast<uint64_t>(lineCount) * 16 : 0));
-  try {
-    Lines.assign(static_cast<size_t>(cells), 0);
-  } catch (const std::bad_alloc&) {
-    throw EOutOfMemory();
-  } catch (const std::length_error&) {
-    throw EOutOfMemory();
-  }
+  const uint64_t set = Input.DupRows ? HashSlotsFor(static_cast<uint64_t>(lineCount)) * 8 : 0;
+  CheckMemoryFor(cells * 4 + std::max(set, TextListBytes(cells, cells * LongestNumber())));
+  GuardMemory([&] { Lines.assign(static_cast<size_t>(cells), 0); });
   LineCount = lineCount;
   Engine.SetSeed(Input.Seed);
   if (Input.StatusLabel != nullptr) Input.StatusLabel->setCaption("Calculating randoms...");
@@ -214,12 +218,11 @@ void Trandom_Lottery::FormatResults(uint8_t order) {
   const int32_t width = LineWidth();
   const int64_t rows = width > 0 ? static_cast<int64_t>(Lines.size()) / width : 0;
   TArrayString results;
-  CheckMemoryFor(static_cast<uint64_t>(rows * width) * (sizeof(size_t) + 3));
-  try {
-    results.reserve(static_cast<size_t>(rows * width), static_cast<size_t>(rows * width) * 3);
-  } catch (const std::bad_alloc&) {
-    throw EOutOfMemory();
-  }
+  const auto cells = static_cast<uint64_t>(rows * width);
+  CheckMemoryFor(TextListBytes(cells, cells * LongestNumber()));
+  GuardMemory([&] {
+    results.reserve(static_cast<size_t>(cells), static_cast<size_t>(cells * LongestNumber() + 12));
+  });
   if (Input.ProgressBar != nullptr) Input.ProgressBar->start(rows);
   if (Input.StatusLabel != nullptr) Input.StatusLabel->setCaption("Sort Randoms...");
   std::vector<int32_t> line(static_cast<size_t>(width));

@@ -58,6 +58,8 @@ class Trandom_Lottery {
 
  private:
   int64_t CalcPossible() const;
+  // The longest text of a number the lines can hold.
+  uint64_t LongestNumber() const;
   template <bool kWithBonus>
   void GenerateLines();
 

@@ -4,6 +4,7 @@
 #include <new>
 #include <unordered_set>
 
+#include "core/DrawnSet.h"
 #include "core/Errors.h"
 #include "core/Memory.h"
 #include "core/RandomSource.h"
@@ -21,7 +22,8 @@ void ArrangeTexts(const TArrayString& drawn, TArrayString& results, uint8_t sort
   if (bar != nullptr) bar->start(static_cast<int64_t>(n));
   if (label != nullptr) label->setCaption(caption);
   TArrayString arranged;
-  try {
+  CheckMemoryFor(ArrangeBytes(n, drawn.characters(), sortOrder <= 1));
+  GuardMemory([&] {
     if (sortOrder <= 1) {
       std::vector<uint32_t> order;
       const bool done = SortTextOrder(drawn, sortOrder == 1, order, [&](size_t progress) {
@@ -31,7 +33,7 @@ void ArrangeTexts(const TArrayString& drawn, TArrayString& results, uint8_t sort
       });
       if (done) arranged = Gather(drawn, order);
     } else {
-      arranged.reserve(n, 0);
+      arranged.reserve(n, drawn.characters());
       for (size_t i = 0; i < n; ++i) {
         arranged.push_back(drawn[i]);
         if (stopped) break;
@@ -39,17 +41,13 @@ void ArrangeTexts(const TArrayString& drawn, TArrayString& results, uint8_t sort
         if (bar != nullptr) bar->step();
       }
     }
-  } catch (const std::bad_alloc&) {
-    throw EOutOfMemory();
-  }
+  });
   arranged.resize(n);  // a stopped sort leaves the rest empty
   results.swap(arranged);
   if (label != nullptr) label->setCaption("Done");
 }
 
 void Trandom_sampling::Generate(const TinputSampling& par) {
-  Samples.clear();
-  Results.clear();
   Stopped = false;
   Input = par;
   static const TArrayString kNoItems;
@@ -64,29 +62,45 @@ void Trandom_sampling::Generate(const TinputSampling& par) {
   request.ShowProgress = true;
   request.ProgressBar = Input.ProgressBar;
   request.StatusLabel = Input.StatusLabel;
+  // The whole run is weighed before anything is drawn: the positions and
+  // their texts, the items looked up (of the list's mean length), and their
+  // sorted copy for display.
+  const auto total = static_cast<uint64_t>(items.size());
+  const uint64_t n = items.empty()       ? 0
+                     : request.Duplicate ? static_cast<uint64_t>(Input.Count)
+                                         : std::min<uint64_t>(static_cast<uint64_t>(Input.Count), total);
+  const uint64_t chars =
+      n == 0 ? 0
+             : static_cast<uint64_t>(static_cast<double>(n) * static_cast<double>(items.characters()) /
+                                     static_cast<double>(total)) +
+                   4096;
+  const uint64_t drawing = request.Duplicate ? 0 : DrawnSet::BytesFor(total, n);
+  const uint64_t lookingUp = TextListBytes(n, n * 10) + TextListBytes(n, chars);
+  CheckMemoryFor(n * 4 +
+                 std::max({drawing, lookingUp, TextListBytes(n, chars) + ArrangeBytes(n, chars, true)}));
+  Samples.clear();
+  Results.clear();
   if (Input.ProgressBar != nullptr) Input.ProgressBar->show();
   Engine.SetSeed(Input.Seed);
   Engine.MakeRandoms(request);
   Engine.FormatRandoms(Samples, TformatPar{2, false, 0});
 
-  const size_t n = Samples.size();
+  const size_t drawn = Samples.size();
   if (Input.StatusLabel != nullptr) Input.StatusLabel->setCaption("Evaluate Randoms...");
-  if (Input.ProgressBar != nullptr) Input.ProgressBar->start(static_cast<int64_t>(n));
+  if (Input.ProgressBar != nullptr) Input.ProgressBar->start(static_cast<int64_t>(drawn));
   TArrayString texts;
-  try {
-    texts.reserve(n, 0);
+  GuardMemory([&] {
+    texts.reserve(drawn, static_cast<size_t>(chars));
     size_t i = 0;
-    for (; i < n; ++i) {
+    for (; i < drawn; ++i) {
       LetMessagesRun();
       if (Stopped) break;
       texts.push_back(items[static_cast<size_t>(Engine.Randoms[i])]);
       if (Input.ProgressBar != nullptr) Input.ProgressBar->step();
     }
     // A stopped run keeps the positions it did not look up.
-    for (; i < n; ++i) texts.push_back(Samples[i]);
-  } catch (const std::bad_alloc&) {
-    throw EOutOfMemory();
-  }
+    for (; i < drawn; ++i) texts.push_back(Samples[i]);
+  });
   Samples.swap(texts);
   if (Input.StatusLabel != nullptr) Input.StatusLabel->setCaption("Done");
 }
@@ -184,8 +198,6 @@ int64_t DistinctFullNames(const TArrayString& firsts, const TArrayString& lasts,
 }
 
 void Trandom_name::Generate(const TinputName& par) {
-  Names.clear();
-  Results.clear();
   Input = par;
   Stopped = false;
   Exhausted = false;
@@ -206,33 +218,42 @@ void Trandom_name::Generate(const TinputName& par) {
   if (!Stopped) lasts = ReadNonEmptyLines(Input.LastFile, true);
 
   const int64_t combinations = static_cast<int64_t>(firsts.size()) * static_cast<int64_t>(lasts.size());
-  if (Input.Duplicate) {
-    // With an empty list there is no name to draw.
-    Generated = combinations == 0 ? 0 : Input.Count;
-  } else {
-    Possible = combinations;
-    Generated = std::min<int64_t>(Input.Count, Possible);
-  }
+  // With an empty list there is no name to draw.
+  const int64_t wanted =
+      Input.Duplicate ? (combinations == 0 ? 0 : Input.Count) : std::min<int64_t>(Input.Count, combinations);
   // Without repeats the run ends once every different name is drawn: when
   // the lists give fewer than asked, or when the random source cannot reach
   // the names left (the same rejected draws would come round again).
-  int64_t reachable = Generated;
+  int64_t reachable = wanted;
   if (!Input.Duplicate && !Stopped) {
-    const int64_t distinct = DistinctFullNames(firsts, lasts, Generated);
+    const int64_t distinct = DistinctFullNames(firsts, lasts, wanted);
     if (distinct >= 0) reachable = distinct;
   }
   TextSet seen(Names);
   if (!Stopped) {
-    CheckMemoryFor(static_cast<uint64_t>(Generated) * (sizeof(size_t) + 14 + (Input.Duplicate ? 0 : 24)));
-    try {
-      Names.reserve(static_cast<size_t>(Generated), static_cast<size_t>(Generated) * 14);
-      if (!Input.Duplicate) seen.reserve(static_cast<size_t>(Generated));
-    } catch (const std::bad_alloc&) {
-      throw EOutOfMemory();
-    } catch (const std::length_error&) {
-      throw EOutOfMemory();
-    }
+    // The whole run is weighed before anything is drawn: the names (of the
+    // lists' mean length), the set that finds repeats, and the sorted copy
+    // for display. A refused run leaves the last one as it was.
+    const auto n = static_cast<uint64_t>(wanted);
+    auto mean = [](const TArrayString& list) {
+      return list.empty() ? 0.0 : static_cast<double>(list.characters()) / static_cast<double>(list.size());
+    };
+    const auto chars =
+        static_cast<uint64_t>(static_cast<double>(n) * (mean(firsts) + 1 + mean(lasts))) + 4096;
+    const uint64_t set = Input.Duplicate ? 0 : HashSlotsFor(n) * 16;
+    CheckMemoryFor(TextListBytes(n, chars) + std::max(set, ArrangeBytes(n, chars, true)));
+    Names.clear();
+    Results.clear();
+    GuardMemory([&] {
+      Names.reserve(static_cast<size_t>(n), static_cast<size_t>(chars));
+      if (!Input.Duplicate) seen.reserve(static_cast<size_t>(n));
+    });
+  } else {
+    Names.clear();
+    Results.clear();
   }
+  if (!Input.Duplicate) Possible = combinations;
+  Generated = wanted;
   if (label != nullptr) label->setCaption("Calculating names...");
   if (bar != nullptr) bar->start(Generated);
   Engine.SetSeed(Input.Seed);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
+#include <fstream>
 #include <random>
 #include <set>
 
@@ -10,6 +11,7 @@
 #include "core/Memory.h"
 #include "core/Unit_base.h"
 #include "generators/Unit_lottery.h"
+#include "generators/Unit_name_sampling.h"
 #include "generators/Unit_number.h"
 
 using namespace quenvar;
@@ -411,4 +413,80 @@ namespace {
 TEST(NumberGeneratorDeathTest, OutOfMemoryKeepsThePreviousResults) {
   GTEST_FLAG_SET(death_test_style, "threadsafe");
   EXPECT_EXIT(RunOutOfMemory(), ::testing::ExitedWithCode(0), "");
+}
+
+namespace {
+
+// Limits the address space to what the process uses now and `more` bytes.
+void LimitMemoryTo(uint64_t more) {
+  std::ifstream status("/proc/self/status");
+  std::string key;
+  uint64_t kib = 0;
+  while (status >> key)
+    if (key == "VmSize:" && status >> kib) break;
+  const rlim_t bytes = kib * 1024 + more;
+  const rlimit limit{bytes, bytes};
+  setrlimit(RLIMIT_AS, &limit);
+}
+
+// Runs in the death test's child: exits 0 when a run too large for the
+// memory left is refused before anything is drawn (no phase shown, no step
+// of the bar), with the previous results as they were.
+[[noreturn]] void RefuseTooLargeNumberRun() {
+  test::FakeStatus status;
+  Trandom_simply generator;
+  generator.SetSeed(1);
+  generator.Generate(Request(1, 100, 10, true));
+  generator.FormatResults(TformatPar{2, false, 0});
+  const TArrayString before = generator.Results;
+  LimitMemoryTo(uint64_t{600} << 20);
+  // 10^8 values fit (400 MB), their texts do not.
+  Tinputpar huge = Request(1, 10000, 100000000, true);
+  huge.ShowProgress = true;
+  huge.ProgressBar = &status;
+  huge.StatusLabel = &status;
+  try {
+    generator.Generate(huge);
+    std::exit(3);
+  } catch (const EOutOfMemory& e) {
+    if (std::string(e.what()).find("MiB are free") == std::string::npos) std::exit(5);
+  }
+  const bool nothingDrawn = status.captions.empty() && status.position() == 0;
+  std::exit(!nothingDrawn ? 6 : generator.Results == before && generator.Engine.Randoms.size() == 10 ? 0 : 4);
+}
+
+// The same for samples: a single huge item drawn many times.
+[[noreturn]] void RefuseTooLargeSampleRun() {
+  test::FakeStatus status;
+  TArrayString items{std::string(1 << 20, 'x'), "b"};
+  Trandom_sampling generator;
+  TinputSampling in;
+  in.Items = &items;
+  in.Count = 3;
+  in.Duplicate = true;
+  generator.Generate(in);
+  generator.FormatResults(TformatPar{2, false, 0});
+  const TArrayString before = generator.Results;
+  LimitMemoryTo(uint64_t{600} << 20);
+  in.Count = 2000;  // about 1000 copies of the huge item, twice
+  in.ProgressBar = &status;
+  in.StatusLabel = &status;
+  try {
+    generator.Generate(in);
+    std::exit(3);
+  } catch (const EOutOfMemory&) {
+  }
+  const bool nothingDrawn = status.captions.empty() && status.position() == 0;
+  std::exit(!nothingDrawn ? 6 : generator.Results == before && generator.Samples.size() == 3 ? 0 : 4);
+}
+
+}  // namespace
+
+// A run is weighed whole (drawing, formatting, sorting) before it starts: too
+// large, it is refused at once with the figure, and nothing of the last run
+// is lost.
+TEST(NumberGeneratorDeathTest, TooLargeRunIsRefusedBeforeDrawing) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(RefuseTooLargeNumberRun(), ::testing::ExitedWithCode(0), "");
+  EXPECT_EXIT(RefuseTooLargeSampleRun(), ::testing::ExitedWithCode(0), "");
 }
