@@ -318,16 +318,9 @@ void Trandom_character::Generate(const TinputString& par) {
     // leaves the last one as it was.
     const auto n = static_cast<uint64_t>(wanted);
     const uint64_t chars = n * positions.size();
-    const uint64_t set = Input.Duplicate ? 0 : HashSlotsFor(n) * 16;
-    CheckMemoryFor(TextListBytes(n, chars) + std::max(set, ArrangeBytes(n, chars, true)));
+    PrepareTextRun(n, chars, Input.Duplicate, Strings, seen, Results);
     if (!Input.Duplicate) Possible = parser.PossibleTotal();
     Wanted = wanted;
-    Strings.clear();
-    Results.clear();
-    GuardMemory([&] {
-      Strings.reserve(static_cast<size_t>(n), static_cast<size_t>(chars));
-      if (!Input.Duplicate) seen.reserve(static_cast<size_t>(n));
-    });
   } else {
     Strings.clear();
     Results.clear();

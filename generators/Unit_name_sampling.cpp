@@ -47,6 +47,18 @@ void ArrangeTexts(const TArrayString& drawn, TArrayString& results, uint8_t sort
   if (label != nullptr) label->setCaption("Done");
 }
 
+void PrepareTextRun(uint64_t n, uint64_t characters, bool repeats, TArrayString& texts, TextSet& seen,
+                    TArrayString& results) {
+  const uint64_t set = repeats ? 0 : HashSlotsFor(n) * 16;
+  CheckMemoryFor(TextListBytes(n, characters) + std::max(set, ArrangeBytes(n, characters, true)));
+  texts.clear();
+  results.clear();
+  GuardMemory([&] {
+    texts.reserve(static_cast<size_t>(n), static_cast<size_t>(characters));
+    if (!repeats) seen.reserve(static_cast<size_t>(n));
+  });
+}
+
 void Trandom_sampling::Generate(const TinputSampling& par) {
   Stopped = false;
   Input = par;
@@ -240,14 +252,7 @@ void Trandom_name::Generate(const TinputName& par) {
     };
     const auto chars =
         static_cast<uint64_t>(static_cast<double>(n) * (mean(firsts) + 1 + mean(lasts))) + 4096;
-    const uint64_t set = Input.Duplicate ? 0 : HashSlotsFor(n) * 16;
-    CheckMemoryFor(TextListBytes(n, chars) + std::max(set, ArrangeBytes(n, chars, true)));
-    Names.clear();
-    Results.clear();
-    GuardMemory([&] {
-      Names.reserve(static_cast<size_t>(n), static_cast<size_t>(chars));
-      if (!Input.Duplicate) seen.reserve(static_cast<size_t>(n));
-    });
+    PrepareTextRun(n, chars, Input.Duplicate, Names, seen, Results);
   } else {
     Names.clear();
     Results.clear();

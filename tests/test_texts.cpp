@@ -54,6 +54,14 @@ TArrayString Texts(const V& v) {
 
 std::vector<std::string> Results(Trandom_base& g) { return g.Results.toVector(); }
 
+// Records the warnings shown.
+struct Warnings : Notifier {
+  void error(std::string_view) override {}
+  void warning(std::string_view m) override { messages.emplace_back(m); }
+  bool confirm(std::string_view) override { return false; }
+  V messages;
+};
+
 struct Folder {
   fs::path path = fs::temp_directory_path() / ("quenvar-texts-" + std::to_string(getpid()));
   Folder() { fs::create_directories(path); }
@@ -211,12 +219,7 @@ TEST(Names, MatchesReferenceAndRules) {
 // none is left and says so, instead of drawing for ever.
 TEST(Names, ExhaustedListsStopTheRun) {
   Folder dir;
-  struct Warnings : Notifier {
-    void error(std::string_view) override {}
-    void warning(std::string_view m) override { messages.emplace_back(m); }
-    bool confirm(std::string_view) override { return false; }
-    V messages;
-  } warnings;
+  Warnings warnings;
   SetNotifier(&warnings);
   TinputName in;
   in.Gender = 3;
@@ -300,12 +303,7 @@ TEST(Names, ListsMeetingThroughBlanksEndWithTheNamesThePlainLoopFinds) {
   in.Count = 1000;
   in.Seed = 4242;
   Trandom_name g;
-  struct Warnings : Notifier {
-    void error(std::string_view) override {}
-    void warning(std::string_view m) override { messages.emplace_back(m); }
-    bool confirm(std::string_view) override { return false; }
-    V messages;
-  } warnings;
+  Warnings warnings;
   SetNotifier(&warnings);
   g.Generate(in);
   SetNotifier(nullptr);
