@@ -360,10 +360,10 @@ void Tmake_random::DrawDistinct(int64_t target, IsOut excluded) {
     for (;;) {
       if constexpr (kBlock > 1) {
         // The next kBlock states are each worked out straight from `seed`,
-        // so their tests need not wait for one another; the first draw
+        // so their tests need not wait for one another. A cheap first test
+        // on the state, free of branches, marks the draws that may be taken;
+        // the full test runs on those in drawing order, and the first draw
         // taken ends the block there.
-        // A cheap first test, free of branches, marks the draws that may be
-        // taken; the full test then runs on those, in drawing order.
         uint32_t maybe = 0;
 #pragma GCC unroll 16
         for (int j = 0; j < kBlock; ++j) {
