@@ -265,6 +265,13 @@ void Trandom_name::Generate(const TinputName& par) {
 
   const auto nFirst = static_cast<uint32_t>(firsts.size());
   const auto nLast = static_cast<uint32_t>(lasts.size());
+  // Without repeats, the pairs of lines drawn before (a bit each, for lists
+  // of up to 2^27 pairs): a pair drawn again is a repeated name at once, so
+  // the last names of a nearly exhausted run are found without spelling out
+  // every rejected one.
+  std::vector<uint64_t> pairsDrawn;
+  if (!Input.Duplicate && !Stopped && combinations <= (int64_t{1} << 27))
+    GuardMemory([&] { pairsDrawn.assign(static_cast<size_t>(combinations + 63) / 64, 0); });
   std::string candidate;
   RepeatWatch watch;
   watch.restart(RandomSeed);
@@ -277,8 +284,15 @@ void Trandom_name::Generate(const TinputName& par) {
     }
     const uint32_t f = RandomBelow(nFirst);  // the first name is always drawn first
     const uint32_t l = RandomBelow(nLast);
-    candidate.assign(firsts[f]).append(" ").append(lasts[l]);
-    if (!Input.Duplicate && seen.contains(candidate)) {
+    bool repeated = false;
+    if (!pairsDrawn.empty()) {
+      const uint64_t pair = uint64_t{f} * nLast + l;
+      uint64_t& word = pairsDrawn[pair >> 6];
+      repeated = (word >> (pair & 63)) & 1u;
+      word |= uint64_t{1} << (pair & 63);
+    }
+    if (!repeated) candidate.assign(firsts[f]).append(" ").append(lasts[l]);
+    if (repeated || (!Input.Duplicate && seen.contains(candidate))) {
       if (watch.cycled(RandomSeed)) reachable = i;
       continue;
     }
