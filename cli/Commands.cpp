@@ -245,6 +245,7 @@ int RunNumber(const std::vector<std::string>& args) {
   input.ProgressBar = &run.progress;
   input.StatusLabel = &run.progress;
   generator.SetSeed(TakeSeed(options));
+  generator.Engine.PlanFormat(format);  // the run is weighed with its sorting and formatting
   generator.Generate(input);
   if (generator.Engine.Stopped) return Cancelled(layout);
   generator.FormatResults(format);

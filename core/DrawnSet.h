@@ -11,13 +11,21 @@ namespace quenvar {
 // the number of values wanted, otherwise an open-addressing hash table.
 class DrawnSet {
  public:
+  // What reset() takes for these figures.
+  static uint64_t BytesFor(uint64_t size, uint64_t expected) {
+    if (UsesBits(size, expected)) return (size + 63) / 64 * 8;
+    uint64_t capacity = 16;
+    while (capacity < expected * 2) capacity *= 2;
+    return capacity * 4;
+  }
+
   // Values lie in lower .. lower + size - 1; about `expected` will be added.
   void reset(int32_t lower, uint64_t size, uint64_t expected) {
     lower_ = lower;
     bits_.clear();
     slots_.clear();
     count_ = 0;
-    if (size <= (uint64_t{1} << 24) || size <= expected * 64) {
+    if (UsesBits(size, expected)) {
       bits_.assign((size + 63) / 64, 0);
     } else {
       uint64_t capacity = 16;
@@ -53,6 +61,10 @@ class DrawnSet {
 
  private:
   static constexpr uint32_t kEmpty = 0xFFFFFFFFu;  // offsets stay below 2^31
+
+  static bool UsesBits(uint64_t size, uint64_t expected) {
+    return size <= (uint64_t{1} << 24) || size <= expected * 64;
+  }
 
   uint64_t hash(uint32_t key) const { return (key * 0x9E3779B97F4A7C15ull >> 20) & mask_; }
 

@@ -73,28 +73,66 @@ IniFile IniFile::FromText(std::string_view text) {
 void IniFile::Parse(std::string_view text) {
   sections_.clear();
   sections_.push_back(Section{});
-  const size_t firstBreak = text.find('\n');
-  lineEnd_ = (firstBreak == std::string_view::npos || (firstBreak > 0 && text[firstBreak - 1] == '\r'))
-                 ? "\r\n"
-                 : "\n";
-  ForEachLine(text, [this](std::string_view line) {
+  lineEnd_ = "\r\n";
+  byteOrderMark_ = text.substr(0, 3) == "\xEF\xBB\xBF";
+  if (byteOrderMark_) text.remove_prefix(3);
+  bool sawBreak = false;
+  // A line ends at CR LF, at LF or at CR alone; a last line may have none.
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find_first_of("\r\n", start);
+    size_t next = end;
+    if (end == std::string_view::npos) {
+      end = next = text.size();
+    } else {
+      next = end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
+    }
+    const std::string_view line = text.substr(start, end - start);
+    const std::string_view lineBreak = text.substr(end, next - end);
+    if (!sawBreak && !lineBreak.empty()) {
+      lineEnd_ = std::string(lineBreak);
+      sawBreak = true;
+    }
+    start = next;
+
     const std::string_view trimmed = Trim(line);
     if (!trimmed.empty() && trimmed.front() == '[') {
       Section section;
       section.header = std::string(line);
+      section.headerEnd = std::string(lineBreak);
       const size_t close = trimmed.find(']');
       section.lowerName = Lower(
           Trim(trimmed.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1)));
       sections_.push_back(std::move(section));
-      return;
+      continue;
     }
     Section& current = sections_.back();
     current.lines.emplace_back(line);
+    current.ends.emplace_back(lineBreak);
     if (!current.header.empty()) {
       const std::string_view key = KeyOf(line);
       if (!key.empty()) current.keys.emplace(Lower(key), current.lines.size() - 1);
     }
-  });
+  }
+}
+
+// The break after the file's last line; nullptr for an empty file.
+std::string* IniFile::LastEnd() {
+  for (auto s = sections_.rbegin(); s != sections_.rend(); ++s) {
+    if (!s->ends.empty()) return &s->ends.back();
+    if (!s->header.empty()) return &s->headerEnd;
+  }
+  return nullptr;
+}
+
+// The break for a line added after the file's last line. When that line had
+// none, it gets one and the new line goes without: a file without a final
+// line break stays so.
+std::string IniFile::EndForNewLastLine() {
+  std::string* last = LastEnd();
+  if (last == nullptr || !last->empty()) return lineEnd_;
+  *last = lineEnd_;
+  return "";
 }
 
 const IniFile::Section* IniFile::FindSection(std::string_view section) const {
@@ -182,6 +220,7 @@ IniFile::Section& IniFile::SectionFor(std::string_view section) {
   if (const Section* found = FindSection(section)) return const_cast<Section&>(*found);
   Section added;
   added.header = "[" + std::string(Trim(section)) + "]";
+  added.headerEnd = EndForNewLastLine();
   added.lowerName = Lower(Trim(section));
   sections_.push_back(std::move(added));
   return sections_.back();
@@ -207,8 +246,11 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
   // A new key goes after the section's last line that is not blank.
   size_t at = s.lines.size();
   while (at > 0 && Trim(s.lines[at - 1]).empty()) --at;
+  const bool last = at == s.lines.size() && &s == &sections_.back();
+  std::string lineBreak = last ? EndForNewLastLine() : lineEnd_;
   s.lines.insert(s.lines.begin() + static_cast<std::ptrdiff_t>(at),
                  std::string(Trim(key)) + "=" + std::string(value));
+  s.ends.insert(s.ends.begin() + static_cast<std::ptrdiff_t>(at), std::move(lineBreak));
   if (at + 1 == s.lines.size()) {
     s.keys.emplace(lowerKey, at);
   } else {
@@ -230,15 +272,21 @@ void IniFile::DeleteKey(std::string_view section, std::string_view key) {
   Section& s = const_cast<Section&>(*found);
   const auto it = s.keys.find(Lower(Trim(key)));
   if (it == s.keys.end()) return;
-  s.lines.erase(s.lines.begin() + static_cast<std::ptrdiff_t>(it->second));
+  const auto at = static_cast<std::ptrdiff_t>(it->second);
+  const bool lastWithoutBreak = s.ends[it->second].empty();
+  s.lines.erase(s.lines.begin() + at);
+  s.ends.erase(s.ends.begin() + at);
+  // The file's last line went without a break: the one before it now does.
+  if (lastWithoutBreak)
+    if (std::string* end = LastEnd()) end->clear();
   Reindex(s);
 }
 
 std::string IniFile::Text() const {
-  std::string text;
+  std::string text = byteOrderMark_ ? "\xEF\xBB\xBF" : "";
   for (const Section& s : sections_) {
-    if (!s.header.empty()) text.append(s.header).append(lineEnd_);
-    for (const std::string& line : s.lines) text.append(line).append(lineEnd_);
+    if (!s.header.empty()) text.append(s.header).append(s.headerEnd);
+    for (size_t i = 0; i < s.lines.size(); ++i) text.append(s.lines[i]).append(s.ends[i]);
   }
   return text;
 }

@@ -46,10 +46,15 @@ class IniFile {
   static bool ParseInteger(std::string_view text, bool dollarHex, int32_t& value);
 
  private:
+  // Every line keeps the break it ended with in the file (CR LF, LF, CR, or
+  // none for a last line without one), so that a write gives back every line
+  // it did not change byte for byte.
   struct Section {
     std::string header;  // the raw "[name]" line; empty for lines before the first section
+    std::string headerEnd;
     std::string lowerName;
     std::vector<std::string> lines;
+    std::vector<std::string> ends;                 // the break after each line
     std::unordered_map<std::string, size_t> keys;  // lower-case key -> first line holding it
   };
 
@@ -58,9 +63,12 @@ class IniFile {
   Section& SectionFor(std::string_view section);
   const std::string* FindLine(std::string_view section, std::string_view key) const;
   void Reindex(Section& section);
+  std::string* LastEnd();
+  std::string EndForNewLastLine();
 
   std::string path_;
-  std::string lineEnd_ = "\r\n";
+  std::string lineEnd_ = "\r\n";  // for added lines: the file's first break
+  bool byteOrderMark_ = false;    // the file began with a UTF-8 byte-order mark
   std::vector<Section> sections_;
 };
 

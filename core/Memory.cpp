@@ -1,5 +1,8 @@
 #include "core/Memory.h"
 
+#include <sys/resource.h>
+
+#include <algorithm>
 #include <fstream>
 #include <string>
 
@@ -9,15 +12,35 @@ namespace quenvar {
 
 namespace {
 
-// MemAvailable of /proc/meminfo in bytes; 0 when it cannot be read.
-uint64_t AvailableBytes() {
-  std::ifstream in("/proc/meminfo");
+// A "Key:  N kB" figure of a /proc file in bytes; 0 when it cannot be read.
+uint64_t ProcFigure(const char* file, const std::string& wanted) {
+  std::ifstream in(file);
   std::string key;
-  uint64_t kib = 0;
-  std::string unit;
-  while (in >> key >> kib >> unit)
-    if (key == "MemAvailable:") return kib * 1024;
+  while (in >> key) {
+    if (key == wanted) {
+      uint64_t kib = 0;
+      in >> kib;
+      return kib * 1024;
+    }
+    in.ignore(1 << 16, '\n');
+  }
   return 0;
+}
+
+// What the process can still take: the system's free memory, less what its
+// address-space and data limits leave. 0 when nothing is known.
+uint64_t AvailableBytes() {
+  uint64_t available = ProcFigure("/proc/meminfo", "MemAvailable:");
+  auto within = [&available](int resource, const char* usedKey) {
+    rlimit limit{};
+    if (getrlimit(resource, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY) return;
+    const uint64_t used = ProcFigure("/proc/self/status", usedKey);
+    const uint64_t left = limit.rlim_cur > used ? limit.rlim_cur - used : 0;
+    available = available == 0 ? left : std::min(available, left);
+  };
+  within(RLIMIT_AS, "VmSize:");
+  within(RLIMIT_DATA, "VmData:");
+  return available;
 }
 
 constexpr uint64_t kSmall = uint64_t{64} << 20;  // below this nothing is checked
@@ -28,8 +51,14 @@ void CheckMemoryFor(uint64_t bytes) {
   if (bytes < kSmall) return;
   const uint64_t available = AvailableBytes();
   if (available != 0 && bytes > available)
-    throw EOutOfMemory("Out of memory: this request needs " + std::to_string(bytes >> 20) + " MiB, but only " +
-                       std::to_string(available >> 20) + " MiB are free.");
+    throw EOutOfMemory("Out of memory: this request needs " + std::to_string(bytes >> 20) +
+                       " MiB, but only " + std::to_string(available >> 20) + " MiB are free.");
+}
+
+uint64_t HashSlotsFor(uint64_t expected) {
+  uint64_t capacity = 16;
+  while (capacity < expected * 2) capacity *= 2;
+  return capacity;
 }
 
 }  // namespace quenvar

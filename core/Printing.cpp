@@ -49,12 +49,14 @@ class PageWriter {
 
  private:
   // Draws text at x, breaking it after the last character that still fits.
-  // Widths are summed character by character, so a long line costs linear time.
+  // Widths are summed character by character (a UTF-8 sequence is one
+  // character), so a long line costs linear time.
   void run(std::string_view text) {
     size_t start = 0;
     int width = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-      const int w = canvas_.textWidth(text.substr(i, 1));
+    for (size_t i = 0; i < text.size();) {
+      const size_t length = CharacterLength(text, i);
+      const int w = canvas_.textWidth(text.substr(i, length));
       if (x_ + width + w > canvas_.pageWidth() && (i > start || x_ > 0)) {
         draw(text.substr(start, i - start), width);
         breakLine();
@@ -62,8 +64,20 @@ class PageWriter {
         width = 0;
       }
       width += w;
+      i += length;
     }
     draw(text.substr(start), width);
+  }
+
+  // The bytes of the UTF-8 character at text[i]; a byte that starts no
+  // well-formed sequence counts alone.
+  static size_t CharacterLength(std::string_view text, size_t i) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const size_t length = lead < 0xC2 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF5 ? 4 : 1;
+    if (i + length > text.size()) return 1;
+    for (size_t k = 1; k < length; ++k)
+      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return 1;
+    return length;
   }
 
   void draw(std::string_view part, int width) {

@@ -44,7 +44,7 @@ bool SortTextOrder(const TArrayString& items, bool descending, std::vector<uint3
 
 TArrayString Gather(const TArrayString& from, const std::vector<uint32_t>& order) {
   TArrayString out;
-  out.reserve(order.size(), 0);
+  out.reserve(order.size(), order.size() == from.size() ? from.characters() : 0);
   for (uint32_t i : order) out.push_back(from[i]);
   return out;
 }

@@ -24,6 +24,8 @@ class TArrayString {
   TArrayString& operator=(TArrayString&&) noexcept = default;
 
   size_t size() const { return ends_.size(); }
+  // The bytes of all entries together.
+  size_t characters() const { return used_; }
   bool empty() const { return ends_.empty(); }
   std::string_view operator[](size_t i) const {
     const size_t begin = i == 0 ? 0 : ends_[i - 1];

@@ -1,6 +1,8 @@
 #include "core/Unit_base.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <charconv>
 #include <cstring>
 #include <new>
@@ -27,6 +29,98 @@ unsigned DigitsOf(int64_t v) {
     a /= 10;
   } while (a != 0);
   return mask;
+}
+
+// The state k + 1 steps on from s is kJumps[k].mul * s + kJumps[k].add.
+struct Jump {
+  uint32_t mul;
+  uint32_t add;
+};
+constexpr std::array<Jump, 16> MakeJumps() {
+  std::array<Jump, 16> jumps{};
+  uint32_t mul = 1, add = 0;
+  for (Jump& j : jumps) {
+    mul *= kRandomMultiplier;
+    add = add * kRandomMultiplier + 1u;
+    j = {mul, add};
+  }
+  return jumps;
+}
+constexpr auto kJumps = MakeJumps();
+
+constexpr uint32_t kDigitGroup = 10000;
+
+// Whether v has an excluded digit, looked up four digits at a time in a
+// table of 2 x 10000 entries: the first half for a group inside a number
+// (its leading zeros are digits), the second for the leading group (they are
+// not; 0 alone is the digit 0).
+inline bool HasExcludedDigit(const uint8_t* table, int32_t v) {
+  // The minus sign of a negative value is no digit.
+  const uint32_t a = v < 0 ? 0u - static_cast<uint32_t>(v) : static_cast<uint32_t>(v);
+  const uint8_t* leading = table + kDigitGroup;
+  if (a < kDigitGroup) return leading[a];
+  // The last four digits first: with most digits excluded they decide at once.
+  if (table[a % kDigitGroup]) return true;
+  const uint32_t rest = a / kDigitGroup;
+  if (rest < kDigitGroup) return leading[rest];
+  return table[rest % kDigitGroup] || leading[rest / kDigitGroup];
+}
+
+bool AllHaveExcludedDigit(const uint8_t* table, int64_t low, int64_t high);
+
+// The digit test as DrawDistinct takes it, with a first test on the state of
+// the random source alone: the states are cut into 16384 buckets by their top
+// bits, and a bucket is marked when every value its states give shares
+// leading digits that hold an excluded one (a draw rises with the state).
+class DigitTest {
+ public:
+  static constexpr int kShift = 18;
+
+  DigitTest(const uint8_t* table, std::vector<uint8_t>& buckets) : table_(table), buckets_(buckets) {}
+  bool operator()(int32_t v) const { return HasExcludedDigit(table_, v); }
+  void prepare(uint32_t lower, uint32_t width) {
+    if (built_ && lower == lower_ && width == width_) return;
+    built_ = true;
+    lower_ = lower;
+    width_ = width;
+    buckets_.resize(size_t{1} << (32 - kShift));
+    for (uint32_t b = 0; b < buckets_.size(); ++b) {
+      const uint32_t first = b << kShift;
+      const uint32_t last = first | ((uint32_t{1} << kShift) - 1);
+      auto value = [lower, width](uint32_t state) {
+        return static_cast<int64_t>(
+            static_cast<int32_t>(lower + static_cast<uint32_t>((uint64_t{state} * width) >> 32)));
+      };
+      buckets_[b] = AllHaveExcludedDigit(table_, value(first), value(last));
+    }
+  }
+  bool mayPass(uint32_t state) const { return buckets_[state >> kShift] == 0; }
+
+ private:
+  const uint8_t* table_;
+  std::vector<uint8_t>& buckets_;
+  bool built_ = false;
+  uint32_t lower_ = 0;
+  uint32_t width_ = 0;
+};
+
+// Whether every value of low .. high has an excluded digit, as far as their
+// common leading digits tell (false when they cannot).
+bool AllHaveExcludedDigit(const uint8_t* table, int64_t low, int64_t high) {
+  if (low == high) return HasExcludedDigit(table, static_cast<int32_t>(low));
+  if (low < 0 && high >= 0) return false;
+  const int64_t x = high < 0 ? -high : low;
+  const int64_t y = high < 0 ? -low : high;
+  char a[24], b[24];
+  const auto na = std::to_chars(a, a + sizeof a, x).ptr - a;
+  const auto nb = std::to_chars(b, b + sizeof b, y).ptr - b;
+  if (na != nb) return false;
+  for (ptrdiff_t i = 0; i < na && a[i] == b[i]; ++i) {
+    const int digit = a[i] - '0';
+    // A one-digit group: the digit alone, as a leading group.
+    if (table[kDigitGroup + digit]) return true;
+  }
+  return false;
 }
 
 // How many x in 0 .. n have no excluded digit.
@@ -107,6 +201,14 @@ void Tmake_random::PrepareExclusions() {
     }
     digitMask_ |= 1u << e;
   }
+  if (ExcludeKind != 1 || !digitsOnly_ || tableMask_ == digitMask_) return;
+  digitTable_.assign(2 * kDigitGroup, 0);
+  for (uint32_t g = 0; g < kDigitGroup; ++g) {
+    const unsigned inner = DigitsOf(g) | (g < 1000 ? 1u : 0u);
+    digitTable_[g] = (inner & digitMask_) != 0;
+    digitTable_[kDigitGroup + g] = (DigitsOf(g) & digitMask_) != 0;
+  }
+  tableMask_ = digitMask_;
 }
 
 bool Tmake_random::IsExcluded(int32_t v) const {
@@ -115,7 +217,7 @@ bool Tmake_random::IsExcluded(int32_t v) const {
            std::binary_search(Excluded.begin(), Excluded.end(), v);
   }
   if (ExcludeKind == 1) {
-    if (digitsOnly_) return (DigitsOf(v) & digitMask_) != 0;
+    if (digitsOnly_) return HasExcludedDigit(digitTable_.data(), v);
     const std::string text = std::to_string(v);
     for (int32_t e : Excluded)
       if (text.find(std::to_string(e)) != std::string::npos) return true;
@@ -181,19 +283,23 @@ void Tmake_random::MakeRandoms(const Tinputpar& par) {
   const int64_t width = int64_t{Upper} - Lower + 1;
   const int64_t target = Duplicate ? std::max<int64_t>(Count, 0)
                                    : std::clamp<int64_t>(std::min<int64_t>(Count, Possible), 0, width);
-  // Everything the run needs is taken before anything is drawn, so a request
-  // too large for memory leaves the last run as it was.
+  // The whole run is weighed before anything is drawn: drawing (the values
+  // and the drawn-before set), then sorting and formatting them as last
+  // asked (PlanFormat). A request too large for memory leaves the last run as
+  // it was.
+  const auto values = static_cast<uint64_t>(target);
+  const uint64_t drawing =
+      values * 4 + (Duplicate ? 0 : DrawnSet::BytesFor(static_cast<uint64_t>(width), values));
+  CheckMemoryFor(std::max(drawing, FormatBytes(values, LongestText(Lower, Upper))));
   TArrayInteger fresh;
   try {
-    CheckMemoryFor(static_cast<uint64_t>(target) * (Duplicate ? 4 : 12));
-    fresh.reserve(static_cast<size_t>(target));
-    if (!Duplicate) drawn_.reset(Lower, static_cast<uint64_t>(width), static_cast<uint64_t>(target));
-  } catch (const std::bad_alloc&) {
+    GuardMemory([&] {
+      fresh.reserve(static_cast<size_t>(target));
+      if (!Duplicate) drawn_.reset(Lower, static_cast<uint64_t>(width), static_cast<uint64_t>(target));
+    });
+  } catch (const EOutOfMemory&) {
     drawn_.release();
-    throw EOutOfMemory();
-  } catch (const std::length_error&) {
-    drawn_.release();
-    throw EOutOfMemory();
+    throw;
   }
   Randoms.swap(fresh);
   TArrayInteger().swap(fresh);
@@ -220,37 +326,83 @@ void Tmake_random::MakeRandoms(const Tinputpar& par) {
       else if (++rejected % 4096 == 0)
         LetMessagesRun();
     }
+  } else if (exclusions && ExcludeKind == 1 && digitsOnly_) {
+    // Most draws are rejected when many digits are excluded: over a wide
+    // range sixteen at a time are tested on the state alone first.
+    std::vector<uint8_t> buckets;
+    if (int64_t{Upper} - Lower >= (int64_t{1} << 22))
+      DrawDistinct<16>(target, DigitTest(digitTable_.data(), buckets));
+    else
+      DrawDistinct<1>(target, DigitTest(digitTable_.data(), buckets));
   } else if (exclusions) {
-    DrawDistinct<true>(target);
+    DrawDistinct<1>(target, [this](int32_t v) { return IsExcluded(v); });
   } else if (Duplicate) {
     while (!Stopped && Generated < Count) AddRandom(NextRandom());
   } else {
-    DrawDistinct<false>(target);
+    DrawDistinct<1>(target, [](int32_t) { return false; });
   }
   drawn_.release();
   ShowStatus(0, 0, Phase::Finish, "Done");
 }
 
-template <bool kWithExclusions>
-void Tmake_random::DrawDistinct(int64_t target) {
+template <int kBlock, typename IsOut>
+void Tmake_random::DrawDistinct(int64_t target, IsOut excluded) {
   // The state of the random source lives in a register here; it is handed
   // back whenever messages may run, since a nested run may draw from it too.
+  // The bounds change only when a value is taken.
   uint32_t seed = RandomSeed;
   uint32_t rejected = 0;
   while (!Stopped && Generated < target) {
-    seed = seed * kRandomMultiplier + 1u;
-    const uint32_t width = static_cast<uint32_t>(Upper) - static_cast<uint32_t>(Lower) + 1u;
-    const auto v = static_cast<int32_t>(static_cast<uint32_t>(Lower) +
-                                        static_cast<uint32_t>((uint64_t{seed} * width) >> 32));
-    if ((kWithExclusions && IsExcluded(v)) || drawn_.contains(v)) {
+    const auto lower = static_cast<uint32_t>(Lower);
+    const uint32_t width = static_cast<uint32_t>(Upper) - lower + 1u;
+    if constexpr (kBlock > 1) excluded.prepare(lower, width);
+    int32_t v;
+    for (;;) {
+      if constexpr (kBlock > 1) {
+        // The next kBlock states are each worked out straight from `seed`,
+        // so their tests need not wait for one another. A cheap first test
+        // on the state, free of branches, marks the draws that may be taken;
+        // the full test runs on those in drawing order, and the first draw
+        // taken ends the block there.
+        uint32_t maybe = 0;
+#pragma GCC unroll 16
+        for (int j = 0; j < kBlock; ++j) {
+          const uint32_t state = kJumps[j].mul * seed + kJumps[j].add;
+          maybe |= static_cast<uint32_t>(excluded.mayPass(state)) << j;
+        }
+        int taken = -1;
+        for (; maybe != 0 && taken < 0; maybe &= maybe - 1) {
+          const int j = std::countr_zero(maybe);
+          const uint32_t state = kJumps[j].mul * seed + kJumps[j].add;
+          const auto w = static_cast<int32_t>(lower + static_cast<uint32_t>((uint64_t{state} * width) >> 32));
+          if (!excluded(w) && !drawn_.contains(w)) {
+            taken = j;
+            v = w;
+          }
+        }
+        if (taken >= 0) {
+          seed = kJumps[taken].mul * seed + kJumps[taken].add;
+          rejected += taken;
+          break;
+        }
+        seed = kJumps[kBlock - 1].mul * seed + kJumps[kBlock - 1].add;
+        rejected += kBlock - 1;  // and one more below
+      } else {
+        seed = seed * kRandomMultiplier + 1u;
+        v = static_cast<int32_t>(lower + static_cast<uint32_t>((uint64_t{seed} * width) >> 32));
+        if (!excluded(v) && !drawn_.contains(v)) break;
+      }
       // Rejected draws let messages run only after a long stretch of them,
       // so that a run that rarely accepts still hears Cancel.
-      if (++rejected % 4096 == 0) {
+      if (++rejected % 4096 < kBlock) {
         RandomSeed = seed;
         LetMessagesRun();
         seed = RandomSeed;
+        if (Stopped) {
+          RandomSeed = seed;
+          return;
+        }
       }
-      continue;
     }
     RandomSeed = seed;
     AddRandom(v);
@@ -339,6 +491,18 @@ size_t Tmake_random::FormatRandomTo(char* out, int32_t v) const {
   }
 }
 
+size_t Tmake_random::LongestText(int32_t low, int32_t high) const {
+  // A text grows with the magnitude of its value: the ends are the longest.
+  char buffer[kMaxFormatted + 16];
+  return std::max(FormatRandomTo(buffer, low), FormatRandomTo(buffer, high));
+}
+
+uint64_t Tmake_random::FormatBytes(uint64_t n, size_t longest) const {
+  // The values, their texts, and for a sorted order a sorted copy (the radix
+  // sort's scratch copy is gone before the texts are made).
+  return n * 4 + TextListBytes(n, n * longest) + (SortOrder <= 1 ? n * 4 : 0);
+}
+
 std::string Tmake_random::FormatRandom(int32_t v) const {
   char buffer[kMaxFormatted + 16];
   return std::string(buffer, FormatRandomTo(buffer, v));
@@ -367,10 +531,16 @@ void Tmake_random::FormatRandoms(TArrayString& list, TformatPar options) {
     return;
   }
   TArrayString formatted;
-  const uint64_t perEntry = sizeof(size_t) + (Radix == 3 ? 9 : 8) + (SortOrder <= 1 ? 8 : 0);
-  CheckMemoryFor(static_cast<uint64_t>(n) * perEntry);
-  try {
-    formatted.reserve(n, n * (Radix == 3 ? 9 : 8));
+  int32_t low = 0, high = 0;
+  if (n > 0) {
+    const auto [min, max] = std::minmax_element(Randoms.begin(), Randoms.end());
+    low = *min;
+    high = *max;
+  }
+  const size_t longest = LongestText(low, high);
+  CheckMemoryFor(FormatBytes(n, longest) - n * 4);  // the values are there already
+  GuardMemory([&] {
+    formatted.reserve(n, n * longest + kMaxFormatted + 16);
     if (SortOrder <= 1) {
       TArrayInteger sorted(Randoms);
       SortValues(sorted, SortOrder == 1);
@@ -379,9 +549,7 @@ void Tmake_random::FormatRandoms(TArrayString& list, TformatPar options) {
       FormatInto(formatted, Randoms, "Format randoms...");
     }
     formatted.resize(n);  // a stopped run leaves the rest empty
-  } catch (const std::bad_alloc&) {
-    throw EOutOfMemory();
-  }
+  });
   list.swap(formatted);
 }
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/DrawnSet.h"
 #include "core/Feedback.h"
@@ -63,6 +64,13 @@ class Tmake_random {
   // Refills `list` with the drawn values as text, sorted as asked. The list
   // is replaced only when all of it could be built.
   void FormatRandoms(TArrayString& list, TformatPar options);
+  // The options the next FormatRandoms will use, so that MakeRandoms can
+  // weigh the whole run; without it the last options are assumed.
+  void PlanFormat(TformatPar options) {
+    SortOrder = options.SortOrder;
+    Comma = options.Comma;
+    Radix = options.Radix;
+  }
   std::string FormatRandom(int32_t v) const;
 
   // Fields as the last MakeRandoms left them (Lower and Upper narrowed by a
@@ -107,14 +115,21 @@ class Tmake_random {
     if (v == Lower && int64_t{Lower} + 1 <= Upper) ++Lower;
     if (v == Upper && int64_t{Upper} - 1 >= Lower) --Upper;
   }
-  template <bool kWithExclusions>
-  void DrawDistinct(int64_t target);
+  // kBlock: how many draws are tested side by side.
+  template <int kBlock, typename IsOut>
+  void DrawDistinct(int64_t target, IsOut excluded);
   void SortValues(TArrayInteger& values, bool descending);
   void FormatInto(TArrayString& list, const TArrayInteger& values, std::string_view phaseText);
   size_t FormatRandomTo(char* out, int32_t v) const;
+  // The longest text of a value of low .. high in the current options, and
+  // the memory formatting n such values takes.
+  size_t LongestText(int32_t low, int32_t high) const;
+  uint64_t FormatBytes(uint64_t n, size_t longest) const;
 
-  unsigned digitMask_ = 0;   // kind 1 with single digits: the excluded digits
-  bool digitsOnly_ = false;  // kind 1 entries are all single digits
+  unsigned digitMask_ = 0;           // kind 1 with single digits: the excluded digits
+  bool digitsOnly_ = false;          // kind 1 entries are all single digits
+  std::vector<uint8_t> digitTable_;  // per group of four digits: has one of tableMask_
+  unsigned tableMask_ = ~0u;
   DrawnSet drawn_;
 };
 

@@ -35,12 +35,13 @@ void LayOutLines(const TArrayString& items, bool oneLine, int32_t perLine, uint8
   const size_t row = oneLine ? n : static_cast<size_t>(perLine < 1 ? 1 : perLine);
   for (size_t first = 0; first < n; first += row) {
     const size_t last = first + row < n ? first + row : n;
-    // An item is joined by the separator, except while the line is still
-    // empty (so an empty first item is followed by none).
+    // All on one line: a separator before every item but the first. In rows,
+    // an item is joined by the separator except while the row is still empty
+    // (so an empty first item is followed by none).
     bool lineEmpty = true;
     for (size_t i = first; i < last; ++i) {
       const std::string_view item = items[i];
-      if (!lineEmpty) sink(sep);
+      if (oneLine ? i > first : !lineEmpty) sink(sep);
       sink(item);
       if (!item.empty()) lineEmpty = false;
     }

@@ -7,6 +7,7 @@
 #include "core/Errors.h"
 #include "core/Memory.h"
 #include "core/RandomSource.h"
+#include "core/RepeatWatch.h"
 #include "core/Sorting.h"
 #include "core/TextSet.h"
 #include "generators/Unit_name_sampling.h"
@@ -295,8 +296,6 @@ struct Position {
 }  // namespace
 
 void Trandom_character::Generate(const TinputString& par) {
-  Strings.clear();
-  Results.clear();
   Input = par;
   Stopped = false;
   static const Tlistparchar kNoWildcards;
@@ -310,27 +309,21 @@ void Trandom_character::Generate(const TinputString& par) {
   if (!Stopped) parser.Parse(Input.Mask, positions);
   LetMessagesRun();
   if (label != nullptr) label->setCaption("Calculating randoms...");
-  if (!Stopped) {
-    if (Input.Duplicate) {
-      Wanted = Input.Count;
-    } else {
-      Possible = parser.PossibleTotal();
-      Wanted = std::min(Input.Count, Possible);
-    }
-  }
+  const int64_t wanted = Input.Duplicate ? Input.Count : std::min(Input.Count, parser.PossibleTotal());
   LetMessagesRun();
   TextSet seen(Strings);
   if (!Stopped) {
-    CheckMemoryFor(static_cast<uint64_t>(Wanted) *
-                   (sizeof(size_t) + positions.size() + (Input.Duplicate ? 0 : 24)));
-    try {
-      Strings.reserve(static_cast<size_t>(Wanted), static_cast<size_t>(Wanted) * positions.size());
-      if (!Input.Duplicate) seen.reserve(static_cast<size_t>(Wanted));
-    } catch (const std::bad_alloc&) {
-      throw EOutOfMemory();
-    } catch (const std::length_error&) {
-      throw EOutOfMemory();
-    }
+    // The whole run is weighed before anything is drawn: the strings, the
+    // set that finds repeats, and the sorted copy for display. A refused run
+    // leaves the last one as it was.
+    const auto n = static_cast<uint64_t>(wanted);
+    const uint64_t chars = n * positions.size();
+    PrepareTextRun(n, chars, Input.Duplicate, Strings, seen, Results);
+    if (!Input.Duplicate) Possible = parser.PossibleTotal();
+    Wanted = wanted;
+  } else {
+    Strings.clear();
+    Results.clear();
   }
   LetMessagesRun();
   if (bar != nullptr) bar->start(Wanted);
@@ -348,18 +341,37 @@ void Trandom_character::Generate(const TinputString& par) {
     drawn.push_back(d);
   }
   std::string s(drawn.size(), '\0');
+  // The mask's possible total counts every string, but the random source may
+  // not reach them all: a run that comes round to draws it already rejected
+  // ends with what it found.
+  RepeatWatch watch;
+  watch.restart(RandomSeed);
+  Exhausted = false;
   int64_t i = 0;
   while (!Stopped && i < Wanted) {
     for (size_t k = 0; k < drawn.size(); ++k) {
       s[k] = drawn[k].draw();
       LetMessagesRun();  // the engine lets messages run once per drawn value
     }
-    if (!Input.Duplicate && seen.contains(s)) continue;
+    if (!Input.Duplicate && seen.contains(s)) {
+      if (watch.cycled(RandomSeed)) {
+        Exhausted = true;
+        break;
+      }
+      continue;
+    }
+    watch.restart(RandomSeed);
     Strings.push_back(s);
     if (!Input.Duplicate) seen.insert(static_cast<uint32_t>(i));
     ++i;
     if (bar != nullptr) bar->step();
     LetMessagesRun();
+  }
+  if (Exhausted) {
+    Wanted = i;
+    CurrentNotifier().warning(
+        "Only " + std::to_string(i) +
+        " different strings can be drawn for this mask; all of them have been generated.");
   }
   if (label != nullptr) label->setCaption("Done");
 }

@@ -94,6 +94,9 @@ class Trandom_character : public Trandom_base {
   int64_t Wanted = 0;
   int64_t Possible = 0;
   bool Stopped = false;
+  // Set when the random source could not reach as many different strings as
+  // asked: the run stopped with all it found, and Wanted says how many.
+  bool Exhausted = false;
   TArrayString Strings;
   TinputString Input;
 };

@@ -8,6 +8,7 @@
 #include "core/Errors.h"
 #include "core/Memory.h"
 #include "core/RandomSource.h"
+#include "core/RepeatWatch.h"
 
 namespace quenvar {
 
@@ -92,6 +93,14 @@ void DrawNumbers(int32_t lower, int32_t upper, int32_t count, bool duplicate, st
   }
 }
 
+uint64_t Trandom_Lottery::LongestNumber() const {
+  auto length = [](int32_t v) { return std::to_string(v).size(); };
+  uint64_t longest = std::max(length(Input.MainLow), length(Input.MainUpper));
+  if (Input.Lotto && !Input.RemainPick)
+    longest = std::max<uint64_t>({longest, length(Input.ChildLow), length(Input.ChildUpper)});
+  return longest;
+}
+
 int64_t Trandom_Lottery::CalcPossible() const {
   const int64_t m = int64_t{Input.MainUpper} - Input.MainLow + 1;
   const int64_t n = int64_t{Input.ChildUpper} - Input.ChildLow + 1;
@@ -124,6 +133,7 @@ void Trandom_Lottery::Generate(const TinputLottery& par) {
   Results.clear();
   Lines.clear();
   filled_ = 0;
+  Exhausted = false;
 
   // A range of more than 2147483647 numbers cannot be drawn from.
   const bool bonusRange = Input.Lotto && !Input.RemainPick;
@@ -144,17 +154,13 @@ void Trandom_Lottery::Generate(const TinputLottery& par) {
   }
   const int64_t lineCount = Input.DupRows ? std::min<int64_t>(Input.Total, Possible) : Input.Total;
   LineCount = 0;
-  // All lines are sized at once, before drawing; too little memory ends the
-  // run here with nothing drawn.
+  // All lines are sized at once, before drawing, and the whole run is
+  // weighed first: the lines, the set that finds repeated lines, and their
+  // texts for display. Too little memory ends the run here with nothing drawn.
   const uint64_t cells = static_cast<uint64_t>(lineCount) * static_cast<uint64_t>(LineWidth());
-  CheckMemoryFor(cells * 4 + (Input.DupRows ? static_cast<uint64_t>(lineCount) * 16 : 0));
-  try {
-    Lines.assign(static_cast<size_t>(cells), 0);
-  } catch (const std::bad_alloc&) {
-    throw EOutOfMemory();
-  } catch (const std::length_error&) {
-    throw EOutOfMemory();
-  }
+  const uint64_t set = Input.DupRows ? HashSlotsFor(static_cast<uint64_t>(lineCount)) * 8 : 0;
+  CheckMemoryFor(cells * 4 + std::max(set, TextListBytes(cells, cells * LongestNumber())));
+  GuardMemory([&] { Lines.assign(static_cast<size_t>(cells), 0); });
   LineCount = lineCount;
   Engine.SetSeed(Input.Seed);
   if (Input.StatusLabel != nullptr) Input.StatusLabel->setCaption("Calculating randoms...");
@@ -173,6 +179,11 @@ void Trandom_Lottery::GenerateLines() {
   if (Input.DupRows) seen.reserve(LineCount);
   std::vector<int32_t> candidate;
   candidate.reserve(static_cast<size_t>(width));
+  // The possible total counts every line, but the random source may not
+  // reach them all: a run that comes round to draws it already rejected ends
+  // with the lines it found.
+  RepeatWatch watch;
+  watch.restart(RandomSeed);
   int64_t i = 0;
   while (!Stopped && i < LineCount) {
     candidate.clear();
@@ -186,7 +197,16 @@ void Trandom_Lottery::GenerateLines() {
     int32_t* row = &Lines[static_cast<size_t>(i * width)];
     std::copy(candidate.begin(), candidate.end(), row);
     // Lines are compared as drawn: the same numbers in another order differ.
-    if (Input.DupRows && !seen.insertIfNew(row, i)) continue;
+    if (Input.DupRows && !seen.insertIfNew(row, i)) {
+      if (!watch.cycled(RandomSeed)) continue;
+      Exhausted = true;
+      LineCount = i;
+      Lines.resize(static_cast<size_t>(i * width));
+      CurrentNotifier().warning("Only " + std::to_string(i) +
+                                " different lines can be drawn; all of them have been generated.");
+      break;
+    }
+    watch.restart(RandomSeed);
     ++i;
     filled_ = i;
     if (Input.ProgressBar != nullptr) Input.ProgressBar->step();
@@ -198,12 +218,11 @@ void Trandom_Lottery::FormatResults(uint8_t order) {
   const int32_t width = LineWidth();
   const int64_t rows = width > 0 ? static_cast<int64_t>(Lines.size()) / width : 0;
   TArrayString results;
-  CheckMemoryFor(static_cast<uint64_t>(rows * width) * (sizeof(size_t) + 3));
-  try {
-    results.reserve(static_cast<size_t>(rows * width), static_cast<size_t>(rows * width) * 3);
-  } catch (const std::bad_alloc&) {
-    throw EOutOfMemory();
-  }
+  const auto cells = static_cast<uint64_t>(rows * width);
+  CheckMemoryFor(TextListBytes(cells, cells * LongestNumber()));
+  GuardMemory([&] {
+    results.reserve(static_cast<size_t>(cells), static_cast<size_t>(cells * LongestNumber() + 12));
+  });
   if (Input.ProgressBar != nullptr) Input.ProgressBar->start(rows);
   if (Input.StatusLabel != nullptr) Input.StatusLabel->setCaption("Sort Randoms...");
   std::vector<int32_t> line(static_cast<size_t>(width));

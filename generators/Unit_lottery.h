@@ -50,11 +50,16 @@ class Trandom_Lottery {
   int64_t LineCount = 0;
   int64_t Possible = 0;
   bool Stopped = false;
+  // Set when the random source could not reach as many different lines as
+  // asked: the run stopped with all it found, and LineCount says how many.
+  bool Exhausted = false;
   TArrayString Results;
   std::vector<int32_t> Lines;  // LineCount rows of LineWidth() numbers, in drawing order
 
  private:
   int64_t CalcPossible() const;
+  // The longest text of a number the lines can hold.
+  uint64_t LongestNumber() const;
   template <bool kWithBonus>
   void GenerateLines();
 

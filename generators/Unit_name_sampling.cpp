@@ -4,9 +4,11 @@
 #include <new>
 #include <unordered_set>
 
+#include "core/DrawnSet.h"
 #include "core/Errors.h"
 #include "core/Memory.h"
 #include "core/RandomSource.h"
+#include "core/RepeatWatch.h"
 #include "core/Sorting.h"
 #include "core/TextLines.h"
 #include "core/TextSet.h"
@@ -20,7 +22,8 @@ void ArrangeTexts(const TArrayString& drawn, TArrayString& results, uint8_t sort
   if (bar != nullptr) bar->start(static_cast<int64_t>(n));
   if (label != nullptr) label->setCaption(caption);
   TArrayString arranged;
-  try {
+  CheckMemoryFor(ArrangeBytes(n, drawn.characters(), sortOrder <= 1));
+  GuardMemory([&] {
     if (sortOrder <= 1) {
       std::vector<uint32_t> order;
       const bool done = SortTextOrder(drawn, sortOrder == 1, order, [&](size_t progress) {
@@ -30,7 +33,7 @@ void ArrangeTexts(const TArrayString& drawn, TArrayString& results, uint8_t sort
       });
       if (done) arranged = Gather(drawn, order);
     } else {
-      arranged.reserve(n, 0);
+      arranged.reserve(n, drawn.characters());
       for (size_t i = 0; i < n; ++i) {
         arranged.push_back(drawn[i]);
         if (stopped) break;
@@ -38,17 +41,25 @@ void ArrangeTexts(const TArrayString& drawn, TArrayString& results, uint8_t sort
         if (bar != nullptr) bar->step();
       }
     }
-  } catch (const std::bad_alloc&) {
-    throw EOutOfMemory();
-  }
+  });
   arranged.resize(n);  // a stopped sort leaves the rest empty
   results.swap(arranged);
   if (label != nullptr) label->setCaption("Done");
 }
 
+void PrepareTextRun(uint64_t n, uint64_t characters, bool repeats, TArrayString& texts, TextSet& seen,
+                    TArrayString& results) {
+  const uint64_t set = repeats ? 0 : HashSlotsFor(n) * 16;
+  CheckMemoryFor(TextListBytes(n, characters) + std::max(set, ArrangeBytes(n, characters, true)));
+  texts.clear();
+  results.clear();
+  GuardMemory([&] {
+    texts.reserve(static_cast<size_t>(n), static_cast<size_t>(characters));
+    if (!repeats) seen.reserve(static_cast<size_t>(n));
+  });
+}
+
 void Trandom_sampling::Generate(const TinputSampling& par) {
-  Samples.clear();
-  Results.clear();
   Stopped = false;
   Input = par;
   static const TArrayString kNoItems;
@@ -63,29 +74,45 @@ void Trandom_sampling::Generate(const TinputSampling& par) {
   request.ShowProgress = true;
   request.ProgressBar = Input.ProgressBar;
   request.StatusLabel = Input.StatusLabel;
+  // The whole run is weighed before anything is drawn: the positions and
+  // their texts, the items looked up (of the list's mean length), and their
+  // sorted copy for display.
+  const auto total = static_cast<uint64_t>(items.size());
+  const uint64_t n = items.empty()       ? 0
+                     : request.Duplicate ? static_cast<uint64_t>(Input.Count)
+                                         : std::min<uint64_t>(static_cast<uint64_t>(Input.Count), total);
+  const uint64_t chars =
+      n == 0 ? 0
+             : static_cast<uint64_t>(static_cast<double>(n) * static_cast<double>(items.characters()) /
+                                     static_cast<double>(total)) +
+                   4096;
+  const uint64_t drawing = request.Duplicate ? 0 : DrawnSet::BytesFor(total, n);
+  const uint64_t lookingUp = TextListBytes(n, n * 10) + TextListBytes(n, chars);
+  CheckMemoryFor(n * 4 +
+                 std::max({drawing, lookingUp, TextListBytes(n, chars) + ArrangeBytes(n, chars, true)}));
+  Samples.clear();
+  Results.clear();
   if (Input.ProgressBar != nullptr) Input.ProgressBar->show();
   Engine.SetSeed(Input.Seed);
   Engine.MakeRandoms(request);
   Engine.FormatRandoms(Samples, TformatPar{2, false, 0});
 
-  const size_t n = Samples.size();
+  const size_t drawn = Samples.size();
   if (Input.StatusLabel != nullptr) Input.StatusLabel->setCaption("Evaluate Randoms...");
-  if (Input.ProgressBar != nullptr) Input.ProgressBar->start(static_cast<int64_t>(n));
+  if (Input.ProgressBar != nullptr) Input.ProgressBar->start(static_cast<int64_t>(drawn));
   TArrayString texts;
-  try {
-    texts.reserve(n, 0);
+  GuardMemory([&] {
+    texts.reserve(drawn, static_cast<size_t>(chars));
     size_t i = 0;
-    for (; i < n; ++i) {
+    for (; i < drawn; ++i) {
       LetMessagesRun();
       if (Stopped) break;
       texts.push_back(items[static_cast<size_t>(Engine.Randoms[i])]);
       if (Input.ProgressBar != nullptr) Input.ProgressBar->step();
     }
     // A stopped run keeps the positions it did not look up.
-    for (; i < n; ++i) texts.push_back(Samples[i]);
-  } catch (const std::bad_alloc&) {
-    throw EOutOfMemory();
-  }
+    for (; i < drawn; ++i) texts.push_back(Samples[i]);
+  });
   Samples.swap(texts);
   if (Input.StatusLabel != nullptr) Input.StatusLabel->setCaption("Done");
 }
@@ -98,33 +125,91 @@ void Trandom_sampling::FormatResults(TformatPar format) {
 
 namespace {
 
-// How many different full names the lists can give. Names with blanks can
-// meet ("Anne Marie" + "Smith" and "Anne" + "Marie Smith"); small lists of
-// that kind are counted exactly, otherwise distinct firsts times distinct lasts.
-int64_t DistinctFullNames(const TArrayString& firsts, const TArrayString& lasts) {
-  auto distinct = [](const TArrayString& list, bool& blank) {
-    std::unordered_set<std::string_view> seen;
-    for (size_t i = 0; i < list.size(); ++i) {
-      seen.insert(list[i]);
-      blank = blank || list[i].find(' ') != std::string_view::npos;
-    }
-    return static_cast<int64_t>(seen.size());
-  };
-  bool blank = false;
-  const int64_t product = distinct(firsts, blank) * distinct(lasts, blank);
-  if (!blank || product > 2'000'000) return product;
-  std::unordered_set<std::string> names;
-  for (size_t f = 0; f < firsts.size(); ++f)
-    for (size_t l = 0; l < lasts.size(); ++l)
-      names.insert(std::string(firsts[f]) + " " + std::string(lasts[l]));
-  return static_cast<int64_t>(names.size());
+// Two polynomial hashes modulo 2^61 - 1 with different bases: a 122-bit key
+// for a text, and one that can be built for a first name, a blank and a last
+// name from the keys of the parts in constant time.
+constexpr uint64_t kMod = (uint64_t{1} << 61) - 1;
+constexpr uint64_t kBase[2] = {1000003, 911382323};
+
+__extension__ typedef unsigned __int128 Wide;
+
+uint64_t MulMod(uint64_t a, uint64_t b) {
+  const Wide p = static_cast<Wide>(a) * b;
+  const uint64_t r = static_cast<uint64_t>(p & kMod) + static_cast<uint64_t>(p >> 61);
+  return r >= kMod ? r - kMod : r;
 }
+uint64_t AddMod(uint64_t a, uint64_t b) {
+  const uint64_t r = a + b;
+  return r >= kMod ? r - kMod : r;
+}
+
+struct TextKey {
+  uint64_t h[2] = {0, 0};
+  uint64_t power[2] = {1, 1};  // base^length
+};
+
+TextKey KeyOf(std::string_view text) {
+  TextKey k;
+  for (unsigned char c : text)
+    for (int j = 0; j < 2; ++j) {
+      k.h[j] = AddMod(MulMod(k.h[j], kBase[j]), c + 1u);
+      k.power[j] = MulMod(k.power[j], kBase[j]);
+    }
+  return k;
+}
+
+// Full names counted exactly only up to this many first and last name pairs.
+constexpr int64_t kMaxPairsCounted = int64_t{1} << 22;
 
 }  // namespace
 
+// Two pairs can give the same name only through blanks inside both names
+// ("Anne Marie" + "Smith" and "Anne" + "Marie Smith"); so pairs with a
+// blank-free first name, or with a blank-free last name, all give different
+// names. Beyond that the names of every pair are told apart by their 122-bit
+// keys.
+int64_t DistinctFullNames(const TArrayString& firsts, const TArrayString& lasts, int64_t wanted) {
+  auto distinct = [](const TArrayString& list, int64_t& blankFree) {
+    std::unordered_set<std::string_view> seen;
+    std::vector<std::string_view> texts;
+    for (size_t i = 0; i < list.size(); ++i)
+      if (seen.insert(list[i]).second) {
+        texts.push_back(list[i]);
+        if (list[i].find(' ') == std::string_view::npos) ++blankFree;
+      }
+    return texts;
+  };
+  int64_t firstBlankFree = 0, lastBlankFree = 0;
+  const std::vector<std::string_view> f = distinct(firsts, firstBlankFree);
+  const std::vector<std::string_view> l = distinct(lasts, lastBlankFree);
+  const auto nf = static_cast<int64_t>(f.size()), nl = static_cast<int64_t>(l.size());
+  const int64_t pairs = nf * nl;
+  if (firstBlankFree == nf || lastBlankFree == nl) return std::min(pairs, wanted);
+  if (wanted <= std::max(nf * lastBlankFree, firstBlankFree * nl)) return wanted;
+  if (pairs > kMaxPairsCounted) return -1;
+
+  std::vector<TextKey> firstKeys, lastKeys;
+  for (std::string_view t : f) firstKeys.push_back(KeyOf(t));
+  for (std::string_view t : l) {
+    // The key of " " + last name, and base^(its length).
+    TextKey k = KeyOf(t);
+    for (int j = 0; j < 2; ++j) {
+      k.h[j] = AddMod(MulMod(' ' + 1u, k.power[j]), k.h[j]);
+      k.power[j] = MulMod(k.power[j], kBase[j]);
+    }
+    lastKeys.push_back(k);
+  }
+  std::vector<std::pair<uint64_t, uint64_t>> names;
+  names.reserve(static_cast<size_t>(pairs));
+  for (const TextKey& a : firstKeys)
+    for (const TextKey& b : lastKeys)
+      names.emplace_back(AddMod(MulMod(a.h[0], b.power[0]), b.h[0]),
+                         AddMod(MulMod(a.h[1], b.power[1]), b.h[1]));
+  std::sort(names.begin(), names.end());
+  return std::min(wanted, static_cast<int64_t>(std::unique(names.begin(), names.end()) - names.begin()));
+}
+
 void Trandom_name::Generate(const TinputName& par) {
-  Names.clear();
-  Results.clear();
   Input = par;
   Stopped = false;
   Exhausted = false;
@@ -145,34 +230,51 @@ void Trandom_name::Generate(const TinputName& par) {
   if (!Stopped) lasts = ReadNonEmptyLines(Input.LastFile, true);
 
   const int64_t combinations = static_cast<int64_t>(firsts.size()) * static_cast<int64_t>(lasts.size());
-  if (Input.Duplicate) {
-    // With an empty list there is no name to draw.
-    Generated = combinations == 0 ? 0 : Input.Count;
-  } else {
-    Possible = combinations;
-    Generated = std::min<int64_t>(Input.Count, Possible);
+  // With an empty list there is no name to draw.
+  const int64_t wanted =
+      Input.Duplicate ? (combinations == 0 ? 0 : Input.Count) : std::min<int64_t>(Input.Count, combinations);
+  // Without repeats the run ends once every different name is drawn: when
+  // the lists give fewer than asked, or when the random source cannot reach
+  // the names left (the same rejected draws would come round again).
+  int64_t reachable = wanted;
+  if (!Input.Duplicate && !Stopped) {
+    const int64_t distinct = DistinctFullNames(firsts, lasts, wanted);
+    if (distinct >= 0) reachable = distinct;
   }
-  const int64_t reachable =
-      Input.Duplicate ? Generated : std::min(Generated, DistinctFullNames(firsts, lasts));
   TextSet seen(Names);
   if (!Stopped) {
-    CheckMemoryFor(static_cast<uint64_t>(Generated) * (sizeof(size_t) + 14 + (Input.Duplicate ? 0 : 24)));
-    try {
-      Names.reserve(static_cast<size_t>(Generated), static_cast<size_t>(Generated) * 14);
-      if (!Input.Duplicate) seen.reserve(static_cast<size_t>(Generated));
-    } catch (const std::bad_alloc&) {
-      throw EOutOfMemory();
-    } catch (const std::length_error&) {
-      throw EOutOfMemory();
-    }
+    // The whole run is weighed before anything is drawn: the names (of the
+    // lists' mean length), the set that finds repeats, and the sorted copy
+    // for display. A refused run leaves the last one as it was.
+    const auto n = static_cast<uint64_t>(wanted);
+    auto mean = [](const TArrayString& list) {
+      return list.empty() ? 0.0 : static_cast<double>(list.characters()) / static_cast<double>(list.size());
+    };
+    const auto chars =
+        static_cast<uint64_t>(static_cast<double>(n) * (mean(firsts) + 1 + mean(lasts))) + 4096;
+    PrepareTextRun(n, chars, Input.Duplicate, Names, seen, Results);
+  } else {
+    Names.clear();
+    Results.clear();
   }
+  if (!Input.Duplicate) Possible = combinations;
+  Generated = wanted;
   if (label != nullptr) label->setCaption("Calculating names...");
   if (bar != nullptr) bar->start(Generated);
   Engine.SetSeed(Input.Seed);
 
   const auto nFirst = static_cast<uint32_t>(firsts.size());
   const auto nLast = static_cast<uint32_t>(lasts.size());
+  // Without repeats, the pairs of lines drawn before (a bit each, for lists
+  // of up to 2^27 pairs): a pair drawn again is a repeated name at once, so
+  // the last names of a nearly exhausted run are found without spelling out
+  // every rejected one.
+  std::vector<uint64_t> pairsDrawn;
+  if (!Input.Duplicate && !Stopped && combinations <= (int64_t{1} << 27))
+    GuardMemory([&] { pairsDrawn.assign(static_cast<size_t>(combinations + 63) / 64, 0); });
   std::string candidate;
+  RepeatWatch watch;
+  watch.restart(RandomSeed);
   int64_t i = 0;
   while (!Stopped && i < Generated) {
     LetMessagesRun();
@@ -182,8 +284,19 @@ void Trandom_name::Generate(const TinputName& par) {
     }
     const uint32_t f = RandomBelow(nFirst);  // the first name is always drawn first
     const uint32_t l = RandomBelow(nLast);
-    candidate.assign(firsts[f]).append(" ").append(lasts[l]);
-    if (!Input.Duplicate && seen.contains(candidate)) continue;
+    bool repeated = false;
+    if (!pairsDrawn.empty()) {
+      const uint64_t pair = uint64_t{f} * nLast + l;
+      uint64_t& word = pairsDrawn[pair >> 6];
+      repeated = (word >> (pair & 63)) & 1u;
+      word |= uint64_t{1} << (pair & 63);
+    }
+    if (!repeated) candidate.assign(firsts[f]).append(" ").append(lasts[l]);
+    if (repeated || (!Input.Duplicate && seen.contains(candidate))) {
+      if (watch.cycled(RandomSeed)) reachable = i;
+      continue;
+    }
+    watch.restart(RandomSeed);
     Names.push_back(candidate);
     if (!Input.Duplicate) seen.insert(static_cast<uint32_t>(i));
     ++i;
@@ -193,7 +306,7 @@ void Trandom_name::Generate(const TinputName& par) {
     Generated = i;
     CurrentNotifier().warning(
         "Only " + std::to_string(i) +
-        " different names can be made from these lists; all of them have been generated.");
+        " different names can be drawn from these lists; all of them have been generated.");
   }
   if (label != nullptr) label->setCaption("Done");
 }

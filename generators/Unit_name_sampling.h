@@ -67,6 +67,22 @@ class Trandom_name : public Trandom_base {
   TArrayString Names;
 };
 
+// How many different full names (first name, blank, last name) the lists
+// give when that is fewer than `wanted`, otherwise `wanted`; -1 when finding
+// out would cost too much (lists of more than 2^22 pairs whose names can meet
+// through blanks).
+int64_t DistinctFullNames(const TArrayString& firsts, const TArrayString& lasts, int64_t wanted);
+
+class TextSet;
+
+// Weighs a run of n texts of `characters` bytes in all, with the set that
+// finds repeats (unless they are allowed) and the sorted copy for display,
+// and refuses it with EOutOfMemory when it is too large, leaving everything
+// as it was. Otherwise empties `texts` and `results` and takes the memory of
+// the drawing.
+void PrepareTextRun(uint64_t n, uint64_t characters, bool repeats, TArrayString& texts, TextSet& seen,
+                    TArrayString& results);
+
 // Results in ordinal text order (0 ascending, 1 descending) or as drawn (2),
 // with the caption, progress and Cancel behaviour the generators share.
 void ArrangeTexts(const TArrayString& drawn, TArrayString& results, uint8_t sortOrder,

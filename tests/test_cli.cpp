@@ -544,3 +544,26 @@ TEST_F(Cli, EmptyListsAndWildcardsAreReported) {
   }
   EXPECT_NE(Run({"lottery", "--help"}).out.find("in drawing order"), std::string::npos);
 }
+
+// A run too large for the memory the tool may have is refused at once, with
+// the figure, before anything is drawn or printed.
+TEST_F(Cli, TooLargeRunsAreRefusedBeforeDrawing) {
+  std::ofstream(path("huge.txt"), std::ios::binary) << std::string(8 << 20, 'x') << "\n";
+  rlimit saved{};
+  getrlimit(RLIMIT_AS, &saved);
+  rlimit limited = saved;
+  limited.rlim_cur = rlim_t{1} << 30;  // inherited by the tool
+  setrlimit(RLIMIT_AS, &limited);
+  // 10^8 numbers fit in 1 GiB, their texts do not; nor do 500 copies of an
+  // 8 MiB line.
+  const Result number = Run({"number", "--duplicates", "--count", "100000000", "--seed", "1"});
+  const Result sample = Run({"sample", "--items", path("huge.txt"), "--duplicates", "--count", "500"});
+  setrlimit(RLIMIT_AS, &saved);
+  for (const Result& r : {number, sample}) {
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("EOutOfMemory: Out of memory: this request needs "), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find(" MiB are free."), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find("Calculating"), std::string::npos) << r.err;
+    EXPECT_TRUE(r.out.empty());
+  }
+}

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
+#include <fstream>
 #include <random>
 #include <set>
 
@@ -8,8 +9,9 @@
 #include "Reference.h"
 #include "core/Errors.h"
 #include "core/Memory.h"
-#include "generators/Unit_lottery.h"
 #include "core/Unit_base.h"
+#include "generators/Unit_lottery.h"
+#include "generators/Unit_name_sampling.h"
 #include "generators/Unit_number.h"
 
 using namespace quenvar;
@@ -97,6 +99,52 @@ TEST(EngineMatchesReference, RandomRequests) {
     ASSERT_EQ(Format(engine, order, comma, radix), expected.FormatRandoms(order, comma, radix))
         << "round " << round;
   }
+}
+
+// Excluded digits over wide ranges, where most draws are rejected on the
+// state of the random source before any digit is looked at; and single
+// values around the edges of the four-digit groups.
+TEST(EngineMatchesReference, ExcludedDigitsOverWideRanges) {
+  struct Case {
+    int32_t lower, upper;
+    std::vector<int32_t> digits;
+    int32_t count;
+    int32_t seed;
+  };
+  const Case cases[] = {
+      {1, 4300000, {1, 2, 3, 4, 5, 6, 7, 8}, 40, 5},           // only 0 and 9 allowed
+      {-2500000, 2000000, {0, 3, 5, 7}, 300, -77},             // through zero
+      {2143000000, 2147483646, {1, 2, 3, 5, 6, 7, 8}, 60, 9},  // ten digits
+      {-2147483647, -2143100000, {9, 4}, 200, 123},
+  };
+  for (const Case& c : cases) {
+    ref::Input in{c.lower, c.upper, c.digits, 1, c.count, false};
+    ref::Engine expected;
+    expected.seed = uint32_t(c.seed);
+    expected.MakeRandoms(in);
+    Tmake_random engine;
+    ASSERT_EQ(Draw(Request(c.lower, c.upper, c.count, false, c.digits, 1), c.seed, &engine), expected.randoms)
+        << c.lower;
+    EXPECT_EQ(engine.PossibleTotal(), expected.possible);
+    EXPECT_EQ(RandomSeed, expected.seed);
+  }
+  // Values next to 0, 10^4, 10^8 and the ends of the 32-bit range, with
+  // repeats allowed: each digit counts once, leading zeros are no digits.
+  const int32_t around[] = {0, 9999, 10000, 99999999, 100000000, 2147483647, -2147483647, -10000, -9999};
+  for (int32_t centre : around)
+    for (unsigned mask : {1u, 2u, 512u, 0x3FEu, 0x201u}) {
+      std::vector<int32_t> digits;
+      for (int d = 0; d < 10; ++d)
+        if (mask >> d & 1u) digits.push_back(d);
+      const int32_t lower = int32_t(std::max<int64_t>(-2147483647, int64_t{centre} - 30));
+      const int32_t upper = int32_t(std::min<int64_t>(2147483647, int64_t{centre} + 30));
+      ref::Input in{lower, upper, digits, 1, 200, true};
+      ref::Engine expected;
+      expected.seed = 31;
+      expected.MakeRandoms(in);
+      ASSERT_EQ(Draw(Request(lower, upper, 200, true, digits, 1), 31), expected.randoms)
+          << centre << " " << mask;
+    }
 }
 
 // A wide range switches the drawn-before test from a bitset to a hash table.
@@ -365,4 +413,80 @@ namespace {
 TEST(NumberGeneratorDeathTest, OutOfMemoryKeepsThePreviousResults) {
   GTEST_FLAG_SET(death_test_style, "threadsafe");
   EXPECT_EXIT(RunOutOfMemory(), ::testing::ExitedWithCode(0), "");
+}
+
+namespace {
+
+// Limits the address space to what the process uses now and `more` bytes.
+void LimitMemoryTo(uint64_t more) {
+  std::ifstream status("/proc/self/status");
+  std::string key;
+  uint64_t kib = 0;
+  while (status >> key)
+    if (key == "VmSize:" && status >> kib) break;
+  const rlim_t bytes = kib * 1024 + more;
+  const rlimit limit{bytes, bytes};
+  setrlimit(RLIMIT_AS, &limit);
+}
+
+// Runs in the death test's child: exits 0 when a run too large for the
+// memory left is refused before anything is drawn (no phase shown, no step
+// of the bar), with the previous results as they were.
+[[noreturn]] void RefuseTooLargeNumberRun() {
+  test::FakeStatus status;
+  Trandom_simply generator;
+  generator.SetSeed(1);
+  generator.Generate(Request(1, 100, 10, true));
+  generator.FormatResults(TformatPar{2, false, 0});
+  const TArrayString before = generator.Results;
+  LimitMemoryTo(uint64_t{600} << 20);
+  // 10^8 values fit (400 MB), their texts do not.
+  Tinputpar huge = Request(1, 10000, 100000000, true);
+  huge.ShowProgress = true;
+  huge.ProgressBar = &status;
+  huge.StatusLabel = &status;
+  try {
+    generator.Generate(huge);
+    std::exit(3);
+  } catch (const EOutOfMemory& e) {
+    if (std::string(e.what()).find("MiB are free") == std::string::npos) std::exit(5);
+  }
+  const bool nothingDrawn = status.captions.empty() && status.position() == 0;
+  std::exit(!nothingDrawn ? 6 : generator.Results == before && generator.Engine.Randoms.size() == 10 ? 0 : 4);
+}
+
+// The same for samples: a single huge item drawn many times.
+[[noreturn]] void RefuseTooLargeSampleRun() {
+  test::FakeStatus status;
+  TArrayString items{std::string(1 << 20, 'x'), "b"};
+  Trandom_sampling generator;
+  TinputSampling in;
+  in.Items = &items;
+  in.Count = 3;
+  in.Duplicate = true;
+  generator.Generate(in);
+  generator.FormatResults(TformatPar{2, false, 0});
+  const TArrayString before = generator.Results;
+  LimitMemoryTo(uint64_t{600} << 20);
+  in.Count = 2000;  // about 1000 copies of the huge item, twice
+  in.ProgressBar = &status;
+  in.StatusLabel = &status;
+  try {
+    generator.Generate(in);
+    std::exit(3);
+  } catch (const EOutOfMemory&) {
+  }
+  const bool nothingDrawn = status.captions.empty() && status.position() == 0;
+  std::exit(!nothingDrawn ? 6 : generator.Results == before && generator.Samples.size() == 3 ? 0 : 4);
+}
+
+}  // namespace
+
+// A run is weighed whole (drawing, formatting, sorting) before it starts: too
+// large, it is refused at once with the figure, and nothing of the last run
+// is lost.
+TEST(NumberGeneratorDeathTest, TooLargeRunIsRefusedBeforeDrawing) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(RefuseTooLargeNumberRun(), ::testing::ExitedWithCode(0), "");
+  EXPECT_EXIT(RefuseTooLargeSampleRun(), ::testing::ExitedWithCode(0), "");
 }

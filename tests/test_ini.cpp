@@ -92,6 +92,64 @@ TEST(IniFile, WritingKeepsEveryOtherLine) {
   EXPECT_FALSE(missing.SectionExists("Simply"));
 }
 
+// Whatever breaks a file's lines end with, a write gives back every line it
+// did not change byte for byte; lines ending in CR alone are lines, and a
+// byte-order mark does not hide the first section.
+TEST(IniFile, LineBreaksAndByteOrderMarkAreKept) {
+  // Mixed breaks and no final break: the new key goes before the blank line,
+  // with the file's first break; the last line keeps having none.
+  IniFile mixed = IniFile::FromText("[A]\nx=1\r\ny=2\r\n\n[B]\rz=3");
+  EXPECT_EQ(mixed.ReadInteger("B", "z", 0), 3);
+  mixed.WriteInteger("A", "x", 5);
+  mixed.WriteInteger("A", "w", 6);
+  EXPECT_EQ(mixed.Text(), "[A]\nx=5\r\ny=2\r\nw=6\n\n[B]\rz=3");
+  // Added at the very end, a key takes over the missing final break.
+  mixed.WriteInteger("B", "v", 7);
+  EXPECT_EQ(mixed.Text(), "[A]\nx=5\r\ny=2\r\nw=6\n\n[B]\rz=3\nv=7");
+  mixed.WriteString("C", "u", "8");
+  EXPECT_EQ(mixed.Text(), "[A]\nx=5\r\ny=2\r\nw=6\n\n[B]\rz=3\nv=7\n[C]\nu=8");
+  mixed.DeleteKey("C", "u");
+  EXPECT_EQ(mixed.Text(), "[A]\nx=5\r\ny=2\r\nw=6\n\n[B]\rz=3\nv=7\n[C]");
+
+  // CR-only breaks: every line is read, and a write adds no second section.
+  const std::string crOnly = "[Special Char]\rTotal=1\rName0=#\r";
+  IniFile cr = IniFile::FromText(crOnly);
+  EXPECT_EQ(cr.ReadInteger("Special Char", "Total", 0), 1);
+  EXPECT_EQ(cr.ReadString("Special Char", "Name0", ""), "#");
+  cr.WriteInteger("Special Char", "Total", 2);
+  EXPECT_EQ(cr.Text(), "[Special Char]\rTotal=2\rName0=#\r");
+
+  // A UTF-8 byte-order mark before the first section.
+  IniFile bom = IniFile::FromText("\xEF\xBB\xBF[Simply]\r\ncolumn=2\r\n");
+  EXPECT_TRUE(bom.SectionExists("Simply"));
+  EXPECT_EQ(bom.ReadInteger("Simply", "column", 0), 2);
+  bom.WriteInteger("Simply", "column", 3);
+  EXPECT_EQ(bom.Text(), "\xEF\xBB\xBF[Simply]\r\ncolumn=3\r\n");
+
+  // A new file is written with CR LF.
+  IniFile fresh;
+  fresh.WriteString("S", "k", "v");
+  EXPECT_EQ(fresh.Text(), "[S]\r\nk=v\r\n");
+}
+
+// The wildcard list saved over a file with CR-only breaks and a byte-order
+// mark keeps one section, which loads back.
+TEST(Wildcards, SavedOverUnusualFilesKeepOneSection) {
+  Folder dir;
+  for (const std::string& text :
+       {std::string("[Special Char]\rTotal=0\r"), std::string("\xEF\xBB\xBF[Special Char]\r\nTotal=0\r\n")}) {
+    const std::string path = dir.file("wildcard.ini");
+    std::ofstream(path, std::ios::binary) << text;
+    Tlistparchar list(path);
+    list.Items.push_back(Digits("#"));
+    list.Save();
+    const std::string saved = Read(path);
+    EXPECT_EQ(saved.find("[Special Char]"), saved.rfind("[Special Char]")) << saved;
+    EXPECT_EQ(saved.substr(0, 3) == "\xEF\xBB\xBF", text.substr(0, 3) == "\xEF\xBB\xBF");
+    EXPECT_EQ(Tlistparchar(path).Items.size(), 1u);
+  }
+}
+
 TEST(IniFile, FailedWriteIsReported) {
   Folder dir;
   IniFile ini(dir.file("no/such/folder/setup.ini"));

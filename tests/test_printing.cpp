@@ -15,7 +15,21 @@ class FakeCanvas : public PrintCanvas {
  public:
   int pageWidth() const override { return 100; }
   int pageHeight() const override { return 60; }
-  int textWidth(std::string_view text) const override { return 10 * static_cast<int>(text.size()); }
+  // A UTF-8 character is 10 wide; so is every byte that is no part of a
+  // whole character, drawn as a replacement mark.
+  int textWidth(std::string_view text) const override {
+    int characters = 0;
+    for (size_t i = 0; i < text.size(); ++characters) {
+      const auto lead = static_cast<unsigned char>(text[i]);
+      size_t length = lead < 0xC2 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+      if (lead >= 0x80 && lead < 0xC2) length = 1;
+      bool whole = i + length <= text.size();
+      for (size_t k = 1; whole && k < length; ++k)
+        whole = (static_cast<unsigned char>(text[i + k]) & 0xC0) == 0x80;
+      i += whole ? length : 1;
+    }
+    return 10 * characters;
+  }
   int textHeight(std::string_view) const override { return 8; }
   int charHeight() const override { return 8; }
   int averageCharWidth() const override { return 2; }
@@ -62,4 +76,23 @@ TEST(PrintLayout, TabStopsAndTabsPastTheEdge) {
 TEST(PrintLayout, FormFeedsAndEmptyLines) {
   EXPECT_EQ(Print("a\fb\r\nc"), (V{"p1 0,0 a", "p2 0,0 b", "p2 0,10 c"}));
   EXPECT_EQ(Print("\r\nx\n"), (V{"p1 0,8 x"}));  // an empty line advances by a character's height
+}
+
+// Non-ASCII text is measured and broken by character: no line is split inside
+// a character, and tab stops fall where they do for ASCII.
+TEST(PrintLayout, Utf8TextIsMeasuredByCharacter) {
+  // "ä" and "€" are two and three bytes, one character each.
+  EXPECT_EQ(Print("\xC3\xA4"
+                  "bcdefghij\xE2\x82\xACk\r\n"),
+            (V{"p1 0,0 \xC3\xA4"
+               "bcdefghij",
+               "p1 0,10 \xE2\x82\xAC"
+               "k"}));
+  EXPECT_EQ(Print("\xC3\xA4\xC3\xB6\tc\r\n"), (V{"p1 0,0 \xC3\xA4\xC3\xB6", "p1 32,0 c"}));
+  // A lead byte that starts no well-formed sequence counts as one character.
+  EXPECT_EQ(Print("\xC3"
+                  "bcdefghijk\r\n"),
+            (V{"p1 0,0 \xC3"
+               "bcdefghij",
+               "p1 0,10 k"}));
 }

@@ -6,9 +6,12 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <set>
 
 #include "Fakes.h"
+#include "Reference.h"
 #include "core/Errors.h"
+#include "core/RepeatWatch.h"
 #include "core/TextLines.h"
 #include "generators/Unit_character.h"
 #include "generators/Unit_name_sampling.h"
@@ -50,6 +53,14 @@ TArrayString Texts(const V& v) {
 }
 
 std::vector<std::string> Results(Trandom_base& g) { return g.Results.toVector(); }
+
+// Records the warnings shown.
+struct Warnings : Notifier {
+  void error(std::string_view) override {}
+  void warning(std::string_view m) override { messages.emplace_back(m); }
+  bool confirm(std::string_view) override { return false; }
+  V messages;
+};
 
 struct Folder {
   fs::path path = fs::temp_directory_path() / ("quenvar-texts-" + std::to_string(getpid()));
@@ -208,12 +219,7 @@ TEST(Names, MatchesReferenceAndRules) {
 // none is left and says so, instead of drawing for ever.
 TEST(Names, ExhaustedListsStopTheRun) {
   Folder dir;
-  struct Warnings : Notifier {
-    void error(std::string_view) override {}
-    void warning(std::string_view m) override { messages.emplace_back(m); }
-    bool confirm(std::string_view) override { return false; }
-    V messages;
-  } warnings;
+  Warnings warnings;
   SetNotifier(&warnings);
   TinputName in;
   in.Gender = 3;
@@ -241,6 +247,106 @@ TEST(Names, ExhaustedListsStopTheRun) {
 
   in.LastFile = (dir.path / "missing.txt").string();
   EXPECT_THROW(g.Generate(in), EInOutError);
+}
+
+// Names can meet through blanks ("A" + "A A" and "A A" + "A"): the lists
+// then give fewer different names than pairs of lines.
+TEST(Names, DistinctFullNamesCountsNamesNotPairs) {
+  // 1500 lines "A", "A A", ... in each list: 2250000 pairs, 2999 names.
+  TArrayString steps;
+  std::string word;
+  for (int k = 1; k <= 1500; ++k) {
+    word += k == 1 ? "A" : " A";
+    steps.push_back(word);
+  }
+  EXPECT_EQ(DistinctFullNames(steps, steps, 3000), 2999);
+  EXPECT_EQ(DistinctFullNames(steps, steps, 2000), 2000);  // enough for the run
+  EXPECT_EQ(DistinctFullNames(Texts({"Kim", "Kim", "Lee"}), Texts({"Park", "Ro"}), 100), 4);
+
+  // Small random lists of blanks and two letters, against every name spelt out.
+  std::mt19937 random(7);
+  auto list = [&random] {
+    TArrayString out;
+    const int n = 1 + int(random() % 12);
+    for (int i = 0; i < n; ++i) {
+      std::string text;
+      const int length = 1 + int(random() % 5);
+      for (int c = 0; c < length; ++c) text += " ab"[random() % 3];
+      out.push_back(text);
+    }
+    return out;
+  };
+  for (int round = 0; round < 300; ++round) {
+    const TArrayString f = list(), l = list();
+    std::set<std::string> names;
+    for (size_t i = 0; i < f.size(); ++i)
+      for (size_t j = 0; j < l.size(); ++j) names.insert(std::string(f[i]) + " " + std::string(l[j]));
+    ASSERT_EQ(DistinctFullNames(f, l, 1000), int64_t(names.size())) << round;
+  }
+}
+
+// Asked for more names than the lists give, the run ends with exactly the
+// names the plain loop finds first, and says how many there are.
+TEST(Names, ListsMeetingThroughBlanksEndWithTheNamesThePlainLoopFinds) {
+  Folder dir;
+  V lines;
+  std::string text, word;
+  for (int k = 1; k <= 200; ++k) {
+    word += k == 1 ? "A" : " A";
+    lines.push_back(word);
+    text += word + "\n";
+  }
+  TinputName in;
+  in.Gender = 1;
+  in.FemaleFile = dir.write("f.txt", text);
+  in.LastFile = dir.write("l.txt", text);
+  in.Count = 1000;
+  in.Seed = 4242;
+  Trandom_name g;
+  Warnings warnings;
+  SetNotifier(&warnings);
+  g.Generate(in);
+  SetNotifier(nullptr);
+  EXPECT_TRUE(g.Exhausted);
+  EXPECT_EQ(g.GeneratedTotal(), 399);
+  EXPECT_EQ(warnings.messages,
+            V{"Only 399 different names can be drawn from these lists; all of them have been generated."});
+
+  ref::Engine plain;
+  plain.seed = 4242;
+  std::set<std::string> seen;
+  V expected;
+  while (expected.size() < 399) {
+    const uint32_t f = plain.RandomBelow(200);
+    const uint32_t l = plain.RandomBelow(200);
+    std::string name = lines[f] + " " + lines[l];
+    if (seen.insert(name).second) expected.push_back(std::move(name));
+  }
+  EXPECT_EQ(g.Names.toVector(), expected);
+
+  // Asked for no more than there are, the run is the plain loop's.
+  in.Count = 399;
+  g.Generate(in);
+  EXPECT_FALSE(g.Exhausted);
+  EXPECT_EQ(g.Names.toVector(), expected);
+}
+
+TEST(RepeatWatch, SeesACycleOnlyOnceTheStatesRepeat) {
+  // States 0 .. 9, then round the cycle 10 .. 19 for ever.
+  auto next = [](uint32_t s) { return s < 19 ? s + 1 : 10u; };
+  RepeatWatch watch;
+  uint32_t s = 0;
+  watch.restart(s);
+  int steps = 0;
+  do {
+    s = next(s);
+    ++steps;
+    ASSERT_LT(steps, 60);
+  } while (!watch.cycled(s));
+  EXPECT_GE(steps, 20);  // not before every state of the cycle was tried
+  // A restart forgets what was seen.
+  watch.restart(5);
+  EXPECT_FALSE(watch.cycled(6));
 }
 
 namespace {

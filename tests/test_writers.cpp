@@ -73,8 +73,9 @@ TEST(TextWriter, Layouts) {
   EXPECT_EQ(Save({"a", "b", "c", "d", "e", "f"}, Par(f, 3, 2)), "a b c\r\nd e f\r\n");
   EXPECT_EQ(Save({"a", "b", "c", "d", "e", "f", "g"}, Par(f, 3, 2)), "a b c\r\nd e f\r\ng\r\n");
   EXPECT_EQ(Save({"only"}, Par(f, 5, 0)), "only\r\n");
-  EXPECT_EQ(Save({"", "x", "y"}, Par(f, 3, 0)), "x,y\r\n");    // an empty first item takes no separator
-  EXPECT_EQ(Save(kFive, Par(f, 2, 9)), "712\r\n39\r\n1\r\n");  // unknown separator: none
+  EXPECT_EQ(Save({"", "x", "y"}, Par(f, 3, 0)), "x,y\r\n");         // an empty first item takes no separator
+  EXPECT_EQ(Save({"", "x", "y"}, Par(f, 1, 0, true)), ",x,y\r\n");  // but on one line it does
+  EXPECT_EQ(Save(kFive, Par(f, 2, 9)), "712\r\n39\r\n1\r\n");       // unknown separator: none
 }
 
 TEST(TextWriter, ReplaceAndAppend) {
