@@ -1,10 +1,11 @@
 #include "core/IniFile.h"
 
+#include <sys/stat.h>
+
 #include <cerrno>
-#include <fstream>
-#include <iterator>
 
 #include "core/Errors.h"
+#include "core/InputFile.h"
 #include "core/OutputFile.h"
 #include "core/TextLines.h"
 
@@ -55,13 +56,15 @@ int HexDigit(char c) {
 }  // namespace
 
 IniFile::IniFile(std::string path) : path_(std::move(path)) {
-  std::ifstream in(path_, std::ios::binary);
-  if (in) {
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    Parse(text);
-  } else {
+  // A file that is not there yet reads as empty: every value has its
+  // default. One that is there but cannot be read (a folder, no access) is
+  // an error, so that a later write cannot replace what we never saw.
+  struct stat st {};
+  if (stat(path_.c_str(), &st) != 0 && errno == ENOENT) {
     Parse("");
+    return;
   }
+  Parse(ReadWholeFile(path_));
 }
 
 IniFile IniFile::FromText(std::string_view text) {
