@@ -11,6 +11,7 @@
 #include "cli/Terminal.h"
 #include "core/Errors.h"
 #include "core/TextLines.h"
+#include "generators/NumberRules.h"
 #include "generators/Unit_character.h"
 #include "generators/Unit_file.h"
 #include "generators/Unit_lottery.h"
@@ -224,12 +225,7 @@ int RunNumber(const std::vector<std::string>& args) {
   const TformatPar format{ReadSort(options), options.has("comma"), 0};
   const Layout layout = ReadLayout(options);
 
-  // The page's checks, in its order.
-  if (input.Upper < input.Lower)
-    Refuse("The Upper number must greater than\r\ror equal to the Lower number!");
-  if (input.Excluded.size() == 10) Refuse("You can not exclude all digits!");
-  if (double(input.Upper) - double(input.Lower) >= 2147483647.0)
-    Refuse("The Upper number minus the Lower number\r\r    must be less than 2147483647!");
+  if (auto error = NumberInputError(input.Lower, input.Upper, input.Excluded.size())) Refuse(*error);
   if (format.Comma) UseLocaleSeparator();
 
   Trandom_simply generator;
@@ -243,8 +239,7 @@ int RunNumber(const std::vector<std::string>& args) {
   generator.FormatResults(format);
   if (generator.Engine.Stopped) return kInterrupted;
   WriteResults(generator.Results, layout);
-  return Finish(Totals(!input.Duplicate, "Possible total randoms: ", generator.PossibleTotal(),
-                       "      Generated total randoms: ", generator.GeneratedTotal()));
+  return Finish(NumberTotalsText(input.Duplicate, generator.PossibleTotal(), generator.GeneratedTotal()));
 }
 
 int RunLottery(const std::vector<std::string>& args) {

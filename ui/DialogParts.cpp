@@ -6,8 +6,9 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "ui/Folders.h"
+#include "ui/Guard.h"
 #include "ui/Platform.h"
-#include "ui/UnitMain.h"
 
 namespace quenvar::ui {
 
@@ -48,17 +49,9 @@ QLayout* ButtonRow(std::initializer_list<QPushButton*> buttons) {
 void AddHelpKey(QDialog* dialog, std::function<int()> context) {
   auto* help = new QAction(dialog);
   help->setShortcut(Qt::Key_F1);
-  QObject::connect(help, &QAction::triggered, dialog, [context] {
-    platform().showHelp(QCoreApplication::applicationDirPath() + "/help.chm", context());
-  });
+  QObject::connect(help, &QAction::triggered, dialog,
+                   [context] { platform().showHelp(HelpFile(), context()); });
   dialog->addAction(help);
-}
-
-void RunGuarded(QWidget* parent, const std::function<void()>& handler) {
-  if (auto* form = qobject_cast<TFormRandom*>(parent))
-    form->guarded(handler);
-  else
-    handler();
 }
 
 }  // namespace quenvar::ui
