@@ -2,6 +2,7 @@
 // dialogs are answered by the fake platform.
 #include <sys/resource.h>
 
+#include <QAccessible>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTimer>
@@ -269,6 +270,50 @@ class WindowTest : public QObject {
     QVERIFY(!page->exitButton->isEnabled());
     page->SetBusy(false);
     QVERIFY(page->saveButton->isEnabled() && page->exitButton->isEnabled());
+  }
+
+  // Through the accessibility interfaces every control of the page has a
+  // name (its label's, or its hint for an icon button) and every result row
+  // reads as shown.
+  void accessibleNamesAndRows() {
+    QAccessible::setActive(true);
+    // The name, or for a combo box (read by its value on Linux) the label
+    // it is labelled by.
+    auto nameOf = [](QWidget* w) {
+      QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
+      if (iface == nullptr) return QString();
+      if (qobject_cast<QComboBox*>(w) != nullptr)
+        for (const auto& [label, relation] : iface->relations(QAccessible::Label))
+          return label->text(QAccessible::Name);
+      return iface->text(QAccessible::Name);
+    };
+    QCOMPARE(nameOf(page->RxSpinLow), QString("Lower"));
+    QCOMPARE(nameOf(page->RxSpinUpper), QString("Upper"));
+    QCOMPARE(nameOf(page->RxSpinCount), QString("Count to"));
+    QCOMPARE(nameOf(page->columnsBox), QString("Columns"));
+    QCOMPARE(nameOf(page->ascButton), QString("Sort Ascending"));
+    QCOMPARE(nameOf(page->commaButton), QString("Separate With Commas"));
+    QCOMPARE(nameOf(page->seed->manualSpin), QString("Manual seed"));
+    QStringList unnamed;
+    for (QWidget* w : page->findChildren<QWidget*>()) {
+      const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QAbstractSpinBox*>(w) ||
+                           qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractItemView*>(w);
+      if (control && nameOf(w).trimmed().isEmpty())
+        unnamed << w->objectName() + " " + w->metaObject()->className();
+    }
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
+
+    manualSeed(12345);
+    setSpin(page->RxSpinCount, 5);
+    QTest::mouseClick(page->ChDuplicate, Qt::LeftButton);
+    page->columnsBox->setCurrentIndex(1);
+    page->ColumnsChange();
+    start();
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(page->list);
+    QVERIFY(list != nullptr);
+    QStringList rows;
+    for (int i = 0; i < list->childCount(); ++i) rows << list->child(i)->text(QAccessible::Name);
+    QCOMPARE(rows, (QStringList{"1\t3854\t2894", "2\t798\t5537", "3\t6337"}));
   }
 
   // Close is refused while a page runs; Cancel hides the results and then

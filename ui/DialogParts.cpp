@@ -15,6 +15,7 @@ namespace quenvar::ui {
 QSpinBox* ColumnsSpin(QWidget* parent) {
   auto* spin = new QSpinBox(parent);
   spin->setObjectName("RxSpinEdit1");
+  spin->setAccessibleName("No. Columns per Line");  // the radio button beside it names it
   spin->setRange(2, 100);
   spin->setValue(4);
   spin->findChild<QLineEdit*>()->setReadOnly(true);

@@ -32,6 +32,7 @@ FileNameEdit::FileNameEdit(QWidget* parent) : QWidget(parent) {
   browse->setObjectName("FilenameEdit1Button");
   browse->setText("...");
   browse->setToolTip("Please select text file name");
+  browse->setAccessibleName(browse->toolTip());
   row->addWidget(edit, 1);
   row->addWidget(browse);
   connect(browse, &QToolButton::clicked, this, [this] {
@@ -83,7 +84,10 @@ TFormSaveText::TFormSaveText(QWidget* parent, const Trandom_base* generator, ui:
   raOverwrite->setChecked(true);
   raAppend = new QRadioButton("Append to end of file", fileGroup);
   raAppend->setObjectName("raAppend");
-  fileGrid->addWidget(new QLabel("File name", fileGroup), 0, 0);
+  auto* nameLabel = new QLabel("File name", fileGroup);
+  nameLabel->setBuddy(FilenameEdit1->edit);
+  FilenameEdit1->edit->setAccessibleName(nameLabel->text());  // the label sits outside the edit's own widget
+  fileGrid->addWidget(nameLabel, 0, 0);
   fileGrid->addWidget(FilenameEdit1, 0, 1);
   fileGrid->addWidget(raOverwrite, 1, 1);
   fileGrid->addWidget(raAppend, 2, 1);
