@@ -12,6 +12,7 @@
 #include "core/Errors.h"
 #include "core/TextLines.h"
 #include "generators/NumberRules.h"
+#include "generators/StringRules.h"
 #include "generators/Unit_character.h"
 #include "generators/Unit_file.h"
 #include "generators/Unit_lottery.h"
@@ -342,7 +343,7 @@ int RunString(const std::vector<std::string>& args) {
   input.Duplicate = options.has("duplicates");
   const TformatPar format{ReadSort(options), false, 0};
   const Layout layout = ReadLayout(options);
-  if (input.Mask.empty()) Refuse("The edit box of Mask can not be blank!");
+  if (auto error = StringInputError(input.Mask)) Refuse(*error);
   const std::string wildcardFile = options.value("wildcards").value_or(ExecutableFolder() + "/wildcard.ini");
   if (options.has("wildcards") && !std::filesystem::exists(wildcardFile))
     throw EInOutError("Cannot open file \"" + wildcardFile + "\". No such file or directory");
@@ -352,8 +353,7 @@ int RunString(const std::vector<std::string>& args) {
   Run run([&generator] { generator.Cancel(); });
   input.Wildcards = &wildcards;
   return DrawAndWrite(generator, run, input, options, format, layout, [&] {
-    return Totals(!input.Duplicate, "Possible total randoms: ", generator.PossibleTotal(),
-                  "      Generated total randoms: ", generator.GeneratedTotal(), "Over ");
+    return StringTotalsText(input.Duplicate, generator.PossibleTotal(), generator.GeneratedTotal());
   });
 }
 

@@ -12,6 +12,7 @@
 #include "ui/Guard.h"
 #include "ui/NumberPage.h"
 #include "ui/Platform.h"
+#include "ui/StringPage.h"
 #include "ui/myabout.h"
 
 namespace quenvar::ui {
@@ -43,7 +44,18 @@ TFormRandom::TFormRandom(QWidget* parent) : QWidget(parent), notifier_(this) {
   addAction(help);  // F1 anywhere in the window
 
   TabSheet1 = new NumberPage;
-  for (const PageSpec& spec : kPages) addPage(spec, spec.tab == Tab::Number ? TabSheet1 : nullptr);
+  TabSheet2 = new StringPage;
+  const auto built = [this](Tab tab) -> ResultPage* {
+    switch (tab) {
+      case Tab::Number:
+        return TabSheet1;
+      case Tab::String:
+        return TabSheet2;
+      default:
+        return nullptr;
+    }
+  };
+  for (const PageSpec& spec : kPages) addPage(spec, built(spec.tab));
   PageControl1->setCurrentIndex(0);
 }
 
