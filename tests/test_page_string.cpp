@@ -186,6 +186,10 @@ class StringPageTest : public QObject {
     QCOMPARE(editor(), QString("||0000||||"));
 
     showPage(Tab::String);
+    // Hidden when the columns were set, the header is sized once shown.
+    QCOMPARE(page->header->count(), 4);
+    QVERIFY(page->header->width() > 800);
+    QCOMPARE(page->header->sectionSize(3), (page->header->width() - 80) / 3);
     QCOMPARE(page->selectedRow(), 0);
     QCOMPARE(editor(), QString("#|digits 0-9|0010||||"));
     QVERIFY(page->comMask->hasFocus());
@@ -591,6 +595,7 @@ class StringPageTest : public QObject {
     page->EditWildcard.UpperExclude = {65, 69, 73, 79, 85};
     page->EditWildcard.Lowerexclude = {97, 101, 105, 111, 117};
     page->ShowWildcard();
+    for (QCheckBox* box : {page->ChUpper, page->Chlower, page->ChNumber}) click(box);
     QTest::qWait(300);
     QVERIFY(form->grab().save(folder + "/tab4-string-editing.png"));
     DialogDriver dialogs;

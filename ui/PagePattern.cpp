@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QGridLayout>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QStandardItemModel>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -192,6 +193,7 @@ void ResultPage::buildResults() {
   header->setMinimumSectionSize(10);
   header->setContextMenuPolicy(Qt::CustomContextMenu);
   header->setAccessibleName("Result columns");
+  header->installEventFilter(this);
   connect(header, &QHeaderView::sectionResized, this, [this] { list->viewport()->update(); });
   connect(header, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& p) { PopupRequested(header->mapToGlobal(p)); });
@@ -289,6 +291,13 @@ void ResultPage::buildPopup() {
 }
 
 void ResultPage::guarded(const std::function<void()>& handler) { RunGuarded(window(), handler); }
+
+bool ResultPage::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == header && event->type() == QEvent::Resize && header->count() > 0 &&
+      static_cast<QResizeEvent*>(event)->oldSize().width() != header->width())
+    buildHeader();
+  return QWidget::eventFilter(watched, event);
+}
 
 void ResultPage::setHints(bool on) {
   list->setToolTip(on ? kPopupHint : "");

@@ -135,6 +135,9 @@ class ResultPage : public QWidget {
   void setSections(const QStringList& captions, const QList<int>& widths);
   // Runs a handler; what it throws is shown as the window's error message.
   void guarded(const std::function<void()>& handler);
+  // Sizes the header's sections again once the header has its width: a page
+  // that was hidden when the columns were set is laid out when first shown.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void buildToolBar();

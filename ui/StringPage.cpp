@@ -74,7 +74,7 @@ StringPage::StringPage()
 
 QWidget* StringPage::buildRange() {
   auto* range = new QGroupBox("Range", inputPanel);
-  range->setFixedWidth(300);
+  range->setFixedWidth(270);
   auto* grid = new QGridLayout(range);
   grid->setVerticalSpacing(4);
   auto* Label9 = new QLabel("Mask", range);
@@ -153,7 +153,9 @@ QWidget* StringPage::buildWildcards() {
   ListBoxSpecial->setUniformRowHeights(true);
   ListBoxSpecial->setSelectionMode(QAbstractItemView::SingleSelection);
   ListBoxSpecial->setAllColumnsShowFocus(true);
-  ListBoxSpecial->setFixedWidth(220);
+  ListBoxSpecial->setFixedWidth(230);
+  // The description is cut at the list's edge rather than scrolled to.
+  ListBoxSpecial->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   HeaderControl4 = ListBoxSpecial->header();
   HeaderControl4->setObjectName("HeaderControl4");
   HeaderControl4->setAccessibleName("Wildcard columns");
