@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "Accessibility.h"
 #include "FakePlatform.h"
 #include "ui/Folders.h"
 #include "ui/StringPage.h"
@@ -522,29 +523,8 @@ class StringPageTest : public QObject {
   void accessibleNamesAndRows() {
     QAccessible::setActive(true);
     showPage(Tab::String);
-    auto nameOf = [](QWidget* w) {
-      QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
-      if (iface == nullptr) return QString();
-      if (qobject_cast<QComboBox*>(w) != nullptr)
-        for (const auto& [label, relation] : iface->relations(QAccessible::Label))
-          return label->text(QAccessible::Name);
-      return iface->text(QAccessible::Name);
-    };
-    auto unnamed = [&nameOf](QWidget* root) {
-      QStringList out;
-      for (QWidget* w : root->findChildren<QWidget*>()) {
-        const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QAbstractSpinBox*>(w) ||
-                             qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractItemView*>(w) ||
-                             qobject_cast<QLineEdit*>(w);
-        // A spin box's or a combo box's own editor and list are read as part of it.
-        bool part = false;
-        for (QWidget* up = w->parentWidget(); up != nullptr && !part; up = up->parentWidget())
-          part = qobject_cast<QComboBox*>(up) != nullptr || qobject_cast<QAbstractSpinBox*>(up) != nullptr;
-        if (control && !part && nameOf(w).trimmed().isEmpty())
-          out << w->objectName() + " " + w->metaObject()->className();
-      }
-      return out;
-    };
+    const auto nameOf = test::AccessibleName;
+    const auto unnamed = test::UnnamedControls;
     QCOMPARE(nameOf(page->comMask), QString("Mask"));
     QCOMPARE(nameOf(page->Rx2SpinCount), QString("Count to"));
     QCOMPARE(nameOf(page->comName), QString("Name"));

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "Accessibility.h"
 #include "FakePlatform.h"
 #include "core/RandomSource.h"
 #include "ui/Folders.h"
@@ -277,16 +278,7 @@ class WindowTest : public QObject {
   // reads as shown.
   void accessibleNamesAndRows() {
     QAccessible::setActive(true);
-    // The name, or for a combo box (read by its value on Linux) the label
-    // it is labelled by.
-    auto nameOf = [](QWidget* w) {
-      QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
-      if (iface == nullptr) return QString();
-      if (qobject_cast<QComboBox*>(w) != nullptr)
-        for (const auto& [label, relation] : iface->relations(QAccessible::Label))
-          return label->text(QAccessible::Name);
-      return iface->text(QAccessible::Name);
-    };
+    const auto nameOf = test::AccessibleName;
     QCOMPARE(nameOf(page->RxSpinLow), QString("Lower"));
     QCOMPARE(nameOf(page->RxSpinUpper), QString("Upper"));
     QCOMPARE(nameOf(page->RxSpinCount), QString("Count to"));
@@ -294,13 +286,7 @@ class WindowTest : public QObject {
     QCOMPARE(nameOf(page->ascButton), QString("Sort Ascending"));
     QCOMPARE(nameOf(page->commaButton), QString("Separate With Commas"));
     QCOMPARE(nameOf(page->seed->manualSpin), QString("Manual seed"));
-    QStringList unnamed;
-    for (QWidget* w : page->findChildren<QWidget*>()) {
-      const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QAbstractSpinBox*>(w) ||
-                           qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractItemView*>(w);
-      if (control && nameOf(w).trimmed().isEmpty())
-        unnamed << w->objectName() + " " + w->metaObject()->className();
-    }
+    const QStringList unnamed = test::UnnamedControls(page);
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
 
     manualSeed(12345);

@@ -106,30 +106,53 @@ QWidget* StringPage::buildRange() {
   return range;
 }
 
-void StringPage::addGroupRow(QGridLayout* grid, Group group, const char* check, const char* caption,
-                             const char* verb, const char* edit, const char* button, const char* title,
-                             const char* accessible, bool Tparchar::*flag, TArrayInteger Tparchar::*codes,
-                             TArrayRang ranges) {
+struct StringPage::GroupSpec {
+  const char *check, *caption, *verb, *edit, *button, *title, *accessible;
+  QCheckBox* StringPage::*checkBox;
+  QLineEdit* StringPage::*editBox;
+  QToolButton* StringPage::*selectButton;
+  bool Tparchar::*flag;
+  TArrayInteger Tparchar::*codes;
+  TArrayRang ranges;
+};
+
+// clang-format off
+const StringPage::GroupSpec StringPage::kGroups[4] = {
+  {"ChUpper", "Uppercase A-Z ", "exclude", "Editupper", "spUpper", "Select uppercase letters excluded",
+   "Uppercase letters excluded", &StringPage::ChUpper, &StringPage::Editupper, &StringPage::spUpper,
+   &Tparchar::IscheckUpper, &Tparchar::UpperExclude, {{65, 90}}},
+  {"Chlower", "Lowercase a-z  ", "exclude", "EditLower", "splower", "Select lowercase letters excluded",
+   "Lowercase letters excluded", &StringPage::Chlower, &StringPage::EditLower, &StringPage::splower,
+   &Tparchar::IscheckLower, &Tparchar::Lowerexclude, {{97, 122}}},
+  {"ChNumber", "Number 0-9 ", "exclude", "EditNumber", "spNumber", "Select numbers excluded",
+   "Numbers excluded", &StringPage::ChNumber, &StringPage::EditNumber, &StringPage::spNumber,
+   &Tparchar::IscheckNumber, &Tparchar::NumberExclude, {{48, 57}}},
+  {"ChSpecial", "Special character ", "include", "EditSpecial", "spspecial", "Select special characters included",
+   "Special characters included", &StringPage::ChSpecial, &StringPage::EditSpecial, &StringPage::spspecial,
+   &Tparchar::IscheckSpecial, &Tparchar::specialArray, {{32, 47}, {58, 64}, {91, 96}, {123, 126}}},
+};
+// clang-format on
+
+void StringPage::addGroupRow(QGridLayout* grid, Group group) {
+  const GroupSpec& spec = kGroups[group];
   GroupRow& g = groups_[group];
-  g.check = new QCheckBox(caption, PanelEdit);
-  g.check->setObjectName(check);
-  auto* label = new QLabel(verb, PanelEdit);
-  g.edit = new QLineEdit(PanelEdit);
-  g.edit->setObjectName(edit);
+  g.spec = &spec;
+  g.check = this->*spec.checkBox = new QCheckBox(spec.caption, PanelEdit);
+  g.check->setObjectName(spec.check);
+  auto* label = new QLabel(spec.verb, PanelEdit);
+  g.edit = this->*spec.editBox = new QLineEdit(PanelEdit);
+  g.edit->setObjectName(spec.edit);
   g.edit->setReadOnly(true);
   g.edit->setToolTip(kEditHint);
-  g.edit->setAccessibleName(accessible);
+  g.edit->setAccessibleName(spec.accessible);
   g.edit->installEventFilter(this);
   label->setBuddy(g.edit);
-  g.button = new QToolButton(PanelEdit);
-  g.button->setObjectName(button);
+  g.button = this->*spec.selectButton = new QToolButton(PanelEdit);
+  g.button->setObjectName(spec.button);
   g.button->setText("...");
-  g.button->setToolTip(title);
-  g.button->setAccessibleName(title);  // "..." says nothing when read aloud
+  g.button->setToolTip(spec.title);
+  g.button->setAccessibleName(spec.title);  // "..." says nothing when read aloud
   g.button->setFixedSize(24, 22);
-  g.flag = flag;
-  g.codes = codes;
-  g.ranges = std::move(ranges);
   const int at = grid->rowCount();
   grid->addWidget(g.check, at, 0);
   grid->addWidget(label, at, 1);
@@ -200,33 +223,9 @@ QWidget* StringPage::buildWildcards() {
   grid->addWidget(EditDescription, 1, 1, 1, 3);
   comName->setMinimumWidth(60);
 
-  addGroupRow(grid, Upper, "ChUpper", "Uppercase A-Z ", "exclude", "Editupper", "spUpper",
-              "Select uppercase letters excluded", "Uppercase letters excluded", &Tparchar::IscheckUpper,
-              &Tparchar::UpperExclude, {{65, 90}});
-  addGroupRow(grid, Lower, "Chlower", "Lowercase a-z  ", "exclude", "EditLower", "splower",
-              "Select lowercase letters excluded", "Lowercase letters excluded", &Tparchar::IscheckLower,
-              &Tparchar::Lowerexclude, {{97, 122}});
-  addGroupRow(grid, Number, "ChNumber", "Number 0-9 ", "exclude", "EditNumber", "spNumber",
-              "Select numbers excluded", "Numbers excluded", &Tparchar::IscheckNumber,
-              &Tparchar::NumberExclude, {{48, 57}});
-  addGroupRow(grid, Special, "ChSpecial", "Special character ", "include", "EditSpecial", "spspecial",
-              "Select special characters included", "Special characters included", &Tparchar::IscheckSpecial,
-              &Tparchar::specialArray, {{32, 47}, {58, 64}, {91, 96}, {123, 126}});
+  for (int group = Upper; group <= Special; ++group) addGroupRow(grid, Group(group));
   grid->setColumnStretch(2, 1);
   row->addWidget(PanelEdit, 1);
-
-  ChUpper = groups_[Upper].check;
-  Chlower = groups_[Lower].check;
-  ChNumber = groups_[Number].check;
-  ChSpecial = groups_[Special].check;
-  Editupper = groups_[Upper].edit;
-  EditLower = groups_[Lower].edit;
-  EditNumber = groups_[Number].edit;
-  EditSpecial = groups_[Special].edit;
-  spUpper = groups_[Upper].button;
-  splower = groups_[Lower].button;
-  spNumber = groups_[Number].button;
-  spspecial = groups_[Special].button;
 
   auto handler = [this](void (StringPage::*method)()) {
     return [this, method] { guarded([this, method] { (this->*method)(); }); };
@@ -350,15 +349,15 @@ void StringPage::ShowWildcard() {
       comName->findText(FromStd(EditWildcard.Name), Qt::MatchExactly | Qt::MatchCaseSensitive));
   EditDescription->setText(FromStd(EditWildcard.Description));
   for (const GroupRow& g : groups_) {
-    g.check->setChecked(EditWildcard.*g.flag);
-    g.edit->setText(ShowCodes(EditWildcard.*g.codes));
+    g.check->setChecked(EditWildcard.*g.spec->flag);
+    g.edit->setText(ShowCodes(EditWildcard.*g.spec->codes));
   }
 }
 
 void StringPage::ReadWildcard() {
   EditWildcard.Name = comName->currentIndex() < 0 ? std::string() : comName->currentText().toStdString();
   EditWildcard.Description = EditDescription->text().toStdString();
-  for (const GroupRow& g : groups_) EditWildcard.*g.flag = g.check->isChecked();
+  for (const GroupRow& g : groups_) EditWildcard.*g.spec->flag = g.check->isChecked();
 }
 
 void StringPage::SetEditMode(bool editing) {
@@ -443,8 +442,8 @@ void StringPage::ChSpecialClick() {
 }
 
 void StringPage::SelectGroupChars(Group group) {
-  GroupRow& g = groups_[group];
-  if (!SelectChars(window(), g.button->toolTip(), g.ranges, EditWildcard.*g.codes)) return;
+  const GroupRow& g = groups_[group];
+  if (!SelectChars(window(), g.spec->title, g.spec->ranges, EditWildcard.*g.spec->codes)) return;
   // The name, note and boxes typed so far stay as they are.
   ReadWildcard();
   ShowWildcard();

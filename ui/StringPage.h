@@ -83,26 +83,24 @@ class StringPage : public GeneratorPage<Trandom_character, TinputString> {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  struct GroupSpec;  // a group's captions, its fields of Tparchar and its codes
   struct GroupRow {
     QCheckBox* check;
     QLineEdit* edit;
     QToolButton* button;
-    bool Tparchar::*flag;
-    TArrayInteger Tparchar::*codes;
-    TArrayRang ranges;
+    const GroupSpec* spec;
   };
 
   QWidget* buildRange();
   QWidget* buildWildcards();
-  void addGroupRow(QGridLayout* grid, Group group, const char* check, const char* caption, const char* verb,
-                   const char* edit, const char* button, const char* title, const char* accessible,
-                   bool Tparchar::*flag, TArrayInteger Tparchar::*codes, TArrayRang ranges);
+  void addGroupRow(QGridLayout* grid, Group group);
   // Rebuilds the list's rows from the wildcards.
   void refreshNames();
   // Selects a row of the list and shows its wildcard.
   void selectRow(int row);
 
   std::array<GroupRow, 4> groups_{};
+  static const GroupSpec kGroups[4];
 };
 
 }  // namespace quenvar::ui
