@@ -14,6 +14,7 @@
 #include "ui/Folders.h"
 #include "ui/StringPage.h"
 #include "ui/UnitMain.h"
+#include "ui/Unit_saveText.h"
 
 using namespace quenvar;
 using namespace quenvar::ui;
@@ -560,6 +561,44 @@ class StringPageTest : public QObject {
     for (int i = 0; i < list->childCount(); ++i) read << list->child(i)->text(QAccessible::Name);
     QCOMPARE(read, (QStringList{"1\t" + shown()[0] + "\t" + shown()[1], "2\t" + shown()[2]}));
     QVERIFY(shown()[0].contains('-'));
+  }
+
+  // Save hands the dialog the string generator as page kind 2 with the
+  // column count; a Cancel in the middle of a long draw shows nothing.
+  void saveAndCancel() {
+    showPage(Tab::String);
+    page->columnsBox->setCurrentIndex(3);
+    page->ColumnsChange();
+    run("#@", 30, 9);
+    bool opened = false;
+    QTimer::singleShot(0, [&] {
+      auto* dialog = qobject_cast<TFormSaveText*>(QApplication::activeModalWidget());
+      if (dialog == nullptr) return;
+      opened = true;
+      QCOMPARE(dialog->PageKind, PageKind::String);
+      QCOMPARE(dialog->RxSpinEdit1->value(), 4);
+      dialog->reject();
+    });
+    click(page->saveButton);
+    QVERIFY(opened);
+
+    bool cancelled = false;
+    QTimer watch;
+    watch.setInterval(1);
+    connect(&watch, &QTimer::timeout, this, [&] {
+      if (page->DisplayLabelText() != "Calculating randoms..." || !page->running()) return;
+      watch.stop();
+      cancelled = true;
+      click(page->cancelButton);
+    });
+    watch.start();
+    run("########", 5000000, 9);
+    watch.stop();
+    QVERIFY2(cancelled, "the draw was never seen");
+    QVERIFY(page->statusPanel->isHidden());
+    QCOMPARE(page->model->rowCount(), 0);
+    QVERIFY(page->generator.GeneratedTotal() == 5000000 && page->generator.Strings.size() < 5000000);
+    QVERIFY(page->startButton->isEnabled());
   }
 
   // scripts/screenshot sets QUENVAR_SCREENSHOTS to the folder for the pictures.
