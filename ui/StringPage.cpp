@@ -82,7 +82,6 @@ QWidget* StringPage::buildRange() {
   comMask->setObjectName("comMask");
   comMask->setEditable(true);
   comMask->setInsertPolicy(QComboBox::NoInsert);
-  comMask->setMaxCount(kHistoryLength + 1);
   // A typed mask is kept as typed, never matched to a history entry that
   // differs from it in letter case.
   comMask->completer()->setCaseSensitivity(Qt::CaseSensitive);
