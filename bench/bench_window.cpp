@@ -20,10 +20,9 @@ int main(int argc, char** argv) {
   page->RxSpinLow->setValue(1);
   page->RxSpinUpper->setValue(2000000000);
   page->RxSpinCount->setValue(1000000);
-  page->RadioManual->setChecked(true);
-  page->RxSpinManual->setValue(1);
-  page->ascButton->setChecked(true);
-  page->SortClick();
+  page->seed->manualRadio->setChecked(true);
+  page->seed->manualSpin->setValue(1);
+  page->ascAction->trigger();
   page->columnsBox->setCurrentIndex(9);
   page->ColumnsChange();
   QApplication::processEvents();

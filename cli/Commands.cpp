@@ -13,6 +13,8 @@
 #include "core/InputFile.h"
 #include "core/OutputFile.h"
 #include "core/TextLines.h"
+#include "generators/NumberRules.h"
+#include "generators/StringRules.h"
 #include "generators/Unit_character.h"
 #include "generators/Unit_file.h"
 #include "generators/Unit_lottery.h"
@@ -230,12 +232,7 @@ int RunNumber(const std::vector<std::string>& args) {
   const TformatPar format{ReadSort(options), options.has("comma"), 0};
   const Layout layout = ReadLayout(options);
 
-  // The page's checks, in its order.
-  if (input.Upper < input.Lower)
-    Refuse("The Upper number must greater than\r\ror equal to the Lower number!");
-  if (input.Excluded.size() == 10) Refuse("You can not exclude all digits!");
-  if (double(input.Upper) - double(input.Lower) >= 2147483647.0)
-    Refuse("The Upper number minus the Lower number\r\r    must be less than 2147483647!");
+  if (auto error = NumberInputError(input.Lower, input.Upper, input.Excluded.size())) Refuse(*error);
   if (format.Comma) UseLocaleSeparator();
 
   ResultsOutput output(layout);
@@ -250,8 +247,7 @@ int RunNumber(const std::vector<std::string>& args) {
   if (generator.Engine.Stopped) return Cancelled(layout);
   generator.FormatResults(format);
   if (generator.Engine.Stopped || !output.write(generator.Results)) return Cancelled(layout);
-  return Finish(Totals(!input.Duplicate, "Possible total randoms: ", generator.PossibleTotal(),
-                       "      Generated total randoms: ", generator.GeneratedTotal()));
+  return Finish(NumberTotalsText(input.Duplicate, generator.PossibleTotal(), generator.GeneratedTotal()));
 }
 
 int RunLottery(const std::vector<std::string>& args) {
@@ -354,7 +350,7 @@ int RunString(const std::vector<std::string>& args) {
   input.Duplicate = options.has("duplicates");
   const TformatPar format{ReadSort(options), false, 0};
   const Layout layout = ReadLayout(options);
-  if (input.Mask.empty()) Refuse("The edit box of Mask can not be blank!");
+  if (auto error = StringInputError(input.Mask)) Refuse(*error);
   const std::string wildcardFile = options.value("wildcards").value_or(ExecutableFolder() + "/wildcard.ini");
   // Without its wildcards every mask character would silently stand for
   // itself: a file that is missing, unreadable or empty is reported.
@@ -367,8 +363,7 @@ int RunString(const std::vector<std::string>& args) {
   Run run([&generator] { generator.Cancel(); });
   input.Wildcards = &wildcards;
   return DrawAndWrite(generator, run, input, options, format, layout, [&] {
-    return Totals(!input.Duplicate, "Possible total randoms: ", generator.PossibleTotal(),
-                  "      Generated total randoms: ", generator.GeneratedTotal(), "Over ");
+    return StringTotalsText(input.Duplicate, generator.PossibleTotal(), generator.GeneratedTotal());
   });
 }
 

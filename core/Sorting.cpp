@@ -30,22 +30,30 @@ bool SortTextOrder(const TArrayString& items, bool descending, std::vector<uint3
     for (size_t left = 0; left < n; left += 2 * width) {
       const size_t middle = std::min(n, left + width);
       const size_t right = std::min(n, left + 2 * width);
-      std::merge(order.begin() + static_cast<std::ptrdiff_t>(left),
-                 order.begin() + static_cast<std::ptrdiff_t>(middle),
-                 order.begin() + static_cast<std::ptrdiff_t>(middle),
-                 order.begin() + static_cast<std::ptrdiff_t>(right),
-                 scratch.begin() + static_cast<std::ptrdiff_t>(left), less);
-      if (report(right - left)) return false;
+      // A merge as std::merge does it (the left run first among equals),
+      // reported every kRun entries so that one long merge is no long wait.
+      size_t a = left, b = middle;
+      for (size_t out = left; out < right;) {
+        const size_t begin = out, stop = std::min(right, out + kRun);
+        for (; out < stop; ++out)
+          scratch[out] = b < right && (a == middle || less(order[b], order[a])) ? order[b++] : order[a++];
+        if (report(stop - begin)) return false;
+      }
     }
     order.swap(scratch);
   }
   return true;
 }
 
-TArrayString Gather(const TArrayString& from, const std::vector<uint32_t>& order) {
+TArrayString Gather(const TArrayString& from, const std::vector<uint32_t>& order,
+                    const std::function<void()>& slice) {
+  constexpr size_t kSlice = 16384;
   TArrayString out;
   out.reserve(order.size(), order.size() == from.size() ? from.characters() : 0);
-  for (uint32_t i : order) out.push_back(from[i]);
+  for (size_t k = 0; k < order.size(); ++k) {
+    out.push_back(from[order[k]]);
+    if (slice && k % kSlice == kSlice - 1) slice();
+  }
   return out;
 }
 

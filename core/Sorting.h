@@ -19,7 +19,9 @@ namespace quenvar {
 bool SortTextOrder(const TArrayString& items, bool descending, std::vector<uint32_t>& order,
                    const std::function<bool(size_t done)>& slice);
 
-// Copies the entries of `from` in the given order.
-TArrayString Gather(const TArrayString& from, const std::vector<uint32_t>& order);
+// Copies the entries of `from` in the given order, calling `slice` (when
+// given) after every few thousand entries.
+TArrayString Gather(const TArrayString& from, const std::vector<uint32_t>& order,
+                    const std::function<void()>& slice = {});
 
 }  // namespace quenvar

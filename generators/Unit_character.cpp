@@ -139,7 +139,12 @@ void Tlistparchar::Add(const Tparchar& record) {
   if (!AnyGroup(record)) RefuseInput(kNoGroup);
   if (IsDuplicated(record)) RefuseInput(kDuplicated);
   Items.push_back(record);
-  Save();
+  try {
+    Save();
+  } catch (...) {
+    Items.pop_back();
+    throw;
+  }
 }
 
 void Tlistparchar::Modify(const std::string& oldName, const Tparchar& record) {
@@ -152,11 +157,18 @@ void Tlistparchar::Modify(const std::string& oldName, const Tparchar& record) {
     }
   for (size_t i = 0; i < Items.size(); ++i)
     if (i != k && Items[i].Name == record.Name) RefuseInput(kDuplicated);
-  if (Items.empty())
-    Items.push_back(record);
-  else
-    Items[k] = record;
-  Save();
+  const bool added = Items.empty();
+  if (added) Items.emplace_back();
+  Tparchar old = std::exchange(Items[k], record);
+  try {
+    Save();
+  } catch (...) {
+    if (added)
+      Items.pop_back();
+    else
+      Items[k] = std::move(old);
+    throw;
+  }
 }
 
 bool Tlistparchar::Delete(const std::string& name) {
@@ -168,8 +180,15 @@ bool Tlistparchar::Delete(const std::string& name) {
       break;
     }
   if (!CurrentNotifier().confirm("Do you want to delete the item " + Items[k].Name + " ?")) return false;
-  Items.erase(Items.begin() + static_cast<std::ptrdiff_t>(k));
-  Save();
+  const auto at = static_cast<std::ptrdiff_t>(k);
+  Tparchar removed = std::move(Items[k]);
+  Items.erase(Items.begin() + at);
+  try {
+    Save();
+  } catch (...) {
+    Items.insert(Items.begin() + at, std::move(removed));
+    throw;
+  }
   return true;
 }
 

@@ -40,7 +40,9 @@ class Tlistparchar {
   void LoadFrom(const IniFile& ini);
   void Save();
   void SaveTo(IniFile& ini) const;
-  // Add and Modify show their refusals as errors and end with EAbort.
+  // Add and Modify show their refusals as errors and end with EAbort. Add,
+  // Modify and Delete save at once; when the file cannot be written the
+  // list is left as it was and the write error is passed on.
   void Add(const Tparchar& record);
   void Modify(const std::string& oldName, const Tparchar& record);
   // Asks before deleting; true when deleted.

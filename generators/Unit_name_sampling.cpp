@@ -31,7 +31,7 @@ void ArrangeTexts(const TArrayString& drawn, TArrayString& results, uint8_t sort
         LetMessagesRun();
         return stopped;
       });
-      if (done) arranged = Gather(drawn, order);
+      if (done) arranged = Gather(drawn, order, [] { LetMessagesRun(); });
     } else {
       arranged.reserve(n, drawn.characters());
       for (size_t i = 0; i < n; ++i) {

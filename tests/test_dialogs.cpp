@@ -8,6 +8,7 @@
 #include "FakePlatform.h"
 #include "core/Printing.h"
 #include "core/Writers.h"
+#include "ui/Folders.h"
 #include "ui/NumberPage.h"
 #include "ui/QtPrinting.h"
 #include "ui/UnitMain.h"
@@ -86,8 +87,8 @@ class DialogTest : public QObject {
   }
   // A seeded run of seven numbers shown in three columns.
   void run() {
-    page->RadioManual->setChecked(true);
-    page->RxSpinManual->setValue(12345);
+    page->seed->manualRadio->setChecked(true);
+    page->seed->manualSpin->setValue(12345);
     page->RxSpinCount->setValue(7);
     page->RxSpinCountExit();
     QTest::mouseClick(page->startButton, Qt::LeftButton);
@@ -187,7 +188,7 @@ class DialogTest : public QObject {
     QTest::mouseClick(page->printButton, Qt::LeftButton);
     QCOMPARE(service.jobs, 1);
     QVERIFY(QFile::exists(printedFile));
-    QVERIFY(printedFile.startsWith(form->TempFolder() + "/"));
+    QVERIFY(printedFile.startsWith(TempFolder() + "/"));
     QVERIFY(QRegularExpression(R"(/temp/\d{8}_\d{6}\.txt$)").match(printedFile).hasMatch());
     QCOMPARE(QString::fromUtf8(ReadAll(printedFile)), layoutOf(false, 3, 2));
     QStringList lines;

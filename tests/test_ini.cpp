@@ -261,9 +261,41 @@ TEST(Wildcards, ClashingArrayKeysLoseNothing) {
   EXPECT_EQ(Tlistparchar(path).Items, items);
 }
 
-TEST(Wildcards, FailedSaveIsReported) {
+// A change the file cannot take is reported and leaves the list as it was,
+// so the list in memory is the one on disk and the change can be tried again.
+TEST(Wildcards, FailedSaveLeavesTheListAsItWas) {
   Folder dir;
   Tlistparchar list(dir.file("missing/wildcard.ini"));
-  EXPECT_THROW(list.Add(Digits("#")), EInOutError);
-  EXPECT_EQ(list.Items.size(), 1u);  // the change stays in memory
+  try {
+    list.Add(Digits("#"));
+    FAIL();
+  } catch (const EInOutError& e) {
+    EXPECT_EQ(std::string(e.what()), "Unable to write to " + dir.file("missing/wildcard.ini"));
+  }
+  EXPECT_TRUE(list.Items.empty());
+
+  // The file's folder taken away after loading: root writes through mode
+  // bits, not into a missing folder.
+  fs::create_directory(dir.file("sub"));
+  const std::string path = dir.file("sub/wildcard.ini");
+  Tlistparchar saved(path);
+  saved.Add(Digits("#"));
+  saved.Add(Digits("$"));
+  const std::string before = Read(path);
+  const std::vector<Tparchar> items = saved.Items;
+  fs::rename(dir.file("sub"), dir.file("away"));
+  Tparchar changed = Digits("#");
+  changed.Description = "changed";
+  EXPECT_THROW(saved.Modify("#", changed), EInOutError);
+  EXPECT_EQ(saved.Items, items);
+  Answers yes(true);
+  EXPECT_THROW(saved.Delete("#"), EInOutError);
+  EXPECT_EQ(saved.Items, items);
+  EXPECT_THROW(saved.Add(Digits("%")), EInOutError);
+  EXPECT_EQ(saved.Items, items);
+  EXPECT_FALSE(fs::exists(dir.file("sub")));
+  fs::rename(dir.file("away"), dir.file("sub"));
+  EXPECT_EQ(Read(path), before);
+  saved.Modify("#", changed);  // and once it can be written, the same change goes through
+  EXPECT_EQ(Tlistparchar(path).Items[0].Description, "changed");
 }

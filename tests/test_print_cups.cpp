@@ -50,8 +50,8 @@ class CupsTest : public QObject {
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     NumberPage* page = form.TabSheet1;
-    page->RadioManual->setChecked(true);
-    page->RxSpinManual->setValue(4242);
+    page->seed->manualRadio->setChecked(true);
+    page->seed->manualSpin->setValue(4242);
     page->RxSpinCount->setValue(30);
     page->RxSpinCountExit();
     QTest::mouseClick(page->startButton, Qt::LeftButton);

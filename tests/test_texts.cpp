@@ -12,6 +12,7 @@
 #include "Reference.h"
 #include "core/Errors.h"
 #include "core/RepeatWatch.h"
+#include "core/Sorting.h"
 #include "core/TextLines.h"
 #include "generators/Unit_character.h"
 #include "generators/Unit_name_sampling.h"
@@ -494,4 +495,41 @@ TEST(StringGenerator, EdgeCases) {
   EXPECT_EQ(Results(g), V(50, "lit"));
   EXPECT_EQ(InsertionSort({"a1", "B2", "b1"}, true), (V{"B2", "a1", "b1"}));
   EXPECT_EQ(TrimMask(" \t#-#\r\n"), "#-#");
+}
+
+// Texts past one sorted run of 4096, with repeats and prefixes: the merges
+// give ordinal order, and no stretch of work between two slice calls is
+// longer than one run, however long the merge.
+TEST(Sorting, LongMergesAreSlicedAndOrdered) {
+  std::mt19937 rng(5);
+  V texts;
+  for (int i = 0; i < 20000; ++i) texts.push_back(std::string(1 + rng() % 3, char('A' + rng() % 40)));
+  const TArrayString items = Texts(texts);
+  for (bool descending : {false, true}) {
+    std::vector<uint32_t> order;
+    size_t calls = 0, last = 0;
+    bool monotonic = true;
+    ASSERT_TRUE(SortTextOrder(items, descending, order, [&](size_t done) {
+      ++calls;
+      monotonic = monotonic && done >= last;
+      last = done;
+      return false;
+    }));
+    EXPECT_TRUE(monotonic);
+    EXPECT_EQ(last, texts.size());
+    // Runs of 4096, then three merge passes: 4 x 20000 entries of work.
+    EXPECT_GE(calls, 4 * texts.size() / 4096);
+    size_t gathers = 0;
+    const V sorted = Gather(items, order, [&gathers] { ++gathers; }).toVector();
+    EXPECT_EQ(gathers, texts.size() / 16384);
+    V expected = texts;
+    std::sort(expected.begin(), expected.end());
+    if (descending) std::reverse(expected.begin(), expected.end());
+    EXPECT_EQ(sorted, expected);
+  }
+  // Stopped in a merge: false, at once.
+  std::vector<uint32_t> order;
+  size_t calls = 0;
+  EXPECT_FALSE(SortTextOrder(items, false, order, [&calls](size_t) { return ++calls == 7; }));
+  EXPECT_EQ(calls, 7u);
 }

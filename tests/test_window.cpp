@@ -2,19 +2,39 @@
 // dialogs are answered by the fake platform.
 #include <sys/resource.h>
 
+#include <QAccessible>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
 
+#include "Accessibility.h"
 #include "FakePlatform.h"
 #include "core/RandomSource.h"
+#include "ui/Folders.h"
 #include "ui/NumberPage.h"
 #include "ui/SingleInstance.h"
 #include "ui/UnitMain.h"
 
 using namespace quenvar;
 using namespace quenvar::ui;
+
+namespace {
+
+// A page made of the pattern alone, over any row of the page table: what a
+// new page gets before it adds its inputs.
+class BarePage : public GeneratorPage<Trandom_simply, Tinputpar> {
+ public:
+  explicit BarePage(Tab tab) : GeneratorPage(SpecOf(tab)) {
+    input.Lower = 1;
+    input.Upper = 100;
+    input.Count = 7;
+  }
+  void validateInputs() override {}
+  QString totalsText() const override { return "totals"; }
+};
+
+}  // namespace
 
 class WindowTest : public QObject {
   Q_OBJECT
@@ -38,8 +58,8 @@ class WindowTest : public QObject {
     return out;
   }
   void manualSeed(int seed) {
-    page->RadioManual->setChecked(true);
-    setSpin(page->RxSpinManual, seed);
+    page->seed->manualRadio->setChecked(true);
+    setSpin(page->seed->manualSpin, seed);
   }
 
  private slots:
@@ -67,7 +87,7 @@ class WindowTest : public QObject {
     QVERIFY(page->statusPanel->isHidden());
     QVERIFY(page->cancelButton->isHidden());
     // The manual seed starts at (clock seed div 75675) + clock seed.
-    const int manual = page->RxSpinManual->value();
+    const int manual = page->seed->manualSpin->value();
     bool fromClock = false;
     for (int s = manual - manual / 75676 - 2; s <= manual - manual / 75676 + 2; ++s)
       fromClock = fromClock || (s >= 0 && s < 86400000 && s / 75675 + s == manual);
@@ -80,7 +100,7 @@ class WindowTest : public QObject {
     page->RxSpinUpper->editor()->selectAll();
     QTest::keyClicks(page->RxSpinUpper->editor(), "50");
     start();
-    QCOMPARE(page->NumberInput.Upper, 50);
+    QCOMPARE(page->input.Upper, 50);
     QCOMPARE(page->generator.PossibleTotal(), 50);
     for (const QString& v : shown()) QVERIFY(v.toInt() >= 1 && v.toInt() <= 50);
   }
@@ -114,7 +134,7 @@ class WindowTest : public QObject {
   void countAboveTheMaximumIsClamped() {
     setSpin(page->RxSpinCount, 99999999999LL);
     QCOMPARE(page->RxSpinCount->value(), 2147483647);
-    QCOMPARE(page->NumberInput.Count, 2147483647);
+    QCOMPARE(page->input.Count, 2147483647);
   }
 
   void seededRunAndTotals() {
@@ -181,6 +201,105 @@ class WindowTest : public QObject {
     page->PopupRequested(QPoint(10, 10));
     QVERIFY(page->popup->isVisible());
     page->popup->hide();
+  }
+
+  // Pieces a page lacks (sort buttons, comma, columns box, save and print)
+  // are simply not there: every handler of the pattern copes.
+  void optionalPiecesAreOptional_data() {
+    QTest::addColumn<int>("tab");
+    for (const PageSpec& spec : kPages) QTest::newRow(spec.page) << int(spec.tab);
+  }
+  void optionalPiecesAreOptional() {
+    QFETCH(int, tab);
+    const PageSpec& spec = SpecOf(Tab(tab));
+    BarePage bare{static_cast<Tab>(tab)};
+    bare.resize(900, 500);
+    bare.show();
+    QCOMPARE(bare.ascButton != nullptr, spec.asc != nullptr);
+    QCOMPARE(bare.commaButton != nullptr, spec.comma != nullptr);
+    QCOMPARE(bare.columnsBox != nullptr, spec.columns != nullptr);
+    QCOMPARE(bare.saveButton != nullptr, spec.save != nullptr);
+    QCOMPARE(bare.startButton->text(), QString(spec.startCaption));
+    QCOMPARE(bare.seed->autoRadio->objectName(), QString(spec.seed.autoRadio));
+    auto everyHandler = [&bare] {
+      bare.ColumnsChange();
+      bare.SortClick();
+      bare.CommaClick();
+      bare.PopupRequested(QPoint(5, 5));
+      bare.popup->hide();
+      if (!bare.resultsShown()) bare.SaveClick();  // with results it opens the dialog
+      bare.PrintClick();                           // no printer here: a message
+    };
+    everyHandler();
+    bare.StartClick();
+    QCOMPARE(bare.generator.Results.size(), size_t(7));
+    QCOMPARE(bare.model->rowCount(), (7 + bare.columnCount() - 1) / bare.columnCount());
+    QCOMPARE(bare.totalsLabel->text(), QString("totals"));
+    everyHandler();
+    // The manual seed proposed at start is seed div D + seed for the page's D.
+    const int manual = bare.seed->manualSpin->value();
+    bool proposed = false;
+    for (qint64 s = qint64(manual) - manual / (spec.seedDivisor + 1) - 3;
+         !proposed && s <= qint64(manual) + 3; ++s)
+      proposed = s >= 0 && s < 86400000 && s / spec.seedDivisor + s == manual;
+    QVERIFY(proposed);
+  }
+
+  // One action per command: the tool button and the popup item are the
+  // same object, so a busy page disables both and their checks agree.
+  void commandsAreSharedActions() {
+    setSpin(page->RxSpinCount, 3);
+    start();
+    QCOMPARE(page->ascButton->defaultAction(), page->ascAction);
+    QCOMPARE(page->saveButton->defaultAction(), page->saveAction);
+    QList<QAction*> inMenu;
+    for (QAction* a : page->popup->actions()) {
+      inMenu << a;
+      if (a->menu() != nullptr) inMenu << a->menu()->actions();
+    }
+    for (QAction* a : {page->ascAction, page->dscAction, page->origAction, page->commaAction,
+                       page->saveAction, page->printAction})
+      QVERIFY(inMenu.contains(a));
+    QTest::mouseClick(page->dscButton, Qt::LeftButton);
+    QVERIFY(page->dscAction->isChecked());
+    QCOMPARE(page->SortOrder, SortDescending);
+    page->origAction->trigger();
+    QVERIFY(page->origButton->isChecked());
+    QCOMPARE(page->SortOrder, SortDrawn);
+    page->SetBusy(true);
+    QVERIFY(!page->ascButton->isEnabled() && !page->ascAction->isEnabled());
+    QVERIFY(!page->exitButton->isEnabled());
+    page->SetBusy(false);
+    QVERIFY(page->saveButton->isEnabled() && page->exitButton->isEnabled());
+  }
+
+  // Through the accessibility interfaces every control of the page has a
+  // name (its label's, or its hint for an icon button) and every result row
+  // reads as shown.
+  void accessibleNamesAndRows() {
+    QAccessible::setActive(true);
+    const auto nameOf = test::AccessibleName;
+    QCOMPARE(nameOf(page->RxSpinLow), QString("Lower"));
+    QCOMPARE(nameOf(page->RxSpinUpper), QString("Upper"));
+    QCOMPARE(nameOf(page->RxSpinCount), QString("Count to"));
+    QCOMPARE(nameOf(page->columnsBox), QString("Columns"));
+    QCOMPARE(nameOf(page->ascButton), QString("Sort Ascending"));
+    QCOMPARE(nameOf(page->commaButton), QString("Separate With Commas"));
+    QCOMPARE(nameOf(page->seed->manualSpin), QString("Manual seed"));
+    const QStringList unnamed = test::UnnamedControls(page);
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
+
+    manualSeed(12345);
+    setSpin(page->RxSpinCount, 5);
+    QTest::mouseClick(page->ChDuplicate, Qt::LeftButton);
+    page->columnsBox->setCurrentIndex(1);
+    page->ColumnsChange();
+    start();
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(page->list);
+    QVERIFY(list != nullptr);
+    QStringList rows;
+    for (int i = 0; i < list->childCount(); ++i) rows << list->child(i)->text(QAccessible::Name);
+    QCOMPARE(rows, (QStringList{"1\t3854\t2894", "2\t798\t5537", "3\t6337"}));
   }
 
   // Close is refused while a page runs; Cancel hides the results and then
@@ -260,13 +379,14 @@ class WindowTest : public QObject {
   }
 
   void closeRemovesTheTempFolder() {
-    QDir().mkpath(form->TempFolder() + "/job");
+    QDir().mkpath(TempFolder() + "/job");
     QVERIFY(form->close());
-    QVERIFY(!QDir(form->TempFolder()).exists());
+    QVERIFY(!QDir(TempFolder()).exists());
   }
 
-  // Too little memory for a request: the message, and a page that still works.
-  void memoryExhaustionLeavesThePageUsable() {
+  // Too little memory for a request: the message, then a page that shows
+  // nothing, holds nothing of the failed run, and works again.
+  void memoryExhaustionLeavesThePageConsistent() {
     manualSeed(12345);
     setSpin(page->RxSpinCount, 5);
     QTest::mouseClick(page->ChDuplicate, Qt::LeftButton);
@@ -282,12 +402,22 @@ class WindowTest : public QObject {
     QCOMPARE(fake->boxes.size(), size_t(1));
     QVERIFY(fake->boxes[0].text.startsWith("EOutOfMemory\n"));
     QCOMPARE(fake->boxes[0].icon, Icon::Error);
-    QCOMPARE(shown(), before);
+    QVERIFY(page->statusPanel->isHidden());
+    QCOMPARE(page->model->rowCount(), 0);
+    QCOMPARE(page->generator.Results.size(), size_t(0));
+    QCOMPARE(page->generator.Engine.Randoms.capacity(), size_t(0));
     QVERIFY(page->startButton->isEnabled());
     QVERIFY(!page->running());
+    // Nothing shown: sorting shows no message and opens no menu.
+    QTest::mouseClick(page->ascButton, Qt::LeftButton);
+    QTest::mouseClick(page->origButton, Qt::LeftButton);
+    page->PopupRequested(QPoint(10, 10));
+    QVERIFY(!page->popup->isVisible());
+    QCOMPARE(fake->boxes.size(), size_t(1));
     setSpin(page->RxSpinCount, 5);
     start();
     QCOMPARE(shown(), before);
+    QVERIFY(!page->statusPanel->isHidden());
   }
 
   void helpAndWebsite() {

@@ -9,18 +9,12 @@ QuenvarApplication::QuenvarApplication(int& argc, char** argv) : QApplication(ar
 }
 
 bool QuenvarApplication::notify(QObject* receiver, QEvent* event) {
-  auto report = [this](const QString& className, const QString& message) {
-    if (handler_) handler_(className, message);
-  };
   try {
     return QApplication::notify(receiver, event);
-  } catch (const EAbort&) {
-  } catch (const Exception& e) {
-    report(e.className(), QString::fromUtf8(e.what()));
-  } catch (const std::bad_alloc&) {
-    report("EOutOfMemory", QString::fromUtf8(EOutOfMemory().what()));
-  } catch (const std::exception& e) {
-    report("Exception", QString::fromUtf8(e.what()));
+  } catch (...) {
+    const ErrorReport report = DescribeCurrentException();
+    if (!report.silent && handler_)
+      handler_(QString::fromStdString(report.className), QString::fromUtf8(report.message));
   }
   return false;
 }

@@ -6,14 +6,16 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "ui/Folders.h"
+#include "ui/Guard.h"
 #include "ui/Platform.h"
-#include "ui/UnitMain.h"
 
 namespace quenvar::ui {
 
 QSpinBox* ColumnsSpin(QWidget* parent) {
   auto* spin = new QSpinBox(parent);
   spin->setObjectName("RxSpinEdit1");
+  spin->setAccessibleName("No. Columns per Line");  // the radio button beside it names it
   spin->setRange(2, 100);
   spin->setValue(4);
   spin->findChild<QLineEdit*>()->setReadOnly(true);
@@ -48,17 +50,9 @@ QLayout* ButtonRow(std::initializer_list<QPushButton*> buttons) {
 void AddHelpKey(QDialog* dialog, std::function<int()> context) {
   auto* help = new QAction(dialog);
   help->setShortcut(Qt::Key_F1);
-  QObject::connect(help, &QAction::triggered, dialog, [context] {
-    platform().showHelp(QCoreApplication::applicationDirPath() + "/help.chm", context());
-  });
+  QObject::connect(help, &QAction::triggered, dialog,
+                   [context] { platform().showHelp(HelpFile(), context()); });
   dialog->addAction(help);
-}
-
-void RunGuarded(QWidget* parent, const std::function<void()>& handler) {
-  if (auto* form = qobject_cast<TFormRandom*>(parent))
-    form->guarded(handler);
-  else
-    handler();
 }
 
 }  // namespace quenvar::ui

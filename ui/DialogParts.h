@@ -8,6 +8,8 @@
 #include <functional>
 #include <initializer_list>
 
+#include "core/Codes.h"
+
 namespace quenvar::ui {
 
 // Pieces the save and print dialogs share.
@@ -18,7 +20,9 @@ QSpinBox* ColumnsSpin(QWidget* parent);
 // "Out Format": tab (checked), comma or space between values.
 struct SeparatorGroup {
   SeparatorGroup(QWidget* parent, const char* tabName, const char* commaName, const char* spaceName);
-  uint8_t code() const { return tab->isChecked() ? 1 : comma->isChecked() ? 0 : 2; }
+  TSeparator code() const {
+    return tab->isChecked() ? SeparatorTab : comma->isChecked() ? SeparatorComma : SeparatorSpace;
+  }
   QGroupBox* group;
   QRadioButton *tab, *comma, *space;
 };
@@ -28,9 +32,5 @@ QLayout* ButtonRow(std::initializer_list<QPushButton*> buttons);
 
 // F1 opens the help file at the dialog's topic.
 void AddHelpKey(QDialog* dialog, std::function<int()> context);
-
-// Runs a handler the way the main window runs its own, so that what it
-// throws is shown as the window's error message.
-void RunGuarded(QWidget* parent, const std::function<void()>& handler);
 
 }  // namespace quenvar::ui

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QCheckBox>
-#include <QRadioButton>
 
 #include "generators/Unit_number.h"
 #include "ui/PagePattern.h"
@@ -11,44 +10,28 @@ namespace quenvar::ui {
 
 // The "Random Number" page: integers from a range, with or without
 // repeats, avoiding numbers with chosen digits.
-class NumberPage : public ResultPage {
+class NumberPage : public GeneratorPage<Trandom_simply, Tinputpar> {
   Q_OBJECT
 
  public:
-  explicit NumberPage(TFormRandom* form);
+  NumberPage();
 
   void validateInputs() override;
-  const Trandom_base* textGenerator() const override { return &generator; }
-  int pageKind() const override { return 1; }
 
   // Handlers of the page's own inputs.
-  void RxSpinLowExit();
-  void RxSpinUpperExit();
-  void RxSpinCountExit();
-  void RxSpinManualExit();
-  void ChDuplicateClick();
+  void RxSpinLowExit() { input.Lower = RxSpinLow->value(); }
+  void RxSpinUpperExit() { input.Upper = RxSpinUpper->value(); }
+  void RxSpinCountExit() { input.Count = RxSpinCount->value(); }
+  void ChDuplicateClick() { input.Duplicate = ChDuplicate->isChecked(); }
   void Ch0Click();
-  void RadioAutoClick();
 
-  TSpinEdit *RxSpinLow, *RxSpinUpper, *RxSpinCount, *RxSpinAuto, *RxSpinManual;
+  TSpinEdit *RxSpinLow, *RxSpinUpper, *RxSpinCount;
   QCheckBox* ChDuplicate;
   QCheckBox* Ch[10];
-  QRadioButton *RadioAuto, *RadioManual;
-
-  Tinputpar NumberInput;
-  TformatPar NumberFormat;
-  int32_t NumberSeed = 0;
-  Trandom_simply generator;
 
  protected:
-  void commitEdits() override;
-  void prepareStart() override { NumberFormat.Radix = 0; }
-  void takeSeed() override;
-  void generate() override;
-  void formatResults() override;
-  const TArrayString& results() const override { return generator.Results; }
+  void prepareStart() override { radix = RadixDecimal; }
   QString totalsText() const override;
-  void cancelGenerator() override { generator.Cancel(); }
 };
 
 }  // namespace quenvar::ui

@@ -1,17 +1,20 @@
 #include "ui/PagePattern.h"
 
-#include <QApplication>
-#include <QContextMenuEvent>
 #include <QDir>
 #include <QGridLayout>
-#include <QHBoxLayout>
+#include <QPainter>
+#include <QResizeEvent>
 #include <QStandardItemModel>
 #include <QStyle>
 #include <QVBoxLayout>
 
 #include "core/Errors.h"
+#include "ui/Folders.h"
+#include "ui/Guard.h"
 #include "ui/Platform.h"
-#include "ui/UnitMain.h"
+#include "ui/SpinEdit.h"
+#include "ui/Unit_saveText.h"
+#include "ui/UnitprintText.h"
 
 namespace quenvar::ui {
 
@@ -19,112 +22,140 @@ namespace {
 
 const char kPopupHint[] = "Right-Click it to open popup menu";
 
+// An icon that is a short text, for commands without a fitting standard icon.
+QIcon TextIcon(const QString& text, const QFont& font) {
+  QPixmap pixmap(40, 20);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  QFont bold = font;
+  bold.setBold(true);
+  painter.setFont(bold);
+  painter.drawText(pixmap.rect(), Qt::AlignCenter, text);
+  return QIcon(pixmap);
+}
+
 }  // namespace
 
-ResultPage::ResultPage(TFormRandom* form, PageNames names, int helpContext, bool withComma, bool withColumns)
-    : QWidget(nullptr), form_(form), names_(std::move(names)), helpContext_(helpContext) {
-  setObjectName(names_.page);
+ResultPage::ResultPage(const PageSpec& spec) : QWidget(nullptr), spec_(spec) {
+  setObjectName(spec_.page);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   toolBar = new QFrame(this);
-  toolBar->setObjectName(names_.page + "ToolBar");
+  toolBar->setObjectName(QString(spec_.page) + "ToolBar");
   toolBar->setFixedHeight(35);
   toolBar->setFrameShape(QFrame::StyledPanel);
   inputPanel = new QFrame(this);
-  inputPanel->setObjectName(names_.page + "InputPanel");
+  inputPanel->setObjectName(QString(spec_.page) + "InputPanel");
   inputPanel->setFixedHeight(141);
+  seed = new SeedGroup(inputPanel, spec_.seed, spec_.seedDivisor);
+  buildResults();  // the popup and the tool bar act on the list
+  buildPopup();
+  buildToolBar();
   layout->addWidget(toolBar);
   layout->addWidget(inputPanel);
-  buildToolBar(withComma, withColumns);
-  buildResults();
   layout->addWidget(header);
   layout->addWidget(list, 1);
   layout->addWidget(statusPanel);
-  buildPopup(withComma, withColumns);
   progressView_ = std::make_unique<WidgetProgress>(progressBar);
   labelView_ = std::make_unique<WidgetLabel>(statusLabel);
+
+  // Start-up: the automatic seed is taken once, the manual box proposes one.
+  seed->take();
+  seed->proposeManual();
+  StopDisplay = false;
+  totalsLabel->clear();
 }
 
-QToolButton* ResultPage::toolButton(const QString& name, const QString& hint, QStyle::StandardPixmap icon) {
+ResultPage::~ResultPage() = default;
+
+QAction* ResultPage::command(const QString& text, const QString& hint, const QIcon& icon) {
+  auto* action = new QAction(icon, text, this);
+  action->setToolTip(hint);
+  return action;
+}
+
+QToolButton* ResultPage::toolButton(QAction* action, const char* name) {
   auto* button = new QToolButton(toolBar);
   button->setObjectName(name);
-  button->setToolTip(hint);
+  button->setDefaultAction(action);
+  button->setAccessibleName(action->toolTip());  // an icon's name is its hint
   button->setAutoRaise(true);
   button->setFocusPolicy(Qt::NoFocus);  // a click never takes the focus
-  button->setIcon(style()->standardIcon(icon));
   button->setIconSize(QSize(20, 20));
   button->setFixedSize(30, 30);
-  toolBar->layout()->addWidget(button);
+  toolRow_->addWidget(button);
   return button;
 }
 
-void ResultPage::buildToolBar(bool withComma, bool withColumns) {
-  auto* row = new QHBoxLayout(toolBar);
-  row->setContentsMargins(4, 1, 4, 1);
-  row->setSpacing(2);
-  if (!names_.asc.isEmpty()) {
-    ascButton = toolButton(names_.asc, "Sort Ascending", QStyle::SP_ArrowUp);
-    dscButton = toolButton(names_.dsc, "Sort Descending", QStyle::SP_ArrowDown);
-    origButton = toolButton(names_.orig, "Display As Generated", QStyle::SP_ArrowRight);
-    auto* group = new QButtonGroup(this);
-    group->setExclusive(true);
-    for (QToolButton* b : {ascButton, dscButton, origButton}) {
-      b->setCheckable(true);
-      group->addButton(b);
-      connect(b, &QToolButton::clicked, this, [this] { SortClick(); });
-    }
-    origButton->setChecked(true);
+void ResultPage::buildToolBar() {
+  toolRow_ = new QHBoxLayout(toolBar);
+  toolRow_->setContentsMargins(4, 1, 4, 1);
+  toolRow_->setSpacing(2);
+  if (ascAction != nullptr) {
+    ascButton = toolButton(ascAction, spec_.asc);
+    dscButton = toolButton(dscAction, spec_.dsc);
+    origButton = toolButton(origAction, spec_.orig);
   }
-  if (withComma) {
-    commaButton = toolButton(names_.comma, "Separate With Commas", QStyle::SP_CustomBase);
-    commaButton->setIcon(QIcon());
-    commaButton->setText("1,0");
-    commaButton->setCheckable(true);
-    connect(commaButton, &QToolButton::clicked, this, [this] { CommaClick(); });
+  if (commaAction != nullptr) {
+    commaButton = toolButton(commaAction, spec_.comma);
+    commaButton->setIconSize(QSize(26, 20));
   }
-  row->addSpacing(8);
-  if (withColumns) {
+  toolRow_->addSpacing(8);
+  if (spec_.columns != nullptr) {
     auto* label = new QLabel("Columns", toolBar);
-    row->addWidget(label);
+    toolRow_->addWidget(label);
     columnsBox = new QComboBox(toolBar);
-    columnsBox->setObjectName(names_.columns);
+    columnsBox->setObjectName(spec_.columns);
     columnsBox->setFocusPolicy(Qt::NoFocus);
     columnsBox->setFixedWidth(52);
-    row->addWidget(columnsBox);
-    connect(columnsBox, &QComboBox::activated, this, [this] { ColumnsChange(); });
-    row->addSpacing(8);
+    label->setBuddy(columnsBox);
+    for (int c = 1; c <= 20; ++c) columnsBox->addItem(QString::number(c));
+    columnsBox->setCurrentIndex(2);  // three columns unless the settings say otherwise
+    toolRow_->addWidget(columnsBox);
+    connect(columnsBox, &QComboBox::activated, this, [this] { guarded([this] { ColumnsChange(); }); });
+    toolRow_->addSpacing(8);
   }
-  saveButton = toolButton(names_.save, names_.saveHint, QStyle::SP_DialogSaveButton);
-  // Commands without a fitting standard icon show a short word instead.
-  auto textOnly = [](QToolButton* button, const QString& text, int width) {
-    button->setIcon(QIcon());
-    button->setText(text);
+  toolSlot_ = toolRow_->count();
+  if (saveAction != nullptr) saveButton = toolButton(saveAction, spec_.save);
+  auto textOnly = [](QToolButton* button, int width) {
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     button->setFixedWidth(width);
   };
-  printButton = toolButton(names_.print, names_.printHint, QStyle::SP_CustomBase);
-  textOnly(printButton, "Print", 42);
-  menuButton = toolButton(names_.menu, "Menu", QStyle::SP_CustomBase);
-  textOnly(menuButton, "Menu", 56);
+  if (printAction != nullptr) {
+    printButton = toolButton(printAction, spec_.print);
+    textOnly(printButton, 42);
+  }
+  menuButton = new QToolButton(toolBar);
+  menuButton->setObjectName(spec_.menu);
+  menuButton->setText("Menu");
+  menuButton->setToolTip("Menu");
+  menuButton->setAccessibleName("Menu");
+  menuButton->setAutoRaise(true);
+  menuButton->setFocusPolicy(Qt::NoFocus);
   menuButton->setPopupMode(QToolButton::InstantPopup);
-  helpButton = toolButton(names_.help, "Help", QStyle::SP_CustomBase);
-  textOnly(helpButton, "?", 30);
-  row->addSpacing(8);
+  menuButton->setFixedSize(56, 30);
+  toolRow_->addWidget(menuButton);
+  helpButton = toolButton(helpAction, spec_.help);
+  textOnly(helpButton, 30);
+  toolRow_->addSpacing(8);
+
+  QFont bold = font();
+  bold.setBold(true);
+  // Red while it can be pressed; the usual grey when disabled.
+  const QString red = "QToolButton { color: #b00000; } QToolButton:disabled { color: palette(mid); }";
   startButton = new QToolButton(toolBar);
-  startButton->setObjectName(names_.start);
-  startButton->setText(names_.startCaption);
+  startButton->setObjectName(spec_.start);
+  startButton->setText(spec_.startCaption);
   startButton->setFocusPolicy(Qt::NoFocus);
   startButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   startButton->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
   startButton->setFixedHeight(30);
-  QFont bold = startButton->font();
-  bold.setBold(true);
   startButton->setFont(bold);
-  startButton->setStyleSheet("QToolButton { color: #b00000; }");
-  row->addWidget(startButton);
+  startButton->setStyleSheet(red);
+  toolRow_->addWidget(startButton);
   cancelButton = new QToolButton(toolBar);
-  cancelButton->setObjectName(names_.cancel);
+  cancelButton->setObjectName(spec_.cancel);
   cancelButton->setText("Cancel");
   cancelButton->setToolTip("Cancel Operation");
   cancelButton->setFocusPolicy(Qt::NoFocus);
@@ -132,47 +163,53 @@ void ResultPage::buildToolBar(bool withComma, bool withColumns) {
   cancelButton->setIcon(style()->standardIcon(QStyle::SP_BrowserStop));
   cancelButton->setFixedHeight(30);
   cancelButton->setFont(bold);
-  cancelButton->setStyleSheet("QToolButton { color: #b00000; }");
+  cancelButton->setStyleSheet(red);
   cancelButton->hide();
-  row->addWidget(cancelButton);
-  row->addStretch(1);
-  exitButton = toolButton(names_.exit, "Exit", QStyle::SP_DialogCloseButton);
+  toolRow_->addWidget(cancelButton);
+  toolRow_->addStretch(1);
+  auto* exitAction = command("Exit", "Exit", style()->standardIcon(QStyle::SP_DialogCloseButton));
+  exitButton = toolButton(exitAction, spec_.exit);
 
-  connect(startButton, &QToolButton::clicked, this, [this] { form_->guarded([this] { StartClick(); }); });
-  connect(cancelButton, &QToolButton::clicked, this, [this] { form_->guarded([this] { CancelClick(); }); });
-  connect(saveButton, &QToolButton::clicked, this, [this] { form_->guarded([this] { SaveClick(); }); });
-  connect(printButton, &QToolButton::clicked, this, [this] { form_->guarded([this] { PrintClick(); }); });
-  connect(helpButton, &QToolButton::clicked, form_, [this] { form_->Help1Click(); });
-  connect(exitButton, &QToolButton::clicked, form_, [this] { form_->btnExitClick(); });
+  connect(startButton, &QToolButton::clicked, this, [this] { guarded([this] { StartClick(); }); });
+  connect(cancelButton, &QToolButton::clicked, this, [this] { guarded([this] { CancelClick(); }); });
+  connect(exitAction, &QAction::triggered, this, &ResultPage::exitRequested);
+}
+
+void ResultPage::addToolWidget(QWidget* widget) {
+  widget->setParent(toolBar);
+  toolRow_->insertWidget(toolSlot_++, widget);
 }
 
 void ResultPage::buildResults() {
   header = new QHeaderView(Qt::Horizontal, this);
-  header->setObjectName(names_.header);
+  header->setObjectName(spec_.header);
   header->setModel(new QStandardItemModel(0, 0, header));
   header->setFixedHeight(22);
   header->setSectionsMovable(false);
   header->setSectionsClickable(false);
   header->setStretchLastSection(false);
   header->setDefaultAlignment(Qt::AlignCenter);
+  header->setTextElideMode(Qt::ElideRight);
   header->setMinimumSectionSize(10);
   header->setContextMenuPolicy(Qt::CustomContextMenu);
+  header->setAccessibleName("Result columns");
+  header->installEventFilter(this);
   connect(header, &QHeaderView::sectionResized, this, [this] { list->viewport()->update(); });
   connect(header, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& p) { PopupRequested(header->mapToGlobal(p)); });
 
   list = new ResultListView(this);
-  list->setObjectName(names_.list);
-  model = new ResultModel(list);
+  list->setObjectName(spec_.list);
+  list->setAccessibleName("Results");
+  model = new ResultModel(header, list);
   list->setModel(model);
-  delegate = new ResultDelegate(header, list);
-  list->setItemDelegate(delegate);
+  list->setItemDelegate(new ResultDelegate(list));
   list->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(list, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& p) { PopupRequested(list->viewport()->mapToGlobal(p)); });
 
   statusPanel = new QFrame(this);
-  statusPanel->setObjectName(names_.statusPanel);
+  statusPanel->setObjectName(spec_.statusPanel);
   statusPanel->setFixedHeight(24);
   statusPanel->setFrameShape(QFrame::StyledPanel);
   // The progress bar takes the panel's width right of the status label; the
@@ -180,14 +217,15 @@ void ResultPage::buildResults() {
   auto* row = new QGridLayout(statusPanel);
   row->setContentsMargins(4, 0, 6, 0);
   statusLabel = new QLabel("Status", statusPanel);
-  statusLabel->setObjectName(names_.statusLabel);
+  statusLabel->setObjectName(spec_.statusLabel);
   statusLabel->setFixedWidth(160);
   progressBar = new QProgressBar(statusPanel);
-  progressBar->setObjectName(names_.progress);
+  progressBar->setObjectName(spec_.progress);
   progressBar->setTextVisible(false);
   progressBar->setFixedHeight(16);
+  progressBar->setAccessibleName("Progress");
   totalsLabel = new QLabel(statusPanel);
-  totalsLabel->setObjectName(names_.totals);
+  totalsLabel->setObjectName(spec_.totals);
   totalsLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   totalsLabel->setStyleSheet("color: #000080;");
   row->addWidget(statusLabel, 0, 0);
@@ -198,33 +236,31 @@ void ResultPage::buildResults() {
   statusPanel->hide();
 }
 
-void ResultPage::buildPopup(bool withComma, bool withColumns) {
+void ResultPage::buildPopup() {
   popup = new QMenu(this);
-  popup->setObjectName(names_.popup);
-  QMenu* sort = popup->addMenu("&Sort Randoms");
-  sortActions = new QActionGroup(this);
-  const char* captions[] = {"By Ascending", "By Descending", "By Original"};
-  for (int i = 0; i < 3; ++i) {
-    QAction* action = sort->addAction(captions[i]);
-    action->setCheckable(true);
-    action->setData(i);
-    sortActions->addAction(action);
-    connect(action, &QAction::triggered, this, [this, i] {
-      QToolButton* buttons[] = {ascButton, dscButton, origButton};
-      if (buttons[i] != nullptr) buttons[i]->setChecked(true);
-      form_->guarded([this] { SortClick(); });
-    });
+  popup->setObjectName(spec_.popup);
+  if (spec_.asc != nullptr) {
+    QMenu* sort = popup->addMenu("&Sort Randoms");
+    sortActions = new QActionGroup(this);
+    ascAction = command("By Ascending", "Sort Ascending", style()->standardIcon(QStyle::SP_ArrowUp));
+    dscAction = command("By Descending", "Sort Descending", style()->standardIcon(QStyle::SP_ArrowDown));
+    origAction = command("By Original", "Display As Generated", style()->standardIcon(QStyle::SP_ArrowRight));
+    for (QAction* action : {ascAction, dscAction, origAction}) {
+      action->setCheckable(true);
+      sortActions->addAction(action);
+      sort->addAction(action);
+      connect(action, &QAction::triggered, this, [this] { guarded([this] { SortClick(); }); });
+    }
+    origAction->setChecked(true);
   }
-  if (withComma) {
+  if (spec_.comma != nullptr) {
     popup->addSeparator();
-    commaAction = popup->addAction("Separate With &Commas");
+    commaAction = command("Separate With &Commas", "Separate With Commas", TextIcon("1,0", font()));
     commaAction->setCheckable(true);
-    connect(commaAction, &QAction::triggered, this, [this] {
-      commaButton->setChecked(!commaButton->isChecked());
-      form_->guarded([this] { CommaClick(); });
-    });
+    popup->addAction(commaAction);
+    connect(commaAction, &QAction::triggered, this, [this] { guarded([this] { CommaClick(); }); });
   }
-  if (withColumns) {
+  if (spec_.columns != nullptr) {
     popup->addSeparator();
     QMenu* columns = popup->addMenu("C&olumns");
     columnActions = new QActionGroup(this);
@@ -235,15 +271,32 @@ void ResultPage::buildPopup(bool withComma, bool withColumns) {
       columnActions->addAction(action);
       connect(action, &QAction::triggered, this, [this, tag] {
         columnsBox->setCurrentIndex(columnsBox->findText(QString::number(tag)));
-        form_->guarded([this] { ColumnsChange(); });
+        guarded([this] { ColumnsChange(); });
       });
     }
   }
-  popup->addSeparator();
-  connect(popup->addAction("Save &As File"), &QAction::triggered, this,
-          [this] { form_->guarded([this] { SaveClick(); }); });
-  connect(popup->addAction("&Print Randoms"), &QAction::triggered, this,
-          [this] { form_->guarded([this] { PrintClick(); }); });
+  if (spec_.save != nullptr) {
+    popup->addSeparator();
+    saveAction = command("Save &As File", spec_.saveHint, style()->standardIcon(QStyle::SP_DialogSaveButton));
+    printAction = command("&Print Randoms", spec_.printHint, QIcon());
+    printAction->setIconText("Print");
+    popup->addAction(saveAction);
+    popup->addAction(printAction);
+    connect(saveAction, &QAction::triggered, this, [this] { guarded([this] { SaveClick(); }); });
+    connect(printAction, &QAction::triggered, this, [this] { guarded([this] { PrintClick(); }); });
+  }
+  helpAction = command("Help", "Help", QIcon());
+  helpAction->setIconText("?");
+  connect(helpAction, &QAction::triggered, this, &ResultPage::helpRequested);
+}
+
+void ResultPage::guarded(const std::function<void()>& handler) { RunGuarded(window(), handler); }
+
+bool ResultPage::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == header && event->type() == QEvent::Resize && header->count() > 0 &&
+      static_cast<QResizeEvent*>(event)->oldSize().width() != header->width())
+    buildHeader();
+  return QWidget::eventFilter(watched, event);
 }
 
 void ResultPage::setHints(bool on) {
@@ -251,8 +304,24 @@ void ResultPage::setHints(bool on) {
   header->setToolTip(on ? kPopupHint : "");
 }
 
-QStringList ResultPage::exitButtonsToSwitch() const {
-  return {"btnExit", "rx2exit", "rx3exit", "btnExit22", "btnExit44"};
+int ResultPage::columnsChoice() const {
+  return columnsBox != nullptr ? columnsBox->currentText().toInt() : 1;
+}
+
+void ResultPage::commitEdits() {
+  for (TSpinEdit* spin : inputPanel->findChildren<TSpinEdit*>()) {
+    if (!spin->isEnabled()) continue;
+    spin->interpretText();
+    emit spin->editingFinished();
+  }
+}
+
+void ResultPage::showNoResults() {
+  model->clear();
+  statusPanel->hide();
+  progressBar->hide();
+  setHints(false);
+  releaseResults();
 }
 
 void ResultPage::StartClick() {
@@ -260,7 +329,7 @@ void ResultPage::StartClick() {
   list->setFocus();
   commitEdits();
   prepareStart();
-  form_->ValidateInputs();
+  validateInputs();
   StopDisplay = false;
   takeSeed();
   statusPanel->show();
@@ -270,13 +339,19 @@ void ResultPage::StartClick() {
   try {
     generate();
   } catch (...) {
-    // The page stays usable after a failed run (a file error, too little
-    // memory); the results of the last run, where kept, stay on show.
+    // A failed run shows nothing and keeps nothing: the page is as before
+    // its first run, with every button telling the truth.
     SetBusy(false);
+    showNoResults();
     throw;
   }
   SetBusy(false);
-  ReformatResults();
+  try {
+    ReformatResults();
+  } catch (...) {
+    showNoResults();
+    throw;
+  }
   totalsLabel->setText(totalsText());
 }
 
@@ -291,11 +366,13 @@ void ResultPage::CancelClick() {
 }
 
 void ResultPage::SetBusy(bool busy) {
-  for (QWidget* w : std::initializer_list<QWidget*>{ascButton, dscButton, origButton, commaButton, columnsBox,
-                                                    saveButton, printButton, startButton})
-    if (w != nullptr) w->setEnabled(!busy);
-  form_->setExitButtonsEnabled(exitButtonsToSwitch(), !busy);
+  for (QAction* action : {ascAction, dscAction, origAction, commaAction, saveAction, printAction})
+    if (action != nullptr) action->setEnabled(!busy);
+  if (columnsBox != nullptr) columnsBox->setEnabled(!busy);
+  if (columnActions != nullptr) columnActions->setEnabled(!busy);
+  startButton->setEnabled(!busy);
   cancelButton->setVisible(busy);
+  emit busyChanged(busy);
 }
 
 void ResultPage::ReformatResults() {
@@ -312,14 +389,14 @@ void ResultPage::ReformatResults() {
 }
 
 void ResultPage::DisplayResults() {
-  if (!resultsShown()) return;
+  if (!resultsShown() || columnCount() < 1) return;
   list->setUpdatesEnabled(false);
   model->clear();
   const qint64 n = static_cast<qint64>(results().size());
   const int c = columnCount();
-  const qint64 rows = c < 1 ? 0 : n / c + (n % c > 0 ? 1 : 0);
+  const qint64 rows = n / c + (n % c > 0 ? 1 : 0);
   progressView_->start(rows);
-  labelView_->setCaption(names_.displayText.toStdString());
+  labelView_->setCaption(spec_.displayText);
   // Rows are added in slices; between slices pending messages run, and a
   // Cancel ends the loop before its next slice.
   constexpr qint64 kSlice = 8192;
@@ -331,49 +408,83 @@ void ResultPage::DisplayResults() {
     if (StopDisplay) break;
     LetMessagesRun();
   }
-  labelView_->setCaption("Done");
+  // The rows are on screen before the page says it is done.
   list->setUpdatesEnabled(true);
+  list->doItemsLayout();
+  list->viewport()->repaint();
+  labelView_->setCaption("Done");
   progressView_->hide();
+}
+
+void ResultPage::setSections(const QStringList& captions, const QList<int>& widths) {
+  auto* items = static_cast<QStandardItemModel*>(header->model());
+  items->setColumnCount(0);
+  items->setColumnCount(static_cast<int>(captions.size()));
+  const QFontMetrics metrics(header->font());
+  for (int k = 0; k < captions.size(); ++k) {
+    items->setHeaderData(k, Qt::Horizontal, captions[k]);
+    // A caption too long for its section is cut short with "…"; its
+    // tooltip gives it whole.
+    const bool clipped = metrics.horizontalAdvance(captions[k]) + 8 > widths[k];
+    items->setHeaderData(k, Qt::Horizontal, clipped ? captions[k] : QString(), Qt::ToolTipRole);
+    header->resizeSection(k, widths[k]);
+  }
+}
+
+void ResultPage::buildHeader() {
+  const int c = std::max(columnsChoice(), 1);
+  QStringList captions{"NO."};
+  QList<int> widths{80};
+  const int width = (header->width() - 80) / c;
+  for (int k = 1; k <= c; ++k) {
+    captions << "Column " + QString::number(k);
+    widths << width;
+  }
+  setSections(captions, widths);
 }
 
 void ResultPage::ColumnsChange() {
   SetBusy(true);
-  delegate->setSource({});
-  auto* captions = static_cast<QStandardItemModel*>(header->model());
-  const int c = columnsBox->currentText().toInt();
-  captions->setColumnCount(0);
-  captions->setColumnCount(c + 1);
-  captions->setHeaderData(0, Qt::Horizontal, "NO.");
-  const int width = (header->width() - 80) / std::max(c, 1);
-  header->resizeSection(0, 80);
-  for (int k = 1; k <= c; ++k) {
-    captions->setHeaderData(k, Qt::Horizontal, "Column " + QString::number(k));
-    header->resizeSection(k, width);
-  }
-  delegate->setSource([this]() -> const TArrayString* { return resultsShown() ? &results() : nullptr; });
+  model->setSource({});
+  buildHeader();
+  model->setSource([this]() -> const TArrayString* { return resultsShown() ? &results() : nullptr; });
   DisplayResults();
   SetBusy(false);
 }
 
+void ResultPage::changeFormat(const std::function<void()>& change) {
+  const TSortOrder sortBefore = SortOrder;
+  const bool commaBefore = Comma;
+  change();
+  try {
+    ReformatResults();
+  } catch (...) {
+    // The values shown are still those of the old format: so are the buttons.
+    SortOrder = sortBefore;
+    Comma = commaBefore;
+    if (sortActions != nullptr) sortActions->actions()[SortOrder]->setChecked(true);
+    if (commaAction != nullptr) commaAction->setChecked(Comma);
+    throw;
+  }
+}
+
 void ResultPage::SortClick() {
-  SortOrder = ascButton->isChecked() ? 0 : dscButton->isChecked() ? 1 : 2;
-  ReformatResults();
+  if (sortActions == nullptr) return;
+  changeFormat([this] {
+    SortOrder = ascAction->isChecked() ? SortAscending : dscAction->isChecked() ? SortDescending : SortDrawn;
+  });
 }
 
 void ResultPage::CommaClick() {
-  Comma = commaButton->isChecked();
-  ReformatResults();
+  if (commaAction == nullptr) return;
+  changeFormat([this] { Comma = commaAction->isChecked(); });
 }
 
 void ResultPage::PopupRequested(const QPoint& globalPos) {
   // No menu before the first run, nor while the page runs.
   if (!resultsShown() || running()) return;
-  if (commaAction != nullptr) commaAction->setChecked(commaButton->isChecked());
-  const int down = ascButton->isChecked() ? 0 : dscButton->isChecked() ? 1 : 2;
-  sortActions->actions()[down]->setChecked(true);
   if (columnActions != nullptr)
-    for (QAction* a : columnActions->actions())
-      a->setChecked(a->data().toInt() == columnsBox->currentText().toInt());
+    for (QAction* a : columnActions->actions()) a->setChecked(a->data().toInt() == columnsChoice());
   popup->popup(globalPos);
 }
 
@@ -382,7 +493,10 @@ void ResultPage::SaveClick() {
     platform().messageBox(window(), "No randoms to be saved!", Icon::Information, false);
     return;
   }
-  form_->openSaveDialog(this);
+  const ExportPreset preset = exportPreset();
+  TFormSaveText dialog(window(), textGenerator(), spec_.kind, preset.perLine);
+  if (preset.fixedLayout) dialog.fixLayout();
+  dialog.exec();
 }
 
 void ResultPage::PrintClick() {
@@ -394,8 +508,11 @@ void ResultPage::PrintClick() {
     platform().messageBox(window(), "No printer in your system!", Icon::Information, false);
     return;
   }
-  QDir().mkpath(form_->TempFolder());
-  form_->openPrintDialog(this);
+  QDir().mkpath(TempFolder());
+  const ExportPreset preset = exportPreset();
+  TFormPrinttext dialog(window(), textGenerator(), spec_.kind, preset.perLine);
+  if (preset.fixedLayout) dialog.fixLayout();
+  dialog.exec();
 }
 
 }  // namespace quenvar::ui

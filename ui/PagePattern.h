@@ -1,43 +1,57 @@
 #pragma once
 
 #include <QActionGroup>
-#include <QButtonGroup>
 #include <QComboBox>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
 #include <QToolButton>
 #include <QWidget>
 #include <memory>
+#include <type_traits>
 
+#include "core/Codes.h"
 #include "core/StringArray.h"
 #include "core/Unit_base.h"
 #include "ui/Feedback.h"
+#include "ui/PageTable.h"
 #include "ui/ResultList.h"
+#include "ui/SeedGroup.h"
 
 namespace quenvar::ui {
 
-class TFormRandom;
-
-// What one page calls the controls of the shared pattern.
-struct PageNames {
-  QString page, start, cancel, list, header, statusPanel, statusLabel, progress, totals, columns, popup, menu,
-      help, exit, asc, dsc, orig, comma, save, print;
-  QString startCaption;
-  QString saveHint, printHint;
-  QString displayText = "Displaying randoms...";
+// How the save and print dialogs open on a page's results: the values per
+// line they propose, and whether the layout is fixed (a lottery line is
+// always one text line).
+struct ExportPreset {
+  int perLine = 1;
+  bool fixedLayout = false;
 };
 
 // The pattern every page follows for a run: Start, validation, busy state,
 // Cancel, formatting, the display of the results in columns, sorting,
-// thousands separators, the popup menu, save and print. A page adds its
-// input panel and its generator through the virtual hooks.
+// thousands separators, the popup menu, save and print, and the seed group.
+// What differs between pages is their row of the page table (PageSpec); a
+// page adds its input panel, its validation and its totals text, and
+// GeneratorPage below supplies the generator's part.
+//
+// A page talks to the window through its signals: the window switches the
+// Exit buttons, opens help and closes itself.
+//
+// A new page: derive from GeneratorPage<Generator, Input> with the page's
+// row of the table, lay out its controls in inputPanel (placing `seed`),
+// keep `input` current from them, and override validateInputs() and
+// totalsText(); a page whose header is not "NO." plus the columns box's
+// count overrides buildHeader(), one whose generator has no Trandom_base
+// overrides textGenerator(). TFormRandom's constructor adds it to Pages.
 class ResultPage : public QWidget {
   Q_OBJECT
 
  public:
-  ResultPage(TFormRandom* form, PageNames names, int helpContext, bool withComma, bool withColumns);
+  explicit ResultPage(const PageSpec& spec);
+  ~ResultPage() override;
 
   // The handlers of the pattern.
   void StartClick();
@@ -52,66 +66,141 @@ class ResultPage : public QWidget {
   void SaveClick();
   void PrintClick();
 
-  virtual void validateInputs() = 0;  // shows its message and throws EAbort on failure
-  // What the save and print dialogs write, and the page's code for them
-  // (1 Random Number, 2 Random String, 3 Random Sampling, 4 Random Name, 5 Lottery).
+  // Shows its message and throws EAbort when an input is refused.
+  virtual void validateInputs() = 0;
+  // The generator the save and print dialogs write from.
   virtual const Trandom_base* textGenerator() const = 0;
-  virtual int pageKind() const = 0;
+  virtual ExportPreset exportPreset() const { return {columnCount(), false}; }
+
+  const PageSpec& spec() const { return spec_; }
   bool running() const { return !cancelButton->isHidden(); }
   bool resultsShown() const { return !statusPanel->isHidden(); }
-  int helpContext() const { return helpContext_; }
   int columnCount() const { return header->count() - 1; }
-  const PageNames& names() const { return names_; }
+  int columnsChoice() const;  // the columns box's number (1 when there is none)
   QString DisplayLabelText() const { return statusLabel->text(); }
+
+  // Adds a control to the tool bar after the sort, comma and columns pieces.
+  void addToolWidget(QWidget* widget);
 
   QFrame* toolBar;
   QFrame* inputPanel;
+  SeedGroup* seed;  // placed in the input panel by the page
   QToolButton *ascButton = nullptr, *dscButton = nullptr, *origButton = nullptr, *commaButton = nullptr;
   QComboBox* columnsBox = nullptr;
-  QToolButton *saveButton, *printButton, *menuButton, *helpButton, *startButton, *cancelButton, *exitButton;
+  QToolButton *saveButton = nullptr, *printButton = nullptr;
+  QToolButton *menuButton, *helpButton, *startButton, *cancelButton, *exitButton;
   QHeaderView* header;
   ResultListView* list;
   ResultModel* model;
-  ResultDelegate* delegate;
   QFrame* statusPanel;
   QLabel* statusLabel;
   QProgressBar* progressBar;
   QLabel* totalsLabel;
   QMenu* popup;
-  QActionGroup* sortActions;
+
+  // One action per command, shared by its tool button and the popup menu.
+  QAction *ascAction = nullptr, *dscAction = nullptr, *origAction = nullptr, *commaAction = nullptr;
+  QAction *saveAction = nullptr, *printAction = nullptr, *helpAction;
+  QActionGroup* sortActions = nullptr;
   QActionGroup* columnActions = nullptr;
-  QAction* commaAction = nullptr;
 
   bool StopDisplay = false;
-  uint8_t SortOrder = 2;
+  TSortOrder SortOrder = SortDrawn;
   bool Comma = false;
+
+ signals:
+  void busyChanged(bool busy);
+  void helpRequested();
+  void exitRequested();
 
  protected:
   virtual void prepareStart() {}
-  virtual void commitEdits() {}
+  // Commits every box of the input panel, as leaving it would.
+  virtual void commitEdits();
   virtual void takeSeed() = 0;
   virtual void generate() = 0;
   virtual void formatResults() = 0;
   virtual const TArrayString& results() const = 0;
   virtual QString totalsText() const = 0;
   virtual void cancelGenerator() = 0;
-  // The Exit buttons of the window that this page's busy state switches.
-  virtual QStringList exitButtonsToSwitch() const;
+  // Frees what a failed run leaves behind.
+  virtual void releaseResults() = 0;
+  // "NO." and one "Column k" section per column of the columns box.
+  virtual void buildHeader();
 
-  QToolButton* toolButton(const QString& name, const QString& hint, QStyle::StandardPixmap icon);
-  void setHints(bool on);
-
-  TFormRandom* form_;
-  std::unique_ptr<WidgetProgress> progressView_;
-  std::unique_ptr<WidgetLabel> labelView_;
+  // The progress bar and status label the generator is lent.
+  ProgressBarView* progressView() const { return progressView_.get(); }
+  StatusLabelView* labelView() const { return labelView_.get(); }
+  // Sets captions and widths of the header's sections (widths in pixels).
+  void setSections(const QStringList& captions, const QList<int>& widths);
+  // Runs a handler; what it throws is shown as the window's error message.
+  void guarded(const std::function<void()>& handler);
+  // Sizes the header's sections again once the header has its width: a page
+  // that was hidden when the columns were set is laid out when first shown.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void buildToolBar(bool withComma, bool withColumns);
+  void buildToolBar();
   void buildResults();
-  void buildPopup(bool withComma, bool withColumns);
+  void buildPopup();
+  QToolButton* toolButton(QAction* action, const char* name);
+  QAction* command(const QString& text, const QString& hint, const QIcon& icon);
+  void setHints(bool on);
+  void showNoResults();
+  void changeFormat(const std::function<void()>& change);
 
-  PageNames names_;
-  int helpContext_;
+  const PageSpec& spec_;
+  QHBoxLayout* toolRow_ = nullptr;
+  int toolSlot_ = 0;
+  std::unique_ptr<WidgetProgress> progressView_;
+  std::unique_ptr<WidgetLabel> labelView_;
+};
+
+// The generator's part of a page: it owns its generator and its input
+// record, lends them the page's progress bar and status label, hands the
+// seed over (in the record when it has one, else through SetSeed), formats
+// with the page's sort order, comma and radix, and cancels and releases.
+template <class Generator, class Input>
+class GeneratorPage : public ResultPage {
+ public:
+  explicit GeneratorPage(const PageSpec& spec) : ResultPage(spec) {
+    input.ProgressBar = progressView();
+    input.StatusLabel = labelView();
+    if constexpr (requires { input.ShowProgress; }) input.ShowProgress = true;
+  }
+
+  const Trandom_base* textGenerator() const override {
+    if constexpr (std::is_base_of_v<Trandom_base, Generator>)
+      return &generator;
+    else
+      return nullptr;
+  }
+
+  Generator generator;
+  Input input;
+  TRadix radix = RadixDecimal;
+
+ protected:
+  void takeSeed() override {
+    const int32_t value = seed->take();
+    if constexpr (requires { input.Seed; })
+      input.Seed = value;
+    else
+      generator.SetSeed(value);
+  }
+  void generate() override { generator.Generate(input); }
+  void formatResults() override {
+    if constexpr (requires { generator.FormatResults(TformatPar{}); })
+      generator.FormatResults(TformatPar{SortOrder, Comma, radix});
+    else
+      generator.FormatResults(SortOrder);
+  }
+  const TArrayString& results() const override { return generator.Results; }
+  void cancelGenerator() override { generator.Cancel(); }
+  void releaseResults() override {
+    TArrayString().swap(generator.Results);
+    if constexpr (requires { generator.Engine.Randoms; }) TArrayInteger().swap(generator.Engine.Randoms);
+  }
 };
 
 }  // namespace quenvar::ui

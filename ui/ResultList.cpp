@@ -4,6 +4,33 @@
 
 namespace quenvar::ui {
 
+QVariant ResultModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= rows_) return {};
+  if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) return rowText(index.row());
+  return {};
+}
+
+QString ResultModel::cell(int row, int k) const {
+  const TArrayString* results = source_ ? source_() : nullptr;
+  const int c = columns();
+  if (results == nullptr || k < 1 || k > c) return {};
+  const size_t entry = static_cast<size_t>(row) * static_cast<size_t>(c) + static_cast<size_t>(k - 1);
+  if (entry >= results->size()) return {};
+  const std::string_view text = (*results)[entry];
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString ResultModel::rowText(int row) const {
+  QString text = QString::number(row + 1);
+  if (!hasSource()) return text;
+  for (int k = 1; k <= columns(); ++k) {
+    const QString entry = cell(row, k);
+    if (entry.isEmpty()) break;
+    text += '\t' + entry;
+  }
+  return text;
+}
+
 void ResultModel::clear() {
   beginResetModel();
   rows_ = 0;
@@ -21,25 +48,20 @@ void ResultDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
                            const QModelIndex& index) const {
   const bool selected = option.state & QStyle::State_Selected;
   painter->fillRect(option.rect, selected ? option.palette.highlight() : option.palette.base());
-  const TArrayString* results = source_ ? source_() : nullptr;
-  if (results == nullptr) return;
+  const auto* model = static_cast<const ResultModel*>(index.model());
+  if (!model->hasSource()) return;
   const QRect& r = option.rect;
   painter->setFont(option.font);
   painter->setPen(selected ? option.palette.highlightedText().color() : QColor(Qt::red));
   constexpr int kWide = 4000;  // text is not clipped to its section
   painter->drawText(QRect(r.left() + 6, r.top(), kWide, r.height()), Qt::AlignLeft | Qt::AlignVCenter,
                     QString::number(index.row() + 1));
-  const int columns = header_->count() - 1;
-  if (columns < 1) return;
   painter->setPen(selected ? option.palette.highlightedText().color() : QColor(Qt::black));
-  const size_t first = static_cast<size_t>(index.row()) * static_cast<size_t>(columns);
-  for (int k = 1; k <= columns; ++k) {
-    const size_t entry = first + static_cast<size_t>(k - 1);
-    if (entry >= results->size()) break;
-    const std::string_view text = (*results)[entry];
-    const int x = header_->sectionViewportPosition(k) + 4;
-    painter->drawText(QRect(x, r.top(), kWide, r.height()), Qt::AlignLeft | Qt::AlignVCenter,
-                      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  for (int k = 1; k <= model->columns(); ++k) {
+    const QString text = model->cell(index.row(), k);
+    if (text.isEmpty()) break;
+    const int x = model->header()->sectionViewportPosition(k) + 4;
+    painter->drawText(QRect(x, r.top(), kWide, r.height()), Qt::AlignLeft | Qt::AlignVCenter, text);
   }
 }
 

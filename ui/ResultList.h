@@ -10,35 +10,42 @@
 
 namespace quenvar::ui {
 
-// The rows of a result list: only a count. Rows carry no text of their own;
-// the delegate paints each from the generator's results, so a million
-// results cost no widget items.
+// The rows of a result list: a count, and the results they are read from.
+// Row r holds entries r * c .. r * c + c - 1 of the results, c being the
+// header's value columns, so a million results cost no items. The display
+// and accessible-text roles give a row as shown: its number, then its
+// entries, separated by tabs.
 class ResultModel : public QAbstractListModel {
  public:
-  using QAbstractListModel::QAbstractListModel;
+  ResultModel(QHeaderView* header, QObject* parent) : QAbstractListModel(parent), header_(header) {}
   int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : rows_; }
-  QVariant data(const QModelIndex&, int) const override { return {}; }
+  QVariant data(const QModelIndex& index, int role) const override;
   void clear();
   void addRows(int count);
 
- private:
-  int rows_ = 0;
-};
-
-// Paints one row: its number in red at the left, then entry row * c + k - 1
-// of the results 4 pixels right of the left edge of header section k.
-class ResultDelegate : public QStyledItemDelegate {
- public:
-  ResultDelegate(QHeaderView* header, QObject* parent) : QStyledItemDelegate(parent), header_(header) {}
-  // No source: rows paint nothing but their background (the draw handler is
-  // detached while the header is rebuilt, or while nothing is shown).
+  // No source: rows show nothing but their background (while the header is
+  // rebuilt, or while nothing is shown).
   void setSource(std::function<const TArrayString*()> source) { source_ = std::move(source); }
-  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
-  QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override { return {100, 16}; }
+  bool hasSource() const { return source_ && source_() != nullptr; }
+  int columns() const { return header_->count() - 1; }
+  // Entry k (1 .. columns) of a row; empty past the last entry.
+  QString cell(int row, int k) const;
+  QString rowText(int row) const;
+  QHeaderView* header() const { return header_; }
 
  private:
   QHeaderView* header_;
   std::function<const TArrayString*()> source_;
+  int rows_ = 0;
+};
+
+// Paints one row: its number in red at the left, then each entry 4 pixels
+// right of the left edge of its header section, not clipped to it.
+class ResultDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+  QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override { return {100, 16}; }
 };
 
 // The list box: fixed rows of 16 pixels, no border.

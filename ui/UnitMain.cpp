@@ -7,20 +7,15 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "core/Errors.h"
 #include "core/Unit_base.h"
+#include "ui/Folders.h"
+#include "ui/Guard.h"
 #include "ui/NumberPage.h"
 #include "ui/Platform.h"
-#include "ui/Unit_saveText.h"
-#include "ui/UnitprintText.h"
+#include "ui/StringPage.h"
 #include "ui/myabout.h"
 
 namespace quenvar::ui {
-
-int HelpContextOfTab(int tab) {
-  static const int kContexts[] = {58, 71, 800, 421, 900, 700};
-  return tab >= 0 && tab < 6 ? kContexts[tab] : 58;
-}
 
 TFormRandom::TFormRandom(QWidget* parent) : QWidget(parent), notifier_(this) {
   setObjectName("TFormRandom");
@@ -48,42 +43,47 @@ TFormRandom::TFormRandom(QWidget* parent) : QWidget(parent), notifier_(this) {
   connect(PopupMenu1->addAction("About..."), &QAction::triggered, this, [this] { About1Click(); });
   addAction(help);  // F1 anywhere in the window
 
-  TabSheet1 = new NumberPage(this);
-  PageControl1->addTab(TabSheet1, "Random Number");
-  const char* names[][2] = {{"TabSheet55", "Lottery Number"},
-                            {"TabSheet22", "Random Sampling"},
-                            {"TabSheet2", "Random String"},
-                            {"TabSheet44", "Random Name"},
-                            {"TabSheet3", "Random File"}};
-  for (const auto& [name, caption] : names) {
-    auto* page = new QWidget(PageControl1);
-    page->setObjectName(name);
-    PageControl1->addTab(page, caption);
-  }
-  for (ResultPage* page : {static_cast<ResultPage*>(TabSheet1)}) page->menuButton->setMenu(PopupMenu1);
+  TabSheet1 = new NumberPage;
+  TabSheet2 = new StringPage;
+  const auto built = [this](Tab tab) -> ResultPage* {
+    switch (tab) {
+      case Tab::Number:
+        return TabSheet1;
+      case Tab::String:
+        return TabSheet2;
+      default:
+        return nullptr;
+    }
+  };
+  for (const PageSpec& spec : kPages) addPage(spec, built(spec.tab));
   PageControl1->setCurrentIndex(0);
 }
 
 TFormRandom::~TFormRandom() = default;
 
-QString TFormRandom::ApplicationFolder() const { return QCoreApplication::applicationDirPath(); }
-
-void TFormRandom::guarded(const std::function<void()>& handler) {
-  try {
-    handler();
-  } catch (const EAbort&) {
-    // after a validation message: nothing more
-  } catch (const Exception& e) {
-    ApplicationEvents1Exception(e.className(), QString::fromUtf8(e.what()));
-  } catch (const std::bad_alloc&) {
-    ApplicationEvents1Exception("EOutOfMemory", QString::fromUtf8(EOutOfMemory().what()));
-  } catch (const std::exception& e) {
-    ApplicationEvents1Exception("Exception", QString::fromUtf8(e.what()));
+void TFormRandom::addPage(const PageSpec& spec, ResultPage* page) {
+  if (page == nullptr) {  // a page still to come: an empty tab
+    auto* empty = new QWidget(PageControl1);
+    empty->setObjectName(spec.page);
+    PageControl1->addTab(empty, spec.caption);
+    return;
   }
+  Pages[static_cast<size_t>(spec.tab)] = page;
+  PageControl1->addTab(page, spec.caption);
+  page->menuButton->setMenu(PopupMenu1);
+  connect(page, &ResultPage::busyChanged, this, [this, page](bool busy) { pageBusyChanged(page, busy); });
+  connect(page, &ResultPage::helpRequested, this, &TFormRandom::Help1Click);
+  connect(page, &ResultPage::exitRequested, this, &TFormRandom::btnExitClick);
+}
+
+void TFormRandom::pageBusyChanged(const ResultPage* page, bool busy) {
+  for (ResultPage* other : Pages)
+    if (other != nullptr && (page->spec().exitButtons & TabBit(other->spec().tab)) != 0)
+      other->exitButton->setEnabled(!busy);
 }
 
 void TFormRandom::ApplicationEvents1Exception(const QString& className, const QString& message) {
-  platform().messageBox(this, className + "\r" + message, Icon::Error, false);
+  ShowErrorMessage(this, className, message);
 }
 
 void TFormRandom::showEvent(QShowEvent* event) {
@@ -92,7 +92,8 @@ void TFormRandom::showEvent(QShowEvent* event) {
   shownOnce_ = true;
   // The column widths follow the header's width, known once laid out.
   layout()->activate();
-  guarded([this] { TabSheet1->ColumnsChange(); });
+  for (ResultPage* page : Pages)
+    if (page != nullptr) RunGuarded(this, [page] { page->ColumnsChange(); });
 }
 
 void TFormRandom::FormShow() {
@@ -106,7 +107,8 @@ void TFormRandom::FormShow() {
 }
 
 ResultPage* TFormRandom::activePage() const {
-  return dynamic_cast<ResultPage*>(PageControl1->currentWidget());
+  const int tab = PageControl1->currentIndex();
+  return tab >= 0 && tab < kTabCount ? Pages[static_cast<size_t>(tab)] : nullptr;
 }
 
 void TFormRandom::ValidateInputs() {
@@ -114,7 +116,8 @@ void TFormRandom::ValidateInputs() {
 }
 
 void TFormRandom::Help1Click() {
-  platform().showHelp(ApplicationFolder() + "/help.chm", HelpContextOfTab(PageControl1->currentIndex()));
+  const int tab = std::clamp(PageControl1->currentIndex(), 0, kTabCount - 1);
+  platform().showHelp(HelpFile(), kPages[static_cast<size_t>(tab)].helpContext);
 }
 
 void TFormRandom::About1Click() {
@@ -124,26 +127,9 @@ void TFormRandom::About1Click() {
 
 void TFormRandom::VisitsWebsite1Click() { platform().openUrl(QUrl(QString::fromLatin1(kHomePageAddress))); }
 
-void TFormRandom::setExitButtonsEnabled(const QStringList& names, bool enabled) {
-  for (const QString& name : names)
-    if (auto* button = findChild<QWidget*>(name)) button->setEnabled(enabled);
-}
-
-void TFormRandom::openSaveDialog(ResultPage* page) {
-  TFormSaveText dialog(this, page->textGenerator(), page->pageKind(), page->columnCount());
-  dialog.exec();
-}
-
-void TFormRandom::openPrintDialog(ResultPage* page) {
-  TFormPrinttext dialog(this, page->textGenerator(), page->pageKind(), page->columnCount());
-  dialog.exec();
-}
-
 bool TFormRandom::anyPageRunning() const {
-  for (int i = 0; i < PageControl1->count(); ++i)
-    if (auto* page = dynamic_cast<ResultPage*>(PageControl1->widget(i)); page != nullptr && page->running())
-      return true;
-  return false;
+  return std::any_of(Pages.begin(), Pages.end(),
+                     [](const ResultPage* p) { return p != nullptr && p->running(); });
 }
 
 void TFormRandom::restoreAndRaise() {

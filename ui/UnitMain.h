@@ -1,19 +1,19 @@
 #pragma once
 
-#include <QMap>
 #include <QMenu>
 #include <QTabWidget>
 #include <QWidget>
-#include <functional>
-#include <memory>
+#include <array>
 
 #include "ui/Feedback.h"
+#include "ui/PageTable.h"
 #include "ui/QtPrinting.h"
 
 namespace quenvar::ui {
 
 class ResultPage;
 class NumberPage;
+class StringPage;
 
 // The program's only window: six pages of random output on a tab control.
 class TFormRandom : public QWidget {
@@ -23,9 +23,7 @@ class TFormRandom : public QWidget {
   explicit TFormRandom(QWidget* parent = nullptr);
   ~TFormRandom() override;
 
-  // Runs a handler; what it throws is shown as the window's error message
-  // (class name and message) or, for the silent abort, not at all.
-  void guarded(const std::function<void()>& handler);
+  // Shows an exception that escaped a handler: class name and message.
   void ApplicationEvents1Exception(const QString& className, const QString& message);
 
   void FormShow();
@@ -34,18 +32,17 @@ class TFormRandom : public QWidget {
   void VisitsWebsite1Click();
   void btnExitClick() { close(); }
   void ValidateInputs();
-  void setExitButtonsEnabled(const QStringList& names, bool enabled);
-  void openSaveDialog(ResultPage* page);
-  void openPrintDialog(ResultPage* page);
   void restoreAndRaise();
   bool anyPageRunning() const;
 
-  QString ApplicationFolder() const;
-  QString TempFolder() const { return ApplicationFolder() + "/temp"; }
+  // The page of a tab; nullptr while that page is not built.
+  ResultPage* page(Tab tab) const { return Pages[static_cast<size_t>(tab)]; }
 
   QTabWidget* PageControl1;
   QMenu* PopupMenu1;
+  std::array<ResultPage*, kTabCount> Pages{};
   NumberPage* TabSheet1;
+  StringPage* TabSheet2;
   EventPump pump;
 
  signals:
@@ -56,6 +53,8 @@ class TFormRandom : public QWidget {
   void showEvent(QShowEvent* event) override;
 
  private:
+  void addPage(const PageSpec& spec, ResultPage* page);
+  void pageBusyChanged(const ResultPage* page, bool busy);
   void FormClose();
   ResultPage* activePage() const;
 
@@ -63,8 +62,5 @@ class TFormRandom : public QWidget {
   QtPrinterService printing_;
   bool shownOnce_ = false;
 };
-
-// Help context numbers of the pages, in tab order.
-int HelpContextOfTab(int tab);
 
 }  // namespace quenvar::ui

@@ -9,8 +9,11 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "core/Codes.h"
 #include "core/Feedback.h"
 #include "ui/DialogParts.h"
+#include "ui/Folders.h"
+#include "ui/Guard.h"
 #include "ui/Platform.h"
 
 namespace quenvar::ui {
@@ -29,6 +32,7 @@ FileNameEdit::FileNameEdit(QWidget* parent) : QWidget(parent) {
   browse->setObjectName("FilenameEdit1Button");
   browse->setText("...");
   browse->setToolTip("Please select text file name");
+  browse->setAccessibleName(browse->toolTip());
   row->addWidget(edit, 1);
   row->addWidget(browse);
   connect(browse, &QToolButton::clicked, this, [this] {
@@ -62,7 +66,8 @@ QString FileNameEdit::FileName() const {
   return word;
 }
 
-TFormSaveText::TFormSaveText(QWidget* parent, const Trandom_base* generator, int pageKind, int columns)
+TFormSaveText::TFormSaveText(QWidget* parent, const Trandom_base* generator, ui::PageKind pageKind,
+                             int columns)
     : QDialog(parent), Generator(generator), PageKind(pageKind) {
   setObjectName("TFormSaveText");
   setWindowTitle("Save Data to Text File");
@@ -79,7 +84,10 @@ TFormSaveText::TFormSaveText(QWidget* parent, const Trandom_base* generator, int
   raOverwrite->setChecked(true);
   raAppend = new QRadioButton("Append to end of file", fileGroup);
   raAppend->setObjectName("raAppend");
-  fileGrid->addWidget(new QLabel("File name", fileGroup), 0, 0);
+  auto* nameLabel = new QLabel("File name", fileGroup);
+  nameLabel->setBuddy(FilenameEdit1->edit);
+  FilenameEdit1->edit->setAccessibleName(nameLabel->text());  // the label sits outside the edit's own widget
+  fileGrid->addWidget(nameLabel, 0, 0);
   fileGrid->addWidget(FilenameEdit1, 0, 1);
   fileGrid->addWidget(raOverwrite, 1, 1);
   fileGrid->addWidget(raAppend, 2, 1);
@@ -126,9 +134,17 @@ TFormSaveText::TFormSaveText(QWidget* parent, const Trandom_base* generator, int
   RxSpinEdit1->setValue(ClampColumns(columns));
 }
 
+void TFormSaveText::fixLayout() {
+  raMutiCol->setChecked(true);
+  raMutiCol->setEnabled(true);
+  for (QWidget* w : std::initializer_list<QWidget*>{RxSpinEdit1, raSingleLine, rxOnecol})
+    w->setEnabled(false);
+}
+
 int TFormSaveText::HelpContext() const {
   static const int kContexts[] = {23, 23, 232, 87, 654, 72};
-  return PageKind >= 1 && PageKind <= 5 ? kContexts[PageKind] : 23;
+  const int kind = static_cast<int>(PageKind);
+  return kind >= 1 && kind <= 5 ? kContexts[kind] : 23;
 }
 
 void TFormSaveText::ReadOptions() {
@@ -143,7 +159,7 @@ void TFormSaveText::ReadOptions() {
   }
   if (rxOnecol->isChecked()) Par.PerLine = 1;
   if (raMutiCol->isChecked()) Par.PerLine = RxSpinEdit1->value();
-  Par.Separator = RaTab->isChecked() ? 1 : RaComma->isChecked() ? 0 : 2;
+  Par.Separator = RaTab->isChecked() ? SeparatorTab : RaComma->isChecked() ? SeparatorComma : SeparatorSpace;
 }
 
 void TFormSaveText::btnSaveClick() {

@@ -9,6 +9,7 @@
 
 #include "core/Unit_base.h"
 #include "core/Writers.h"
+#include "ui/PageTable.h"
 
 namespace quenvar::ui {
 
@@ -31,7 +32,9 @@ class TFormSaveText : public QDialog {
   Q_OBJECT
 
  public:
-  TFormSaveText(QWidget* parent, const Trandom_base* generator, int pageKind, int columns);
+  TFormSaveText(QWidget* parent, const Trandom_base* generator, ui::PageKind pageKind, int columns);
+  // One lottery line per text line: the values per line stay as preset.
+  void fixLayout();
 
   void ReadOptions();  // shows "Please input file name! " and aborts on an empty name
   void btnSaveClick();
@@ -40,7 +43,7 @@ class TFormSaveText : public QDialog {
 
   TsaveTextPar Par;
   const Trandom_base* Generator;
-  int PageKind;
+  ui::PageKind PageKind;
 
   FileNameEdit* FilenameEdit1;
   QRadioButton *raOverwrite, *raAppend, *raSingleLine, *raMutiCol, *rxOnecol, *RaTab, *RaComma, *RaSpace;

@@ -10,14 +10,18 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "core/Codes.h"
 #include "ui/DialogParts.h"
+#include "ui/Folders.h"
+#include "ui/Guard.h"
 #include "ui/Platform.h"
 #include "ui/QtPrinting.h"
 #include "ui/Unit_saveText.h"
 
 namespace quenvar::ui {
 
-TFormPrinttext::TFormPrinttext(QWidget* parent, const Trandom_base* generator, int pageKind, int columns)
+TFormPrinttext::TFormPrinttext(QWidget* parent, const Trandom_base* generator, ui::PageKind pageKind,
+                               int columns)
     : QDialog(parent), Generator(generator), PageKind(pageKind) {
   setObjectName("TFormPrinttext");
   setWindowTitle("Print Data");
@@ -80,9 +84,17 @@ TFormPrinttext::TFormPrinttext(QWidget* parent, const Trandom_base* generator, i
   RxSpinEdit1->setValue(ClampColumns(columns));
 }
 
+void TFormPrinttext::fixLayout() {
+  raMutiCol->setChecked(true);
+  raMutiCol->setEnabled(true);
+  RxSpinEdit1->setEnabled(false);
+  rxOnecol->setEnabled(false);
+}
+
 int TFormPrinttext::HelpContext() const {
   static const int kContexts[] = {24, 24, 242, 88, 312, 73};
-  return PageKind >= 1 && PageKind <= 5 ? kContexts[PageKind] : 24;
+  const int kind = static_cast<int>(PageKind);
+  return kind >= 1 && kind <= 5 ? kContexts[kind] : 24;
 }
 
 QString TFormPrinttext::PrintFileName(const QString& applicationFolder, const QDateTime& when) {
@@ -94,7 +106,7 @@ void TFormPrinttext::ReadOptions() {
   Par.OneLine = false;
   if (rxOnecol->isChecked()) Par.PerLine = 1;
   if (raMutiCol->isChecked()) Par.PerLine = RxSpinEdit1->value();
-  Par.Separator = ratab->isChecked() ? 1 : racomma->isChecked() ? 0 : 2;
+  Par.Separator = ratab->isChecked() ? SeparatorTab : racomma->isChecked() ? SeparatorComma : SeparatorSpace;
 }
 
 void TFormPrinttext::RaPorClick() {
@@ -116,8 +128,7 @@ void TFormPrinttext::btnprintClick() {
     QPushButton* button;
     ~Enable() { button->setEnabled(true); }
   } enable{btnprint};
-  Par.FileName =
-      PrintFileName(QCoreApplication::applicationDirPath(), QDateTime::currentDateTime()).toStdString();
+  Par.FileName = PrintFileName(ApplicationFolder(), QDateTime::currentDateTime()).toStdString();
   ReadOptions();
   Generator->PrintText(Par);
   platform().messageBox(this, "The randoms have been printed!", Icon::Information, false);

@@ -7,6 +7,7 @@
 
 #include "core/Unit_base.h"
 #include "core/Writers.h"
+#include "ui/PageTable.h"
 
 namespace quenvar::ui {
 
@@ -16,7 +17,9 @@ class TFormPrinttext : public QDialog {
   Q_OBJECT
 
  public:
-  TFormPrinttext(QWidget* parent, const Trandom_base* generator, int pageKind, int columns);
+  TFormPrinttext(QWidget* parent, const Trandom_base* generator, ui::PageKind pageKind, int columns);
+  // One lottery line per text line: the values per line stay as preset.
+  void fixLayout();
 
   void ReadOptions();
   void RaPorClick();
@@ -28,7 +31,7 @@ class TFormPrinttext : public QDialog {
 
   TsaveTextPar Par;
   const Trandom_base* Generator;
-  int PageKind;
+  ui::PageKind PageKind;
 
   QRadioButton *raMutiCol, *rxOnecol, *ratab, *racomma, *raspace, *RaPor, *RaLan;
   QSpinBox* RxSpinEdit1;

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "generators/Unit_character.h"
+
+namespace quenvar {
+
+// The checks a Random String request and an edited wildcard must pass, and
+// the totals line of a run: one place for the window's page and quenvar-cli.
+
+// The message for a mask that is blank once trimmed; nothing when it is not.
+std::optional<std::string> StringInputError(std::string_view trimmedMask);
+
+// "Possible total randoms: P      Generated total randoms: G", with "Over "
+// before a possible total that reached MaxPossible; with repeats allowed
+// only the generated part, its six blanks included.
+std::string StringTotalsText(bool duplicate, int64_t possible, int64_t generated);
+
+// The first group of an edited wildcard that leaves nothing to draw: a
+// checked letter or digit group with every character excluded, or a checked
+// special group with no character included. Nothing when every checked
+// group gives at least one character.
+std::optional<std::string> WildcardGroupError(const Tparchar& wildcard);
+
+}  // namespace quenvar

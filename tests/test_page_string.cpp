@@ -1,0 +1,635 @@
+// The Random String page in the real window, offscreen: the mask box and its
+// history, runs against quenvar-cli, and the wildcard editor with the
+// selection dialog, in a folder of its own with its own wildcard.ini.
+#include <QAccessible>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <filesystem>
+#include <fstream>
+
+#include "Accessibility.h"
+#include "FakePlatform.h"
+#include "ui/Folders.h"
+#include "ui/StringPage.h"
+#include "ui/UnitMain.h"
+#include "ui/Unit_saveText.h"
+
+using namespace quenvar;
+using namespace quenvar::ui;
+namespace fs = std::filesystem;
+
+namespace {
+
+// # digits, @ letters, * letters and digits.
+const char kWildcards[] =
+    "[Special Char]\r\nTotal=3\r\n"
+    "Name0=#\r\nDescription0=digits 0-9\r\nIscheckUpper0=0\r\nIscheckLower0=0\r\nIscheckNumber0=1\r\n"
+    "IscheckSpecial0=0\r\n"
+    "Name1=@\r\nDescription1=letters\r\nIscheckUpper1=1\r\nIscheckLower1=1\r\nIscheckNumber1=0\r\n"
+    "IscheckSpecial1=0\r\n"
+    "Name2=*\r\nDescription2=letters and digits\r\nIscheckUpper2=1\r\nIscheckLower2=1\r\n"
+    "IscheckNumber2=1\r\nIscheckSpecial2=0\r\n";
+
+std::string Read(const QString& path) {
+  std::ifstream in(path.toStdString(), std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+// Runs `drive` on the selection dialog once it is open, and counts the
+// dialogs that opened.
+struct DialogDriver {
+  int opened = 0;
+  QStringList titles;
+  void when(std::function<void(TFormSelect*)> drive) {
+    QTimer::singleShot(0, [this, drive] {
+      auto* dialog = qobject_cast<TFormSelect*>(QApplication::activeModalWidget());
+      if (dialog == nullptr) return;
+      ++opened;
+      titles << dialog->windowTitle();
+      drive(dialog);
+    });
+  }
+};
+
+}  // namespace
+
+class StringPageTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<QTemporaryDir> dir;
+  std::unique_ptr<test::FakePlatform> fake;
+  std::unique_ptr<TFormRandom> form;
+  StringPage* page = nullptr;
+
+  QString wildcardFile() const { return dir->filePath("wildcard.ini"); }
+  void typeMask(const QString& mask) {
+    page->comMask->setFocus();
+    page->comMask->lineEdit()->selectAll();
+    page->comMask->lineEdit()->setText(mask);
+  }
+  void setSpin(TSpinEdit* spin, qlonglong value) {
+    spin->editor()->selectAll();
+    QTest::keyClicks(spin->editor(), QString::number(value));
+    spin->interpretText();
+    emit spin->editingFinished();
+  }
+  void run(const QString& mask, int count, int seed) {
+    typeMask(mask);
+    setSpin(page->Rx2SpinCount, count);
+    page->seed->manualRadio->setChecked(true);
+    setSpin(page->seed->manualSpin, seed);
+    click(page->startButton);
+  }
+  QStringList shown() const {
+    QStringList out;
+    for (size_t i = 0; i < page->generator.Results.size(); ++i)
+      out << QString::fromStdString(std::string(page->generator.Results[i]));
+    return out;
+  }
+  QStringList rows() const {
+    QStringList out;
+    for (int i = 0; i < page->ListBoxSpecial->topLevelItemCount(); ++i)
+      out << page->ListBoxSpecial->topLevelItem(i)->text(0);
+    return out;
+  }
+  QStringList messages() const {
+    QStringList out;
+    for (const auto& box : fake->boxes) out << box.text;
+    return out;
+  }
+  // The editor's controls as the user sees them.
+  QString editor() const {
+    QString checks;
+    for (QCheckBox* c : {page->ChUpper, page->Chlower, page->ChNumber, page->ChSpecial})
+      checks += c->isChecked() ? '1' : '0';
+    return page->comName->currentText() + "|" + page->EditDescription->text() + "|" + checks + "|" +
+           page->Editupper->text() + "|" + page->EditLower->text() + "|" + page->EditNumber->text() + "|" +
+           page->EditSpecial->text();
+  }
+  bool browsing() const {
+    return !page->PanelEdit->isEnabled() && page->ListBoxSpecial->isEnabled() && page->BtnAdd->isEnabled() &&
+           page->btnEdit->isEnabled() && page->btndelete->isEnabled() && !page->btnSave->isEnabled() &&
+           !page->btnCancel->isEnabled() && page->header->isEnabled();
+  }
+  bool editing() const {
+    return page->PanelEdit->isEnabled() && !page->ListBoxSpecial->isEnabled() && !page->BtnAdd->isEnabled() &&
+           !page->btnEdit->isEnabled() && !page->btndelete->isEnabled() && page->btnSave->isEnabled() &&
+           page->btnCancel->isEnabled() && !page->header->isEnabled();
+  }
+  void showPage(Tab tab) { form->PageControl1->setCurrentIndex(int(tab)); }
+  // Adds a wildcard through the editor: name, note and digits.
+  void addDigits(const QString& name, const QString& note) {
+    click(page->BtnAdd);
+    page->comName->setCurrentText(name);
+    page->EditDescription->setText(note);
+    click(page->ChNumber);
+    click(page->btnSave);
+  }
+  // quenvar-cli string over the page's wildcard file: lines out, totals.
+  std::pair<QStringList, QString> cli(const QStringList& args) {
+    QProcess tool;
+    tool.start(QUENVAR_CLI, QStringList{"string", "--wildcards", wildcardFile()} + args);
+    if (!tool.waitForFinished(60000)) return {};
+    const QString out = QString::fromUtf8(tool.readAllStandardOutput());
+    QStringList lines = out.split('\n');
+    if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
+    QString totals = QString::fromUtf8(tool.readAllStandardError());
+    if (totals.endsWith('\n')) totals.chop(1);
+    return {lines, totals};
+  }
+
+ private slots:
+  void init() {
+    dir = std::make_unique<QTemporaryDir>();
+    std::ofstream(dir->filePath("wildcard.ini").toStdString(), std::ios::binary) << kWildcards;
+    SetApplicationFolder(dir->path());
+    fake = std::make_unique<test::FakePlatform>();
+    form = std::make_unique<TFormRandom>();
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    page = form->TabSheet2;
+    QCOMPARE(form->page(Tab::String), page);
+  }
+  void cleanup() {
+    form.reset();
+    fake.reset();
+    SetApplicationFolder({});
+    dir.reset();
+  }
+
+  void startsBrowsingAndShowsTheFirstWildcard() {
+    QCOMPARE(form->PageControl1->tabText(int(Tab::String)), QString("Random String"));
+    QCOMPARE(page->objectName(), QString("TabSheet2"));
+    QCOMPARE(rows(), (QStringList{"#", "@", "*"}));
+    QCOMPARE(page->HeaderControl4->sectionSize(0), 60);
+    QCOMPARE(page->HeaderControl4->sectionSize(1), 240);
+    QCOMPARE(page->ListBoxSpecial->headerItem()->text(1), QString("Description"));
+    // The 93 one-character names, in code order, without the vertical bar.
+    QCOMPARE(page->comName->count(), 93);
+    QCOMPARE(page->comName->itemText(0), QString("!"));
+    QCOMPARE(page->comName->itemText(92), QString("~"));
+    QCOMPARE(page->comName->findText("|"), -1);
+    QCOMPARE(page->Rx2SpinCount->value(), 100);
+    QCOMPARE(page->input.Count, 100);
+    QVERIFY(page->origAction->isChecked());
+    QVERIFY(page->seed->autoRadio->isChecked());
+    // The manual seed starts at (clock seed div 43254) + clock seed.
+    const int manual = page->seed->manualSpin->value();
+    bool fromClock = false;
+    for (int s = manual - manual / 43255 - 2; s <= manual - manual / 43255 + 2; ++s)
+      fromClock = fromClock || (s >= 0 && s < 86400000 && s / 43254 + s == manual);
+    QVERIFY(fromClock);
+    QVERIFY(browsing());
+    QCOMPARE(page->selectedRow(), -1);  // not shown yet
+    QCOMPARE(editor(), QString("||0000||||"));
+
+    showPage(Tab::String);
+    // Hidden when the columns were set, the header is sized once shown.
+    QCOMPARE(page->header->count(), 4);
+    QVERIFY(page->header->width() > 800);
+    QCOMPARE(page->header->sectionSize(3), (page->header->width() - 80) / 3);
+    QCOMPARE(page->selectedRow(), 0);
+    QCOMPARE(editor(), QString("#|digits 0-9|0010||||"));
+    QVERIFY(page->comMask->hasFocus());
+    QTest::mouseClick(page->ListBoxSpecial->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      page->ListBoxSpecial->visualItemRect(page->ListBoxSpecial->topLevelItem(2)).center());
+    QCOMPARE(editor(), QString("*|letters and digits|1110||||"));
+  }
+
+  void blankMaskAndHistory() {
+    showPage(Tab::String);
+    run(" \t ", 5, 1);
+    QCOMPARE(messages(), QStringList{"The edit box of Mask can not be blank!"});
+    QCOMPARE(fake->boxes[0].icon, Icon::Error);
+    QVERIFY(page->maskHistory().isEmpty());
+    QVERIFY(page->statusPanel->isHidden());
+
+    // Nine masks: the newest on top, the oldest pushed out; the typed text stays.
+    for (int i = 1; i <= 9; ++i) run(QString("  m%1#  ").arg(i), 1, 1);
+    QCOMPARE(page->maskHistory(), (QStringList{"m9#", "m8#", "m7#", "m6#", "m5#", "m4#", "m3#", "m2#"}));
+    QCOMPARE(page->comMask->currentText(), QString("  m9#  "));
+    // An entry equal but for letter case is not added, nor moved.
+    run("M5#", 1, 1);
+    QCOMPARE(page->maskHistory().size(), 8);
+    QCOMPARE(page->maskHistory()[4], QString("m5#"));
+    QCOMPARE(page->input.Mask, std::string("M5#"));  // as typed: not matched to the entry
+    QCOMPARE(page->comMask->currentText(), QString("M5#"));
+    QCOMPARE(shown().size(), 1);
+    QVERIFY(shown()[0].startsWith("M5"));
+    QCOMPARE(messages().size(), 1);
+  }
+
+  // For the same seed, mask and wildcards the page shows what the tool prints.
+  void showsWhatTheToolPrints_data() {
+    QTest::addColumn<QString>("mask");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<bool>("duplicates");
+    QTest::addColumn<int>("sort");  // 0 ascending, 1 descending, 2 as drawn
+    QTest::newRow("literals and escapes") << "id-#@\\#*\\" << 40 << false << 0;
+    QTest::newRow("nearly exhausted") << "#" << 15 << false << 2;
+    QTest::newRow("repeats") << "@@" << 30 << true << 1;
+    QTest::newRow("capped total") << QString(16, '#') << 12 << false << 2;
+  }
+  void showsWhatTheToolPrints() {
+    QFETCH(QString, mask);
+    QFETCH(int, count);
+    QFETCH(bool, duplicates);
+    QFETCH(int, sort);
+    showPage(Tab::String);
+    if (duplicates) click(page->Ch2Duplicate);
+    page->columnsBox->setCurrentIndex(3);
+    page->ColumnsChange();
+    run(mask, count, 20240607);
+    click(sort == 0 ? page->ascButton : sort == 1 ? page->dscButton : page->origButton);
+    QStringList args{"--mask", mask,       "--count", QString::number(count),
+                     "--seed", "20240607", "--sort",  QStringList{"asc", "desc", "drawn"}[sort]};
+    if (duplicates) args << "--duplicates";
+    const auto [lines, totals] = cli(args);
+    QVERIFY(!lines.isEmpty());
+    QCOMPARE(shown(), lines);
+    QCOMPARE(page->totalsLabel->text(), totals);
+    // The rows read as shown: number, then four strings.
+    QCOMPARE(page->model->rowCount(), (int(lines.size()) + 3) / 4);
+    QCOMPARE(page->model->rowText(0), "1\t" + QStringList(lines.mid(0, 4)).join('\t'));
+  }
+
+  void totalsTexts() {
+    showPage(Tab::String);
+    run("#", 15, 1);
+    QCOMPARE(page->totalsLabel->text(),
+             QString("Possible total randoms: 10      Generated total randoms: 10"));
+    run(QString(16, '#'), 3, 1);
+    QCOMPARE(page->totalsLabel->text(),
+             QString("Possible total randoms: Over 36028797018963968      Generated total randoms: 3"));
+    click(page->Ch2Duplicate);
+    run("#", 15, 1);
+    QCOMPARE(page->totalsLabel->text(), QString("      Generated total randoms: 15"));
+  }
+
+  // Generate is refused while a wildcard is added; showing the page again
+  // meanwhile leaves the editor as it is.
+  void generateAndPageChangeWhileAdding() {
+    showPage(Tab::String);
+    click(page->BtnAdd);
+    QVERIFY(editing());
+    QCOMPARE(page->selectedRow(), -1);
+    QCOMPARE(editor(), QString("||0000||||"));
+    page->comName->setCurrentText("$");
+    page->EditDescription->setText("half typed");
+    run("#", 5, 1);
+    QCOMPARE(messages(), QStringList{"Please Save or Cancel Wildcard before generate randoms"});
+    QCOMPARE(fake->boxes[0].icon, Icon::Error);
+    QVERIFY(page->statusPanel->isHidden());
+    QVERIFY(page->maskHistory().isEmpty());
+
+    showPage(Tab::Number);
+    showPage(Tab::String);
+    QVERIFY(editing());
+    QCOMPARE(page->selectedRow(), -1);
+    QCOMPARE(editor(), QString("$|half typed|0000||||"));
+
+    // Cancel shows the first wildcard again and browses.
+    click(page->btnCancel);
+    QVERIFY(browsing());
+    QCOMPARE(page->selectedRow(), 0);
+    QCOMPARE(editor(), QString("#|digits 0-9|0010||||"));
+    run("#", 5, 1);
+    QVERIFY(!page->statusPanel->isHidden());
+  }
+
+  // Every refusal shows its message and leaves the editor open with what
+  // was typed.
+  void refusalsKeepTheEditorOpen() {
+    showPage(Tab::String);
+    DialogDriver dialogs;
+    click(page->BtnAdd);
+    page->EditDescription->setText("x");
+    click(page->ChNumber);
+    click(page->btnSave);  // no name
+    page->comName->setCurrentText("#");
+    click(page->btnSave);  // taken
+    click(page->ChNumber);
+    click(page->btnSave);  // no group
+    // 26 capitals excluded: refused; 25: accepted, and one capital is left.
+    click(page->ChUpper);
+    dialogs.when([](TFormSelect* d) {
+      click(d->btnSelectAll);
+      click(d->BitBtn1);
+    });
+    click(page->spUpper);
+    QCOMPARE(page->Editupper->text(), QString("ABCDEFGHIJKLMNOPQRSTUVWXYZ"));
+    page->comName->setCurrentText("U");
+    click(page->btnSave);
+    QCOMPARE(messages(),
+             (QStringList{
+                 "The name of wildcard can not be blank, please input!",
+                 "The name of wildcard is duplicated, please select another!",
+                 "The Upper,lower,number and special letter\nat least one check box must be checked !",
+                 "When the uppercase A-Z box is checked\n\nYou can not exclude all uppercase letter!\n"}));
+    for (const auto& box : fake->boxes) QCOMPARE(box.icon, Icon::Error);
+    QVERIFY(editing());
+    QCOMPARE(editor(), QString("U|x|1000|ABCDEFGHIJKLMNOPQRSTUVWXYZ|||"));
+    QCOMPARE(page->WildcardList.Items.size(), size_t(3));
+
+    dialogs.when([](TFormSelect* d) {
+      d->ListBoxTarget->clearSelection();
+      d->ListBoxTarget->item(10)->setSelected(true);  // K
+      click(d->btnUnselect);
+      click(d->BitBtn1);
+    });
+    click(page->spUpper);
+    click(page->btnSave);
+    QCOMPARE(dialogs.opened, 2);
+    QCOMPARE(dialogs.titles[0], QString("Select uppercase letters excluded"));
+    QCOMPARE(messages().size(), 4);
+    QVERIFY(browsing());
+    QCOMPARE(rows(), (QStringList{"#", "@", "*", "U"}));
+    QCOMPARE(page->selectedRow(), 3);
+    Tinputpar position;
+    page->WildcardList.MakeInputpar("U", position);
+    QCOMPARE(position.Lower, int('K'));
+    QCOMPARE(position.Upper, int('K'));
+    // Saved at once.
+    const Tlistparchar onDisk(wildcardFile().toStdString());
+    QCOMPARE(onDisk.Items.size(), size_t(4));
+    QVERIFY(onDisk.Items[3] == page->WildcardList.Items[3]);
+  }
+
+  // Ticking "Special character " while editing opens its dialog at once;
+  // cancelled, the save asks for a character.
+  void tickingSpecialOpensTheDialog() {
+    showPage(Tab::String);
+    DialogDriver dialogs;
+    dialogs.when([](TFormSelect* d) { click(d->BitBtn2); });
+    click(page->ChSpecial);  // browsing: the editor is disabled, nothing opens
+    QApplication::processEvents();
+    QCOMPARE(dialogs.opened, 0);
+    click(page->BtnAdd);
+    page->comName->setCurrentText("%");
+    dialogs.when([](TFormSelect* d) {
+      QCOMPARE(d->ListBoxSource->count(), 33);
+      click(d->btnSelectAll);
+      click(d->BitBtn2);
+    });
+    click(page->ChSpecial);
+    QCOMPARE(dialogs.opened, 1);
+    QCOMPARE(dialogs.titles, QStringList{"Select special characters included"});
+    QVERIFY(page->ChSpecial->isChecked());
+    QCOMPARE(page->EditSpecial->text(), QString());
+    click(page->btnSave);
+    QCOMPARE(messages(),
+             QStringList{
+                 "When the special character box is checked\n\nYou must select at least one character!\n"});
+    QVERIFY(editing());
+    // Unticking opens nothing.
+    dialogs.when([](TFormSelect* d) { click(d->BitBtn2); });
+    click(page->ChSpecial);
+    QApplication::processEvents();
+    QCOMPARE(dialogs.opened, 1);
+  }
+
+  // A click or a double click on an edit box does what its "..." button does,
+  // and keeps the name, note and boxes typed so far.
+  void editBoxesOpenTheirDialog() {
+    showPage(Tab::String);
+    DialogDriver dialogs;
+    dialogs.when([](TFormSelect* d) { click(d->BitBtn2); });
+    QTest::mouseClick(page->EditNumber, Qt::LeftButton);  // browsing: nothing
+    QApplication::processEvents();
+    QCOMPARE(dialogs.opened, 0);
+    click(page->btnEdit);
+    QVERIFY(editing());
+    page->EditDescription->setText("odd digits");
+    dialogs.when([](TFormSelect* d) {
+      for (int row : {0, 2, 4, 6, 8}) d->ListBoxSource->item(row)->setSelected(true);
+      click(d->btnselect);
+      click(d->BitBtn1);
+    });
+    QTest::mouseClick(page->EditNumber, Qt::LeftButton);
+    QCOMPARE(page->EditNumber->text(), QString("02468"));
+    QCOMPARE(page->EditWildcard.NumberExclude, (TArrayInteger{48, 50, 52, 54, 56}));
+    dialogs.when([](TFormSelect* d) {
+      click(d->btnselect);  // right after opening: the first available line only
+      click(d->BitBtn1);
+    });
+    QMouseEvent twice(QEvent::MouseButtonDblClick, QPointF(5, 5), page->EditLower->mapToGlobal(QPointF(5, 5)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(page->EditLower, &twice);
+    QCOMPARE(page->EditLower->text(), QString("a"));
+    QCOMPARE(dialogs.opened, 2);
+    QCOMPARE(dialogs.titles[1], QString("Select lowercase letters excluded"));
+    QCOMPARE(editor(), QString("#|odd digits|0010||a|02468|"));
+    click(page->btnSave);
+    QVERIFY(browsing());
+    QCOMPARE(page->selectedRow(), 0);
+    QCOMPARE(Tlistparchar(wildcardFile().toStdString()).Items[0].Description, "odd digits");
+    // Cancel in the dialog changes nothing.
+    click(page->btnEdit);
+    dialogs.when([](TFormSelect* d) {
+      click(d->btnUnSelectAll);
+      click(d->BitBtn2);
+    });
+    click(page->spNumber);
+    QCOMPARE(page->EditNumber->text(), QString("02468"));
+  }
+
+  void deleteSelectsTheNextRow() {
+    showPage(Tab::String);
+    page->ListBoxSpecial->setCurrentItem(page->ListBoxSpecial->topLevelItem(2));
+    QCOMPARE(editor(), QString("*|letters and digits|1110||||"));
+    fake->answers = {false};
+    click(page->btndelete);
+    QCOMPARE(messages(), QStringList{"Do you want to delete the item * ?"});
+    QCOMPARE(fake->boxes[0].icon, Icon::Warning);
+    QCOMPARE(rows().size(), 3);
+    QCOMPARE(page->selectedRow(), 2);
+    // The last row: the new last row is selected.
+    fake->answers = {true};
+    click(page->btndelete);
+    QCOMPARE(rows(), (QStringList{"#", "@"}));
+    QCOMPARE(page->selectedRow(), 1);
+    QCOMPARE(editor(), QString("@|letters|1100||||"));
+    page->ListBoxSpecial->setCurrentItem(page->ListBoxSpecial->topLevelItem(0));
+    fake->answers = {true, true};
+    click(page->btndelete);
+    QCOMPARE(page->selectedRow(), 0);
+    QCOMPARE(editor(), QString("@|letters|1100||||"));
+    // The only wildcard: the editor is emptied.
+    click(page->btndelete);
+    QVERIFY(rows().isEmpty());
+    QCOMPARE(editor(), QString("||0000||||"));
+    QVERIFY(browsing());
+    QVERIFY(Tlistparchar(wildcardFile().toStdString()).Items.empty());
+    // Edit and Delete do nothing on an empty list; the first Add then works.
+    click(page->btnEdit);
+    click(page->btndelete);
+    QVERIFY(browsing());
+    addDigits("#", "again");
+    QCOMPARE(rows(), QStringList{"#"});
+    QCOMPARE(page->selectedRow(), 0);
+  }
+
+  // A wildcard.ini the page cannot write: the message, the editor as it
+  // was, the list as it was, the file untouched; once writable, the same
+  // Save goes through.
+  void unwritableFileLosesNothing() {
+    showPage(Tab::String);
+    const std::string before = Read(wildcardFile());
+    // Its folder gone: root writes through mode bits, not into a missing folder.
+    const fs::path folder = dir->path().toStdString(), away = folder.string() + ".away";
+    fs::rename(folder, away);
+
+    click(page->BtnAdd);
+    page->comName->setCurrentText("$");
+    page->EditDescription->setText("kept");
+    click(page->ChNumber);
+    click(page->btnSave);
+    QCOMPARE(messages(), QStringList{"EInOutError\nUnable to write to " + wildcardFile()});
+    QCOMPARE(fake->boxes[0].icon, Icon::Error);
+    QVERIFY(editing());
+    QCOMPARE(editor(), QString("$|kept|0010||||"));
+    QCOMPARE(rows(), (QStringList{"#", "@", "*"}));
+    QCOMPARE(page->WildcardList.Items.size(), size_t(3));
+    click(page->btnCancel);
+
+    // A failed change and a failed delete leave the list and the buttons.
+    click(page->btnEdit);
+    page->EditDescription->setText("changed");
+    click(page->btnSave);
+    QVERIFY(editing());
+    QCOMPARE(page->WildcardList.Items[0].Description, std::string("digits 0-9"));
+    click(page->btnCancel);
+    QCOMPARE(editor(), QString("#|digits 0-9|0010||||"));
+    fake->answers = {true};
+    click(page->btndelete);
+    QCOMPARE(rows().size(), 3);
+    QVERIFY(browsing());
+    QCOMPARE(fake->boxes.size(), size_t(4));  // three write errors, and the question
+
+    QVERIFY(!fs::exists(folder));  // nothing was written anywhere
+    fs::rename(away, folder);
+    QCOMPARE(Read(wildcardFile()), before);
+    addDigits("$", "kept");
+    QCOMPARE(fake->boxes.size(), size_t(4));
+    QCOMPARE(rows(), (QStringList{"#", "@", "*", "$"}));
+    QCOMPARE(Tlistparchar(wildcardFile().toStdString()).Items.size(), size_t(4));
+  }
+
+  // Through the accessibility interfaces every control of the page and of
+  // the selection dialog it opens has a name, and result rows read as shown.
+  void accessibleNamesAndRows() {
+    QAccessible::setActive(true);
+    showPage(Tab::String);
+    const auto nameOf = test::AccessibleName;
+    const auto unnamed = test::UnnamedControls;
+    QCOMPARE(nameOf(page->comMask), QString("Mask"));
+    QCOMPARE(nameOf(page->Rx2SpinCount), QString("Count to"));
+    QCOMPARE(nameOf(page->comName), QString("Name"));
+    QCOMPARE(nameOf(page->EditDescription), QString("Note"));
+    QCOMPARE(nameOf(page->spspecial), QString("Select special characters included"));
+    QCOMPARE(nameOf(page->EditSpecial), QString("Special characters included"));
+    QCOMPARE(nameOf(page->btndelete), QString("Delete"));
+    QCOMPARE(nameOf(page->ListBoxSpecial), QString("Wildcards"));
+    const QStringList missing = unnamed(page);
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(", ")));
+    QAccessibleInterface* wildcards = QAccessible::queryAccessibleInterface(page->ListBoxSpecial);
+    QStringList cells;
+    for (int i = 0; i < wildcards->childCount(); ++i) cells << wildcards->child(i)->text(QAccessible::Name);
+    QVERIFY2(cells.contains("letters and digits"), qPrintable(cells.join(", ")));
+
+    DialogDriver dialogs;
+    QStringList dialogMissing;
+    click(page->btnEdit);
+    dialogs.when([&](TFormSelect* d) {
+      dialogMissing = unnamed(d);
+      click(d->BitBtn2);
+    });
+    click(page->spUpper);
+    QCOMPARE(dialogs.opened, 1);
+    QVERIFY2(dialogMissing.isEmpty(), qPrintable(dialogMissing.join(", ")));
+    click(page->btnCancel);
+
+    page->columnsBox->setCurrentIndex(1);
+    page->ColumnsChange();
+    run("#\\-#", 3, 5);
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(page->list);
+    QStringList read;
+    for (int i = 0; i < list->childCount(); ++i) read << list->child(i)->text(QAccessible::Name);
+    QCOMPARE(read, (QStringList{"1\t" + shown()[0] + "\t" + shown()[1], "2\t" + shown()[2]}));
+    QVERIFY(shown()[0].contains('-'));
+  }
+
+  // Save hands the dialog the string generator as page kind 2 with the
+  // column count; a Cancel in the middle of a long draw shows nothing.
+  void saveAndCancel() {
+    showPage(Tab::String);
+    page->columnsBox->setCurrentIndex(3);
+    page->ColumnsChange();
+    run("#@", 30, 9);
+    bool opened = false;
+    QTimer::singleShot(0, [&] {
+      auto* dialog = qobject_cast<TFormSaveText*>(QApplication::activeModalWidget());
+      if (dialog == nullptr) return;
+      opened = true;
+      QCOMPARE(dialog->PageKind, PageKind::String);
+      QCOMPARE(dialog->RxSpinEdit1->value(), 4);
+      dialog->reject();
+    });
+    click(page->saveButton);
+    QVERIFY(opened);
+
+    bool cancelled = false;
+    QTimer watch;
+    watch.setInterval(1);
+    connect(&watch, &QTimer::timeout, this, [&] {
+      if (page->DisplayLabelText() != "Calculating randoms..." || !page->running()) return;
+      watch.stop();
+      cancelled = true;
+      click(page->cancelButton);
+    });
+    watch.start();
+    run("########", 5000000, 9);
+    watch.stop();
+    QVERIFY2(cancelled, "the draw was never seen");
+    QVERIFY(page->statusPanel->isHidden());
+    QCOMPARE(page->model->rowCount(), 0);
+    QVERIFY(page->generator.GeneratedTotal() == 5000000 && page->generator.Strings.size() < 5000000);
+    QVERIFY(page->startButton->isEnabled());
+  }
+
+  // scripts/screenshot sets QUENVAR_SCREENSHOTS to the folder for the pictures.
+  void screenshot() {
+    const QString folder = qEnvironmentVariable("QUENVAR_SCREENSHOTS");
+    if (folder.isEmpty()) QSKIP("QUENVAR_SCREENSHOTS is not set");
+    showPage(Tab::String);
+    run("@@##-\\#*", 60, 42);
+    QTest::qWait(300);
+    QVERIFY(form->grab().save(folder + "/tab4-string-browsing.png"));
+    click(page->btnEdit);
+    page->EditDescription->setText("letters, no vowels");
+    page->EditWildcard.UpperExclude = {65, 69, 73, 79, 85};
+    page->EditWildcard.Lowerexclude = {97, 101, 105, 111, 117};
+    page->ShowWildcard();
+    for (QCheckBox* box : {page->ChUpper, page->Chlower, page->ChNumber}) click(box);
+    QTest::qWait(300);
+    QVERIFY(form->grab().save(folder + "/tab4-string-editing.png"));
+    DialogDriver dialogs;
+    bool saved = false;
+    dialogs.when([&](TFormSelect* d) {
+      d->ListBoxSource->item(3)->setSelected(true);
+      QTest::qWait(300);
+      saved = d->grab().save(folder + "/dialog-select-from-page.png");
+      click(d->BitBtn2);
+    });
+    click(page->spUpper);
+    QVERIFY(saved);
+    click(page->btnCancel);
+  }
+};
+
+QTEST_MAIN(StringPageTest)
+#include "test_page_string.moc"

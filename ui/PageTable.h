@@ -1,0 +1,51 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+namespace quenvar::ui {
+
+// The six pages, in tab order.
+enum class Tab : uint8_t { Number, Lottery, Sampling, String, Name, File };
+constexpr int kTabCount = 6;
+
+// The code a page hands to the save and print dialogs (it picks their help
+// topic). The File page writes bytes and has none.
+enum class PageKind : uint8_t { None = 0, Number = 1, String = 2, Sampling = 3, Name = 4, Lottery = 5 };
+
+// A set of pages, for the Exit buttons a page's busy state switches.
+using TabSet = uint8_t;
+constexpr TabSet TabBit(Tab tab) { return TabSet(1u << static_cast<unsigned>(tab)); }
+constexpr TabSet kAllTabs = 0x3f;
+constexpr TabSet kAllButLottery = kAllTabs & ~TabBit(Tab::Lottery);
+
+// The seed group's controls.
+struct SeedNames {
+  const char *group = "Seed", *autoRadio, *autoSpin, *manualRadio, *manualSpin, *autoCaption, *manualCaption;
+};
+
+// What differs from page to page in the shared pattern. A control whose
+// name is nullptr is not on that page.
+struct PageSpec {
+  Tab tab;
+  const char* caption;  // the tab's text
+  PageKind kind;
+  int helpContext;
+  int32_t seedDivisor;  // the manual seed proposed at start: seed div D + seed
+  TabSet exitButtons;   // whose Exit buttons the busy state switches
+  const char *page, *start, *startCaption, *cancel, *list, *header, *statusPanel, *statusLabel, *progress,
+      *totals, *popup, *menu, *help, *exit;
+  // Optional pieces.
+  const char *asc, *dsc, *orig;  // the three sort buttons
+  const char* comma;             // the thousands-separator button
+  const char* columns;           // the columns box (1 to 20) and the popup's "C&olumns"
+  const char *save, *saveHint, *print, *printHint;
+  const char* displayText;  // the status while rows are added
+  SeedNames seed;
+};
+
+extern const std::array<PageSpec, kTabCount> kPages;
+inline const PageSpec& SpecOf(Tab tab) { return kPages[static_cast<std::size_t>(tab)]; }
+
+}  // namespace quenvar::ui

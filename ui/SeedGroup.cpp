@@ -1,0 +1,57 @@
+#include "ui/SeedGroup.h"
+
+#include <QGridLayout>
+
+#include "core/Codes.h"
+#include "core/RandomSource.h"
+
+namespace quenvar::ui {
+
+namespace {
+const char kSeedHint[] = "Between -2147483647 and  2147483647";
+}
+
+SeedGroup::SeedGroup(QWidget* parent, const SeedNames& names, int32_t divisor)
+    : QGroupBox(names.group, parent), divisor_(divisor) {
+  autoRadio = new QRadioButton(names.autoCaption, this);
+  autoRadio->setObjectName(names.autoRadio);
+  autoRadio->setChecked(true);
+  manualRadio = new QRadioButton(names.manualCaption, this);
+  manualRadio->setObjectName(names.manualRadio);
+  autoSpin = new TSpinEdit(this, -kInputBound, kInputBound, 0, "");
+  autoSpin->setObjectName(names.autoSpin);
+  autoSpin->setEnabled(false);
+  manualSpin = new TSpinEdit(this, -kInputBound, kInputBound, 0, kSeedHint);
+  manualSpin->setObjectName(names.manualSpin);
+  // Each box is read by the name of its radio button.
+  autoSpin->setAccessibleName(QString(names.autoCaption).simplified() + " seed");
+  manualSpin->setAccessibleName(QString(names.manualCaption).simplified() + " seed");
+  auto* grid = new QGridLayout(this);
+  grid->addWidget(autoRadio, 0, 0);
+  grid->addWidget(autoSpin, 0, 1);
+  grid->addWidget(manualRadio, 1, 0);
+  grid->addWidget(manualSpin, 1, 1);
+  connect(autoRadio, &QRadioButton::clicked, this, [this] { take(); });
+  connect(manualRadio, &QRadioButton::clicked, this, [this] { take(); });
+}
+
+int32_t SeedGroup::take() {
+  if (autoRadio->isChecked()) {
+    SeedFromClock();
+    seed_ = static_cast<int32_t>(RandomSeed);
+    autoSpin->setValue(seed_);
+  } else {
+    manualSpin->interpretText();
+    seed_ = manualSpin->value();
+  }
+  return seed_;
+}
+
+void SeedGroup::proposeManual() {
+  SeedFromClock();
+  const auto clock = static_cast<int32_t>(RandomSeed);
+  manualSpin->setValue(
+      static_cast<int32_t>(static_cast<uint32_t>(clock / divisor_) + static_cast<uint32_t>(clock)));
+}
+
+}  // namespace quenvar::ui

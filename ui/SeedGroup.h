@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QGroupBox>
+#include <QRadioButton>
+
+#include "ui/PageTable.h"
+#include "ui/SpinEdit.h"
+
+namespace quenvar::ui {
+
+// The "Seed" group every page has: an automatic seed from the clock, shown
+// in a disabled box, or a manual one. At start the manual box proposes
+// seed div D + seed for a fresh clock seed, D differing from page to page.
+class SeedGroup : public QGroupBox {
+  Q_OBJECT
+
+ public:
+  SeedGroup(QWidget* parent, const SeedNames& names, int32_t divisor);
+
+  // The radio buttons' click handler, run again by every Start: a fresh
+  // clock seed when automatic is chosen, otherwise the manual box's value.
+  int32_t take();
+  // Puts seed div D + seed (32-bit, wrapping) into the manual box.
+  void proposeManual();
+  int32_t lastTaken() const { return seed_; }
+
+  QRadioButton *autoRadio, *manualRadio;
+  TSpinEdit *autoSpin, *manualSpin;
+
+ private:
+  int32_t divisor_;
+  int32_t seed_ = 0;
+};
+
+}  // namespace quenvar::ui

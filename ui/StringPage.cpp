@@ -1,0 +1,451 @@
+#include "ui/StringPage.h"
+
+#include <QCompleter>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScopeGuard>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "core/Codes.h"
+#include "core/Feedback.h"
+#include "generators/StringRules.h"
+#include "ui/Folders.h"
+
+namespace quenvar::ui {
+
+namespace {
+
+constexpr int kHistoryLength = 8;
+const char kEditHint[] = "Left-click or Double-click it to select";
+
+QString FromStd(const std::string& text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The characters of a list of codes, in list order, without separators.
+QString ShowCodes(const TArrayInteger& codes) {
+  QString text;
+  for (int32_t c : codes)
+    if (c > 0 && c <= 0xffff) text += QChar(char16_t(c));
+  return text;
+}
+
+QPushButton* EditorButton(QWidget* parent, const char* name, const char* caption, const char* hint) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(name);
+  button->setToolTip(hint);
+  button->setAutoDefault(false);
+  button->setFixedSize(72, 24);
+  return button;
+}
+
+}  // namespace
+
+StringPage::StringPage()
+    : GeneratorPage(SpecOf(Tab::String)),
+      WildcardList((ApplicationFolder() + "/wildcard.ini").toStdString()) {
+  inputPanel->setFixedHeight(206);
+  auto* row = new QHBoxLayout(inputPanel);
+  row->setContentsMargins(8, 4, 8, 4);
+  row->setSpacing(8);
+  auto* left = new QVBoxLayout;
+  left->setSpacing(2);
+  left->addWidget(buildRange());
+  left->addWidget(seed);
+  row->addLayout(left, 0);
+  row->addWidget(buildWildcards(), 1);
+
+  QFont mono("Courier New");
+  mono.setStyleHint(QFont::TypeWriter);
+  list->setFont(mono);
+
+  input.Wildcards = &WildcardList;
+  refreshNames();
+  SetEditMode(false);
+  ShowWildcard();
+  Rx2SpinCountExit();
+  Ch2DuplicateClick();
+  comMaskExit();
+}
+
+QWidget* StringPage::buildRange() {
+  auto* range = new QGroupBox("Range", inputPanel);
+  range->setFixedWidth(270);
+  auto* grid = new QGridLayout(range);
+  grid->setVerticalSpacing(4);
+  auto* Label9 = new QLabel("Mask", range);
+  comMask = new QComboBox(range);
+  comMask->setObjectName("comMask");
+  comMask->setEditable(true);
+  comMask->setInsertPolicy(QComboBox::NoInsert);
+  // A typed mask is kept as typed, never matched to a history entry that
+  // differs from it in letter case.
+  comMask->completer()->setCaseSensitivity(Qt::CaseSensitive);
+  comMask->setToolTip("To represent a literal character, '\\' should be added before the character.");
+  Label9->setBuddy(comMask);
+  auto* Label8 = new QLabel("Count to", range);
+  Rx2SpinCount = new TSpinEdit(range, 1, kInputBound, 100, "Between 1 and 2147483647");
+  Rx2SpinCount->setObjectName("Rx2SpinCount");
+  Label8->setBuddy(Rx2SpinCount);
+  Ch2Duplicate = new QCheckBox("Allow duplicate strings", range);
+  Ch2Duplicate->setObjectName("Ch2Duplicate");
+  grid->addWidget(Label9, 0, 0);
+  grid->addWidget(comMask, 0, 1);
+  grid->addWidget(Label8, 1, 0);
+  grid->addWidget(Rx2SpinCount, 1, 1);
+  grid->addWidget(Ch2Duplicate, 2, 0, 1, 2);
+  grid->setColumnStretch(1, 1);
+  connect(comMask->lineEdit(), &QLineEdit::editingFinished, this, [this] { comMaskExit(); });
+  connect(Rx2SpinCount, &QSpinBox::editingFinished, this, [this] { Rx2SpinCountExit(); });
+  connect(Ch2Duplicate, &QCheckBox::clicked, this, [this] { Ch2DuplicateClick(); });
+  return range;
+}
+
+struct StringPage::GroupSpec {
+  const char *check, *caption, *verb, *edit, *button, *title, *accessible;
+  QCheckBox* StringPage::*checkBox;
+  QLineEdit* StringPage::*editBox;
+  QToolButton* StringPage::*selectButton;
+  bool Tparchar::*flag;
+  TArrayInteger Tparchar::*codes;
+  TArrayRang ranges;
+};
+
+// clang-format off
+const StringPage::GroupSpec StringPage::kGroups[4] = {
+  {"ChUpper", "Uppercase A-Z ", "exclude", "Editupper", "spUpper", "Select uppercase letters excluded",
+   "Uppercase letters excluded", &StringPage::ChUpper, &StringPage::Editupper, &StringPage::spUpper,
+   &Tparchar::IscheckUpper, &Tparchar::UpperExclude, {{65, 90}}},
+  {"Chlower", "Lowercase a-z  ", "exclude", "EditLower", "splower", "Select lowercase letters excluded",
+   "Lowercase letters excluded", &StringPage::Chlower, &StringPage::EditLower, &StringPage::splower,
+   &Tparchar::IscheckLower, &Tparchar::Lowerexclude, {{97, 122}}},
+  {"ChNumber", "Number 0-9 ", "exclude", "EditNumber", "spNumber", "Select numbers excluded",
+   "Numbers excluded", &StringPage::ChNumber, &StringPage::EditNumber, &StringPage::spNumber,
+   &Tparchar::IscheckNumber, &Tparchar::NumberExclude, {{48, 57}}},
+  {"ChSpecial", "Special character ", "include", "EditSpecial", "spspecial", "Select special characters included",
+   "Special characters included", &StringPage::ChSpecial, &StringPage::EditSpecial, &StringPage::spspecial,
+   &Tparchar::IscheckSpecial, &Tparchar::specialArray, {{32, 47}, {58, 64}, {91, 96}, {123, 126}}},
+};
+// clang-format on
+
+void StringPage::addGroupRow(QGridLayout* grid, Group group) {
+  const GroupSpec& spec = kGroups[group];
+  GroupRow& g = groups_[group];
+  g.spec = &spec;
+  g.check = this->*spec.checkBox = new QCheckBox(spec.caption, PanelEdit);
+  g.check->setObjectName(spec.check);
+  auto* label = new QLabel(spec.verb, PanelEdit);
+  g.edit = this->*spec.editBox = new QLineEdit(PanelEdit);
+  g.edit->setObjectName(spec.edit);
+  g.edit->setReadOnly(true);
+  g.edit->setToolTip(kEditHint);
+  g.edit->setAccessibleName(spec.accessible);
+  g.edit->installEventFilter(this);
+  label->setBuddy(g.edit);
+  g.button = this->*spec.selectButton = new QToolButton(PanelEdit);
+  g.button->setObjectName(spec.button);
+  g.button->setText("...");
+  g.button->setToolTip(spec.title);
+  g.button->setAccessibleName(spec.title);  // "..." says nothing when read aloud
+  g.button->setFixedSize(24, 22);
+  const int at = grid->rowCount();
+  grid->addWidget(g.check, at, 0);
+  grid->addWidget(label, at, 1);
+  grid->addWidget(g.edit, at, 2);
+  grid->addWidget(g.button, at, 3);
+  connect(g.button, &QToolButton::clicked, this,
+          [this, group] { guarded([this, group] { SelectGroupChars(group); }); });
+}
+
+QWidget* StringPage::buildWildcards() {
+  auto* box = new QGroupBox("Wildcard", inputPanel);
+  auto* row = new QHBoxLayout(box);
+  row->setSpacing(6);
+
+  ListBoxSpecial = new QTreeWidget(box);
+  ListBoxSpecial->setObjectName("ListBoxSpecial");
+  ListBoxSpecial->setAccessibleName("Wildcards");
+  ListBoxSpecial->setColumnCount(2);
+  ListBoxSpecial->setHeaderLabels({"Name", "Description"});
+  ListBoxSpecial->setRootIsDecorated(false);
+  ListBoxSpecial->setUniformRowHeights(true);
+  ListBoxSpecial->setSelectionMode(QAbstractItemView::SingleSelection);
+  ListBoxSpecial->setAllColumnsShowFocus(true);
+  ListBoxSpecial->setFixedWidth(230);
+  // The description is cut at the list's edge rather than scrolled to.
+  ListBoxSpecial->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  HeaderControl4 = ListBoxSpecial->header();
+  HeaderControl4->setObjectName("HeaderControl4");
+  HeaderControl4->setAccessibleName("Wildcard columns");
+  HeaderControl4->setStretchLastSection(false);
+  HeaderControl4->setSectionsMovable(false);
+  HeaderControl4->resizeSection(0, 60);
+  HeaderControl4->resizeSection(1, 240);
+  row->addWidget(ListBoxSpecial);
+
+  auto* buttons = new QVBoxLayout;
+  buttons->setSpacing(4);
+  BtnAdd = EditorButton(box, "BtnAdd", "&Add  ", "Add wildcard");
+  btnEdit = EditorButton(box, "btnEdit", "&Edit", "Edit wildcard");
+  btndelete = EditorButton(box, "btndelete", "De&lete", "Delete wildcard");
+  btnSave = EditorButton(box, "btnSave", "&Save", "Save wildcard");
+  btnCancel = EditorButton(box, "btnCancel", "Can&cel", "Cancel operation");
+  for (QPushButton* b : {BtnAdd, btnEdit, btndelete, btnSave, btnCancel}) buttons->addWidget(b);
+  buttons->addStretch(1);
+  row->addLayout(buttons);
+
+  PanelEdit = new QFrame(box);
+  PanelEdit->setObjectName("PanelEdit");
+  PanelEdit->setFrameShape(QFrame::StyledPanel);
+  auto* grid = new QGridLayout(PanelEdit);
+  grid->setContentsMargins(6, 4, 6, 4);
+  grid->setVerticalSpacing(2);
+  auto* LabelName = new QLabel("Name", PanelEdit);
+  comName = new QComboBox(PanelEdit);
+  comName->setObjectName("comName");
+  comName->setMaxVisibleItems(12);
+  for (int code = 33; code <= 126; ++code)
+    if (code != '|') comName->addItem(QString(QChar(char16_t(code))));
+  comName->setCurrentIndex(-1);
+  LabelName->setBuddy(comName);
+  auto* LabelDescription = new QLabel("Note", PanelEdit);
+  EditDescription = new QLineEdit(PanelEdit);
+  EditDescription->setObjectName("EditDescription");
+  LabelDescription->setBuddy(EditDescription);
+  grid->addWidget(LabelName, 0, 0);
+  grid->addWidget(comName, 0, 1, 1, 2, Qt::AlignLeft);
+  grid->addWidget(LabelDescription, 1, 0);
+  grid->addWidget(EditDescription, 1, 1, 1, 3);
+  comName->setMinimumWidth(60);
+
+  for (int group = Upper; group <= Special; ++group) addGroupRow(grid, Group(group));
+  grid->setColumnStretch(2, 1);
+  row->addWidget(PanelEdit, 1);
+
+  auto handler = [this](void (StringPage::*method)()) {
+    return [this, method] { guarded([this, method] { (this->*method)(); }); };
+  };
+  connect(BtnAdd, &QPushButton::clicked, this, handler(&StringPage::BtnAddClick));
+  connect(btnEdit, &QPushButton::clicked, this, handler(&StringPage::btnEditClick));
+  connect(btndelete, &QPushButton::clicked, this, handler(&StringPage::btndeleteClick));
+  connect(btnSave, &QPushButton::clicked, this, handler(&StringPage::btnSaveClick));
+  connect(btnCancel, &QPushButton::clicked, this, handler(&StringPage::btnCancelClick));
+  connect(ChSpecial, &QCheckBox::clicked, this, handler(&StringPage::ChSpecialClick));
+  connect(ListBoxSpecial, &QTreeWidget::itemSelectionChanged, this,
+          handler(&StringPage::ListBoxSpecialClick));
+  return box;
+}
+
+void StringPage::comMaskExit() { input.Mask = TrimMask(comMask->currentText().toStdString()); }
+
+void StringPage::commitEdits() {
+  ResultPage::commitEdits();
+  comMaskExit();
+}
+
+QStringList StringPage::maskHistory() const {
+  QStringList masks;
+  for (int i = 0; i < comMask->count(); ++i) masks << comMask->itemText(i);
+  return masks;
+}
+
+void StringPage::AddMaskHistory() {
+  const QString mask = FromStd(input.Mask);
+  if (mask.isEmpty()) return;
+  // Changing the items may change the edit text; what was typed stays.
+  const QString typed = comMask->currentText();
+  if (comMask->count() == 0)
+    comMask->addItem(mask);
+  else if (comMask->findText(mask, Qt::MatchFixedString) < 0)  // fixed string: letter case ignored
+    comMask->insertItem(0, mask);
+  if (comMask->count() > kHistoryLength) comMask->removeItem(comMask->count() - 1);
+  comMask->setEditText(typed);
+}
+
+void StringPage::prepareStart() {
+  if (editing()) RefuseInput("Please Save or Cancel Wildcard before generate randoms");
+  AddMaskHistory();
+  radix = RadixDecimal;
+}
+
+void StringPage::validateInputs() {
+  if (auto error = StringInputError(input.Mask)) RefuseInput(*error);
+}
+
+QString StringPage::totalsText() const {
+  // The run's own setting: the box may have been clicked while it ran.
+  return FromStd(
+      StringTotalsText(generator.Input.Duplicate, generator.PossibleTotal(), generator.GeneratedTotal()));
+}
+
+void StringPage::showEvent(QShowEvent* event) {
+  GeneratorPage::showEvent(event);
+  if (!event->spontaneous()) PageShown();
+}
+
+void StringPage::PageShown() {
+  // While a wildcard is edited the list is disabled and the editor is left
+  // as it is.
+  if (ListBoxSpecial->isEnabled() && !WildcardList.Items.empty() && selectedRow() < 0) {
+    selectRow(0);
+    ListBoxSpecial->setFocus();
+  }
+  comMask->setFocus();
+}
+
+bool StringPage::eventFilter(QObject* watched, QEvent* event) {
+  const bool click =
+      event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::MouseButtonDblClick;
+  if (click && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+    for (int g = Upper; g <= Special; ++g)
+      if (watched == groups_[g].edit && groups_[g].edit->isEnabled()) {
+        guarded([this, g] { SelectGroupChars(Group(g)); });
+        return true;
+      }
+  return GeneratorPage::eventFilter(watched, event);
+}
+
+int StringPage::selectedRow() const {
+  const QList<QTreeWidgetItem*> selected = ListBoxSpecial->selectedItems();
+  return selected.isEmpty() ? -1 : ListBoxSpecial->indexOfTopLevelItem(selected.front());
+}
+
+void StringPage::refreshNames() {
+  WildcardList.GetNames(WildcardNames);
+  const QSignalBlocker quiet(ListBoxSpecial);
+  ListBoxSpecial->clear();
+  QList<QTreeWidgetItem*> rows;
+  rows.reserve(static_cast<qsizetype>(WildcardNames.size()));
+  for (const auto& [name, note] : WildcardNames) {
+    auto* item = new QTreeWidgetItem({FromStd(name), FromStd(note)});
+    item->setSizeHint(0, QSize(0, 15));
+    rows << item;
+  }
+  ListBoxSpecial->addTopLevelItems(rows);
+}
+
+void StringPage::selectRow(int row) {
+  {
+    const QSignalBlocker quiet(ListBoxSpecial);
+    ListBoxSpecial->setCurrentItem(ListBoxSpecial->topLevelItem(row));
+  }
+  ListBoxSpecialClick();
+}
+
+void StringPage::ListBoxSpecialClick() {
+  const int row = selectedRow();
+  if (row < 0) return;
+  WildcardList.Find(WildcardNames[static_cast<size_t>(row)][0], EditWildcard);
+  ShowWildcard();
+}
+
+void StringPage::ShowWildcard() {
+  comName->setCurrentIndex(
+      comName->findText(FromStd(EditWildcard.Name), Qt::MatchExactly | Qt::MatchCaseSensitive));
+  EditDescription->setText(FromStd(EditWildcard.Description));
+  for (const GroupRow& g : groups_) {
+    g.check->setChecked(EditWildcard.*g.spec->flag);
+    g.edit->setText(ShowCodes(EditWildcard.*g.spec->codes));
+  }
+}
+
+void StringPage::ReadWildcard() {
+  EditWildcard.Name = comName->currentIndex() < 0 ? std::string() : comName->currentText().toStdString();
+  EditWildcard.Description = EditDescription->text().toStdString();
+  for (const GroupRow& g : groups_) EditWildcard.*g.spec->flag = g.check->isChecked();
+}
+
+void StringPage::SetEditMode(bool editing) {
+  PanelEdit->setEnabled(editing);
+  btnSave->setEnabled(editing);
+  btnCancel->setEnabled(editing);
+  for (QWidget* w : {static_cast<QWidget*>(ListBoxSpecial), static_cast<QWidget*>(BtnAdd),
+                     static_cast<QWidget*>(btnEdit), static_cast<QWidget*>(btndelete)})
+    w->setEnabled(!editing);
+  header->setEnabled(!editing);
+}
+
+void StringPage::BtnAddClick() {
+  comName->setCurrentIndex(-1);
+  {
+    const QSignalBlocker quiet(ListBoxSpecial);
+    ListBoxSpecial->clearSelection();
+    ListBoxSpecial->setCurrentItem(nullptr);
+  }
+  EditWildcard = Tparchar{};
+  ShowWildcard();
+  Adding = true;
+  SetEditMode(true);
+  comName->setFocus();
+}
+
+void StringPage::btnEditClick() {
+  if (WildcardList.Items.empty()) return;
+  // The wildcard changed is the selected one: with none selected, the first.
+  if (selectedRow() < 0) selectRow(0);
+  Adding = false;
+  SetEditMode(true);
+  comName->setFocus();
+}
+
+void StringPage::btnSaveClick() {
+  ReadWildcard();
+  if (auto error = WildcardGroupError(EditWildcard)) RefuseInput(*error);
+  const int before = selectedRow();
+  // A refusal or a file that cannot be written ends here, the editor open
+  // with what was typed and the list as it was.
+  if (Adding)
+    WildcardList.Add(EditWildcard);
+  else
+    WildcardList.Modify(WildcardNames[static_cast<size_t>(std::max(before, 0))][0], EditWildcard);
+  SetEditMode(false);
+  refreshNames();
+  const int last = static_cast<int>(WildcardNames.size()) - 1;
+  if (last >= 0) selectRow(Adding || before < 0 ? last : std::min(before, last));
+}
+
+void StringPage::btnCancelClick() {
+  if (WildcardList.Items.empty()) {
+    EditWildcard = Tparchar{};
+    ShowWildcard();
+  } else {
+    selectRow(std::max(selectedRow(), 0));
+  }
+  SetEditMode(false);
+}
+
+void StringPage::btndeleteClick() {
+  if (WildcardList.Items.empty()) return;
+  const int row = std::max(selectedRow(), 0);
+  for (QPushButton* b : {BtnAdd, btnEdit, btndelete}) b->setEnabled(false);
+  const auto enable = qScopeGuard([this] {
+    for (QPushButton* b : {BtnAdd, btnEdit, btndelete}) b->setEnabled(true);
+  });
+  WildcardList.Delete(WildcardNames[static_cast<size_t>(row)][0]);
+  refreshNames();
+  const int last = static_cast<int>(WildcardNames.size()) - 1;
+  if (last < 0) {
+    EditWildcard = Tparchar{};
+    ShowWildcard();
+  } else {
+    selectRow(std::min(row, last));
+  }
+}
+
+void StringPage::ChSpecialClick() {
+  if (ChSpecial->isChecked() && PanelEdit->isEnabled()) SelectGroupChars(Special);
+}
+
+void StringPage::SelectGroupChars(Group group) {
+  const GroupRow& g = groups_[group];
+  if (!SelectChars(window(), g.spec->title, g.spec->ranges, EditWildcard.*g.spec->codes)) return;
+  // The name, note and boxes typed so far stay as they are.
+  ReadWildcard();
+  ShowWildcard();
+}
+
+}  // namespace quenvar::ui
