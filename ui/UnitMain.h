@@ -13,6 +13,8 @@ namespace quenvar::ui {
 
 class ResultPage;
 class NumberPage;
+class LotteryPage;
+class SamplingPage;
 
 // The program's only window: six pages of random output on a tab control.
 class TFormRandom : public QWidget {
@@ -31,6 +33,7 @@ class TFormRandom : public QWidget {
   void VisitsWebsite1Click();
   void btnExitClick() { close(); }
   void ValidateInputs();
+  void PageControl1Change();
   void restoreAndRaise();
   bool anyPageRunning() const;
 
@@ -41,6 +44,8 @@ class TFormRandom : public QWidget {
   QMenu* PopupMenu1;
   std::array<ResultPage*, kTabCount> Pages{};
   NumberPage* TabSheet1;
+  LotteryPage* TabSheet55;
+  SamplingPage* TabSheet22;
   EventPump pump;
 
  signals:
