@@ -1,8 +1,10 @@
 #include "ui/ItemList.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "core/Errors.h"
+#include "core/Feedback.h"
 
 namespace quenvar::ui {
 
@@ -60,13 +62,21 @@ void ItemListModel::insert(int row, const QString& text) {
 
 void ItemListModel::appendAll(const TArrayString& texts) {
   if (texts.empty()) return;
-  const int first = count();
+  // The texts are copied while pending messages may still run; the list
+  // itself changes in one insertion.
+  std::vector<std::string> added;
   GuardMemory([&] {
-    texts_.reserve(texts_.size() + texts.size());
-    marks_.reserve(marks_.size() + texts.size());
+    added.reserve(texts.size());
+    for (size_t i = 0; i < texts.size(); ++i) {
+      added.emplace_back(texts[i]);
+      LetMessagesRun();
+    }
+    texts_.reserve(texts_.size() + added.size());
+    marks_.reserve(marks_.size() + added.size());
   });
-  beginInsertRows({}, first, first + static_cast<int>(texts.size()) - 1);
-  for (size_t i = 0; i < texts.size(); ++i) texts_.emplace_back(texts[i]);
+  const int first = count();
+  beginInsertRows({}, first, first + static_cast<int>(added.size()) - 1);
+  std::move(added.begin(), added.end(), std::back_inserter(texts_));
   marks_.resize(texts_.size(), 0);
   endInsertRows();
 }
@@ -139,6 +149,7 @@ TArrayString ItemListModel::checkedTexts() const {
     for (size_t i = 0; i < texts_.size(); ++i)
       if (marks_[i] != 0) characters += texts_[i].size();
     out.reserve(checked_, characters);
+    // No message may run here: the copy is the list as it was at the click.
     for (size_t i = 0; i < texts_.size(); ++i)
       if (marks_[i] != 0) out.push_back(texts_[i]);
   });
