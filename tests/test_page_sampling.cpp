@@ -83,6 +83,10 @@ class SamplingPageTest : public QObject {
     QCOMPARE(form->PageControl1->tabText(2), QString("Random Sampling"));
     QCOMPARE(caption(), QString("Random sampling from the 0 checked items below"));
     QCOMPARE(page->startButton->text(), QString("Random Sampling"));
+    // Shown after the window, the page's header still spans its width.
+    QCOMPARE(page->header->count(), 4);
+    QCOMPARE(page->header->sectionSize(3), (page->header->width() - 80) / 3);
+    QVERIFY(page->header->sectionSize(3) > 200);
     start();
     QCOMPARE(fake->boxes.size(), size_t(1));
     QCOMPARE(fake->boxes[0].text,

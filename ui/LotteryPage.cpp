@@ -16,13 +16,13 @@ namespace {
 
 const char kRangeHint[] = "Between -2147483647 and  2147483647";
 
-// Rows as wide as the header, so that a line wider than the window scrolls
-// sideways with its header.
+// Rows as wide as the header when it is wider than the window, so that
+// such a line scrolls sideways with its header.
 class WideRowDelegate : public ResultDelegate {
  public:
   WideRowDelegate(QHeaderView* header, QObject* parent) : ResultDelegate(parent), header_(header) {}
   QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
-    return {std::max(100, header_->length()), 16};
+    return {header_->length() > header_->width() ? header_->length() : 100, 16};
   }
 
  private:
@@ -32,7 +32,7 @@ class WideRowDelegate : public ResultDelegate {
 }  // namespace
 
 LotteryPage::LotteryPage() : GeneratorPage(SpecOf(Tab::Lottery)) {
-  inputPanel->setFixedHeight(186);
+  inputPanel->setFixedHeight(262);
   auto* grid = new QGridLayout(inputPanel);
   grid->setContentsMargins(8, 4, 8, 4);
   grid->setHorizontalSpacing(10);
@@ -68,7 +68,7 @@ LotteryPage::LotteryPage() : GeneratorPage(SpecOf(Tab::Lottery)) {
   RxSpinBonusPick = spin(bonus, "RxSpinBonusPick", "No. to pick", 1, 200, 1, "Between 1 and 200");
 
   auto* game = new QGroupBox("Game", inputPanel);
-  auto* gameRows = new QVBoxLayout(game);
+  auto* gameRows = new QHBoxLayout(game);
   RadioLotto = new QRadioButton("Lotto + Bonus", game);
   RadioLotto->setObjectName("RadioLotto");
   RadioLotto->setChecked(true);
@@ -86,24 +86,24 @@ LotteryPage::LotteryPage() : GeneratorPage(SpecOf(Tab::Lottery)) {
       spin(range, "RxSpinEditTotal", "Count to", 1, kInputBound, 20, "Between 1 and 2147483647");
 
   auto* options = new QGroupBox("Options", inputPanel);
-  auto* optionRow = new QHBoxLayout(options);
+  auto* optionRow = new QVBoxLayout(options);
   optionRow->setContentsMargins(8, 2, 8, 2);
+  optionRow->setSpacing(2);
   ChDupLines = new QCheckBox("Allow duplicate numbers to appear in a single line if it's checked", options);
   ChDupLines->setObjectName("ChDupLines");
   ChDupRows = new QCheckBox(
       "Prevent duplicate sets of lottery numbers in all lines  ( It will spend much time )", options);
   ChDupRows->setObjectName("ChDupRows");
   ChDupRows->setToolTip("It will spend much time if you're requesting a larger numbers");
-  optionRow->addWidget(ChDupLines);
-  optionRow->addWidget(ChDupRows);
-  optionRow->addStretch(1);
+  optionRow->addWidget(ChDupLines, 0, Qt::AlignLeft);
+  optionRow->addWidget(ChDupRows, 0, Qt::AlignLeft);
 
   grid->addWidget(main, 0, 0);
   grid->addWidget(bonus, 0, 1);
-  grid->addWidget(game, 0, 2);
-  grid->addWidget(range, 0, 3);
-  grid->addWidget(seed, 0, 4);
-  grid->addWidget(options, 1, 0, 1, 5);
+  grid->addWidget(seed, 0, 2);
+  grid->addWidget(game, 1, 0, 1, 2);
+  grid->addWidget(range, 1, 2);
+  grid->addWidget(options, 2, 0, 1, 3);
 
   connect(RadioLotto, &QRadioButton::clicked, this, [this] { RadioLottoClick(); });
   connect(RadioNoBonus, &QRadioButton::clicked, this, [this] { RadioLottoClick(); });

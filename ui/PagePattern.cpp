@@ -6,6 +6,7 @@
 #include <QStandardItemModel>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "core/Errors.h"
 #include "ui/Folders.h"
@@ -289,6 +290,15 @@ void ResultPage::buildPopup() {
 }
 
 void ResultPage::guarded(const std::function<void()>& handler) { RunGuarded(window(), handler); }
+
+void ResultPage::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (std::exchange(shownOnce_, true) || running()) return;
+  // Pages on hidden tabs are laid out only when first shown.
+  layout()->activate();
+  guarded([this] { buildHeader(); });
+  list->viewport()->update();
+}
 
 void ResultPage::setHints(bool on) {
   list->setToolTip(on ? kPopupHint : "");

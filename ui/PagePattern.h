@@ -137,6 +137,8 @@ class ResultPage : public QWidget {
   void setSections(const QStringList& captions, const QList<int>& widths);
   // Runs a handler; what it throws is shown as the window's error message.
   void guarded(const std::function<void()>& handler);
+  // A page first shown after the window was: its header takes its width.
+  void showEvent(QShowEvent* event) override;
 
  private:
   void buildToolBar();
@@ -151,6 +153,7 @@ class ResultPage : public QWidget {
   const PageSpec& spec_;
   QHBoxLayout* toolRow_ = nullptr;
   int toolSlot_ = 0;
+  bool shownOnce_ = false;
   std::unique_ptr<WidgetProgress> progressView_;
   std::unique_ptr<WidgetLabel> labelView_;
 };
