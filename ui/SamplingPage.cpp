@@ -74,6 +74,7 @@ SamplingPage::SamplingPage() : GeneratorPage(SpecOf(Tab::Sampling)) {
   QFont fixed("Courier New");
   fixed.setStyleHint(QFont::TypeWriter);
   ListBoxSampling->setFont(fixed);
+  list->setFont(fixed);
   ListBoxSampling->setToolTip(
       "Right-click it to open popup menu\r\nCtrl+Click or Shift+Chick to select multi-item");
   ListBoxSampling->setAccessibleName("Items");
