@@ -11,6 +11,7 @@
 #include "PageFixture.h"
 #include "ui/SamplingPage.h"
 #include "ui/UnitMain.h"
+#include "ui/Unit_saveText.h"
 
 using namespace quenvar;
 using namespace quenvar::ui;
@@ -314,6 +315,48 @@ class SamplingPageTest : public QObject, public test::PageFixture<SamplingPage> 
     got.removeDuplicates();
     QCOMPARE(got.size(), 1000);
     QVERIFY(got.first().startsWith("t"));
+  }
+
+  // Cancel while the drawn positions become texts: nothing is shown.
+  void cancelHidesTheRun() {
+    TArrayString lines;
+    for (int i = 0; i < 5000; ++i) lines.push_back(QByteArray("t" + QByteArray::number(i)).toStdString());
+    page->items->appendAll(lines);
+    page->btnSelectallClick();
+    setSpin(page->RxSpinEdit22, 5000);
+    bool cancelled = false;
+    test::FakePump pump([&](int) {
+      if (cancelled || page->DisplayLabelText() != "Evaluate Randoms...") return;
+      cancelled = true;
+      QVERIFY(!page->startButton->isEnabled() && !page->saveButton->isEnabled());
+      QVERIFY(page->SpeedButton17->isEnabled());  // the item list stays usable
+      QTest::mouseClick(page->cancelButton, Qt::LeftButton);
+    });
+    start();
+    QVERIFY(cancelled);
+    QVERIFY(page->statusPanel->isHidden());
+    QCOMPARE(page->model->rowCount(), 0);
+    QVERIFY(page->startButton->isEnabled());
+  }
+
+  // The save dialog opens on the page's columns, every layout available.
+  void saveOpensOnTheColumns() {
+    addItems({"a", "b", "c"}, true);
+    setColumns(5);
+    start();
+    bool checked = false;
+    QTimer::singleShot(0, this, [&] {
+      auto* dialog = qobject_cast<TFormSaveText*>(QApplication::activeModalWidget());
+      QVERIFY(dialog != nullptr);
+      QCOMPARE(dialog->PageKind, PageKind::Sampling);
+      QCOMPARE(dialog->RxSpinEdit1->value(), 5);
+      QVERIFY(dialog->raSingleLine->isEnabled() && dialog->rxOnecol->isEnabled());
+      QCOMPARE(dialog->Generator, static_cast<const Trandom_base*>(&page->generator));
+      checked = true;
+      dialog->reject();
+    });
+    QTest::mouseClick(page->saveButton, Qt::LeftButton);
+    QVERIFY(checked);
   }
 
   void sameOutputAsTheCommandLine_data() {
