@@ -13,7 +13,9 @@
 #include "core/InputFile.h"
 #include "core/OutputFile.h"
 #include "core/TextLines.h"
+#include "generators/LotteryRules.h"
 #include "generators/NumberRules.h"
+#include "generators/SamplingRules.h"
 #include "generators/StringRules.h"
 #include "generators/Unit_character.h"
 #include "generators/Unit_file.h"
@@ -284,9 +286,9 @@ int RunLottery(const std::vector<std::string>& args) {
   const uint8_t order = ReadSort(options);
   Layout layout = ReadLayout(options);
 
-  const char kOrder[] = "The Upper number must greater than\r\ror equal to the Lower number!";
-  if (input.MainUpper < input.MainLow) Refuse(kOrder);
-  if (input.Lotto && !input.RemainPick && input.ChildUpper < input.ChildLow) Refuse(kOrder);
+  if (auto error = LotteryInputError(input.MainLow, input.MainUpper, input.Lotto && !input.RemainPick,
+                                     input.ChildLow, input.ChildUpper))
+    Refuse(*error);
 
   layout.perLine = input.MainPick + (input.Lotto ? input.ChildPick : 0);  // one line per lottery line
   ResultsOutput output(layout);
@@ -300,8 +302,7 @@ int RunLottery(const std::vector<std::string>& args) {
   if (generator.Stopped) return Cancelled(layout);
   generator.FormatResults(order);
   if (generator.Stopped || !output.write(generator.Results)) return Cancelled(layout);
-  return Finish(Totals(true, "Possible total: ", generator.PossibleTotal(),
-                       "      Generated total: ", generator.GeneratedTotal(), " Over "));
+  return Finish(LotteryTotalsText(generator.PossibleTotal(), generator.GeneratedTotal()));
 }
 
 int RunSample(const std::vector<std::string>& args) {
@@ -320,7 +321,7 @@ int RunSample(const std::vector<std::string>& args) {
   const TformatPar format{ReadSort(options), false, 0};
   const Layout layout = ReadLayout(options);
   const TArrayString items = ReadNonEmptyLines(*itemsFile, false);
-  if (items.empty()) Refuse("Please load items from TXT file,\r\ror manually add item one by one!\r");
+  if (auto error = SamplingInputError(items.size(), items.size())) Refuse(*error);
   if (items.size() > static_cast<size_t>(kMaxInt))
     throw UsageError("the item list has more than 2147483647 lines");
 
@@ -328,8 +329,7 @@ int RunSample(const std::vector<std::string>& args) {
   Run run([&generator] { generator.Cancel(); });
   input.Items = &items;
   return DrawAndWrite(generator, run, input, options, format, layout, [&] {
-    return Totals(!input.Duplicate, "Possible total: ", generator.PossibleTotal(),
-                  "      Generated total: ", generator.GeneratedTotal());
+    return SamplingTotalsText(input.Duplicate, generator.PossibleTotal(), generator.GeneratedTotal());
   });
 }
 
@@ -408,8 +408,7 @@ int RunName(const std::vector<std::string>& args) {
   Trandom_name generator;
   Run run([&generator] { generator.Cancel(); });
   return DrawAndWrite(generator, run, input, options, format, layout, [&] {
-    return Totals(!input.Duplicate, "Possible total: ", generator.PossibleTotal(),
-                  "      Generated total: ", generator.GeneratedTotal());
+    return SamplingTotalsText(input.Duplicate, generator.PossibleTotal(), generator.GeneratedTotal());
   });
 }
 

@@ -1,5 +1,6 @@
 #include "core/TextLines.h"
 
+#include "core/Feedback.h"
 #include "core/InputFile.h"
 
 namespace quenvar {
@@ -7,12 +8,15 @@ namespace quenvar {
 TArrayString SplitNonEmptyLines(std::string_view text, bool stopAtNul) {
   if (stopAtNul) text = text.substr(0, text.find('\0'));
   TArrayString lines;
+  lines.reserve(0, text.size());  // the lines never need more characters than the text
   size_t start = 0;
-  for (size_t i = 0; i <= text.size(); ++i) {
-    if (i < text.size() && text[i] != '\r' && text[i] != '\n') continue;
-    if (i > start) lines.push_back(text.substr(start, i - start));
-    if (i + 1 < text.size() && text[i] == '\r' && text[i + 1] == '\n') ++i;
-    start = i + 1;
+  while (start < text.size()) {
+    size_t end = text.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) end = text.size();
+    if (end > start) lines.push_back(text.substr(start, end - start));
+    if (end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n') ++end;
+    start = end + 1;
+    LetMessagesRun();  // a list of millions of lines keeps the window answering
   }
   return lines;
 }

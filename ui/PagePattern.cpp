@@ -7,6 +7,7 @@
 #include <QStandardItemModel>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "core/Errors.h"
 #include "ui/Folders.h"

@@ -68,6 +68,8 @@ class ResultPage : public QWidget {
 
   // Shows its message and throws EAbort when an input is refused.
   virtual void validateInputs() = 0;
+  // The page has become the active page.
+  virtual void activated() {}
   // The generator the save and print dialogs write from.
   virtual const Trandom_base* textGenerator() const = 0;
   virtual ExportPreset exportPreset() const { return {columnCount(), false}; }

@@ -10,9 +10,11 @@
 #include "core/Unit_base.h"
 #include "ui/Folders.h"
 #include "ui/Guard.h"
+#include "ui/LotteryPage.h"
 #include "ui/NumberPage.h"
 #include "ui/Platform.h"
 #include "ui/StringPage.h"
+#include "ui/SamplingPage.h"
 #include "ui/myabout.h"
 
 namespace quenvar::ui {
@@ -45,18 +47,25 @@ TFormRandom::TFormRandom(QWidget* parent) : QWidget(parent), notifier_(this) {
 
   TabSheet1 = new NumberPage;
   TabSheet2 = new StringPage;
+  TabSheet55 = new LotteryPage;
+  TabSheet22 = new SamplingPage;
   const auto built = [this](Tab tab) -> ResultPage* {
     switch (tab) {
       case Tab::Number:
         return TabSheet1;
       case Tab::String:
         return TabSheet2;
+      case Tab::Lottery:
+        return TabSheet55;
+      case Tab::Sampling:
+        return TabSheet22;
       default:
         return nullptr;
     }
   };
   for (const PageSpec& spec : kPages) addPage(spec, built(spec.tab));
   PageControl1->setCurrentIndex(0);
+  connect(PageControl1, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
 }
 
 TFormRandom::~TFormRandom() = default;
@@ -113,6 +122,10 @@ ResultPage* TFormRandom::activePage() const {
 
 void TFormRandom::ValidateInputs() {
   if (ResultPage* page = activePage()) page->validateInputs();
+}
+
+void TFormRandom::PageControl1Change() {
+  if (ResultPage* page = activePage()) RunGuarded(this, [page] { page->activated(); });
 }
 
 void TFormRandom::Help1Click() {

@@ -14,6 +14,8 @@ namespace quenvar::ui {
 class ResultPage;
 class NumberPage;
 class StringPage;
+class LotteryPage;
+class SamplingPage;
 
 // The program's only window: six pages of random output on a tab control.
 class TFormRandom : public QWidget {
@@ -32,6 +34,7 @@ class TFormRandom : public QWidget {
   void VisitsWebsite1Click();
   void btnExitClick() { close(); }
   void ValidateInputs();
+  void PageControl1Change();
   void restoreAndRaise();
   bool anyPageRunning() const;
 
@@ -43,6 +46,8 @@ class TFormRandom : public QWidget {
   std::array<ResultPage*, kTabCount> Pages{};
   NumberPage* TabSheet1;
   StringPage* TabSheet2;
+  LotteryPage* TabSheet55;
+  SamplingPage* TabSheet22;
   EventPump pump;
 
  signals:

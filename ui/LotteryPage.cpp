@@ -1,0 +1,211 @@
+#include "ui/LotteryPage.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include "core/Codes.h"
+#include "generators/LotteryRules.h"
+
+namespace quenvar::ui {
+
+namespace {
+
+const char kRangeHint[] = "Between -2147483647 and  2147483647";
+
+// Rows as wide as the header when it is wider than the window, so that
+// such a line scrolls sideways with its header.
+class WideRowDelegate : public ResultDelegate {
+ public:
+  WideRowDelegate(QHeaderView* header, QObject* parent) : ResultDelegate(parent), header_(header) {}
+  QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
+    return {header_->length() > header_->width() ? header_->length() : 100, 16};
+  }
+
+ private:
+  QHeaderView* header_;
+};
+
+}  // namespace
+
+LotteryPage::LotteryPage() : GeneratorPage(SpecOf(Tab::Lottery)) {
+  inputPanel->setFixedHeight(262);
+  auto* grid = new QGridLayout(inputPanel);
+  grid->setContentsMargins(8, 4, 8, 4);
+  grid->setHorizontalSpacing(10);
+  grid->setVerticalSpacing(2);
+
+  // A group of labelled spin edits, one per row.
+  auto spinGroup = [this](const char* title) {
+    auto* group = new QGroupBox(title, inputPanel);
+    new QGridLayout(group);
+    return group;
+  };
+  auto spin = [](QGroupBox* group, const char* name, const char* label, int min, int max, int value,
+                 const char* hint) {
+    auto* box = new TSpinEdit(group, min, max, value, hint);
+    box->setObjectName(name);
+    box->setMinimumWidth(110);
+    auto* caption = new QLabel(label, group);
+    caption->setBuddy(box);
+    auto* rows = static_cast<QGridLayout*>(group->layout());
+    const int row = rows->rowCount();
+    rows->addWidget(caption, row, 0);
+    rows->addWidget(box, row, 1);
+    return box;
+  };
+
+  auto* main = spinGroup("Main Lottery Number");
+  RxSpinMainLower = spin(main, "RxSpinMainLower", "Lower", -kInputBound, kInputBound, 1, kRangeHint);
+  RxSpinMainUpper = spin(main, "RxSpinMainUpper", "Upper", -kInputBound, kInputBound, 53, kRangeHint);
+  RxSpinMainPick = spin(main, "RxSpinMainPick", "No. to pick", 1, 300, 5, "Between 1 and 300");
+  auto* bonus = spinGroup("Bonus Number");
+  RxSpinBonusLower = spin(bonus, "RxSpinBonusLower", "Lower", -kInputBound, kInputBound, 1, kRangeHint);
+  RxSpinBonusUpper = spin(bonus, "RxSpinBonusUpper", "Upper", -kInputBound, kInputBound, 42, kRangeHint);
+  RxSpinBonusPick = spin(bonus, "RxSpinBonusPick", "No. to pick", 1, 200, 1, "Between 1 and 200");
+
+  auto* game = new QGroupBox("Game", inputPanel);
+  auto* gameRows = new QHBoxLayout(game);
+  RadioLotto = new QRadioButton("Lotto + Bonus", game);
+  RadioLotto->setObjectName("RadioLotto");
+  RadioLotto->setChecked(true);
+  ChExclude = new QCheckBox("Pick bonus numbers from the remaining numbers", game);
+  ChExclude->setObjectName("ChExclude");
+  ChExclude->setToolTip("Pick bonus numbers from the remaining numbers in main lottery number box");
+  RadioNoBonus = new QRadioButton("No Bonus Number", game);
+  RadioNoBonus->setObjectName("RadioNoBonus");
+  gameRows->addWidget(RadioLotto);
+  gameRows->addWidget(ChExclude);
+  gameRows->addWidget(RadioNoBonus);
+
+  auto* range = spinGroup("Range");
+  RxSpinEditTotal =
+      spin(range, "RxSpinEditTotal", "Count to", 1, kInputBound, 20, "Between 1 and 2147483647");
+
+  auto* options = new QGroupBox("Options", inputPanel);
+  auto* optionRow = new QVBoxLayout(options);
+  optionRow->setContentsMargins(8, 2, 8, 2);
+  optionRow->setSpacing(2);
+  ChDupLines = new QCheckBox("Allow duplicate numbers to appear in a single line if it's checked", options);
+  ChDupLines->setObjectName("ChDupLines");
+  ChDupRows = new QCheckBox(
+      "Prevent duplicate sets of lottery numbers in all lines  ( It will spend much time )", options);
+  ChDupRows->setObjectName("ChDupRows");
+  ChDupRows->setToolTip("It will spend much time if you're requesting a larger numbers");
+  optionRow->addWidget(ChDupLines, 0, Qt::AlignLeft);
+  optionRow->addWidget(ChDupRows, 0, Qt::AlignLeft);
+
+  grid->addWidget(main, 0, 0);
+  grid->addWidget(bonus, 0, 1);
+  grid->addWidget(seed, 0, 2);
+  grid->addWidget(game, 1, 0, 1, 2);
+  grid->addWidget(range, 1, 2);
+  grid->addWidget(options, 2, 0, 1, 3);
+
+  connect(RadioLotto, &QRadioButton::clicked, this, [this] { RadioLottoClick(); });
+  connect(RadioNoBonus, &QRadioButton::clicked, this, [this] { RadioLottoClick(); });
+  connect(ChExclude, &QCheckBox::clicked, this, [this] { ChExcludeClick(); });
+  RadioLottoClick();
+
+  // Lines of fixed-pitch numbers; a line wider than the list scrolls
+  // sideways, its header following.
+  QFont fixed("Courier New");
+  fixed.setStyleHint(QFont::TypeWriter);
+  fixed.setPixelSize(12);
+  list->setFont(fixed);
+  list->setItemDelegate(new WideRowDelegate(header, list));
+  list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  list->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+  connect(list->horizontalScrollBar(), &QScrollBar::valueChanged, header, &QHeaderView::setOffset);
+}
+
+void LotteryPage::RadioLottoClick() {
+  const bool lotto = RadioLotto->isChecked();
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{RxSpinBonusLower, RxSpinBonusUpper, RxSpinBonusPick, ChExclude})
+    w->setEnabled(lotto);
+  if (lotto) ChExcludeClick();
+}
+
+void LotteryPage::ChExcludeClick() {
+  // Bonus numbers from the remaining main numbers need no range of their own.
+  const bool ownRange = !ChExclude->isChecked();
+  RxSpinBonusLower->setEnabled(ownRange);
+  RxSpinBonusUpper->setEnabled(ownRange);
+}
+
+void LotteryPage::ReadLotteryInput() {
+  input.MainLow = RxSpinMainLower->value();
+  input.MainUpper = RxSpinMainUpper->value();
+  input.MainPick = RxSpinMainPick->value();
+  input.ChildLow = RxSpinBonusLower->value();
+  input.ChildUpper = RxSpinBonusUpper->value();
+  input.ChildPick = RxSpinBonusPick->value();
+  input.Total = RxSpinEditTotal->value();
+  input.Lotto = RadioLotto->isChecked();
+  if (!input.Lotto) input.ChildPick = 0;
+  input.RemainPick = ChExclude->isChecked();
+  input.DupLines = ChDupLines->isChecked();
+  input.DupRows = ChDupRows->isChecked();
+}
+
+void LotteryPage::validateInputs() {
+  const bool bonusRange = RadioLotto->isChecked() && !ChExclude->isChecked();
+  if (auto error = LotteryInputError(RxSpinMainLower->value(), RxSpinMainUpper->value(), bonusRange,
+                                     RxSpinBonusLower->value(), RxSpinBonusUpper->value()))
+    RefuseInput(*error);
+}
+
+void LotteryPage::generate() {
+  // Unique lines are first shown as drawn.
+  if (ChDupRows->isChecked()) {
+    origAction->setChecked(true);
+    SortOrder = SortDrawn;
+  }
+  ReadLotteryInput();
+  drawnOnce_ = true;
+  generator.Generate(input);
+}
+
+void LotteryPage::formatResults() {
+  // While the lines are sorted the rows show nothing: the header already
+  // has the new width, the texts are still the old ones.
+  model->setSource({});
+  buildHeader();
+  generator.FormatResults(SortOrder);
+  lineTexts_.Results.swap(generator.Results);
+  TArrayString().swap(generator.Results);
+  model->setSource(
+      [this]() -> const TArrayString* { return resultsShown() ? &lineTexts_.Results : nullptr; });
+}
+
+void LotteryPage::buildHeader() {
+  if (!drawnOnce_) {
+    setSections({"NO.", "Column 1"}, {50, 50});
+    return;
+  }
+  const int p = input.MainPick;
+  const int q = input.Lotto ? input.ChildPick : 0;
+  const int width = std::max((header->width() - 45) / std::max(p + q, 1), 10);
+  QStringList captions{"NO."};
+  QList<int> widths{45};
+  for (int k = 1; k <= p; ++k) captions << "Column " + QString::number(k);
+  for (int k = 1; k <= q; ++k) captions << "Bonus " + QString::number(k);
+  while (widths.size() < captions.size()) widths << width;
+  setSections(captions, widths);
+}
+
+QString LotteryPage::totalsText() const {
+  return QString::fromStdString(LotteryTotalsText(generator.PossibleTotal(), generator.GeneratedTotal()));
+}
+
+void LotteryPage::releaseResults() {
+  TArrayString().swap(lineTexts_.Results);
+  TArrayString().swap(generator.Results);
+  std::vector<int32_t>().swap(generator.Lines);
+}
+
+}  // namespace quenvar::ui
