@@ -11,6 +11,8 @@
 #include "cli/Terminal.h"
 #include "core/Errors.h"
 #include "core/TextLines.h"
+#include "generators/FileRules.h"
+#include "generators/NameRules.h"
 #include "generators/NumberRules.h"
 #include "generators/Unit_character.h"
 #include "generators/Unit_file.h"
@@ -375,10 +377,10 @@ int RunName(const std::vector<std::string>& args) {
     static const uint8_t kGender[] = {1, 2, 3};
     input.Gender = kGender[ParseChoice(*v, "gender", {"female", "male", "both"})];
   }
-  const std::string folder = ExecutableFolder() + "/name/";
-  input.FemaleFile = options.value("female").value_or(folder + "female_first_names.txt");
-  input.MaleFile = options.value("male").value_or(folder + "male_first_names.txt");
-  input.LastFile = options.value("last").value_or(folder + "last_names.txt");
+  const NameLists shipped = ShippedNameLists(ExecutableFolder());
+  input.FemaleFile = options.value("female").value_or(shipped.female);
+  input.MaleFile = options.value("male").value_or(shipped.male);
+  input.LastFile = options.value("last").value_or(shipped.last);
   input.Count = ReadInt(options, "count", 100, 1, kMaxInt);
   input.Duplicate = options.has("duplicates");
   const TformatPar format{ReadSort(options), false, 0};
@@ -387,8 +389,7 @@ int RunName(const std::vector<std::string>& args) {
   Trandom_name generator;
   Run run([&generator] { generator.Cancel(); });
   return DrawAndWrite(generator, run, input, options, format, layout, [&] {
-    return Totals(!input.Duplicate, "Possible total: ", generator.PossibleTotal(),
-                  "      Generated total: ", generator.GeneratedTotal());
+    return NameTotalsText(input.Duplicate, generator.PossibleTotal(), generator.GeneratedTotal());
   });
 }
 
@@ -415,13 +416,7 @@ int RunFile(const std::vector<std::string>& args) {
   layout.append = false;
 
   // Missing folders of the path are made first, as the page does.
-  const std::filesystem::path folder = std::filesystem::path(input.FileName).parent_path();
-  if (!folder.empty()) {
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
-    if (error)
-      throw EInOutError("Unable to create directory \"" + folder.string() + "\". " + error.message());
-  }
+  CreateFolderOf(input.FileName, true);
 
   Trandom_file generator;
   Run run([&generator] { generator.Cancel(); });
@@ -438,11 +433,10 @@ int RunFile(const std::vector<std::string>& args) {
     generator.GenerateStreamed(input);
   }
   if (generator.Stopped()) {
-    PrintLine("The user cancel the operation!");
+    PrintLine(kFileCancelledText);
     return kInterrupted;
   }
-  return Finish("The random file '" + input.FileName +
-                "' is generated successfully !     Generated total randoms: " + std::to_string(input.Count));
+  return Finish(FileDoneText(input.FileName, input.Count));
 }
 
 int Main(int argc, char** argv) {

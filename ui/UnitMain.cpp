@@ -10,6 +10,7 @@
 #include "core/Unit_base.h"
 #include "ui/Folders.h"
 #include "ui/Guard.h"
+#include "ui/NamePage.h"
 #include "ui/NumberPage.h"
 #include "ui/Platform.h"
 #include "ui/myabout.h"
@@ -43,7 +44,18 @@ TFormRandom::TFormRandom(QWidget* parent) : QWidget(parent), notifier_(this) {
   addAction(help);  // F1 anywhere in the window
 
   TabSheet1 = new NumberPage;
-  for (const PageSpec& spec : kPages) addPage(spec, spec.tab == Tab::Number ? TabSheet1 : nullptr);
+  TabSheet44 = new NamePage;
+  const auto built = [this](Tab tab) -> ResultPage* {
+    switch (tab) {
+      case Tab::Number:
+        return TabSheet1;
+      case Tab::Name:
+        return TabSheet44;
+      default:
+        return nullptr;
+    }
+  };
+  for (const PageSpec& spec : kPages) addPage(spec, built(spec.tab));
   PageControl1->setCurrentIndex(0);
 }
 

@@ -13,6 +13,7 @@ namespace quenvar::ui {
 
 class ResultPage;
 class NumberPage;
+class NamePage;
 
 // The program's only window: six pages of random output on a tab control.
 class TFormRandom : public QWidget {
@@ -41,6 +42,7 @@ class TFormRandom : public QWidget {
   QMenu* PopupMenu1;
   std::array<ResultPage*, kTabCount> Pages{};
   NumberPage* TabSheet1;
+  NamePage* TabSheet44;
   EventPump pump;
 
  signals:
