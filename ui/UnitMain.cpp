@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "core/Unit_base.h"
+#include "ui/FilePage.h"
 #include "ui/Folders.h"
 #include "ui/Guard.h"
 #include "ui/NamePage.h"
@@ -45,12 +46,15 @@ TFormRandom::TFormRandom(QWidget* parent) : QWidget(parent), notifier_(this) {
 
   TabSheet1 = new NumberPage;
   TabSheet44 = new NamePage;
+  TabSheet3 = new FilePage;
   const auto built = [this](Tab tab) -> ResultPage* {
     switch (tab) {
       case Tab::Number:
         return TabSheet1;
       case Tab::Name:
         return TabSheet44;
+      case Tab::File:
+        return TabSheet3;
       default:
         return nullptr;
     }

@@ -14,6 +14,7 @@ namespace quenvar::ui {
 class ResultPage;
 class NumberPage;
 class NamePage;
+class FilePage;
 
 // The program's only window: six pages of random output on a tab control.
 class TFormRandom : public QWidget {
@@ -43,6 +44,7 @@ class TFormRandom : public QWidget {
   std::array<ResultPage*, kTabCount> Pages{};
   NumberPage* TabSheet1;
   NamePage* TabSheet44;
+  FilePage* TabSheet3;
   EventPump pump;
 
  signals:
