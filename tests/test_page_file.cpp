@@ -105,6 +105,8 @@ class FilePageTest : public QObject {
     QVERIFY(page->btnDec->isChecked() && page->btn3Displayed->isChecked());
     QCOMPARE(page->btn3Displayed->toolTip(), QString("Display Results In List Box While Create Random File"));
     QCOMPARE(page->header->count(), 4);
+    // Behind another tab when the window opened, sized when first shown.
+    QCOMPARE(page->header->sectionSize(1), (page->header->width() - 80) / 3);
     QVERIFY(page->ascButton == nullptr && page->saveButton == nullptr);  // no sort, save or print
     // The manual seed proposed at start is seed div 13458 + seed.
     const int manual = page->seed->manualSpin->value();

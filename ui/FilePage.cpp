@@ -104,6 +104,7 @@ void FilePage::buildInputs() {
   auto* Label7 = new QLabel("Size ( Byte )", fileGroup);
   Rx3SpinCount = new TSpinEdit(fileGroup, 1, kInputBound, 100, "Between 1 and 2147483647");
   Rx3SpinCount->setObjectName("Rx3SpinCount");
+  Rx3SpinCount->setMaximumWidth(160);
   Label7->setBuddy(Rx3SpinCount);
   auto* Label14 = new QLabel("Name", fileGroup);
   EditFileName = new QLineEdit(fileGroup);
@@ -121,7 +122,7 @@ void FilePage::buildInputs() {
   RxSpinAutoFilename = new TSpinEdit(fileGroup, 1, kMaxFileSuffix, 1, "");
   RxSpinAutoFilename->setObjectName("RxSpinAutoFilename");
   RxSpinAutoFilename->editor()->setReadOnly(true);  // arrows only
-  RxSpinAutoFilename->setMinimumWidth(90);
+  RxSpinAutoFilename->setFixedWidth(80);
   auto* Label15 = new QLabel("to filename when generate", fileGroup);
   Label15->setBuddy(RxSpinAutoFilename);
   grid->addWidget(Label7, 0, 0);
@@ -137,7 +138,7 @@ void FilePage::buildInputs() {
   connect(spSelectFile, &QToolButton::clicked, this, [this] { guarded([this] { spSelectFileClick(); }); });
   connect(ChAutoFileName, &QCheckBox::clicked, this, [this] { ChAutoFileNameClick(); });
   connect(RxSpinAutoFilename, &QSpinBox::valueChanged, this, [this] { ChAutoFileNameClick(); });
-  row->addWidget(fileGroup, 5);
+  row->addWidget(fileGroup, 6);
 
   auto* options = new QGroupBox("Options", inputPanel);
   auto* optionRows = new QVBoxLayout(options);

@@ -426,12 +426,24 @@ void ResultPage::buildHeader() {
   const int c = std::max(columnsChoice(), 1);
   QStringList captions{"NO."};
   QList<int> widths{80};
+  headerBuiltFor_ = header->width();
   const int width = (header->width() - 80) / c;
   for (int k = 1; k <= c; ++k) {
     captions << "Column " + QString::number(k);
     widths << width;
   }
   setSections(captions, widths);
+}
+
+void ResultPage::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // A page behind another tab when the window opened had no width yet: its
+  // sections are sized now (the columns, and so the rows, stay as they are).
+  layout()->activate();
+  if (headerBuiltFor_ >= 0 && headerBuiltFor_ != header->width()) {
+    buildHeader();
+    list->viewport()->update();
+  }
 }
 
 void ResultPage::ColumnsChange() {

@@ -129,6 +129,9 @@ class ResultPage : public QWidget {
   // "NO." and one "Column k" section per column of the columns box.
   virtual void buildHeader();
 
+  // A page first shown after the window sizes its header to its width then.
+  void showEvent(QShowEvent* event) override;
+
   // The progress bar and status label the generator is lent.
   ProgressBarView* progressView() const { return progressView_.get(); }
   StatusLabelView* labelView() const { return labelView_.get(); }
@@ -156,6 +159,7 @@ class ResultPage : public QWidget {
   const PageSpec& spec_;
   QHBoxLayout* toolRow_ = nullptr;
   int toolSlot_ = 0;
+  int headerBuiltFor_ = -1;  // the header width the column sections were last built for
   std::unique_ptr<WidgetProgress> progressView_;
   std::unique_ptr<WidgetLabel> labelView_;
 };
