@@ -19,6 +19,22 @@ inline void SetSpin(ui::TSpinEdit* spin, qlonglong value) {
   emit spin->editingFinished();
 }
 
+inline void ManualSeed(ui::ResultPage& page, int seed) {
+  page.seed->manualRadio->setChecked(true);
+  SetSpin(page.seed->manualSpin, seed);
+}
+
+inline void ChooseColumns(ui::ResultPage& page, int columns) {
+  page.columnsBox->setCurrentIndex(columns - 1);
+  page.ColumnsChange();
+}
+
+// Idle, showing nothing, ready for the next run.
+inline bool IdleWithoutResults(const ui::ResultPage& page) {
+  return page.statusPanel->isHidden() && page.cancelButton->isHidden() && page.startButton->isEnabled() &&
+         page.exitButton->isEnabled() && page.model->rowCount() == 0;
+}
+
 // The accessible name of a control; a combo box (read by its value on
 // Linux) is named by the label it is labelled by.
 inline QString AccessibleName(QWidget* w) {

@@ -47,14 +47,8 @@ class FilePageTest : public QObject {
 
   void start() { QTest::mouseClick(page->startButton, Qt::LeftButton); }
   QString inHome(const QString& name) const { return home->path() + "/" + name; }
-  void manualSeed(int seed) {
-    page->seed->manualRadio->setChecked(true);
-    SetSpin(page->seed->manualSpin, seed);
-  }
-  void columns(int c) {
-    page->columnsBox->setCurrentIndex(c - 1);
-    page->ColumnsChange();
-  }
+  void manualSeed(int seed) { test::ManualSeed(*page, seed); }
+  void columns(int c) { test::ChooseColumns(*page, c); }
   void chooseFile(const QString& path) {
     fake->nextFile = path;
     QTest::mouseClick(page->spSelectFile, Qt::LeftButton);
@@ -64,14 +58,10 @@ class FilePageTest : public QObject {
     for (int32_t v : page->generator.Engine.Randoms) out << v;
     return out;
   }
+  // Idle, showing nothing, with the page's own buttons back too.
   void verifyIdleWithoutResults() {
-    QVERIFY(page->statusPanel->isHidden());
-    QVERIFY(page->cancelButton->isHidden());
-    QVERIFY(page->startButton->isEnabled());
-    QVERIFY(page->btnHex->isEnabled());
-    QVERIFY(page->btn3Displayed->isEnabled());
-    QVERIFY(page->exitButton->isEnabled());
-    QCOMPARE(page->model->rowCount(), 0);
+    QVERIFY(test::IdleWithoutResults(*page));
+    QVERIFY(page->btnHex->isEnabled() && page->btn3Displayed->isEnabled());
   }
 
  private slots:

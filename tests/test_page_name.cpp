@@ -36,22 +36,8 @@ class NamePageTest : public QObject {
       out << QString::fromStdString(std::string(page->generator.Names[i]));
     return out;
   }
-  void manualSeed(int seed) {
-    page->seed->manualRadio->setChecked(true);
-    SetSpin(page->seed->manualSpin, seed);
-  }
-  void columns(int c) {
-    page->columnsBox->setCurrentIndex(c - 1);
-    page->ColumnsChange();
-  }
-  // The page idle, showing nothing, ready for the next run.
-  void verifyIdleWithoutResults() {
-    QVERIFY(page->statusPanel->isHidden());
-    QVERIFY(page->cancelButton->isHidden());
-    QVERIFY(page->startButton->isEnabled());
-    QVERIFY(page->exitButton->isEnabled());
-    QCOMPARE(page->model->rowCount(), 0);
-  }
+  void manualSeed(int seed) { test::ManualSeed(*page, seed); }
+  void columns(int c) { test::ChooseColumns(*page, c); }
 
  private slots:
   void init() {
@@ -219,7 +205,7 @@ class NamePageTest : public QObject {
     QVERIFY2(fake->boxes[0].text.startsWith("EInOutError\n"), qPrintable(fake->boxes[0].text));
     QVERIFY(fake->boxes[0].text.contains("last_names.txt"));
     QCOMPARE(fake->boxes[0].icon, Icon::Error);
-    verifyIdleWithoutResults();
+    QVERIFY(test::IdleWithoutResults(*page));
     page->PopupRequested(QPoint(5, 5));
     QVERIFY(!page->popup->isVisible());
     writeList("last_names.txt", "Smith\n");
@@ -267,7 +253,7 @@ class NamePageTest : public QObject {
     watch.start();
     start();
     QVERIFY(sawBusy);
-    verifyIdleWithoutResults();
+    QVERIFY(test::IdleWithoutResults(*page));
     QVERIFY(form->page(Tab::Number)->exitButton->isEnabled());
   }
 
