@@ -13,7 +13,9 @@
 #include "core/InputFile.h"
 #include "core/OutputFile.h"
 #include "core/TextLines.h"
+#include "generators/FileRules.h"
 #include "generators/LotteryRules.h"
+#include "generators/NameRules.h"
 #include "generators/NumberRules.h"
 #include "generators/SamplingRules.h"
 #include "generators/StringRules.h"
@@ -385,10 +387,10 @@ int RunName(const std::vector<std::string>& args) {
     static const uint8_t kGender[] = {1, 2, 3};
     input.Gender = kGender[ParseChoice(*v, "gender", {"female", "male", "both"})];
   }
-  const std::string folder = ExecutableFolder() + "/name/";
-  input.FemaleFile = options.value("female").value_or(folder + "female_first_names.txt");
-  input.MaleFile = options.value("male").value_or(folder + "male_first_names.txt");
-  input.LastFile = options.value("last").value_or(folder + "last_names.txt");
+  const NameLists shipped = ShippedNameLists(ExecutableFolder());
+  input.FemaleFile = options.value("female").value_or(shipped.female);
+  input.MaleFile = options.value("male").value_or(shipped.male);
+  input.LastFile = options.value("last").value_or(shipped.last);
   input.Count = ReadInt(options, "count", 100, 1, kMaxInt);
   input.Duplicate = options.has("duplicates");
   const TformatPar format{ReadSort(options), false, 0};
@@ -408,7 +410,7 @@ int RunName(const std::vector<std::string>& args) {
   Trandom_name generator;
   Run run([&generator] { generator.Cancel(); });
   return DrawAndWrite(generator, run, input, options, format, layout, [&] {
-    return SamplingTotalsText(input.Duplicate, generator.PossibleTotal(), generator.GeneratedTotal());
+    return NameTotalsText(input.Duplicate, generator.PossibleTotal(), generator.GeneratedTotal());
   });
 }
 
@@ -437,13 +439,7 @@ int RunFile(const std::vector<std::string>& args) {
     throw UsageError("--save needs --show RADIX: without it there is no text to save");
 
   // Missing folders of the path are made first, as the page does.
-  const std::filesystem::path folder = std::filesystem::path(input.FileName).parent_path();
-  if (!folder.empty()) {
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
-    if (error)
-      throw EInOutError("Unable to create directory \"" + folder.string() + "\". " + error.message());
-  }
+  CreateFolderOf(input.FileName, true);
 
   Trandom_file generator;
   Run run([&generator] { generator.Cancel(); });
@@ -471,7 +467,7 @@ int RunFile(const std::vector<std::string>& args) {
     generator.GenerateStreamed(input);
   }
   if (generator.Stopped() || textCancelled) {
-    PrintLine("The user cancel the operation!");
+    PrintLine(kFileCancelledText);
     if (!bytesWritten) return Cancelled(layout);
     std::error_code error;
     const auto size = std::filesystem::file_size(input.FileName, error);
@@ -480,8 +476,7 @@ int RunFile(const std::vector<std::string>& args) {
                  (layout.saveTo ? "; \"" + *layout.saveTo + "\" was left as it was" : ""));
     return kInterrupted;
   }
-  return Finish("The random file '" + input.FileName +
-                "' is generated successfully !     Generated total randoms: " + std::to_string(input.Count));
+  return Finish(FileDoneText(input.FileName, input.Count));
 }
 
 int RunCommand(const std::string& command, const std::function<int()>& run) {

@@ -39,4 +39,12 @@ inline QStringList UnnamedControls(QWidget* root) {
   return out;
 }
 
+// A list's rows as the accessibility bus reads them.
+inline QStringList AccessibleRows(QWidget* list) {
+  QStringList rows;
+  QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(list);
+  for (int i = 0; iface != nullptr && i < iface->childCount(); ++i) rows << iface->child(i)->text(QAccessible::Name);
+  return rows;
+}
+
 }  // namespace quenvar::test

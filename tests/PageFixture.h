@@ -1,21 +1,66 @@
 #pragma once
 
-// What the page tests share: the real window, offscreen, with the fake
-// platform answering its boxes and dialogs; typing into spin edits; names
-// and rows read through the accessibility interfaces; and quenvar-cli run
-// for the same request.
-#include <QAbstractItemView>
-#include <QAccessible>
-#include <QComboBox>
+// What the page tests share: typing into spin edits as a user would, the
+// real window offscreen with the fake platform answering its boxes and
+// dialogs, what the accessibility bus reads (Accessibility.h), and
+// quenvar-cli run for the same request.
 #include <QProcess>
 #include <QtTest>
 #include <memory>
 
+#include "Accessibility.h"
 #include "FakePlatform.h"
 #include "ui/PagePattern.h"
+#include "ui/SpinEdit.h"
 #include "ui/UnitMain.h"
 
 namespace quenvar::test {
+
+inline void SetSpin(ui::TSpinEdit* spin, qlonglong value) {
+  spin->editor()->selectAll();
+  QTest::keyClicks(spin->editor(), QString::number(value));
+  spin->interpretText();
+  emit spin->editingFinished();
+}
+
+inline void ManualSeed(ui::ResultPage& page, int seed) {
+  page.seed->manualRadio->setChecked(true);
+  SetSpin(page.seed->manualSpin, seed);
+}
+
+inline void ChooseColumns(ui::ResultPage& page, int columns) {
+  page.columnsBox->setCurrentIndex(columns - 1);
+  page.ColumnsChange();
+}
+
+// Idle, showing nothing, ready for the next run.
+inline bool IdleWithoutResults(const ui::ResultPage& page) {
+  return page.statusPanel->isHidden() && page.cancelButton->isHidden() && page.startButton->isEnabled() &&
+         page.exitButton->isEnabled() && page.model->rowCount() == 0;
+}
+
+// The entries of a page's result list in reading order, cell by cell.
+inline QStringList ShownEntries(const ui::ResultPage& page) {
+  QStringList out;
+  for (int r = 0; r < page.model->rowCount(); ++r)
+    for (int k = 1; k <= page.columnCount(); ++k) {
+      const QString cell = page.model->cell(r, k);
+      if (!cell.isEmpty()) out << cell;
+    }
+  return out;
+}
+
+struct CliRun {
+  int exitCode = -1;
+  QByteArray out, err;
+};
+
+inline CliRun RunCli(const QStringList& args) {
+  QProcess process;
+  process.start(QUENVAR_CLI, args);
+  process.waitForFinished(120000);
+  return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
 
 template <class Page>
 class PageFixture {
@@ -38,17 +83,9 @@ class PageFixture {
     fake.reset();
   }
 
-  static void setSpin(ui::TSpinEdit* spin, qlonglong value) {
-    spin->editor()->selectAll();
-    QTest::keyClicks(spin->editor(), QString::number(value));
-    spin->interpretText();
-    emit spin->editingFinished();
-  }
+  static void setSpin(ui::TSpinEdit* spin, qlonglong value) { SetSpin(spin, value); }
   void start() { QTest::mouseClick(page->startButton, Qt::LeftButton); }
-  void manualSeed(int seed) {
-    page->seed->manualRadio->setChecked(true);
-    setSpin(page->seed->manualSpin, seed);
-  }
+  void manualSeed(int seed) { ManualSeed(*page, seed); }
   // The result rows as shown: number, then the entries, tab-separated.
   QStringList rows() const {
     QStringList out;
@@ -56,44 +93,12 @@ class PageFixture {
     return out;
   }
 
-  // A control's accessible name; a combo box (read by its value) is named by
-  // the label it is labelled by.
-  static QString AccessibleName(QWidget* w) {
-    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
-    if (iface == nullptr) return QString();
-    if (qobject_cast<QComboBox*>(w) != nullptr)
-      for (const auto& [label, relation] : iface->relations(QAccessible::Label))
-        return label->text(QAccessible::Name);
-    return iface->text(QAccessible::Name);
-  }
-  // The controls under `root` that have no accessible name.
-  static QStringList UnnamedControls(QWidget* root) {
-    QStringList unnamed;
-    for (QWidget* w : root->findChildren<QWidget*>()) {
-      const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QAbstractSpinBox*>(w) ||
-                           qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractItemView*>(w);
-      if (control && AccessibleName(w).trimmed().isEmpty())
-        unnamed << w->objectName() + " " + w->metaObject()->className();
-    }
-    return unnamed;
-  }
-  // The rows of a list as a screen reader reads them.
-  static QStringList AccessibleRows(QAbstractItemView* view) {
-    QStringList read;
-    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(view);
-    for (int i = 0; list != nullptr && i < list->childCount(); ++i)
-      read << list->child(i)->text(QAccessible::Name);
-    return read;
-  }
-
   // What quenvar-cli prints: its lines, then the totals line it writes to
   // standard error.
   static QStringList CliOutput(const QStringList& args) {
-    QProcess tool;
-    tool.start(QUENVAR_CLI, args);
-    if (!tool.waitForFinished(60000)) return {"timed out"};
-    QStringList out = QString::fromUtf8(tool.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-    out << QString::fromUtf8(tool.readAllStandardError()).split('\n').value(0);
+    const CliRun run = RunCli(args);
+    QStringList out = QString::fromUtf8(run.out).split('\n', Qt::SkipEmptyParts);
+    out << QString::fromUtf8(run.err).split('\n').value(0);
     return out;
   }
 };

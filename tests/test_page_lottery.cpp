@@ -14,6 +14,7 @@
 
 using namespace quenvar;
 using namespace quenvar::ui;
+using namespace quenvar::test;
 
 class LotteryPageTest : public QObject, public test::PageFixture<LotteryPage> {
   Q_OBJECT

@@ -15,6 +15,7 @@
 
 using namespace quenvar;
 using namespace quenvar::ui;
+using namespace quenvar::test;
 
 class SamplingPageTest : public QObject, public test::PageFixture<SamplingPage> {
   Q_OBJECT

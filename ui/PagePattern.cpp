@@ -377,7 +377,7 @@ void ResultPage::SetBusy(bool busy) {
 }
 
 void ResultPage::ReformatResults() {
-  if (!resultsShown()) return;
+  if (!resultsShown() || !displaysResults()) return;
   SetBusy(true);
   try {
     formatResults();
@@ -390,10 +390,10 @@ void ResultPage::ReformatResults() {
 }
 
 void ResultPage::DisplayResults() {
-  if (!resultsShown() || columnCount() < 1) return;
+  if (!resultsShown() || !displaysResults() || columnCount() < 1) return;
   list->setUpdatesEnabled(false);
   model->clear();
-  const qint64 n = static_cast<qint64>(results().size());
+  const qint64 n = entryCount();
   const int c = columnCount();
   const qint64 rows = n / c + (n % c > 0 ? 1 : 0);
   progressView_->start(rows);

@@ -53,8 +53,9 @@ class ResultPage : public QWidget {
   explicit ResultPage(const PageSpec& spec);
   ~ResultPage() override;
 
-  // The handlers of the pattern.
-  void StartClick();
+  // The handlers of the pattern. A page whose run has steps of its own
+  // (writing a file after the display) gives its whole Start.
+  virtual void StartClick();
   void CancelClick();
   void SetBusy(bool busy);
   void ReformatResults();
@@ -133,6 +134,14 @@ class ResultPage : public QWidget {
   // The progress bar and status label the generator is lent.
   ProgressBarView* progressView() const { return progressView_.get(); }
   StatusLabelView* labelView() const { return labelView_.get(); }
+  // The number of entries shown; a page whose rows are formatted as they
+  // are drawn (ResultModel::setEntries) counts its own.
+  virtual qint64 entryCount() const { return static_cast<qint64>(results().size()); }
+  // False while a page has its display of results switched off.
+  virtual bool displaysResults() const { return true; }
+  void setHints(bool on);
+  // Hides and frees the results (after a Cancel or a failed run).
+  void showNoResults();
   // Sets captions and widths of the header's sections (widths in pixels).
   void setSections(const QStringList& captions, const QList<int>& widths);
   // Runs a handler; what it throws is shown as the window's error message.
@@ -147,8 +156,6 @@ class ResultPage : public QWidget {
   void buildPopup();
   QToolButton* toolButton(QAction* action, const char* name);
   QAction* command(const QString& text, const QString& hint, const QIcon& icon);
-  void setHints(bool on);
-  void showNoResults();
   void changeFormat(const std::function<void()>& change);
 
   const PageSpec& spec_;

@@ -15,6 +15,7 @@ QString ResultModel::cell(int row, int k) const {
   const int c = columns();
   if (results == nullptr || k < 1 || k > c) return {};
   const size_t entry = static_cast<size_t>(row) * static_cast<size_t>(c) + static_cast<size_t>(k - 1);
+  if (entryText_) return entry < entryCount_() ? entryText_(entry) : QString();
   if (entry >= results->size()) return {};
   const std::string_view text = (*results)[entry];
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

@@ -27,6 +27,13 @@ class ResultModel : public QAbstractListModel {
   // rebuilt, or while nothing is shown).
   void setSource(std::function<const TArrayString*()> source) { source_ = std::move(source); }
   bool hasSource() const { return source_ && source_() != nullptr; }
+  // Entries made when their row is drawn rather than read from the source's
+  // texts (which then only tells whether anything is shown): how many there
+  // are, and the text of one. Empty functions: the source's texts again.
+  void setEntries(std::function<size_t()> count, std::function<QString(size_t)> text) {
+    entryCount_ = std::move(count);
+    entryText_ = std::move(text);
+  }
   int columns() const { return header_->count() - 1; }
   // Entry k (1 .. columns) of a row; empty past the last entry.
   QString cell(int row, int k) const;
@@ -36,6 +43,8 @@ class ResultModel : public QAbstractListModel {
  private:
   QHeaderView* header_;
   std::function<const TArrayString*()> source_;
+  std::function<size_t()> entryCount_;
+  std::function<QString(size_t)> entryText_;
   int rows_ = 0;
 };
 

@@ -8,9 +8,11 @@
 #include <QVBoxLayout>
 
 #include "core/Unit_base.h"
+#include "ui/FilePage.h"
 #include "ui/Folders.h"
 #include "ui/Guard.h"
 #include "ui/LotteryPage.h"
+#include "ui/NamePage.h"
 #include "ui/NumberPage.h"
 #include "ui/Platform.h"
 #include "ui/StringPage.h"
@@ -49,6 +51,8 @@ TFormRandom::TFormRandom(QWidget* parent) : QWidget(parent), notifier_(this) {
   TabSheet2 = new StringPage;
   TabSheet55 = new LotteryPage;
   TabSheet22 = new SamplingPage;
+  TabSheet44 = new NamePage;
+  TabSheet3 = new FilePage;
   const auto built = [this](Tab tab) -> ResultPage* {
     switch (tab) {
       case Tab::Number:
@@ -59,6 +63,10 @@ TFormRandom::TFormRandom(QWidget* parent) : QWidget(parent), notifier_(this) {
         return TabSheet55;
       case Tab::Sampling:
         return TabSheet22;
+      case Tab::Name:
+        return TabSheet44;
+      case Tab::File:
+        return TabSheet3;
       default:
         return nullptr;
     }

@@ -16,6 +16,8 @@ class NumberPage;
 class StringPage;
 class LotteryPage;
 class SamplingPage;
+class NamePage;
+class FilePage;
 
 // The program's only window: six pages of random output on a tab control.
 class TFormRandom : public QWidget {
@@ -48,6 +50,8 @@ class TFormRandom : public QWidget {
   StringPage* TabSheet2;
   LotteryPage* TabSheet55;
   SamplingPage* TabSheet22;
+  NamePage* TabSheet44;
+  FilePage* TabSheet3;
   EventPump pump;
 
  signals:

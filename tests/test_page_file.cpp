@@ -1,0 +1,414 @@
+// The Random File page in the real window, offscreen, writing into a home
+// folder of the test's own; dialogs are answered by the fake platform.
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "FakePlatform.h"
+#include "PageFixture.h"
+#include "ui/FilePage.h"
+#include "ui/UnitMain.h"
+
+using namespace quenvar;
+using namespace quenvar::ui;
+using quenvar::test::SetSpin;
+
+namespace {
+
+// Byte v as each radix shows it, written out plainly.
+QString PlainText(int v, TRadix radix) {
+  switch (radix) {
+    case RadixHex:
+      return QString::number(v, 16).toUpper().rightJustified(2, '0');
+    case RadixOctal:
+      return QString::number(v, 8).rightJustified(3, '0');
+    case RadixBinary:
+      return QString::number(v, 2).rightJustified(8, '0');
+    default:
+      return QString::number(v);
+  }
+}
+
+QByteArray Contents(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class FilePageTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<QTemporaryDir> home;
+  QByteArray oldHome;
+  std::unique_ptr<test::FakePlatform> fake;
+  std::unique_ptr<TFormRandom> form;
+  FilePage* page = nullptr;
+
+  void start() { QTest::mouseClick(page->startButton, Qt::LeftButton); }
+  QString inHome(const QString& name) const { return home->path() + "/" + name; }
+  void manualSeed(int seed) { test::ManualSeed(*page, seed); }
+  void columns(int c) { test::ChooseColumns(*page, c); }
+  void chooseFile(const QString& path) {
+    fake->nextFile = path;
+    QTest::mouseClick(page->spSelectFile, Qt::LeftButton);
+  }
+  QList<int> drawnBytes() const {
+    QList<int> out;
+    for (int32_t v : page->generator.Engine.Randoms) out << v;
+    return out;
+  }
+  // Idle, showing nothing, with the page's own buttons back too.
+  void verifyIdleWithoutResults() {
+    QVERIFY(test::IdleWithoutResults(*page));
+    QVERIFY(page->btnHex->isEnabled() && page->btn3Displayed->isEnabled());
+  }
+
+ private slots:
+  void init() {
+    home = std::make_unique<QTemporaryDir>();
+    oldHome = qgetenv("HOME");
+    qputenv("HOME", home->path().toLocal8Bit());
+    fake = std::make_unique<test::FakePlatform>();
+    form = std::make_unique<TFormRandom>();
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    form->PageControl1->setCurrentWidget(form->TabSheet3);
+    page = form->TabSheet3;
+  }
+  void cleanup() {
+    form.reset();
+    fake.reset();
+    qputenv("HOME", oldHome);
+  }
+
+  void layoutAndDefaults() {
+    QCOMPARE(page->objectName(), QString("TabSheet3"));
+    QCOMPARE(form->PageControl1->tabText(form->PageControl1->indexOf(page)), QString("Random File"));
+    QCOMPARE(page->startButton->text(), QString("Generate File"));
+    QCOMPARE(page->Rx3SpinCount->value(), 100);
+    QVERIFY(page->Rx3SpinCount->hasFocus());  // the page's first box when it is shown
+    QVERIFY(page->EditFileName->isReadOnly());
+    QCOMPARE(page->EditFileName->text(), inHome("byteFile01.dat"));
+    QVERIFY(page->ChAutoFileName->isChecked() && page->RxSpinAutoFilename->isEnabled());
+    QVERIFY(page->raOverwrite->isChecked());
+    QVERIFY(page->btnDec->isChecked() && page->btn3Displayed->isChecked());
+    QCOMPARE(page->btn3Displayed->toolTip(), QString("Display Results In List Box While Create Random File"));
+    QCOMPARE(page->header->count(), 4);
+    // Behind another tab when the window opened, sized when first shown.
+    QCOMPARE(page->header->sectionSize(1), (page->header->width() - 80) / 3);
+    QVERIFY(page->ascButton == nullptr && page->saveButton == nullptr);  // no sort, save or print
+    // The manual seed proposed at start is seed div 13458 + seed.
+    const int manual = page->seed->manualSpin->value();
+    bool proposed = false;
+    for (qint64 s = qint64(manual) - manual / 13459 - 3; !proposed && s <= qint64(manual) + 3; ++s)
+      proposed = s >= 0 && s < 86400000 && s / 13458 + s == manual;
+    QVERIFY(proposed);
+    page->PopupRequested(QPoint(5, 5));  // no menu before the first run
+    QVERIFY(!page->popup->isVisible());
+  }
+
+  void defaultsWriteNumberedFiles() {
+    start();
+    QCOMPARE(QFileInfo(inHome("byteFile01.dat")).size(), 100);
+    QCOMPARE(Contents(inHome("byteFile01.dat")).size(), 100);
+    QCOMPARE(page->totalsLabel->text(), "The random file '" + inHome("byteFile01.dat") +
+                                            "' is generated successfully !     Generated total randoms: 100");
+    QCOMPARE(page->EditFileName->text(), inHome("byteFile02.dat"));
+    QCOMPARE(page->RxSpinAutoFilename->value(), 2);
+    // The bytes shown are those written, as drawn.
+    const QByteArray written = Contents(inHome("byteFile01.dat"));
+    QStringList expected;
+    for (char b : written) expected << QString::number(uint8_t(b));
+    QCOMPARE(test::ShownEntries(*page), expected);
+    QCOMPARE(page->generator.Results.size(), size_t(0));  // no text is kept for them
+    QCOMPARE(page->model->rowCount(), 34);                // 100 bytes in 3 columns
+
+    // Numbering off: every run writes the name as chosen.
+    QTest::mouseClick(page->ChAutoFileName, Qt::LeftButton);
+    QVERIFY(!page->RxSpinAutoFilename->isEnabled());
+    QCOMPARE(page->EditFileName->text(), inHome("byteFile.dat"));
+    start();
+    start();
+    QCOMPARE(page->EditFileName->text(), inHome("byteFile.dat"));
+    QCOMPARE(QFileInfo(inHome("byteFile.dat")).size(), 100);
+    QCOMPARE(page->RxSpinAutoFilename->value(), 2);
+    QVERIFY(!QFile::exists(inHome("byteFile02.dat")));
+  }
+
+  void numberSuffixRule() {
+    auto shownFor = [this](const QString& base, int counter) {
+      page->BaseFileName = base;
+      page->RxSpinAutoFilename->setValue(counter);
+      page->ChAutoFileNameClick();
+      return page->EditFileName->text();
+    };
+    QCOMPARE(shownFor("/d/byteFile.dat", 12), QString("/d/byteFile12.dat"));
+    QCOMPARE(shownFor("/d/byteFile.dat", 123), QString("/d/byteFile123.dat"));
+    QCOMPARE(shownFor("/d/noextension", 7), QString("/d/noextension07"));
+    QCOMPARE(shownFor("/d/v1.2/plain", 3), QString("/d/v1.2/plain03"));  // a dot in a folder is no extension
+    QCOMPARE(shownFor("/d/a.b.dat", 1), QString("/d/a.b01.dat"));
+    QCOMPARE(page->input.FileName, std::string("/d/a.b01.dat"));
+    // A blank name changes nothing shown.
+    QCOMPARE(shownFor("   ", 5), QString("/d/a.b01.dat"));
+    // The chooser: a name without extension gets the number at its end.
+    chooseFile(inHome("out/random"));
+    QCOMPARE(page->BaseFileName, inHome("out/random"));
+    QCOMPARE(page->EditFileName->text(), inHome("out/random05"));
+    fake->nextFile.clear();  // cancelled: nothing changes
+    QTest::mouseClick(page->spSelectFile, Qt::LeftButton);
+    QCOMPARE(page->EditFileName->text(), inHome("out/random05"));
+    // Missing folders are made by the run.
+    start();
+    QCOMPARE(QFileInfo(inHome("out/random05")).size(), 100);
+    QCOMPARE(page->EditFileName->text(), inHome("out/random06"));
+    // The counter stops at 3000000.
+    page->RxSpinAutoFilename->setValue(3000000);
+    start();
+    QCOMPARE(page->RxSpinAutoFilename->value(), 3000000);
+    QCOMPARE(page->EditFileName->text(), inHome("out/random3000000"));
+  }
+
+  void appendTwiceDoublesTheFile() {
+    QTest::mouseClick(page->ChAutoFileName, Qt::LeftButton);
+    QTest::mouseClick(page->raAppend, Qt::LeftButton);
+    QVERIFY(page->input.Append);
+    manualSeed(77);
+    SetSpin(page->Rx3SpinCount, 1000);
+    start();
+    const QByteArray once = Contents(inHome("byteFile.dat"));
+    start();
+    QCOMPARE(Contents(inHome("byteFile.dat")), once + once);  // same seed: the same bytes again
+    QTest::mouseClick(page->raOverwrite, Qt::LeftButton);
+    start();
+    QCOMPARE(Contents(inHome("byteFile.dat")), once);
+  }
+
+  // Every byte in every radix reads as the plain formatting gives it, and
+  // as the engine's own formatting does; switching draws nothing again.
+  void radixSwitchShowsTheSameBytes() {
+    manualSeed(2024);
+    SetSpin(page->Rx3SpinCount, 3000);
+    columns(7);
+    start();
+    const QList<int> bytes = drawnBytes();
+    QVERIFY(bytes.contains(255));
+    const QByteArray written = Contents(page->totalsLabel->text().section('\'', 1, 1));
+    const QPair<QToolButton*, TRadix> buttons[] = {{page->btnHex, RadixHex},
+                                                   {page->btnOct, RadixOctal},
+                                                   {page->btnBin, RadixBinary},
+                                                   {page->btnDec, RadixDecimal}};
+    for (const auto& [button, radix] : buttons) {
+      QTest::mouseClick(button, Qt::LeftButton);
+      QCOMPARE(page->radix, radix);
+      QStringList plain;
+      for (int v : bytes) plain << PlainText(v, radix);
+      QCOMPARE(test::ShownEntries(*page), plain);
+      Trandom_file reference;
+      reference.Engine.Randoms = page->generator.Engine.Randoms;
+      reference.FormatResults(TformatPar{2, false, radix});
+      QCOMPARE(QString::fromStdString(std::string(reference.Results[size_t(bytes.indexOf(255))])),
+               PlainText(255, radix));
+      QStringList engine;
+      for (const std::string& text : reference.Results.toVector()) engine << QString::fromStdString(text);
+      QCOMPARE(test::ShownEntries(*page), engine);
+    }
+    QCOMPARE(drawnBytes(), bytes);
+    QCOMPARE(Contents(page->totalsLabel->text().section('\'', 1, 1)), written);  // not written again
+    // 255 as FF, 377 and eight ones; the popup's items do the same.
+    const int at = int(bytes.indexOf(255));
+    auto shownAt = [&] { return page->model->cell(at / 7, at % 7 + 1); };
+    page->mH->trigger();
+    QCOMPARE(shownAt(), QString("FF"));
+    QVERIFY(page->btnHex->isChecked());
+    page->mO->trigger();
+    QCOMPARE(shownAt(), QString("377"));
+    page->mB->trigger();
+    QCOMPARE(shownAt(), QString("11111111"));
+    page->mD->trigger();
+    QCOMPARE(shownAt(), QString("255"));
+  }
+
+  void displayOff() {
+    QTest::mouseClick(page->btn3Displayed, Qt::LeftButton);
+    QVERIFY(!page->btn3Displayed->isChecked());
+    QCOMPARE(page->btn3Displayed->toolTip(),
+             QString("Don't Display Results In List Box While Create Random File"));
+    const QString line =
+        "You have disabled displaying in the list box to generate random bytes file quickly !";
+    QCOMPARE(test::AccessibleRows(page->list), QStringList{line});
+    manualSeed(5);
+    SetSpin(page->Rx3SpinCount, 5000);
+    start();
+    QCOMPARE(QFileInfo(inHome("byteFile01.dat")).size(), 5000);
+    QVERIFY(page->totalsLabel->text().startsWith("The random file '" + inHome("byteFile01.dat")));
+    QCOMPARE(test::AccessibleRows(page->list), QStringList{line});
+    QCOMPARE(page->generator.Engine.Randoms.size(), size_t(0));  // written as drawn, not held
+    for (QToolButton* b : {page->btnHex, page->btnBin, page->btnOct}) {
+      QTest::mouseClick(b, Qt::LeftButton);
+      QCOMPARE(test::AccessibleRows(page->list), QStringList{line});
+    }
+    // The same bytes as a run with display on.
+    QTest::mouseClick(page->btn3Displayed, Qt::LeftButton);
+    QCOMPARE(page->model->rowCount(), 0);
+    start();
+    QCOMPARE(Contents(inHome("byteFile02.dat")), Contents(inHome("byteFile01.dat")));
+    QCOMPARE(page->model->rowCount(), 5000 / 3 + 1);
+    // The popup's last item is display on/off, captioned by the button's hint.
+    page->PopupRequested(QPoint(5, 5));
+    QVERIFY(page->popup->isVisible());
+    QCOMPARE(page->pmEnableDisplay->text(), page->btn3Displayed->toolTip());
+    QVERIFY(page->pmEnableDisplay->isChecked());
+    page->popup->hide();
+    page->pmEnableDisplay->trigger();
+    QVERIFY(!page->btn3Displayed->isChecked());
+    QCOMPARE(test::AccessibleRows(page->list), QStringList{line});
+  }
+
+  // For the same seed the page writes and shows what quenvar-cli writes and prints.
+  void sameBytesAsTheCommandLineTool_data() {
+    QTest::addColumn<bool>("display");
+    QTest::newRow("display on") << true;
+    QTest::newRow("display off") << false;
+  }
+  void sameBytesAsTheCommandLineTool() {
+    QFETCH(bool, display);
+    if (!display) QTest::mouseClick(page->btn3Displayed, Qt::LeftButton);
+    manualSeed(-987654);
+    SetSpin(page->Rx3SpinCount, 200000);
+    QTest::mouseClick(page->btnHex, Qt::LeftButton);
+    start();
+    const QString cliFile = inHome("cli.dat");
+    const test::CliRun cli =
+        test::RunCli({"file", "--output", cliFile, "--size", "200000", "--seed", "-987654", "--show", "hex"});
+    QCOMPARE(cli.exitCode, 0);
+    QCOMPARE(Contents(inHome("byteFile01.dat")), Contents(cliFile));
+    if (display) {
+      QStringList printed = QString::fromLatin1(cli.out).split('\n');
+      QCOMPARE(printed.takeLast(), QString());
+      QCOMPARE(test::ShownEntries(*page), printed);
+    }
+    const QString done = QString::fromUtf8(cli.err).trimmed().section('\n', -1);
+    QCOMPARE(done, page->totalsLabel->text().replace(inHome("byteFile01.dat"), cliFile));
+  }
+
+  // Errors end in the window's message and an idle page, ready to run.
+  void errorsEndInAMessageAndAnIdlePage() {
+    // A name without a folder (only a hand-edited setting gives one): the
+    // message comes before the status panel shows.
+    page->BaseFileName = "byteFile.dat";
+    page->ChAutoFileNameClick();
+    start();
+    QCOMPARE(fake->boxes.size(), size_t(1));
+    QCOMPARE(fake->boxes[0].text, QString("EInOutError\nUnable to create directory"));
+    QCOMPARE(fake->boxes[0].icon, Icon::Error);
+    verifyIdleWithoutResults();
+    QCOMPARE(page->RxSpinAutoFilename->value(), 1);
+    // A folder that can't be made: a file stands where it should be.
+    QFile blocker(inHome("blocker"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    page->BaseFileName = inHome("blocker/sub/byteFile.dat");
+    page->ChAutoFileNameClick();
+    start();
+    QCOMPARE(fake->boxes.size(), size_t(2));
+    QVERIFY2(fake->boxes[1].text.startsWith("EInOutError\nUnable to create directory"),
+             qPrintable(fake->boxes[1].text));
+    verifyIdleWithoutResults();
+    // A file that can't be written (a folder has its name), display on and off.
+    for (bool display : {true, false}) {
+      if (page->btn3Displayed->isChecked() != display) QTest::mouseClick(page->btn3Displayed, Qt::LeftButton);
+      page->BaseFileName = inHome("taken.dat");
+      page->ChAutoFileNameClick();
+      QVERIFY(QDir().mkpath(page->EditFileName->text()));
+      const size_t before = fake->boxes.size();
+      start();
+      QCOMPARE(fake->boxes.size(), before + 1);
+      QVERIFY2(fake->boxes.back().text.startsWith("EInOutError\n"), qPrintable(fake->boxes.back().text));
+      verifyIdleWithoutResults();
+      QCOMPARE(page->EditFileName->text(), inHome("taken01.dat"));  // nothing was written under it
+    }
+    // The next run works.
+    page->BaseFileName = inHome("fine.dat");
+    page->ChAutoFileNameClick();
+    start();
+    QCOMPARE(QFileInfo(inHome("fine01.dat")).size(), 100);
+    QVERIFY(!page->statusPanel->isHidden());
+  }
+
+  // Cancel while writing keeps what was written; the name moves on.
+  void cancelKeepsWhatWasWritten() {
+    SetSpin(page->Rx3SpinCount, 40000000);
+    columns(20);
+    QStringList phases;
+    bool cancelled = false;
+    QTimer watch;
+    watch.setInterval(1);
+    connect(&watch, &QTimer::timeout, this, [&] {
+      if (phases.isEmpty() || phases.back() != page->DisplayLabelText()) phases << page->DisplayLabelText();
+      if (page->DisplayLabelText() != "Write File ..." || !page->running()) return;
+      watch.stop();
+      cancelled = true;
+      QTest::mouseClick(page->cancelButton, Qt::LeftButton);
+    });
+    watch.start();
+    start();
+    watch.stop();
+    QVERIFY2(cancelled, qPrintable(phases.join(", ")));
+    QVERIFY2(phases.contains("Calculating randoms..."), qPrintable(phases.join(", ")));
+    QCOMPARE(page->totalsLabel->text(), QString("The user cancel the operation!"));
+    verifyIdleWithoutResults();
+    const QByteArray kept = Contents(inHome("byteFile01.dat"));
+    QVERIFY(kept.size() < 40000000);
+    QByteArray drawn;
+    for (int32_t v : page->generator.Engine.Randoms) drawn.append(char(v));
+    QVERIFY(drawn.startsWith(kept));
+    QCOMPARE(page->EditFileName->text(), inHome("byteFile02.dat"));
+    // Cancel while drawing: nothing is written.
+    QTimer::singleShot(0, this, [&] { QTest::mouseClick(page->cancelButton, Qt::LeftButton); });
+    start();
+    QVERIFY(!QFile::exists(inHome("byteFile02.dat")));
+    QCOMPARE(page->EditFileName->text(), inHome("byteFile03.dat"));
+  }
+
+  void automaticSeedsDiffer() {
+    start();
+    const int first = page->seed->autoSpin->value();
+    QTest::qWait(20);
+    start();
+    QVERIFY(page->seed->autoSpin->value() != first);
+    QCOMPARE(page->input.Seed, page->seed->autoSpin->value());
+    QVERIFY(Contents(inHome("byteFile01.dat")) != Contents(inHome("byteFile02.dat")));
+  }
+
+  void accessibleNamesAndRows() {
+    QAccessible::setActive(true);
+    using test::AccessibleName;
+    QCOMPARE(AccessibleName(page->Rx3SpinCount), QString("Size ( Byte )"));
+    QCOMPARE(AccessibleName(page->EditFileName), QString("Name"));
+    QCOMPARE(AccessibleName(page->spSelectFile), QString("Please select file to save data"));
+    QCOMPARE(AccessibleName(page->ChAutoFileName), QString("Auto add number suffix"));
+    QCOMPARE(AccessibleName(page->RxSpinAutoFilename), QString("to filename when generate"));
+    QCOMPARE(AccessibleName(page->btnHex), QString("Display As Hex"));
+    QCOMPARE(AccessibleName(page->btnOct), QString("Display As Octet"));
+    QCOMPARE(AccessibleName(page->btn3Displayed),
+             QString("Display Results In List Box While Create Random File"));
+    QCOMPARE(AccessibleName(page->columnsBox), QString("Columns"));
+    const QStringList unnamed = test::UnnamedControls(page);
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
+    SetSpin(page->Rx3SpinCount, 5);
+    columns(2);
+    QTest::mouseClick(page->btnHex, Qt::LeftButton);
+    start();
+    const QList<int> b = drawnBytes();
+    auto hex = [](int v) { return PlainText(v, RadixHex); };
+    QCOMPARE(test::AccessibleRows(page->list),
+             (QStringList{"1\t" + hex(b[0]) + "\t" + hex(b[1]), "2\t" + hex(b[2]) + "\t" + hex(b[3]),
+                          "3\t" + hex(b[4])}));
+    QTest::mouseClick(page->btnBin, Qt::LeftButton);
+    QCOMPARE(test::AccessibleRows(page->list).last(), "3\t" + PlainText(b[4], RadixBinary));
+  }
+};
+
+QTEST_MAIN(FilePageTest)
+#include "test_page_file.moc"

@@ -1,0 +1,339 @@
+// The Random Name page in the real window, offscreen, with name lists of the
+// test's own; message boxes and the shell are answered by the fake platform.
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "FakePlatform.h"
+#include "PageFixture.h"
+#include "core/RandomSource.h"
+#include "ui/Folders.h"
+#include "ui/NamePage.h"
+#include "ui/UnitMain.h"
+
+using namespace quenvar;
+using namespace quenvar::ui;
+using quenvar::test::SetSpin;
+
+class NamePageTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<QTemporaryDir> folder;
+  std::unique_ptr<test::FakePlatform> fake;
+  std::unique_ptr<TFormRandom> form;
+  NamePage* page = nullptr;
+
+  void writeList(const QString& name, const QByteArray& lines) {
+    QDir().mkpath(folder->path() + "/name");
+    QFile file(folder->path() + "/name/" + name);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(lines);
+  }
+  void start() { QTest::mouseClick(page->startButton, Qt::LeftButton); }
+  QStringList drawn() const {
+    QStringList out;
+    for (size_t i = 0; i < page->generator.Names.size(); ++i)
+      out << QString::fromStdString(std::string(page->generator.Names[i]));
+    return out;
+  }
+  void manualSeed(int seed) { test::ManualSeed(*page, seed); }
+  void columns(int c) { test::ChooseColumns(*page, c); }
+
+ private slots:
+  void init() {
+    folder = std::make_unique<QTemporaryDir>();
+    // Three first names in all, two last names: six full names. CR LF, LF
+    // and a blank line, as edited lists have.
+    writeList("male_first_names.txt", "Carl\r\nDave\r\n");
+    writeList("female_first_names.txt", "Anna\n\n");
+    writeList("last_names.txt", "Smith\nJones");
+    SetApplicationFolder(folder->path());
+    fake = std::make_unique<test::FakePlatform>();
+    form = std::make_unique<TFormRandom>();
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    form->PageControl1->setCurrentWidget(form->TabSheet44);
+    page = form->TabSheet44;
+  }
+  void cleanup() {
+    form.reset();
+    fake.reset();
+    SetApplicationFolder({});
+  }
+
+  void layoutAndDefaults() {
+    QCOMPARE(page->objectName(), QString("TabSheet44"));
+    QCOMPARE(form->PageControl1->tabText(form->PageControl1->indexOf(page)), QString("Random Name"));
+    QCOMPARE(page->startButton->text(), QString("Create Random Names"));
+    QCOMPARE(page->spec().kind, PageKind::Name);  // the save and print dialogs' page code 4
+    QVERIFY(page->chmale->isChecked() && page->chFemale->isChecked());
+    QCOMPARE(page->input.Gender, uint8_t(3));
+    QCOMPARE(page->RxSpinEdit44->value(), 100);
+    QCOMPARE(page->RxSpinEdit44->minimum(), 1);
+    QVERIFY(!page->CheckBox44->isChecked());
+    QVERIFY(page->seed->autoRadio->isChecked());
+    QCOMPARE(page->header->count(), 4);  // three columns without settings
+    // Behind another tab when the window opened, sized when first shown.
+    QCOMPARE(page->header->sectionSize(1), (page->header->width() - 80) / 3);
+    QVERIFY(page->statusPanel->isHidden());
+    QVERIFY(QString::fromStdString(page->input.MaleFile).endsWith("/name/male_first_names.txt"));
+    // The manual seed proposed at start is seed div 13559 + seed.
+    const int manual = page->seed->manualSpin->value();
+    bool proposed = false;
+    for (qint64 s = qint64(manual) - manual / 13560 - 3; !proposed && s <= qint64(manual) + 3; ++s)
+      proposed = s >= 0 && s < 86400000 && s / 13559 + s == manual;
+    QVERIFY(proposed);
+  }
+
+  void atLeastOneFirstNameList() {
+    QTest::mouseClick(page->chmale, Qt::LeftButton);
+    QTest::mouseClick(page->chFemale, Qt::LeftButton);
+    QCOMPARE(page->input.Gender, uint8_t(0));
+    const uint32_t before = RandomSeed;
+    start();
+    QCOMPARE(fake->boxes.size(), size_t(1));
+    QCOMPARE(fake->boxes[0].text, QString("You must check at least one of the Female and Male box!"));
+    QCOMPARE(fake->boxes[0].icon, Icon::Warning);
+    QVERIFY(page->statusPanel->isHidden());  // the run never started
+    QCOMPARE(RandomSeed, before);
+    // Female only: no male name ever appears.
+    QTest::mouseClick(page->chFemale, Qt::LeftButton);
+    QCOMPARE(page->input.Gender, uint8_t(1));
+    QTest::mouseClick(page->CheckBox44, Qt::LeftButton);
+    SetSpin(page->RxSpinEdit44, 50);
+    start();
+    QCOMPARE(drawn().size(), 50);
+    for (const QString& name : drawn()) QVERIFY2(name.startsWith("Anna "), qPrintable(name));
+  }
+
+  void totalsText() {
+    manualSeed(99);
+    SetSpin(page->RxSpinEdit44, 4);
+    start();
+    QCOMPARE(page->totalsLabel->text(), QString("Possible total: 6      Generated total: 4"));
+    // Repeats allowed: only the generated total, six blanks first.
+    QTest::mouseClick(page->CheckBox44, Qt::LeftButton);
+    SetSpin(page->RxSpinEdit44, 40);
+    start();
+    QCOMPARE(page->totalsLabel->text(), QString("      Generated total: 40"));
+    QCOMPARE(drawn().size(), 40);
+    QCOMPARE(page->DisplayLabelText(), QString("Done"));
+  }
+
+  // More names asked than the lists make: their product, every name once.
+  void moreNamesThanTheListsGive() {
+    SetSpin(page->RxSpinEdit44, 1000);
+    start();
+    QCOMPARE(page->totalsLabel->text(), QString("Possible total: 6      Generated total: 6"));
+    QStringList names = drawn();
+    names.sort();
+    QCOMPARE(names, (QStringList{"Anna Jones", "Anna Smith", "Carl Jones", "Carl Smith", "Dave Jones",
+                                 "Dave Smith"}));
+    QVERIFY(fake->boxes.empty());
+  }
+
+  void columnsAndSortingRedrawTheSameNames() {
+    manualSeed(5);
+    SetSpin(page->RxSpinEdit44, 5);
+    columns(3);
+    start();
+    QCOMPARE(page->model->rowCount(), 2);
+    const QStringList asDrawn = test::ShownEntries(*page);
+    QCOMPARE(asDrawn, drawn());
+    const uint32_t state = RandomSeed;
+    columns(1);
+    QCOMPARE(page->header->count(), 2);
+    QCOMPARE(page->model->rowCount(), 5);
+    QCOMPARE(test::ShownEntries(*page), asDrawn);
+    QTest::mouseClick(page->ascButton, Qt::LeftButton);
+    QStringList sorted = asDrawn;
+    std::sort(sorted.begin(), sorted.end(), [](const QString& a, const QString& b) {
+      return a.toStdString() < b.toStdString();  // byte order, case-sensitive
+    });
+    QCOMPARE(test::ShownEntries(*page), sorted);
+    QTest::mouseClick(page->dscButton, Qt::LeftButton);
+    std::reverse(sorted.begin(), sorted.end());
+    QCOMPARE(test::ShownEntries(*page), sorted);
+    page->origAction->trigger();  // "By Original" in the popup menu
+    QCOMPARE(test::ShownEntries(*page), asDrawn);
+    QCOMPARE(RandomSeed, state);  // nothing drawn again
+  }
+
+  void seeds() {
+    QTest::mouseClick(page->CheckBox44, Qt::LeftButton);
+    SetSpin(page->RxSpinEdit44, 30);
+    start();
+    const QStringList first = drawn();
+    const int firstSeed = page->seed->autoSpin->value();
+    QTest::qWait(20);  // the clock seed counts milliseconds
+    start();
+    QVERIFY(page->seed->autoSpin->value() != firstSeed);
+    QCOMPARE(page->input.Seed, page->seed->autoSpin->value());
+    QVERIFY(drawn() != first);
+    manualSeed(424242);
+    start();
+    const QStringList manual = drawn();
+    start();
+    QCOMPARE(drawn(), manual);
+  }
+
+  void viewOrEditOpensTheLists() {
+    QTest::mouseClick(page->MaleView, Qt::LeftButton);
+    QTest::mouseClick(page->ViewFemale, Qt::LeftButton);
+    QTest::mouseClick(page->SpeedButton3, Qt::LeftButton);
+    QCOMPARE(fake->opened.size(), size_t(3));
+    const QString names = folder->path() + "/name/";
+    QCOMPARE(fake->opened[0], QUrl::fromLocalFile(names + "male_first_names.txt"));
+    QCOMPARE(fake->opened[1], QUrl::fromLocalFile(names + "female_first_names.txt"));
+    QCOMPARE(fake->opened[2], QUrl::fromLocalFile(names + "last_names.txt"));
+    // An edited list is read at the next run.
+    writeList("last_names.txt", "Brown\n");
+    SetSpin(page->RxSpinEdit44, 10);
+    start();
+    QCOMPARE(page->totalsLabel->text(), QString("Possible total: 3      Generated total: 3"));
+  }
+
+  // A list that can't be read: the window's error message, then an idle
+  // page showing nothing, which runs again once the list is back.
+  void missingListEndsInAMessageAndAnIdlePage() {
+    SetSpin(page->RxSpinEdit44, 3);
+    start();
+    QVERIFY(!page->statusPanel->isHidden());
+    QVERIFY(QFile::remove(folder->path() + "/name/last_names.txt"));
+    start();
+    QCOMPARE(fake->boxes.size(), size_t(1));
+    QVERIFY2(fake->boxes[0].text.startsWith("EInOutError\n"), qPrintable(fake->boxes[0].text));
+    QVERIFY(fake->boxes[0].text.contains("last_names.txt"));
+    QCOMPARE(fake->boxes[0].icon, Icon::Error);
+    QVERIFY(test::IdleWithoutResults(*page));
+    page->PopupRequested(QPoint(5, 5));
+    QVERIFY(!page->popup->isVisible());
+    writeList("last_names.txt", "Smith\n");
+    start();
+    QCOMPARE(page->model->rowCount(), 1);
+    QCOMPARE(page->totalsLabel->text(), QString("Possible total: 3      Generated total: 3"));
+  }
+
+  void popupSaveAndPrintBeforeAndAfterARun() {
+    page->PopupRequested(QPoint(10, 10));
+    QVERIFY(!page->popup->isVisible());
+    QTest::mouseClick(page->saveButton, Qt::LeftButton);
+    QTest::mouseClick(page->printButton, Qt::LeftButton);
+    QCOMPARE(fake->boxes.size(), size_t(2));
+    QCOMPARE(fake->boxes[0].text, QString("No randoms to be saved!"));
+    QCOMPARE(fake->boxes[1].text, QString("No randoms to be printed!"));
+    SetSpin(page->RxSpinEdit44, 3);
+    start();
+    QTest::mouseClick(page->printButton, Qt::LeftButton);
+    QCOMPARE(fake->boxes.back().text, QString("No printer in your system!"));
+    page->PopupRequested(QPoint(10, 10));
+    QVERIFY(page->popup->isVisible());
+    // The popup's columns item of the columns box is checked; its items are 1 to 10.
+    QCOMPARE(page->columnActions->actions().size(), 10);
+    QVERIFY(page->columnActions->checkedAction() != nullptr);
+    QCOMPARE(page->columnActions->checkedAction()->data().toInt(), 3);
+    page->popup->hide();
+    QVERIFY(page->commaButton == nullptr);  // names have no thousands
+  }
+
+  void busyStateAndCancel() {
+    QTest::mouseClick(page->CheckBox44, Qt::LeftButton);
+    SetSpin(page->RxSpinEdit44, 20000000);
+    bool sawBusy = false;
+    QTimer watch;
+    watch.setInterval(1);
+    connect(&watch, &QTimer::timeout, this, [&] {
+      if (!page->running() || page->DisplayLabelText() != "Calculating names...") return;
+      watch.stop();
+      sawBusy = !page->startButton->isEnabled() && !page->ascButton->isEnabled() &&
+                !page->columnsBox->isEnabled() && !page->saveButton->isEnabled() &&
+                !form->page(Tab::Number)->exitButton->isEnabled();
+      QTest::mouseClick(page->cancelButton, Qt::LeftButton);
+    });
+    watch.start();
+    start();
+    QVERIFY(sawBusy);
+    QVERIFY(test::IdleWithoutResults(*page));
+    QVERIFY(form->page(Tab::Number)->exitButton->isEnabled());
+  }
+
+  // For the same seed and inputs the page shows what quenvar-cli prints.
+  void sameNamesAsTheCommandLineTool_data() {
+    QTest::addColumn<bool>("duplicates");
+    QTest::addColumn<int>("sort");  // 0 ascending, 1 descending, 2 as drawn
+    QTest::addColumn<QString>("gender");
+    QTest::newRow("unique, as drawn") << false << 2 << "both";
+    QTest::newRow("repeats, ascending") << true << 0 << "male";
+    QTest::newRow("unique, descending, female") << false << 1 << "female";
+  }
+  void sameNamesAsTheCommandLineTool() {
+    QFETCH(bool, duplicates);
+    QFETCH(int, sort);
+    QFETCH(QString, gender);
+    // The shipped lists, for a realistic draw.
+    for (const char* list : {"male_first_names.txt", "female_first_names.txt", "last_names.txt"}) {
+      QFile::remove(folder->path() + "/name/" + list);
+      QVERIFY(QFile::copy(QString(QUENVAR_DATA_DIR) + "/name/" + list, folder->path() + "/name/" + list));
+    }
+    if (gender == "female") QTest::mouseClick(page->chmale, Qt::LeftButton);
+    if (gender == "male") QTest::mouseClick(page->chFemale, Qt::LeftButton);
+    if (duplicates) QTest::mouseClick(page->CheckBox44, Qt::LeftButton);
+    manualSeed(-1234567);
+    SetSpin(page->RxSpinEdit44, 500);
+    QToolButton* sortButton[] = {page->ascButton, page->dscButton, page->origButton};
+    QTest::mouseClick(sortButton[sort], Qt::LeftButton);
+    columns(4);
+    start();
+    const char* sortName[] = {"asc", "desc", "drawn"};
+    QStringList args{"name",
+                     "--seed",
+                     "-1234567",
+                     "--count",
+                     "500",
+                     "--sort",
+                     sortName[sort],
+                     "--gender",
+                     gender,
+                     "--male",
+                     QString::fromStdString(page->input.MaleFile),
+                     "--female",
+                     QString::fromStdString(page->input.FemaleFile),
+                     "--last",
+                     QString::fromStdString(page->input.LastFile)};
+    if (duplicates) args << "--duplicates";
+    const test::CliRun cli = test::RunCli(args);
+    QCOMPARE(cli.exitCode, 0);
+    QStringList printed = QString::fromUtf8(cli.out).split('\n');
+    QCOMPARE(printed.takeLast(), QString());
+    QCOMPARE(printed.size(), 500);
+    QCOMPARE(test::ShownEntries(*page), printed);
+    QCOMPARE(QString::fromUtf8(cli.err).trimmed(), page->totalsLabel->text().trimmed());
+  }
+
+  void accessibleNamesAndRows() {
+    QAccessible::setActive(true);
+    using test::AccessibleName;
+    QCOMPARE(AccessibleName(page->chmale), QString("Male first name"));
+    QCOMPARE(AccessibleName(page->chFemale), QString("Female first name"));
+    QCOMPARE(AccessibleName(page->MaleView), QString("View or Edit male first name"));
+    QCOMPARE(AccessibleName(page->SpeedButton3), QString("View or Edit last name"));
+    QCOMPARE(AccessibleName(page->RxSpinEdit44), QString("Count to"));
+    QCOMPARE(AccessibleName(page->CheckBox44), QString("Allow duplicate names"));
+    QCOMPARE(AccessibleName(page->columnsBox), QString("Columns"));
+    QCOMPARE(AccessibleName(page->saveButton), QString("Save Random Names As Text File"));
+    QCOMPARE(AccessibleName(page->printButton), QString("Print Random Names"));
+    QCOMPARE(AccessibleName(page->seed->manualSpin), QString("Manual created seed"));
+    const QStringList unnamed = test::UnnamedControls(page);
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
+
+    SetSpin(page->RxSpinEdit44, 3);
+    columns(2);
+    start();
+    const QStringList names = drawn();
+    QCOMPARE(test::AccessibleRows(page->list),
+             (QStringList{"1\t" + names[0] + "\t" + names[1], "2\t" + names[2]}));
+  }
+};
+
+QTEST_MAIN(NamePageTest)
+#include "test_page_name.moc"

@@ -1,0 +1,261 @@
+#include "ui/FilePage.h"
+
+#include <QActionGroup>
+#include <QDir>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QStyle>
+#include <QStyledItemDelegate>
+
+#include "generators/FileRules.h"
+#include "ui/Platform.h"
+
+namespace quenvar::ui {
+
+namespace {
+const char kDisplayOnHint[] = "Display Results In List Box While Create Random File";
+const char kDisplayOffHint[] = "Don't Display Results In List Box While Create Random File";
+const char kDisplayOffLine[] =
+    "You have disabled displaying in the list box to generate random bytes file quickly !";
+}  // namespace
+
+FilePage::FilePage() : GeneratorPage(SpecOf(Tab::File)) {
+  rowDelegate_ = list->itemDelegate();
+  lineDelegate_ = new QStyledItemDelegate(list);
+  disabledLine = new QStringListModel(QStringList{kDisplayOffLine}, this);
+  model->setEntries([this] { return entryCount() > 0 ? generator.Engine.Randoms.size() : size_t(0); },
+                    [this](size_t entry) { return byteText(entry); });
+  formatter_.Comma = false;
+  buildToolPieces();
+  buildInputs();
+
+  BaseFileName = QDir::homePath() + "/byteFile.dat";
+  ChAutoFileNameClick();
+  raOverwriteClick();
+  btnHexClick();
+  btn3DisplayedClick();
+  Rx3SpinCountExit();
+}
+
+void FilePage::buildToolPieces() {
+  auto* radixes = new QActionGroup(this);
+  auto radixButton = [&](QAction*& action, const char* menuText, const char* caption, const char* hint,
+                         const char* name) {
+    action = new QAction(menuText, this);
+    action->setIconText(caption);
+    action->setToolTip(hint);
+    action->setCheckable(true);
+    radixes->addAction(action);
+    connect(action, &QAction::triggered, this, [this] { guarded([this] { btnHexClick(); }); });
+    auto* button = new QToolButton;
+    button->setObjectName(name);
+    button->setDefaultAction(action);
+    button->setAccessibleName(hint);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setFixedSize(34, 30);
+    addToolWidget(button);
+    return button;
+  };
+  btnHex = radixButton(mH, "As Hex", "Hex", "Display As Hex", "btnHex");
+  btnDec = radixButton(mD, "As Decimal", "Dec", "Display As Decimal", "btnDec");
+  btnOct = radixButton(mO, "As Octet", "Oct", "Display As Octet", "btnOct");
+  btnBin = radixButton(mB, "As Binary", "Bin", "Display As Binary", "btnBin");
+  mD->setChecked(true);
+
+  // One command for the display button and the popup's last item, whose
+  // caption is the button's hint.
+  pmEnableDisplay =
+      new QAction(style()->standardIcon(QStyle::SP_FileDialogListView), "Enabled Display", this);
+  pmEnableDisplay->setCheckable(true);
+  pmEnableDisplay->setChecked(true);
+  connect(pmEnableDisplay, &QAction::triggered, this, [this] { guarded([this] { btn3DisplayedClick(); }); });
+  btn3Displayed = new QToolButton;
+  btn3Displayed->setObjectName("btn3Displayed");
+  btn3Displayed->setDefaultAction(pmEnableDisplay);
+  btn3Displayed->setAutoRaise(true);
+  btn3Displayed->setFocusPolicy(Qt::NoFocus);
+  btn3Displayed->setIconSize(QSize(20, 20));
+  btn3Displayed->setFixedSize(30, 30);
+  addToolWidget(btn3Displayed);
+
+  // PmFile: "&Display Method" first, then the columns, then display on/off.
+  auto* method = new QMenu("&Display Method", popup);
+  method->addActions({mH, mD, mO, mB});
+  popup->insertMenu(popup->actions().value(0), method);
+  popup->addSeparator();
+  popup->addAction(pmEnableDisplay);
+
+  connect(this, &ResultPage::busyChanged, this, [this](bool busy) {
+    for (QAction* action : {mH, mD, mO, mB, pmEnableDisplay}) action->setEnabled(!busy);
+  });
+}
+
+void FilePage::buildInputs() {
+  auto* row = new QHBoxLayout(inputPanel);
+  row->setContentsMargins(8, 6, 8, 6);
+  row->setSpacing(10);
+
+  auto* fileGroup = new QGroupBox("File", inputPanel);
+  auto* grid = new QGridLayout(fileGroup);
+  auto* Label7 = new QLabel("Size ( Byte )", fileGroup);
+  Rx3SpinCount = new TSpinEdit(fileGroup, 1, kInputBound, 100, "Between 1 and 2147483647");
+  Rx3SpinCount->setObjectName("Rx3SpinCount");
+  Rx3SpinCount->setMaximumWidth(160);
+  Label7->setBuddy(Rx3SpinCount);
+  auto* Label14 = new QLabel("Name", fileGroup);
+  EditFileName = new QLineEdit(fileGroup);
+  EditFileName->setObjectName("EditFileName");
+  EditFileName->setReadOnly(true);
+  Label14->setBuddy(EditFileName);
+  spSelectFile = new QToolButton(fileGroup);
+  spSelectFile->setObjectName("spSelectFile");
+  spSelectFile->setText("...");
+  spSelectFile->setToolTip("Please select file to save data");
+  spSelectFile->setAccessibleName("Please select file to save data");
+  ChAutoFileName = new QCheckBox("Auto add number suffix", fileGroup);
+  ChAutoFileName->setObjectName("ChAutoFileName");
+  ChAutoFileName->setChecked(true);
+  RxSpinAutoFilename = new TSpinEdit(fileGroup, 1, kMaxFileSuffix, 1, "");
+  RxSpinAutoFilename->setObjectName("RxSpinAutoFilename");
+  RxSpinAutoFilename->editor()->setReadOnly(true);  // arrows only
+  RxSpinAutoFilename->setFixedWidth(80);
+  auto* Label15 = new QLabel("to filename when generate", fileGroup);
+  Label15->setBuddy(RxSpinAutoFilename);
+  grid->addWidget(Label7, 0, 0);
+  grid->addWidget(Rx3SpinCount, 0, 1, 1, 2);
+  grid->addWidget(Label14, 1, 0);
+  grid->addWidget(EditFileName, 1, 1, 1, 3);
+  grid->addWidget(spSelectFile, 1, 4);
+  grid->addWidget(ChAutoFileName, 2, 0, 1, 2);
+  grid->addWidget(RxSpinAutoFilename, 2, 2);
+  grid->addWidget(Label15, 2, 3, 1, 2);
+  grid->setColumnStretch(3, 1);
+  connect(Rx3SpinCount, &QSpinBox::editingFinished, this, [this] { Rx3SpinCountExit(); });
+  connect(spSelectFile, &QToolButton::clicked, this, [this] { guarded([this] { spSelectFileClick(); }); });
+  connect(ChAutoFileName, &QCheckBox::clicked, this, [this] { ChAutoFileNameClick(); });
+  connect(RxSpinAutoFilename, &QSpinBox::valueChanged, this, [this] { ChAutoFileNameClick(); });
+  row->addWidget(fileGroup, 6);
+
+  auto* options = new QGroupBox("Options", inputPanel);
+  auto* optionRows = new QVBoxLayout(options);
+  raOverwrite = new QRadioButton("Create or overwrite the file", options);
+  raOverwrite->setObjectName("raOverwrite");
+  raOverwrite->setChecked(true);
+  raAppend = new QRadioButton("Append data to end of the file", options);
+  raAppend->setObjectName("raAppend");
+  optionRows->addWidget(raOverwrite);
+  optionRows->addWidget(raAppend);
+  connect(raOverwrite, &QRadioButton::toggled, this, [this] { raOverwriteClick(); });
+  row->addWidget(options, 3);
+  row->addWidget(seed, 2);
+}
+
+void FilePage::ChAutoFileNameClick() {
+  RxSpinAutoFilename->setEnabled(ChAutoFileName->isChecked());
+  if (BaseFileName.trimmed().isEmpty()) return;
+  EditFileName->setText(QString::fromStdString(NumberedFileName(
+      BaseFileName.toStdString(), ChAutoFileName->isChecked(), RxSpinAutoFilename->value())));
+  input.FileName = EditFileName->text().toStdString();
+}
+
+void FilePage::spSelectFileClick() {
+  const QString name = platform().saveFileName(window(), "Please select file to save data",
+                                               "All Data File(*.dat)", "dat", BaseFileName);
+  if (name.isEmpty()) return;
+  BaseFileName = name;
+  ChAutoFileNameClick();
+}
+
+void FilePage::btnHexClick() {
+  radix = mH->isChecked()   ? RadixHex
+          : mO->isChecked() ? RadixOctal
+          : mB->isChecked() ? RadixBinary
+                            : RadixDecimal;
+  formatter_.Radix = radix;
+  // The rows are formatted as they are drawn: a repaint shows the new form.
+  list->viewport()->update();
+}
+
+void FilePage::showModel(QAbstractItemModel* shown, QAbstractItemDelegate* delegate) {
+  if (list->model() == shown) return;
+  QItemSelectionModel* old = list->selectionModel();
+  list->setModel(shown);
+  list->setItemDelegate(delegate);
+  delete old;
+}
+
+void FilePage::btn3DisplayedClick() {
+  if (btn3Displayed->isChecked()) {
+    model->clear();
+    showModel(model, rowDelegate_);
+    pmEnableDisplay->setToolTip(kDisplayOnHint);
+    pmEnableDisplay->setText(kDisplayOnHint);
+    ReformatResults();
+  } else {
+    showModel(disabledLine, lineDelegate_);
+    model->clear();
+    pmEnableDisplay->setToolTip(kDisplayOffHint);
+    pmEnableDisplay->setText(kDisplayOffHint);
+  }
+  btn3Displayed->setAccessibleName(pmEnableDisplay->toolTip());
+}
+
+qint64 FilePage::entryCount() const {
+  return displaysResults() && resultsShown() ? static_cast<qint64>(generator.Engine.Randoms.size()) : 0;
+}
+
+QString FilePage::byteText(size_t entry) const {
+  const std::string text = formatter_.FormatRandom(generator.Engine.Randoms[entry]);
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void FilePage::StartClick() {
+  StopDisplay = false;
+  // Moving the focus away from the size box commits what is typed there.
+  list->setFocus();
+  commitEdits();
+  validateInputs();
+  takeSeed();  // automatic mode draws a fresh seed for every run
+  CreateFolderOf(input.FileName, false);
+  statusPanel->show();
+  setHints(true);
+  totalsLabel->clear();
+  model->clear();  // the last run's rows go with its bytes
+  SetBusy(true);
+  const bool display = displaysResults();
+  try {
+    if (!StopDisplay) {
+      if (display)
+        generator.Generate(input);
+      else
+        generator.GenerateStreamed(input);  // written as drawn, nothing held
+    }
+    if (!StopDisplay) ReformatResults();
+    if (!StopDisplay && display) {
+      SetBusy(true);  // Cancel stays at hand while the file is written
+      generator.SaveToFile();
+    }
+  } catch (...) {
+    SetBusy(false);
+    showNoResults();
+    throw;
+  }
+  SetBusy(false);
+  totalsLabel->setText(StopDisplay
+                           ? QString(kFileCancelledText)
+                           : QString::fromStdString(FileDoneText(input.FileName, Rx3SpinCount->value())));
+  // The next run writes the next numbered file, after a cancelled run too.
+  if (ChAutoFileName->isChecked()) RxSpinAutoFilename->setValue(NextFileSuffix(RxSpinAutoFilename->value()));
+  ChAutoFileNameClick();
+}
+
+void FilePage::showEvent(QShowEvent* event) {
+  GeneratorPage::showEvent(event);
+  Rx3SpinCount->setFocus();
+}
+
+}  // namespace quenvar::ui

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QStringListModel>
+#include <QToolButton>
+
+#include "generators/Unit_file.h"
+#include "ui/PagePattern.h"
+#include "ui/SpinEdit.h"
+
+namespace quenvar::ui {
+
+// The "Random File" page: a file of random bytes, written under a name that
+// can be numbered anew for every run, and shown (when display is on) as
+// hexadecimal, decimal, octal or binary. Rows are formatted as they are
+// drawn, from the drawn bytes and the chosen radix, so a hundred million
+// bytes cost no text; with display off the bytes go straight to the file.
+class FilePage : public GeneratorPage<Trandom_file, TinputFilePar> {
+  Q_OBJECT
+
+ public:
+  FilePage();
+
+  void validateInputs() override {}  // every size and name is accepted
+  // Draws, shows, then writes; the file is named anew after every run.
+  void StartClick() override;
+
+  // Handlers of the page's own inputs.
+  void ChAutoFileNameClick();
+  void Rx3SpinCountExit() { input.Count = Rx3SpinCount->value(); }
+  void raOverwriteClick() { input.Append = !raOverwrite->isChecked(); }
+  void spSelectFileClick();
+  void btnHexClick();
+  void btn3DisplayedClick();
+
+  // The text a byte is shown as in the current radix.
+  QString byteText(size_t entry) const;
+
+  QString BaseFileName;  // the chosen name, before any number is added
+  TSpinEdit *Rx3SpinCount, *RxSpinAutoFilename;
+  QLineEdit* EditFileName;
+  QToolButton* spSelectFile;
+  QCheckBox* ChAutoFileName;
+  QRadioButton *raOverwrite, *raAppend;
+  QToolButton *btnHex, *btnDec, *btnOct, *btnBin, *btn3Displayed;
+  QAction *mH, *mD, *mO, *mB, *pmEnableDisplay;
+  QStringListModel* disabledLine;  // the list's one line while display is off
+
+ protected:
+  void formatResults() override {}  // rows are formatted when drawn
+  qint64 entryCount() const override;
+  bool displaysResults() const override { return btn3Displayed->isChecked(); }
+  QString totalsText() const override { return totalsLabel->text(); }
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void buildToolPieces();
+  void buildInputs();
+  void showModel(QAbstractItemModel* shown, QAbstractItemDelegate* delegate);
+
+  Tmake_random formatter_;  // formats one value in the chosen radix
+  QAbstractItemDelegate* rowDelegate_;
+  QAbstractItemDelegate* lineDelegate_;
+};
+
+}  // namespace quenvar::ui

@@ -1,0 +1,103 @@
+#include "ui/NamePage.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QStyle>
+#include <QUrl>
+
+#include "core/Errors.h"
+#include "generators/NameRules.h"
+#include "ui/Folders.h"
+#include "ui/Platform.h"
+
+namespace quenvar::ui {
+
+NamePage::NamePage() : GeneratorPage(SpecOf(Tab::Name)) {
+  auto* row = new QHBoxLayout(inputPanel);
+  row->setContentsMargins(8, 6, 8, 6);
+  row->setSpacing(10);
+
+  auto* gender = new QGroupBox("Gender", inputPanel);
+  auto* genderGrid = new QGridLayout(gender);
+  // A list's line: its check box (or label) and the button that opens it.
+  auto viewButton = [&](const char* name, const char* hint, void (NamePage::*click)()) {
+    auto* button = new QToolButton(gender);
+    button->setObjectName(name);
+    button->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+    button->setToolTip(hint);
+    button->setAccessibleName(hint);
+    button->setAutoRaise(true);
+    connect(button, &QToolButton::clicked, this,
+            [this, click] { guarded([this, click] { (this->*click)(); }); });
+    return button;
+  };
+  chmale = new QCheckBox("Male first name", gender);
+  chmale->setObjectName("chmale");
+  chmale->setChecked(true);
+  MaleView = viewButton("MaleView", "View or Edit male first name", &NamePage::MaleViewClick);
+  chFemale = new QCheckBox("Female first name", gender);
+  chFemale->setObjectName("chFemale");
+  chFemale->setChecked(true);
+  ViewFemale = viewButton("ViewFemale", "View or Edit female first name", &NamePage::ViewFemaleClick);
+  auto* Label18 = new QLabel("last name", gender);
+  SpeedButton3 = viewButton("SpeedButton3", "View or Edit last name", &NamePage::SpeedButton3Click);
+  Label18->setBuddy(SpeedButton3);
+  genderGrid->addWidget(chmale, 0, 0);
+  genderGrid->addWidget(MaleView, 0, 1);
+  genderGrid->addWidget(chFemale, 1, 0);
+  genderGrid->addWidget(ViewFemale, 1, 1);
+  genderGrid->addWidget(Label18, 2, 0);
+  genderGrid->addWidget(SpeedButton3, 2, 1);
+  genderGrid->setColumnStretch(2, 1);
+  connect(chmale, &QCheckBox::clicked, this, [this] { chmaleClick(); });
+  connect(chFemale, &QCheckBox::clicked, this, [this] { chFemaleClick(); });
+  row->addWidget(gender, 3);
+
+  auto* range = new QGroupBox("Range", inputPanel);
+  auto* rangeGrid = new QGridLayout(range);
+  auto* Label17 = new QLabel("Count to", range);
+  RxSpinEdit44 = new TSpinEdit(range, 1, kInputBound, 100, "Between 1 and 2147483647");
+  RxSpinEdit44->setObjectName("RxSpinEdit44");
+  RxSpinEdit44->setMinimumWidth(130);
+  Label17->setBuddy(RxSpinEdit44);
+  CheckBox44 = new QCheckBox("Allow duplicate names", range);
+  CheckBox44->setObjectName("CheckBox44");
+  rangeGrid->addWidget(Label17, 0, 0);
+  rangeGrid->addWidget(RxSpinEdit44, 0, 1);
+  rangeGrid->addWidget(CheckBox44, 1, 0, 1, 2);
+  connect(RxSpinEdit44, &QSpinBox::editingFinished, this, [this] { RxSpinEdit44Exit(); });
+  connect(CheckBox44, &QCheckBox::clicked, this, [this] { CheckBox44Click(); });
+  row->addWidget(range, 3);
+  row->addWidget(seed, 2);
+
+  const NameLists lists = ShippedNameLists(ApplicationFolder().toStdString());
+  input.FemaleFile = lists.female;
+  input.MaleFile = lists.male;
+  input.LastFile = lists.last;
+  input.Gender = 0;
+  chFemaleClick();
+  chmaleClick();
+  RxSpinEdit44Exit();
+  CheckBox44Click();
+}
+
+void NamePage::validateInputs() {
+  if (auto error = NameInputError(input.Gender)) {
+    platform().messageBox(window(), QString::fromStdString(*error), Icon::Warning, false);
+    throw EAbort();
+  }
+}
+
+QString NamePage::totalsText() const {
+  return QString::fromStdString(
+      NameTotalsText(input.Duplicate, generator.PossibleTotal(), generator.GeneratedTotal()));
+}
+
+void NamePage::openList(const std::string& path) {
+  // Neither checked nor waited for: an edited list is read at the next run.
+  platform().openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+}
+
+}  // namespace quenvar::ui

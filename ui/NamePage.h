@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QToolButton>
+
+#include "generators/Unit_name_sampling.h"
+#include "ui/PagePattern.h"
+#include "ui/SpinEdit.h"
+
+namespace quenvar::ui {
+
+// The "Random Name" page: a first name from the female and/or male list and
+// a last name, with or without repeated names. The lists can be opened in
+// the desktop's editor; an edited list is read again at the next run.
+class NamePage : public GeneratorPage<Trandom_name, TinputName> {
+  Q_OBJECT
+
+ public:
+  NamePage();
+
+  void validateInputs() override;
+
+  // Handlers of the page's own inputs.
+  void RxSpinEdit44Exit() { input.Count = RxSpinEdit44->value(); }
+  void CheckBox44Click() { input.Duplicate = CheckBox44->isChecked(); }
+  void chFemaleClick() { setGender(1, chFemale->isChecked()); }
+  void chmaleClick() { setGender(2, chmale->isChecked()); }
+  void MaleViewClick() { openList(input.MaleFile); }
+  void ViewFemaleClick() { openList(input.FemaleFile); }
+  void SpeedButton3Click() { openList(input.LastFile); }
+
+  QCheckBox *chmale, *chFemale, *CheckBox44;
+  QToolButton *MaleView, *ViewFemale, *SpeedButton3;
+  TSpinEdit* RxSpinEdit44;
+
+ protected:
+  QString totalsText() const override;
+
+ private:
+  void setGender(uint8_t bit, bool on) { input.Gender = on ? (input.Gender | bit) : (input.Gender & ~bit); }
+  void openList(const std::string& path);
+};
+
+}  // namespace quenvar::ui
