@@ -122,7 +122,7 @@ void FilePage::buildInputs() {
   RxSpinAutoFilename = new TSpinEdit(fileGroup, 1, kMaxFileSuffix, 1, "");
   RxSpinAutoFilename->setObjectName("RxSpinAutoFilename");
   RxSpinAutoFilename->editor()->setReadOnly(true);  // arrows only
-  RxSpinAutoFilename->setFixedWidth(80);
+  RxSpinAutoFilename->setFixedWidth(64);
   auto* Label15 = new QLabel("to filename when generate", fileGroup);
   Label15->setBuddy(RxSpinAutoFilename);
   grid->addWidget(Label7, 0, 0);
