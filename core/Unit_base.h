@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/Codes.h"
 #include "core/DrawnSet.h"
 #include "core/Feedback.h"
 #include "core/RandomSource.h"
@@ -109,7 +110,10 @@ class Tmake_random {
   }
   template <bool kWithExclusions>
   void DrawDistinct(int64_t target);
-  void SortValues(TArrayInteger& values, bool descending);
+  // Sorts a copy of `values` into `sorted`; every phase (the copy, the
+  // counting, each pass, the copy back) runs in slices with messages between.
+  void SortValues(const TArrayInteger& values, TArrayInteger& sorted, bool descending);
+  size_t CharactersFor(const TArrayInteger& values, bool sorted);
   void FormatInto(TArrayString& list, const TArrayInteger& values, std::string_view phaseText);
   size_t FormatRandomTo(char* out, int32_t v) const;
 

@@ -195,7 +195,9 @@ TEST(Names, MatchesReferenceAndRules) {
           expected.push_back(name);
       }
       EXPECT_EQ(g.GeneratedTotal(), wanted);
-      if (!dup) EXPECT_EQ(g.PossibleTotal(), int64_t(firsts.size() * lasts.size()));
+      if (!dup) {
+        EXPECT_EQ(g.PossibleTotal(), int64_t(firsts.size() * lasts.size()));
+      }
       for (uint8_t order : {2, 0, 1}) {
         g.FormatResults(TformatPar{order, false, 0});
         ASSERT_EQ(Results(g), order == 2 ? expected : InsertionSort(expected, order == 0));

@@ -388,20 +388,24 @@ void ResultPage::DisplayResults() {
   const qint64 rows = n / c + (n % c > 0 ? 1 : 0);
   progressView_->start(rows);
   labelView_->setCaption(spec_.displayText);
-  // Rows are added in slices; between slices pending messages run, and a
-  // Cancel ends the loop before its next slice.
+  // The rows are counted out in slices, letting messages run between them
+  // so that a Cancel ends the loop before its next slice; the list learns
+  // their number once, so it lays itself out once.
   constexpr qint64 kSlice = 8192;
-  for (qint64 done = 0; done < rows && !StopDisplay;) {
+  qint64 done = 0;
+  while (done < rows && !StopDisplay) {
     const qint64 add = std::min(kSlice, rows - done);
-    model->addRows(static_cast<int>(add));
+    CountWork(static_cast<uint64_t>(add));
     done += add;
     progressView_->setPosition(done);
-    if (StopDisplay) break;
     LetMessagesRun();
   }
-  // The rows are on screen before the page says it is done.
   list->setUpdatesEnabled(true);
-  list->doItemsLayout();
+  if (StopDisplay) return;
+  model->setRows(static_cast<int>(done));
+  // The rows in view are laid out and painted before the page says it is
+  // done; the rest are laid out in batches while messages run.
+  list->layOutFirstRows();
   list->viewport()->repaint();
   labelView_->setCaption("Done");
   progressView_->hide();

@@ -13,6 +13,7 @@
 #include <type_traits>
 
 #include "core/Codes.h"
+#include "core/Memory.h"
 #include "core/StringArray.h"
 #include "core/Unit_base.h"
 #include "ui/Feedback.h"
@@ -195,8 +196,12 @@ class GeneratorPage : public ResultPage {
   const TArrayString& results() const override { return generator.Results; }
   void cancelGenerator() override { generator.Cancel(); }
   void releaseResults() override {
-    TArrayString().swap(generator.Results);
-    if constexpr (requires { generator.Engine.Randoms; }) TArrayInteger().swap(generator.Engine.Randoms);
+    generator.Results.releaseInSlices();
+    if constexpr (requires { generator.Engine.Randoms; }) {
+      TArrayInteger& values = generator.Engine.Randoms;
+      ReleasePagesInSlices(values.data(), values.capacity() * sizeof(int32_t));
+      TArrayInteger().swap(values);
+    }
   }
 };
 
