@@ -10,6 +10,7 @@
 #include "core/Writers.h"
 #include "ui/Folders.h"
 #include "ui/NumberPage.h"
+#include "ui/PrinterSetup.h"
 #include "ui/QtPrinting.h"
 #include "ui/UnitMain.h"
 #include "ui/Unit_saveText.h"
@@ -218,6 +219,20 @@ class DialogTest : public QObject {
       QCOMPARE(CurrentPrinter().pageLayout().orientation(), QPageLayout::Portrait);
     });
     QTest::mouseClick(page->printButton, Qt::LeftButton);
+  }
+
+  // The printer set-up dialog sets printer, paper and orientation on OK.
+  void printerSetupDialogApplies() {
+    QPrinter printer;
+    printer.setPageOrientation(QPageLayout::Portrait);
+    TPrinterSetupDialog setup(form.get(), printer);
+    QCOMPARE(setup.windowTitle(), QString("Print Setup"));
+    QVERIFY(setup.portrait->isChecked());
+    setup.landscape->setChecked(true);
+    setup.paperBox->setCurrentIndex(setup.paperBox->findText(QPageSize::name(QPageSize::Letter)));
+    setup.apply();
+    QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Landscape);
+    QCOMPARE(printer.pageLayout().pageSize().id(), QPageSize::Letter);
   }
 
   void aboutBoxLinks() {

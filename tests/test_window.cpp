@@ -178,6 +178,16 @@ class WindowTest : public QObject {
     page->ColumnsChange();
     QCOMPARE(page->model->rowCount(), 5);
     QCOMPARE(page->header->sectionSize(1), (page->header->width() - 80) / 5);
+    // Twenty columns: captions too long for their sections end in "…", and
+    // their tooltips give them whole.
+    page->columnsBox->setCurrentIndex(19);
+    page->ColumnsChange();
+    const QString cut = page->header->model()->headerData(20, Qt::Horizontal).toString();
+    QVERIFY2(cut.endsWith(QChar(0x2026)) && cut.size() < 9, qPrintable(cut));
+    QCOMPARE(page->header->model()->headerData(20, Qt::Horizontal, Qt::ToolTipRole).toString(),
+             QString("Column 20"));
+    page->columnsBox->setCurrentIndex(4);
+    page->ColumnsChange();
     QCOMPARE(shown(), drawn);
     // Thousands grouping is a redisplay too.
     setSpin(page->RxSpinUpper, 2000000);

@@ -188,11 +188,13 @@ void ResultPage::buildResults() {
   header->setSectionsClickable(false);
   header->setStretchLastSection(false);
   header->setDefaultAlignment(Qt::AlignCenter);
-  header->setTextElideMode(Qt::ElideRight);
   header->setMinimumSectionSize(10);
   header->setContextMenuPolicy(Qt::CustomContextMenu);
   header->setAccessibleName("Result columns");
-  connect(header, &QHeaderView::sectionResized, this, [this] { list->viewport()->update(); });
+  connect(header, &QHeaderView::sectionResized, this, [this](int section) {
+    fitCaption(section);
+    list->viewport()->update();
+  });
   connect(header, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& p) { PopupRequested(header->mapToGlobal(p)); });
 
@@ -415,15 +417,22 @@ void ResultPage::setSections(const QStringList& captions, const QList<int>& widt
   auto* items = static_cast<QStandardItemModel*>(header->model());
   items->setColumnCount(0);
   items->setColumnCount(static_cast<int>(captions.size()));
-  const QFontMetrics metrics(header->font());
   for (int k = 0; k < captions.size(); ++k) {
-    items->setHeaderData(k, Qt::Horizontal, captions[k]);
-    // A caption too long for its section is cut short with "…"; its
-    // tooltip gives it whole.
-    const bool clipped = metrics.horizontalAdvance(captions[k]) + 8 > widths[k];
-    items->setHeaderData(k, Qt::Horizontal, clipped ? captions[k] : QString(), Qt::ToolTipRole);
+    items->setHeaderData(k, Qt::Horizontal, captions[k], Qt::UserRole);
     header->resizeSection(k, widths[k]);
+    fitCaption(k);
   }
+}
+
+void ResultPage::fitCaption(int section) {
+  // A caption too long for its section is cut short with "…"; its tooltip
+  // gives it whole.
+  auto* items = header->model();
+  const QString caption = items->headerData(section, Qt::Horizontal, Qt::UserRole).toString();
+  const int room = header->sectionSize(section) - 8;
+  const QString shown = header->fontMetrics().elidedText(caption, Qt::ElideRight, std::max(room, 0));
+  items->setHeaderData(section, Qt::Horizontal, shown);
+  items->setHeaderData(section, Qt::Horizontal, shown == caption ? QString() : caption, Qt::ToolTipRole);
 }
 
 void ResultPage::buildHeader() {

@@ -134,6 +134,7 @@ class ResultPage : public QWidget {
   StatusLabelView* labelView() const { return labelView_.get(); }
   // Sets captions and widths of the header's sections (widths in pixels).
   void setSections(const QStringList& captions, const QList<int>& widths);
+  void fitCaption(int section);
   // Runs a handler; what it throws is shown as the window's error message.
   void guarded(const std::function<void()>& handler);
 
