@@ -8,11 +8,15 @@
 #include <fstream>
 #include <sstream>
 
+#include "TestFiles.h"
 #include "core/Unit_base.h"
 #include "core/Writers.h"
 #include "generators/Unit_file.h"
 
 namespace fs = std::filesystem;
+
+using quenvar::test::ReadFile;
+using quenvar::test::TempFolder;
 
 namespace {
 
@@ -22,19 +26,8 @@ struct Result {
   std::string err;
 };
 
-std::string Read(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 class Cli : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("quenvar-cli-" + std::to_string(getpid()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
   // Runs the tool with stdout and stderr caught in files.
   Result Run(const std::vector<std::string>& args, int interruptAfterMs = -1) {
     const fs::path out = dir_ / "stdout", err = dir_ / "stderr";
@@ -54,11 +47,13 @@ class Cli : public ::testing::Test {
     }
     int status = 0;
     waitpid(pid, &status, 0);
-    return Result{WIFEXITED(status) ? WEXITSTATUS(status) : 1000 + WTERMSIG(status), Read(out), Read(err)};
+    return Result{WIFEXITED(status) ? WEXITSTATUS(status) : 1000 + WTERMSIG(status), ReadFile(out),
+                  ReadFile(err)};
   }
   std::string path(const std::string& name) const { return (dir_ / name).string(); }
 
-  fs::path dir_;
+  TempFolder temp_;
+  const fs::path& dir_ = temp_.path;
 };
 
 }  // namespace
@@ -147,8 +142,8 @@ TEST_F(Cli, SaveWritesWhatTheTextWriterWrites) {
   base.Engine.FormatRandoms(base.Results, quenvar::TformatPar{});
   base.SaveText(quenvar::TsaveTextPar{path("lib.txt"), false, false, 4, 0});
   base.SaveText(quenvar::TsaveTextPar{path("lib.txt"), true, false, 4, 0});
-  EXPECT_EQ(Read(path("cli.txt")), Read(path("lib.txt")));
-  EXPECT_NE(Read(path("cli.txt")).find("\r\n"), std::string::npos);
+  EXPECT_EQ(ReadFile(path("cli.txt")), ReadFile(path("lib.txt")));
+  EXPECT_NE(ReadFile(path("cli.txt")).find("\r\n"), std::string::npos);
 }
 
 TEST_F(Cli, FileWritesTheGeneratorsBytes) {
@@ -163,13 +158,13 @@ TEST_F(Cli, FileWritesTheGeneratorsBytes) {
   input.Seed = 9;
   generator.Generate(input);
   generator.SaveToFile();
-  EXPECT_EQ(Read(path("deep/er/bytes.dat")), Read(path("lib.dat")));
+  EXPECT_EQ(ReadFile(path("deep/er/bytes.dat")), ReadFile(path("lib.dat")));
 
   const Result shown = Run({"file", "--output", path("s.dat"), "--size", "4", "--seed", "9", "--show", "hex",
                             "--one-line", "--separator", "space", "--append"});
   ASSERT_EQ(shown.status, 0);
   char expected[32];
-  const std::string bytes = Read(path("s.dat"));
+  const std::string bytes = ReadFile(path("s.dat"));
   snprintf(expected, sizeof expected, "%02X %02X %02X %02X\n", uint8_t(bytes[0]), uint8_t(bytes[1]),
            uint8_t(bytes[2]), uint8_t(bytes[3]));
   EXPECT_EQ(shown.out, expected);

@@ -8,6 +8,7 @@
 #include <random>
 
 #include "Fakes.h"
+#include "TestFiles.h"
 #include "core/Errors.h"
 #include "core/TextLines.h"
 #include "generators/Unit_character.h"
@@ -51,15 +52,7 @@ TArrayString Texts(const V& v) {
 
 std::vector<std::string> Results(Trandom_base& g) { return g.Results.toVector(); }
 
-struct Folder {
-  fs::path path = fs::temp_directory_path() / ("quenvar-texts-" + std::to_string(getpid()));
-  Folder() { fs::create_directories(path); }
-  ~Folder() { fs::remove_all(path); }
-  std::string write(const std::string& name, const std::string& text) const {
-    std::ofstream(path / name, std::ios::binary) << text;
-    return (path / name).string();
-  }
-};
+using Folder = quenvar::test::TempFolder;
 
 }  // namespace
 

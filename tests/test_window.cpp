@@ -9,8 +9,8 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "FakePlatform.h"
 #include "Fakes.h"
+#include "GuiFixture.h"
 #include "core/RandomSource.h"
 #include "ui/Folders.h"
 #include "ui/NumberPage.h"
@@ -41,9 +41,10 @@ class WindowTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<test::FakePlatform> fake;
-  std::unique_ptr<TFormRandom> form;
-  NumberPage* page = nullptr;
+  test::GuiFixture gui;
+  std::unique_ptr<test::FakePlatform>& fake = gui.fake;
+  std::unique_ptr<TFormRandom>& form = gui.form;
+  NumberPage*& page = gui.page;
 
   void setSpin(TSpinEdit* spin, qlonglong value) {
     spin->editor()->selectAll();
@@ -64,17 +65,8 @@ class WindowTest : public QObject {
   }
 
  private slots:
-  void init() {
-    fake = std::make_unique<test::FakePlatform>();
-    form = std::make_unique<TFormRandom>();
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    page = form->TabSheet1;
-  }
-  void cleanup() {
-    form.reset();
-    fake.reset();
-  }
+  void init() { gui.openWindow(); }
+  void cleanup() { gui.closeWindow(); }
 
   void windowLayout() {
     QCOMPARE(form->windowTitle(), QString("Quenvar Random Number Generator"));

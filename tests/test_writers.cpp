@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "Fakes.h"
+#include "TestFiles.h"
 #include "core/Errors.h"
 #include "core/Unit_base.h"
 #include "core/Writers.h"
@@ -14,27 +15,10 @@
 using namespace quenvar;
 namespace fs = std::filesystem;
 
+using quenvar::test::ReadFile;
+using quenvar::test::TempFolder;
+
 namespace {
-
-class TempFolder {
- public:
-  TempFolder() {
-    path_ = fs::temp_directory_path() /
-            ("quenvar-test-" + std::to_string(getpid()) + "-" + std::to_string(counter_++));
-    fs::create_directories(path_);
-  }
-  ~TempFolder() { fs::remove_all(path_); }
-  std::string file(const std::string& name) const { return (path_ / name).string(); }
-
- private:
-  fs::path path_;
-  static inline int counter_ = 0;
-};
-
-std::string Read(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 void WriteRaw(const std::string& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
@@ -44,7 +28,7 @@ std::string Save(const TArrayString& items, TsaveTextPar par) {
   Trandom_base base;
   base.Results = items;
   base.SaveText(par);
-  return Read(par.FileName);
+  return ReadFile(par.FileName);
 }
 
 TsaveTextPar Par(const std::string& file, int32_t perLine, uint8_t separator, bool oneLine = false,
@@ -129,8 +113,8 @@ TEST(TextWriterDeathTest, FailedSaveLeavesTheOldFile) {
   WriteRaw(replaced, "precious\r\n");
   WriteRaw(appended, "history\x1A");
   EXPECT_EXIT(SaveBeyondTheFileSizeLimit(replaced, appended), ::testing::ExitedWithCode(0), "");
-  EXPECT_EQ(Read(replaced), "precious\r\n");
-  EXPECT_EQ(Read(appended), "history\x1A");
+  EXPECT_EQ(ReadFile(replaced), "precious\r\n");
+  EXPECT_EQ(ReadFile(appended), "history\x1A");
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.file("")), fs::directory_iterator()),
             2);  // no leftovers
 }
@@ -142,18 +126,18 @@ TEST(ByteWriter, WritesLowBytes) {
   for (int i = 0; i < 100; ++i) values.push_back(i * 37 + 256 * i);
   tsavetoBin writer;
   writer.SaveBin(TsaveBinPar{f, false, &values, nullptr, nullptr});
-  const std::string bytes = Read(f);
+  const std::string bytes = ReadFile(f);
   ASSERT_EQ(bytes.size(), 100u);
   for (int i = 0; i < 100; ++i) EXPECT_EQ(uint8_t(bytes[size_t(i)]), uint8_t(i * 37));
   writer.SaveBin(TsaveBinPar{f, true, &values, nullptr, nullptr});
-  EXPECT_EQ(Read(f), bytes + bytes);
+  EXPECT_EQ(ReadFile(f), bytes + bytes);
   const TArrayInteger none;
   writer.SaveBin(TsaveBinPar{f, true, &none, nullptr, nullptr});
-  EXPECT_EQ(Read(f).size(), 200u);
+  EXPECT_EQ(ReadFile(f).size(), 200u);
   writer.SaveBin(TsaveBinPar{f, false, &none, nullptr, nullptr});
-  EXPECT_EQ(Read(f), "");
+  EXPECT_EQ(ReadFile(f), "");
   writer.SaveBin(TsaveBinPar{dir.file("new.dat"), true, &values, nullptr, nullptr});
-  EXPECT_EQ(Read(dir.file("new.dat")), bytes);
+  EXPECT_EQ(ReadFile(dir.file("new.dat")), bytes);
 }
 
 TEST(ByteWriter, CancelKeepsTheBytesWritten) {
@@ -167,6 +151,6 @@ TEST(ByteWriter, CancelKeepsTheBytesWritten) {
     if (call == 40) writer.Cancel();
   });
   writer.SaveBin(TsaveBinPar{f, true, &values, &status, &status});
-  EXPECT_EQ(Read(f), "old" + std::string(40, 'A'));
+  EXPECT_EQ(ReadFile(f), "old" + std::string(40, 'A'));
   EXPECT_EQ(status.captions, (std::vector<std::string>{"Write File ...", "Done"}));
 }
