@@ -183,7 +183,7 @@ TEST(Engine, Formatting) {
   EXPECT_EQ(engine.FormatRandom(-1), "FFFFFFFF");
   engine.Radix = 2;
   EXPECT_EQ(engine.FormatRandom(8), "010");
-  EXPECT_EQ(engine.FormatRandom(-8), "-10");  // negative digit pieces, as specified
+  EXPECT_EQ(engine.FormatRandom(-8), "-10");  // negative values are written in negative digit pieces
   engine.Radix = 3;
   EXPECT_EQ(engine.FormatRandom(5), "00000101");
   EXPECT_EQ(engine.FormatRandom(0), "00000000");

@@ -1,5 +1,5 @@
 // The sampling, name and string generators against plain transcriptions of
-// their specified algorithms.
+// their algorithms.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -315,7 +315,7 @@ TEST(Wildcards, MakeInputpar) {
   SetNotifier(nullptr);
 }
 
-// The string generator against the specified one: each position drawn by
+// The string generator against a plain transcription: each position drawn by
 // the engine, a repeat found by scanning, the insertion sort.
 TEST(StringGenerator, MatchesReference) {
   Tlistparchar list;
