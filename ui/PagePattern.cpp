@@ -403,12 +403,13 @@ void ResultPage::DisplayResults() {
     LetMessagesRun();
   }
   list->setUpdatesEnabled(true);
-  if (StopDisplay) return;
-  model->setRows(static_cast<int>(done));
   // The rows in view are laid out and painted before the page says it is
   // done; the rest are laid out in batches while messages run.
-  list->layOutFirstRows();
-  list->viewport()->repaint();
+  if (!StopDisplay) {
+    model->setRows(static_cast<int>(done));
+    list->layOutFirstRows();
+    list->viewport()->repaint();
+  }
   labelView_->setCaption("Done");
   progressView_->hide();
 }
