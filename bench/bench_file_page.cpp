@@ -100,6 +100,7 @@ int main(int argc, char** argv) {
       "slowest radix switch with repaint %.3f "
       "ms\n",
       ms / 1000.0, page->model->rowCount(), PeakKiB() / 1024, baseKiB / 1024,
-      static_cast<long long>(longestGap), gapPhase.toUtf8().constData(), slowestSwitch / 1000.0);
+      static_cast<long long>(longestGap), gapPhase.toUtf8().constData(), static_cast<long long>(loopGap),
+      slowestSwitch / 1000.0);
   return 0;
 }

@@ -1,4 +1,4 @@
-// The lottery's line-by-line duplicate check as originally specified, for
+// The lottery's line-by-line duplicate check done the plain way, for
 // comparison: lines kept as texts, each new line compared cell by cell with
 // every accepted one, every part drawn by the engine and read back as text.
 // Usage: lottery_plain LINES (6 of 1..49, no bonus, no repeated lines)

@@ -59,6 +59,7 @@ Ticker g_ticker;
 namespace pump_detail {
 
 std::atomic<bool> due{false};
+uint64_t work = 0;
 
 void slowPath() {
   if (g_pump == nullptr) {

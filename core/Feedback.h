@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cstdint>
 #include <string_view>
+#include <utility>
 
 namespace quenvar {
 
@@ -86,6 +87,15 @@ Notifier& CurrentNotifier();
 
 // Shows the message as an error and ends the operation silently (EAbort).
 [[noreturn]] void RefuseInput(std::string_view message);
+
+// The work loops have done since it was last taken, in values touched. The
+// long phases count their slices here, so a test's pump can check that no
+// phase runs for long without letting messages run.
+namespace pump_detail {
+extern uint64_t work;
+}  // namespace pump_detail
+inline void CountWork(uint64_t values) { pump_detail::work += values; }
+inline uint64_t TakeWork() { return std::exchange(pump_detail::work, 0); }
 
 namespace pump_detail {
 // Set every few milliseconds by a ticker thread while a pump is installed

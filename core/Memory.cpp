@@ -1,12 +1,15 @@
 #include "core/Memory.h"
 
+#include <sys/mman.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <fstream>
 #include <string>
 
 #include "core/Errors.h"
+#include "core/Feedback.h"
 
 namespace quenvar {
 
@@ -59,6 +62,20 @@ uint64_t HashSlotsFor(uint64_t expected) {
   uint64_t capacity = 16;
   while (capacity < expected * 2) capacity *= 2;
   return capacity;
+}
+
+void ReleasePagesInSlices(void* data, size_t bytes) {
+  if (data == nullptr || bytes < kSmall) return;
+  const auto page = static_cast<uintptr_t>(sysconf(_SC_PAGESIZE));
+  const uintptr_t begin = (reinterpret_cast<uintptr_t>(data) + page - 1) & ~(page - 1);
+  const uintptr_t end = (reinterpret_cast<uintptr_t>(data) + bytes) & ~(page - 1);
+  constexpr uintptr_t kSlice = uintptr_t{16} << 20;
+  for (uintptr_t at = begin; at < end; at += kSlice) {
+    const uintptr_t stop = std::min(end, at + kSlice);
+    madvise(reinterpret_cast<void*>(at), stop - at, MADV_DONTNEED);
+    CountWork((stop - at) / 4);
+    LetMessagesRun();
+  }
 }
 
 }  // namespace quenvar

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 namespace quenvar {
@@ -22,5 +23,10 @@ uint64_t HashSlotsFor(uint64_t expected);
 constexpr uint64_t ArrangeBytes(uint64_t n, uint64_t characters, bool sorted) {
   return (sorted ? n * 4 : 0) + TextListBytes(n, characters);
 }
+// Hands the pages of a large block back to the system a slice at a time,
+// letting messages run between slices, so that freeing a few hundred
+// megabytes does not stall the window. The block stays allocated (its
+// contents become zero) and is freed as usual afterwards, at little cost.
+void ReleasePagesInSlices(void* data, size_t bytes);
 
 }  // namespace quenvar

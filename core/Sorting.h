@@ -11,8 +11,8 @@ namespace quenvar {
 
 // Orders the entries of `items` by ordinal byte order (upper case before
 // lower case, a prefix before its extensions), ascending or descending.
-// Equal texts are indistinguishable, so this is the order the insertion
-// sorts of the original design give, in O(n log n). A merge sort in slices:
+// Equal texts are indistinguishable, so this is the order an insertion
+// sort of the texts gives, in O(n log n). A merge sort in slices:
 // `slice(done)` is called after each slice with the work done so far (in
 // entries, up to items.size()) and stops the sort when it returns true.
 // Returns false when stopped.

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/Memory.h"
+
 namespace quenvar {
 
 TArrayString::TArrayString(std::initializer_list<std::string_view> items) {
@@ -33,6 +35,12 @@ void TArrayString::grow(size_t needed) {
   if (used_ > 0) memcpy(bigger.get(), chars_.get(), used_);
   chars_ = std::move(bigger);
   capacity_ = capacity;
+}
+
+void TArrayString::releaseInSlices() {
+  ReleasePagesInSlices(chars_.get(), capacity_);
+  ReleasePagesInSlices(ends_.data(), ends_.capacity() * sizeof(size_t));
+  TArrayString().swap(*this);
 }
 
 void TArrayString::clear() {

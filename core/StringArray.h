@@ -33,6 +33,8 @@ class TArrayString {
   }
 
   void clear();
+  // Frees the storage, a large one a slice at a time with messages between.
+  void releaseInSlices();
   void reserve(size_t count, size_t characters);
   void push_back(std::string_view s);
   // Appends an entry whose characters are written by the caller (at most

@@ -5,6 +5,7 @@
 #include <bit>
 #include <charconv>
 #include <cstring>
+#include <memory>
 #include <new>
 #include <string>
 
@@ -413,36 +414,72 @@ void Tmake_random::DrawDistinct(int64_t target, IsOut excluded) {
   RandomSeed = seed;
 }
 
-// Equal values have equal text, so the text insertion sort of the original
-// design comes down to a plain numeric order. A radix sort in three passes,
-// letting messages run between slices so that Cancel is heard.
-void Tmake_random::SortValues(TArrayInteger& values, bool descending) {
+// Equal values have equal text, so ordering the texts comes down to a plain
+// numeric order: a radix sort in three passes of 11 bits. The counts of all
+// three digits are taken while the values are copied, and the last pass
+// writes the result, reversed for a descending order.
+void Tmake_random::SortValues(const TArrayInteger& values, TArrayInteger& sorted, bool descending) {
   const size_t n = values.size();
   ShowStatus(0, static_cast<int64_t>(n), Phase::Start, "Sorting randoms...");
   constexpr size_t kSlice = 1 << 16;
+  const uint64_t total = 5 * uint64_t{n};  // copy and count, three passes, the copy back
+  uint64_t done = 0;
+  // Runs body(start, stop) over 0 .. count in slices, letting messages run
+  // between them; false when a Cancel stopped it.
+  auto sliced = [&](size_t count, auto body) {
+    for (size_t start = 0; start < count; start += kSlice) {
+      if (Stopped) return false;
+      const size_t stop = std::min(count, start + kSlice);
+      body(start, stop);
+      CountWork(stop - start);
+      done += stop - start;
+      if (ShowProgress) ProgressBar->setPosition(static_cast<int64_t>(done * n / total));
+      LetMessagesRun();
+    }
+    return !Stopped;
+  };
+  sorted.clear();
   if (n <= kSlice) {
-    std::sort(values.begin(), values.end());
+    sorted = values;
+    std::sort(sorted.begin(), sorted.end());
+    if (descending) std::reverse(sorted.begin(), sorted.end());
+    CountWork(n);
   } else {
-    TArrayInteger scratch(n);
-    int32_t* from = values.data();
-    int32_t* to = scratch.data();
-    for (int pass = 0; pass < 3 && !Stopped; ++pass) {
+    auto key = [](int32_t v, int shift) {
+      return ((static_cast<uint32_t>(v) ^ 0x80000000u) >> shift) & 2047u;
+    };
+    std::vector<std::array<size_t, 2049>> counts(3);
+    for (auto& c : counts) c.fill(0);
+    sorted.reserve(n);
+    bool going = sliced(n, [&](size_t start, size_t stop) {
+      sorted.insert(sorted.end(), values.begin() + static_cast<std::ptrdiff_t>(start),
+                    values.begin() + static_cast<std::ptrdiff_t>(stop));
+      for (size_t i = start; i < stop; ++i)
+        for (int pass = 0; pass < 3; ++pass) ++counts[pass][key(values[i], pass * 11) + 1];
+    });
+    // Left untouched until written, so making it costs nothing up front.
+    std::unique_ptr<int32_t[]> scratch(going ? new int32_t[n] : nullptr);
+    int32_t* from = sorted.data();
+    int32_t* to = scratch.get();
+    for (int pass = 0; pass < 3 && going; ++pass) {
+      auto& offsets = counts[pass];
+      for (int k = 0; k < 2048; ++k) offsets[k + 1] += offsets[k];
       const int shift = pass * 11;
-      size_t counts[2049] = {};
-      auto key = [shift](int32_t v) { return ((static_cast<uint32_t>(v) ^ 0x80000000u) >> shift) & 2047u; };
-      for (size_t i = 0; i < n; ++i) ++counts[key(from[i]) + 1];
-      for (int k = 0; k < 2048; ++k) counts[k + 1] += counts[k];
-      for (size_t start = 0; start < n && !Stopped; start += kSlice) {
-        const size_t stop = std::min(n, start + kSlice);
-        for (size_t i = start; i < stop; ++i) to[counts[key(from[i])]++] = from[i];
-        if (ShowProgress) ProgressBar->setPosition(static_cast<int64_t>((pass * n + stop) / 3));
-        LetMessagesRun();
-      }
+      going = sliced(n, [&](size_t start, size_t stop) {
+        for (size_t i = start; i < stop; ++i) to[offsets[key(from[i], shift)]++] = from[i];
+      });
       std::swap(from, to);
     }
-    if (from != values.data()) std::copy(from, from + n, values.data());
+    // Three passes leave the values in the scratch buffer.
+    if (going)
+      sliced(n, [&](size_t start, size_t stop) {
+        if (descending)
+          for (size_t i = start; i < stop; ++i) sorted[n - 1 - i] = from[i];
+        else
+          std::copy(from + start, from + stop, sorted.data() + start);
+      });
+    if (going) ReleasePagesInSlices(scratch.get(), n * sizeof(int32_t));
   }
-  if (descending) std::reverse(values.begin(), values.end());
   ShowStatus(0, 0, Phase::Finish, "Done");
 }
 
@@ -508,12 +545,39 @@ std::string Tmake_random::FormatRandom(int32_t v) const {
   return std::string(buffer, FormatRandomTo(buffer, v));
 }
 
+// Room for the texts of all values, so that the list never grows (and
+// copies itself whole) while it is filled: the widest text of the extreme
+// values, found in slices unless the values are sorted.
+size_t Tmake_random::CharactersFor(const TArrayInteger& values, bool sorted) {
+  if (values.empty()) return 0;
+  int32_t low = values.front(), high = values.back();
+  if (sorted) {
+    if (low > high) std::swap(low, high);
+  } else {
+    constexpr size_t kSlice = 1 << 16;
+    for (size_t start = 0; start < values.size(); start += kSlice) {
+      const size_t stop = std::min(values.size(), start + kSlice);
+      const auto [lo, hi] = std::minmax_element(values.begin() + static_cast<std::ptrdiff_t>(start),
+                                                values.begin() + static_cast<std::ptrdiff_t>(stop));
+      low = std::min(low, *lo);
+      high = std::max(high, *hi);
+      CountWork(stop - start);
+      LetMessagesRun();
+    }
+  }
+  // Octal and binary texts of negative values are pieced; take the bound.
+  const size_t widest =
+      Radix >= 2 && low < 0 ? kMaxFormatted : std::max(FormatRandom(low).size(), FormatRandom(high).size());
+  return values.size() * widest + kMaxFormatted + 16;
+}
+
 void Tmake_random::FormatInto(TArrayString& list, const TArrayInteger& values, std::string_view phaseText) {
   const size_t n = values.size();
   ShowStatus(0, static_cast<int64_t>(n), Phase::Start, phaseText);
   for (size_t i = 0; i < n; ++i) {
     const int32_t v = values[i];
     list.emplace_with(kMaxFormatted + 16, [this, v](char* out) { return FormatRandomTo(out, v); });
+    CountWork(1);
     if (ShowProgress) ProgressBar->step();
     if (Stopped) break;
     LetMessagesRun();
@@ -540,17 +604,20 @@ void Tmake_random::FormatRandoms(TArrayString& list, TformatPar options) {
   const size_t longest = LongestText(low, high);
   CheckMemoryFor(FormatBytes(n, longest) - n * 4);  // the values are there already
   GuardMemory([&] {
-    formatted.reserve(n, n * longest + kMaxFormatted + 16);
     if (SortOrder <= 1) {
-      TArrayInteger sorted(Randoms);
-      SortValues(sorted, SortOrder == 1);
+      TArrayInteger sorted;
+      SortValues(Randoms, sorted, SortOrder == 1);
+      formatted.reserve(n, CharactersFor(sorted, true));
       FormatInto(formatted, sorted, "Format randoms..");
+      ReleasePagesInSlices(sorted.data(), sorted.capacity() * sizeof(int32_t));
     } else {
+      formatted.reserve(n, CharactersFor(Randoms, false));
       FormatInto(formatted, Randoms, "Format randoms...");
     }
     formatted.resize(n);  // a stopped run leaves the rest empty
   });
   list.swap(formatted);
+  formatted.releaseInSlices();  // the texts shown before
 }
 
 }  // namespace quenvar

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/Codes.h"
 #include "core/DrawnSet.h"
 #include "core/Feedback.h"
 #include "core/RandomSource.h"
@@ -118,7 +119,10 @@ class Tmake_random {
   // kBlock: how many draws are tested side by side.
   template <int kBlock, typename IsOut>
   void DrawDistinct(int64_t target, IsOut excluded);
-  void SortValues(TArrayInteger& values, bool descending);
+  // Sorts a copy of `values` into `sorted`; every phase (the copy, the
+  // counting, each pass, the copy back) runs in slices with messages between.
+  void SortValues(const TArrayInteger& values, TArrayInteger& sorted, bool descending);
+  size_t CharactersFor(const TArrayInteger& values, bool sorted);
   void FormatInto(TArrayString& list, const TArrayInteger& values, std::string_view phaseText);
   size_t FormatRandomTo(char* out, int32_t v) const;
   // The longest text of a value of low .. high in the current options, and

@@ -43,7 +43,8 @@ inline QStringList UnnamedControls(QWidget* root) {
 inline QStringList AccessibleRows(QWidget* list) {
   QStringList rows;
   QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(list);
-  for (int i = 0; iface != nullptr && i < iface->childCount(); ++i) rows << iface->child(i)->text(QAccessible::Name);
+  for (int i = 0; iface != nullptr && i < iface->childCount(); ++i)
+    rows << iface->child(i)->text(QAccessible::Name);
   return rows;
 }
 

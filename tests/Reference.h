@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-// A plain, slow transcription of the engine's specified algorithms: linear
+// A plain, slow transcription of the engine's algorithms: linear
 // duplicate scans, counting by testing every value, the text insertion
 // sort. The fast engine must give exactly what this gives.
 namespace ref {

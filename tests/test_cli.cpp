@@ -12,6 +12,7 @@
 #include <functional>
 #include <sstream>
 
+#include "TestFiles.h"
 #include "cli/Commands.h"
 #include "cli/Options.h"
 #include "core/Errors.h"
@@ -21,6 +22,9 @@
 
 namespace fs = std::filesystem;
 
+using quenvar::test::ReadFile;
+using quenvar::test::TempFolder;
+
 namespace {
 
 struct Result {
@@ -29,19 +33,8 @@ struct Result {
   std::string err;
 };
 
-std::string Read(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 class Cli : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("quenvar-cli-" + std::to_string(getpid()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
   // Runs the tool with stdout and stderr caught in files; `prepare` runs in
   // the child before the tool starts, `meanwhile` in the parent while it runs.
   Result RunWith(const std::vector<std::string>& args, const std::function<void()>& prepare,
@@ -62,7 +55,7 @@ class Cli : public ::testing::Test {
     if (meanwhile) meanwhile(pid);
     int status = 0;
     waitpid(pid, &status, 0);
-    Result r{WIFEXITED(status) ? WEXITSTATUS(status) : 1000 + WTERMSIG(status), Read(out), Read(err)};
+    Result r{WIFEXITED(status) ? WEXITSTATUS(status) : 1000 + WTERMSIG(status), ReadFile(out), ReadFile(err)};
     fs::remove(out);
     fs::remove(err);
     return r;
@@ -95,7 +88,8 @@ class Cli : public ::testing::Test {
   }
   std::string path(const std::string& name) const { return (dir_ / name).string(); }
 
-  fs::path dir_;
+  TempFolder temp_;
+  const fs::path& dir_ = temp_.path;
 };
 
 }  // namespace
@@ -192,8 +186,8 @@ TEST_F(Cli, SaveWritesWhatTheTextWriterWrites) {
   base.Engine.FormatRandoms(base.Results, quenvar::TformatPar{});
   base.SaveText(quenvar::TsaveTextPar{path("lib.txt"), false, false, 4, 0});
   base.SaveText(quenvar::TsaveTextPar{path("lib.txt"), true, false, 4, 0});
-  EXPECT_EQ(Read(path("cli.txt")), Read(path("lib.txt")));
-  EXPECT_NE(Read(path("cli.txt")).find("\r\n"), std::string::npos);
+  EXPECT_EQ(ReadFile(path("cli.txt")), ReadFile(path("lib.txt")));
+  EXPECT_NE(ReadFile(path("cli.txt")).find("\r\n"), std::string::npos);
 }
 
 TEST_F(Cli, FileWritesTheGeneratorsBytes) {
@@ -208,13 +202,13 @@ TEST_F(Cli, FileWritesTheGeneratorsBytes) {
   input.Seed = 9;
   generator.Generate(input);
   generator.SaveToFile();
-  EXPECT_EQ(Read(path("deep/er/bytes.dat")), Read(path("lib.dat")));
+  EXPECT_EQ(ReadFile(path("deep/er/bytes.dat")), ReadFile(path("lib.dat")));
 
   const Result shown = Run({"file", "--output", path("s.dat"), "--size", "4", "--seed", "9", "--show", "hex",
                             "--one-line", "--separator", "space", "--append"});
   ASSERT_EQ(shown.status, 0);
   char expected[32];
-  const std::string bytes = Read(path("s.dat"));
+  const std::string bytes = ReadFile(path("s.dat"));
   snprintf(expected, sizeof expected, "%02X %02X %02X %02X\n", uint8_t(bytes[0]), uint8_t(bytes[1]),
            uint8_t(bytes[2]), uint8_t(bytes[3]));
   EXPECT_EQ(shown.out, expected);
@@ -398,27 +392,27 @@ TEST_F(Cli, TheTwoAppendsAreSeparate) {
                                          "--seed",      "5",        "--show",      "dec",        "--one-line",
                                          "--separator", "space",    "--save",      path("t.txt")};
   ASSERT_EQ(Run(show).status, 0);
-  const std::string bytes = Read(path("b.dat")), text = Read(path("t.txt"));
+  const std::string bytes = ReadFile(path("b.dat")), text = ReadFile(path("t.txt"));
   ASSERT_EQ(bytes.size(), 2u);
   ASSERT_EQ(text.substr(text.size() - 2), "\r\n");
 
   std::vector<std::string> saveAppend = show;
   saveAppend.push_back("--save-append");
   ASSERT_EQ(Run(saveAppend).status, 0);
-  EXPECT_EQ(Read(path("b.dat")), bytes);
-  EXPECT_EQ(Read(path("t.txt")), text + text);
+  EXPECT_EQ(ReadFile(path("b.dat")), bytes);
+  EXPECT_EQ(ReadFile(path("t.txt")), text + text);
 
   std::vector<std::string> byteAppend = show;
   byteAppend.push_back("--append");
   ASSERT_EQ(Run(byteAppend).status, 0);
-  EXPECT_EQ(Read(path("b.dat")), bytes + bytes);
-  EXPECT_EQ(Read(path("t.txt")), text);
+  EXPECT_EQ(ReadFile(path("b.dat")), bytes + bytes);
+  EXPECT_EQ(ReadFile(path("t.txt")), text);
 
   // Elsewhere --append is the save's, as --save-append.
   ASSERT_EQ(Run({"number", "--count", "1", "--seed", "1", "--save", path("n.txt")}).status, 0);
-  const std::string one = Read(path("n.txt"));
+  const std::string one = ReadFile(path("n.txt"));
   ASSERT_EQ(Run({"number", "--count", "1", "--seed", "1", "--save", path("n.txt"), "--append"}).status, 0);
-  EXPECT_EQ(Read(path("n.txt")), one + one);
+  EXPECT_EQ(ReadFile(path("n.txt")), one + one);
   const Result help = Run({"file", "--help"});
   EXPECT_NE(help.out.find("--save-append         with --save: add to the end of FILE"), std::string::npos);
   EXPECT_NE(help.out.find("--append              add the bytes to the end of an existing file"),
@@ -444,8 +438,8 @@ TEST_F(Cli, ReadOnlySaveIsRefusedBeforeTheRun) {
   const Result shown = RunAsNobody({"file", "--output", path("ro.dat"), "--show", "hex"});
   EXPECT_EQ(shown.err, "quenvar-cli file: EInOutError: Cannot open file \"" + path("ro.dat") +
                            "\". Permission denied\n");
-  EXPECT_EQ(Read(path("ro.txt")), "keep");
-  EXPECT_EQ(Read(path("ro.dat")), "keep");
+  EXPECT_EQ(ReadFile(path("ro.txt")), "keep");
+  EXPECT_EQ(ReadFile(path("ro.dat")), "keep");
   EXPECT_EQ(Entries(), (std::vector<std::string>{"ro.dat", "ro.txt"}));
 }
 
@@ -467,8 +461,8 @@ TEST_F(Cli, FileSizeLimitIsAnErrorNotADeath) {
     EXPECT_EQ(r.status, 1) << args[0] << ": " << r.err;
     EXPECT_NE(r.err.find("File too large"), std::string::npos) << r.err;
   }
-  EXPECT_EQ(Read(path("log.txt")), "history\r\n");
-  EXPECT_EQ(Read(path("old.dat")), "old bytes");
+  EXPECT_EQ(ReadFile(path("log.txt")), "history\r\n");
+  EXPECT_EQ(ReadFile(path("old.dat")), "old bytes");
   EXPECT_EQ(Entries(), (std::vector<std::string>{"log.txt", "old.dat"}));
 }
 
@@ -498,7 +492,7 @@ TEST_F(Cli, TerminationIsACancel) {
         kill(pid, SIGTERM);
       });
   EXPECT_EQ(twice.status, 130);
-  EXPECT_EQ(Read(path("old.dat")).substr(0, 3), "old");
+  EXPECT_EQ(ReadFile(path("old.dat")).substr(0, 3), "old");
   EXPECT_EQ(Entries(), (std::vector<std::string>{"big.dat", "old.dat"}));
 }
 
@@ -511,7 +505,7 @@ TEST_F(Cli, StatusTellsWhatHappenedToTheSave) {
                         "--count", "511", "--seed", "1", "--save", path("keep.txt")},
                        200);
   ASSERT_EQ(r.status, 130) << r.err;
-  EXPECT_EQ(Read(path("keep.txt")), "old\r\n");
+  EXPECT_EQ(ReadFile(path("keep.txt")), "old\r\n");
   EXPECT_NE(r.err.find("quenvar-cli number: cancelled; \"" + path("keep.txt") + "\" was left as it was"),
             std::string::npos)
       << r.err;

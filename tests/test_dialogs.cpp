@@ -1,15 +1,15 @@
 // The save, print and about dialogs on the real window, offscreen. Modal
 // dialogs are driven from a timer that fires once they are open.
 #include <QDateTime>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
-#include "FakePlatform.h"
+#include "GuiFixture.h"
 #include "core/Printing.h"
 #include "core/Writers.h"
 #include "ui/Folders.h"
 #include "ui/NumberPage.h"
+#include "ui/PrinterSetup.h"
 #include "ui/QtPrinting.h"
 #include "ui/UnitMain.h"
 #include "ui/Unit_saveText.h"
@@ -18,6 +18,7 @@
 
 using namespace quenvar;
 using namespace quenvar::ui;
+using quenvar::test::WhenModal;
 
 namespace {
 
@@ -49,41 +50,27 @@ class FakeService : public PrinterService {
   int jobs = 0;
 };
 
-QByteArray ReadAll(const QString& path) {
-  QFile f(path);
-  f.open(QIODevice::ReadOnly);
-  return f.readAll();
-}
-
-// Runs `drive` on the modal dialog of type T once it is open, then closes it.
-template <typename T>
-bool WhenOpen(const std::function<void(T*)>& drive) {
-  auto done = std::make_shared<bool>(false);
-  QTimer::singleShot(0, [drive, done] {
-    auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-    if (dialog == nullptr) return;
-    drive(dialog);
-    dialog->close();
-    *done = true;
-  });
-  return true;
-}
-
 }  // namespace
 
 class DialogTest : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<test::FakePlatform> fake;
-  std::unique_ptr<TFormRandom> form;
-  NumberPage* page = nullptr;
-  QTemporaryDir dir;
+  test::GuiFixture gui;
+  std::unique_ptr<test::FakePlatform>& fake = gui.fake;
+  std::unique_ptr<TFormRandom>& form = gui.form;
+  NumberPage*& page = gui.page;
 
   QString layoutOf(bool oneLine, int perLine, uint8_t separator) const {
     QString text;
     LayOutLines(page->generator.Results, oneLine, perLine, separator, "\r\n",
                 [&text](std::string_view piece) { text += QString::fromStdString(std::string(piece)); });
     return text;
+  }
+  QString pathFor(const QString& name) const {
+    return QString::fromStdString(gui.folder->file(name.toStdString()));
+  }
+  static QString ReadAll(const QString& path) {
+    return QString::fromStdString(test::ReadFile(path.toStdString()));
   }
   // A seeded run of seven numbers shown in three columns.
   void run() {
@@ -97,17 +84,10 @@ class DialogTest : public QObject {
 
  private slots:
   void init() {
-    fake = std::make_unique<test::FakePlatform>();
-    form = std::make_unique<TFormRandom>();
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    page = form->TabSheet1;
+    gui.openWindow();
     run();
   }
-  void cleanup() {
-    form.reset();
-    fake.reset();
-  }
+  void cleanup() { gui.closeWindow(); }
 
   void savesEveryLayoutByteForByte() {
     struct Case {
@@ -123,45 +103,47 @@ class DialogTest : public QObject {
                           {&TFormSaveText::raMutiCol, &TFormSaveText::RaSpace, false, 3, 2}};
     int n = 0;
     for (const Case& c : cases) {
-      const QString file = dir.filePath(QString("layout%1.txt").arg(n++));
+      const QString file = pathFor(QString("layout%1.txt").arg(n++));
       fake->nextFile = file;
-      WhenOpen<TFormSaveText>([&](TFormSaveText* d) {
-        QCOMPARE(d->RxSpinEdit1->value(), 3);  // the page's three columns
-        QTest::mouseClick(d->FilenameEdit1->browse, Qt::LeftButton);
-        (d->*c.layout)->setChecked(true);
-        (d->*c.separator)->setChecked(true);
-        QTest::mouseClick(d->btnSave, Qt::LeftButton);
-      });
-      QTest::mouseClick(page->saveButton, Qt::LeftButton);
-      QCOMPARE(QString::fromUtf8(ReadAll(file)), layoutOf(c.oneLine, c.perLine, c.sep));
+      QVERIFY(WhenModal<TFormSaveText>([&] { QTest::mouseClick(page->saveButton, Qt::LeftButton); },
+                                       [&](TFormSaveText* d) {
+                                         QCOMPARE(d->RxSpinEdit1->value(), 3);  // the page's three columns
+                                         QTest::mouseClick(d->FilenameEdit1->browse, Qt::LeftButton);
+                                         (d->*c.layout)->setChecked(true);
+                                         (d->*c.separator)->setChecked(true);
+                                         QTest::mouseClick(d->btnSave, Qt::LeftButton);
+                                       }));
+      QCOMPARE((ReadAll(file)), layoutOf(c.oneLine, c.perLine, c.sep));
     }
     QCOMPARE(fake->boxes.back().text, QString("The randoms have been saved as text file!"));
     QCOMPARE(fake->boxes.back().icon, Icon::Information);
   }
 
   void appendTwiceAndQuotedNames() {
-    const QString file = dir.filePath("with blanks.txt");
+    const QString file = pathFor("with blanks.txt");
     fake->nextFile = file;
-    WhenOpen<TFormSaveText>([&](TFormSaveText* d) {
-      QTest::mouseClick(d->btnview, Qt::LeftButton);  // nothing saved yet: nothing opens
-      QCOMPARE(fake->opened.size(), size_t(0));
-      QTest::mouseClick(d->FilenameEdit1->browse, Qt::LeftButton);
-      QCOMPARE(d->FilenameEdit1->edit->text(), "\"" + file + "\"");
-      d->raAppend->setChecked(true);
-      QTest::mouseClick(d->btnSave, Qt::LeftButton);
-      QTest::mouseClick(d->btnSave, Qt::LeftButton);
-      QTest::mouseClick(d->btnview, Qt::LeftButton);
-      QCOMPARE(fake->opened.size(), size_t(1));
-      QCOMPARE(fake->opened[0], QUrl::fromLocalFile(file));
-    });
-    QTest::mouseClick(page->saveButton, Qt::LeftButton);
+    QVERIFY(WhenModal<TFormSaveText>([&] { QTest::mouseClick(page->saveButton, Qt::LeftButton); },
+                                     [&](TFormSaveText* d) {
+                                       QTest::mouseClick(d->btnview,
+                                                         Qt::LeftButton);  // nothing saved yet: nothing opens
+                                       QCOMPARE(fake->opened.size(), size_t(0));
+                                       QTest::mouseClick(d->FilenameEdit1->browse, Qt::LeftButton);
+                                       QCOMPARE(d->FilenameEdit1->edit->text(), "\"" + file + "\"");
+                                       d->raAppend->setChecked(true);
+                                       QTest::mouseClick(d->btnSave, Qt::LeftButton);
+                                       QTest::mouseClick(d->btnSave, Qt::LeftButton);
+                                       QTest::mouseClick(d->btnview, Qt::LeftButton);
+                                       QCOMPARE(fake->opened.size(), size_t(1));
+                                       QCOMPARE(fake->opened[0], QUrl::fromLocalFile(file));
+                                     }));
     const QString once = layoutOf(false, 3, 1);
-    QCOMPARE(QString::fromUtf8(ReadAll(file)), once + once);
+    QCOMPARE((ReadAll(file)), once + once);
   }
 
   void emptyNameIsRefused() {
-    WhenOpen<TFormSaveText>([&](TFormSaveText* d) { QTest::mouseClick(d->btnSave, Qt::LeftButton); });
-    QTest::mouseClick(page->saveButton, Qt::LeftButton);
+    QVERIFY(
+        WhenModal<TFormSaveText>([&] { QTest::mouseClick(page->saveButton, Qt::LeftButton); },
+                                 [&](TFormSaveText* d) { QTest::mouseClick(d->btnSave, Qt::LeftButton); }));
     QCOMPARE(fake->boxes.size(), size_t(1));
     QCOMPARE(fake->boxes[0].text, QString("Please input file name! "));
     QCOMPARE(fake->boxes[0].icon, Icon::Error);
@@ -171,8 +153,8 @@ class DialogTest : public QObject {
     page->columnsBox->setCurrentIndex(0);
     page->ColumnsChange();
     int preset = 0;
-    WhenOpen<TFormSaveText>([&](TFormSaveText* d) { preset = d->RxSpinEdit1->value(); });
-    QTest::mouseClick(page->saveButton, Qt::LeftButton);
+    QVERIFY(WhenModal<TFormSaveText>([&] { QTest::mouseClick(page->saveButton, Qt::LeftButton); },
+                                     [&](TFormSaveText* d) { preset = d->RxSpinEdit1->value(); }));
     QCOMPARE(preset, 2);
   }
 
@@ -180,17 +162,17 @@ class DialogTest : public QObject {
     FakeService service;
     fake->printers = {"Fake printer"};
     QString printedFile;
-    WhenOpen<TFormPrinttext>([&](TFormPrinttext* d) {
-      d->raspace->setChecked(true);
-      QTest::mouseClick(d->btnprint, Qt::LeftButton);
-      printedFile = QString::fromStdString(d->Par.FileName);
-    });
-    QTest::mouseClick(page->printButton, Qt::LeftButton);
+    QVERIFY(WhenModal<TFormPrinttext>([&] { QTest::mouseClick(page->printButton, Qt::LeftButton); },
+                                      [&](TFormPrinttext* d) {
+                                        d->raspace->setChecked(true);
+                                        QTest::mouseClick(d->btnprint, Qt::LeftButton);
+                                        printedFile = QString::fromStdString(d->Par.FileName);
+                                      }));
     QCOMPARE(service.jobs, 1);
     QVERIFY(QFile::exists(printedFile));
     QVERIFY(printedFile.startsWith(TempFolder() + "/"));
     QVERIFY(QRegularExpression(R"(/temp/\d{8}_\d{6}\.txt$)").match(printedFile).hasMatch());
-    QCOMPARE(QString::fromUtf8(ReadAll(printedFile)), layoutOf(false, 3, 2));
+    QCOMPARE((ReadAll(printedFile)), layoutOf(false, 3, 2));
     QStringList lines;
     for (const auto& [y, text] : service.drawn) lines << text.trimmed();
     QCOMPARE(lines.join("\n"), layoutOf(false, 3, 2).trimmed().replace("\r\n", "\n"));
@@ -201,33 +183,49 @@ class DialogTest : public QObject {
 
   void printSetupSetsTheOrientation() {
     fake->printers = {"Fake printer"};
-    WhenOpen<TFormPrinttext>([&](TFormPrinttext* d) {
-      fake->setupOrientation = QPageLayout::Landscape;
-      QTest::mouseClick(d->btnsetup, Qt::LeftButton);
-      QVERIFY(d->RaLan->isChecked());
-      fake->setupOrientation.reset();  // cancelled: nothing changes
-      QTest::mouseClick(d->btnsetup, Qt::LeftButton);
-      QVERIFY(d->RaLan->isChecked());
-    });
-    QTest::mouseClick(page->printButton, Qt::LeftButton);
+    QVERIFY(WhenModal<TFormPrinttext>([&] { QTest::mouseClick(page->printButton, Qt::LeftButton); },
+                                      [&](TFormPrinttext* d) {
+                                        fake->setupOrientation = QPageLayout::Landscape;
+                                        QTest::mouseClick(d->btnsetup, Qt::LeftButton);
+                                        QVERIFY(d->RaLan->isChecked());
+                                        fake->setupOrientation.reset();  // cancelled: nothing changes
+                                        QTest::mouseClick(d->btnsetup, Qt::LeftButton);
+                                        QVERIFY(d->RaLan->isChecked());
+                                      }));
     QCOMPARE(fake->setups, 2);
     // Opened again, the dialog shows the printer's landscape; Portrait sets it back.
-    WhenOpen<TFormPrinttext>([&](TFormPrinttext* d) {
-      QVERIFY(d->RaLan->isChecked());
-      QTest::mouseClick(d->RaPor, Qt::LeftButton);
-      QCOMPARE(CurrentPrinter().pageLayout().orientation(), QPageLayout::Portrait);
-    });
-    QTest::mouseClick(page->printButton, Qt::LeftButton);
+    QVERIFY(WhenModal<TFormPrinttext>([&] { QTest::mouseClick(page->printButton, Qt::LeftButton); },
+                                      [&](TFormPrinttext* d) {
+                                        QVERIFY(d->RaLan->isChecked());
+                                        QTest::mouseClick(d->RaPor, Qt::LeftButton);
+                                        QCOMPARE(CurrentPrinter().pageLayout().orientation(),
+                                                 QPageLayout::Portrait);
+                                      }));
+  }
+
+  // The printer set-up dialog sets printer, paper and orientation on OK.
+  void printerSetupDialogApplies() {
+    QPrinter printer;
+    printer.setPageOrientation(QPageLayout::Portrait);
+    TPrinterSetupDialog setup(form.get(), printer);
+    QCOMPARE(setup.windowTitle(), QString("Print Setup"));
+    QVERIFY(setup.portrait->isChecked());
+    setup.landscape->setChecked(true);
+    setup.paperBox->setCurrentIndex(setup.paperBox->findText(QPageSize::name(QPageSize::Letter)));
+    setup.apply();
+    QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Landscape);
+    QCOMPARE(printer.pageLayout().pageSize().id(), QPageSize::Letter);
   }
 
   void aboutBoxLinks() {
-    WhenOpen<Taboutform>([&](Taboutform* d) {
-      QCOMPARE(d->windowTitle(), QString("About Quenvar Random Number Generator "));
-      QCOMPARE(d->RxLabel1->text(), QString("Quenvar Random Number Generator V1.04 (Build 8)"));
-      d->Label6Click();
-      d->Label4Click();
-    });
-    form->About1Click();
+    QVERIFY(WhenModal<Taboutform>(
+        [&] { form->About1Click(); },
+        [&](Taboutform* d) {
+          QCOMPARE(d->windowTitle(), QString("About Quenvar Random Number Generator "));
+          QCOMPARE(d->RxLabel1->text(), QString("Quenvar Random Number Generator V1.04 (Build 8)"));
+          d->Label6Click();
+          d->Label4Click();
+        }));
     QCOMPARE(fake->opened.size(), size_t(2));
     QCOMPARE(fake->opened[0], QUrl(kHomePageAddress));
     QCOMPARE(fake->opened[1], QUrl(QString("mailto:") + kSupportAddress));
@@ -238,11 +236,11 @@ class DialogTest : public QObject {
       for (QAction* a : d->actions())
         if (a->shortcut() == QKeySequence(Qt::Key_F1)) a->trigger();
     };
-    WhenOpen<TFormSaveText>([&](TFormSaveText* d) { pressF1(d); });
-    QTest::mouseClick(page->saveButton, Qt::LeftButton);
+    QVERIFY(WhenModal<TFormSaveText>([&] { QTest::mouseClick(page->saveButton, Qt::LeftButton); },
+                                     [&](TFormSaveText* d) { pressF1(d); }));
     fake->printers = {"Fake printer"};
-    WhenOpen<TFormPrinttext>([&](TFormPrinttext* d) { pressF1(d); });
-    QTest::mouseClick(page->printButton, Qt::LeftButton);
+    QVERIFY(WhenModal<TFormPrinttext>([&] { QTest::mouseClick(page->printButton, Qt::LeftButton); },
+                                      [&](TFormPrinttext* d) { pressF1(d); }));
     QCOMPARE(fake->help.size(), size_t(2));
     QCOMPARE(fake->help[0].second, 23);
     QCOMPARE(fake->help[1].second, 24);

@@ -231,7 +231,7 @@ TEST(Engine, Formatting) {
   EXPECT_EQ(engine.FormatRandom(-1), "FFFFFFFF");
   engine.Radix = 2;
   EXPECT_EQ(engine.FormatRandom(8), "010");
-  EXPECT_EQ(engine.FormatRandom(-8), "-10");  // negative digit pieces, as specified
+  EXPECT_EQ(engine.FormatRandom(-8), "-10");  // negative values are written in negative digit pieces
   engine.Radix = 3;
   EXPECT_EQ(engine.FormatRandom(5), "00000101");
   EXPECT_EQ(engine.FormatRandom(0), "00000000");
@@ -264,6 +264,43 @@ TEST(Engine, SortOrders) {
   for (size_t i = 0; i < sorted.size(); i += 997) {
     ASSERT_EQ(asc[i], std::to_string(sorted[i]));
     ASSERT_EQ(desc[sorted.size() - 1 - i], std::to_string(sorted[i]));
+  }
+}
+
+// Re-sorting and formatting a large result let messages run after every
+// slice of work in every phase (the copy and count, each pass, the copy
+// back, the formatting): the pump sees at most one slice of values touched
+// between two calls, and the work adds up to every phase having run.
+TEST(Engine, EveryPhaseOfAReformatLetsMessagesRun) {
+  uint64_t longest = 0, total = 0;
+  FakePump pump([&](int) {
+    const uint64_t work = TakeWork();
+    longest = std::max(longest, work);
+    total += work;
+  });
+  Tmake_random engine;
+  std::mt19937 rng(9);
+  const size_t n = 1'000'003;
+  engine.Randoms.resize(n);
+  for (auto& v : engine.Randoms) v = int32_t(rng() % 2000000000u) - 1000000000;
+  TArrayInteger sorted = engine.Randoms;
+  std::sort(sorted.begin(), sorted.end());
+  for (TSortOrder order : {SortAscending, SortDescending, SortDrawn}) {
+    TakeWork();
+    longest = total = 0;
+    TArrayString list;
+    engine.FormatRandoms(list, TformatPar{order, false, 0});
+    EXPECT_LE(longest, uint64_t{1} << 16) << "order " << int(order);
+    // Sorted: copy and count, three passes, copy back, format; drawn: the
+    // scan for the widest text, format.
+    EXPECT_GE(total, order == SortDrawn ? 2 * n : 6 * n) << "order " << int(order);
+    ASSERT_EQ(list.size(), n);
+    for (size_t i = 0; i < n; i += 7919) {
+      const int32_t want = order == SortAscending    ? sorted[i]
+                           : order == SortDescending ? sorted[n - 1 - i]
+                                                     : engine.Randoms[i];
+      ASSERT_EQ(list[i], std::to_string(want)) << i;
+    }
   }
 }
 

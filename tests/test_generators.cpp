@@ -5,23 +5,21 @@
 #include <fstream>
 
 #include "Fakes.h"
+#include "TestFiles.h"
 #include "core/RandomSource.h"
 #include "generators/Unit_file.h"
 
 using namespace quenvar;
 namespace fs = std::filesystem;
 
+using quenvar::test::ReadFile;
+using quenvar::test::TempFolder;
+
 namespace {
 
-std::string Read(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 struct FileRun {
-  fs::path folder = fs::temp_directory_path() / ("quenvar-file-" + std::to_string(getpid()));
-  FileRun() { fs::create_directories(folder); }
-  ~FileRun() { fs::remove_all(folder); }
+  TempFolder temp;
+  const fs::path& folder = temp.path;
   TinputFilePar input(const std::string& name, int32_t count, int32_t seed, bool append = false) {
     TinputFilePar par;
     par.FileName = (folder / name).string();
@@ -41,14 +39,14 @@ TEST(FileGenerator, SameSeedSameBytesAndAppend) {
     generator.Generate(run.input(round == 0 ? "a.dat" : "b.dat", 1000, 4321));
     generator.SaveToFile();
   }
-  EXPECT_EQ(Read(run.input("a.dat", 0, 0).FileName), Read(run.input("b.dat", 0, 0).FileName));
-  EXPECT_EQ(Read(run.input("a.dat", 0, 0).FileName).size(), 1000u);
+  EXPECT_EQ(ReadFile(run.input("a.dat", 0, 0).FileName), ReadFile(run.input("b.dat", 0, 0).FileName));
+  EXPECT_EQ(ReadFile(run.input("a.dat", 0, 0).FileName).size(), 1000u);
 
   generator.Generate(run.input("one.dat", 1, 1));
   generator.SaveToFile();
   generator.Generate(run.input("one.dat", 1, 2, true));
   generator.SaveToFile();
-  EXPECT_EQ(Read(run.input("one.dat", 0, 0).FileName).size(), 2u);
+  EXPECT_EQ(ReadFile(run.input("one.dat", 0, 0).FileName).size(), 2u);
 }
 
 // Streaming writes exactly the bytes that drawing everything first writes.
@@ -61,7 +59,8 @@ TEST(FileGenerator, StreamedBytesEqualTheDrawnOnes) {
     const uint32_t stateAfterDraw = RandomSeed;
     generator.GenerateStreamed(run.input("streamed.dat", count, -77));
     EXPECT_EQ(RandomSeed, stateAfterDraw);
-    EXPECT_EQ(Read(run.input("streamed.dat", 0, 0).FileName), Read(run.input("drawn.dat", 0, 0).FileName))
+    EXPECT_EQ(ReadFile(run.input("streamed.dat", 0, 0).FileName),
+              ReadFile(run.input("drawn.dat", 0, 0).FileName))
         << count << " bytes";
     EXPECT_EQ(generator.WrittenTotal(), count);
   }
@@ -72,7 +71,7 @@ TEST(FileGenerator, RadixChangesTheDisplayNotTheFile) {
   Trandom_file generator;
   generator.Generate(run.input("r.dat", 300, 5));
   generator.SaveToFile();
-  const std::string bytes = Read(run.input("r.dat", 0, 0).FileName);
+  const std::string bytes = ReadFile(run.input("r.dat", 0, 0).FileName);
   const char* forms[] = {"%d", "%02X", "%03o", nullptr};
   for (uint8_t radix = 0; radix < 4; ++radix) {
     generator.FormatResults(TformatPar{2, false, radix});
@@ -90,7 +89,7 @@ TEST(FileGenerator, RadixChangesTheDisplayNotTheFile) {
       ASSERT_EQ(generator.Results[i], expected) << int(radix);
     }
   }
-  EXPECT_EQ(Read(run.input("r.dat", 0, 0).FileName), bytes);
+  EXPECT_EQ(ReadFile(run.input("r.dat", 0, 0).FileName), bytes);
 }
 
 TEST(FileGenerator, CancelWhileStreamingKeepsWholeBlocks) {
@@ -101,5 +100,5 @@ TEST(FileGenerator, CancelWhileStreamingKeepsWholeBlocks) {
   });
   generator.GenerateStreamed(run.input("cut.dat", 1 << 20, 1));
   EXPECT_TRUE(generator.Stopped());
-  EXPECT_EQ(Read(run.input("cut.dat", 0, 0).FileName).size(), 3u << 16);
+  EXPECT_EQ(ReadFile(run.input("cut.dat", 0, 0).FileName).size(), 3u << 16);
 }

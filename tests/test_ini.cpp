@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "TestFiles.h"
 #include "core/Errors.h"
 #include "core/IniFile.h"
 #include "generators/Unit_character.h"
@@ -11,22 +12,12 @@
 using namespace quenvar;
 namespace fs = std::filesystem;
 
+using quenvar::test::ReadFile;
+using quenvar::test::TempFolder;
+
 namespace {
 
-std::string Read(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-struct Folder {
-  fs::path path = fs::temp_directory_path() / ("quenvar-ini-" + std::to_string(getpid()));
-  Folder() { fs::create_directories(path); }
-  ~Folder() {
-    fs::permissions(path, fs::perms::owner_all);
-    fs::remove_all(path);
-  }
-  std::string file(const std::string& name) const { return (path / name).string(); }
-};
+using Folder = TempFolder;
 
 // Answers every question as told and records the messages.
 struct Answers : Notifier {
@@ -83,7 +74,7 @@ TEST(IniFile, WritingKeepsEveryOtherLine) {
   ini.WriteBool("Simply", "comma", true);
   ini.WriteString("New", "key", "value");
   ini.UpdateFile();
-  EXPECT_EQ(Read(path),
+  EXPECT_EQ(ReadFile(path),
             "; keep "
             "me\r\n[Simply]\r\ncolumn=5\r\nunknown=yes\r\ncomma=1\r\n\r\n[File]\r\nname=x\r\n[New]\r\nkey="
             "value\r\n");
@@ -143,7 +134,7 @@ TEST(Wildcards, SavedOverUnusualFilesKeepOneSection) {
     Tlistparchar list(path);
     list.Items.push_back(Digits("#"));
     list.Save();
-    const std::string saved = Read(path);
+    const std::string saved = ReadFile(path);
     EXPECT_EQ(saved.find("[Special Char]"), saved.rfind("[Special Char]")) << saved;
     EXPECT_EQ(saved.substr(0, 3) == "\xEF\xBB\xBF", text.substr(0, 3) == "\xEF\xBB\xBF");
     EXPECT_EQ(Tlistparchar(path).Items.size(), 1u);
@@ -185,7 +176,7 @@ TEST(Wildcards, WorkedExampleOnDisk) {
   w.Description = "digits 2-9";
   w.NumberExclude = {48, 49};
   list.Add(w);
-  EXPECT_EQ(Read(path),
+  EXPECT_EQ(ReadFile(path),
             "[Special Char]\r\nTotal=1\r\nName0=#\r\nDescription0=digits "
             "2-9\r\nIscheckUpper0=0\r\nIscheckLower0=0\r\n"
             "IscheckNumber0=1\r\nIscheckSpecial0=0\r\nspecialArray0Total=0\r\nUpperExclude0Total=0\r\n"
@@ -231,8 +222,8 @@ TEST(Wildcards, AddModifyDeleteRules) {
   EXPECT_TRUE(list.Delete("A"));
   EXPECT_TRUE(list.Delete("k"));
   EXPECT_TRUE(Tlistparchar(path).Items.empty());
-  EXPECT_NE(Read(path).find("Total=0\r\n"), std::string::npos);
-  EXPECT_NE(Read(path).find("Name0=k"), std::string::npos);  // old keys stay, unread
+  EXPECT_NE(ReadFile(path).find("Total=0\r\n"), std::string::npos);
+  EXPECT_NE(ReadFile(path).find("Name0=k"), std::string::npos);  // old keys stay, unread
 }
 
 // Twelve wildcards where the second holds eleven codes: specialArray1 + 10
@@ -257,7 +248,7 @@ TEST(Wildcards, ClashingArrayKeysLoseNothing) {
   items.resize(11);
   list.Items = items;
   list.Save();
-  EXPECT_EQ(Read(path).find("ArrayKeyScheme"), std::string::npos);
+  EXPECT_EQ(ReadFile(path).find("ArrayKeyScheme"), std::string::npos);
   EXPECT_EQ(Tlistparchar(path).Items, items);
 }
 
@@ -281,7 +272,7 @@ TEST(Wildcards, FailedSaveLeavesTheListAsItWas) {
   Tlistparchar saved(path);
   saved.Add(Digits("#"));
   saved.Add(Digits("$"));
-  const std::string before = Read(path);
+  const std::string before = ReadFile(path);
   const std::vector<Tparchar> items = saved.Items;
   fs::rename(dir.file("sub"), dir.file("away"));
   Tparchar changed = Digits("#");
@@ -295,7 +286,7 @@ TEST(Wildcards, FailedSaveLeavesTheListAsItWas) {
   EXPECT_EQ(saved.Items, items);
   EXPECT_FALSE(fs::exists(dir.file("sub")));
   fs::rename(dir.file("away"), dir.file("sub"));
-  EXPECT_EQ(Read(path), before);
+  EXPECT_EQ(ReadFile(path), before);
   saved.Modify("#", changed);  // and once it can be written, the same change goes through
   EXPECT_EQ(Tlistparchar(path).Items[0].Description, "changed");
 }

@@ -10,7 +10,7 @@ using namespace quenvar;
 
 namespace {
 
-// The lottery as specified, line by line: every part drawn by the engine and
+// The lottery done the plain way, line by line: every part drawn by the engine and
 // read back through its texts, a new line compared with every accepted one,
 // lines sorted by the insertion sort on integer values.
 struct ReferenceLottery {
@@ -199,7 +199,7 @@ TEST(Lottery, InfeasibleRequestsAndWideRanges) {
   SetNotifier(nullptr);
 }
 
-// The fast generator against the specified one on many random requests.
+// The fast generator against the plain one on many random requests.
 TEST(Lottery, MatchesReference) {
   std::mt19937 rng(7);
   for (int round = 0; round < 400; ++round) {

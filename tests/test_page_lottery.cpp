@@ -20,10 +20,11 @@ class LotteryPageTest : public QObject, public test::PageFixture<LotteryPage> {
   Q_OBJECT
 
  private:
+  // The sections' whole captions (a section too narrow shows it cut short).
   QStringList captions() const {
     QStringList out;
     for (int k = 0; k < page->header->count(); ++k)
-      out << page->header->model()->headerData(k, Qt::Horizontal).toString();
+      out << page->header->model()->headerData(k, Qt::Horizontal, Qt::UserRole).toString();
     return out;
   }
 
@@ -180,6 +181,8 @@ class LotteryPageTest : public QObject, public test::PageFixture<LotteryPage> {
     QCOMPARE(page->header->count(), 501);
     for (int k = 1; k <= 500; ++k) QCOMPARE(page->header->sectionSize(k), 10);
     QCOMPARE(captions()[300], QString("Column 300"));
+    QCOMPARE(page->header->model()->headerData(300, Qt::Horizontal, Qt::ToolTipRole).toString(),
+             QString("Column 300"));
     QCOMPARE(captions()[500], QString("Bonus 200"));
     QCOMPARE(page->header->length(), 45 + 5000);
     QScrollBar* bar = page->list->horizontalScrollBar();

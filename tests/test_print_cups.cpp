@@ -12,7 +12,7 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "FakePlatform.h"
+#include "GuiFixture.h"
 #include "ui/NumberPage.h"
 #include "ui/QtPrinting.h"
 #include "ui/UnitMain.h"
@@ -62,15 +62,13 @@ class CupsTest : public QObject {
     const QString pdfFolder = QString::fromLocal8Bit(user != nullptr ? user->pw_dir : "/root") + "/PDF";
     const QSet<QString> before = Pdfs(pdfFolder);
     QString printedFile;
-    QTimer::singleShot(0, [&] {
-      auto* dialog = qobject_cast<TFormPrinttext*>(QApplication::activeModalWidget());
-      QVERIFY(dialog != nullptr);
-      dialog->raspace->setChecked(true);
-      QTest::mouseClick(dialog->btnprint, Qt::LeftButton);
-      printedFile = QString::fromStdString(dialog->Par.FileName);
-      dialog->close();
-    });
-    QTest::mouseClick(page->printButton, Qt::LeftButton);
+    QVERIFY(quenvar::test::WhenModal<TFormPrinttext>(
+        [&] { QTest::mouseClick(page->printButton, Qt::LeftButton); },
+        [&](TFormPrinttext* dialog) {
+          dialog->raspace->setChecked(true);
+          QTest::mouseClick(dialog->btnprint, Qt::LeftButton);
+          printedFile = QString::fromStdString(dialog->Par.FileName);
+        }));
     QCOMPARE(platform.boxes.back().text, QString("The randoms have been printed!"));
 
     // The job reaches the PDF back end within a few seconds.

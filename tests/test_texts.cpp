@@ -1,5 +1,5 @@
 // The sampling, name and string generators against plain transcriptions of
-// their specified algorithms.
+// their algorithms.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -10,6 +10,7 @@
 
 #include "Fakes.h"
 #include "Reference.h"
+#include "TestFiles.h"
 #include "core/Errors.h"
 #include "core/RepeatWatch.h"
 #include "core/Sorting.h"
@@ -63,15 +64,7 @@ struct Warnings : Notifier {
   V messages;
 };
 
-struct Folder {
-  fs::path path = fs::temp_directory_path() / ("quenvar-texts-" + std::to_string(getpid()));
-  Folder() { fs::create_directories(path); }
-  ~Folder() { fs::remove_all(path); }
-  std::string write(const std::string& name, const std::string& text) const {
-    std::ofstream(path / name, std::ios::binary) << text;
-    return (path / name).string();
-  }
-};
+using Folder = quenvar::test::TempFolder;
 
 }  // namespace
 
@@ -207,7 +200,9 @@ TEST(Names, MatchesReferenceAndRules) {
           expected.push_back(name);
       }
       EXPECT_EQ(g.GeneratedTotal(), wanted);
-      if (!dup) EXPECT_EQ(g.PossibleTotal(), int64_t(firsts.size() * lasts.size()));
+      if (!dup) {
+        EXPECT_EQ(g.PossibleTotal(), int64_t(firsts.size() * lasts.size()));
+      }
       for (uint8_t order : {2, 0, 1}) {
         g.FormatResults(TformatPar{order, false, 0});
         ASSERT_EQ(Results(g), order == 2 ? expected : InsertionSort(expected, order == 0));
@@ -427,7 +422,7 @@ TEST(Wildcards, MakeInputpar) {
   SetNotifier(nullptr);
 }
 
-// The string generator against the specified one: each position drawn by
+// The string generator against a plain transcription: each position drawn by
 // the engine, a repeat found by scanning, the insertion sort.
 TEST(StringGenerator, MatchesReference) {
   Tlistparchar list;

@@ -1,6 +1,7 @@
 // The real window, offscreen, driven through its widgets; message boxes and
 // dialogs are answered by the fake platform.
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <QAccessible>
 #include <QProcess>
@@ -10,6 +11,8 @@
 
 #include "Accessibility.h"
 #include "FakePlatform.h"
+#include "Fakes.h"
+#include "GuiFixture.h"
 #include "core/RandomSource.h"
 #include "ui/Folders.h"
 #include "ui/NumberPage.h"
@@ -40,9 +43,10 @@ class WindowTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<test::FakePlatform> fake;
-  std::unique_ptr<TFormRandom> form;
-  NumberPage* page = nullptr;
+  test::GuiFixture gui;
+  std::unique_ptr<test::FakePlatform>& fake = gui.fake;
+  std::unique_ptr<TFormRandom>& form = gui.form;
+  NumberPage*& page = gui.page;
 
   void setSpin(TSpinEdit* spin, qlonglong value) {
     spin->editor()->selectAll();
@@ -63,17 +67,8 @@ class WindowTest : public QObject {
   }
 
  private slots:
-  void init() {
-    fake = std::make_unique<test::FakePlatform>();
-    form = std::make_unique<TFormRandom>();
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    page = form->TabSheet1;
-  }
-  void cleanup() {
-    form.reset();
-    fake.reset();
-  }
+  void init() { gui.openWindow(); }
+  void cleanup() { gui.closeWindow(); }
 
   void windowLayout() {
     QCOMPARE(form->windowTitle(), QString("Quenvar Random Number Generator"));
@@ -177,6 +172,16 @@ class WindowTest : public QObject {
     page->ColumnsChange();
     QCOMPARE(page->model->rowCount(), 5);
     QCOMPARE(page->header->sectionSize(1), (page->header->width() - 80) / 5);
+    // Twenty columns: captions too long for their sections end in "…", and
+    // their tooltips give them whole.
+    page->columnsBox->setCurrentIndex(19);
+    page->ColumnsChange();
+    const QString cut = page->header->model()->headerData(20, Qt::Horizontal).toString();
+    QVERIFY2(cut.endsWith(QChar(0x2026)) && cut.size() < 9, qPrintable(cut));
+    QCOMPARE(page->header->model()->headerData(20, Qt::Horizontal, Qt::ToolTipRole).toString(),
+             QString("Column 20"));
+    page->columnsBox->setCurrentIndex(4);
+    page->ColumnsChange();
     QCOMPARE(shown(), drawn);
     // Thousands grouping is a redisplay too.
     setSpin(page->RxSpinUpper, 2000000);
@@ -300,6 +305,82 @@ class WindowTest : public QObject {
     QStringList rows;
     for (int i = 0; i < list->childCount(); ++i) rows << list->child(i)->text(QAccessible::Name);
     QCOMPARE(rows, (QStringList{"1\t3854\t2894", "2\t798\t5537", "3\t6337"}));
+  }
+
+  // Every phase of a run and of a re-sort lets messages run after a slice of
+  // work (counted by the fake pump: values touched since its last call), and
+  // the rows are laid out before the page says "Done".
+  void everyPhaseLetsMessagesRun() {
+    setSpin(page->RxSpinUpper, 2000000000);
+    setSpin(page->RxSpinCount, 2000000);
+    QTest::mouseClick(page->ChDuplicate, Qt::LeftButton);
+    page->columnsBox->setCurrentIndex(0);
+    page->ColumnsChange();
+    QTest::mouseClick(page->ascButton, Qt::LeftButton);
+    uint64_t longest = 0;
+    test::FakePump pump([&](int) { longest = std::max(longest, TakeWork()); });
+    struct DoneWatch : QObject {
+      ResultPage* page;
+      QString last;
+      QList<bool> rowsLaidOut;
+      bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint && page->DisplayLabelText() != last) {
+          if (last.startsWith("Displaying") && page->DisplayLabelText() == "Done")
+            rowsLaidOut << page->list->visualRect(page->model->index(0, 0)).isValid();
+          last = page->DisplayLabelText();
+        }
+        return false;
+      }
+    } watch;
+    watch.page = page;
+    page->statusLabel->installEventFilter(&watch);
+    auto check = [&](const char* what) {
+      QVERIFY2(longest <= (1u << 16),
+               qPrintable(QString("%1: %2 values between two pump calls").arg(what).arg(longest)));
+      QCOMPARE(page->model->rowCount(), 2000000);
+      longest = 0;
+    };
+    TakeWork();
+    start();
+    check("run");
+    QTest::mouseClick(page->dscButton, Qt::LeftButton);
+    check("descending");
+    QTest::mouseClick(page->origButton, Qt::LeftButton);
+    check("drawing order");
+    QCOMPARE(watch.rowsLaidOut, (QList<bool>{true, true, true}));
+  }
+
+  // A re-sort that fails leaves the values shown as they were, and the sort
+  // buttons say so.
+  void failedResortKeepsTheShownOrder() {
+    setSpin(page->RxSpinUpper, 2000000000);
+    setSpin(page->RxSpinCount, 5000000);
+    QTest::mouseClick(page->ChDuplicate, Qt::LeftButton);
+    start();
+    QVERIFY(page->origAction->isChecked());
+    const std::string first(page->generator.Results[0]);
+    const int rows = page->model->rowCount();
+    // Room for little more than what the process holds now.
+    long pages = 0;
+    QFile statm("/proc/self/statm");
+    QVERIFY(statm.open(QIODevice::ReadOnly));
+    pages = statm.readAll().split(' ').first().toLong();
+    rlimit old{};
+    getrlimit(RLIMIT_AS, &old);
+    const rlimit tight{rlim_t(pages) * rlim_t(sysconf(_SC_PAGESIZE)) + (rlim_t(40) << 20), old.rlim_max};
+    setrlimit(RLIMIT_AS, &tight);
+    QTest::mouseClick(page->ascButton, Qt::LeftButton);
+    setrlimit(RLIMIT_AS, &old);
+    QCOMPARE(fake->boxes.size(), size_t(1));
+    QVERIFY(fake->boxes[0].text.startsWith("EOutOfMemory\n"));
+    QVERIFY(page->origAction->isChecked() && page->origButton->isChecked());
+    QCOMPARE(page->SortOrder, SortDrawn);
+    QCOMPARE(std::string(page->generator.Results[0]), first);
+    QCOMPARE(page->model->rowCount(), rows);
+    QVERIFY(!page->running());
+    QTest::mouseClick(page->ascButton, Qt::LeftButton);  // with room again it sorts
+    QCOMPARE(fake->boxes.size(), size_t(1));
+    QCOMPARE(page->SortOrder, SortAscending);
   }
 
   // Close is refused while a page runs; Cancel hides the results and then

@@ -12,6 +12,7 @@
 #include <functional>
 
 #include "Fakes.h"
+#include "TestFiles.h"
 #include "core/Errors.h"
 #include "core/Unit_base.h"
 #include "core/Writers.h"
@@ -20,27 +21,10 @@
 using namespace quenvar;
 namespace fs = std::filesystem;
 
+using quenvar::test::ReadFile;
+using quenvar::test::TempFolder;
+
 namespace {
-
-class TempFolder {
- public:
-  TempFolder() {
-    path_ = fs::temp_directory_path() /
-            ("quenvar-test-" + std::to_string(getpid()) + "-" + std::to_string(counter_++));
-    fs::create_directories(path_);
-  }
-  ~TempFolder() { fs::remove_all(path_); }
-  std::string file(const std::string& name) const { return (path_ / name).string(); }
-
- private:
-  fs::path path_;
-  static inline int counter_ = 0;
-};
-
-std::string Read(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 void WriteRaw(const std::string& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
@@ -50,7 +34,7 @@ std::string Save(const TArrayString& items, TsaveTextPar par) {
   Trandom_base base;
   base.Results = items;
   base.SaveText(par);
-  return Read(par.FileName);
+  return ReadFile(par.FileName);
 }
 
 TsaveTextPar Par(const std::string& file, int32_t perLine, uint8_t separator, bool oneLine = false,
@@ -149,8 +133,8 @@ TEST(TextWriterDeathTest, FailedSaveLeavesTheOldFile) {
   WriteRaw(appended, std::string(2000, 'h') + "history\x1A");
   EXPECT_EXIT(SaveBeyondTheFileSizeLimit(replaced, appended, dir.file("new.txt")),
               ::testing::ExitedWithCode(0), "");
-  EXPECT_EQ(Read(replaced), "precious\r\n");
-  EXPECT_EQ(Read(appended), std::string(2000, 'h') + "history\x1A");
+  EXPECT_EQ(ReadFile(replaced), "precious\r\n");
+  EXPECT_EQ(ReadFile(appended), std::string(2000, 'h') + "history\x1A");
   EXPECT_EQ(Entries(dir.file("")), 2u);  // no leftovers, no half-made new file
 }
 
@@ -214,9 +198,9 @@ TEST(TextWriter, SavingOverAFileWritesIntoIt) {
   EXPECT_EQ(after.st_mode, before.st_mode);
   EXPECT_EQ(after.st_nlink, 2u);
   EXPECT_TRUE(fs::is_symlink(link));
-  EXPECT_EQ(Read(twin), "new\r\n");
+  EXPECT_EQ(ReadFile(twin), "new\r\n");
   Save({"more"}, Par(twin, 1, 0, false, true));
-  EXPECT_EQ(Read(file), "new\r\nmore\r\n");
+  EXPECT_EQ(ReadFile(file), "new\r\nmore\r\n");
   EXPECT_EQ(Entries(dir.file("")), 3u);
 
   // A file of ours alone is replaced in one step, keeping its mode.
@@ -225,7 +209,7 @@ TEST(TextWriter, SavingOverAFileWritesIntoIt) {
   ASSERT_EQ(chmod(mine.c_str(), 0604), 0);
   fs::create_symlink(mine, dir.file("to-mine.txt"));
   Save({"new"}, Par(dir.file("to-mine.txt"), 1, 0));
-  EXPECT_EQ(Read(mine), "new\r\n");
+  EXPECT_EQ(ReadFile(mine), "new\r\n");
   EXPECT_EQ(fs::status(mine).permissions(), fs::perms(0604));
   EXPECT_TRUE(fs::is_symlink(dir.file("to-mine.txt")));
   EXPECT_EQ(Entries(dir.file("")), 5u);
@@ -234,7 +218,7 @@ TEST(TextWriter, SavingOverAFileWritesIntoIt) {
   fs::create_symlink(dir.file("later.txt"), dir.file("pending.txt"));
   Save({"x"}, Par(dir.file("pending.txt"), 1, 0));
   EXPECT_TRUE(fs::is_symlink(dir.file("pending.txt")));
-  EXPECT_EQ(Read(dir.file("later.txt")), "x\r\n");
+  EXPECT_EQ(ReadFile(dir.file("later.txt")), "x\r\n");
 }
 
 // What an in-place write would refuse is refused: a read-only file stays as
@@ -254,13 +238,13 @@ TEST(TextWriter, ReadOnlyFileIsRefused) {
             }),
             0);
   EXPECT_EQ(AsNobody([&] { return SaveExpectingFailure({"x"}, Par(file, 1, 0, false, true)); }), 0);
-  EXPECT_EQ(Read(file), "keep\r\n");
+  EXPECT_EQ(ReadFile(file), "keep\r\n");
 
   // Marked read-only for everyone, it is refused to any user, root included.
   std::string ownMessage;
   EXPECT_EQ(SaveExpectingFailure({"x"}, Par(file, 1, 0), &ownMessage), 0);
   EXPECT_NE(ownMessage.find("Permission denied"), std::string::npos) << ownMessage;
-  EXPECT_EQ(Read(file), "keep\r\n");
+  EXPECT_EQ(ReadFile(file), "keep\r\n");
 
   // The wildcards are saved the same way, with their own message.
   const std::string ini = dir.file("wildcard.ini");
@@ -280,7 +264,7 @@ TEST(TextWriter, ReadOnlyFileIsRefused) {
               return 1;
             }),
             0);
-  EXPECT_EQ(Read(ini), iniText);
+  EXPECT_EQ(ReadFile(ini), iniText);
   EXPECT_EQ(Entries(dir.file("")), 2u);
 }
 
@@ -313,11 +297,11 @@ TEST(TextWriter, FailedSaveKeepsTheOldFileWhateverTheFolderAllows) {
               0)
         << target;
   }
-  EXPECT_EQ(Read(file), "precious\r\n");
-  EXPECT_EQ(Read(longName), "precious too\r\n");
+  EXPECT_EQ(ReadFile(file), "precious\r\n");
+  EXPECT_EQ(ReadFile(longName), "precious too\r\n");
   // And when it succeeds, the file is written in place.
   EXPECT_EQ(AsNobody([&] { return SaveExpectingFailure({"new"}, Par(file, 1, 0)); }), 1);
-  EXPECT_EQ(Read(file), "new\r\n");
+  EXPECT_EQ(ReadFile(file), "new\r\n");
   EXPECT_EQ(Entries(closed), 1u);
   EXPECT_EQ(Entries(dir.file("")), 2u);
 }
@@ -332,7 +316,7 @@ TEST(TextWriter, FileDeletedMeanwhileIsMadeAnew) {
   fs::remove(file);
   writer.WriteRandoms({"new"});
   writer.CloseText();
-  EXPECT_EQ(Read(file), "new\r\n");
+  EXPECT_EQ(ReadFile(file), "new\r\n");
 }
 
 // A stop asked for while the text is written leaves the file as it was.
@@ -349,7 +333,7 @@ TEST(TextWriter, StopLeavesTheFileAsItWas) {
     EXPECT_THROW(writer.WriteRandoms(many), OutputFile::Stopped);
     asked = 0;
   }
-  EXPECT_EQ(Read(file), "before");
+  EXPECT_EQ(ReadFile(file), "before");
   EXPECT_EQ(Entries(dir.file("")), 1u);
 }
 
@@ -360,18 +344,18 @@ TEST(ByteWriter, WritesLowBytes) {
   for (int i = 0; i < 100; ++i) values.push_back(i * 37 + 256 * i);
   tsavetoBin writer;
   writer.SaveBin(TsaveBinPar{f, false, &values, nullptr, nullptr});
-  const std::string bytes = Read(f);
+  const std::string bytes = ReadFile(f);
   ASSERT_EQ(bytes.size(), 100u);
   for (int i = 0; i < 100; ++i) EXPECT_EQ(uint8_t(bytes[size_t(i)]), uint8_t(i * 37));
   writer.SaveBin(TsaveBinPar{f, true, &values, nullptr, nullptr});
-  EXPECT_EQ(Read(f), bytes + bytes);
+  EXPECT_EQ(ReadFile(f), bytes + bytes);
   const TArrayInteger none;
   writer.SaveBin(TsaveBinPar{f, true, &none, nullptr, nullptr});
-  EXPECT_EQ(Read(f).size(), 200u);
+  EXPECT_EQ(ReadFile(f).size(), 200u);
   writer.SaveBin(TsaveBinPar{f, false, &none, nullptr, nullptr});
-  EXPECT_EQ(Read(f), "");
+  EXPECT_EQ(ReadFile(f), "");
   writer.SaveBin(TsaveBinPar{dir.file("new.dat"), true, &values, nullptr, nullptr});
-  EXPECT_EQ(Read(dir.file("new.dat")), bytes);
+  EXPECT_EQ(ReadFile(dir.file("new.dat")), bytes);
 }
 
 TEST(ByteWriter, CancelKeepsTheBytesWritten) {
@@ -385,13 +369,13 @@ TEST(ByteWriter, CancelKeepsTheBytesWritten) {
     if (call % 40 == 0) writer.Cancel();
   });
   writer.SaveBin(TsaveBinPar{f, true, &values, &status, &status});
-  EXPECT_EQ(Read(f), "old" + std::string(40, 'A'));
+  EXPECT_EQ(ReadFile(f), "old" + std::string(40, 'A'));
   EXPECT_EQ(status.captions, (std::vector<std::string>{"Write File ...", "Done"}));
 
   // Replacing, a cancel also keeps the bytes written.
   writer.SaveBin(TsaveBinPar{f, false, &values, &status, &status});
-  EXPECT_EQ(Read(f), std::string(40, 'A'));
+  EXPECT_EQ(ReadFile(f), std::string(40, 'A'));
   fs::create_hard_link(f, dir.file("twin.dat"));  // written into: the same
   writer.SaveBin(TsaveBinPar{f, false, &values, &status, &status});
-  EXPECT_EQ(Read(dir.file("twin.dat")), std::string(40, 'A'));
+  EXPECT_EQ(ReadFile(dir.file("twin.dat")), std::string(40, 'A'));
 }

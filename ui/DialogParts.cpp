@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "ui/Folders.h"
@@ -46,6 +47,29 @@ QLayout* ButtonRow(std::initializer_list<QPushButton*> buttons) {
   }
   return row;
 }
+
+namespace {
+
+class Centring : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show) {
+      auto* dialog = static_cast<QWidget*>(watched);
+      if (const QScreen* screen = dialog->screen()) {
+        const QRect area = screen->availableGeometry();
+        const QSize frame = dialog->frameGeometry().size();
+        dialog->move(area.left() + (area.width() - frame.width()) / 2,
+                     area.top() + (area.height() - frame.height()) / 2);
+      }
+    }
+    return false;
+  }
+};
+
+}  // namespace
+
+void CentreOnDesktop(QDialog* dialog) { dialog->installEventFilter(new Centring(dialog)); }
 
 void AddHelpKey(QDialog* dialog, std::function<int()> context) {
   auto* help = new QAction(dialog);

@@ -30,6 +30,10 @@ struct SeparatorGroup {
 // A right-aligned row of push buttons, none of them a default.
 QLayout* ButtonRow(std::initializer_list<QPushButton*> buttons);
 
+// Places the dialog, frame and all, in the middle of the desktop each time
+// it is shown.
+void CentreOnDesktop(QDialog* dialog);
+
 // F1 opens the help file at the dialog's topic.
 void AddHelpKey(QDialog* dialog, std::function<int()> context);
 

@@ -190,12 +190,14 @@ void ResultPage::buildResults() {
   header->setSectionsClickable(false);
   header->setStretchLastSection(false);
   header->setDefaultAlignment(Qt::AlignCenter);
-  header->setTextElideMode(Qt::ElideRight);
   header->setMinimumSectionSize(10);
   header->setContextMenuPolicy(Qt::CustomContextMenu);
   header->setAccessibleName("Result columns");
   header->installEventFilter(this);
-  connect(header, &QHeaderView::sectionResized, this, [this] { list->viewport()->update(); });
+  connect(header, &QHeaderView::sectionResized, this, [this](int section) {
+    fitCaption(section);
+    list->viewport()->update();
+  });
   connect(header, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& p) { PopupRequested(header->mapToGlobal(p)); });
 
@@ -398,21 +400,26 @@ void ResultPage::DisplayResults() {
   const qint64 rows = n / c + (n % c > 0 ? 1 : 0);
   progressView_->start(rows);
   labelView_->setCaption(spec_.displayText);
-  // Rows are added in slices; between slices pending messages run, and a
-  // Cancel ends the loop before its next slice.
+  // The rows are counted out in slices, letting messages run between them
+  // so that a Cancel ends the loop before its next slice; the list learns
+  // their number once, so it lays itself out once.
   constexpr qint64 kSlice = 8192;
-  for (qint64 done = 0; done < rows && !StopDisplay;) {
+  qint64 done = 0;
+  while (done < rows && !StopDisplay) {
     const qint64 add = std::min(kSlice, rows - done);
-    model->addRows(static_cast<int>(add));
+    CountWork(static_cast<uint64_t>(add));
     done += add;
     progressView_->setPosition(done);
-    if (StopDisplay) break;
     LetMessagesRun();
   }
-  // The rows are on screen before the page says it is done.
   list->setUpdatesEnabled(true);
-  list->doItemsLayout();
-  list->viewport()->repaint();
+  // The rows in view are laid out and painted before the page says it is
+  // done; the rest are laid out in batches while messages run.
+  if (!StopDisplay) {
+    model->setRows(static_cast<int>(done));
+    list->layOutFirstRows();
+    list->viewport()->repaint();
+  }
   labelView_->setCaption("Done");
   progressView_->hide();
 }
@@ -421,15 +428,22 @@ void ResultPage::setSections(const QStringList& captions, const QList<int>& widt
   auto* items = static_cast<QStandardItemModel*>(header->model());
   items->setColumnCount(0);
   items->setColumnCount(static_cast<int>(captions.size()));
-  const QFontMetrics metrics(header->font());
   for (int k = 0; k < captions.size(); ++k) {
-    items->setHeaderData(k, Qt::Horizontal, captions[k]);
-    // A caption too long for its section is cut short with "…"; its
-    // tooltip gives it whole.
-    const bool clipped = metrics.horizontalAdvance(captions[k]) + 8 > widths[k];
-    items->setHeaderData(k, Qt::Horizontal, clipped ? captions[k] : QString(), Qt::ToolTipRole);
+    items->setHeaderData(k, Qt::Horizontal, captions[k], Qt::UserRole);
     header->resizeSection(k, widths[k]);
+    fitCaption(k);
   }
+}
+
+void ResultPage::fitCaption(int section) {
+  // A caption too long for its section is cut short with "…"; its tooltip
+  // gives it whole.
+  auto* items = header->model();
+  const QString caption = items->headerData(section, Qt::Horizontal, Qt::UserRole).toString();
+  const int room = header->sectionSize(section) - 8;
+  const QString shown = header->fontMetrics().elidedText(caption, Qt::ElideRight, std::max(room, 0));
+  items->setHeaderData(section, Qt::Horizontal, shown);
+  items->setHeaderData(section, Qt::Horizontal, shown == caption ? QString() : caption, Qt::ToolTipRole);
 }
 
 void ResultPage::buildHeader() {

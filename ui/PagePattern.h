@@ -13,6 +13,7 @@
 #include <type_traits>
 
 #include "core/Codes.h"
+#include "core/Memory.h"
 #include "core/StringArray.h"
 #include "core/Unit_base.h"
 #include "ui/Feedback.h"
@@ -144,6 +145,7 @@ class ResultPage : public QWidget {
   void showNoResults();
   // Sets captions and widths of the header's sections (widths in pixels).
   void setSections(const QStringList& captions, const QList<int>& widths);
+  void fitCaption(int section);
   // Runs a handler; what it throws is shown as the window's error message.
   void guarded(const std::function<void()>& handler);
   // Sizes the header's sections again once the header has its width: a page
@@ -207,8 +209,12 @@ class GeneratorPage : public ResultPage {
   const TArrayString& results() const override { return generator.Results; }
   void cancelGenerator() override { generator.Cancel(); }
   void releaseResults() override {
-    TArrayString().swap(generator.Results);
-    if constexpr (requires { generator.Engine.Randoms; }) TArrayInteger().swap(generator.Engine.Randoms);
+    generator.Results.releaseInSlices();
+    if constexpr (requires { generator.Engine.Randoms; }) {
+      TArrayInteger& values = generator.Engine.Randoms;
+      ReleasePagesInSlices(values.data(), values.capacity() * sizeof(int32_t));
+      TArrayInteger().swap(values);
+    }
   }
 };
 

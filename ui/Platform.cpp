@@ -6,11 +6,12 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QStandardPaths>
+
+#include "ui/PrinterSetup.h"
 
 namespace quenvar::ui {
 
@@ -55,19 +56,33 @@ class DesktopPlatform : public Platform {
   QStringList printerNames() override { return QPrinterInfo::availablePrinterNames(); }
 
   bool printerSetup(QWidget* parent, QPrinter& printer) override {
-    QPrintDialog dialog(&printer, parent);
-    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
+    TPrinterSetupDialog dialog(parent, printer);
     return dialog.exec() == QDialog::Accepted;
   }
 
   void openUrl(const QUrl& url) override { QDesktopServices::openUrl(url); }
 
+  // One viewer: F1 on the topic already open leaves it be; another topic
+  // replaces it.
   void showHelp(const QString& helpFile, int context) override {
     const QString viewer = QStandardPaths::findExecutable("xchm");
-    if (!viewer.isEmpty() && QProcess::startDetached(viewer, {"-c", QString::number(context), helpFile}))
+    if (viewer.isEmpty()) {
+      QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile));
       return;
-    QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile));
+    }
+    if (help_ != nullptr && help_->state() != QProcess::NotRunning) {
+      if (helpContext_ == context) return;
+      help_->terminate();
+      help_->waitForFinished(2000);
+    }
+    if (help_ == nullptr) help_ = new QProcess(qApp);
+    helpContext_ = context;
+    help_->start(viewer, {"-c", QString::number(context), helpFile});
   }
+
+ private:
+  QProcess* help_ = nullptr;
+  int helpContext_ = 0;
 };
 
 DesktopPlatform g_desktop;

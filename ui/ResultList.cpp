@@ -1,5 +1,6 @@
 #include "ui/ResultList.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace quenvar::ui {
@@ -38,6 +39,12 @@ void ResultModel::clear() {
   endResetModel();
 }
 
+void ResultModel::setRows(int count) {
+  beginResetModel();
+  rows_ = count;
+  endResetModel();
+}
+
 void ResultModel::addRows(int count) {
   if (count <= 0) return;
   beginInsertRows(QModelIndex(), rows_, rows_ + count - 1);
@@ -66,12 +73,19 @@ void ResultDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
   }
 }
 
+void ResultListView::layOutFirstRows() {
+  // The list lays out its first batch of rows when its layout timer fires.
+  for (int i = 0; i < 50 && model()->rowCount() > 0 && !visualRect(model()->index(0, 0)).isValid(); ++i)
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
 ResultListView::ResultListView(QWidget* parent) : QListView(parent) {
   setUniformItemSizes(true);
   setFrameShape(QFrame::NoFrame);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setSelectionMode(QAbstractItemView::SingleSelection);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
+  // Millions of rows are laid out a batch at a time between messages.
   setLayoutMode(QListView::Batched);
   setBatchSize(4096);
 }

@@ -22,6 +22,8 @@ class ResultModel : public QAbstractListModel {
   QVariant data(const QModelIndex& index, int role) const override;
   void clear();
   void addRows(int count);
+  // Sets the count at once: one reset, so the list lays itself out once.
+  void setRows(int count);
 
   // No source: rows show nothing but their background (while the header is
   // rebuilt, or while nothing is shown).
@@ -61,6 +63,8 @@ class ResultDelegate : public QStyledItemDelegate {
 class ResultListView : public QListView {
  public:
   explicit ResultListView(QWidget* parent);
+  // Lays out the rows in view now; the rest follow in batches.
+  void layOutFirstRows();
 };
 
 }  // namespace quenvar::ui

@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QDir>
 #include <QLocale>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "core/Unit_base.h"
@@ -15,8 +17,8 @@
 #include "ui/NamePage.h"
 #include "ui/NumberPage.h"
 #include "ui/Platform.h"
-#include "ui/StringPage.h"
 #include "ui/SamplingPage.h"
+#include "ui/StringPage.h"
 #include "ui/myabout.h"
 
 namespace quenvar::ui {
@@ -88,6 +90,16 @@ void TFormRandom::addPage(const PageSpec& spec, ResultPage* page) {
   Pages[static_cast<size_t>(spec.tab)] = page;
   PageControl1->addTab(page, spec.caption);
   page->menuButton->setMenu(PopupMenu1);
+  // The menu takes the mouse while open, so the button never hears it
+  // leave: it would stay raised after the menu closes.
+  connect(PopupMenu1, &QMenu::aboutToHide, page->menuButton, [button = page->menuButton] {
+    QTimer::singleShot(0, button, [button] {
+      if (!button->rect().contains(button->mapFromGlobal(QCursor::pos()))) {
+        button->setAttribute(Qt::WA_UnderMouse, false);
+        button->update();
+      }
+    });
+  });
   connect(page, &ResultPage::busyChanged, this, [this, page](bool busy) { pageBusyChanged(page, busy); });
   connect(page, &ResultPage::helpRequested, this, &TFormRandom::Help1Click);
   connect(page, &ResultPage::exitRequested, this, &TFormRandom::btnExitClick);

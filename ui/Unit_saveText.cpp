@@ -75,6 +75,7 @@ TFormSaveText::TFormSaveText(QWidget* parent, const Trandom_base* generator, ui:
   setFixedSize(437, 329);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(6, 6, 6, 6);
+  layout->setSpacing(4);
 
   auto* fileGroup = new QGroupBox("File Name", this);
   auto* fileGrid = new QGridLayout(fileGroup);
@@ -98,6 +99,7 @@ TFormSaveText::TFormSaveText(QWidget* parent, const Trandom_base* generator, ui:
   auto* perGrid = new QGridLayout(perLine);
   raSingleLine = new QRadioButton("Single Line / All numbers in one line", perLine);
   raSingleLine->setObjectName("raSingleLine");
+  raSingleLine->setMinimumWidth(raSingleLine->sizeHint().width());
   raMutiCol = new QRadioButton("No. Columns per Line", perLine);
   raMutiCol->setObjectName("raMutiCol");
   raMutiCol->setChecked(true);
@@ -108,9 +110,12 @@ TFormSaveText::TFormSaveText(QWidget* parent, const Trandom_base* generator, ui:
   perGrid->addWidget(raMutiCol, 1, 0);
   perGrid->addWidget(RxSpinEdit1, 1, 1);
   perGrid->addWidget(rxOnecol, 2, 0, 1, 2);
+  perGrid->setContentsMargins(6, 6, 4, 6);
   row->addWidget(perLine, 1);
+  // The separators take what their captions need; the layouts the rest, so
+  // that "Single Line / All numbers in one line" is shown whole.
   const SeparatorGroup format(this, "RaTab", "RaComma", "RaSpace");
-  format.group->setFixedWidth(165);
+  format.group->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
   RaTab = format.tab;
   RaComma = format.comma;
   RaSpace = format.space;
@@ -130,6 +135,7 @@ TFormSaveText::TFormSaveText(QWidget* parent, const Trandom_base* generator, ui:
   connect(btnview, &QPushButton::clicked, this, [this] { btnviewClick(); });
   connect(Button3, &QPushButton::clicked, this, &QDialog::close);
   AddHelpKey(this, [this] { return HelpContext(); });
+  CentreOnDesktop(this);
 
   RxSpinEdit1->setValue(ClampColumns(columns));
 }

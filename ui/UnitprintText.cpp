@@ -15,6 +15,7 @@
 #include "ui/Folders.h"
 #include "ui/Guard.h"
 #include "ui/Platform.h"
+#include "ui/PrinterSetup.h"
 #include "ui/QtPrinting.h"
 #include "ui/Unit_saveText.h"
 
@@ -38,26 +39,29 @@ TFormPrinttext::TFormPrinttext(QWidget* parent, const Trandom_base* generator, u
   RxSpinEdit1 = ColumnsSpin(perLine);
   rxOnecol = new QRadioButton("One Number per Line", perLine);
   rxOnecol->setObjectName("rxOnecol");
+  raMutiCol->setMinimumWidth(raMutiCol->sizeHint().width());  // never under its spin box
   perGrid->addWidget(raMutiCol, 0, 0);
   perGrid->addWidget(RxSpinEdit1, 0, 1);
   perGrid->addWidget(rxOnecol, 1, 0, 1, 2);
-  row->addWidget(perLine, 3);
+  perGrid->setColumnStretch(2, 1);
+  row->addWidget(perLine, 1);
 
   const SeparatorGroup format(this, "ratab", "racomma", "raspace");
   ratab = format.tab;
   racomma = format.comma;
   raspace = format.space;
-  row->addWidget(format.group, 2);
+  format.group->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+  row->addWidget(format.group);
   layout->addLayout(row);
 
   auto* pageLayout = new QGroupBox("Page Layout", this);
   auto* pageRow = new QHBoxLayout(pageLayout);
   RaPor = new QRadioButton("Portrait", pageLayout);
   RaPor->setObjectName("RaPor");
-  RaPor->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
+  RaPor->setIcon(PageIcon(false));
   RaLan = new QRadioButton("Landscape", pageLayout);
   RaLan->setObjectName("RaLan");
-  RaLan->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+  RaLan->setIcon(PageIcon(true));
   // The radios show the orientation the printer has now.
   (CurrentPrinter().pageLayout().orientation() == QPageLayout::Landscape ? RaLan : RaPor)->setChecked(true);
   pageRow->addWidget(RaPor);
@@ -80,6 +84,7 @@ TFormPrinttext::TFormPrinttext(QWidget* parent, const Trandom_base* generator, u
           [this] { RunGuarded(parentWidget(), [this] { btnprintClick(); }); });
   connect(Button3, &QPushButton::clicked, this, &QDialog::close);
   AddHelpKey(this, [this] { return HelpContext(); });
+  CentreOnDesktop(this);
 
   RxSpinEdit1->setValue(ClampColumns(columns));
 }

@@ -47,6 +47,7 @@ Taboutform::Taboutform(QWidget* parent) : QDialog(parent) {
   setWindowTitle("About Quenvar Random Number Generator ");
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
   setFixedSize(341, 232);
+  CentreOnDesktop(this);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(4, 4, 4, 8);
   auto* frame = new QFrame(this);

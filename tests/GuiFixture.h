@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QApplication>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+#include "FakePlatform.h"
+#include "TestFiles.h"
+#include "ui/Folders.h"
+#include "ui/NumberPage.h"
+#include "ui/UnitMain.h"
+
+namespace quenvar::test {
+
+// The real window, offscreen, answered by the fake platform, keeping its
+// files (temp/, help.chm) in a folder of the test's own.
+class GuiFixture {
+ public:
+  // Call from init(): a fresh window on the Random Number page.
+  void openWindow() {
+    fake = std::make_unique<FakePlatform>();
+    folder = std::make_unique<TempFolder>();
+    ui::SetApplicationFolder(QString::fromStdString(folder->path.string()));
+    form = std::make_unique<ui::TFormRandom>();
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    page = form->TabSheet1;
+  }
+  // Call from cleanup().
+  void closeWindow() {
+    form.reset();
+    fake.reset();
+    ui::SetApplicationFolder({});
+    folder.reset();
+  }
+
+  std::unique_ptr<FakePlatform> fake;
+  std::unique_ptr<TempFolder> folder;
+  std::unique_ptr<ui::TFormRandom> form;
+  ui::NumberPage* page = nullptr;
+};
+
+// Runs `open`, which should show a modal dialog of type T; `drive` acts on
+// the dialog once it is up, then the dialog is closed. False when no such
+// dialog opened while `open` ran, so a dead button fails its test.
+template <typename T>
+bool WhenModal(const std::function<void()>& open, const std::function<void(T*)>& drive) {
+  auto state = std::make_shared<std::pair<bool, bool>>(false, false);  // driven, expired
+  QTimer::singleShot(0, [drive, state] {
+    if (state->second) return;
+    auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+    if (dialog == nullptr) return;
+    drive(dialog);
+    dialog->close();
+    state->first = true;
+  });
+  open();
+  state->second = true;
+  return state->first;
+}
+
+}  // namespace quenvar::test
