@@ -41,7 +41,28 @@ for size in 16 22 24 32 48 64 128 256; do
 done
 [ -z "$(ls -A "$prefix/bin" | grep -vx -e quenvar -e quenvar-cli)" ] || fail "bin/ holds more than the two programs"
 zcat "$prefix/share/man/man1/quenvar-cli.1.gz" | grep -q -- 'main\\-pick' || fail "the man page lacks the commands' options"
-bash -n "$prefix/share/bash-completion/completions/quenvar-cli" || fail "the bash completion does not parse"
+# The completion, with the two helpers bash-completion gives it stood in for.
+completions=$(bash -c '
+  _init_completion() { cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD-1]} cword=$COMP_CWORD; words=("${COMP_WORDS[@]}"); }
+  _filedir() { COMPREPLY=(FILES); }
+  source "$1"
+  for line in "" "na" "name --g" "name --gender " "lottery --bonus-p" "file --output " "number --sort d"; do
+    read -ra COMP_WORDS <<<"$line"
+    [[ $line == *" " || -z $line ]] && COMP_WORDS+=("")
+    COMP_WORDS=("$2" "${COMP_WORDS[@]}")
+    COMP_CWORD=$((${#COMP_WORDS[@]} - 1))
+    COMPREPLY=()
+    _quenvar_cli
+    echo "${COMPREPLY[*]}"
+  done' - "$prefix/share/bash-completion/completions/quenvar-cli" "$prefix/bin/quenvar-cli" 2>&1)
+expected="number lottery sample string name file --help
+name
+--gender
+female male both
+--bonus-pick
+FILES
+desc drawn"
+[ "$completions" = "$expected" ] || fail "the bash completion offers: $completions"
 
 # quenvar-cli from another folder, with an empty home and nothing else set.
 cli() { (cd "$elsewhere" && env -i HOME="$home" PATH=/usr/bin:/bin "$prefix/bin/quenvar-cli" "$@"); }
