@@ -3,6 +3,7 @@
 // the XDG folders, under a home of the test's own.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -199,13 +200,27 @@ TEST(Paths, CopiesTakeTheUsersUmaskNotTheShippedFilesMode) {
 }
 
 TEST(Paths, ReadOnlyCopyWithoutShareKeepsTheUsersFilesInXdgFolders) {
-  if (geteuid() == 0) GTEST_SKIP() << "root writes every folder";
   Layout layout;
-  fs::permissions(layout.portable, fs::perms::owner_read | fs::perms::owner_exec);
-  const Places places = Locate(layout.portable.string(), layout.env());
-  EXPECT_FALSE(places.portable);
-  EXPECT_EQ(places.shipped, layout.portable.string());
-  EXPECT_EQ(places.config, layout.home.string() + "/.config/quenvar");
+  fs::permissions(layout.portable, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                       fs::perms::group_exec | fs::perms::others_read |
+                                       fs::perms::others_exec);
+  const auto check = [&] {
+    const Places places = Locate(layout.portable.string(), layout.env());
+    return !places.portable && places.shipped == layout.portable.string() &&
+           places.config == layout.home.string() + "/.config/quenvar" &&
+           places.data == layout.home.string() + "/.local/share/quenvar";
+  };
+  if (geteuid() != 0) {
+    EXPECT_TRUE(check());
+    return;
+  }
+  // Root writes every folder: the check runs as an ordinary user.
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) _exit(setgid(65534) == 0 && setuid(65534) == 0 && check() ? 0 : 1);
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
 TEST(Paths, LockGoesToTheRuntimeFolderElseTheTempFolder) {
