@@ -12,6 +12,7 @@
 #include "core/Errors.h"
 #include "core/InputFile.h"
 #include "core/OutputFile.h"
+#include "core/Paths.h"
 #include "core/TextLines.h"
 #include "generators/FileRules.h"
 #include "generators/LotteryRules.h"
@@ -113,7 +114,8 @@ const char kStringHelp[] =
     "\n"
     "  --mask M              the mask\n"
     "  --wildcards FILE      the wildcard definitions (default: wildcard.ini\n"
-    "                        beside this program)\n"
+    "                        beside this program; installed, the user's copy\n"
+    "                        in ~/.config/quenvar, else the shipped one)\n"
     "  --count N             how many strings, 1 to 2147483647 (default 100);\n"
     "                        without --duplicates at most the possible total\n"
     "  --duplicates          allow a string to be drawn more than once\n";
@@ -126,9 +128,11 @@ const char kNameHelp[] =
     "\n"
     "  --gender G            female, male or both (default both)\n"
     "  --female FILE         female first names, one per line (default: the\n"
-    "                        list shipped in name/ beside this program)\n"
-    "  --male FILE           male first names (default: the shipped list)\n"
-    "  --last FILE           last names (default: the shipped list)\n"
+    "                        list in name/ beside this program; installed,\n"
+    "                        the user's copy in ~/.local/share/quenvar/name,\n"
+    "                        else the shipped one)\n"
+    "  --male FILE           male first names (default: the same folder's)\n"
+    "  --last FILE           last names (default: the same folder's)\n"
     "  --count N             how many names, 1 to 2147483647 (default 100)\n"
     "  --duplicates          allow a name to be drawn more than once\n";
 
@@ -353,7 +357,7 @@ int RunString(const std::vector<std::string>& args) {
   const TformatPar format{ReadSort(options), false, 0};
   const Layout layout = ReadLayout(options);
   if (auto error = StringInputError(input.Mask)) Refuse(*error);
-  const std::string wildcardFile = options.value("wildcards").value_or(ExecutableFolder() + "/wildcard.ini");
+  const std::string wildcardFile = options.value("wildcards").value_or(paths::WildcardFile(paths::Use::Read));
   // Without its wildcards every mask character would silently stand for
   // itself: a file that is missing, unreadable or empty is reported.
   ReadWholeFile(wildcardFile);
@@ -387,7 +391,7 @@ int RunName(const std::vector<std::string>& args) {
     static const uint8_t kGender[] = {1, 2, 3};
     input.Gender = kGender[ParseChoice(*v, "gender", {"female", "male", "both"})];
   }
-  const NameLists shipped = ShippedNameLists(ExecutableFolder());
+  const NameLists shipped = NameListFiles(paths::Use::Read);
   input.FemaleFile = options.value("female").value_or(shipped.female);
   input.MaleFile = options.value("male").value_or(shipped.male);
   input.LastFile = options.value("last").value_or(shipped.last);

@@ -1,7 +1,5 @@
 #include "cli/Shared.h"
 
-#include <unistd.h>
-
 #include <clocale>
 #include <cstdio>
 
@@ -173,15 +171,6 @@ void UseLocaleSeparator() {
   const char* sep = std::localeconv()->thousands_sep;
   SetThousandsSeparator(sep != nullptr && *sep != '\0' ? sep : ",");
   std::setlocale(LC_NUMERIC, "C");
-}
-
-std::string ExecutableFolder() {
-  char path[4096];
-  const ssize_t n = readlink("/proc/self/exe", path, sizeof(path) - 1);
-  if (n <= 0) return ".";
-  std::string exe(path, static_cast<size_t>(n));
-  const size_t slash = exe.rfind('/');
-  return slash == std::string::npos ? "." : exe.substr(0, slash);
 }
 
 TerminalNotifier::TerminalNotifier() { SetNotifier(this); }

@@ -73,9 +73,6 @@ int32_t TakeSeed(const ParsedOptions& options);
 // The thousands separator of the user's locale (a comma where it has none).
 void UseLocaleSeparator();
 
-// The folder of this executable, where the data files live.
-std::string ExecutableFolder();
-
 // Message boxes become lines on standard error.
 class TerminalNotifier : public Notifier {
  public:

@@ -7,9 +7,10 @@ std::optional<std::string> NameInputError(uint8_t gender) {
   return std::nullopt;
 }
 
-NameLists ShippedNameLists(const std::string& programFolder) {
-  const std::string folder = programFolder + "/name/";
-  return {folder + "female_first_names.txt", folder + "male_first_names.txt", folder + "last_names.txt"};
+NameLists NameListFiles(paths::Use use) {
+  using paths::NameList;
+  return {paths::NameListFile(NameList::Female, use), paths::NameListFile(NameList::Male, use),
+          paths::NameListFile(NameList::Last, use)};
 }
 
 std::string NameTotalsText(bool duplicate, int64_t possible, int64_t generated) {

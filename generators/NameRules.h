@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "core/Paths.h"
+
 namespace quenvar {
 
 // The Random Name request's check, its name lists and its totals line: one
@@ -12,11 +14,12 @@ namespace quenvar {
 // The message when no first-name list is chosen (bit 0 female, bit 1 male).
 std::optional<std::string> NameInputError(uint8_t gender);
 
-// The three lists shipped in the "name" folder beside the program.
+// The three lists of the "name" folder: the user's, or the shipped ones (see
+// core/Paths.h).
 struct NameLists {
   std::string female, male, last;
 };
-NameLists ShippedNameLists(const std::string& programFolder);
+NameLists NameListFiles(paths::Use use);
 
 // "Possible total: P      Generated total: G"; with repeats allowed only
 // the generated part, its six blanks included.

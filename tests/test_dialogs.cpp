@@ -177,7 +177,7 @@ class DialogTest : public QObject {
     for (const auto& [y, text] : service.drawn) lines << text.trimmed();
     QCOMPARE(lines.join("\n"), layoutOf(false, 3, 2).trimmed().replace("\r\n", "\n"));
     QCOMPARE(fake->boxes.back().text, QString("The randoms have been printed!"));
-    QCOMPARE(TFormPrinttext::PrintFileName("/opt/q", QDateTime(QDate(2026, 12, 7), QTime(9, 5, 3))),
+    QCOMPARE(TFormPrinttext::PrintFileName("/opt/q/temp", QDateTime(QDate(2026, 12, 7), QTime(9, 5, 3))),
              QString("/opt/q/temp/20261207_090503.txt"));
   }
 

@@ -30,6 +30,10 @@ class NamePageTest : public QObject {
     file.write(lines);
   }
   void start() { QTest::mouseClick(page->startButton, Qt::LeftButton); }
+  static QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
   QStringList drawn() const {
     QStringList out;
     for (size_t i = 0; i < page->generator.Names.size(); ++i)
@@ -191,6 +195,52 @@ class NamePageTest : public QObject {
     SetSpin(page->RxSpinEdit44, 10);
     start();
     QCOMPARE(page->totalsLabel->text(), QString("Possible total: 3      Generated total: 3"));
+  }
+
+  // An installed copy (bin/ beside share/quenvar/) copies the shipped lists
+  // into the user's data folder when the window opens, reads and opens the
+  // user's copies, and never puts the shipped ones back over them.
+  void installedCopyUsesTheUsersLists() {
+    const QString prefix = folder->path() + "/prefix", home = folder->path() + "/home";
+    const QString shipped = prefix + "/share/quenvar/name/", user = home + "/.local/share/quenvar/name/";
+    QVERIFY(QDir().mkpath(prefix + "/bin") && QDir().mkpath(shipped) && QDir().mkpath(home));
+    for (const char* list : {"male_first_names.txt", "female_first_names.txt", "last_names.txt"})
+      QVERIFY(QFile::copy(folder->path() + "/name/" + list, shipped + list));
+    const QByteArray oldHome = qgetenv("HOME"), oldData = qgetenv("XDG_DATA_HOME");
+    qputenv("HOME", home.toUtf8());
+    qunsetenv("XDG_DATA_HOME");
+    auto restore = qScopeGuard([&] {
+      qputenv("HOME", oldHome);
+      if (!oldData.isEmpty()) qputenv("XDG_DATA_HOME", oldData);
+    });
+    const auto reopen = [&] {
+      form.reset();
+      SetApplicationFolder(prefix + "/bin");
+      form = std::make_unique<TFormRandom>();
+      form->show();
+      QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+      form->PageControl1->setCurrentWidget(form->TabSheet44);
+      page = form->TabSheet44;
+    };
+
+    reopen();
+    QCOMPARE(QString::fromStdString(page->input.LastFile), user + "last_names.txt");
+    QCOMPARE(ReadAll(user + "last_names.txt"), ReadAll(shipped + "last_names.txt"));
+    QCOMPARE(NameListFile(paths::NameList::Male), user + "male_first_names.txt");
+    QTest::mouseClick(page->SpeedButton3, Qt::LeftButton);
+    QCOMPARE(fake->opened.back(), QUrl::fromLocalFile(user + "last_names.txt"));
+
+    // The user's edit is drawn from, and survives the next start.
+    QFile edited(user + "last_names.txt");
+    QVERIFY(edited.open(QIODevice::WriteOnly));
+    edited.write("Brown\n");
+    edited.close();
+    reopen();
+    SetSpin(page->RxSpinEdit44, 3);
+    start();
+    QCOMPARE(page->totalsLabel->text(), QString("Possible total: 3      Generated total: 3"));
+    for (const QString& name : drawn()) QVERIFY2(name.endsWith(" Brown"), qPrintable(name));
+    QCOMPARE(ReadAll(user + "last_names.txt"), QByteArray("Brown\n"));
   }
 
   // A list that can't be read: the window's error message, then an idle

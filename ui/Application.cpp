@@ -1,11 +1,16 @@
 #include "ui/Application.h"
 
+#include <QIcon>
+
 #include "core/Errors.h"
 
 namespace quenvar::ui {
 
 QuenvarApplication::QuenvarApplication(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName("Quenvar Random Number Generator");
+  // The desktop entry and icon an install puts in share/ (dist/).
+  setDesktopFileName("org.quenvar.Quenvar");
+  setWindowIcon(QIcon::fromTheme("org.quenvar.Quenvar"));
 }
 
 bool QuenvarApplication::notify(QObject* receiver, QEvent* event) {

@@ -72,7 +72,7 @@ NamePage::NamePage() : GeneratorPage(SpecOf(Tab::Name)) {
   row->addWidget(range, 3);
   row->addWidget(seed, 2);
 
-  const NameLists lists = ShippedNameLists(ApplicationFolder().toStdString());
+  const NameLists lists = NameListFiles(paths::Use::Edit);
   input.FemaleFile = lists.female;
   input.MaleFile = lists.male;
   input.LastFile = lists.last;

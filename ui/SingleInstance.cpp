@@ -5,7 +5,8 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QLocalSocket>
-#include <QStandardPaths>
+
+#include "core/Paths.h"
 
 namespace quenvar::ui {
 
@@ -21,6 +22,8 @@ QString SingleInstance::KeyFor(const QString& executablePath) {
           .toHex();
   return QString("onlyforquenvarrandom-%1-%2").arg(getuid()).arg(QString::fromLatin1(hash.left(12)));
 }
+
+QString SingleInstance::path() const { return QString::fromStdString(paths::RuntimeFolder()) + "/" + key_; }
 
 SingleInstance::SingleInstance(QString key) : key_(std::move(key)) {
   connect(&server_, &QLocalServer::newConnection, this, [this] {
@@ -38,12 +41,11 @@ SingleInstance::~SingleInstance() { server_.close(); }
 
 bool SingleInstance::raiseRunning() {
   // The lock serialises two copies starting at the same moment.
-  const QString folder = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
-  lock_ = std::make_unique<QLockFile>(folder + "/" + key_ + ".lock");
+  lock_ = std::make_unique<QLockFile>(path() + ".lock");
   lock_->setStaleLockTime(0);
   for (int attempt = 0; attempt < 20; ++attempt) {
     QLocalSocket socket;
-    socket.connectToServer(key_);
+    socket.connectToServer(path());
     if (socket.waitForConnected(300)) {
       socket.write(kRaise);
       socket.waitForBytesWritten(1000);
@@ -60,9 +62,9 @@ bool SingleInstance::raiseRunning() {
 }
 
 bool SingleInstance::listen() {
-  QLocalServer::removeServer(key_);  // a socket left by a copy that crashed
+  QLocalServer::removeServer(path());  // a socket left by a copy that crashed
   server_.setSocketOptions(QLocalServer::UserAccessOption);
-  return server_.listen(key_);
+  return server_.listen(path());
 }
 
 }  // namespace quenvar::ui

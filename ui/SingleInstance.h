@@ -8,7 +8,8 @@
 namespace quenvar::ui {
 
 // One running copy per user and program: the first listens on a local
-// socket; a second start asks it to come to the front and ends.
+// socket; a second start asks it to come to the front and ends. The socket
+// and its lock are in the runtime folder (core/Paths.h).
 class SingleInstance : public QObject {
   Q_OBJECT
 
@@ -27,6 +28,8 @@ class SingleInstance : public QObject {
   void raiseRequested();
 
  private:
+  QString path() const;  // the socket's; the lock's adds ".lock"
+
   QString key_;
   std::unique_ptr<QLockFile> lock_;
   QLocalServer server_;

@@ -45,9 +45,7 @@ QPushButton* EditorButton(QWidget* parent, const char* name, const char* caption
 
 }  // namespace
 
-StringPage::StringPage()
-    : GeneratorPage(SpecOf(Tab::String)),
-      WildcardList((ApplicationFolder() + "/wildcard.ini").toStdString()) {
+StringPage::StringPage() : GeneratorPage(SpecOf(Tab::String)), WildcardList(WildcardFile().toStdString()) {
   inputPanel->setFixedHeight(206);
   auto* row = new QHBoxLayout(inputPanel);
   row->setContentsMargins(8, 4, 8, 4);

@@ -102,8 +102,8 @@ int TFormPrinttext::HelpContext() const {
   return kind >= 1 && kind <= 5 ? kContexts[kind] : 24;
 }
 
-QString TFormPrinttext::PrintFileName(const QString& applicationFolder, const QDateTime& when) {
-  return applicationFolder + "/temp/" + when.toString("yyyyMMdd_hhmmss") + ".txt";
+QString TFormPrinttext::PrintFileName(const QString& tempFolder, const QDateTime& when) {
+  return tempFolder + "/" + when.toString("yyyyMMdd_hhmmss") + ".txt";
 }
 
 void TFormPrinttext::ReadOptions() {
@@ -133,7 +133,7 @@ void TFormPrinttext::btnprintClick() {
     QPushButton* button;
     ~Enable() { button->setEnabled(true); }
   } enable{btnprint};
-  Par.FileName = PrintFileName(ApplicationFolder(), QDateTime::currentDateTime()).toStdString();
+  Par.FileName = PrintFileName(TempFolder(), QDateTime::currentDateTime()).toStdString();
   ReadOptions();
   Generator->PrintText(Par);
   platform().messageBox(this, "The randoms have been printed!", Icon::Information, false);

@@ -26,8 +26,8 @@ class TFormPrinttext : public QDialog {
   void btnsetupClick();
   void btnprintClick();
   int HelpContext() const;
-  // temp/yyyyMMdd_hhmmss.txt beside the executable, for the given moment.
-  static QString PrintFileName(const QString& applicationFolder, const QDateTime& when);
+  // yyyyMMdd_hhmmss.txt in the temp folder, for the given moment.
+  static QString PrintFileName(const QString& tempFolder, const QDateTime& when);
 
   TsaveTextPar Par;
   const Trandom_base* Generator;

@@ -1,0 +1,146 @@
+#!/usr/bin/env bash
+# Installs the build into a scratch prefix and checks the installed program:
+# quenvar-cli run from another folder with an empty home finds its name lists
+# and wildcards (and then the user's copies), the window started there makes
+# the user's copies in the XDG folders and its lock in the runtime folder, the
+# desktop entry and the metainfo validate, and cpack makes a .deb with its
+# dependencies declared.
+# install_check.sh <build folder> <scratch folder>
+set -euo pipefail
+build=$1 work=$2
+rm -rf "$work"
+mkdir -p "$work"
+prefix=$work/prefix home=$work/home elsewhere=$work/elsewhere runtime=$work/run
+mkdir -p "$home" "$elsewhere" "$runtime"
+chmod 700 "$runtime"
+id=org.quenvar.Quenvar
+failures=0
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+expect_file() { [ -f "$1" ] || fail "$1 is not installed"; }
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+# The layout.
+for f in bin/quenvar bin/quenvar-cli; do [ -x "$prefix/$f" ] || fail "$f is not installed"; done
+for f in help.chm wildcard.ini name/female_first_names.txt name/male_first_names.txt name/last_names.txt; do
+  expect_file "$prefix/share/quenvar/$f"
+done
+expect_file "$prefix/share/applications/$id.desktop"
+expect_file "$prefix/share/metainfo/$id.metainfo.xml"
+expect_file "$prefix/share/icons/hicolor/scalable/apps/$id.svg"
+expect_file "$prefix/share/bash-completion/completions/quenvar-cli"
+expect_file "$prefix/share/man/man1/quenvar-cli.1.gz"
+for size in 16 22 24 32 48 64 128 256; do
+  png=$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png
+  expect_file "$png"
+  [ -f "$png" ] && [ "$(python3 -c 'import struct,sys; d=open(sys.argv[1],"rb").read(24); print("%dx%d" % struct.unpack(">II", d[16:24]))' "$png")" = "${size}x${size}" ] ||
+    fail "$png is not ${size}x${size}"
+done
+[ -z "$(ls -A "$prefix/bin" | grep -vx -e quenvar -e quenvar-cli)" ] || fail "bin/ holds more than the two programs"
+zcat "$prefix/share/man/man1/quenvar-cli.1.gz" | grep -q -- 'main\\-pick' || fail "the man page lacks the commands' options"
+# The completion, with the two helpers bash-completion gives it stood in for.
+completions=$(bash -c '
+  _init_completion() { cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD-1]} cword=$COMP_CWORD; words=("${COMP_WORDS[@]}"); }
+  _filedir() { COMPREPLY=(FILES); }
+  source "$1"
+  for line in "" "na" "name --g" "name --gender " "lottery --bonus-p" "file --output " "number --sort d"; do
+    read -ra COMP_WORDS <<<"$line"
+    [[ $line == *" " || -z $line ]] && COMP_WORDS+=("")
+    COMP_WORDS=("$2" "${COMP_WORDS[@]}")
+    COMP_CWORD=$((${#COMP_WORDS[@]} - 1))
+    COMPREPLY=()
+    _quenvar_cli
+    echo "${COMPREPLY[*]}"
+  done' - "$prefix/share/bash-completion/completions/quenvar-cli" "$prefix/bin/quenvar-cli" 2>&1)
+expected="number lottery sample string name file --help
+name
+--gender
+female male both
+--bonus-pick
+FILES
+desc drawn"
+[ "$completions" = "$expected" ] || fail "the bash completion offers: $completions"
+
+# quenvar-cli from another folder, with an empty home and nothing else set.
+cli() { (cd "$elsewhere" && env -i HOME="$home" PATH=/usr/bin:/bin "$prefix/bin/quenvar-cli" "$@"); }
+for run in "name --count 20 --seed 7" "string --mask @@##-#### --count 20 --seed 7"; do
+  # shellcheck disable=SC2086
+  if ! got=$(cli $run 2>/dev/null); then
+    fail "installed quenvar-cli $run: $(cli $run 2>&1 >/dev/null)"
+  elif [ "$got" != "$("$build/quenvar-cli" $run 2>/dev/null)" ]; then
+    fail "installed quenvar-cli $run differs from the build's"
+  fi
+done
+[ -z "$(ls -A "$home")" ] || fail "quenvar-cli wrote into the home folder: $(ls -A "$home")"
+
+# The window, started there without a flag: it copies the shipped wildcards
+# and name lists into the XDG folders, and takes its lock in the runtime
+# folder; a second start finds the first and ends.
+window_env=(env -i HOME="$home" PATH=/usr/bin:/bin XDG_RUNTIME_DIR="$runtime" QT_QPA_PLATFORM=offscreen)
+(cd "$elsewhere" && exec "${window_env[@]}" "$prefix/bin/quenvar") >"$work/window.log" 2>&1 &
+window=$!
+copies=("$home/.config/quenvar/wildcard.ini" "$home/.local/share/quenvar/name/female_first_names.txt"
+  "$home/.local/share/quenvar/name/male_first_names.txt" "$home/.local/share/quenvar/name/last_names.txt")
+for _ in $(seq 600); do
+  ready=1
+  for f in "${copies[@]}"; do [ -f "$f" ] || ready=0; done
+  compgen -G "$runtime/onlyforquenvarrandom-*.lock" >/dev/null || ready=0
+  [ $ready = 1 ] && break
+  kill -0 $window 2>/dev/null || break
+  sleep 0.1
+done
+if ! kill -0 $window 2>/dev/null; then
+  fail "the installed window ended at start: $(cat "$work/window.log")"
+else
+  cmp -s "${copies[0]}" "$prefix/share/quenvar/wildcard.ini" || fail "no copy of the shipped wildcard.ini in ~/.config/quenvar"
+  for f in "${copies[@]:1}"; do
+    cmp -s "$f" "$prefix/share/quenvar/name/$(basename "$f")" || fail "no copy of $(basename "$f") in ~/.local/share/quenvar/name"
+  done
+  compgen -G "$runtime/onlyforquenvarrandom-*.lock" >/dev/null || fail "no lock in the runtime folder"
+  (cd "$elsewhere" && timeout 120 "${window_env[@]}" "$prefix/bin/quenvar") >/dev/null 2>&1 ||
+    fail "a second start did not end at once with success"
+  kill -0 $window 2>/dev/null || fail "the first window ended when the second started"
+  kill $window
+fi
+wait $window 2>/dev/null || true
+[ -z "$(ls -A "$prefix/bin" | grep -vx -e quenvar -e quenvar-cli)" ] || fail "the window wrote beside its executable"
+
+# The user's own lists are what quenvar-cli reads from then on.
+printf 'Zed\n' >"$home/.local/share/quenvar/name/last_names.txt"
+[ "$(cli name --count 5 --seed 7 2>/dev/null | grep -cv ' Zed$')" = 0 ] || fail "quenvar-cli did not read the user's last names"
+
+# The desktop entry and the metainfo.
+if command -v desktop-file-validate >/dev/null; then
+  desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "desktop-file-validate"
+else
+  fail "desktop-file-validate is missing (package desktop-file-utils; scripts/setup installs it)"
+fi
+if command -v appstreamcli >/dev/null; then
+  appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" || fail "appstreamcli validate"
+else
+  fail "appstreamcli is missing (package appstream; scripts/setup installs it)"
+fi
+
+# The Debian package.
+if (cd "$build" && cpack -G DEB -B "$work/deb" >"$work/cpack.log" 2>&1); then
+  deb=$(ls "$work"/deb/quenvar_*.deb)
+  depends=$(dpkg-deb -f "$deb" Depends)
+  for package in libqt6widgets6 libqt6printsupport6 libqt6network6 qt6-qpa-plugins; do
+    [[ $depends == *"$package"* ]] || fail "the .deb does not depend on $package: $depends"
+  done
+  [[ $(dpkg-deb -f "$deb" Suggests) == *xchm* ]] || fail "the .deb does not suggest xchm"
+  contents=$(dpkg-deb -c "$deb")
+  for f in ./usr/bin/quenvar ./usr/bin/quenvar-cli ./usr/share/quenvar/wildcard.ini \
+    ./usr/share/applications/$id.desktop; do
+    grep -q " $f\$" <<<"$contents" || fail "the .deb lacks $f"
+  done
+else
+  fail "cpack -G DEB: $(cat "$work/cpack.log")"
+fi
+
+[ $failures = 0 ] || exit 1
+rm -rf "$work"
+echo "installed layout checked"
