@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -43,6 +44,7 @@ class WindowTest : public QObject {
   std::unique_ptr<test::FakePlatform> fake;
   std::unique_ptr<TFormRandom> form;
   NumberPage* page = nullptr;
+  std::unique_ptr<QTemporaryDir> folder;  // setup.ini of this test alone
 
   void setSpin(TSpinEdit* spin, qlonglong value) {
     spin->editor()->selectAll();
@@ -64,6 +66,8 @@ class WindowTest : public QObject {
 
  private slots:
   void init() {
+    folder = std::make_unique<QTemporaryDir>();
+    SetApplicationFolder(folder->path());
     fake = std::make_unique<test::FakePlatform>();
     form = std::make_unique<TFormRandom>();
     form->show();
@@ -73,6 +77,8 @@ class WindowTest : public QObject {
   void cleanup() {
     form.reset();
     fake.reset();
+    SetApplicationFolder({});
+    folder.reset();
   }
 
   void windowLayout() {

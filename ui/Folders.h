@@ -12,5 +12,7 @@ void SetApplicationFolder(const QString& folder);  // empty: the executable's ag
 
 inline QString TempFolder() { return ApplicationFolder() + "/temp"; }
 inline QString HelpFile() { return ApplicationFolder() + "/help.chm"; }
+// The user's choices from one run to the next.
+inline QString SettingsFile() { return ApplicationFolder() + "/setup.ini"; }
 
 }  // namespace quenvar::ui
