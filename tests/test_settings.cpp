@@ -429,6 +429,16 @@ class SettingsTest : public QObject {
     QVERIFY(fake->boxes.empty());
   }
 
+  // Strings are read up to 2047 bytes, never ending in part of a character.
+  void longValuesAreCut() {
+    const QString name = "/" + QString(2043, 'n') + QString::fromUtf8("\u00e9\u00e9");  // 2048 bytes
+    writeIni("[File]\r\nFilename=" + name.toUtf8() +
+             "\r\n[Character]\r\ncommaskCount=1\r\ncommask0=" + QByteArray(3000, '?') + "\r\n");
+    openWindow();
+    QCOMPARE(form->TabSheet3->BaseFileName, name.left(2045));
+    QCOMPARE(form->TabSheet2->comMask->itemText(0), QString(2047, '?'));
+  }
+
   // Only the program's keys change: a comment, other keys and sections,
   // blank lines, the file's own line breaks and spelling stay byte for byte.
   void otherLinesSurviveAWrite() {

@@ -12,8 +12,20 @@ namespace quenvar::ui {
 
 namespace {
 
+// A value cut at its length limit may end inside a character, whose
+// beginning is then dropped too.
 QString FromUtf8(const std::string& text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  size_t size = text.size();
+  size_t continuation = 0;
+  while (continuation < 3 && continuation < size &&
+         (static_cast<unsigned char>(text[size - 1 - continuation]) & 0xC0) == 0x80)
+    ++continuation;
+  if (continuation < size) {
+    const auto lead = static_cast<unsigned char>(text[size - 1 - continuation]);
+    const size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    if (continuation + 1 < length) size -= continuation + 1;
+  }
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(size));
 }
 
 }  // namespace
