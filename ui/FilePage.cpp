@@ -162,7 +162,8 @@ void FilePage::exchangeSettings(SettingsExchange& settings) {
   settings.columns({"column", 2}, *this);
   const TextKey fileName{"Filename", DefaultFileName()};
   settings.value(fileName, BaseFileName);
-  if (BaseFileName.trimmed().isEmpty()) BaseFileName = fileName.fallback;  // a run needs a name
+  if (settings.reading() && BaseFileName.trimmed().isEmpty())
+    BaseFileName = fileName.fallback;  // a run needs one
   settings.check({"IsAuto", true}, ChAutoFileName);
   settings.spin({"Incream", 1}, RxSpinAutoFilename);
   if (settings.reading()) ChAutoFileNameClick();
