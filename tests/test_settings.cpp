@@ -37,6 +37,19 @@ QStringList Lines(const QByteArray& text) {
   return QString::fromUtf8(text).split("\r\n", Qt::SkipEmptyParts);
 }
 
+// The values of spin boxes, in the order given.
+QList<int> Values(std::initializer_list<const QSpinBox*> boxes) {
+  QList<int> out;
+  for (const QSpinBox* box : boxes) out << box->value();
+  return out;
+}
+
+// The lottery page's spin boxes, main numbers first, then bonus, then lines.
+QList<int> LotterySpins(const LotteryPage* page) {
+  return Values({page->RxSpinMainLower, page->RxSpinMainUpper, page->RxSpinMainPick, page->RxSpinBonusLower,
+                 page->RxSpinBonusUpper, page->RxSpinBonusPick, page->RxSpinEditTotal});
+}
+
 // The sort button that is down: 0 ascending, 1 descending, 2 as drawn.
 int SortButtonDown(const ResultPage& page) {
   return page.ascAction->isChecked() ? 0 : page.dscAction->isChecked() ? 1 : 2;
@@ -103,9 +116,8 @@ class SettingsTest : public QObject {
   void noFileGivesEveryDefault() {
     openWindow();
     const NumberPage* number = form->TabSheet1;
-    QCOMPARE(number->RxSpinLow->value(), 1);
-    QCOMPARE(number->RxSpinUpper->value(), 10000);
-    QCOMPARE(number->RxSpinCount->value(), 100);
+    QCOMPARE(Values({number->RxSpinLow, number->RxSpinUpper, number->RxSpinCount}),
+             (QList<int>{1, 10000, 100}));
     QCOMPARE(number->input.Lower, 1);
     QCOMPARE(number->input.Upper, 10000);
     QCOMPARE(number->input.Count, 100);
@@ -138,13 +150,7 @@ class SettingsTest : public QObject {
     QCOMPARE(form->TabSheet44->columnsBox->currentIndex(), 2);
 
     const LotteryPage* lottery = form->TabSheet55;
-    QCOMPARE(lottery->RxSpinMainLower->value(), 1);
-    QCOMPARE(lottery->RxSpinMainUpper->value(), 53);
-    QCOMPARE(lottery->RxSpinMainPick->value(), 5);
-    QCOMPARE(lottery->RxSpinBonusLower->value(), 1);
-    QCOMPARE(lottery->RxSpinBonusUpper->value(), 42);
-    QCOMPARE(lottery->RxSpinBonusPick->value(), 1);
-    QCOMPARE(lottery->RxSpinEditTotal->value(), 20);
+    QCOMPARE(LotterySpins(lottery), (QList<int>{1, 53, 5, 1, 42, 1, 20}));
     QVERIFY(lottery->RadioLotto->isChecked());
     QVERIFY(!lottery->ChExclude->isChecked());
     QVERIFY(!lottery->ChDupLines->isChecked() && !lottery->ChDupRows->isChecked());
@@ -216,13 +222,11 @@ class SettingsTest : public QObject {
     columns(form->TabSheet44, 20);
 
     LotteryPage* lottery = form->TabSheet55;
-    SetSpin(lottery->RxSpinMainLower, 3);
-    SetSpin(lottery->RxSpinMainUpper, 60);
-    SetSpin(lottery->RxSpinMainPick, 6);
-    SetSpin(lottery->RxSpinBonusLower, 2);
-    SetSpin(lottery->RxSpinBonusUpper, 30);
-    SetSpin(lottery->RxSpinBonusPick, 2);
-    SetSpin(lottery->RxSpinEditTotal, 7);
+    const std::pair<TSpinEdit*, int> spins[] = {
+        {lottery->RxSpinMainLower, 3},  {lottery->RxSpinMainUpper, 60},  {lottery->RxSpinMainPick, 6},
+        {lottery->RxSpinBonusLower, 2}, {lottery->RxSpinBonusUpper, 30}, {lottery->RxSpinBonusPick, 2},
+        {lottery->RxSpinEditTotal, 7}};
+    for (const auto& [spin, value] : spins) SetSpin(spin, value);
     QTest::mouseClick(lottery->ChDupLines, Qt::LeftButton);
     QTest::mouseClick(lottery->ChDupRows, Qt::LeftButton);
     QTest::mouseClick(lottery->ChExclude, Qt::LeftButton);
@@ -238,9 +242,8 @@ class SettingsTest : public QObject {
     QVERIFY(number->Comma);
     QVERIFY(number->ChDuplicate->isChecked());
     QVERIFY(number->input.Duplicate);
-    QCOMPARE(number->RxSpinLow->value(), -50);
-    QCOMPARE(number->RxSpinUpper->value(), 70000);
-    QCOMPARE(number->RxSpinCount->value(), 12);
+    QCOMPARE(Values({number->RxSpinLow, number->RxSpinUpper, number->RxSpinCount}),
+             (QList<int>{-50, 70000, 12}));
     QCOMPARE(number->input.Lower, -50);
     QCOMPARE(number->input.Upper, 70000);
     QCOMPARE(number->input.Count, 12);
@@ -275,13 +278,7 @@ class SettingsTest : public QObject {
     QCOMPARE(form->TabSheet44->header->count(), 21);
 
     lottery = form->TabSheet55;
-    QCOMPARE(lottery->RxSpinMainLower->value(), 3);
-    QCOMPARE(lottery->RxSpinMainUpper->value(), 60);
-    QCOMPARE(lottery->RxSpinMainPick->value(), 6);
-    QCOMPARE(lottery->RxSpinBonusLower->value(), 2);
-    QCOMPARE(lottery->RxSpinBonusUpper->value(), 30);
-    QCOMPARE(lottery->RxSpinBonusPick->value(), 2);
-    QCOMPARE(lottery->RxSpinEditTotal->value(), 7);
+    QCOMPARE(LotterySpins(lottery), (QList<int>{3, 60, 6, 2, 30, 2, 7}));
     QVERIFY(lottery->ChDupLines->isChecked() && lottery->ChDupRows->isChecked());
     QVERIFY(lottery->ChExclude->isChecked());
     QVERIFY(lottery->RadioNoBonus->isChecked());
