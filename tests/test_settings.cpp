@@ -353,6 +353,10 @@ class SettingsTest : public QObject {
     QCOMPARE(masks(string), (QStringList{"a?", "", "b#"}));
     QCOMPARE(string->comMask->currentIndex(), 0);
     QCOMPARE(string->input.Mask, std::string("a?"));
+    closeWindow();
+    const QStringList lines = Lines(readIni());
+    QVERIFY(lines.contains("commaskCount=3") && lines.contains("commask1=") && lines.contains("commask2=b#"));
+    QVERIFY(lines.contains("commask3=unread"));  // left from an earlier run
   }
 
   // A count far beyond what the file holds reads as many entries as it
