@@ -178,14 +178,6 @@ int32_t ReadInt(const ParsedOptions& options, const std::string& name, int32_t f
   return fallback;
 }
 
-// "Possible total: " and so on: the page's totals label.
-std::string Totals(bool withPossible, const std::string& possibleText, int64_t possible,
-                   const std::string& generatedText, int64_t generated, const std::string& over = "") {
-  std::string totals;
-  if (withPossible) totals = possibleText + (possible == MaxPossible ? over : "") + std::to_string(possible);
-  return totals + generatedText + std::to_string(generated);
-}
-
 int Finish(const std::string& totals) {
   PrintLine(totals);
   return kOk;

@@ -10,6 +10,8 @@
 
 #include "Accessibility.h"
 #include "FakePlatform.h"
+#include "TestFiles.h"
+#include "ui/Folders.h"
 #include "ui/PagePattern.h"
 #include "ui/SpinEdit.h"
 #include "ui/UnitMain.h"
@@ -65,12 +67,15 @@ inline CliRun RunCli(const QStringList& args) {
 template <class Page>
 class PageFixture {
  protected:
+  std::unique_ptr<TempFolder> folder;  // the window's files (setup.ini) of this test alone
   std::unique_ptr<FakePlatform> fake;
   std::unique_ptr<ui::TFormRandom> form;
   Page* page = nullptr;
 
   // The window shown, on the page the member names.
   void openWindow(Page* ui::TFormRandom::*member) {
+    folder = std::make_unique<TempFolder>();
+    ui::SetApplicationFolder(QString::fromStdString(folder->path.string()));
     fake = std::make_unique<FakePlatform>();
     form = std::make_unique<ui::TFormRandom>();
     form->show();
@@ -81,6 +86,8 @@ class PageFixture {
   void closeWindow() {
     form.reset();
     fake.reset();
+    ui::SetApplicationFolder({});
+    folder.reset();
   }
 
   static void setSpin(ui::TSpinEdit* spin, qlonglong value) { SetSpin(spin, value); }

@@ -11,6 +11,7 @@
 
 #include "generators/FileRules.h"
 #include "ui/Platform.h"
+#include "ui/Settings.h"
 
 namespace quenvar::ui {
 
@@ -31,7 +32,7 @@ FilePage::FilePage() : GeneratorPage(SpecOf(Tab::File)) {
   buildToolPieces();
   buildInputs();
 
-  BaseFileName = QDir::homePath() + "/byteFile.dat";
+  BaseFileName = DefaultFileName();
   ChAutoFileNameClick();
   raOverwriteClick();
   btnHexClick();
@@ -152,6 +153,22 @@ void FilePage::buildInputs() {
   connect(raOverwrite, &QRadioButton::toggled, this, [this] { raOverwriteClick(); });
   row->addWidget(options, 3);
   row->addWidget(seed, 2);
+}
+
+QString FilePage::DefaultFileName() { return QDir::homePath() + "/byteFile.dat"; }
+
+void FilePage::exchangeSettings(SettingsExchange& settings) {
+  settings.section("File");
+  settings.columns({"column", 2}, *this);
+  const TextKey fileName{"Filename", DefaultFileName()};
+  settings.value(fileName, BaseFileName);
+  if (settings.reading() && BaseFileName.trimmed().isEmpty())
+    BaseFileName = fileName.fallback;  // a run needs one
+  settings.check({"IsAuto", true}, ChAutoFileName);
+  settings.spin({"Incream", 1}, RxSpinAutoFilename);
+  if (settings.reading()) ChAutoFileNameClick();
+  settings.check({"IsDisplayed", true}, pmEnableDisplay);
+  if (settings.reading()) btn3DisplayedClick();
 }
 
 void FilePage::ChAutoFileNameClick() {

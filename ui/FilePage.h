@@ -12,6 +12,8 @@
 
 namespace quenvar::ui {
 
+class SettingsExchange;
+
 // The "Random File" page: a file of random bytes, written under a name that
 // can be numbered anew for every run, and shown (when display is on) as
 // hexadecimal, decimal, octal or binary. Rows are formatted as they are
@@ -34,6 +36,12 @@ class FilePage : public GeneratorPage<Trandom_file, TinputFilePar> {
   void spSelectFileClick();
   void btnHexClick();
   void btn3DisplayedClick();
+
+  // The page's section of setup.ini, "File".
+  void exchangeSettings(SettingsExchange& settings);
+  // The output file until the user chooses one: byteFile.dat in the home
+  // folder.
+  static QString DefaultFileName();
 
   // The text a byte is shown as in the current radix.
   QString byteText(size_t entry) const;

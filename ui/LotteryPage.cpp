@@ -9,6 +9,7 @@
 
 #include "core/Codes.h"
 #include "generators/LotteryRules.h"
+#include "ui/Settings.h"
 
 namespace quenvar::ui {
 
@@ -128,6 +129,29 @@ void LotteryPage::RadioLottoClick() {
        std::initializer_list<QWidget*>{RxSpinBonusLower, RxSpinBonusUpper, RxSpinBonusPick, ChExclude})
     w->setEnabled(lotto);
   if (lotto) ChExcludeClick();
+}
+
+void LotteryPage::exchangeSettings(SettingsExchange& settings) {
+  settings.section("Lotty");
+  settings.spin({"MainLow", 1}, RxSpinMainLower);
+  settings.spin({"MainUpper", 53}, RxSpinMainUpper);
+  settings.spin({"MainPick", 5}, RxSpinMainPick);
+  settings.spin({"ChildLow", 1}, RxSpinBonusLower);
+  settings.spin({"ChildUpper", 42}, RxSpinBonusUpper);
+  settings.spin({"ChildPick", 1}, RxSpinBonusPick);
+  settings.spin({"Total", 20}, RxSpinEditTotal);
+  settings.check({"DupLines", false}, ChDupLines);
+  settings.check({"DupRows", false}, ChDupRows);
+  bool lotto = RadioLotto->isChecked();
+  bool noBonus = RadioNoBonus->isChecked();
+  settings.value({"Lotto", true}, lotto);
+  settings.check({"RemainPick", false}, ChExclude);
+  settings.value({"NoLotto", false}, noBonus);
+  if (settings.reading()) {
+    // One of the two is always chosen; without "Lotto" a run draws no bonus.
+    (lotto && !noBonus ? RadioLotto : RadioNoBonus)->setChecked(true);
+    RadioLottoClick();
+  }
 }
 
 void LotteryPage::ChExcludeClick() {

@@ -9,6 +9,8 @@
 
 namespace quenvar::ui {
 
+class SettingsExchange;
+
 // The "Lottery Number" page: lines of main numbers and, optionally, bonus
 // numbers, one line per row and one column per number. The columns follow
 // the line width, so the page has no columns box; with many numbers per line
@@ -27,6 +29,8 @@ class LotteryPage : public GeneratorPage<Trandom_Lottery, TinputLottery> {
   void ReadLotteryInput();
   void RadioLottoClick();
   void ChExcludeClick();
+  // The page's section of setup.ini, "Lotty".
+  void exchangeSettings(SettingsExchange& settings);
 
   // The texts shown, line after line: main numbers first, then bonus numbers.
   const TArrayString& lineTexts() const { return lineTexts_.Results; }

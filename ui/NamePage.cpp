@@ -11,6 +11,7 @@
 #include "generators/NameRules.h"
 #include "ui/Folders.h"
 #include "ui/Platform.h"
+#include "ui/Settings.h"
 
 namespace quenvar::ui {
 
@@ -81,6 +82,11 @@ NamePage::NamePage() : GeneratorPage(SpecOf(Tab::Name)) {
   chmaleClick();
   RxSpinEdit44Exit();
   CheckBox44Click();
+}
+
+void NamePage::exchangeSettings(SettingsExchange& settings) {
+  settings.section("Name");
+  settings.columns({"column", 2}, *this);
 }
 
 void NamePage::validateInputs() {

@@ -9,6 +9,8 @@
 
 namespace quenvar::ui {
 
+class SettingsExchange;
+
 // The "Random Name" page: a first name from the female and/or male list and
 // a last name, with or without repeated names. The lists can be opened in
 // the desktop's editor; an edited list is read again at the next run.
@@ -28,6 +30,8 @@ class NamePage : public GeneratorPage<Trandom_name, TinputName> {
   void MaleViewClick() { openList(input.MaleFile); }
   void ViewFemaleClick() { openList(input.FemaleFile); }
   void SpeedButton3Click() { openList(input.LastFile); }
+  // The page's section of setup.ini, "Name".
+  void exchangeSettings(SettingsExchange& settings);
 
   QCheckBox *chmale, *chFemale, *CheckBox44;
   QToolButton *MaleView, *ViewFemale, *SpeedButton3;

@@ -7,6 +7,7 @@
 
 #include "core/Feedback.h"
 #include "generators/NumberRules.h"
+#include "ui/Settings.h"
 
 namespace quenvar::ui {
 
@@ -63,6 +64,23 @@ void NumberPage::Ch0Click() {
   input.Excluded.clear();
   for (int d = 0; d <= 9; ++d)
     if (Ch[d]->isChecked()) input.Excluded.push_back(d);
+}
+
+void NumberPage::exchangeSettings(SettingsExchange& settings) {
+  settings.section("Simply");
+  settings.columns({"column", 2}, *this);
+  settings.comma({"comma", false}, *this);
+  settings.check({"isduplicate", false}, ChDuplicate);
+  settings.spin({"low", 1}, RxSpinLow);
+  settings.spin({"upper", 10000}, RxSpinUpper);
+  settings.spin({"countto", 100}, RxSpinCount);
+  if (settings.reading()) {
+    ChDuplicateClick();
+    RxSpinLowExit();
+    RxSpinUpperExit();
+    RxSpinCountExit();
+  }
+  settings.sortOrder({"sortby", 2}, *this);
 }
 
 void NumberPage::validateInputs() {

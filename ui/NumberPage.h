@@ -8,6 +8,8 @@
 
 namespace quenvar::ui {
 
+class SettingsExchange;
+
 // The "Random Number" page: integers from a range, with or without
 // repeats, avoiding numbers with chosen digits.
 class NumberPage : public GeneratorPage<Trandom_simply, Tinputpar> {
@@ -24,6 +26,8 @@ class NumberPage : public GeneratorPage<Trandom_simply, Tinputpar> {
   void RxSpinCountExit() { input.Count = RxSpinCount->value(); }
   void ChDuplicateClick() { input.Duplicate = ChDuplicate->isChecked(); }
   void Ch0Click();
+  // The page's section of setup.ini, "Simply".
+  void exchangeSettings(SettingsExchange& settings);
 
   TSpinEdit *RxSpinLow, *RxSpinUpper, *RxSpinCount;
   QCheckBox* ChDuplicate;

@@ -11,6 +11,7 @@
 #include "core/TextLines.h"
 #include "generators/SamplingRules.h"
 #include "ui/Platform.h"
+#include "ui/Settings.h"
 
 namespace quenvar::ui {
 
@@ -145,6 +146,34 @@ void SamplingPage::validateInputs() {
                                       static_cast<size_t>(items->checkedCount()))) {
     CurrentNotifier().warning(*error);
     throw EAbort();
+  }
+}
+
+void SamplingPage::exchangeSettings(SettingsExchange& settings) {
+  settings.section("Sampling");
+  settings.columns({"column", 2}, *this);
+}
+
+void SamplingPage::exchangeItems(SettingsExchange& settings) {
+  settings.section("Sampling Items");
+  settings.check({"IsSave", true}, ChSaveItem);
+  if (!ChSaveItem->isChecked()) return;  // the items of an earlier run stay in the file
+  QStringList kept;
+  if (settings.writing()) {
+    const int n = std::min(items->count(), kMaxSavedItems);
+    if (items->count() > kMaxSavedItems)
+      platform().messageBox(window(), "In Random Sampling tab, only first 800 items can be saved when exit!",
+                            Icon::Information, false);
+    kept.reserve(n);
+    for (int row = 0; row < n; ++row) kept << items->text(row);
+  }
+  kept = settings.list({"Total", 0}, "item", kept);
+  if (settings.reading()) {
+    items->clear();
+    TArrayString texts;
+    for (const QString& text : kept)
+      if (!text.isEmpty()) texts.push_back(text.toStdString());
+    items->appendAll(texts);
   }
 }
 

@@ -11,6 +11,8 @@
 
 namespace quenvar::ui {
 
+class SettingsExchange;
+
 // The "Random Sampling" page: a list of item texts the user builds, loads
 // and saves, with check marks for the items that take part, and samples
 // drawn from the checked ones. A run draws from its own copy of the checked
@@ -45,6 +47,11 @@ class SamplingPage : public GeneratorPage<Trandom_sampling, TinputSampling> {
   void loadItems(const QString& path);
   void saveItems(const QString& path) const;
   void UpdateSamplingCaption();
+  // The page's sections of setup.ini: "Sampling", and "Sampling Items" with
+  // the item list when it is to be kept.
+  void exchangeSettings(SettingsExchange& settings);
+  void exchangeItems(SettingsExchange& settings);
+  static constexpr int kMaxSavedItems = 800;
 
   ItemListModel* items;
   ItemListView* ListBoxSampling;

@@ -14,6 +14,7 @@
 #include "core/Feedback.h"
 #include "generators/StringRules.h"
 #include "ui/Folders.h"
+#include "ui/Settings.h"
 
 namespace quenvar::ui {
 
@@ -249,6 +250,21 @@ QStringList StringPage::maskHistory() const {
   QStringList masks;
   for (int i = 0; i < comMask->count(); ++i) masks << comMask->itemText(i);
   return masks;
+}
+
+void StringPage::exchangeSettings(SettingsExchange& settings) {
+  settings.section("Character");
+  settings.columns({"column2", 2}, *this);
+  const QStringList masks = settings.list({"commaskCount", 0}, "commask", maskHistory());
+  if (settings.reading()) {
+    // Every stored entry, empty ones too, after those the box has.
+    comMask->addItems(masks);
+    if (comMask->count() > 0) comMask->setCurrentIndex(0);
+    comMaskExit();
+  }
+  settings.check({"Isrepeat", false}, Ch2Duplicate);
+  if (settings.reading()) Ch2DuplicateClick();
+  settings.sortOrder({"sortby", 2}, *this);
 }
 
 void StringPage::AddMaskHistory() {

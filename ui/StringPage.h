@@ -15,6 +15,8 @@
 
 namespace quenvar::ui {
 
+class SettingsExchange;
+
 // The "Random String" page: strings following a mask whose characters are
 // literals or wildcards, and the editor of the wildcards. The wildcards live
 // in wildcard.ini in the program's folder; every change is saved at once.
@@ -37,6 +39,8 @@ class StringPage : public GeneratorPage<Trandom_character, TinputString> {
   // any letter case; the history keeps 8 masks.
   void AddMaskHistory();
   QStringList maskHistory() const;
+  // The page's section of setup.ini, "Character", with the mask history.
+  void exchangeSettings(SettingsExchange& settings);
 
   // The wildcard editor: Browsing, or Editing a new (Adding) or a stored
   // wildcard.

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "core/Errors.h"
 #include "core/Unit_base.h"
 #include "ui/FilePage.h"
 #include "ui/Folders.h"
@@ -18,6 +19,7 @@
 #include "ui/NumberPage.h"
 #include "ui/Platform.h"
 #include "ui/SamplingPage.h"
+#include "ui/Settings.h"
 #include "ui/StringPage.h"
 #include "ui/myabout.h"
 
@@ -75,6 +77,7 @@ TFormRandom::TFormRandom(QWidget* parent) : QWidget(parent), notifier_(this) {
   };
   for (const PageSpec& spec : kPages) addPage(spec, built(spec.tab));
   PageControl1->setCurrentIndex(0);
+  LoadSaveSettings(false);
   connect(PageControl1, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
 }
 
@@ -183,8 +186,32 @@ void TFormRandom::closeEvent(QCloseEvent* event) {
   FormClose();
 }
 
+void TFormRandom::LoadSaveSettings(bool writing) {
+  const std::string path = SettingsFile().toStdString();
+  IniFile file;
+  try {
+    file = IniFile(path);
+  } catch (const EInOutError&) {
+    // A file that cannot be read gives every default; it is not written
+    // over, since what it holds was never seen.
+    if (writing) throw EInOutError("Unable to write to " + path);
+  }
+  SettingsExchange settings(file, writing);
+  TabSheet1->exchangeSettings(settings);
+  TabSheet2->exchangeSettings(settings);
+  TabSheet3->exchangeSettings(settings);
+  TabSheet22->exchangeSettings(settings);
+  TabSheet44->exchangeSettings(settings);
+  TabSheet22->exchangeItems(settings);
+  TabSheet55->exchangeSettings(settings);
+  // Every key at once, replacing the old file only when all is written.
+  if (writing) file.UpdateFile();
+}
+
 void TFormRandom::FormClose() {
   hide();
+  // A failure is shown; the program ends all the same.
+  RunGuarded(this, [this] { LoadSaveSettings(true); });
   QDir(TempFolder()).removeRecursively();  // failure is ignored
 }
 

@@ -39,6 +39,9 @@ class TFormRandom : public QWidget {
   void PageControl1Change();
   void restoreAndRaise();
   bool anyPageRunning() const;
+  // Reads setup.ini into every page (once, while the window is made) or
+  // writes them into it (once, at close), section by section.
+  void LoadSaveSettings(bool writing);
 
   // The page of a tab; nullptr while that page is not built.
   ResultPage* page(Tab tab) const { return Pages[static_cast<size_t>(tab)]; }

@@ -1,0 +1,509 @@
+// setup.ini: the real window, offscreen, reads it while it is made and writes
+// it when it closes; every test has an application folder of its own.
+#include <sys/resource.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <csignal>
+#include <memory>
+
+#include "FakePlatform.h"
+#include "PageFixture.h"
+#include "ui/FilePage.h"
+#include "ui/Folders.h"
+#include "ui/LotteryPage.h"
+#include "ui/NamePage.h"
+#include "ui/NumberPage.h"
+#include "ui/SamplingPage.h"
+#include "ui/StringPage.h"
+#include "ui/UnitMain.h"
+
+using namespace quenvar;
+using namespace quenvar::ui;
+using test::SetSpin;
+
+namespace {
+
+const char kItemsMessage[] = "In Random Sampling tab, only first 800 items can be saved when exit!";
+
+QStringList Numbered(const QString& prefix, int from, int to) {
+  QStringList out;
+  for (int i = from; i <= to; ++i) out << prefix + QString::number(i);
+  return out;
+}
+
+QStringList Lines(const QByteArray& text) {
+  return QString::fromUtf8(text).split("\r\n", Qt::SkipEmptyParts);
+}
+
+// The values of spin boxes, in the order given.
+QList<int> Values(std::initializer_list<const QSpinBox*> boxes) {
+  QList<int> out;
+  for (const QSpinBox* box : boxes) out << box->value();
+  return out;
+}
+
+// The lottery page's spin boxes, main numbers first, then bonus, then lines.
+QList<int> LotterySpins(const LotteryPage* page) {
+  return Values({page->RxSpinMainLower, page->RxSpinMainUpper, page->RxSpinMainPick, page->RxSpinBonusLower,
+                 page->RxSpinBonusUpper, page->RxSpinBonusPick, page->RxSpinEditTotal});
+}
+
+// The sort button that is down: 0 ascending, 1 descending, 2 as drawn.
+int SortButtonDown(const ResultPage& page) {
+  return page.ascAction->isChecked() ? 0 : page.dscAction->isChecked() ? 1 : 2;
+}
+
+}  // namespace
+
+class SettingsTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<QTemporaryDir> folder;
+  std::unique_ptr<test::FakePlatform> fake;
+  std::unique_ptr<TFormRandom> form;
+
+  QString iniPath() const { return folder->filePath("setup.ini"); }
+  void writeIni(const QByteArray& bytes) {
+    QFile file(iniPath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+  }
+  QByteArray readIni() const {
+    QFile file(iniPath());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
+  // A start of the program: the window made (reading setup.ini) and shown.
+  void openWindow() {
+    form = std::make_unique<TFormRandom>();
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+  }
+  // The user closes it: hidden, then setup.ini written.
+  void closeWindow() {
+    QVERIFY(form->close());
+    QVERIFY(form->isHidden());
+    form.reset();
+  }
+  QStringList boxTexts() const {
+    QStringList out;
+    for (const auto& box : fake->boxes) out << box.text;
+    return out;
+  }
+  static void columns(ResultPage* page, int count) {
+    page->columnsBox->setCurrentIndex(count - 1);
+    page->ColumnsChange();
+  }
+  static QStringList masks(const StringPage* page) { return page->maskHistory(); }
+
+ private slots:
+  void init() {
+    folder = std::make_unique<QTemporaryDir>();
+    SetApplicationFolder(folder->path());
+    fake = std::make_unique<test::FakePlatform>();
+  }
+  void cleanup() {
+    form.reset();
+    fake.reset();
+    SetApplicationFolder({});
+    folder.reset();
+  }
+
+  // Without setup.ini every page shows its defaults; nothing is said and
+  // nothing is written until the window closes.
+  void noFileGivesEveryDefault() {
+    openWindow();
+    const NumberPage* number = form->TabSheet1;
+    QCOMPARE(Values({number->RxSpinLow, number->RxSpinUpper, number->RxSpinCount}),
+             (QList<int>{1, 10000, 100}));
+    QCOMPARE(number->input.Lower, 1);
+    QCOMPARE(number->input.Upper, 10000);
+    QCOMPARE(number->input.Count, 100);
+    QVERIFY(!number->ChDuplicate->isChecked());
+    QVERIFY(!number->input.Duplicate);
+    QVERIFY(!number->commaAction->isChecked());
+    QCOMPARE(SortButtonDown(*number), 2);
+    QCOMPARE(number->SortOrder, SortDrawn);
+    QCOMPARE(number->header->count(), 4);  // "NO." and three columns
+    QCOMPARE(number->header->model()->headerData(3, Qt::Horizontal).toString(), QString("Column 3"));
+
+    const StringPage* string = form->TabSheet2;
+    QCOMPARE(string->columnsBox->currentIndex(), 2);
+    QCOMPARE(string->comMask->count(), 0);
+    QVERIFY(!string->Ch2Duplicate->isChecked());
+    QCOMPARE(SortButtonDown(*string), 2);
+
+    const FilePage* file = form->TabSheet3;
+    QCOMPARE(file->columnsBox->currentIndex(), 2);
+    QCOMPARE(file->BaseFileName, FilePage::DefaultFileName());
+    QVERIFY(file->ChAutoFileName->isChecked());
+    QCOMPARE(file->RxSpinAutoFilename->value(), 1);
+    QCOMPARE(file->EditFileName->text(), QDir::homePath() + "/byteFile01.dat");
+    QVERIFY(file->btn3Displayed->isChecked());
+
+    const SamplingPage* sampling = form->TabSheet22;
+    QCOMPARE(sampling->columnsBox->currentIndex(), 2);
+    QVERIFY(sampling->ChSaveItem->isChecked());
+    QCOMPARE(sampling->items->count(), 0);
+    QCOMPARE(form->TabSheet44->columnsBox->currentIndex(), 2);
+
+    const LotteryPage* lottery = form->TabSheet55;
+    QCOMPARE(LotterySpins(lottery), (QList<int>{1, 53, 5, 1, 42, 1, 20}));
+    QVERIFY(lottery->RadioLotto->isChecked());
+    QVERIFY(!lottery->ChExclude->isChecked());
+    QVERIFY(!lottery->ChDupLines->isChecked() && !lottery->ChDupRows->isChecked());
+    QVERIFY(lottery->RxSpinBonusUpper->isEnabled());
+
+    QVERIFY(fake->boxes.empty());
+    QVERIFY(!QFile::exists(iniPath()));
+  }
+
+  // The first close writes the seven sections in their order, every key in
+  // its order, with CR LF line ends.
+  void closeWritesEverySectionInOrder() {
+    openWindow();
+    closeWindow();
+    const QByteArray expected =
+        "[Simply]\r\ncolumn=2\r\ncomma=0\r\nisduplicate=0\r\nlow=1\r\nupper=10000\r\n"
+        "countto=100\r\nsortby=2\r\n"
+        "[Character]\r\ncolumn2=2\r\ncommaskCount=0\r\nIsrepeat=0\r\nsortby=2\r\n"
+        "[File]\r\ncolumn=2\r\nFilename=" +
+        FilePage::DefaultFileName().toUtf8() +
+        "\r\nIsAuto=1\r\nIncream=1\r\nIsDisplayed=1\r\n"
+        "[Sampling]\r\ncolumn=2\r\n"
+        "[Name]\r\ncolumn=2\r\n"
+        "[Sampling Items]\r\nIsSave=1\r\nTotal=0\r\n"
+        "[Lotty]\r\nMainLow=1\r\nMainUpper=53\r\nMainPick=5\r\nChildLow=1\r\n"
+        "ChildUpper=42\r\nChildPick=1\r\nTotal=20\r\nDupLines=0\r\nDupRows=0\r\n"
+        "Lotto=1\r\nRemainPick=0\r\nNoLotto=0\r\n";
+    QCOMPARE(readIni(), expected);
+    QVERIFY(fake->boxes.empty());
+  }
+
+  // What the user set on every page is there at the next start, and the
+  // pages' records and displays follow it.
+  void everyPageComesBack() {
+    openWindow();
+    NumberPage* number = form->TabSheet1;
+    columns(number, 5);
+    QTest::mouseClick(number->commaButton, Qt::LeftButton);
+    QTest::mouseClick(number->ChDuplicate, Qt::LeftButton);
+    SetSpin(number->RxSpinLow, -50);
+    SetSpin(number->RxSpinUpper, 70000);
+    SetSpin(number->RxSpinCount, 12);
+    QTest::mouseClick(number->dscButton, Qt::LeftButton);
+
+    StringPage* string = form->TabSheet2;
+    columns(string, 7);
+    for (const char* mask : {"?##", "AA"}) {
+      string->comMask->setEditText(mask);
+      string->comMaskExit();
+      string->AddMaskHistory();
+    }
+    QTest::mouseClick(string->Ch2Duplicate, Qt::LeftButton);
+    QTest::mouseClick(string->ascButton, Qt::LeftButton);
+
+    FilePage* file = form->TabSheet3;
+    columns(file, 1);
+    fake->nextFile = folder->filePath("bytes.bin");
+    QTest::mouseClick(file->spSelectFile, Qt::LeftButton);
+    file->RxSpinAutoFilename->setValue(9);
+    QTest::mouseClick(file->ChAutoFileName, Qt::LeftButton);
+    QTest::mouseClick(file->btn3Displayed, Qt::LeftButton);
+
+    SamplingPage* sampling = form->TabSheet22;
+    columns(sampling, 10);
+    for (const char* item : {"alpha", "beta", "gamma delta"}) {
+      fake->nextInput = item;
+      QTest::mouseClick(sampling->SpeedButton17, Qt::LeftButton);
+    }
+    columns(form->TabSheet44, 20);
+
+    LotteryPage* lottery = form->TabSheet55;
+    const std::pair<TSpinEdit*, int> spins[] = {
+        {lottery->RxSpinMainLower, 3},  {lottery->RxSpinMainUpper, 60},  {lottery->RxSpinMainPick, 6},
+        {lottery->RxSpinBonusLower, 2}, {lottery->RxSpinBonusUpper, 30}, {lottery->RxSpinBonusPick, 2},
+        {lottery->RxSpinEditTotal, 7}};
+    for (const auto& [spin, value] : spins) SetSpin(spin, value);
+    QTest::mouseClick(lottery->ChDupLines, Qt::LeftButton);
+    QTest::mouseClick(lottery->ChDupRows, Qt::LeftButton);
+    QTest::mouseClick(lottery->ChExclude, Qt::LeftButton);
+    QTest::mouseClick(lottery->RadioNoBonus, Qt::LeftButton);
+    closeWindow();
+    QVERIFY(fake->boxes.empty());
+
+    openWindow();
+    number = form->TabSheet1;
+    QCOMPARE(number->columnsBox->currentIndex(), 4);
+    QCOMPARE(number->header->count(), 6);
+    QVERIFY(number->commaAction->isChecked());
+    QVERIFY(number->Comma);
+    QVERIFY(number->ChDuplicate->isChecked());
+    QVERIFY(number->input.Duplicate);
+    QCOMPARE(Values({number->RxSpinLow, number->RxSpinUpper, number->RxSpinCount}),
+             (QList<int>{-50, 70000, 12}));
+    QCOMPARE(number->input.Lower, -50);
+    QCOMPARE(number->input.Upper, 70000);
+    QCOMPARE(number->input.Count, 12);
+    QCOMPARE(SortButtonDown(*number), 1);
+    QCOMPARE(number->SortOrder, SortDescending);
+
+    string = form->TabSheet2;
+    QCOMPARE(string->columnsBox->currentIndex(), 6);
+    QCOMPARE(string->header->count(), 8);
+    QCOMPARE(masks(string), (QStringList{"AA", "?##"}));
+    QCOMPARE(string->comMask->currentText(), QString("AA"));
+    QCOMPARE(string->input.Mask, std::string("AA"));
+    QVERIFY(string->Ch2Duplicate->isChecked());
+    QVERIFY(string->input.Duplicate);
+    QCOMPARE(string->SortOrder, SortAscending);
+
+    file = form->TabSheet3;
+    QCOMPARE(file->columnsBox->currentIndex(), 0);
+    QCOMPARE(file->BaseFileName, folder->filePath("bytes.bin"));
+    QVERIFY(!file->ChAutoFileName->isChecked());
+    QCOMPARE(file->RxSpinAutoFilename->value(), 9);
+    QVERIFY(!file->RxSpinAutoFilename->isEnabled());
+    QCOMPARE(file->EditFileName->text(), folder->filePath("bytes.bin"));
+    QCOMPARE(file->input.FileName, folder->filePath("bytes.bin").toStdString());
+    QVERIFY(!file->btn3Displayed->isChecked());
+    QCOMPARE(file->list->model(), file->disabledLine);
+
+    sampling = form->TabSheet22;
+    QCOMPARE(sampling->columnsBox->currentIndex(), 9);
+    QCOMPARE(sampling->items->texts(), (QStringList{"alpha", "beta", "gamma delta"}));
+    QCOMPARE(form->TabSheet44->columnsBox->currentIndex(), 19);
+    QCOMPARE(form->TabSheet44->header->count(), 21);
+
+    lottery = form->TabSheet55;
+    QCOMPARE(LotterySpins(lottery), (QList<int>{3, 60, 6, 2, 30, 2, 7}));
+    QVERIFY(lottery->ChDupLines->isChecked() && lottery->ChDupRows->isChecked());
+    QVERIFY(lottery->ChExclude->isChecked());
+    QVERIFY(lottery->RadioNoBonus->isChecked());
+    QVERIFY(!lottery->RadioLotto->isChecked());
+    QVERIFY(!lottery->RxSpinBonusPick->isEnabled());
+    QVERIFY(fake->boxes.empty());
+  }
+
+  // At most 800 items are kept, with a word to the user. A shorter list
+  // later leaves the higher item keys in the file, unread; with saving off
+  // only the switch is written and the list starts empty.
+  void itemListKeepsAtMost800() {
+    QFile list(folder->filePath("items.txt"));
+    QVERIFY(list.open(QIODevice::WriteOnly));
+    list.write(Numbered("item ", 1, 1000).join("\r\n").toUtf8());
+    list.close();
+    openWindow();
+    form->TabSheet22->loadItems(list.fileName());
+    QCOMPARE(form->TabSheet22->items->count(), 1000);
+    closeWindow();
+    QCOMPARE(boxTexts(), QStringList{kItemsMessage});
+    QCOMPARE(fake->boxes[0].icon, Icon::Information);
+    QStringList lines = Lines(readIni());
+    QVERIFY(lines.contains("Total=800"));
+    QVERIFY(lines.contains("item799=item 800"));
+    QVERIFY(!lines.contains("item800=item 801"));
+
+    fake->boxes.clear();
+    openWindow();
+    SamplingPage* sampling = form->TabSheet22;
+    QCOMPARE(sampling->items->texts(), Numbered("item ", 1, 800));
+    QCOMPARE(sampling->items->checkedCount(), 0);
+    QVERIFY(fake->boxes.empty());
+
+    sampling->items->clear();
+    sampling->items->append("kept");
+    closeWindow();
+    QVERIFY(fake->boxes.empty());
+    lines = Lines(readIni());
+    QVERIFY(lines.contains("Total=1"));
+    QVERIFY(lines.contains("item0=kept"));
+    QVERIFY(lines.contains("item799=item 800"));  // an earlier run's key stays
+
+    openWindow();
+    QCOMPARE(form->TabSheet22->items->texts(), QStringList{"kept"});
+    QTest::mouseClick(form->TabSheet22->ChSaveItem, Qt::LeftButton);
+    form->TabSheet22->items->append("not kept");
+    closeWindow();
+    lines = Lines(readIni());
+    QVERIFY(lines.contains("IsSave=0"));
+    QVERIFY(lines.contains("Total=1"));
+    QVERIFY(!lines.contains("item1=not kept"));
+
+    openWindow();
+    QVERIFY(!form->TabSheet22->ChSaveItem->isChecked());
+    QCOMPARE(form->TabSheet22->items->count(), 0);
+  }
+
+  // Empty items in the file are skipped.
+  void emptyItemsAreSkipped() {
+    writeIni("[Sampling Items]\r\nTotal=4\r\nitem0=one\r\nitem1=\r\nitem3=four\r\n");
+    openWindow();
+    QCOMPARE(form->TabSheet22->items->texts(), (QStringList{"one", "four"}));
+  }
+
+  // Every stored history entry is read, a missing one as an empty entry,
+  // and the first is chosen.
+  void maskHistoryWithAMissingEntry() {
+    writeIni("[Character]\r\ncommaskCount=3\r\ncommask0=a?\r\ncommask2=b#\r\ncommask3=unread\r\n");
+    openWindow();
+    const StringPage* string = form->TabSheet2;
+    QCOMPARE(masks(string), (QStringList{"a?", "", "b#"}));
+    QCOMPARE(string->comMask->currentIndex(), 0);
+    QCOMPARE(string->input.Mask, std::string("a?"));
+    closeWindow();
+    const QStringList lines = Lines(readIni());
+    QVERIFY(lines.contains("commaskCount=3") && lines.contains("commask1=") && lines.contains("commask2=b#"));
+    QVERIFY(lines.contains("commask3=unread"));  // left from an earlier run
+  }
+
+  // A count far beyond what the file holds reads as many entries as it
+  // could hold, at once.
+  void hugeCountsAreBounded() {
+    writeIni(
+        "[Character]\r\ncommaskCount=2000000000\r\ncommask0=x\r\n"
+        "[Sampling Items]\r\nTotal=2147483647\r\nitem0=y\r\n");
+    openWindow();
+    QVERIFY(form->TabSheet2->comMask->count() < 1000);
+    QCOMPARE(form->TabSheet2->comMask->itemText(0), QString("x"));
+    QCOMPARE(form->TabSheet22->items->texts(), QStringList{"y"});
+  }
+
+  void sortOrderRead_data() {
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<int>("down");
+    QTest::newRow("0: ascending") << QByteArray("0") << 0;
+    QTest::newRow("1: descending") << QByteArray("1") << 1;
+    QTest::newRow("2: as drawn") << QByteArray("2") << 2;
+    QTest::newRow("7 changes nothing") << QByteArray("7") << 2;
+    QTest::newRow("-1 changes nothing") << QByteArray("-1") << 2;
+    QTest::newRow("0x1 is 1") << QByteArray("0x1") << 1;
+    QTest::newRow("not a number: the default") << QByteArray("one") << 2;
+  }
+  void sortOrderRead() {
+    QFETCH(QByteArray, value);
+    QFETCH(int, down);
+    writeIni("[Simply]\r\nsortby=" + value + "\r\n[Character]\r\nsortby=" + value + "\r\n");
+    openWindow();
+    for (const ResultPage* page : {static_cast<ResultPage*>(form->TabSheet1), form->page(Tab::String)}) {
+      QCOMPARE(SortButtonDown(*page), down);
+      QCOMPARE(int(page->SortOrder), down);
+    }
+  }
+
+  // Integers in decimal or "0x" hexadecimal, Booleans as any non-zero
+  // integer, anything else the default; spin values held to their boxes'
+  // ranges; a column index outside the box gives the default index.
+  void valuesAsRead() {
+    writeIni(
+        "[SIMPLY]\r\nLow=0x10\r\nupper = 0x7FFFFFFF\r\ncountto=0\r\nisduplicate=-3\r\ncomma=yes\r\n"
+        "column=25\r\n"
+        "[Character]\r\ncolumn2=0x13\r\nIsrepeat=0x0\r\n"
+        "[File]\r\ncolumn=-1\r\nFilename=\r\nIsAuto=0\r\nIncream=12\r\n"
+        "[Sampling]\r\ncolumn=3.5\r\n"
+        "[Lotty]\r\nMainPick=301\r\nTotal=-5\r\nLotto=0\r\nNoLotto=0\r\n");
+    openWindow();
+    const NumberPage* number = form->TabSheet1;
+    QCOMPARE(number->RxSpinLow->value(), 16);
+    QCOMPARE(number->input.Lower, 16);
+    QCOMPARE(number->RxSpinUpper->value(), 2147483647);
+    QCOMPARE(number->RxSpinCount->value(), 1);
+    QVERIFY(number->ChDuplicate->isChecked());
+    QVERIFY(!number->commaAction->isChecked());
+    QCOMPARE(number->columnsBox->currentIndex(), 2);
+    QCOMPARE(number->header->count(), 4);
+    QCOMPARE(form->TabSheet2->columnsBox->currentIndex(), 19);
+    QVERIFY(!form->TabSheet2->Ch2Duplicate->isChecked());
+    const FilePage* file = form->TabSheet3;
+    QCOMPARE(file->columnsBox->currentIndex(), 2);
+    QCOMPARE(file->BaseFileName, FilePage::DefaultFileName());  // an empty name is no name
+    QCOMPARE(file->EditFileName->text(), FilePage::DefaultFileName());
+    QCOMPARE(file->RxSpinAutoFilename->value(), 12);
+    QCOMPARE(form->TabSheet22->columnsBox->currentIndex(), 2);
+    const LotteryPage* lottery = form->TabSheet55;
+    QCOMPARE(lottery->RxSpinMainPick->value(), 300);
+    QCOMPARE(lottery->RxSpinEditTotal->value(), 1);
+    QVERIFY(lottery->RadioNoBonus->isChecked());  // neither chosen: no bonus, as a run would draw
+    QVERIFY(!lottery->RxSpinBonusPick->isEnabled());
+    QVERIFY(fake->boxes.empty());
+  }
+
+  // Strings are read up to 2047 bytes, never ending in part of a character.
+  void longValuesAreCut() {
+    const QString name = "/" + QString(2043, 'n') + QString::fromUtf8("\u00e9\u00e9");  // 2048 bytes
+    writeIni("[File]\r\nFilename=" + name.toUtf8() +
+             "\r\n[Character]\r\ncommaskCount=1\r\ncommask0=" + QByteArray(3000, '?') + "\r\n");
+    openWindow();
+    QCOMPARE(form->TabSheet3->BaseFileName, name.left(2045));
+    QCOMPARE(form->TabSheet2->comMask->itemText(0), QString(2047, '?'));
+  }
+
+  // Only the program's keys change: a comment, other keys and sections,
+  // blank lines, the file's own line breaks and spelling stay byte for byte.
+  void otherLinesSurviveAWrite() {
+    const QByteArray before =
+        "; my notes\r\n[simply]\r\nLOW=0x10\r\nmine = my value\r\n\r\n"
+        "[Elsewhere]\r\nkey=1\r\n";
+    writeIni(before);
+    openWindow();
+    closeWindow();
+    const QByteArray after = readIni();
+    QVERIFY2(after.startsWith("; my notes\r\n[simply]\r\nLOW=16\r\nmine = my value\r\ncolumn=2\r\ncomma=0\r\n"
+                              "isduplicate=0\r\nupper=10000\r\ncountto=100\r\nsortby=2\r\n\r\n"
+                              "[Elsewhere]\r\nkey=1\r\n[Character]\r\n"),
+             after.constData());
+    QVERIFY(after.endsWith("NoLotto=0\r\n"));
+    // Written again unchanged, the file is the same.
+    openWindow();
+    closeWindow();
+    QCOMPARE(readIni(), after);
+  }
+
+  // setup.ini cannot be written (here a folder stands in its place): the
+  // window starts with the defaults, and at close shows the message and
+  // still closes, which ends the program's event loop.
+  void unwritableFileAtClose() {
+    QVERIFY(QDir(folder->path()).mkdir("setup.ini"));
+    openWindow();
+    QVERIFY(fake->boxes.empty());
+    QCOMPARE(form->TabSheet1->RxSpinUpper->value(), 10000);
+    QTimer::singleShot(0, form.get(), [this] { form->close(); });
+    QTimer hang;  // fires only when the loop never ends
+    connect(&hang, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+    hang.start(20000);
+    const int exitCode = QCoreApplication::exec();
+    hang.stop();
+    QCOMPARE(exitCode, 0);
+    QVERIFY(form->isHidden());
+    QCOMPARE(boxTexts(), QStringList{"EInOutError\nUnable to write to " + iniPath()});
+    QCOMPARE(fake->boxes[0].icon, Icon::Error);
+    QVERIFY(QFileInfo(iniPath()).isDir());
+  }
+
+  // A write that fails part way (here the file size limit) leaves the old
+  // file as it was and no other file beside it.
+  void failedWriteKeepsTheOldFile() {
+    const QByteArray before = "[Simply]\r\nlow=5\r\n; the rest is the program's\r\n";
+    writeIni(before);
+    openWindow();
+    SetSpin(form->TabSheet1->RxSpinLow, 6);
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const rlimit tight{64, old.rlim_max};
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &tight);
+    const bool closed = form->close();
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    QVERIFY(closed);
+    QCOMPARE(boxTexts(), QStringList{"EInOutError\nUnable to write to " + iniPath()});
+    QCOMPARE(readIni(), before);
+    QCOMPARE(QDir(folder->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList{"setup.ini"});
+  }
+};
+
+QTEST_MAIN(SettingsTest)
+#include "test_settings.moc"

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <string>
+
+#include "core/IniFile.h"
+
+class QAbstractButton;
+class QAction;
+class QSpinBox;
+
+namespace quenvar::ui {
+
+class ResultPage;
+
+// A key of setup.ini: its name, its type and its default, in one line that
+// serves reading and writing alike.
+template <class T>
+struct Key {
+  const char* name;
+  T fallback;
+};
+using IntKey = Key<int>;
+using BoolKey = Key<bool>;
+using TextKey = Key<QString>;
+
+// One pass over setup.ini in one direction: reading sets the controls from
+// the file, writing puts the controls into it. A page lists the keys of its
+// section once, each with the control it belongs to; what has to follow the
+// loaded values (a page's change handlers) runs only when reading().
+class SettingsExchange {
+ public:
+  SettingsExchange(IniFile& file, bool writing) : file_(file), writing_(writing) {}
+
+  bool reading() const { return !writing_; }
+  bool writing() const { return writing_; }
+  // The section of the keys that follow.
+  void section(const char* name) { section_ = name; }
+
+  void value(IntKey key, int& value);
+  void value(BoolKey key, bool& value);
+  // A line break would end the line early: it is written as a blank.
+  void value(const TextKey& key, QString& value);
+  // The spin box's value, held to its range when read.
+  void spin(IntKey key, QSpinBox* box);
+  void check(BoolKey key, QAbstractButton* button);
+  void check(BoolKey key, QAction* action);
+
+  // The pattern's pieces of a page, each followed by its handler when read.
+  // The columns box is kept as its item index (0 for "1" up to 19 for "20");
+  // an index outside the box reads as the default.
+  void columns(IntKey key, ResultPage& page);
+  void comma(BoolKey key, ResultPage& page);
+  // 0 ascending, 1 descending, 2 as drawn; any other value changes no button.
+  void sortOrder(IntKey key, ResultPage& page);
+
+  // A list kept as a count and one key per entry, the prefix followed by the
+  // entry's number from 0. Writing stores `entries` and returns them; reading
+  // returns the stored ones, a missing entry as an empty one. Keys of longer
+  // lists of earlier runs stay in the file, unread.
+  QStringList list(IntKey count, const char* prefix, const QStringList& entries);
+
+ private:
+  void writeText(const std::string& key, QString text);
+
+  IniFile& file_;
+  bool writing_;
+  std::string section_;
+};
+
+}  // namespace quenvar::ui
