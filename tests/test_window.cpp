@@ -483,6 +483,8 @@ class WindowTest : public QObject {
     setrlimit(RLIMIT_AS, &old);
     QCOMPARE(fake->boxes.size(), size_t(1));
     QVERIFY(fake->boxes[0].text.startsWith("EOutOfMemory\n"));
+    // Weighed before drawing: the message gives the figure.
+    QVERIFY2(fake->boxes[0].text.contains(" MiB, but only "), qPrintable(fake->boxes[0].text));
     QCOMPARE(fake->boxes[0].icon, Icon::Error);
     QVERIFY(page->statusPanel->isHidden());
     QCOMPARE(page->model->rowCount(), 0);

@@ -199,7 +199,13 @@ class GeneratorPage : public ResultPage {
     else
       generator.SetSeed(value);
   }
-  void generate() override { generator.Generate(input); }
+  void generate() override {
+    // The run is weighed before it draws, with the sorting and formatting
+    // the page will ask for.
+    if constexpr (requires { generator.Engine.PlanFormat(TformatPar{}); })
+      generator.Engine.PlanFormat(TformatPar{SortOrder, Comma, radix});
+    generator.Generate(input);
+  }
   void formatResults() override {
     if constexpr (requires { generator.FormatResults(TformatPar{}); })
       generator.FormatResults(TformatPar{SortOrder, Comma, radix});
