@@ -595,13 +595,9 @@ void Tmake_random::FormatRandoms(TArrayString& list, TformatPar options) {
     return;
   }
   TArrayString formatted;
-  int32_t low = 0, high = 0;
-  if (n > 0) {
-    const auto [min, max] = std::minmax_element(Randoms.begin(), Randoms.end());
-    low = *min;
-    high = *max;
-  }
-  const size_t longest = LongestText(low, high);
+  // Weighed with the run's range, which holds every value: no pass over
+  // the values before the first message may run.
+  const size_t longest = n > 0 ? LongestText(Lower, Upper) : 0;
   CheckMemoryFor(FormatBytes(n, longest) - n * 4);  // the values are there already
   GuardMemory([&] {
     if (SortOrder <= 1) {
