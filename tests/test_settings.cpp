@@ -183,8 +183,37 @@ class SettingsTest : public QObject {
   }
 
   // What the user set on every page is there at the next start, and the
-  // pages' records and displays follow it.
+  // pages' records and displays follow it: in a copy that keeps its files
+  // beside the executable, and in an installed one (bin/ beside
+  // share/quenvar/) that keeps them in the user's configuration folder.
+  void everyPageComesBack_data() {
+    QTest::addColumn<bool>("installed");
+    QTest::newRow("beside the executable") << false;
+    QTest::newRow("installed copy") << true;
+  }
   void everyPageComesBack() {
+    QFETCH(bool, installed);
+    QString settingsAt = iniPath();
+    const QString prefix = folder->filePath("prefix"), home = folder->filePath("home");
+    const QByteArray oldHome = qgetenv("HOME"), oldConfig = qgetenv("XDG_CONFIG_HOME"),
+                     oldData = qgetenv("XDG_DATA_HOME");
+    auto restore = qScopeGuard([&] {
+      qputenv("HOME", oldHome);
+      if (!oldConfig.isEmpty()) qputenv("XDG_CONFIG_HOME", oldConfig);
+      if (!oldData.isEmpty()) qputenv("XDG_DATA_HOME", oldData);
+    });
+    if (installed) {
+      const QString shipped = prefix + "/share/quenvar/";
+      QVERIFY(QDir().mkpath(prefix + "/bin") && QDir().mkpath(shipped + "name") && QDir().mkpath(home));
+      QVERIFY(QFile::copy(QUENVAR_DATA_DIR "/wildcard.ini", shipped + "wildcard.ini"));
+      for (const char* list : {"male_first_names.txt", "female_first_names.txt", "last_names.txt"})
+        QVERIFY(QFile::copy(QString(QUENVAR_DATA_DIR "/name/") + list, shipped + "name/" + list));
+      qputenv("HOME", home.toUtf8());
+      qunsetenv("XDG_CONFIG_HOME");
+      qunsetenv("XDG_DATA_HOME");
+      SetApplicationFolder(prefix + "/bin");
+      settingsAt = home + "/.config/quenvar/setup.ini";
+    }
     openWindow();
     NumberPage* number = form->TabSheet1;
     columns(number, 5);
@@ -233,6 +262,8 @@ class SettingsTest : public QObject {
     QTest::mouseClick(lottery->RadioNoBonus, Qt::LeftButton);
     closeWindow();
     QVERIFY(fake->boxes.empty());
+    QVERIFY(QFile::exists(settingsAt));
+    if (installed) QVERIFY(!QFile::exists(prefix + "/bin/setup.ini"));
 
     openWindow();
     number = form->TabSheet1;
