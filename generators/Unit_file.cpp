@@ -12,6 +12,8 @@ void Trandom_file::Generate(const TinputFilePar& par) {
   streamStopped_ = false;
   written_ = 0;
   Results.clear();
+  // The bytes of an earlier shown run are not this run's: they go too.
+  TArrayInteger().swap(Engine.Randoms);
   Engine.SetSeed(Input.Seed);
   Tinputpar request;
   request.Lower = 0;
@@ -48,6 +50,8 @@ void Trandom_file::GenerateStreamed(const TinputFilePar& par) {
   Engine.Stopped = false;
   written_ = 0;
   Results.clear();
+  // The bytes of an earlier shown run are not this run's: they go too.
+  TArrayInteger().swap(Engine.Randoms);
   Engine.SetSeed(Input.Seed);
   const int64_t count = Input.Count > 0 ? Input.Count : 0;
   if (Input.StatusLabel != nullptr) Input.StatusLabel->setCaption("Write File ...");

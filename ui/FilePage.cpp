@@ -31,6 +31,7 @@ FilePage::FilePage() : GeneratorPage(SpecOf(Tab::File)) {
   formatter_.Comma = false;
   buildToolPieces();
   buildInputs();
+  enableDistribution();
 
   BaseFileName = DefaultFileName();
   ChAutoFileNameClick();

@@ -61,6 +61,10 @@ class FilePage : public GeneratorPage<Trandom_file, TinputFilePar> {
   qint64 entryCount() const override;
   bool displaysResults() const override { return btn3Displayed->isChecked(); }
   QString totalsText() const override { return totalsLabel->text(); }
+  // Held only when the bytes were shown; a run written straight to the file
+  // keeps none.
+  bool holdsDistribution() const override { return !generator.Engine.Randoms.empty(); }
+  Distribution distribution() const override { return ByteDistribution(generator.Engine.Randoms); }
   void showEvent(QShowEvent* event) override;
 
  private:

@@ -53,6 +53,7 @@ NumberPage::NumberPage() : GeneratorPage(SpecOf(Tab::Number)) {
   row->addWidget(digits, 3);
   row->addWidget(seed, 2);
 
+  enableDistribution();
   input.ExcludeKind = 1;
   ChDuplicateClick();
   RxSpinLowExit();
@@ -86,6 +87,18 @@ void NumberPage::exchangeSettings(SettingsExchange& settings) {
 void NumberPage::validateInputs() {
   if (auto error = NumberInputError(RxSpinLow->value(), RxSpinUpper->value(), input.Excluded.size()))
     RefuseInput(*error);
+}
+
+void NumberPage::generate() {
+  unsigned digits = 0;
+  for (const int32_t d : input.Excluded) digits |= 1u << d;
+  run_ = {input.Lower, input.Upper, input.Duplicate, digits};
+  GeneratorPage::generate();
+}
+
+Distribution NumberPage::distribution() const {
+  return NumberDistribution(generator.Engine.Randoms, run_.lower, run_.upper, run_.repeats,
+                            run_.excludedDigits);
 }
 
 QString NumberPage::totalsText() const {

@@ -35,7 +35,18 @@ class NumberPage : public GeneratorPage<Trandom_simply, Tinputpar> {
 
  protected:
   void prepareStart() override { radix = RadixDecimal; }
+  void generate() override;
   QString totalsText() const override;
+  bool holdsDistribution() const override { return !generator.Engine.Randoms.empty(); }
+  Distribution distribution() const override;
+
+ private:
+  // The range, repeats and excluded digits (bit d: digit d) of the last run.
+  struct RunRange {
+    int32_t lower = 0, upper = 0;
+    bool repeats = false;
+    unsigned excludedDigits = 0;
+  } run_;
 };
 
 }  // namespace quenvar::ui

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "core/Errors.h"
+#include "ui/DistributionDialog.h"
 #include "ui/Folders.h"
 #include "ui/Guard.h"
 #include "ui/Platform.h"
@@ -527,6 +528,29 @@ void ResultPage::PrintClick() {
   const ExportPreset preset = exportPreset();
   TFormPrinttext dialog(window(), textGenerator(), spec_.kind, preset.perLine);
   if (preset.fixedLayout) dialog.fixLayout();
+  dialog.exec();
+}
+
+void ResultPage::enableDistribution() {
+  popup->addSeparator();
+  distributionAction = command("Distri&bution\u2026", "Chart of the last run's results", QIcon());
+  distributionAction->setEnabled(false);  // nothing to chart before a run
+  popup->addAction(distributionAction);
+  auto update = [this] {
+    distributionAction->setEnabled(!running() && resultsShown() && holdsDistribution());
+  };
+  connect(this, &ResultPage::busyChanged, this, update);
+  connect(popup, &QMenu::aboutToShow, this, update);
+  connect(distributionAction, &QAction::triggered, this,
+          [this] { guarded([this] { DistributionClick(); }); });
+}
+
+void ResultPage::DistributionClick() {
+  if (!resultsShown() || running() || !holdsDistribution()) {
+    platform().messageBox(window(), "No randoms to chart: start a run first.", Icon::Information, false);
+    return;
+  }
+  DistributionDialog dialog(window(), distribution(), spec_.caption);
   dialog.exec();
 }
 

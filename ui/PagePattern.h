@@ -16,6 +16,7 @@
 #include "core/Memory.h"
 #include "core/StringArray.h"
 #include "core/Unit_base.h"
+#include "generators/Distribution.h"
 #include "ui/Feedback.h"
 #include "ui/PageTable.h"
 #include "ui/ResultList.h"
@@ -67,6 +68,8 @@ class ResultPage : public QWidget {
   void PopupRequested(const QPoint& globalPos);
   void SaveClick();
   void PrintClick();
+  // Opens the chart of the last run's results ("Distribution…").
+  void DistributionClick();
 
   // Shows its message and throws EAbort when an input is refused.
   virtual void validateInputs() = 0;
@@ -105,6 +108,7 @@ class ResultPage : public QWidget {
   // One action per command, shared by its tool button and the popup menu.
   QAction *ascAction = nullptr, *dscAction = nullptr, *origAction = nullptr, *commaAction = nullptr;
   QAction *saveAction = nullptr, *printAction = nullptr, *helpAction;
+  QAction* distributionAction = nullptr;  // on pages that chart their results
   QActionGroup* sortActions = nullptr;
   QActionGroup* columnActions = nullptr;
 
@@ -131,6 +135,13 @@ class ResultPage : public QWidget {
   virtual void releaseResults() = 0;
   // "NO." and one "Column k" section per column of the columns box.
   virtual void buildHeader();
+  // Puts "Distribution…" in the popup menu, enabled while the last run's
+  // values are held and the page is idle.
+  void enableDistribution();
+  // Whether the last run's values are still held, and what their chart
+  // shows (one pass over them).
+  virtual bool holdsDistribution() const { return false; }
+  virtual Distribution distribution() const { return {}; }
 
   // The progress bar and status label the generator is lent.
   ProgressBarView* progressView() const { return progressView_.get(); }

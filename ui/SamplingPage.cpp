@@ -134,6 +134,7 @@ SamplingPage::SamplingPage() : GeneratorPage(SpecOf(Tab::Sampling)) {
   RxSpinEdit22Exit();
   CheckBox22Click();
   UpdateSamplingCaption();
+  enableDistribution();
 }
 
 void SamplingPage::UpdateSamplingCaption() {
@@ -179,7 +180,8 @@ void SamplingPage::exchangeItems(SettingsExchange& settings) {
 
 void SamplingPage::generate() {
   // The run's own copy: editing the list meanwhile changes nothing in it.
-  const TArrayString checked = items->checkedTexts();
+  runItems_ = items->checkedTexts();
+  const TArrayString& checked = runItems_;
   input.Items = &checked;
   try {
     generator.Generate(input);

@@ -65,6 +65,10 @@ class SamplingPage : public GeneratorPage<Trandom_sampling, TinputSampling> {
  protected:
   void generate() override;
   QString totalsText() const override;
+  bool holdsDistribution() const override { return !generator.Engine.Randoms.empty(); }
+  Distribution distribution() const override {
+    return ItemDistribution(generator.Engine.Randoms, runItems_, generator.Input.Duplicate);
+  }
 
  private:
   // Asks for a text; nothing when the box is cancelled or left empty.
@@ -72,6 +76,8 @@ class SamplingPage : public GeneratorPage<Trandom_sampling, TinputSampling> {
   void insertAt(int offset);
   void makeCurrent(int row);
   bool ask(const char* question);
+
+  TArrayString runItems_;  // the checked texts the last run drew from
 };
 
 }  // namespace quenvar::ui

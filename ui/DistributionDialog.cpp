@@ -1,0 +1,113 @@
+#include "ui/DistributionDialog.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <algorithm>
+
+namespace quenvar::ui {
+
+namespace {
+// The most bars named on the axis; past this many, every few are named.
+constexpr int kNamedBars = 12;
+}  // namespace
+
+DistributionDialog::DistributionDialog(QWidget* parent, const Distribution& distribution,
+                                       const QString& pageCaption)
+    : QDialog(parent) {
+  setObjectName("DistributionDialog");
+  setWindowTitle("Distribution - " + pageCaption);
+  resize(760, 480);
+
+  counts = new QBarSet("Count");
+  QList<qreal> values;
+  values.reserve(static_cast<qsizetype>(distribution.counts.size()));
+  int64_t highest = 0;
+  for (const int64_t c : distribution.counts) {
+    values << static_cast<qreal>(c);
+    highest = std::max(highest, c);
+  }
+  counts->append(values);
+  for (const std::string& label : distribution.labels) categories << QString::fromStdString(label);
+
+  auto* series = new QBarSeries;
+  series->setBarWidth(0.9);
+  series->append(counts);
+  auto* chart = new QChart;
+  chart->addSeries(series);
+  chart->legend()->hide();
+  chart->setTitle(
+      distribution.categories > static_cast<int64_t>(categories.size())
+          ? QString("The %1 most frequent of %2 items").arg(categories.size()).arg(distribution.categories)
+          : QString("Counts of the last run's results"));
+  if (categories.size() <= kNamedBars) {
+    auto* names = new QBarCategoryAxis;
+    names->append(categories);
+    int longest = 0;
+    for (const QString& name : categories) longest = std::max(longest, static_cast<int>(name.size()));
+    names->setLabelsAngle(longest * categories.size() > 60 ? -60 : 0);
+    chart->addAxis(names, Qt::AlignBottom);
+    series->attachAxis(names);
+  } else {
+    // Too many bars for a name under each: every few bars are named, at the
+    // bar's place.
+    auto* names = new QCategoryAxis;
+    names->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    names->setRange(-0.5, static_cast<qreal>(categories.size()) - 0.5);
+    qsizetype step = (categories.size() + kNamedBars - 1) / kNamedBars;
+    for (const qsizetype nice : {1, 2, 5, 10, 20, 25, 50, 100, 200, 250, 500, 1000})
+      if (nice >= step) {
+        step = nice;
+        break;
+      }
+    int longest = 0;
+    for (qsizetype k = 0; k < categories.size(); k += step) {
+      names->append(categories[k], static_cast<qreal>(k));
+      longest = std::max(longest, static_cast<int>(categories[k].size()));
+    }
+    names->setLabelsAngle(longest > 3 ? -60 : 0);
+    chart->addAxis(names, Qt::AlignBottom);
+    series->attachAxis(names);
+  }
+  auto* height = new QValueAxis;
+  height->setRange(0, static_cast<qreal>(std::max<int64_t>(highest, 1)) * 1.05);
+  height->applyNiceNumbers();
+  height->setLabelFormat("%.0f");
+  height->setTitleText("Count");
+  chart->addAxis(height, Qt::AlignLeft);
+  series->attachAxis(height);
+
+  const QString summary = QString::fromStdString(DistributionSummary(distribution));
+  chartView = new QChartView(chart, this);
+  chartView->setObjectName("chartView");
+  chartView->setRenderHint(QPainter::Antialiasing);
+  chartView->setAccessibleName("Distribution chart");
+  chartView->setAccessibleDescription(chart->title() + ". " + summary);
+
+  summaryLabel = new QLabel(summary, this);
+  summaryLabel->setObjectName("summaryLabel");
+  summaryLabel->setWordWrap(true);
+  summaryLabel->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  summaryLabel->setFocusPolicy(Qt::StrongFocus);  // reachable by Tab, so a screen reader reads it
+  summaryLabel->setAccessibleName("Summary");
+  summaryLabel->setAccessibleDescription(summary);
+
+  closeButton = new QPushButton("Close", this);
+  closeButton->setObjectName("closeButton");
+  closeButton->setDefault(true);
+  connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(chartView, 1);
+  auto* row = new QHBoxLayout;
+  row->addWidget(summaryLabel, 1);
+  row->addWidget(closeButton);
+  layout->addLayout(row);
+  summaryLabel->setFocus();
+}
+
+}  // namespace quenvar::ui
