@@ -24,6 +24,10 @@ class SamplingPage : public GeneratorPage<Trandom_sampling, TinputSampling> {
   SamplingPage();
 
   void validateInputs() override;
+  QStringList commandLine() const override;
+  // The file the last run's items are written to for its command: in the
+  // user's data folder.
+  static QString CommandItemsFile();
   void activated() override;
 
   // Handlers of the inputs.
@@ -65,6 +69,7 @@ class SamplingPage : public GeneratorPage<Trandom_sampling, TinputSampling> {
  protected:
   void generate() override;
   QString totalsText() const override;
+  void writeCommandFiles() const override;
 
  private:
   // Asks for a text; nothing when the box is cancelled or left empty.
@@ -72,6 +77,8 @@ class SamplingPage : public GeneratorPage<Trandom_sampling, TinputSampling> {
   void insertAt(int offset);
   void makeCurrent(int row);
   bool ask(const char* question);
+
+  TArrayString runItems_;  // the checked texts the last run drew from
 };
 
 }  // namespace quenvar::ui
