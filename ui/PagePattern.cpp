@@ -299,6 +299,9 @@ void ResultPage::buildPopup() {
   popup->addAction(copyAction);
   connect(copyAction, &QAction::triggered, this, [this] { guarded([this] { CopyClick(); }); });
   copyCommandAction = command("Copy as Command &Line", "Copy as Command Line", QIcon());
+  // The window's action of the same name holds the shortcut; here it is shown.
+  copyCommandAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+  copyCommandAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
   popup->addAction(copyCommandAction);
   connect(copyCommandAction, &QAction::triggered, this, [this] { guarded([this] { CopyCommandClick(); }); });
   helpAction = command("Help", "Help", QIcon());
