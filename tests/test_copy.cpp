@@ -255,6 +255,31 @@ class CopyTest : public QObject {
     QCOMPARE(page->model->cell(0, 1), QString::number(uint8_t(bytes[0])));
   }
 
+  void aRefusedRunKeepsTheCommandOfTheRunShown() {
+    NumberPage* page = form->TabSheet1;
+    show(page);
+    start(page);
+    const QString command = copiedCommand();
+    QVERIFY(!command.isEmpty());
+    for (QCheckBox* digit : page->Ch) digit->click();  // all ten digits: refused
+    start(page);
+    QCOMPARE(fake->boxes.size(), size_t(1));
+    QCOMPARE(copiedCommand(), command);
+  }
+
+  void anItemsFileThatCannotBeWrittenIsReported() {
+    SamplingPage* page = form->TabSheet22;
+    show(page);
+    page->items->append("a");
+    page->items->append("b");
+    page->items->setAllChecked(true);
+    start(page);
+    QVERIFY(QDir().mkpath(app + "/sampling-items.txt"));  // a folder in its place
+    QCOMPARE(copiedCommand(), QString());
+    QCOMPARE(fake->boxes.size(), size_t(1));
+    QVERIFY2(fake->boxes[0].text.contains("sampling-items.txt"), qPrintable(fake->boxes[0].text));
+  }
+
   void copiesTheSelectedRowsAsShown() {
     NumberPage* page = form->TabSheet1;
     show(page);
