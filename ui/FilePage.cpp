@@ -238,6 +238,7 @@ void FilePage::StartClick() {
   commitEdits();
   validateInputs();
   takeSeed();  // automatic mode draws a fresh seed for every run
+  recordRun();
   CreateFolderOf(input.FileName, false);
   statusPanel->show();
   setHints(true);
@@ -269,6 +270,14 @@ void FilePage::StartClick() {
   // The next run writes the next numbered file, after a cancelled run too.
   if (ChAutoFileName->isChecked()) RxSpinAutoFilename->setValue(NextFileSuffix(RxSpinAutoFilename->value()));
   ChAutoFileNameClick();
+}
+
+QStringList FilePage::commandLine() const {
+  QStringList args{"file",   "--output=" + QString::fromStdString(input.FileName),
+                   "--size", QString::number(input.Count),
+                   "--seed", QString::number(seed->lastTaken())};
+  if (input.Append) args << "--append";
+  return args;
 }
 
 void FilePage::showEvent(QShowEvent* event) {

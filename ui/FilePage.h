@@ -26,6 +26,7 @@ class FilePage : public GeneratorPage<Trandom_file, TinputFilePar> {
   FilePage();
 
   void validateInputs() override {}  // every size and name is accepted
+  QStringList commandLine() const override;
   // Draws, shows, then writes; the file is named anew after every run.
   void StartClick() override;
 

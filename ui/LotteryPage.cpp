@@ -183,6 +183,22 @@ void LotteryPage::validateInputs() {
     RefuseInput(*error);
 }
 
+QStringList LotteryPage::commandLine() const {
+  // The run reads its input from the controls as it starts: so does its command.
+  const auto n = [](const TSpinEdit* spin) { return QString::number(spin->value()); };
+  QStringList args{"lottery",           "--main-low",    n(RxSpinMainLower), "--main-upper",
+                   n(RxSpinMainUpper),  "--main-pick",   n(RxSpinMainPick),  "--bonus-low",
+                   n(RxSpinBonusLower), "--bonus-upper", n(RxSpinBonusUpper)};
+  if (RadioLotto->isChecked())
+    args << "--bonus-pick" << n(RxSpinBonusPick);
+  else
+    args << "--no-bonus";
+  if (ChExclude->isChecked()) args << "--bonus-from-remaining";
+  if (ChDupLines->isChecked()) args << "--duplicate-numbers";
+  if (ChDupRows->isChecked()) args << "--unique-lines";
+  return args << "--lines" << n(RxSpinEditTotal) << "--seed" << QString::number(seed->lastTaken());
+}
+
 void LotteryPage::generate() {
   // Unique lines are first shown as drawn.
   if (ChDupRows->isChecked()) {

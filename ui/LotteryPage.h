@@ -22,6 +22,7 @@ class LotteryPage : public GeneratorPage<Trandom_Lottery, TinputLottery> {
   LotteryPage();
 
   void validateInputs() override;
+  QStringList commandLine() const override;
   const Trandom_base* textGenerator() const override { return &lineTexts_; }
   ExportPreset exportPreset() const override { return {columnCount(), true}; }
 

@@ -96,6 +96,21 @@ void NamePage::validateInputs() {
   }
 }
 
+QStringList NamePage::commandLine() const {
+  static const char* const kGender[] = {"both", "female", "male", "both"};
+  const auto path = [](const std::string& file) { return QString::fromStdString(file); };
+  QStringList args{"name",
+                   "--gender",
+                   kGender[input.Gender & 3],
+                   "--female=" + path(input.FemaleFile),
+                   "--male=" + path(input.MaleFile),
+                   "--last=" + path(input.LastFile),
+                   "--count",
+                   QString::number(input.Count)};
+  if (input.Duplicate) args << "--duplicates";
+  return args << "--seed" << QString::number(seed->lastTaken());
+}
+
 QString NamePage::totalsText() const {
   return QString::fromStdString(
       NameTotalsText(input.Duplicate, generator.PossibleTotal(), generator.GeneratedTotal()));

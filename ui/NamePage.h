@@ -21,6 +21,7 @@ class NamePage : public GeneratorPage<Trandom_name, TinputName> {
   NamePage();
 
   void validateInputs() override;
+  QStringList commandLine() const override;
 
   // Handlers of the page's own inputs.
   void RxSpinEdit44Exit() { input.Count = RxSpinEdit44->value(); }

@@ -101,6 +101,23 @@ Distribution NumberPage::distribution() const {
                             run_.excludedDigits);
 }
 
+QStringList NumberPage::commandLine() const {
+  QStringList args{"number",
+                   "--lower",
+                   QString::number(input.Lower),
+                   "--upper",
+                   QString::number(input.Upper),
+                   "--count",
+                   QString::number(input.Count)};
+  if (input.Duplicate) args << "--duplicates";
+  if (!input.Excluded.empty()) {
+    QString digits;
+    for (const int d : input.Excluded) digits += QString::number(d);
+    args << "--exclude-digits" << digits;
+  }
+  return args << "--seed" << QString::number(seed->lastTaken());
+}
+
 QString NumberPage::totalsText() const {
   return QString::fromStdString(
       NumberTotalsText(input.Duplicate, generator.PossibleTotal(), generator.GeneratedTotal()));

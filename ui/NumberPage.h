@@ -19,6 +19,7 @@ class NumberPage : public GeneratorPage<Trandom_simply, Tinputpar> {
   NumberPage();
 
   void validateInputs() override;
+  QStringList commandLine() const override;
 
   // Handlers of the page's own inputs.
   void RxSpinLowExit() { input.Lower = RxSpinLow->value(); }

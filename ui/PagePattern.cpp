@@ -1,5 +1,7 @@
 #include "ui/PagePattern.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QGridLayout>
 #include <QPainter>
@@ -7,6 +9,7 @@
 #include <QStandardItemModel>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <utility>
 
 #include "core/Errors.h"
@@ -289,6 +292,19 @@ void ResultPage::buildPopup() {
     connect(saveAction, &QAction::triggered, this, [this] { guarded([this] { SaveClick(); }); });
     connect(printAction, &QAction::triggered, this, [this] { guarded([this] { PrintClick(); }); });
   }
+  popup->addSeparator();
+  copyAction = command("&Copy", "Copy the selected rows", style()->standardIcon(QStyle::SP_FileIcon));
+  copyAction->setShortcut(QKeySequence::Copy);
+  copyAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  list->addAction(copyAction);  // Ctrl+C in the result list
+  popup->addAction(copyAction);
+  connect(copyAction, &QAction::triggered, this, [this] { guarded([this] { CopyClick(); }); });
+  copyCommandAction = command("Copy as Command &Line", "Copy as Command Line", QIcon());
+  // The window's action of the same name holds the shortcut; here it is shown.
+  copyCommandAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+  copyCommandAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  popup->addAction(copyCommandAction);
+  connect(copyCommandAction, &QAction::triggered, this, [this] { guarded([this] { CopyCommandClick(); }); });
   helpAction = command("Help", "Help", QIcon());
   helpAction->setIconText("?");
   connect(helpAction, &QAction::triggered, this, &ResultPage::helpRequested);
@@ -336,6 +352,7 @@ void ResultPage::StartClick() {
   validateInputs();
   StopDisplay = false;
   takeSeed();
+  recordRun();
   statusPanel->show();
   setHints(true);
   totalsLabel->clear();
@@ -370,7 +387,8 @@ void ResultPage::CancelClick() {
 }
 
 void ResultPage::SetBusy(bool busy) {
-  for (QAction* action : {ascAction, dscAction, origAction, commaAction, saveAction, printAction})
+  for (QAction* action : {ascAction, dscAction, origAction, commaAction, saveAction, printAction, copyAction,
+                          copyCommandAction})
     if (action != nullptr) action->setEnabled(!busy);
   if (columnsBox != nullptr) columnsBox->setEnabled(!busy);
   if (columnActions != nullptr) columnActions->setEnabled(!busy);
@@ -552,6 +570,76 @@ void ResultPage::DistributionClick() {
   }
   DistributionDialog dialog(window(), distribution(), spec_.caption);
   dialog.exec();
+}
+
+QStringList ResultPage::formatArguments() const {
+  QStringList args;
+  // Pages without sorting write no text (the File page): nothing to lay out.
+  if (sortActions == nullptr) return args;
+  static const char* const kOrder[] = {"asc", "desc", "drawn"};
+  args << "--sort" << kOrder[std::min<int>(SortOrder, 2)];
+  if (commaAction != nullptr && Comma) args << "--comma";
+  if (!exportPreset().fixedLayout) args << "--per-line" << QString::number(columnCount());
+  return args;
+}
+
+QStringList ResultPage::lastCommand() const {
+  if (lastRun_.isEmpty() || !resultsShown() || running()) return {};
+  return QStringList{"quenvar-cli"} + lastRun_ + formatArguments();
+}
+
+QString ResultPage::ShellQuote(const QString& word) {
+  static const QString kPlain = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789@%+=:,./-_";
+  const bool plain =
+      !word.isEmpty() && std::all_of(word.begin(), word.end(), [](QChar c) { return kPlain.contains(c); });
+  if (plain) return word;
+  // Inside single quotes nothing is special but the quote itself, which
+  // ends the quoting, is given escaped, and starts it again.
+  QString quoted = word;
+  quoted.replace('\'', "'\\''");
+  return '\'' + quoted + '\'';
+}
+
+QString ResultPage::ShellCommand(const QStringList& words) {
+  QStringList quoted;
+  quoted.reserve(words.size());
+  for (const QString& word : words) quoted << ShellQuote(word);
+  return quoted.join(' ');
+}
+
+void ResultPage::CopyCommandClick() {
+  if (running()) return;
+  const QStringList words = lastCommand();
+  if (words.isEmpty()) {
+    platform().messageBox(window(), "No run to be copied as a command line!", Icon::Information, false);
+    return;
+  }
+  writeCommandFiles();
+  QApplication::clipboard()->setText(ShellCommand(words));
+}
+
+QString ResultPage::selectedRowsText() const {
+  if (list->model() != model || !model->hasSource()) return {};
+  // The selected rows as ranges, in row order; a million rows selected by
+  // Ctrl+A are one range.
+  std::vector<std::pair<int, int>> ranges;
+  for (const QItemSelectionRange& range : list->selectionModel()->selection())
+    ranges.emplace_back(range.top(), range.bottom());
+  std::sort(ranges.begin(), ranges.end());
+  std::string text;
+  int next = 0;  // rows below it are written
+  for (auto [top, bottom] : ranges) {
+    top = std::max(top, next);
+    if (top > bottom) continue;
+    model->appendRows(text, top, bottom);
+    next = bottom + 1;
+  }
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void ResultPage::CopyClick() {
+  const QString text = selectedRowsText();
+  if (!text.isEmpty()) QApplication::clipboard()->setText(text);
 }
 
 }  // namespace quenvar::ui

@@ -70,6 +70,12 @@ class ResultPage : public QWidget {
   void PrintClick();
   // Opens the chart of the last run's results ("Distribution…").
   void DistributionClick();
+  // Puts the quenvar-cli command that repeats the last run, quoted for a
+  // POSIX shell, on the clipboard.
+  void CopyCommandClick();
+  // Puts the selected result rows on the clipboard as shown: the row's
+  // number and entries separated by tabs, one row a line.
+  void CopyClick();
 
   // Shows its message and throws EAbort when an input is refused.
   virtual void validateInputs() = 0;
@@ -78,6 +84,18 @@ class ResultPage : public QWidget {
   // The generator the save and print dialogs write from.
   virtual const Trandom_base* textGenerator() const = 0;
   virtual ExportPreset exportPreset() const { return {columnCount(), false}; }
+  // The quenvar-cli arguments (command first) of the run being started, its
+  // seed taken: what the shown formatting (sort order, comma, layout) does
+  // not decide. Empty: the page has no command.
+  virtual QStringList commandLine() const { return {}; }
+  // The whole command of the last run, formatted as now shown; empty before
+  // the first run and after a failed one.
+  QStringList lastCommand() const;
+  // The command as a POSIX shell reads it.
+  static QString ShellQuote(const QString& word);
+  static QString ShellCommand(const QStringList& words);
+  // The text of the selected rows (CopyClick's text).
+  QString selectedRowsText() const;
 
   const PageSpec& spec() const { return spec_; }
   bool running() const { return !cancelButton->isHidden(); }
@@ -111,6 +129,7 @@ class ResultPage : public QWidget {
   QAction* distributionAction = nullptr;  // on pages that chart their results
   QActionGroup* sortActions = nullptr;
   QActionGroup* columnActions = nullptr;
+  QAction *copyAction = nullptr, *copyCommandAction = nullptr;
 
   bool StopDisplay = false;
   TSortOrder SortOrder = SortDrawn;
@@ -133,6 +152,12 @@ class ResultPage : public QWidget {
   virtual void cancelGenerator() = 0;
   // Frees what a failed run leaves behind.
   virtual void releaseResults() = 0;
+  // Keeps the command of the run being started (call once its seed is taken).
+  void recordRun() { lastRun_ = commandLine(); }
+  // Writes the files the last run's command names (before it is copied).
+  virtual void writeCommandFiles() const {}
+  // The layout and formatting arguments of the results shown.
+  virtual QStringList formatArguments() const;
   // "NO." and one "Column k" section per column of the columns box.
   virtual void buildHeader();
   // Puts "Distribution…" in the popup menu, enabled while the last run's
@@ -176,6 +201,7 @@ class ResultPage : public QWidget {
   int toolSlot_ = 0;
   std::unique_ptr<WidgetProgress> progressView_;
   std::unique_ptr<WidgetLabel> labelView_;
+  QStringList lastRun_;
 };
 
 // The generator's part of a page: it owns its generator and its input

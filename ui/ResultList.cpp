@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QPainter>
+#include <charconv>
 
 namespace quenvar::ui {
 
@@ -31,6 +32,29 @@ QString ResultModel::rowText(int row) const {
     text += '\t' + entry;
   }
   return text;
+}
+
+void ResultModel::appendRows(std::string& out, int first, int last) const {
+  const TArrayString* results = source_ ? source_() : nullptr;
+  const size_t c = static_cast<size_t>(std::max(columns(), 0));
+  const size_t count = results == nullptr ? 0 : entryText_ ? entryCount_() : results->size();
+  char number[16];
+  for (int row = first; row <= last && row < rows_; ++row) {
+    const auto [end, ec] = std::to_chars(number, number + sizeof number, row + 1);
+    out.append(number, end);
+    const size_t begin = static_cast<size_t>(row) * c;
+    for (size_t entry = begin; entry < begin + c && entry < count; ++entry) {
+      out += '\t';
+      if (entryText_) {
+        out += entryText_(entry).toStdString();
+      } else {
+        const std::string_view text = (*results)[entry];
+        if (text.empty()) break;  // as shown: an empty entry ends the row
+        out.append(text);
+      }
+    }
+    out += '\n';
+  }
 }
 
 void ResultModel::clear() {
@@ -83,7 +107,7 @@ ResultListView::ResultListView(QWidget* parent) : QListView(parent) {
   setUniformItemSizes(true);
   setFrameShape(QFrame::NoFrame);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  setSelectionMode(QAbstractItemView::SingleSelection);
+  setSelectionMode(QAbstractItemView::ExtendedSelection);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   // Millions of rows are laid out a batch at a time between messages.
   setLayoutMode(QListView::Batched);

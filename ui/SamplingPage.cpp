@@ -1,13 +1,17 @@
 #include "ui/SamplingPage.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QSaveFile>
 #include <QStyle>
 #include <QVBoxLayout>
 
 #include "core/Errors.h"
 #include "core/OutputFile.h"
+#include "core/Paths.h"
 #include "core/TextLines.h"
 #include "generators/SamplingRules.h"
 #include "ui/Platform.h"
@@ -190,6 +194,31 @@ void SamplingPage::generate() {
     throw;
   }
   input.Items = nullptr;
+}
+
+QString SamplingPage::CommandItemsFile() {
+  return QString::fromStdString(paths::Current().data) + "/sampling-items.txt";
+}
+
+QStringList SamplingPage::commandLine() const {
+  QStringList args{"sample", "--items=" + CommandItemsFile(), "--count", QString::number(input.Count)};
+  if (input.Duplicate) args << "--duplicates";
+  return args << "--seed" << QString::number(seed->lastTaken());
+}
+
+void SamplingPage::writeCommandFiles() const {
+  const QString path = CommandItemsFile();
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  QSaveFile file(path);
+  std::string text;
+  for (size_t i = 0; i < runItems_.size(); ++i) {
+    text.append(runItems_[i]);
+    text += '\n';
+  }
+  if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), static_cast<qint64>(text.size())) < 0 ||
+      !file.commit())
+    throw EInOutError("Cannot write the items file \"" + path.toStdString() +
+                      "\": " + file.errorString().toStdString());
 }
 
 QString SamplingPage::totalsText() const {

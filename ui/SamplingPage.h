@@ -24,6 +24,10 @@ class SamplingPage : public GeneratorPage<Trandom_sampling, TinputSampling> {
   SamplingPage();
 
   void validateInputs() override;
+  QStringList commandLine() const override;
+  // The file the last run's items are written to for its command: in the
+  // user's data folder.
+  static QString CommandItemsFile();
   void activated() override;
 
   // Handlers of the inputs.
@@ -69,6 +73,7 @@ class SamplingPage : public GeneratorPage<Trandom_sampling, TinputSampling> {
   Distribution distribution() const override {
     return ItemDistribution(generator.Engine.Randoms, runItems_, generator.Input.Duplicate);
   }
+  void writeCommandFiles() const override;
 
  private:
   // Asks for a text; nothing when the box is cancelled or left empty.

@@ -239,6 +239,14 @@ QWidget* StringPage::buildWildcards() {
   return box;
 }
 
+QStringList StringPage::commandLine() const {
+  // "=" keeps a mask or a path that starts with "--" a value.
+  QStringList args{"string", "--mask=" + FromStd(input.Mask), "--wildcards=" + WildcardFile(), "--count",
+                   QString::number(input.Count)};
+  if (input.Duplicate) args << "--duplicates";
+  return args << "--seed" << QString::number(seed->lastTaken());
+}
+
 void StringPage::comMaskExit() { input.Mask = TrimMask(comMask->currentText().toStdString()); }
 
 void StringPage::commitEdits() {

@@ -30,6 +30,7 @@ class StringPage : public GeneratorPage<Trandom_character, TinputString> {
   StringPage();
 
   void validateInputs() override;
+  QStringList commandLine() const override;
 
   // Handlers of the run's inputs.
   void comMaskExit();

@@ -50,6 +50,15 @@ TFormRandom::TFormRandom(QWidget* parent) : QWidget(parent), notifier_(this) {
   connect(help, &QAction::triggered, this, [this] { Help1Click(); });
   connect(PopupMenu1->addAction("About..."), &QAction::triggered, this, [this] { About1Click(); });
   addAction(help);  // F1 anywhere in the window
+  CopyCommand1 = new QAction("Copy as Command Line", this);
+  CopyCommand1->setObjectName("CopyCommand1");
+  CopyCommand1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+  PopupMenu1->addSeparator();
+  PopupMenu1->addAction(CopyCommand1);
+  connect(CopyCommand1, &QAction::triggered, this, [this] {
+    if (ResultPage* page = activePage()) RunGuarded(this, [page] { page->CopyCommandClick(); });
+  });
+  addAction(CopyCommand1);  // Ctrl+Shift+C anywhere in the window
 
   TabSheet1 = new NumberPage;
   TabSheet2 = new StringPage;

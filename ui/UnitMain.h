@@ -48,6 +48,7 @@ class TFormRandom : public QWidget {
 
   QTabWidget* PageControl1;
   QMenu* PopupMenu1;
+  QAction* CopyCommand1;  // "Copy as Command Line" of the page shown
   std::array<ResultPage*, kTabCount> Pages{};
   NumberPage* TabSheet1;
   StringPage* TabSheet2;

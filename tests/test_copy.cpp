@@ -1,0 +1,330 @@
+// "Copy as Command Line" and "Copy" in the real window, offscreen: the
+// command copied from each page, run by a POSIX shell, prints the rows the
+// page shows (the File page: writes the bytes it wrote); the rows copied
+// are the rows selected, as shown.
+#include <QApplication>
+#include <QClipboard>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <fstream>
+
+#include "FakePlatform.h"
+#include "PageFixture.h"
+#include "ui/FilePage.h"
+#include "ui/Folders.h"
+#include "ui/LotteryPage.h"
+#include "ui/NamePage.h"
+#include "ui/NumberPage.h"
+#include "ui/SamplingPage.h"
+#include "ui/StringPage.h"
+#include "ui/UnitMain.h"
+
+using namespace quenvar;
+using namespace quenvar::ui;
+using quenvar::test::SetSpin;
+
+namespace {
+
+struct ShellRun {
+  int exitCode = -1;
+  QByteArray out, err;
+};
+
+// Runs a command line as a POSIX shell reads it, quenvar-cli on the PATH.
+ShellRun RunInShell(const QString& command) {
+  QProcess shell;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("PATH", QFileInfo(QUENVAR_CLI).absolutePath() + ":" + env.value("PATH"));
+  shell.setProcessEnvironment(env);
+  shell.start("sh", {"-c", command});
+  shell.waitForFinished(120000);
+  return {shell.exitCode(), shell.readAllStandardOutput(), shell.readAllStandardError()};
+}
+
+QByteArray ReadAll(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class CopyTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<QTemporaryDir> dir;
+  QString app;  // the window's folder: a blank and a quote in its path
+  QByteArray oldHome;
+  std::unique_ptr<test::FakePlatform> fake;
+  std::unique_ptr<TFormRandom> form;
+
+  void show(ResultPage* page) { form->PageControl1->setCurrentWidget(page); }
+  void start(ResultPage* page) { QTest::mouseClick(page->startButton, Qt::LeftButton); }
+  // What Ctrl+Shift+C in the window puts on the clipboard.
+  QString copiedCommand() {
+    QApplication::clipboard()->clear();
+    QTest::keyClick(form.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    return QApplication::clipboard()->text();
+  }
+  // The rows shown without their numbers: the lines quenvar-cli prints.
+  static QStringList Shown(const ResultPage& page) {
+    QStringList out;
+    for (int r = 0; r < page.model->rowCount(); ++r) out << page.model->rowText(r).section('\t', 1);
+    return out;
+  }
+  // Runs the command copied from `page` and compares its lines with the rows shown.
+  void verifyRepeats(ResultPage* page) {
+    const QString command = copiedCommand();
+    QVERIFY(command.startsWith(page == form->TabSheet55   ? "quenvar-cli lottery "
+                               : page == form->TabSheet22 ? "quenvar-cli sample "
+                                                          : "quenvar-cli "));
+    QVERIFY2(command.contains("--seed " + QString::number(page->seed->lastTaken())), qPrintable(command));
+    const ShellRun run = RunInShell(command);
+    QVERIFY2(run.exitCode == 0, run.err.constData());
+    const QStringList lines = QString::fromUtf8(run.out).split('\n', Qt::SkipEmptyParts);
+    QVERIFY(!lines.isEmpty());
+    QCOMPARE(lines, Shown(*page));
+    // The totals line on standard error is the one shown.
+    QCOMPARE(QString::fromUtf8(run.err).split('\n').value(0), page->totalsLabel->text());
+  }
+
+ private slots:
+  void init() {
+    dir = std::make_unique<QTemporaryDir>();
+    app = dir->path() + "/it's the app";
+    QVERIFY(QDir().mkpath(app + "/name"));
+    for (const char* list : {"female_first_names.txt", "male_first_names.txt", "last_names.txt"})
+      QVERIFY(QFile::copy(QString(QUENVAR_DATA_DIR) + "/name/" + list, app + "/name/" + list));
+    QVERIFY(QFile::copy(QString(QUENVAR_DATA_DIR) + "/wildcard.ini", app + "/wildcard.ini"));
+    oldHome = qgetenv("HOME");
+    qputenv("HOME", (app + "/home $HOME").toLocal8Bit());  // where the File page writes
+    QVERIFY(QDir().mkpath(app + "/home $HOME"));
+    SetApplicationFolder(app);
+    fake = std::make_unique<test::FakePlatform>();
+    form = std::make_unique<TFormRandom>();
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+  }
+  void cleanup() {
+    form.reset();
+    fake.reset();
+    SetApplicationFolder({});
+    qputenv("HOME", oldHome);
+    dir.reset();
+  }
+
+  void quotesForAPosixShell() {
+    QCOMPARE(ResultPage::ShellQuote("--count"), QString("--count"));
+    QCOMPARE(ResultPage::ShellQuote("-42"), QString("-42"));
+    QCOMPARE(ResultPage::ShellQuote(""), QString("''"));
+    QCOMPARE(ResultPage::ShellQuote("a b"), QString("'a b'"));
+    QCOMPARE(ResultPage::ShellQuote("it's"), QString("'it'\\''s'"));
+    // Every byte a shell treats specially comes back as it was.
+    const QString nasty = "$HOME `id` \"q\" 'a' \\ * ? ~ ; & | < > ( ) # ! {x} [y] \t end";
+    const ShellRun run = RunInShell("printf %s " + ResultPage::ShellQuote(nasty));
+    QCOMPARE(QString::fromUtf8(run.out), nasty);
+  }
+
+  void nothingToCopyBeforeARun() {
+    show(form->TabSheet1);
+    QCOMPARE(copiedCommand(), QString());
+    QCOMPARE(fake->boxes.size(), size_t(1));
+    QCOMPARE(fake->boxes[0].text, QString("No run to be copied as a command line!"));
+    // The popup has both commands.
+    QStringList texts;
+    for (QAction* a : form->TabSheet1->popup->actions()) texts << a->text();
+    QVERIFY(texts.contains("&Copy") && texts.contains("Copy as Command &Line"));
+    QVERIFY(form->PopupMenu1->actions().contains(form->CopyCommand1));
+    QCOMPARE(form->CopyCommand1->shortcut(), QKeySequence("Ctrl+Shift+C"));
+  }
+
+  void numberRepeatsTheLastRunAsShown() {
+    NumberPage* page = form->TabSheet1;
+    show(page);
+    SetSpin(page->RxSpinLow, -3000);
+    SetSpin(page->RxSpinUpper, 250000);
+    SetSpin(page->RxSpinCount, 301);
+    page->Ch[7]->click();
+    start(page);  // the automatic seed
+    QVERIFY(page->resultsShown());
+    page->dscAction->trigger();
+    page->commaAction->trigger();
+    test::ChooseColumns(*page, 4);
+    // Inputs changed after the run are not the run's.
+    SetSpin(page->RxSpinCount, 5);
+    page->Ch[3]->click();
+    verifyRepeats(page);
+    QVERIFY(copiedCommand().contains("--exclude-digits 7 "));
+
+    // A manual seed, duplicates, the drawing order, one column.
+    page->seed->manualRadio->click();
+    SetSpin(page->seed->manualSpin, -77);
+    page->ChDuplicate->click();
+    page->commaAction->trigger();
+    start(page);
+    page->origAction->trigger();
+    test::ChooseColumns(*page, 1);
+    verifyRepeats(page);
+  }
+
+  void lotteryRepeatsTheLastRunAsShown() {
+    LotteryPage* page = form->TabSheet55;
+    show(page);
+    SetSpin(page->RxSpinMainPick, 6);
+    SetSpin(page->RxSpinBonusPick, 2);
+    SetSpin(page->RxSpinEditTotal, 40);
+    page->ChDupRows->click();
+    start(page);
+    page->ascAction->trigger();
+    verifyRepeats(page);
+
+    page->RadioNoBonus->click();
+    page->ChDupRows->click();
+    page->ChDupLines->click();
+    start(page);
+    page->dscAction->trigger();
+    verifyRepeats(page);
+  }
+
+  void samplingRepeatsTheCheckedItemsOfTheLastRun() {
+    SamplingPage* page = form->TabSheet22;
+    show(page);
+    const QStringList texts{"alpha", "it's two", "--dash", " blank ", "épée", "$HOME", "x"};
+    for (const QString& t : texts) page->items->append(t);
+    page->items->setAllChecked(true);
+    page->items->setChecked(6, false);
+    SetSpin(page->RxSpinEdit22, 12);
+    page->CheckBox22->click();
+    start(page);
+    page->items->setChecked(0, false);  // after the run: not the run's
+    page->items->append("late");
+    test::ChooseColumns(*page, 2);
+    verifyRepeats(page);
+    // The run's items, written to the user's data folder.
+    QCOMPARE(ReadAll(app + "/sampling-items.txt"),
+             QByteArray("alpha\nit's two\n--dash\n blank \n\xc3\xa9p\xc3\xa9\x65\n$HOME\n"));
+  }
+
+  void stringRepeatsTheMaskAndWildcardsOfTheLastRun() {
+    StringPage* page = form->TabSheet2;
+    show(page);
+    page->comMask->setEditText("--@@'## $x");
+    page->comMaskExit();
+    SetSpin(page->Rx2SpinCount, 50);
+    page->seed->manualRadio->click();
+    SetSpin(page->seed->manualSpin, 2024);
+    start(page);
+    QVERIFY(page->resultsShown());
+    page->ascAction->trigger();
+    verifyRepeats(page);
+    QVERIFY(copiedCommand().contains(ResultPage::ShellQuote("--wildcards=" + app + "/wildcard.ini")));
+  }
+
+  void nameRepeatsTheListsOfTheLastRun() {
+    NamePage* page = form->TabSheet44;
+    show(page);
+    page->chmale->click();  // female names only
+    SetSpin(page->RxSpinEdit44, 30);
+    page->CheckBox44->click();
+    start(page);
+    page->dscAction->trigger();
+    test::ChooseColumns(*page, 5);
+    verifyRepeats(page);
+    QVERIFY(copiedCommand().contains("--gender female "));
+  }
+
+  void fileRepeatsTheBytesWritten() {
+    FilePage* page = form->TabSheet3;
+    show(page);
+    SetSpin(page->Rx3SpinCount, 70000);
+    const QString written = QString::fromStdString(page->input.FileName);
+    QVERIFY(written.contains("$HOME"));
+    start(page);
+    const QByteArray bytes = ReadAll(written);
+    QCOMPARE(bytes.size(), 70000);
+    QVERIFY(QFile::remove(written));
+    const QString command = copiedCommand();
+    QVERIFY(command.contains("--seed " + QString::number(page->seed->lastTaken())));
+    const ShellRun run = RunInShell(command);
+    QVERIFY2(run.exitCode == 0, run.err.constData());
+    QCOMPARE(ReadAll(written), bytes);
+    // The bytes shown are those bytes.
+    QCOMPARE(page->model->cell(0, 1), QString::number(uint8_t(bytes[0])));
+  }
+
+  void aRefusedRunKeepsTheCommandOfTheRunShown() {
+    NumberPage* page = form->TabSheet1;
+    show(page);
+    start(page);
+    const QString command = copiedCommand();
+    QVERIFY(!command.isEmpty());
+    for (QCheckBox* digit : page->Ch) digit->click();  // all ten digits: refused
+    start(page);
+    QCOMPARE(fake->boxes.size(), size_t(1));
+    QCOMPARE(copiedCommand(), command);
+  }
+
+  void anItemsFileThatCannotBeWrittenIsReported() {
+    SamplingPage* page = form->TabSheet22;
+    show(page);
+    page->items->append("a");
+    page->items->append("b");
+    page->items->setAllChecked(true);
+    start(page);
+    QVERIFY(QDir().mkpath(app + "/sampling-items.txt"));  // a folder in its place
+    QCOMPARE(copiedCommand(), QString());
+    QCOMPARE(fake->boxes.size(), size_t(1));
+    QVERIFY2(fake->boxes[0].text.contains("sampling-items.txt"), qPrintable(fake->boxes[0].text));
+  }
+
+  void copiesTheSelectedRowsAsShown() {
+    NumberPage* page = form->TabSheet1;
+    show(page);
+    page->ChDuplicate->click();
+    start(page);
+    test::ChooseColumns(*page, 3);
+    QItemSelectionModel* selection = page->list->selectionModel();
+    selection->select(page->model->index(4), QItemSelectionModel::Select);
+    selection->select(QItemSelection(page->model->index(1), page->model->index(2)),
+                      QItemSelectionModel::Select);
+    selection->select(page->model->index(33), QItemSelectionModel::Select);  // the last row: one entry
+    page->list->setFocus();
+    QApplication::clipboard()->clear();
+    QTest::keyClick(page->list, Qt::Key_C, Qt::ControlModifier);
+    const QString expected = page->model->rowText(1) + "\n" + page->model->rowText(2) + "\n" +
+                             page->model->rowText(4) + "\n" + page->model->rowText(33) + "\n";
+    QCOMPARE(QApplication::clipboard()->text(), expected);
+    QCOMPARE(page->model->rowText(33).count('\t'), 1);
+    // Nothing selected: the clipboard is left alone.
+    selection->clearSelection();
+    page->copyAction->trigger();
+    QCOMPARE(QApplication::clipboard()->text(), expected);
+  }
+
+  void copiesAMillionRows() {
+    NumberPage* page = form->TabSheet1;
+    show(page);
+    page->ChDuplicate->click();
+    SetSpin(page->RxSpinUpper, 999);
+    SetSpin(page->RxSpinCount, 2000000);
+    test::ChooseColumns(*page, 2);
+    start(page);
+    QCOMPARE(page->model->rowCount(), 1000000);
+    page->list->setFocus();
+    QTest::keyClick(page->list, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(page->list, Qt::Key_C, Qt::ControlModifier);
+    const QString text = QApplication::clipboard()->text();
+    QCOMPARE(text.count('\n'), 1000000);
+    QVERIFY(text.startsWith(page->model->rowText(0) + "\n" + page->model->rowText(1) + "\n"));
+    QVERIFY(text.endsWith("\n" + page->model->rowText(999999) + "\n"));
+    // Row by row, the same text.
+    const QStringList lines = text.split('\n');
+    for (int r : {12345, 500000, 777777}) QCOMPARE(lines[r], page->model->rowText(r));
+  }
+};
+
+QTEST_MAIN(CopyTest)
+#include "test_copy.moc"
