@@ -50,6 +50,8 @@ const char kSortHelp[] =
     "  --sort ORDER          asc, desc or drawn (drawing order, the default)\n"
     "  --seed S              manual seed, -2147483647 to 2147483647;\n"
     "                        without it the seed comes from the clock\n"
+    "  --secure              draw from the system's cryptographic generator\n"
+    "                        (for passwords and keys; not repeatable, no seed)\n"
     "  --help                this text\n"
     "\n";
 
@@ -148,6 +150,8 @@ const char kFileHelp[] =
     "                        (--save-append does so for the text of --save)\n"
     "  --seed S              manual seed, -2147483647 to 2147483647;\n"
     "                        without it the seed comes from the clock\n"
+    "  --secure              draw from the system's cryptographic generator\n"
+    "                        (for passwords and keys; not repeatable, no seed)\n"
     "  --show RADIX          also print the bytes: hex, dec, oct or bin (or,\n"
     "                        with --save, write them to a text file)\n"
     "  --help                this text\n"
@@ -161,8 +165,10 @@ struct Run {
   InterruptPump pump;
 };
 
+// Every command takes --secure beside its --seed.
 std::vector<OptionSpec> With(std::vector<OptionSpec> specs, std::vector<OptionSpec> more) {
   specs.insert(specs.end(), more.begin(), more.end());
+  specs.push_back({"secure", false});
   return specs;
 }
 

@@ -40,6 +40,9 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args, const std::vect
       ++i;
     }
   }
+  // A secure run has no seed to repeat it by.
+  if (parsed.has("secure") && parsed.has("seed"))
+    throw UsageError("--secure and --seed exclude each other: a secure run cannot be repeated from a seed");
   return parsed;
 }
 

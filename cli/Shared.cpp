@@ -158,6 +158,8 @@ void PrintMessage(std::string_view message) {
 void Refuse(std::string message) { throw UsageError(OneLine(message)); }
 
 int32_t TakeSeed(const ParsedOptions& options) {
+  UseSecureSource(options.has("secure"));
+  if (SecureSource) return 0;
   if (auto v = options.value("seed"))
     return static_cast<int32_t>(ParseInteger(*v, "seed", -kMaxInt, kMaxInt));
   SeedFromClock();

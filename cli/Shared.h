@@ -67,7 +67,8 @@ void SetCommandName(std::string command);
 // "quenvar-cli COMMAND: message" on standard error, on one line.
 void PrintMessage(std::string_view message);
 
-// --seed, or a clock seed reported as "Seed: N" on standard error.
+// --seed, or a clock seed reported as "Seed: N" on standard error; with
+// --secure none: the run draws from the system's cryptographic generator.
 int32_t TakeSeed(const ParsedOptions& options);
 
 // The thousands separator of the user's locale (a comma where it has none).

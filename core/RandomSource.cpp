@@ -1,11 +1,16 @@
 #include "core/RandomSource.h"
 
+#include <sodium.h>
+
 #include <array>
 #include <chrono>
+#include <cstring>
+#include <stdexcept>
 
 namespace quenvar {
 
 uint32_t RandomSeed = 0;
+bool SecureSource = false;
 
 void SeedFromClock() {
   using namespace std::chrono;
@@ -50,9 +55,81 @@ __attribute__((target_clones("avx2", "default"))) void FillLanes(uint8_t* out, s
   }
 }
 
+// The cryptographic generator: a ChaCha20 stream under a 256-bit key from the
+// operating system, read through a small buffer for single draws and written
+// straight into the caller's memory for bulk bytes. One system call per run
+// instead of one per draw.
+class SecureStream {
+ public:
+  void rekey() {
+    if (sodium_init() < 0) throw std::runtime_error("The system's random generator is not available.");
+    randombytes_buf(key_, sizeof key_);
+    nonce_ = 0;
+    used_ = sizeof buffer_;
+  }
+  void fill(uint8_t* out, size_t n) {
+    // Bulk bytes take a stream of their own; the buffer keeps its place.
+    uint8_t nonce[crypto_stream_chacha20_NONCEBYTES];
+    nextNonce(nonce);
+    crypto_stream_chacha20(out, n, nonce, key_);
+  }
+  uint32_t next32() {
+    if (used_ + 4 > sizeof buffer_) {
+      fill(buffer_, sizeof buffer_);
+      used_ = 0;
+    }
+    uint32_t v;
+    std::memcpy(&v, buffer_ + used_, 4);
+    used_ += 4;
+    return v;
+  }
+  ~SecureStream() {
+    sodium_memzero(key_, sizeof key_);
+    sodium_memzero(buffer_, sizeof buffer_);
+  }
+
+ private:
+  void nextNonce(uint8_t* nonce) {
+    static_assert(crypto_stream_chacha20_NONCEBYTES == sizeof nonce_);
+    std::memcpy(nonce, &nonce_, sizeof nonce_);
+    ++nonce_;
+  }
+  uint8_t key_[crypto_stream_chacha20_KEYBYTES] = {};
+  uint64_t nonce_ = 0;
+  uint8_t buffer_[4096] = {};
+  size_t used_ = sizeof buffer_;
+};
+
+SecureStream& Stream() {
+  static SecureStream stream;
+  return stream;
+}
+
 }  // namespace
 
+void UseSecureSource(bool on) {
+  if (on) Stream().rekey();
+  SecureSource = on;
+}
+
+uint32_t SecureBelow(uint32_t n) {
+  if (n <= 1) return 0;
+  // Multiply and keep the high word; the low words below 2^32 mod n would
+  // make some values likelier, so those draws are rejected.
+  SecureStream& stream = Stream();
+  uint64_t m = uint64_t{stream.next32()} * n;
+  if (static_cast<uint32_t>(m) < n) {
+    const uint32_t threshold = (0u - n) % n;
+    while (static_cast<uint32_t>(m) < threshold) m = uint64_t{stream.next32()} * n;
+  }
+  return static_cast<uint32_t>(m >> 32);
+}
+
 void FillRandomBytes(uint8_t* out, size_t n) {
+  if (SecureSource) {
+    Stream().fill(out, n);
+    return;
+  }
   const size_t blocks = n / kLanes;
   if (blocks > 0) {
     FillLanes(out, blocks, RandomSeed);

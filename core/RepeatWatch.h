@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "core/RandomSource.h"
+
 namespace quenvar {
 
 // Tells when a loop that draws until it finds something new can never find
@@ -21,7 +23,9 @@ class RepeatWatch {
   }
   // The attempt found nothing new; `state` starts the next one. True when the
   // loop has come round to a state it already tried with the same outcome.
+  // Cryptographic draws never repeat a state: every attempt is new.
   bool cycled(uint32_t state) {
+    if (SecureSource) return false;
     if (state == saved_) return true;
     if (++steps_ == power_) {
       saved_ = state;

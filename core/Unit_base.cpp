@@ -348,6 +348,16 @@ void Tmake_random::MakeRandoms(const Tinputpar& par) {
 
 template <int kBlock, typename IsOut>
 void Tmake_random::DrawDistinct(int64_t target, IsOut excluded) {
+  // Cryptographic draws are tested one at a time: the block test works on
+  // the seeded generator's states.
+  if (SecureSource)
+    DrawDistinctFrom<1, true>(target, excluded);
+  else
+    DrawDistinctFrom<kBlock, false>(target, excluded);
+}
+
+template <int kBlock, bool kSecure, typename IsOut>
+void Tmake_random::DrawDistinctFrom(int64_t target, IsOut excluded) {
   // The state of the random source lives in a register here; it is handed
   // back whenever messages may run, since a nested run may draw from it too.
   // The bounds change only when a value is taken.
@@ -389,8 +399,12 @@ void Tmake_random::DrawDistinct(int64_t target, IsOut excluded) {
         seed = kJumps[kBlock - 1].mul * seed + kJumps[kBlock - 1].add;
         rejected += kBlock - 1;  // and one more below
       } else {
-        seed = seed * kRandomMultiplier + 1u;
-        v = static_cast<int32_t>(lower + static_cast<uint32_t>((uint64_t{seed} * width) >> 32));
+        if constexpr (kSecure) {
+          v = static_cast<int32_t>(lower + SecureBelow(width));
+        } else {
+          seed = seed * kRandomMultiplier + 1u;
+          v = static_cast<int32_t>(lower + static_cast<uint32_t>((uint64_t{seed} * width) >> 32));
+        }
         if (!excluded(v) && !drawn_.contains(v)) break;
       }
       // Rejected draws let messages run only after a long stretch of them,

@@ -116,9 +116,12 @@ class Tmake_random {
     if (v == Lower && int64_t{Lower} + 1 <= Upper) ++Lower;
     if (v == Upper && int64_t{Upper} - 1 >= Lower) --Upper;
   }
-  // kBlock: how many draws are tested side by side.
+  // kBlock: how many draws are tested side by side. Chooses the source once
+  // per run, so that the seeded loop stays as it is.
   template <int kBlock, typename IsOut>
   void DrawDistinct(int64_t target, IsOut excluded);
+  template <int kBlock, bool kSecure, typename IsOut>
+  void DrawDistinctFrom(int64_t target, IsOut excluded);
   // Sorts a copy of `values` into `sorted`; every phase (the copy, the
   // counting, each pass, the copy back) runs in slices with messages between.
   void SortValues(const TArrayInteger& values, TArrayInteger& sorted, bool descending);

@@ -1,5 +1,7 @@
 #include "generators/StringRules.h"
 
+#include <cstdio>
+
 #include "core/Unit_base.h"
 
 namespace quenvar {
@@ -29,6 +31,15 @@ std::string StringTotalsText(bool duplicate, int64_t possible, int64_t generated
     text = "Possible total randoms: " + std::string(possible == MaxPossible ? "Over " : "") +
            std::to_string(possible);
   return text + "      Generated total randoms: " + std::to_string(generated);
+}
+
+std::string StringTotalsWithStrength(bool duplicate, int64_t possible, int64_t generated, double bits) {
+  char strength[48];
+  std::snprintf(strength, sizeof strength, "%.1f bits", bits);
+  std::string text = StringTotalsText(duplicate, possible, generated);
+  const size_t generatedAt = text.find("      Generated");
+  if (duplicate) return "Strength: " + std::string(strength) + text;
+  return text.insert(generatedAt, " (" + std::string(strength) + ")");
 }
 
 std::optional<std::string> WildcardGroupError(const Tparchar& w) {

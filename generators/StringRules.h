@@ -20,6 +20,11 @@ std::optional<std::string> StringInputError(std::string_view trimmedMask);
 // only the generated part, its six blanks included.
 std::string StringTotalsText(bool duplicate, int64_t possible, int64_t generated);
 
+// The window's totals line: StringTotalsText with the mask's strength in
+// bits beside the possible total, "(47.6 bits)", or in its place when
+// repeats are allowed, "Strength: 47.6 bits".
+std::string StringTotalsWithStrength(bool duplicate, int64_t possible, int64_t generated, double bits);
+
 // The first group of an edited wildcard that leaves nothing to draw: a
 // checked letter or digit group with every character excluded, or a checked
 // special group with no character included. Nothing when every checked

@@ -1,6 +1,8 @@
 #include "generators/Unit_character.h"
 
 #include <algorithm>
+#include <bit>
+#include <cmath>
 #include <new>
 #include <unordered_set>
 
@@ -350,6 +352,7 @@ void Trandom_character::Generate(const TinputString& par) {
 
   std::vector<Position> drawn;
   drawn.reserve(positions.size());
+  Bits = 0;
   for (const Tinputpar& p : positions) {
     Position d{static_cast<uint32_t>(p.Lower), static_cast<uint32_t>(p.Upper - p.Lower + 1), {0, 0}, false};
     for (int32_t c : p.Excluded)
@@ -357,6 +360,9 @@ void Trandom_character::Generate(const TinputString& par) {
         d.excluded[c >> 6] |= uint64_t{1} << (c & 63);
         d.anyExcluded = true;
       }
+    const int choices =
+        static_cast<int>(d.width) - std::popcount(d.excluded[0]) - std::popcount(d.excluded[1]);
+    if (choices > 1) Bits += std::log2(static_cast<double>(choices));
     drawn.push_back(d);
   }
   std::string s(drawn.size(), '\0');

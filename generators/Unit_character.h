@@ -92,8 +92,12 @@ class Trandom_character : public Trandom_base {
   void Cancel() { Stopped = true; }
   int64_t PossibleTotal() const { return Possible; }
   int64_t GeneratedTotal() const { return Wanted; }
+  // The mask's strength: log2 of the number of strings it can give, counted
+  // in full (the possible total stops at MaxPossible).
+  double StrengthBits() const { return Bits; }
 
   int64_t Wanted = 0;
+  double Bits = 0;
   int64_t Possible = 0;
   bool Stopped = false;
   // Set when the random source could not reach as many different strings as

@@ -561,3 +561,38 @@ TEST_F(Cli, TooLargeRunsAreRefusedBeforeDrawing) {
     EXPECT_TRUE(r.out.empty());
   }
 }
+
+// --secure: every command takes it, never with --seed, and reports no seed.
+TEST_F(Cli, SecureRunsDifferAndHaveNoSeed) {
+  const Result a = Run({"number", "--secure", "--upper", "1000000000", "--count", "50"});
+  const Result b = Run({"number", "--secure", "--upper", "1000000000", "--count", "50"});
+  EXPECT_EQ(a.status, 0);
+  EXPECT_NE(a.out, b.out);
+  EXPECT_EQ(a.err, "Possible total randoms: 1000000000      Generated total randoms: 50\n");
+
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"string", "--mask", "@@@@@@@@", "--count", "3", "--secure"},
+        {"lottery", "--lines", "3", "--secure"},
+        {"name", "--count", "3", "--secure"},
+        {"file", "--output", path("secure.dat"), "--size", "1K", "--secure"}}) {
+    const Result r = Run(args);
+    EXPECT_EQ(r.status, 0) << args[0] << ": " << r.err;
+    EXPECT_EQ(r.err.find("Seed:"), std::string::npos) << args[0];
+  }
+  EXPECT_EQ(fs::file_size(path("secure.dat")), 1024u);
+}
+
+TEST_F(Cli, SecureWithSeedIsRefused) {
+  const std::string file = path("never.dat");
+  for (const std::vector<std::string>& args : {std::vector<std::string>{"number", "--secure", "--seed", "5"},
+                                               {"file", "--output", file, "--seed=1", "--secure"}}) {
+    const Result r = Run(args);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    EXPECT_NE(r.err.find("--secure and --seed exclude each other"), std::string::npos) << r.err;
+  }
+  EXPECT_FALSE(fs::exists(file));
+  EXPECT_NE(Run({"number", "--help"}).out.find("--secure"), std::string::npos);
+  EXPECT_NE(Run({"file", "--help"}).out.find("--secure"), std::string::npos);
+}

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -467,6 +468,44 @@ TEST(StringGenerator, MatchesReference) {
       ASSERT_EQ(Results(g), order == 2 ? expected : InsertionSort(expected, order == 0)) << in.Mask;
     }
   }
+}
+
+// The strength counts what each position can give, past the capped total;
+// a secure run still finds every string of a small mask.
+TEST(StringGenerator, StrengthAndSecureRuns) {
+  Tlistparchar list;
+  list.Items.push_back(Wildcard("#", false, false, true));
+  Tparchar letters = Wildcard("@", true, true, false);
+  letters.Lowerexclude = {'l', 'o'};
+  list.Items.push_back(letters);
+  TinputString in;
+  in.Wildcards = &list;
+  in.Mask = "@#x";
+  in.Count = 500;
+  Trandom_character g;
+  g.Generate(in);
+  EXPECT_EQ(g.PossibleTotal(), 500);
+  EXPECT_NEAR(g.StrengthBits(), std::log2(500.0), 1e-9);
+  in.Mask = std::string(30, '@');
+  in.Count = 1;
+  g.Generate(in);
+  EXPECT_EQ(g.PossibleTotal(), MaxPossible);
+  EXPECT_NEAR(g.StrengthBits(), 30 * std::log2(50.0), 1e-9);
+
+  UseSecureSource(true);
+  in.Mask = "@#x";
+  in.Count = 500;
+  g.Generate(in);
+  g.FormatResults(TformatPar{2, false, 0});
+  V first = Results(g);
+  g.Generate(in);
+  g.FormatResults(TformatPar{2, false, 0});
+  UseSecureSource(false);
+  EXPECT_FALSE(g.Exhausted);
+  EXPECT_EQ(g.GeneratedTotal(), 500);
+  EXPECT_NE(Results(g), first);  // two orders of the same 500 strings
+  std::sort(first.begin(), first.end());
+  EXPECT_EQ(std::set<std::string>(first.begin(), first.end()).size(), 500u);
 }
 
 TEST(StringGenerator, EdgeCases) {

@@ -149,6 +149,41 @@ class WindowTest : public QObject {
     QCOMPARE(page->DisplayLabelText(), QString("Done"));
   }
 
+  // The third seed choice: every run fresh from the system's generator, no
+  // seed shown; back on a manual seed the seeded run is as it always was.
+  void secureChoice() {
+    setSpin(page->RxSpinUpper, 1000000000);
+    setSpin(page->RxSpinCount, 50);
+    QTest::mouseClick(page->seed->secureRadio, Qt::LeftButton);
+    QVERIFY(page->seed->secure());
+    QVERIFY(page->seed->autoSpin->text().isEmpty());
+    start();
+    const QStringList first = shown();
+    QCOMPARE(first.size(), 50);
+    start();
+    QCOMPARE(shown().size(), 50);
+    QVERIFY(shown() != first);
+    QVERIFY(page->seed->autoSpin->text().isEmpty());
+    QCOMPARE(page->totalsLabel->text(),
+             QString("Possible total randoms: 1000000000      Generated total randoms: 50"));
+
+    setSpin(page->RxSpinUpper, 10000);
+    setSpin(page->RxSpinCount, 5);
+    QTest::mouseClick(page->ChDuplicate, Qt::LeftButton);
+    manualSeed(12345);
+    start();
+    QVERIFY(!page->seed->secure());
+    QCOMPARE(shown(), (QStringList{"3854", "2894", "798", "5537", "6337"}));
+    QTest::mouseClick(page->seed->autoRadio, Qt::LeftButton);
+    QVERIFY(!page->seed->autoSpin->text().isEmpty());  // a clock seed again
+
+    QAccessible::setActive(true);
+    const auto groups = form->findChildren<SeedGroup*>();
+    QCOMPARE(groups.size(), 6);
+    for (SeedGroup* group : groups)
+      QCOMPARE(test::AccessibleName(group->secureRadio), QString("System (cryptographic, not repeatable)"));
+  }
+
   void rowsColumnsAndResorting() {
     manualSeed(7);
     setSpin(page->RxSpinCount, 25);

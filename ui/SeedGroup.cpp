@@ -18,6 +18,11 @@ SeedGroup::SeedGroup(QWidget* parent, const SeedNames& names, int32_t divisor)
   autoRadio->setChecked(true);
   manualRadio = new QRadioButton(names.manualCaption, this);
   manualRadio->setObjectName(names.manualRadio);
+  secureRadio = new QRadioButton("System (cryptographic, not repeatable)", this);
+  secureRadio->setObjectName("secureRadioButton");
+  secureRadio->setAccessibleName(secureRadio->text());
+  secureRadio->setToolTip(
+      "Draws from the operating system's cryptographic generator: for passwords and keys");
   autoSpin = new TSpinEdit(this, -kInputBound, kInputBound, 0, "");
   autoSpin->setObjectName(names.autoSpin);
   autoSpin->setEnabled(false);
@@ -31,12 +36,18 @@ SeedGroup::SeedGroup(QWidget* parent, const SeedNames& names, int32_t divisor)
   grid->addWidget(autoSpin, 0, 1);
   grid->addWidget(manualRadio, 1, 0);
   grid->addWidget(manualSpin, 1, 1);
+  grid->addWidget(secureRadio, 2, 0, 1, 2);
   connect(autoRadio, &QRadioButton::clicked, this, [this] { take(); });
   connect(manualRadio, &QRadioButton::clicked, this, [this] { take(); });
+  connect(secureRadio, &QRadioButton::clicked, this, [this] { take(); });
 }
 
 int32_t SeedGroup::take() {
-  if (autoRadio->isChecked()) {
+  secure_ = secureRadio->isChecked();
+  UseSecureSource(secure_);
+  if (secure_) {
+    autoSpin->clear();  // there is no seed to show
+  } else if (autoRadio->isChecked()) {
     SeedFromClock();
     seed_ = static_cast<int32_t>(RandomSeed);
     autoSpin->setValue(seed_);

@@ -11,6 +11,8 @@ namespace quenvar::ui {
 // The "Seed" group every page has: an automatic seed from the clock, shown
 // in a disabled box, or a manual one. At start the manual box proposes
 // seed div D + seed for a fresh clock seed, D differing from page to page.
+// A third choice draws from the system's cryptographic generator: no seed,
+// no repeating the run.
 class SeedGroup : public QGroupBox {
   Q_OBJECT
 
@@ -19,17 +21,24 @@ class SeedGroup : public QGroupBox {
 
   // The radio buttons' click handler, run again by every Start: a fresh
   // clock seed when automatic is chosen, otherwise the manual box's value.
+  // It also chooses the source of the draws that follow: the seeded
+  // generator, or the cryptographic one (then the seed returned means
+  // nothing and the automatic box shows none).
   int32_t take();
   // Puts seed div D + seed (32-bit, wrapping) into the manual box.
   void proposeManual();
   int32_t lastTaken() const { return seed_; }
+  // Whether the last take chose the cryptographic generator: its run has
+  // no seed and cannot be repeated.
+  bool secure() const { return secure_; }
 
-  QRadioButton *autoRadio, *manualRadio;
+  QRadioButton *autoRadio, *manualRadio, *secureRadio;
   TSpinEdit *autoSpin, *manualSpin;
 
  private:
   int32_t divisor_;
   int32_t seed_ = 0;
+  bool secure_ = false;
 };
 
 }  // namespace quenvar::ui

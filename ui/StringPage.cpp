@@ -300,8 +300,8 @@ void StringPage::validateInputs() {
 
 QString StringPage::totalsText() const {
   // The run's own setting: the box may have been clicked while it ran.
-  return FromStd(
-      StringTotalsText(generator.Input.Duplicate, generator.PossibleTotal(), generator.GeneratedTotal()));
+  return FromStd(StringTotalsWithStrength(generator.Input.Duplicate, generator.PossibleTotal(),
+                                          generator.GeneratedTotal(), generator.StrengthBits()));
 }
 
 void StringPage::showEvent(QShowEvent* event) {
