@@ -153,7 +153,15 @@ class ResultPage : public QWidget {
   // Frees what a failed run leaves behind.
   virtual void releaseResults() = 0;
   // Keeps the command of the run being started (call once its seed is taken).
-  void recordRun() { lastRun_ = commandLine(); }
+  void recordRun() {
+    lastRun_ = commandLine();
+    // A run from the system's secure source has no seed to repeat it by:
+    // its command says so rather than naming a seed it did not use.
+    if (const qsizetype at = lastRun_.indexOf("--seed"); seed->secure() && at >= 0) {
+      lastRun_.replace(at, "--secure");
+      lastRun_.removeAt(at + 1);
+    }
+  }
   // Writes the files the last run's command names (before it is copied).
   virtual void writeCommandFiles() const {}
   // The layout and formatting arguments of the results shown.
