@@ -69,7 +69,7 @@ class NamePageTest : public QObject {
     QCOMPARE(page->objectName(), QString("TabSheet44"));
     QCOMPARE(form->PageControl1->tabText(form->PageControl1->indexOf(page)), QString("Random Name"));
     QCOMPARE(page->startButton->text(), QString("Create Random Names"));
-    QCOMPARE(page->spec().kind, PageKind::Name);  // the save and print dialogs' page code 4
+    QCOMPARE(page->info().kind, PageKind::Name);  // the save and print dialogs' page code 4
     QVERIFY(page->chmale->isChecked() && page->chFemale->isChecked());
     QCOMPARE(page->input.Gender, uint8_t(3));
     QCOMPARE(page->RxSpinEdit44->value(), 100);

@@ -29,7 +29,7 @@ namespace {
 // new page gets before it adds its inputs.
 class BarePage : public GeneratorPage<Trandom_simply, Tinputpar> {
  public:
-  explicit BarePage(Tab tab) : GeneratorPage(SpecOf(tab)) {
+  explicit BarePage(Tab tab) : GeneratorPage(InfoOf(tab)) {
     input.Lower = 1;
     input.Upper = 100;
     input.Count = 7;
@@ -248,20 +248,20 @@ class WindowTest : public QObject {
   // are simply not there: every handler of the pattern copes.
   void optionalPiecesAreOptional_data() {
     QTest::addColumn<int>("tab");
-    for (const PageSpec& spec : kPages) QTest::newRow(spec.page) << int(spec.tab);
+    for (const PageInfo& info : kPages) QTest::newRow(info.page) << int(info.tab);
   }
   void optionalPiecesAreOptional() {
     QFETCH(int, tab);
-    const PageSpec& spec = SpecOf(Tab(tab));
+    const PageInfo& info = InfoOf(Tab(tab));
     BarePage bare{static_cast<Tab>(tab)};
     bare.resize(900, 500);
     bare.show();
-    QCOMPARE(bare.ascButton != nullptr, spec.asc != nullptr);
-    QCOMPARE(bare.commaButton != nullptr, spec.comma != nullptr);
-    QCOMPARE(bare.columnsBox != nullptr, spec.columns != nullptr);
-    QCOMPARE(bare.saveButton != nullptr, spec.save != nullptr);
-    QCOMPARE(bare.startButton->text(), QString(spec.startCaption));
-    QCOMPARE(bare.seed->autoRadio->objectName(), QString(spec.seed.autoRadio));
+    QCOMPARE(bare.ascButton != nullptr, info.asc != nullptr);
+    QCOMPARE(bare.commaButton != nullptr, info.comma != nullptr);
+    QCOMPARE(bare.columnsBox != nullptr, info.columns != nullptr);
+    QCOMPARE(bare.saveButton != nullptr, info.save != nullptr);
+    QCOMPARE(bare.startButton->text(), QString(info.startCaption));
+    QCOMPARE(bare.seed->autoRadio->objectName(), QString(info.seed.autoRadio));
     auto everyHandler = [&bare] {
       bare.ColumnsChange();
       bare.SortClick();
@@ -280,9 +280,9 @@ class WindowTest : public QObject {
     // The manual seed proposed at start is seed div D + seed for the page's D.
     const int manual = bare.seed->manualSpin->value();
     bool proposed = false;
-    for (qint64 s = qint64(manual) - manual / (spec.seedDivisor + 1) - 3;
+    for (qint64 s = qint64(manual) - manual / (info.seedDivisor + 1) - 3;
          !proposed && s <= qint64(manual) + 3; ++s)
-      proposed = s >= 0 && s < 86400000 && s / spec.seedDivisor + s == manual;
+      proposed = s >= 0 && s < 86400000 && s / info.seedDivisor + s == manual;
     QVERIFY(proposed);
   }
 

@@ -22,7 +22,7 @@ const char kDisplayOffLine[] =
     "You have disabled displaying in the list box to generate random bytes file quickly !";
 }  // namespace
 
-FilePage::FilePage() : GeneratorPage(SpecOf(Tab::File)) {
+FilePage::FilePage() : GeneratorPage(InfoOf(Tab::File)) {
   rowDelegate_ = list->itemDelegate();
   lineDelegate_ = new QStyledItemDelegate(list);
   disabledLine = new QStringListModel(QStringList{kDisplayOffLine}, this);

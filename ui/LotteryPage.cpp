@@ -32,7 +32,7 @@ class WideRowDelegate : public ResultDelegate {
 
 }  // namespace
 
-LotteryPage::LotteryPage() : GeneratorPage(SpecOf(Tab::Lottery)) {
+LotteryPage::LotteryPage() : GeneratorPage(InfoOf(Tab::Lottery)) {
   inputPanel->setFixedHeight(262);
   auto* grid = new QGridLayout(inputPanel);
   grid->setContentsMargins(8, 4, 8, 4);

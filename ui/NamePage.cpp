@@ -15,7 +15,7 @@
 
 namespace quenvar::ui {
 
-NamePage::NamePage() : GeneratorPage(SpecOf(Tab::Name)) {
+NamePage::NamePage() : GeneratorPage(InfoOf(Tab::Name)) {
   auto* row = new QHBoxLayout(inputPanel);
   row->setContentsMargins(8, 6, 8, 6);
   row->setSpacing(10);

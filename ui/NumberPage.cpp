@@ -11,7 +11,7 @@
 
 namespace quenvar::ui {
 
-NumberPage::NumberPage() : GeneratorPage(SpecOf(Tab::Number)) {
+NumberPage::NumberPage() : GeneratorPage(InfoOf(Tab::Number)) {
   auto* row = new QHBoxLayout(inputPanel);
   row->setContentsMargins(8, 6, 8, 6);
   row->setSpacing(10);

@@ -41,19 +41,19 @@ QIcon TextIcon(const QString& text, const QFont& font) {
 
 }  // namespace
 
-ResultPage::ResultPage(const PageSpec& spec) : QWidget(nullptr), spec_(spec) {
-  setObjectName(spec_.page);
+ResultPage::ResultPage(const PageInfo& info) : QWidget(nullptr), info_(info) {
+  setObjectName(info_.page);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   toolBar = new QFrame(this);
-  toolBar->setObjectName(QString(spec_.page) + "ToolBar");
+  toolBar->setObjectName(QString(info_.page) + "ToolBar");
   toolBar->setFixedHeight(35);
   toolBar->setFrameShape(QFrame::StyledPanel);
   inputPanel = new QFrame(this);
-  inputPanel->setObjectName(QString(spec_.page) + "InputPanel");
+  inputPanel->setObjectName(QString(info_.page) + "InputPanel");
   inputPanel->setFixedHeight(141);
-  seed = new SeedGroup(inputPanel, spec_.seed, spec_.seedDivisor);
+  seed = new SeedGroup(inputPanel, info_.seed, info_.seedDivisor);
   buildResults();  // the popup and the tool bar act on the list
   buildPopup();
   buildToolBar();
@@ -98,20 +98,20 @@ void ResultPage::buildToolBar() {
   toolRow_->setContentsMargins(4, 1, 4, 1);
   toolRow_->setSpacing(2);
   if (ascAction != nullptr) {
-    ascButton = toolButton(ascAction, spec_.asc);
-    dscButton = toolButton(dscAction, spec_.dsc);
-    origButton = toolButton(origAction, spec_.orig);
+    ascButton = toolButton(ascAction, info_.asc);
+    dscButton = toolButton(dscAction, info_.dsc);
+    origButton = toolButton(origAction, info_.orig);
   }
   if (commaAction != nullptr) {
-    commaButton = toolButton(commaAction, spec_.comma);
+    commaButton = toolButton(commaAction, info_.comma);
     commaButton->setIconSize(QSize(26, 20));
   }
   toolRow_->addSpacing(8);
-  if (spec_.columns != nullptr) {
+  if (info_.columns != nullptr) {
     auto* label = new QLabel("Columns", toolBar);
     toolRow_->addWidget(label);
     columnsBox = new QComboBox(toolBar);
-    columnsBox->setObjectName(spec_.columns);
+    columnsBox->setObjectName(info_.columns);
     columnsBox->setFocusPolicy(Qt::NoFocus);
     columnsBox->setFixedWidth(52);
     label->setBuddy(columnsBox);
@@ -122,17 +122,17 @@ void ResultPage::buildToolBar() {
     toolRow_->addSpacing(8);
   }
   toolSlot_ = toolRow_->count();
-  if (saveAction != nullptr) saveButton = toolButton(saveAction, spec_.save);
+  if (saveAction != nullptr) saveButton = toolButton(saveAction, info_.save);
   auto textOnly = [](QToolButton* button, int width) {
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     button->setFixedWidth(width);
   };
   if (printAction != nullptr) {
-    printButton = toolButton(printAction, spec_.print);
+    printButton = toolButton(printAction, info_.print);
     textOnly(printButton, 42);
   }
   menuButton = new QToolButton(toolBar);
-  menuButton->setObjectName(spec_.menu);
+  menuButton->setObjectName(info_.menu);
   menuButton->setText("Menu");
   menuButton->setToolTip("Menu");
   menuButton->setAccessibleName("Menu");
@@ -141,7 +141,7 @@ void ResultPage::buildToolBar() {
   menuButton->setPopupMode(QToolButton::InstantPopup);
   menuButton->setFixedSize(56, 30);
   toolRow_->addWidget(menuButton);
-  helpButton = toolButton(helpAction, spec_.help);
+  helpButton = toolButton(helpAction, info_.help);
   textOnly(helpButton, 30);
   toolRow_->addSpacing(8);
 
@@ -150,8 +150,8 @@ void ResultPage::buildToolBar() {
   // Red while it can be pressed; the usual grey when disabled.
   const QString red = "QToolButton { color: #b00000; } QToolButton:disabled { color: palette(mid); }";
   startButton = new QToolButton(toolBar);
-  startButton->setObjectName(spec_.start);
-  startButton->setText(spec_.startCaption);
+  startButton->setObjectName(info_.start);
+  startButton->setText(info_.startCaption);
   startButton->setFocusPolicy(Qt::NoFocus);
   startButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   startButton->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
@@ -160,7 +160,7 @@ void ResultPage::buildToolBar() {
   startButton->setStyleSheet(red);
   toolRow_->addWidget(startButton);
   cancelButton = new QToolButton(toolBar);
-  cancelButton->setObjectName(spec_.cancel);
+  cancelButton->setObjectName(info_.cancel);
   cancelButton->setText("Cancel");
   cancelButton->setToolTip("Cancel Operation");
   cancelButton->setFocusPolicy(Qt::NoFocus);
@@ -173,7 +173,7 @@ void ResultPage::buildToolBar() {
   toolRow_->addWidget(cancelButton);
   toolRow_->addStretch(1);
   auto* exitAction = command("Exit", "Exit", style()->standardIcon(QStyle::SP_DialogCloseButton));
-  exitButton = toolButton(exitAction, spec_.exit);
+  exitButton = toolButton(exitAction, info_.exit);
 
   connect(startButton, &QToolButton::clicked, this, [this] { guarded([this] { StartClick(); }); });
   connect(cancelButton, &QToolButton::clicked, this, [this] { guarded([this] { CancelClick(); }); });
@@ -187,7 +187,7 @@ void ResultPage::addToolWidget(QWidget* widget) {
 
 void ResultPage::buildResults() {
   header = new QHeaderView(Qt::Horizontal, this);
-  header->setObjectName(spec_.header);
+  header->setObjectName(info_.header);
   header->setModel(new QStandardItemModel(0, 0, header));
   header->setFixedHeight(22);
   header->setSectionsMovable(false);
@@ -206,7 +206,7 @@ void ResultPage::buildResults() {
           [this](const QPoint& p) { PopupRequested(header->mapToGlobal(p)); });
 
   list = new ResultListView(this);
-  list->setObjectName(spec_.list);
+  list->setObjectName(info_.list);
   list->setAccessibleName("Results");
   model = new ResultModel(header, list);
   list->setModel(model);
@@ -216,7 +216,7 @@ void ResultPage::buildResults() {
           [this](const QPoint& p) { PopupRequested(list->viewport()->mapToGlobal(p)); });
 
   statusPanel = new QFrame(this);
-  statusPanel->setObjectName(spec_.statusPanel);
+  statusPanel->setObjectName(info_.statusPanel);
   statusPanel->setFixedHeight(24);
   statusPanel->setFrameShape(QFrame::StyledPanel);
   // The progress bar takes the panel's width right of the status label; the
@@ -224,15 +224,15 @@ void ResultPage::buildResults() {
   auto* row = new QGridLayout(statusPanel);
   row->setContentsMargins(4, 0, 6, 0);
   statusLabel = new QLabel("Status", statusPanel);
-  statusLabel->setObjectName(spec_.statusLabel);
+  statusLabel->setObjectName(info_.statusLabel);
   statusLabel->setFixedWidth(160);
   progressBar = new QProgressBar(statusPanel);
-  progressBar->setObjectName(spec_.progress);
+  progressBar->setObjectName(info_.progress);
   progressBar->setTextVisible(false);
   progressBar->setFixedHeight(16);
   progressBar->setAccessibleName("Progress");
   totalsLabel = new QLabel(statusPanel);
-  totalsLabel->setObjectName(spec_.totals);
+  totalsLabel->setObjectName(info_.totals);
   totalsLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   totalsLabel->setStyleSheet("color: #000080;");
   row->addWidget(statusLabel, 0, 0);
@@ -245,8 +245,8 @@ void ResultPage::buildResults() {
 
 void ResultPage::buildPopup() {
   popup = new QMenu(this);
-  popup->setObjectName(spec_.popup);
-  if (spec_.asc != nullptr) {
+  popup->setObjectName(info_.popup);
+  if (info_.asc != nullptr) {
     QMenu* sort = popup->addMenu("&Sort Randoms");
     sortActions = new QActionGroup(this);
     ascAction = command("By Ascending", "Sort Ascending", style()->standardIcon(QStyle::SP_ArrowUp));
@@ -260,14 +260,14 @@ void ResultPage::buildPopup() {
     }
     origAction->setChecked(true);
   }
-  if (spec_.comma != nullptr) {
+  if (info_.comma != nullptr) {
     popup->addSeparator();
     commaAction = command("Separate With &Commas", "Separate With Commas", TextIcon("1,0", font()));
     commaAction->setCheckable(true);
     popup->addAction(commaAction);
     connect(commaAction, &QAction::triggered, this, [this] { guarded([this] { CommaClick(); }); });
   }
-  if (spec_.columns != nullptr) {
+  if (info_.columns != nullptr) {
     popup->addSeparator();
     QMenu* columns = popup->addMenu("C&olumns");
     columnActions = new QActionGroup(this);
@@ -282,10 +282,10 @@ void ResultPage::buildPopup() {
       });
     }
   }
-  if (spec_.save != nullptr) {
+  if (info_.save != nullptr) {
     popup->addSeparator();
-    saveAction = command("Save &As File", spec_.saveHint, style()->standardIcon(QStyle::SP_DialogSaveButton));
-    printAction = command("&Print Randoms", spec_.printHint, QIcon());
+    saveAction = command("Save &As File", info_.saveHint, style()->standardIcon(QStyle::SP_DialogSaveButton));
+    printAction = command("&Print Randoms", info_.printHint, QIcon());
     printAction->setIconText("Print");
     popup->addAction(saveAction);
     popup->addAction(printAction);
@@ -418,7 +418,7 @@ void ResultPage::DisplayResults() {
   const int c = columnCount();
   const qint64 rows = n / c + (n % c > 0 ? 1 : 0);
   progressView_->start(rows);
-  labelView_->setCaption(spec_.displayText);
+  labelView_->setCaption(info_.displayText);
   // The rows are counted out in slices, letting messages run between them
   // so that a Cancel ends the loop before its next slice; the list learns
   // their number once, so it lays itself out once.
@@ -528,7 +528,7 @@ void ResultPage::SaveClick() {
     return;
   }
   const ExportPreset preset = exportPreset();
-  TFormSaveText dialog(window(), textGenerator(), spec_.kind, preset.perLine);
+  TFormSaveText dialog(window(), textGenerator(), info_.kind, preset.perLine);
   if (preset.fixedLayout) dialog.fixLayout();
   dialog.exec();
 }
@@ -544,7 +544,7 @@ void ResultPage::PrintClick() {
   }
   QDir().mkpath(TempFolder());
   const ExportPreset preset = exportPreset();
-  TFormPrinttext dialog(window(), textGenerator(), spec_.kind, preset.perLine);
+  TFormPrinttext dialog(window(), textGenerator(), info_.kind, preset.perLine);
   if (preset.fixedLayout) dialog.fixLayout();
   dialog.exec();
 }
@@ -568,7 +568,7 @@ void ResultPage::DistributionClick() {
     platform().messageBox(window(), "No randoms to chart: start a run first.", Icon::Information, false);
     return;
   }
-  DistributionDialog dialog(window(), distribution(), spec_.caption);
+  DistributionDialog dialog(window(), distribution(), info_.caption);
   dialog.exec();
 }
 

@@ -35,7 +35,7 @@ struct ExportPreset {
 // The pattern every page follows for a run: Start, validation, busy state,
 // Cancel, formatting, the display of the results in columns, sorting,
 // thousands separators, the popup menu, save and print, and the seed group.
-// What differs between pages is their row of the page table (PageSpec); a
+// What differs between pages is their row of the page table (PageInfo); a
 // page adds its input panel, its validation and its totals text, and
 // GeneratorPage below supplies the generator's part.
 //
@@ -52,7 +52,7 @@ class ResultPage : public QWidget {
   Q_OBJECT
 
  public:
-  explicit ResultPage(const PageSpec& spec);
+  explicit ResultPage(const PageInfo& info);
   ~ResultPage() override;
 
   // The handlers of the pattern. A page whose run has steps of its own
@@ -97,7 +97,7 @@ class ResultPage : public QWidget {
   // The text of the selected rows (CopyClick's text).
   QString selectedRowsText() const;
 
-  const PageSpec& spec() const { return spec_; }
+  const PageInfo& info() const { return info_; }
   bool running() const { return !cancelButton->isHidden(); }
   bool resultsShown() const { return !statusPanel->isHidden(); }
   int columnCount() const { return header->count() - 1; }
@@ -204,7 +204,7 @@ class ResultPage : public QWidget {
   QAction* command(const QString& text, const QString& hint, const QIcon& icon);
   void changeFormat(const std::function<void()>& change);
 
-  const PageSpec& spec_;
+  const PageInfo& info_;
   QHBoxLayout* toolRow_ = nullptr;
   int toolSlot_ = 0;
   std::unique_ptr<WidgetProgress> progressView_;
@@ -219,7 +219,7 @@ class ResultPage : public QWidget {
 template <class Generator, class Input>
 class GeneratorPage : public ResultPage {
  public:
-  explicit GeneratorPage(const PageSpec& spec) : ResultPage(spec) {
+  explicit GeneratorPage(const PageInfo& info) : ResultPage(info) {
     input.ProgressBar = progressView();
     input.StatusLabel = labelView();
     if constexpr (requires { input.ShowProgress; }) input.ShowProgress = true;

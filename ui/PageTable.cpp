@@ -3,7 +3,7 @@
 namespace quenvar::ui {
 
 // clang-format off
-const std::array<PageSpec, kTabCount> kPages = {{
+const std::array<PageInfo, kTabCount> kPages = {{
   {Tab::Number, "Random Number", PageKind::Number, 58, 75675, kAllButLottery,
    "TabSheet1", "SpStart", "Generate Random Numbers", "spMainCancel", "ListBox1", "HeaderControl1",
    "PanelStatus", "DisplayLabel", "ProgressBar1", "LabelResult", "pmForsimply", "SpMenu", "Sphelp", "btnExit",

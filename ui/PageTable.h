@@ -27,7 +27,7 @@ struct SeedNames {
 
 // What differs from page to page in the shared pattern. A control whose
 // name is nullptr is not on that page.
-struct PageSpec {
+struct PageInfo {
   Tab tab;
   const char* caption;  // the tab's text
   PageKind kind;
@@ -45,7 +45,7 @@ struct PageSpec {
   SeedNames seed;
 };
 
-extern const std::array<PageSpec, kTabCount> kPages;
-inline const PageSpec& SpecOf(Tab tab) { return kPages[static_cast<std::size_t>(tab)]; }
+extern const std::array<PageInfo, kTabCount> kPages;
+inline const PageInfo& InfoOf(Tab tab) { return kPages[static_cast<std::size_t>(tab)]; }
 
 }  // namespace quenvar::ui

@@ -23,7 +23,7 @@ namespace {
 const char kTextFilter[] = "All TXT File(*.txt)";
 }
 
-SamplingPage::SamplingPage() : GeneratorPage(SpecOf(Tab::Sampling)) {
+SamplingPage::SamplingPage() : GeneratorPage(InfoOf(Tab::Sampling)) {
   inputPanel->setFixedHeight(236);
   auto* row = new QHBoxLayout(inputPanel);
   row->setContentsMargins(8, 4, 8, 4);

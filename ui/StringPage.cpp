@@ -46,7 +46,7 @@ QPushButton* EditorButton(QWidget* parent, const char* name, const char* caption
 
 }  // namespace
 
-StringPage::StringPage() : GeneratorPage(SpecOf(Tab::String)), WildcardList(WildcardFile().toStdString()) {
+StringPage::StringPage() : GeneratorPage(InfoOf(Tab::String)), WildcardList(WildcardFile().toStdString()) {
   inputPanel->setFixedHeight(206);
   auto* row = new QHBoxLayout(inputPanel);
   row->setContentsMargins(8, 4, 8, 4);
@@ -132,24 +132,24 @@ const StringPage::GroupSpec StringPage::kGroups[4] = {
 // clang-format on
 
 void StringPage::addGroupRow(QGridLayout* grid, Group group) {
-  const GroupSpec& spec = kGroups[group];
+  const GroupSpec& info = kGroups[group];
   GroupRow& g = groups_[group];
-  g.spec = &spec;
-  g.check = this->*spec.checkBox = new QCheckBox(spec.caption, PanelEdit);
-  g.check->setObjectName(spec.check);
-  auto* label = new QLabel(spec.verb, PanelEdit);
-  g.edit = this->*spec.editBox = new QLineEdit(PanelEdit);
-  g.edit->setObjectName(spec.edit);
+  g.info = &info;
+  g.check = this->*info.checkBox = new QCheckBox(info.caption, PanelEdit);
+  g.check->setObjectName(info.check);
+  auto* label = new QLabel(info.verb, PanelEdit);
+  g.edit = this->*info.editBox = new QLineEdit(PanelEdit);
+  g.edit->setObjectName(info.edit);
   g.edit->setReadOnly(true);
   g.edit->setToolTip(kEditHint);
-  g.edit->setAccessibleName(spec.accessible);
+  g.edit->setAccessibleName(info.accessible);
   g.edit->installEventFilter(this);
   label->setBuddy(g.edit);
-  g.button = this->*spec.selectButton = new QToolButton(PanelEdit);
-  g.button->setObjectName(spec.button);
+  g.button = this->*info.selectButton = new QToolButton(PanelEdit);
+  g.button->setObjectName(info.button);
   g.button->setText("...");
-  g.button->setToolTip(spec.title);
-  g.button->setAccessibleName(spec.title);  // "..." says nothing when read aloud
+  g.button->setToolTip(info.title);
+  g.button->setAccessibleName(info.title);  // "..." says nothing when read aloud
   g.button->setFixedSize(24, 22);
   const int at = grid->rowCount();
   grid->addWidget(g.check, at, 0);
@@ -370,15 +370,15 @@ void StringPage::ShowWildcard() {
       comName->findText(FromStd(EditWildcard.Name), Qt::MatchExactly | Qt::MatchCaseSensitive));
   EditDescription->setText(FromStd(EditWildcard.Description));
   for (const GroupRow& g : groups_) {
-    g.check->setChecked(EditWildcard.*g.spec->flag);
-    g.edit->setText(ShowCodes(EditWildcard.*g.spec->codes));
+    g.check->setChecked(EditWildcard.*g.info->flag);
+    g.edit->setText(ShowCodes(EditWildcard.*g.info->codes));
   }
 }
 
 void StringPage::ReadWildcard() {
   EditWildcard.Name = comName->currentIndex() < 0 ? std::string() : comName->currentText().toStdString();
   EditWildcard.Description = EditDescription->text().toStdString();
-  for (const GroupRow& g : groups_) EditWildcard.*g.spec->flag = g.check->isChecked();
+  for (const GroupRow& g : groups_) EditWildcard.*g.info->flag = g.check->isChecked();
 }
 
 void StringPage::SetEditMode(bool editing) {
@@ -464,7 +464,7 @@ void StringPage::ChSpecialClick() {
 
 void StringPage::SelectGroupChars(Group group) {
   const GroupRow& g = groups_[group];
-  if (!SelectChars(window(), g.spec->title, g.spec->ranges, EditWildcard.*g.spec->codes)) return;
+  if (!SelectChars(window(), g.info->title, g.info->ranges, EditWildcard.*g.info->codes)) return;
   // The name, note and boxes typed so far stay as they are.
   ReadWildcard();
   ShowWildcard();

@@ -93,7 +93,7 @@ class StringPage : public GeneratorPage<Trandom_character, TinputString> {
     QCheckBox* check;
     QLineEdit* edit;
     QToolButton* button;
-    const GroupSpec* spec;
+    const GroupSpec* info;
   };
 
   QWidget* buildRange();

@@ -84,7 +84,7 @@ TFormRandom::TFormRandom(QWidget* parent) : QWidget(parent), notifier_(this) {
         return nullptr;
     }
   };
-  for (const PageSpec& spec : kPages) addPage(spec, built(spec.tab));
+  for (const PageInfo& info : kPages) addPage(info, built(info.tab));
   PageControl1->setCurrentIndex(0);
   LoadSaveSettings(false);
   connect(PageControl1, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
@@ -92,15 +92,15 @@ TFormRandom::TFormRandom(QWidget* parent) : QWidget(parent), notifier_(this) {
 
 TFormRandom::~TFormRandom() = default;
 
-void TFormRandom::addPage(const PageSpec& spec, ResultPage* page) {
+void TFormRandom::addPage(const PageInfo& info, ResultPage* page) {
   if (page == nullptr) {  // a page still to come: an empty tab
     auto* empty = new QWidget(PageControl1);
-    empty->setObjectName(spec.page);
-    PageControl1->addTab(empty, spec.caption);
+    empty->setObjectName(info.page);
+    PageControl1->addTab(empty, info.caption);
     return;
   }
-  Pages[static_cast<size_t>(spec.tab)] = page;
-  PageControl1->addTab(page, spec.caption);
+  Pages[static_cast<size_t>(info.tab)] = page;
+  PageControl1->addTab(page, info.caption);
   page->menuButton->setMenu(PopupMenu1);
   // The menu takes the mouse while open, so the button never hears it
   // leave: it would stay raised after the menu closes.
@@ -119,7 +119,7 @@ void TFormRandom::addPage(const PageSpec& spec, ResultPage* page) {
 
 void TFormRandom::pageBusyChanged(const ResultPage* page, bool busy) {
   for (ResultPage* other : Pages)
-    if (other != nullptr && (page->spec().exitButtons & TabBit(other->spec().tab)) != 0)
+    if (other != nullptr && (page->info().exitButtons & TabBit(other->info().tab)) != 0)
       other->exitButton->setEnabled(!busy);
 }
 

@@ -66,7 +66,7 @@ class TFormRandom : public QWidget {
   void showEvent(QShowEvent* event) override;
 
  private:
-  void addPage(const PageSpec& spec, ResultPage* page);
+  void addPage(const PageInfo& info, ResultPage* page);
   void pageBusyChanged(const ResultPage* page, bool busy);
   void FormClose();
   ResultPage* activePage() const;
