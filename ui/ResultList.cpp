@@ -1,8 +1,16 @@
 #include "ui/ResultList.h"
 
-#include <QCoreApplication>
+#include <QAccessible>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QScrollBar>
+#include <algorithm>
 #include <charconv>
+#include <cmath>
+#include <limits>
+#include <set>
 
 namespace quenvar::ui {
 
@@ -97,21 +105,247 @@ void ResultDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
   }
 }
 
-void ResultListView::layOutFirstRows() {
-  // The list lays out its first batch of rows when its layout timer fires.
-  for (int i = 0; i < 50 && model()->rowCount() > 0 && !visualRect(model()->index(0, 0)).isValid(); ++i)
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-}
-
 ResultListView::ResultListView(QWidget* parent) : QListView(parent) {
   setUniformItemSizes(true);
   setFrameShape(QFrame::NoFrame);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
   setSelectionMode(QAbstractItemView::ExtendedSelection);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
-  // Millions of rows are laid out a batch at a time between messages.
-  setLayoutMode(QListView::Batched);
-  setBatchSize(4096);
+}
+
+void ResultListView::layOutFirstRows() { executeDelayedItemsLayout(); }
+
+int ResultListView::topRow() const { return verticalScrollBar()->value(); }
+
+int ResultListView::rows() const {
+  return model() == nullptr || model()->columnCount(rootIndex()) <= modelColumn()
+             ? 0
+             : model()->rowCount(rootIndex());
+}
+
+int ResultListView::rowsInView() const {
+  return std::max(1, viewport()->height() / std::max(1, rowSize_.height()));
+}
+
+std::pair<int, int> ResultListView::rowsIn(int y0, int y1) const {
+  const int h = std::max(1, rowSize_.height());
+  const qint64 first = std::max<qint64>(0, topRow() + qint64(std::floor(double(y0) / h)));
+  const qint64 last = std::min<qint64>(rows() - 1, topRow() + qint64(std::floor(double(y1) / h)));
+  return {int(std::min<qint64>(first, rows())), int(std::max<qint64>(last, -1))};
+}
+
+void ResultListView::doItemsLayout() {
+  // The size of one row stands for all of them: the rest is arithmetic.
+  rowSize_ = QSize(100, 16);
+  if (rows() > 0 && itemDelegate() != nullptr) {
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    rowSize_ = itemDelegate()->sizeHint(option, model()->index(0, modelColumn(), rootIndex()));
+    rowSize_.setHeight(std::max(1, rowSize_.height()));
+  }
+  QAbstractItemView::doItemsLayout();  // the scroll bars, then a repaint
+}
+
+void ResultListView::updateGeometries() {
+  const int n = rows();
+  const int page = rowsInView();
+  verticalScrollBar()->setSingleStep(1);
+  verticalScrollBar()->setPageStep(page);
+  verticalScrollBar()->setRange(0, std::max(0, n - page));
+  const int wide = n > 0 ? rowSize_.width() : 0;
+  horizontalScrollBar()->setSingleStep(20);
+  horizontalScrollBar()->setPageStep(viewport()->width());
+  horizontalScrollBar()->setRange(0, std::max(0, wide - viewport()->width()));
+  QAbstractItemView::updateGeometries();
+}
+
+QSize ResultListView::viewportSizeHint() const {
+  const qint64 high = qint64(rows()) * rowSize_.height();
+  return {rowSize_.width(), int(std::min<qint64>(high, 1 << 20))};
+}
+
+int ResultListView::horizontalOffset() const { return horizontalScrollBar()->value(); }
+
+int ResultListView::verticalOffset() const {
+  const qint64 offset = qint64(topRow()) * rowSize_.height();
+  return int(std::min<qint64>(offset, std::numeric_limits<int>::max() - (1 << 24)));
+}
+
+QRect ResultListView::visualRect(const QModelIndex& index) const {
+  if (!index.isValid() || index.model() != model() || index.parent() != rootIndex() ||
+      index.column() != modelColumn() || index.row() >= rows())
+    return {};
+  // Far rows are clamped well inside the range of int; they are out of view.
+  constexpr qint64 kFar = std::numeric_limits<int>::max() - (1 << 24);
+  const qint64 y = std::clamp<qint64>(qint64(index.row() - topRow()) * rowSize_.height(), -kFar, kFar);
+  return {-horizontalOffset(), int(y), std::max(rowSize_.width(), viewport()->width()), rowSize_.height()};
+}
+
+QModelIndex ResultListView::indexAt(const QPoint& point) const {
+  if (point.y() < 0 || point.x() + horizontalOffset() >= std::max(rowSize_.width(), viewport()->width()))
+    return {};
+  const qint64 row = topRow() + point.y() / rowSize_.height();
+  return row < rows() ? model()->index(int(row), modelColumn(), rootIndex()) : QModelIndex();
+}
+
+void ResultListView::scrollTo(const QModelIndex& index, ScrollHint hint) {
+  if (!index.isValid() || index.row() >= rows()) return;
+  const int row = index.row();
+  const int page = rowsInView();
+  int top = topRow();
+  switch (hint) {
+    case EnsureVisible:
+      if (row < top)
+        top = row;
+      else if (row >= top + page)
+        top = row - page + 1;
+      break;
+    case PositionAtTop:
+      top = row;
+      break;
+    case PositionAtBottom:
+      top = row - page + 1;
+      break;
+    case PositionAtCenter:
+      top = row - page / 2;
+      break;
+  }
+  verticalScrollBar()->setValue(top);
+}
+
+void ResultListView::scrollContentsBy(int, int) { viewport()->update(); }
+
+void ResultListView::paintEvent(QPaintEvent* event) {
+  QPainter painter(viewport());
+  QStyleOptionViewItem option;
+  initViewItemOption(&option);
+  const QModelIndex current = currentIndex();
+  const bool focused = hasFocus() || viewport()->hasFocus();
+  const QRect area = event->rect();
+  const auto [first, last] = rowsIn(area.top(), area.bottom());
+  for (int row = first; row <= last; ++row) {
+    const QModelIndex index = model()->index(row, modelColumn(), rootIndex());
+    QStyleOptionViewItem rowOption = option;
+    rowOption.rect = visualRect(index);
+    rowOption.state |= QStyle::State_Enabled;
+    if (selectionModel() != nullptr && selectionModel()->isSelected(index))
+      rowOption.state |= QStyle::State_Selected;
+    if (focused && index == current) rowOption.state |= QStyle::State_HasFocus;
+    itemDelegate()->paint(&painter, rowOption, index);
+  }
+}
+
+QModelIndex ResultListView::moveCursor(CursorAction action, Qt::KeyboardModifiers) {
+  const int n = rows();
+  if (n == 0) return {};
+  const QModelIndex current = currentIndex();
+  const int row = current.isValid() ? current.row() : -1;
+  qint64 next = row;
+  switch (action) {
+    case MoveUp:
+    case MovePrevious:
+      next = row - 1;
+      break;
+    case MoveDown:
+    case MoveNext:
+      next = row + 1;
+      break;
+    case MovePageUp:
+      next = qint64(row) - rowsInView();
+      break;
+    case MovePageDown:
+      next = qint64(row) + rowsInView();
+      break;
+    case MoveHome:
+      next = 0;
+      break;
+    case MoveEnd:
+      next = n - 1;
+      break;
+    case MoveLeft:
+    case MoveRight:
+      break;  // one column: sideways stays put
+  }
+  return model()->index(int(std::clamp<qint64>(next, 0, n - 1)), modelColumn(), rootIndex());
+}
+
+void ResultListView::setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command) {
+  if (selectionModel() == nullptr) return;
+  const QRect band = rect.normalized();
+  QItemSelection selection;
+  const auto [first, last] = rowsIn(band.top(), band.bottom());
+  if (first <= last)
+    selection.select(model()->index(first, modelColumn(), rootIndex()),
+                     model()->index(last, modelColumn(), rootIndex()));
+  selectionModel()->select(selection, command);
+}
+
+QRegion ResultListView::visualRegionForSelection(const QItemSelection& selection) const {
+  // Only the part of each range that is in view: a range of millions of
+  // rows costs one rectangle.
+  QRegion region;
+  const int top = topRow();
+  const int bottom = top + rowsInView();
+  for (const QItemSelectionRange& range : selection) {
+    if (range.parent() != rootIndex()) continue;
+    const int first = std::max(range.top(), top);
+    const int last = std::min(range.bottom(), bottom);
+    if (first > last) continue;
+    const QRect a = visualRect(model()->index(first, modelColumn(), rootIndex()));
+    const QRect b = visualRect(model()->index(last, modelColumn(), rootIndex()));
+    region += a.united(b);
+  }
+  return region;
+}
+
+void ResultListView::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
+  // Assistive technology hears of the first row selected, not of each of
+  // the millions a Ctrl+A may select.
+  if (QAccessible::isActive()) {
+    for (const auto& [ranges, kind] : {std::pair{&selected, QAccessible::SelectionAdd},
+                                       std::pair{&deselected, QAccessible::SelectionRemove}}) {
+      if (ranges->isEmpty()) continue;
+      QAccessibleEvent event(this, kind);
+      event.setChild(ranges->first().top());
+      QAccessible::updateAccessibility(&event);
+    }
+  }
+  QAbstractItemView::selectionChanged(selected, deselected);
+}
+
+void ResultListView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+  if (!extending_) anchor_ = current;
+  QListView::currentChanged(current, previous);
+}
+
+void ResultListView::selectFromAnchor() {
+  const QModelIndex to = currentIndex();
+  if (!to.isValid() || selectionModel() == nullptr) return;
+  const QModelIndex from = anchor_.isValid() ? QModelIndex(anchor_) : to;
+  const int first = std::min(from.row(), to.row());
+  const int last = std::max(from.row(), to.row());
+  selectionModel()->select(QItemSelection(model()->index(first, modelColumn(), rootIndex()),
+                                          model()->index(last, modelColumn(), rootIndex())),
+                           QItemSelectionModel::SelectCurrent | QItemSelectionModel::Rows);
+}
+
+void ResultListView::keyPressEvent(QKeyEvent* event) {
+  static const std::set<int> kMoves{Qt::Key_Up,       Qt::Key_Down, Qt::Key_PageUp,
+                                    Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End};
+  extending_ = (event->modifiers() & Qt::ShiftModifier) && selectionMode() == ExtendedSelection &&
+               kMoves.count(event->key()) > 0;
+  QListView::keyPressEvent(event);
+  if (extending_) selectFromAnchor();
+  extending_ = false;
+}
+
+void ResultListView::mousePressEvent(QMouseEvent* event) {
+  extending_ = (event->modifiers() & Qt::ShiftModifier) && selectionMode() == ExtendedSelection &&
+               event->button() == Qt::LeftButton && indexAt(event->position().toPoint()).isValid();
+  QListView::mousePressEvent(event);
+  if (extending_) selectFromAnchor();
+  extending_ = false;
 }
 
 }  // namespace quenvar::ui

@@ -6,6 +6,7 @@
 #include <QStyledItemDelegate>
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "core/StringArray.h"
 
@@ -63,12 +64,52 @@ class ResultDelegate : public QStyledItemDelegate {
   QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override { return {100, 16}; }
 };
 
-// The list box: fixed rows of 16 pixels, no border.
+// The list box: rows of one height, no border. Row r lies r row heights
+// below the first, so rows are placed by arithmetic: showing 100 million
+// rows costs no more than showing ten, and nothing is stored per row. It is
+// still a QListView to the rest of the program and to assistive technology;
+// only the placing of rows is its own. The vertical scroll bar counts rows.
 class ResultListView : public QListView {
  public:
   explicit ResultListView(QWidget* parent);
-  // Lays out the rows in view now; the rest follow in batches.
+  // Places the rows at once, so that the ones in view can be painted.
   void layOutFirstRows();
-};
 
+  QRect visualRect(const QModelIndex& index) const override;
+  QModelIndex indexAt(const QPoint& point) const override;
+  void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+  void doItemsLayout() override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void scrollContentsBy(int dx, int dy) override;
+  void updateGeometries() override;
+  QSize viewportSizeHint() const override;
+  int horizontalOffset() const override;
+  int verticalOffset() const override;
+  QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+  void setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command) override;
+  QRegion visualRegionForSelection(const QItemSelection& selection) const override;
+  bool isIndexHidden(const QModelIndex&) const override { return false; }
+  void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
+  void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  // Shift with a move or a click selects from the anchor to the current
+  // row. Qt works the range out from pixels, which run out of int past
+  // 134 million rows of 16 pixels; it is set again here by row numbers.
+  void selectFromAnchor();
+  int rows() const;
+  int topRow() const;
+  // Rows that fit in the viewport whole (at least one).
+  int rowsInView() const;
+  // The first and last rows a viewport band y0 .. y1 touches, clamped to the
+  // rows there are; first > last when none.
+  std::pair<int, int> rowsIn(int y0, int y1) const;
+  QSize rowSize_{100, 16};
+  QPersistentModelIndex anchor_;  // where the next Shift range starts
+  bool extending_ = false;        // a Shift move or click is under way
+};
 }  // namespace quenvar::ui
