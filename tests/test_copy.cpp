@@ -2,6 +2,9 @@
 // command copied from each page, run by a POSIX shell, prints the rows the
 // page shows (the File page: writes the bytes it wrote); the rows copied
 // are the rows selected, as shown.
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QProcess>
@@ -11,6 +14,7 @@
 #include <fstream>
 
 #include "FakePlatform.h"
+#include "Fakes.h"
 #include "PageFixture.h"
 #include "ui/FilePage.h"
 #include "ui/Folders.h"
@@ -334,7 +338,32 @@ class CopyTest : public QObject {
     QCOMPARE(page->model->rowCount(), 1000000);
     page->list->setFocus();
     QTest::keyClick(page->list, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(page->list, Qt::Key_C, Qt::ControlModifier);
+    QApplication::clipboard()->setText("before");
+
+    // Cancel in the middle: the copy stops, the clipboard and the rows stay.
+    bool busyWhileCopying = false;
+    {
+      test::FakePump pump([&](int call) {
+        busyWhileCopying = page->running() && page->DisplayLabelText() == "Copying rows...";
+        if (call == 3) page->cancelButton->click();
+      });
+      QTest::keyClick(page->list, Qt::Key_C, Qt::ControlModifier);
+    }
+    QVERIFY(busyWhileCopying);
+    QCOMPARE(QApplication::clipboard()->text(), QString("before"));
+    QCOMPARE(page->model->rowCount(), 1000000);
+    QCOMPARE(page->DisplayLabelText(), QString("Done"));
+    QVERIFY(!page->running() && page->startButton->isEnabled());
+
+    // Whole: in slices of at most 65,536 rows between two pump calls.
+    uint64_t longest = 0;
+    TakeWork();
+    {
+      test::FakePump pump([&](int) { longest = std::max(longest, TakeWork()); });
+      QTest::keyClick(page->list, Qt::Key_C, Qt::ControlModifier);
+      QVERIFY(pump.calls >= 15);
+    }
+    QVERIFY2(longest <= 65536, qPrintable(QString::number(longest)));
     const QString text = QApplication::clipboard()->text();
     QCOMPARE(text.count('\n'), 1000000);
     QVERIFY(text.startsWith(page->model->rowText(0) + "\n" + page->model->rowText(1) + "\n"));
@@ -342,6 +371,38 @@ class CopyTest : public QObject {
     // Row by row, the same text.
     const QStringList lines = text.split('\n');
     for (int r : {12345, 500000, 777777}) QCOMPARE(lines[r], page->model->rowText(r));
+  }
+
+  // A copy larger than the memory the process may have is refused with the
+  // figures before any text is made, and the page goes on.
+  void aCopyTooLargeIsRefusedFirst() {
+    FilePage* page = form->TabSheet3;
+    show(page);
+    SetSpin(page->Rx3SpinCount, 3000000);
+    start(page);
+    QCOMPARE(page->model->rowCount(), 1000000);
+    page->list->setFocus();
+    QTest::keyClick(page->list, Qt::Key_A, Qt::ControlModifier);
+    QApplication::clipboard()->setText("before");
+    rlimit old{};
+    getrlimit(RLIMIT_AS, &old);
+    std::ifstream status("/proc/self/statm");
+    uint64_t pages = 0;
+    status >> pages;
+    // Room for 10 MB more: the 1,000,000 rows' text and its copies need more.
+    const rlimit tight{rlim_t(pages * uint64_t(sysconf(_SC_PAGESIZE)) + (10 << 20)), old.rlim_max};
+    setrlimit(RLIMIT_AS, &tight);
+    QTest::keyClick(page->list, Qt::Key_C, Qt::ControlModifier);
+    setrlimit(RLIMIT_AS, &old);
+    QCOMPARE(fake->boxes.size(), size_t(1));
+    QVERIFY2(fake->boxes[0].text.startsWith("EOutOfMemory\n") && fake->boxes[0].text.contains(" MiB"),
+             qPrintable(fake->boxes[0].text));
+    QCOMPARE(QApplication::clipboard()->text(), QString("before"));
+    QVERIFY(!page->running());
+    QCOMPARE(page->DisplayLabelText(), QString("Done"));
+    // With the memory back, the same copy goes through.
+    QTest::keyClick(page->list, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text().count('\n'), 1000000);
   }
 };
 

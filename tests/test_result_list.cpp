@@ -83,7 +83,7 @@ class TestResultList : public QObject {
     window->resize(300, 200);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
-    view->layOutFirstRows();
+    view->placeRows();
   }
   void cleanup() { delete window; }
 

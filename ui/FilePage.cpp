@@ -194,6 +194,7 @@ void FilePage::btnHexClick() {
           : mB->isChecked() ? RadixBinary
                             : RadixDecimal;
   formatter_.Radix = radix;
+  for (int value = 0; value < 256; ++value) byteTexts_[size_t(value)] = formatter_.FormatRandom(value);
   // The rows are formatted as they are drawn: a repaint shows the new form.
   list->viewport()->update();
 }
@@ -224,11 +225,6 @@ void FilePage::btn3DisplayedClick() {
 
 qint64 FilePage::entryCount() const {
   return displaysResults() && resultsShown() ? static_cast<qint64>(generator.Engine.Randoms.size()) : 0;
-}
-
-QString FilePage::byteText(size_t entry) const {
-  const std::string text = formatter_.FormatRandom(generator.Engine.Randoms[entry]);
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 void FilePage::StartClick() {

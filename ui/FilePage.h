@@ -5,6 +5,9 @@
 #include <QRadioButton>
 #include <QStringListModel>
 #include <QToolButton>
+#include <array>
+#include <string>
+#include <string_view>
 
 #include "generators/Unit_file.h"
 #include "ui/PagePattern.h"
@@ -45,7 +48,7 @@ class FilePage : public GeneratorPage<Trandom_file, TinputFilePar> {
   static QString DefaultFileName();
 
   // The text a byte is shown as in the current radix.
-  QString byteText(size_t entry) const;
+  std::string_view byteText(size_t entry) const { return byteTexts_[generator.Engine.Randoms[entry]]; }
 
   QString BaseFileName;  // the chosen name, before any number is added
   TSpinEdit *Rx3SpinCount, *RxSpinAutoFilename;
@@ -74,6 +77,9 @@ class FilePage : public GeneratorPage<Trandom_file, TinputFilePar> {
   void showModel(QAbstractItemModel* shown, QAbstractItemDelegate* delegate);
 
   Tmake_random formatter_;  // formats one value in the chosen radix
+  // The texts of the 256 byte values in the chosen radix, made when it is
+  // chosen: a row's text is looked up, not formatted.
+  std::array<std::string, 256> byteTexts_;
   QAbstractItemDelegate* rowDelegate_;
   QAbstractItemDelegate* lineDelegate_;
 };

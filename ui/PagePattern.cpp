@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "core/Errors.h"
+#include "core/Memory.h"
 #include "ui/DistributionDialog.h"
 #include "ui/Folders.h"
 #include "ui/Guard.h"
@@ -377,6 +378,10 @@ void ResultPage::StartClick() {
 }
 
 void ResultPage::CancelClick() {
+  if (copying_) {  // only the copy stops: the results stay shown
+    copying_ = false;
+    return;
+  }
   cancelButton->hide();
   StopDisplay = true;
   cancelGenerator();
@@ -432,11 +437,11 @@ void ResultPage::DisplayResults() {
     LetMessagesRun();
   }
   list->setUpdatesEnabled(true);
-  // The rows in view are laid out and painted before the page says it is
-  // done; the rest are laid out in batches while messages run.
+  // The rows in view are placed and painted before the page says it is
+  // done; the list places the others by arithmetic when they are shown.
   if (!StopDisplay) {
     model->setRows(static_cast<int>(done));
-    list->layOutFirstRows();
+    list->placeRows();
     list->viewport()->repaint();
   }
   labelView_->setCaption("Done");
@@ -618,28 +623,67 @@ void ResultPage::CopyCommandClick() {
   QApplication::clipboard()->setText(ShellCommand(words));
 }
 
-QString ResultPage::selectedRowsText() const {
-  if (list->model() != model || !model->hasSource()) return {};
-  // The selected rows as ranges, in row order; a million rows selected by
-  // Ctrl+A are one range.
+void ResultPage::CopyClick() {
+  if (running() || list->model() != model || !model->hasSource()) return;
+  // The selected rows as ranges, in row order; all rows selected by Ctrl+A
+  // are one range.
   std::vector<std::pair<int, int>> ranges;
   for (const QItemSelectionRange& range : list->selectionModel()->selection())
     ranges.emplace_back(range.top(), range.bottom());
   std::sort(ranges.begin(), ranges.end());
-  std::string text;
-  int next = 0;  // rows below it are written
-  for (auto [top, bottom] : ranges) {
+  int next = 0;  // rows below it are taken
+  uint64_t rows = 0;
+  for (auto& [top, bottom] : ranges) {
     top = std::max(top, next);
-    if (top > bottom) continue;
-    model->appendRows(text, top, bottom);
-    next = bottom + 1;
+    rows += static_cast<uint64_t>(std::max(bottom - top + 1, 0));
+    next = std::max(next, bottom + 1);
   }
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+  if (rows == 0) return;
+  // Weighed before any text is made: as built, as handed over (two bytes a
+  // character) and the clipboard's own copy, from the longest row's length.
+  const int last = ranges.back().second;
+  const uint64_t rowBytes = static_cast<uint64_t>(std::max(model->rowText(ranges.front().first).size(),
+                                                           model->rowText(last).size())) +
+                            1;
+  CheckMemoryFor(rows * rowBytes * 5);
 
-void ResultPage::CopyClick() {
-  const QString text = selectedRowsText();
-  if (!text.isEmpty()) QApplication::clipboard()->setText(text);
+  const QString caption = statusLabel->text();
+  copying_ = true;
+  SetBusy(true);
+  labelView_->setCaption("Copying rows...");
+  progressView_->start(static_cast<int64_t>(rows));
+  auto finish = [&] {
+    copying_ = false;
+    progressView_->hide();
+    labelView_->setCaption(caption.toStdString());
+    SetBusy(false);
+  };
+  try {
+    // A slice of rows at a time, made and turned into the clipboard's text
+    // with messages running between slices: the window stays live and
+    // Cancel stops the copy, the results staying.
+    QString copied;
+    copied.reserve(static_cast<qsizetype>(std::min<uint64_t>(rows * rowBytes, uint64_t(1) << 40)));
+    std::string slice;
+    constexpr int kSlice = 65536;
+    uint64_t done = 0;
+    for (const auto& [top, bottom] : ranges)
+      for (int first = top; first <= bottom && copying_; first += kSlice) {
+        const int end = static_cast<int>(std::min<int64_t>(int64_t(first) + kSlice - 1, bottom));
+        slice.clear();
+        model->appendRows(slice, first, end);
+        copied += QString::fromUtf8(slice.data(), static_cast<qsizetype>(slice.size()));
+        CountWork(static_cast<uint64_t>(end - first + 1));
+        done += static_cast<uint64_t>(end - first + 1);
+        progressView_->setPosition(static_cast<int64_t>(done));
+        LetMessagesRun();
+      }
+    if (copying_) QApplication::clipboard()->setText(copied);
+  } catch (...) {
+    finish();
+    throw;
+  }
+  finish();
 }
 
 }  // namespace quenvar::ui

@@ -74,7 +74,9 @@ class ResultPage : public QWidget {
   // POSIX shell, on the clipboard.
   void CopyCommandClick();
   // Puts the selected result rows on the clipboard as shown: the row's
-  // number and entries separated by tabs, one row a line.
+  // number and entries separated by tabs, one row a line. Millions of rows
+  // are copied in slices, with Cancel at hand; a copy too large for memory
+  // is refused before it starts.
   void CopyClick();
 
   // Shows its message and throws EAbort when an input is refused.
@@ -94,8 +96,6 @@ class ResultPage : public QWidget {
   // The command as a POSIX shell reads it.
   static QString ShellQuote(const QString& word);
   static QString ShellCommand(const QStringList& words);
-  // The text of the selected rows (CopyClick's text).
-  QString selectedRowsText() const;
 
   const PageInfo& info() const { return info_; }
   bool running() const { return !cancelButton->isHidden(); }
@@ -209,6 +209,7 @@ class ResultPage : public QWidget {
   int toolSlot_ = 0;
   std::unique_ptr<WidgetProgress> progressView_;
   std::unique_ptr<WidgetLabel> labelView_;
+  bool copying_ = false;  // a copy is under way; Cancel clears it
   QStringList lastRun_;
 };
 

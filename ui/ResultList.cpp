@@ -25,9 +25,8 @@ QString ResultModel::cell(int row, int k) const {
   const int c = columns();
   if (results == nullptr || k < 1 || k > c) return {};
   const size_t entry = static_cast<size_t>(row) * static_cast<size_t>(c) + static_cast<size_t>(k - 1);
-  if (entryText_) return entry < entryCount_() ? entryText_(entry) : QString();
-  if (entry >= results->size()) return {};
-  const std::string_view text = (*results)[entry];
+  if (entry >= (entryText_ ? entryCount_() : results->size())) return {};
+  const std::string_view text = entryText_ ? entryText_(entry) : (*results)[entry];
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
@@ -52,14 +51,10 @@ void ResultModel::appendRows(std::string& out, int first, int last) const {
     out.append(number, end);
     const size_t begin = static_cast<size_t>(row) * c;
     for (size_t entry = begin; entry < begin + c && entry < count; ++entry) {
+      const std::string_view text = entryText_ ? entryText_(entry) : (*results)[entry];
+      if (text.empty()) break;  // as shown: an empty entry ends the row
       out += '\t';
-      if (entryText_) {
-        out += entryText_(entry).toStdString();
-      } else {
-        const std::string_view text = (*results)[entry];
-        if (text.empty()) break;  // as shown: an empty entry ends the row
-        out.append(text);
-      }
+      out.append(text);
     }
     out += '\n';
   }
@@ -114,7 +109,7 @@ ResultListView::ResultListView(QWidget* parent) : QListView(parent) {
   setEditTriggers(QAbstractItemView::NoEditTriggers);
 }
 
-void ResultListView::layOutFirstRows() { executeDelayedItemsLayout(); }
+void ResultListView::placeRows() { executeDelayedItemsLayout(); }
 
 int ResultListView::topRow() const { return verticalScrollBar()->value(); }
 

@@ -6,6 +6,7 @@
 #include <QStyledItemDelegate>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "core/StringArray.h"
@@ -24,7 +25,7 @@ class ResultModel : public QAbstractListModel {
   QVariant data(const QModelIndex& index, int role) const override;
   void clear();
   void addRows(int count);
-  // Sets the count at once: one reset, so the list lays itself out once.
+  // Sets the count at once: one reset.
   void setRows(int count);
 
   // No source: rows show nothing but their background (while the header is
@@ -34,7 +35,7 @@ class ResultModel : public QAbstractListModel {
   // Entries made when their row is drawn rather than read from the source's
   // texts (which then only tells whether anything is shown): how many there
   // are, and the text of one. Empty functions: the source's texts again.
-  void setEntries(std::function<size_t()> count, std::function<QString(size_t)> text) {
+  void setEntries(std::function<size_t()> count, std::function<std::string_view(size_t)> text) {
     entryCount_ = std::move(count);
     entryText_ = std::move(text);
   }
@@ -51,7 +52,7 @@ class ResultModel : public QAbstractListModel {
   QHeaderView* header_;
   std::function<const TArrayString*()> source_;
   std::function<size_t()> entryCount_;
-  std::function<QString(size_t)> entryText_;
+  std::function<std::string_view(size_t)> entryText_;
   int rows_ = 0;
 };
 
@@ -73,7 +74,7 @@ class ResultListView : public QListView {
  public:
   explicit ResultListView(QWidget* parent);
   // Places the rows at once, so that the ones in view can be painted.
-  void layOutFirstRows();
+  void placeRows();
 
   QRect visualRect(const QModelIndex& index) const override;
   QModelIndex indexAt(const QPoint& point) const override;
