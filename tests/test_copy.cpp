@@ -227,8 +227,19 @@ class CopyTest : public QObject {
     test::ChooseColumns(*page, 2);
     verifyRepeats(page);
     // The run's items, written to the user's data folder.
-    QCOMPARE(ReadAll(app + "/sampling-items.txt"),
+    const QStringList files = QDir(app).entryList({"sampling-items-*.txt"});
+    QCOMPARE(files.size(), 1);
+    QCOMPARE(ReadAll(app + "/" + files[0]),
              QByteArray("alpha\nit's two\n--dash\n blank \n\xc3\xa9p\xc3\xa9\x65\n$HOME\n"));
+
+    // Another run on other items: the first command still repeats its own.
+    const QString first = copiedCommand();
+    const QStringList firstRows = Shown(*page);
+    start(page);
+    verifyRepeats(page);
+    QCOMPARE(QDir(app).entryList({"sampling-items-*.txt"}).size(), 2);
+    const ShellRun again = RunInShell(first);
+    QCOMPARE(QString::fromUtf8(again.out).split('\n', Qt::SkipEmptyParts), firstRows);
   }
 
   void stringRepeatsTheMaskAndWildcardsOfTheLastRun() {
@@ -297,10 +308,11 @@ class CopyTest : public QObject {
     page->items->append("b");
     page->items->setAllChecked(true);
     start(page);
-    QVERIFY(QDir().mkpath(app + "/sampling-items.txt"));  // a folder in its place
+    const QString items = SamplingPage::CommandItemsFile(page->items->checkedTexts());
+    QVERIFY(QDir().mkpath(items));  // a folder in its place
     QCOMPARE(copiedCommand(), QString());
     QCOMPARE(fake->boxes.size(), size_t(1));
-    QVERIFY2(fake->boxes[0].text.contains("sampling-items.txt"), qPrintable(fake->boxes[0].text));
+    QVERIFY2(fake->boxes[0].text.contains(QFileInfo(items).fileName()), qPrintable(fake->boxes[0].text));
   }
 
   void copiesTheSelectedRowsAsShown() {

@@ -196,18 +196,28 @@ void SamplingPage::generate() {
   input.Items = nullptr;
 }
 
-QString SamplingPage::CommandItemsFile() {
-  return QString::fromStdString(paths::Current().data) + "/sampling-items.txt";
+QString SamplingPage::CommandItemsFile(const TArrayString& texts) {
+  // FNV-1a over the lines as written.
+  uint64_t hash = 14695981039346656037ull;
+  auto add = [&hash](unsigned char byte) { hash = (hash ^ byte) * 1099511628211ull; };
+  for (size_t i = 0; i < texts.size(); ++i) {
+    for (const char c : texts[i]) add(static_cast<unsigned char>(c));
+    add('\n');
+  }
+  return QString::fromStdString(paths::Current().data) + "/sampling-items-" +
+         QString::number(hash, 16).rightJustified(16, '0') + ".txt";
 }
 
 QStringList SamplingPage::commandLine() const {
-  QStringList args{"sample", "--items=" + CommandItemsFile(), "--count", QString::number(input.Count)};
+  // Recorded as the run starts: the items it is about to draw from.
+  QStringList args{"sample", "--items=" + CommandItemsFile(items->checkedTexts()), "--count",
+                   QString::number(input.Count)};
   if (input.Duplicate) args << "--duplicates";
   return args << "--seed" << QString::number(seed->lastTaken());
 }
 
 void SamplingPage::writeCommandFiles() const {
-  const QString path = CommandItemsFile();
+  const QString path = CommandItemsFile(runItems_);
   QDir().mkpath(QFileInfo(path).absolutePath());
   QSaveFile file(path);
   std::string text;

@@ -25,9 +25,10 @@ class SamplingPage : public GeneratorPage<Trandom_sampling, TinputSampling> {
 
   void validateInputs() override;
   QStringList commandLine() const override;
-  // The file the last run's items are written to for its command: in the
-  // user's data folder.
-  static QString CommandItemsFile();
+  // The file a copied command reads a run's items from, in the user's data
+  // folder, named by what it holds: a command copied before another run
+  // still reads its own run's items.
+  static QString CommandItemsFile(const TArrayString& texts);
   void activated() override;
 
   // Handlers of the inputs.
