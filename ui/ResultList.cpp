@@ -311,7 +311,14 @@ void ResultListView::selectionChanged(const QItemSelection& selected, const QIte
 
 void ResultListView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
   if (!extending_) anchor_ = current;
-  QListView::currentChanged(current, previous);
+  // Assistive technology hears which row has the focus, by its number (the
+  // base list would look it up in a layout this list does not keep).
+  if (QAccessible::isActive() && current.isValid() && hasFocus()) {
+    QAccessibleEvent event(this, QAccessible::Focus);
+    event.setChild(current.row());
+    QAccessible::updateAccessibility(&event);
+  }
+  QAbstractItemView::currentChanged(current, previous);
 }
 
 void ResultListView::selectFromAnchor() {
