@@ -10,9 +10,39 @@
 #include "TestFiles.h"
 #include "ui/Folders.h"
 #include "ui/NumberPage.h"
+#include "ui/PagePattern.h"
 #include "ui/UnitMain.h"
 
 namespace quenvar::test {
+
+// What CancelInPhase saw: the captions of the status line in turn, and
+// whether Cancel was clicked.
+struct CancelWatch {
+  QStringList phases;
+  bool cancelled = false;
+};
+
+// Runs `run`, clicking Cancel once `page` shows `phase` while it runs;
+// `atCancel` looks at the page just before the click.
+inline CancelWatch CancelInPhase(ui::ResultPage& page, const QString& phase, const std::function<void()>& run,
+                                 const std::function<void()>& atCancel = {}) {
+  CancelWatch seen;
+  QTimer watch;
+  watch.setInterval(1);
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    const QString now = page.DisplayLabelText();
+    if (seen.phases.isEmpty() || seen.phases.back() != now) seen.phases << now;
+    if (now != phase || !page.running()) return;
+    watch.stop();
+    if (atCancel) atCancel();
+    seen.cancelled = true;
+    QTest::mouseClick(page.cancelButton, Qt::LeftButton);
+  });
+  watch.start();
+  run();
+  watch.stop();
+  return seen;
+}
 
 // The real window, offscreen, answered by the fake platform, keeping its
 // files (temp/, help.chm) in a folder of the test's own.

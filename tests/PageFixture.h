@@ -10,6 +10,7 @@
 
 #include "Accessibility.h"
 #include "FakePlatform.h"
+#include "GuiFixture.h"
 #include "TestFiles.h"
 #include "ui/Folders.h"
 #include "ui/PagePattern.h"

@@ -340,22 +340,9 @@ class FilePageTest : public QObject {
   void cancelKeepsWhatWasWritten() {
     SetSpin(page->Rx3SpinCount, 40000000);
     columns(20);
-    QStringList phases;
-    bool cancelled = false;
-    QTimer watch;
-    watch.setInterval(1);
-    connect(&watch, &QTimer::timeout, this, [&] {
-      if (phases.isEmpty() || phases.back() != page->DisplayLabelText()) phases << page->DisplayLabelText();
-      if (page->DisplayLabelText() != "Write File ..." || !page->running()) return;
-      watch.stop();
-      cancelled = true;
-      QTest::mouseClick(page->cancelButton, Qt::LeftButton);
-    });
-    watch.start();
-    start();
-    watch.stop();
-    QVERIFY2(cancelled, qPrintable(phases.join(", ")));
-    QVERIFY2(phases.contains("Calculating randoms..."), qPrintable(phases.join(", ")));
+    const test::CancelWatch seen = test::CancelInPhase(*page, "Write File ...", [&] { start(); });
+    QVERIFY2(seen.cancelled, qPrintable(seen.phases.join(", ")));
+    QVERIFY2(seen.phases.contains("Calculating randoms..."), qPrintable(seen.phases.join(", ")));
     QCOMPARE(page->totalsLabel->text(), QString("The user cancel the operation!"));
     verifyIdleWithoutResults();
     const QByteArray kept = Contents(inHome("byteFile01.dat"));

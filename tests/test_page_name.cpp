@@ -290,18 +290,13 @@ class NamePageTest : public QObject {
     QTest::mouseClick(page->CheckBox44, Qt::LeftButton);
     SetSpin(page->RxSpinEdit44, 20000000);
     bool sawBusy = false;
-    QTimer watch;
-    watch.setInterval(1);
-    connect(&watch, &QTimer::timeout, this, [&] {
-      if (!page->running() || page->DisplayLabelText() != "Calculating names...") return;
-      watch.stop();
-      sawBusy = !page->startButton->isEnabled() && !page->ascButton->isEnabled() &&
-                !page->columnsBox->isEnabled() && !page->saveButton->isEnabled() &&
-                !form->page(Tab::Number)->exitButton->isEnabled();
-      QTest::mouseClick(page->cancelButton, Qt::LeftButton);
-    });
-    watch.start();
-    start();
+    test::CancelInPhase(
+        *page, "Calculating names...", [&] { start(); },
+        [&] {
+          sawBusy = !page->startButton->isEnabled() && !page->ascButton->isEnabled() &&
+                    !page->columnsBox->isEnabled() && !page->saveButton->isEnabled() &&
+                    !form->page(Tab::Number)->exitButton->isEnabled();
+        });
     QVERIFY(sawBusy);
     QVERIFY(test::IdleWithoutResults(*page));
     QVERIFY(form->page(Tab::Number)->exitButton->isEnabled());

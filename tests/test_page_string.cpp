@@ -12,6 +12,7 @@
 
 #include "Accessibility.h"
 #include "FakePlatform.h"
+#include "GuiFixture.h"
 #include "ui/Folders.h"
 #include "ui/StringPage.h"
 #include "ui/UnitMain.h"
@@ -591,18 +592,8 @@ class StringPageTest : public QObject {
     click(page->saveButton);
     QVERIFY(opened);
 
-    bool cancelled = false;
-    QTimer watch;
-    watch.setInterval(1);
-    connect(&watch, &QTimer::timeout, this, [&] {
-      if (page->DisplayLabelText() != "Calculating randoms..." || !page->running()) return;
-      watch.stop();
-      cancelled = true;
-      click(page->cancelButton);
-    });
-    watch.start();
-    run("########", 5000000, 9);
-    watch.stop();
+    const bool cancelled =
+        test::CancelInPhase(*page, "Calculating randoms...", [&] { run("########", 5000000, 9); }).cancelled;
     QVERIFY2(cancelled, "the draw was never seen");
     QVERIFY(page->statusPanel->isHidden());
     QCOMPARE(page->model->rowCount(), 0);

@@ -478,18 +478,7 @@ class WindowTest : public QObject {
     page->columnsBox->setCurrentIndex(0);
     page->ColumnsChange();
     QTest::mouseClick(page->ascButton, Qt::LeftButton);
-    bool cancelled = false;
-    QTimer watch;
-    watch.setInterval(1);
-    connect(&watch, &QTimer::timeout, this, [&] {
-      if (page->DisplayLabelText() != phase || !page->running()) return;
-      watch.stop();
-      cancelled = true;
-      QTest::mouseClick(page->cancelButton, Qt::LeftButton);
-    });
-    watch.start();
-    start();
-    watch.stop();
+    const bool cancelled = test::CancelInPhase(*page, phase, [&] { start(); }).cancelled;
     QVERIFY2(cancelled, "the phase was never seen");
     QVERIFY(page->statusPanel->isHidden());
     QCOMPARE(page->model->rowCount(), 0);
