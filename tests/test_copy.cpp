@@ -240,6 +240,20 @@ class CopyTest : public QObject {
     QCOMPARE(QDir(app).entryList({"sampling-items-*.txt"}).size(), 2);
     const ShellRun again = RunInShell(first);
     QCOMPARE(QString::fromUtf8(again.out).split('\n', Qt::SkipEmptyParts), firstRows);
+
+    // The items of the 32 commands copied last are kept.
+    for (int i = 0; i < 40; ++i) {
+      QFile old(app + QString("/sampling-items-old%1.txt").arg(i));
+      QVERIFY(old.open(QIODevice::WriteOnly));
+      old.setFileTime(QDateTime::currentDateTime().addDays(-1).addSecs(i), QFileDevice::FileModificationTime);
+    }
+    start(page);
+    verifyRepeats(page);
+    const QStringList kept = QDir(app).entryList({"sampling-items-*.txt"}, QDir::Files, QDir::Time);
+    QCOMPARE(kept.size(), 32);
+    // The two runs' files, and the 30 newest of the others.
+    QVERIFY(kept.contains(files[0]) && kept.contains("sampling-items-old10.txt"));
+    QVERIFY(!kept.contains("sampling-items-old9.txt"));
   }
 
   void stringRepeatsTheMaskAndWildcardsOfTheLastRun() {
@@ -383,6 +397,36 @@ class CopyTest : public QObject {
     // Row by row, the same text.
     const QStringList lines = text.split('\n');
     for (int r : {12345, 500000, 777777}) QCOMPARE(lines[r], page->model->rowText(r));
+  }
+
+  // A copy started on another page while one is being made wins: the older
+  // one stops and copies nothing.
+  void theNewestCopyWins() {
+    NumberPage* numbers = form->TabSheet1;
+    FilePage* bytes = form->TabSheet3;
+    show(bytes);
+    start(bytes);
+    bytes->list->selectAll();
+    show(numbers);
+    numbers->ChDuplicate->click();
+    SetSpin(numbers->RxSpinCount, 300000);
+    test::ChooseColumns(*numbers, 1);
+    start(numbers);
+    numbers->list->selectAll();
+    QString fromBytes;
+    {
+      test::FakePump pump([&](int call) {
+        if (call == 2) {
+          bytes->CopyClick();
+          fromBytes = QApplication::clipboard()->text();
+        }
+      });
+      numbers->CopyClick();
+    }
+    QCOMPARE(fromBytes.count('\n'), 34);  // 100 bytes in three columns
+    QCOMPARE(QApplication::clipboard()->text(), fromBytes);
+    QVERIFY(!numbers->running() && !bytes->running());
+    QCOMPARE(numbers->DisplayLabelText(), QString("Done"));
   }
 
   // A copy larger than the memory the process may have is refused with the

@@ -135,7 +135,34 @@ class TestResultList : public QObject {
     delegate->selectedPainted.clear();
     view->viewport()->repaint();
     QCOMPARE(int(delegate->selectedPainted.size()), inView() - 4);  // all but the last four
-    QVERIFY(model->indexCalls < 5000);
+
+    // Ctrl+Shift moves the focus alone; Ctrl+A selects every row as one
+    // range.
+    QTest::keyClick(view, Qt::Key_Up, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(view->currentIndex(), row(kRows - 6));
+    QCOMPARE(selected(), QString("0..%1 %2").arg(kRows - 5).arg(kRows - 4));
+    QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(selected(), QString("0..%1 %2").arg(kRows - 1).arg(kRows));
+    QVERIFY2(model->indexCalls < 5000, qPrintable(QString::number(model->indexCalls)));
+  }
+
+  void typingGoesToARowByItsNumber() {
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_Q);  // no row's text starts with a letter
+    QVERIFY2(model->indexCalls < 5000, qPrintable(QString::number(model->indexCalls)));
+    QCOMPARE(view->currentIndex(), row(0));
+    view->keyboardSearch("123456789");
+    QCOMPARE(view->currentIndex(), row(123456788));
+    QVERIFY(view->viewport()->rect().contains(middleOf(123456788)));
+    view->keyboardSearch("x");
+    QCOMPARE(view->currentIndex(), row(123456788));
+  }
+
+  void scrollingAwayFromAClickedRowStays() {
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, middleOf(1));
+    view->verticalScrollBar()->setValue(5000);
+    QTest::qWait(QApplication::doubleClickInterval() + 300);  // past the list's delayed scroll
+    QCOMPARE(view->verticalScrollBar()->value(), 5000);
   }
 
   void assistiveTechnologyReadsRowsWhereTheyAre() {

@@ -623,6 +623,10 @@ void ResultPage::CopyCommandClick() {
   QApplication::clipboard()->setText(ShellCommand(words));
 }
 
+namespace {
+ResultPage* copyUnderWay = nullptr;  // the page whose copy is being made
+}  // namespace
+
 void ResultPage::CopyClick() {
   if (running() || list->model() != model || !model->hasSource()) return;
   // The selected rows as ranges, in row order; all rows selected by Ctrl+A
@@ -639,14 +643,21 @@ void ResultPage::CopyClick() {
     next = std::max(next, bottom + 1);
   }
   if (rows == 0) return;
-  // Weighed before any text is made: as built, as handed over (two bytes a
-  // character) and the clipboard's own copy, from the longest row's length.
-  const int last = ranges.back().second;
-  const uint64_t rowBytes = static_cast<uint64_t>(std::max(model->rowText(ranges.front().first).size(),
-                                                           model->rowText(last).size())) +
-                            1;
+  // Weighed before any text is made: as handed over (two bytes a character),
+  // its growth and the clipboard's own copy, from the longest of 65 rows
+  // spread over the selection.
+  const int64_t first = ranges.front().first;
+  const int64_t last = next - 1;
+  qsizetype widest = 0;
+  for (int64_t k = 0; k <= 64; ++k)
+    widest = std::max(widest, model->rowText(static_cast<int>(first + (last - first) * k / 64)).size());
+  const uint64_t rowBytes = static_cast<uint64_t>(widest) + 1;
   CheckMemoryFor(rows * rowBytes * 5);
 
+  // The newest copy wins: one under way on another page stops, copying
+  // nothing.
+  if (copyUnderWay != nullptr) copyUnderWay->copying_ = false;
+  copyUnderWay = this;
   const QString caption = statusLabel->text();
   copying_ = true;
   SetBusy(true);
@@ -654,6 +665,7 @@ void ResultPage::CopyClick() {
   progressView_->start(static_cast<int64_t>(rows));
   auto finish = [&] {
     copying_ = false;
+    if (copyUnderWay == this) copyUnderWay = nullptr;
     progressView_->hide();
     labelView_->setCaption(caption.toStdString());
     SetBusy(false);
@@ -668,13 +680,13 @@ void ResultPage::CopyClick() {
     constexpr int kSlice = 65536;
     uint64_t done = 0;
     for (const auto& [top, bottom] : ranges)
-      for (int first = top; first <= bottom && copying_; first += kSlice) {
-        const int end = static_cast<int>(std::min<int64_t>(int64_t(first) + kSlice - 1, bottom));
+      for (int64_t from = top; from <= bottom && copying_; from += kSlice) {
+        const int end = static_cast<int>(std::min<int64_t>(from + kSlice - 1, bottom));
         slice.clear();
-        model->appendRows(slice, first, end);
+        model->appendRows(slice, static_cast<int>(from), end);
         copied += QString::fromUtf8(slice.data(), static_cast<qsizetype>(slice.size()));
-        CountWork(static_cast<uint64_t>(end - first + 1));
-        done += static_cast<uint64_t>(end - first + 1);
+        CountWork(static_cast<uint64_t>(end - from + 1));
+        done += static_cast<uint64_t>(end - from + 1);
         progressView_->setPosition(static_cast<int64_t>(done));
         LetMessagesRun();
       }

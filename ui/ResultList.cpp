@@ -1,6 +1,7 @@
 #include "ui/ResultList.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -180,7 +181,7 @@ QRect ResultListView::visualRect(const QModelIndex& index) const {
 QModelIndex ResultListView::indexAt(const QPoint& point) const {
   if (point.y() < 0 || point.x() + horizontalOffset() >= std::max(rowSize_.width(), viewport()->width()))
     return {};
-  const qint64 row = topRow() + point.y() / rowSize_.height();
+  const qint64 row = qint64(topRow()) + point.y() / rowSize_.height();
   return row < rows() ? model()->index(int(row), modelColumn(), rootIndex()) : QModelIndex();
 }
 
@@ -209,7 +210,41 @@ void ResultListView::scrollTo(const QModelIndex& index, ScrollHint hint) {
   verticalScrollBar()->setValue(top);
 }
 
-void ResultListView::scrollContentsBy(int, int) { viewport()->update(); }
+void ResultListView::scrollContentsBy(int, int) {
+  // The base list stops its delayed scroll to a clicked row here; by (0, 0)
+  // it moves nothing, having no layout of its own to move.
+  QListView::scrollContentsBy(0, 0);
+  viewport()->update();
+}
+
+void ResultListView::setModel(QAbstractItemModel* model) {
+  anchor_ = QPersistentModelIndex();
+  QListView::setModel(model);
+}
+
+void ResultListView::selectAll() {
+  const int n = rows();
+  if (n == 0 || selectionModel() == nullptr ||
+      (selectionMode() != ExtendedSelection && selectionMode() != MultiSelection))
+    return;
+  selectionModel()->select(QItemSelection(model()->index(0, modelColumn(), rootIndex()),
+                                          model()->index(n - 1, modelColumn(), rootIndex())),
+                           QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void ResultListView::keyboardSearch(const QString& search) {
+  if (search.isEmpty() || !std::all_of(search.begin(), search.end(), [](QChar c) { return c.isDigit(); }))
+    return;
+  if (!sinceTyped_.isValid() || sinceTyped_.elapsed() > QApplication::keyboardInputInterval()) typed_.clear();
+  sinceTyped_.start();
+  typed_ = (typed_ + search).right(10);
+  bool ok = false;
+  const qint64 number = typed_.toLongLong(&ok);
+  if (!ok || number < 1 || number > rows()) return;
+  const QModelIndex index = model()->index(int(number - 1), modelColumn(), rootIndex());
+  selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  scrollTo(index);
+}
 
 void ResultListView::paintEvent(QPaintEvent* event) {
   QPainter painter(viewport());
@@ -335,8 +370,9 @@ void ResultListView::selectFromAnchor() {
 void ResultListView::keyPressEvent(QKeyEvent* event) {
   static const std::set<int> kMoves{Qt::Key_Up,       Qt::Key_Down, Qt::Key_PageUp,
                                     Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End};
-  extending_ = (event->modifiers() & Qt::ShiftModifier) && selectionMode() == ExtendedSelection &&
-               kMoves.count(event->key()) > 0;
+  // With Ctrl held, the keys move the focus alone.
+  extending_ = (event->modifiers() & Qt::ShiftModifier) && !(event->modifiers() & Qt::ControlModifier) &&
+               selectionMode() == ExtendedSelection && kMoves.count(event->key()) > 0;
   QListView::keyPressEvent(event);
   if (extending_) selectFromAnchor();
   extending_ = false;

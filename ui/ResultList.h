@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QListView>
 #include <QStyledItemDelegate>
@@ -80,6 +81,12 @@ class ResultListView : public QListView {
   QModelIndex indexAt(const QPoint& point) const override;
   void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
   void doItemsLayout() override;
+  void setModel(QAbstractItemModel* model) override;
+  // All rows as one range.
+  void selectAll() override;
+  // Digits typed in quick succession go to the row of that number; a row's
+  // text starts with its number, so nothing else could match.
+  void keyboardSearch(const QString& search) override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -111,6 +118,8 @@ class ResultListView : public QListView {
   std::pair<int, int> rowsIn(int y0, int y1) const;
   QSize rowSize_{100, 16};
   QPersistentModelIndex anchor_;  // where the next Shift range starts
-  bool extending_ = false;        // a Shift move or click is under way
+  QString typed_;                 // the row number being typed
+  QElapsedTimer sinceTyped_;
+  bool extending_ = false;  // a Shift move or click is under way
 };
 }  // namespace quenvar::ui

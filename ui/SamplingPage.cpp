@@ -229,6 +229,13 @@ void SamplingPage::writeCommandFiles() const {
       !file.commit())
     throw EInOutError("Cannot write the items file \"" + path.toStdString() +
                       "\": " + file.errorString().toStdString());
+  // The items of the 32 commands copied last are kept; older ones go.
+  constexpr qsizetype kKept = 32;
+  const QFileInfoList written =
+      QDir(QFileInfo(path).absolutePath()).entryInfoList({"sampling-items-*.txt"}, QDir::Files, QDir::Time);
+  for (qsizetype i = kKept; i < written.size(); ++i)
+    if (written[i].absoluteFilePath() != QFileInfo(path).absoluteFilePath())
+      QFile::remove(written[i].absoluteFilePath());
 }
 
 QString SamplingPage::totalsText() const {
