@@ -614,13 +614,12 @@ QString ResultPage::ShellCommand(const QStringList& words) {
 
 void ResultPage::CopyCommandClick() {
   if (running()) return;
-  const QStringList words = lastCommand();
-  if (words.isEmpty()) {
+  if (lastCommand().isEmpty()) {
     platform().messageBox(window(), "No run to be copied as a command line!", Icon::Information, false);
     return;
   }
-  writeCommandFiles();
-  QApplication::clipboard()->setText(ShellCommand(words));
+  writeCommandFiles();  // may name them in the command
+  QApplication::clipboard()->setText(ShellCommand(lastCommand()));
 }
 
 namespace {

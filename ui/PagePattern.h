@@ -162,8 +162,11 @@ class ResultPage : public QWidget {
       lastRun_.removeAt(at + 1);
     }
   }
+  // The command recorded for the last run, for a page that names one of its
+  // files only when the command is copied.
+  QStringList& recordedRun() { return lastRun_; }
   // Writes the files the last run's command names (before it is copied).
-  virtual void writeCommandFiles() const {}
+  virtual void writeCommandFiles() {}
   // The layout and formatting arguments of the results shown.
   virtual QStringList formatArguments() const;
   // "NO." and one "Column k" section per column of the columns box.

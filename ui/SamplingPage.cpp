@@ -8,6 +8,7 @@
 #include <QSaveFile>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <cstring>
 
 #include "core/Errors.h"
 #include "core/OutputFile.h"
@@ -197,26 +198,38 @@ void SamplingPage::generate() {
 }
 
 QString SamplingPage::CommandItemsFile(const TArrayString& texts) {
-  // FNV-1a over the lines as written.
+  // A 64-bit hash of the lines, eight bytes a step, each line closed by its
+  // length.
   uint64_t hash = 14695981039346656037ull;
-  auto add = [&hash](unsigned char byte) { hash = (hash ^ byte) * 1099511628211ull; };
+  auto mix = [&hash](uint64_t word) {
+    hash = (hash ^ word) * 0x9E3779B97F4A7C15ull;
+    hash ^= hash >> 32;
+  };
   for (size_t i = 0; i < texts.size(); ++i) {
-    for (const char c : texts[i]) add(static_cast<unsigned char>(c));
-    add('\n');
+    const std::string_view text = texts[i];
+    size_t at = 0;
+    for (; at + 8 <= text.size(); at += 8) {
+      uint64_t word = 0;
+      std::memcpy(&word, text.data() + at, 8);
+      mix(word);
+    }
+    uint64_t tail = 0;
+    std::memcpy(&tail, text.data() + at, text.size() - at);
+    mix(tail);
+    mix(text.size());
   }
   return QString::fromStdString(paths::Current().data) + "/sampling-items-" +
          QString::number(hash, 16).rightJustified(16, '0') + ".txt";
 }
 
 QStringList SamplingPage::commandLine() const {
-  // Recorded as the run starts: the items it is about to draw from.
-  QStringList args{"sample", "--items=" + CommandItemsFile(items->checkedTexts()), "--count",
-                   QString::number(input.Count)};
+  // The items file is named when the command is copied (writeCommandFiles).
+  QStringList args{"sample", "--items=", "--count", QString::number(input.Count)};
   if (input.Duplicate) args << "--duplicates";
   return args << "--seed" << QString::number(seed->lastTaken());
 }
 
-void SamplingPage::writeCommandFiles() const {
+void SamplingPage::writeCommandFiles() {
   const QString path = CommandItemsFile(runItems_);
   QDir().mkpath(QFileInfo(path).absolutePath());
   QSaveFile file(path);
@@ -229,6 +242,8 @@ void SamplingPage::writeCommandFiles() const {
       !file.commit())
     throw EInOutError("Cannot write the items file \"" + path.toStdString() +
                       "\": " + file.errorString().toStdString());
+  for (QString& word : recordedRun())
+    if (word.startsWith("--items=")) word = "--items=" + path;
   // The items of the 32 commands copied last are kept; older ones go.
   constexpr qsizetype kKept = 32;
   const QFileInfoList written =

@@ -74,7 +74,7 @@ class SamplingPage : public GeneratorPage<Trandom_sampling, TinputSampling> {
   Distribution distribution() const override {
     return ItemDistribution(generator.Engine.Randoms, runItems_, generator.Input.Duplicate);
   }
-  void writeCommandFiles() const override;
+  void writeCommandFiles() override;
 
  private:
   // Asks for a text; nothing when the box is cancelled or left empty.
