@@ -146,6 +146,14 @@ class TestResultList : public QObject {
     QVERIFY2(model->indexCalls < 5000, qPrintable(QString::number(model->indexCalls)));
   }
 
+  void dragSelectsByRowNumbers() {
+    QTest::mousePress(view->viewport(), Qt::LeftButton, {}, middleOf(2));
+    view->scrollTo(row(150'000'000), QAbstractItemView::PositionAtTop);
+    QTest::mouseMove(view->viewport(), middleOf(150'000'003));
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, middleOf(150'000'003));
+    QCOMPARE(selected(), QString("2..150000003 150000002"));
+  }
+
   void typingGoesToARowByItsNumber() {
     view->setFocus();
     QTest::keyClick(view, Qt::Key_Q);  // no row's text starts with a letter

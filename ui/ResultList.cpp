@@ -378,6 +378,16 @@ void ResultListView::keyPressEvent(QKeyEvent* event) {
   extending_ = false;
 }
 
+void ResultListView::mouseMoveEvent(QMouseEvent* event) {
+  // A drag selects from the row pressed to the row under the pointer, set
+  // by row numbers too; with Ctrl it toggles, as the base list does.
+  extending_ = (event->buttons() & Qt::LeftButton) && !(event->modifiers() & Qt::ControlModifier) &&
+               selectionMode() == ExtendedSelection;
+  QListView::mouseMoveEvent(event);
+  if (extending_ && state() == DragSelectingState) selectFromAnchor();
+  extending_ = false;
+}
+
 void ResultListView::mousePressEvent(QMouseEvent* event) {
   extending_ = (event->modifiers() & Qt::ShiftModifier) && selectionMode() == ExtendedSelection &&
                event->button() == Qt::LeftButton && indexAt(event->position().toPoint()).isValid();

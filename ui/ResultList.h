@@ -103,10 +103,11 @@ class ResultListView : public QListView {
   void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
   void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
 
  private:
-  // Shift with a move or a click selects from the anchor to the current
-  // row. Qt works the range out from pixels, which run out of int past
+  // Shift with a move or a click, or a drag, selects from the anchor to the
+  // current row. Qt works the range out from pixels, which run out of int past
   // 134 million rows of 16 pixels; it is set again here by row numbers.
   void selectFromAnchor();
   int rows() const;
