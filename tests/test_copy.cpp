@@ -241,19 +241,27 @@ class CopyTest : public QObject {
     const ShellRun again = RunInShell(first);
     QCOMPARE(QString::fromUtf8(again.out).split('\n', Qt::SkipEmptyParts), firstRows);
 
-    // The items of the 32 commands copied last are kept.
+    // The items of the 32 commands copied last are kept; a file of the
+    // user's that only looks like them stays.
+    const auto old = [](int i) { return QString("sampling-items-%1.txt").arg(i, 16, 16, QChar('0')); };
     for (int i = 0; i < 40; ++i) {
-      QFile old(app + QString("/sampling-items-old%1.txt").arg(i));
-      QVERIFY(old.open(QIODevice::WriteOnly));
-      old.setFileTime(QDateTime::currentDateTime().addDays(-1).addSecs(i), QFileDevice::FileModificationTime);
+      QFile file(app + "/" + old(i));
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.setFileTime(QDateTime::currentDateTime().addDays(-1).addSecs(i),
+                       QFileDevice::FileModificationTime);
     }
+    QFile mine(app + "/sampling-items-mine.txt");
+    QVERIFY(mine.open(QIODevice::WriteOnly));
+    mine.setFileTime(QDateTime::currentDateTime().addDays(-2), QFileDevice::FileModificationTime);
+    mine.close();
     start(page);
     verifyRepeats(page);
     const QStringList kept = QDir(app).entryList({"sampling-items-*.txt"}, QDir::Files, QDir::Time);
-    QCOMPARE(kept.size(), 32);
-    // The two runs' files, and the 30 newest of the others.
-    QVERIFY(kept.contains(files[0]) && kept.contains("sampling-items-old10.txt"));
-    QVERIFY(!kept.contains("sampling-items-old9.txt"));
+    QCOMPARE(kept.size(), 33);
+    // The two runs' files, the 30 newest of the others, and the user's.
+    QVERIFY(kept.contains(files[0]) && kept.contains(old(10)));
+    QVERIFY(!kept.contains(old(9)));
+    QVERIFY(kept.contains("sampling-items-mine.txt"));
   }
 
   void stringRepeatsTheMaskAndWildcardsOfTheLastRun() {
@@ -420,11 +428,15 @@ class CopyTest : public QObject {
           bytes->CopyClick();
           fromBytes = QApplication::clipboard()->text();
         }
+        // Cancel on the page whose copy was stopped cancels nothing more.
+        if (call == 3) numbers->CancelClick();
       });
       numbers->CopyClick();
+      QVERIFY(pump.calls >= 3);
     }
     QCOMPARE(fromBytes.count('\n'), 34);  // 100 bytes in three columns
     QCOMPARE(QApplication::clipboard()->text(), fromBytes);
+    QCOMPARE(numbers->model->rowCount(), 300000);
     QVERIFY(!numbers->running() && !bytes->running());
     QCOMPARE(numbers->DisplayLabelText(), QString("Done"));
   }

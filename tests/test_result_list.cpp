@@ -152,6 +152,21 @@ class TestResultList : public QObject {
     QTest::mouseMove(view->viewport(), middleOf(150'000'003));
     QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, middleOf(150'000'003));
     QCOMPARE(selected(), QString("2..150000003 150000002"));
+
+    // A second drag starts at its own press, even on the row that has the focus.
+    QTest::mousePress(view->viewport(), Qt::LeftButton, {}, middleOf(150'000'003));
+    QTest::mouseMove(view->viewport(), middleOf(150'000'006));
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, middleOf(150'000'006));
+    QCOMPARE(selected(), QString("150000003..150000006 4"));
+
+    // Pressed in the space below the last row, a drag runs from the last row.
+    view->scrollTo(row(kRows - 1), QAbstractItemView::PositionAtBottom);
+    const QPoint below(5, view->viewport()->height() - 2);
+    QVERIFY(!view->indexAt(below).isValid());
+    QTest::mousePress(view->viewport(), Qt::LeftButton, {}, below);
+    QTest::mouseMove(view->viewport(), middleOf(kRows - 3));
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, middleOf(kRows - 3));
+    QCOMPARE(selected(), QString("%1..%2 3").arg(kRows - 3).arg(kRows - 1));
   }
 
   void typingGoesToARowByItsNumber() {
@@ -164,6 +179,8 @@ class TestResultList : public QObject {
     QVERIFY(view->viewport()->rect().contains(middleOf(123456788)));
     view->keyboardSearch("x");
     QCOMPARE(view->currentIndex(), row(123456788));
+    view->keyboardSearch("5");  // a new number, not the 10th digit of the last
+    QCOMPARE(view->currentIndex(), row(4));
   }
 
   void scrollingAwayFromAClickedRowStays() {

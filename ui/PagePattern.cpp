@@ -379,7 +379,7 @@ void ResultPage::StartClick() {
 
 void ResultPage::CancelClick() {
   if (copying_) {  // only the copy stops: the results stay shown
-    copying_ = false;
+    copyStopped_ = true;
     return;
   }
   cancelButton->hide();
@@ -653,15 +653,7 @@ void ResultPage::CopyClick() {
   const uint64_t rowBytes = static_cast<uint64_t>(widest) + 1;
   CheckMemoryFor(rows * rowBytes * 5);
 
-  // The newest copy wins: one under way on another page stops, copying
-  // nothing.
-  if (copyUnderWay != nullptr) copyUnderWay->copying_ = false;
-  copyUnderWay = this;
   const QString caption = statusLabel->text();
-  copying_ = true;
-  SetBusy(true);
-  labelView_->setCaption("Copying rows...");
-  progressView_->start(static_cast<int64_t>(rows));
   auto finish = [&] {
     copying_ = false;
     if (copyUnderWay == this) copyUnderWay = nullptr;
@@ -670,6 +662,15 @@ void ResultPage::CopyClick() {
     SetBusy(false);
   };
   try {
+    // The newest copy wins: one under way on another page stops, copying
+    // nothing; that page stays in its copy until this one ends.
+    if (copyUnderWay != nullptr) copyUnderWay->copyStopped_ = true;
+    copyUnderWay = this;
+    copying_ = true;
+    copyStopped_ = false;
+    SetBusy(true);
+    labelView_->setCaption("Copying rows...");
+    progressView_->start(static_cast<int64_t>(rows));
     // A slice of rows at a time, made and turned into the clipboard's text
     // with messages running between slices: the window stays live and
     // Cancel stops the copy, the results staying.
@@ -679,7 +680,7 @@ void ResultPage::CopyClick() {
     constexpr int kSlice = 65536;
     uint64_t done = 0;
     for (const auto& [top, bottom] : ranges)
-      for (int64_t from = top; from <= bottom && copying_; from += kSlice) {
+      for (int64_t from = top; from <= bottom && !copyStopped_; from += kSlice) {
         const int end = static_cast<int>(std::min<int64_t>(from + kSlice - 1, bottom));
         slice.clear();
         model->appendRows(slice, static_cast<int>(from), end);
@@ -689,7 +690,7 @@ void ResultPage::CopyClick() {
         progressView_->setPosition(static_cast<int64_t>(done));
         LetMessagesRun();
       }
-    if (copying_) QApplication::clipboard()->setText(copied);
+    if (!copyStopped_) QApplication::clipboard()->setText(copied);
   } catch (...) {
     finish();
     throw;

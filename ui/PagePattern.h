@@ -91,7 +91,8 @@ class ResultPage : public QWidget {
   // not decide. Empty: the page has no command.
   virtual QStringList commandLine() const { return {}; }
   // The whole command of the last run, formatted as now shown; empty before
-  // the first run and after a failed one.
+  // the first run and after a failed one. A file the command names (the
+  // sampling items) is named only once writeCommandFiles() has run.
   QStringList lastCommand() const;
   // The command as a POSIX shell reads it.
   static QString ShellQuote(const QString& word);
@@ -212,7 +213,8 @@ class ResultPage : public QWidget {
   int toolSlot_ = 0;
   std::unique_ptr<WidgetProgress> progressView_;
   std::unique_ptr<WidgetLabel> labelView_;
-  bool copying_ = false;  // a copy is under way; Cancel clears it
+  bool copying_ = false;      // a copy is under way, or stopped and not yet ended
+  bool copyStopped_ = false;  // Cancel or a newer copy stopped it
   QStringList lastRun_;
 };
 

@@ -233,9 +233,13 @@ void ResultListView::selectAll() {
 }
 
 void ResultListView::keyboardSearch(const QString& search) {
-  if (search.isEmpty() || !std::all_of(search.begin(), search.end(), [](QChar c) { return c.isDigit(); }))
-    return;
   if (!sinceTyped_.isValid() || sinceTyped_.elapsed() > QApplication::keyboardInputInterval()) typed_.clear();
+  // Only the digits 0 to 9 make a row number; anything else starts over.
+  if (search.isEmpty() ||
+      !std::all_of(search.begin(), search.end(), [](QChar c) { return c >= u'0' && c <= u'9'; })) {
+    typed_.clear();
+    return;
+  }
   sinceTyped_.start();
   typed_ = (typed_ + search).right(10);
   bool ok = false;
@@ -389,8 +393,17 @@ void ResultListView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void ResultListView::mousePressEvent(QMouseEvent* event) {
+  const QModelIndex pressed = indexAt(event->position().toPoint());
   extending_ = (event->modifiers() & Qt::ShiftModifier) && selectionMode() == ExtendedSelection &&
-               event->button() == Qt::LeftButton && indexAt(event->position().toPoint()).isValid();
+               event->button() == Qt::LeftButton && pressed.isValid();
+  // A press without Shift starts a new range at the row pressed, even when
+  // that row already has the focus; below the last row, at the last row.
+  if (event->button() == Qt::LeftButton && !(event->modifiers() & Qt::ShiftModifier) && rows() > 0) {
+    if (pressed.isValid())
+      anchor_ = pressed;
+    else if (event->position().y() >= 0)
+      anchor_ = model()->index(rows() - 1, modelColumn(), rootIndex());
+  }
   QListView::mousePressEvent(event);
   if (extending_) selectFromAnchor();
   extending_ = false;

@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -244,10 +245,14 @@ void SamplingPage::writeCommandFiles() {
                       "\": " + file.errorString().toStdString());
   for (QString& word : recordedRun())
     if (word.startsWith("--items=")) word = "--items=" + path;
-  // The items of the 32 commands copied last are kept; older ones go.
+  // The items of the 32 commands copied last are kept; older ones go. Only
+  // files named as this page names them: any other file is the user's.
   constexpr qsizetype kKept = 32;
-  const QFileInfoList written =
-      QDir(QFileInfo(path).absolutePath()).entryInfoList({"sampling-items-*.txt"}, QDir::Files, QDir::Time);
+  static const QRegularExpression kOurs("^sampling-items-[0-9a-f]{16}\\.txt$");
+  QFileInfoList written;
+  for (const QFileInfo& info :
+       QDir(QFileInfo(path).absolutePath()).entryInfoList({"sampling-items-*.txt"}, QDir::Files, QDir::Time))
+    if (kOurs.match(info.fileName()).hasMatch()) written << info;
   for (qsizetype i = kKept; i < written.size(); ++i)
     if (written[i].absoluteFilePath() != QFileInfo(path).absoluteFilePath())
       QFile::remove(written[i].absoluteFilePath());
