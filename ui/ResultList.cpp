@@ -398,12 +398,8 @@ void ResultListView::mousePressEvent(QMouseEvent* event) {
                event->button() == Qt::LeftButton && pressed.isValid();
   // A press without Shift starts a new range at the row pressed, even when
   // that row already has the focus; below the last row, at the last row.
-  if (event->button() == Qt::LeftButton && !(event->modifiers() & Qt::ShiftModifier) && rows() > 0) {
-    if (pressed.isValid())
-      anchor_ = pressed;
-    else if (event->position().y() >= 0)
-      anchor_ = model()->index(rows() - 1, modelColumn(), rootIndex());
-  }
+  if (event->button() == Qt::LeftButton && !(event->modifiers() & Qt::ShiftModifier) && rows() > 0)
+    anchor_ = pressed.isValid() ? pressed : model()->index(rows() - 1, modelColumn(), rootIndex());
   QListView::mousePressEvent(event);
   if (extending_) selectFromAnchor();
   extending_ = false;

@@ -9,7 +9,6 @@
 #include <QSaveFile>
 #include <QStyle>
 #include <QVBoxLayout>
-#include <cstring>
 
 #include "core/Errors.h"
 #include "core/OutputFile.h"
@@ -199,25 +198,12 @@ void SamplingPage::generate() {
 }
 
 QString SamplingPage::CommandItemsFile(const TArrayString& texts) {
-  // A 64-bit hash of the lines, eight bytes a step, each line closed by its
-  // length.
+  // FNV-1a over the lines as written.
   uint64_t hash = 14695981039346656037ull;
-  auto mix = [&hash](uint64_t word) {
-    hash = (hash ^ word) * 0x9E3779B97F4A7C15ull;
-    hash ^= hash >> 32;
-  };
+  auto add = [&hash](unsigned char byte) { hash = (hash ^ byte) * 1099511628211ull; };
   for (size_t i = 0; i < texts.size(); ++i) {
-    const std::string_view text = texts[i];
-    size_t at = 0;
-    for (; at + 8 <= text.size(); at += 8) {
-      uint64_t word = 0;
-      std::memcpy(&word, text.data() + at, 8);
-      mix(word);
-    }
-    uint64_t tail = 0;
-    std::memcpy(&tail, text.data() + at, text.size() - at);
-    mix(tail);
-    mix(text.size());
+    for (const char c : texts[i]) add(static_cast<unsigned char>(c));
+    add('\n');
   }
   return QString::fromStdString(paths::Current().data) + "/sampling-items-" +
          QString::number(hash, 16).rightJustified(16, '0') + ".txt";
@@ -249,13 +235,11 @@ void SamplingPage::writeCommandFiles() {
   // files named as this page names them: any other file is the user's.
   constexpr qsizetype kKept = 32;
   static const QRegularExpression kOurs("^sampling-items-[0-9a-f]{16}\\.txt$");
-  QFileInfoList written;
-  for (const QFileInfo& info :
-       QDir(QFileInfo(path).absolutePath()).entryInfoList({"sampling-items-*.txt"}, QDir::Files, QDir::Time))
-    if (kOurs.match(info.fileName()).hasMatch()) written << info;
-  for (qsizetype i = kKept; i < written.size(); ++i)
-    if (written[i].absoluteFilePath() != QFileInfo(path).absoluteFilePath())
-      QFile::remove(written[i].absoluteFilePath());
+  const QFileInfo now(path);
+  qsizetype ours = 0;
+  for (const QFileInfo& info : now.dir().entryInfoList({"sampling-items-*.txt"}, QDir::Files, QDir::Time))
+    if (kOurs.match(info.fileName()).hasMatch() && ++ours > kKept && info != now)
+      QFile::remove(info.absoluteFilePath());
 }
 
 QString SamplingPage::totalsText() const {
