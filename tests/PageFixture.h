@@ -6,6 +6,7 @@
 // quenvar-cli run for the same request.
 #include <QProcess>
 #include <QtTest>
+#include <functional>
 #include <memory>
 
 #include "Accessibility.h"
@@ -34,6 +35,21 @@ inline void ManualSeed(ui::ResultPage& page, int seed) {
 inline void ChooseColumns(ui::ResultPage& page, int columns) {
   page.columnsBox->setCurrentIndex(columns - 1);
   page.ColumnsChange();
+}
+
+// Whether `manual` is the manual seed a page proposes at start from some
+// clock seed s (milliseconds of the day): s div `divisor` + s.
+inline bool ProposedFromClock(int manual, int divisor) {
+  for (qint64 s = qint64(manual) - manual / (divisor + 1) - 3; s <= qint64(manual) + 3; ++s)
+    if (s >= 0 && s < 86400000 && s / divisor + s == manual) return true;
+  return false;
+}
+
+// A generator's result texts.
+inline QStringList Texts(const TArrayString& results) {
+  QStringList out;
+  for (size_t i = 0; i < results.size(); ++i) out << QString::fromStdString(std::string(results[i]));
+  return out;
 }
 
 // Idle, showing nothing, ready for the next run.
@@ -73,9 +89,12 @@ class PageFixture {
   std::unique_ptr<ui::TFormRandom> form;
   Page* page = nullptr;
 
-  // The window shown, on the page the member names.
-  void openWindow(Page* ui::TFormRandom::*member) {
+  // The window shown, on the page the member names; `prepare` puts files
+  // into the window's folder before the window reads them.
+  void openWindow(Page* ui::TFormRandom::*member,
+                  const std::function<void(const TempFolder&)>& prepare = {}) {
     folder = std::make_unique<TempFolder>();
+    if (prepare) prepare(*folder);
     ui::SetApplicationFolder(QString::fromStdString(folder->path.string()));
     fake = std::make_unique<FakePlatform>();
     form = std::make_unique<ui::TFormRandom>();

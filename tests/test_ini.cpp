@@ -141,18 +141,6 @@ TEST(Wildcards, SavedOverUnusualFilesKeepOneSection) {
   }
 }
 
-TEST(IniFile, FailedWriteIsReported) {
-  Folder dir;
-  IniFile ini(dir.file("no/such/folder/setup.ini"));
-  ini.WriteString("a", "b", "c");
-  try {
-    ini.UpdateFile();
-    FAIL();
-  } catch (const EInOutError& e) {
-    EXPECT_EQ(std::string(e.what()), "Unable to write to " + dir.file("no/such/folder/setup.ini"));
-  }
-}
-
 // A file that is there but cannot be read is an error naming it, not an
 // empty profile that a later write would put in its place.
 TEST(IniFile, UnreadableFileIsReported) {
@@ -250,43 +238,4 @@ TEST(Wildcards, ClashingArrayKeysLoseNothing) {
   list.Save();
   EXPECT_EQ(ReadFile(path).find("ArrayKeyScheme"), std::string::npos);
   EXPECT_EQ(Tlistparchar(path).Items, items);
-}
-
-// A change the file cannot take is reported and leaves the list as it was,
-// so the list in memory is the one on disk and the change can be tried again.
-TEST(Wildcards, FailedSaveLeavesTheListAsItWas) {
-  Folder dir;
-  Tlistparchar list(dir.file("missing/wildcard.ini"));
-  try {
-    list.Add(Digits("#"));
-    FAIL();
-  } catch (const EInOutError& e) {
-    EXPECT_EQ(std::string(e.what()), "Unable to write to " + dir.file("missing/wildcard.ini"));
-  }
-  EXPECT_TRUE(list.Items.empty());
-
-  // The file's folder taken away after loading: root writes through mode
-  // bits, not into a missing folder.
-  fs::create_directory(dir.file("sub"));
-  const std::string path = dir.file("sub/wildcard.ini");
-  Tlistparchar saved(path);
-  saved.Add(Digits("#"));
-  saved.Add(Digits("$"));
-  const std::string before = ReadFile(path);
-  const std::vector<Tparchar> items = saved.Items;
-  fs::rename(dir.file("sub"), dir.file("away"));
-  Tparchar changed = Digits("#");
-  changed.Description = "changed";
-  EXPECT_THROW(saved.Modify("#", changed), EInOutError);
-  EXPECT_EQ(saved.Items, items);
-  Answers yes(true);
-  EXPECT_THROW(saved.Delete("#"), EInOutError);
-  EXPECT_EQ(saved.Items, items);
-  EXPECT_THROW(saved.Add(Digits("%")), EInOutError);
-  EXPECT_EQ(saved.Items, items);
-  EXPECT_FALSE(fs::exists(dir.file("sub")));
-  fs::rename(dir.file("away"), dir.file("sub"));
-  EXPECT_EQ(ReadFile(path), before);
-  saved.Modify("#", changed);  // and once it can be written, the same change goes through
-  EXPECT_EQ(Tlistparchar(path).Items[0].Description, "changed");
 }

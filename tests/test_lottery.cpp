@@ -111,14 +111,6 @@ TEST(Lottery, WorkedExamples) {
   EXPECT_EQ(Line(g, 0), (V{"21", "16", "5", "30", "34", "15"}));
   EXPECT_EQ(Line(g, 1), (V{"24", "5", "2", "49", "52", "14"}));
   EXPECT_EQ(Line(g, 2), (V{"13", "42", "28", "23", "45", "34"}));
-  g.FormatResults(0);
-  V results = g.Results.toVector();
-  EXPECT_EQ(V(results.begin(), results.begin() + 6), (V{"5", "16", "21", "30", "34", "15"}));
-  g.FormatResults(1);
-  results = g.Results.toVector();
-  EXPECT_EQ(V(results.begin(), results.begin() + 6), (V{"34", "30", "21", "16", "5", "15"}));
-  g.FormatResults(2);
-  EXPECT_EQ(g.Results[0], "21");
 
   TinputLottery remain = Defaults(12345);
   remain.RemainPick = true;
@@ -132,18 +124,6 @@ TEST(Lottery, WorkedExamples) {
   dupLines.DupLines = true;
   g.Generate(dupLines);
   EXPECT_EQ(g.PossibleTotal(), 17564210706);
-
-  TinputLottery pairs = Defaults(0);
-  pairs.MainUpper = 3;
-  pairs.MainPick = 2;
-  pairs.Lotto = false;
-  pairs.DupRows = true;
-  g.Generate(pairs);
-  EXPECT_EQ(g.PossibleTotal(), 6);
-  ASSERT_EQ(g.GeneratedTotal(), 6);
-  std::vector<V> lines;
-  for (int i = 0; i < 6; ++i) lines.push_back(Line(g, i));
-  EXPECT_EQ(lines, (std::vector<V>{{"1", "2"}, {"3", "1"}, {"1", "3"}, {"2", "1"}, {"2", "3"}, {"3", "2"}}));
 
   TinputLottery capped = Defaults(0);
   capped.MainUpper = 1000;

@@ -13,6 +13,7 @@
 #include "Accessibility.h"
 #include "FakePlatform.h"
 #include "GuiFixture.h"
+#include "PageFixture.h"
 #include "ui/Folders.h"
 #include "ui/StringPage.h"
 #include "ui/UnitMain.h"
@@ -34,10 +35,7 @@ const char kWildcards[] =
     "Name2=*\r\nDescription2=letters and digits\r\nIscheckUpper2=1\r\nIscheckLower2=1\r\n"
     "IscheckNumber2=1\r\nIscheckSpecial2=0\r\n";
 
-std::string Read(const QString& path) {
-  std::ifstream in(path.toStdString(), std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
+std::string Read(const QString& path) { return test::ReadFile(path.toStdString()); }
 
 void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
@@ -73,25 +71,13 @@ class StringPageTest : public QObject {
     page->comMask->lineEdit()->selectAll();
     page->comMask->lineEdit()->setText(mask);
   }
-  void setSpin(TSpinEdit* spin, qlonglong value) {
-    spin->editor()->selectAll();
-    QTest::keyClicks(spin->editor(), QString::number(value));
-    spin->interpretText();
-    emit spin->editingFinished();
-  }
   void run(const QString& mask, int count, int seed) {
     typeMask(mask);
-    setSpin(page->Rx2SpinCount, count);
-    page->seed->manualRadio->setChecked(true);
-    setSpin(page->seed->manualSpin, seed);
+    test::SetSpin(page->Rx2SpinCount, count);
+    test::ManualSeed(*page, seed);
     click(page->startButton);
   }
-  QStringList shown() const {
-    QStringList out;
-    for (size_t i = 0; i < page->generator.Results.size(); ++i)
-      out << QString::fromStdString(std::string(page->generator.Results[i]));
-    return out;
-  }
+  QStringList shown() const { return test::Texts(page->generator.Results); }
   QStringList rows() const {
     QStringList out;
     for (int i = 0; i < page->ListBoxSpecial->topLevelItemCount(); ++i)
@@ -154,7 +140,6 @@ class StringPageTest : public QObject {
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     page = form->TabSheet2;
-    QCOMPARE(form->page(Tab::String), page);
   }
   void cleanup() {
     form.reset();
@@ -165,7 +150,6 @@ class StringPageTest : public QObject {
 
   void startsBrowsingAndShowsTheFirstWildcard() {
     QCOMPARE(form->PageControl1->tabText(int(Tab::String)), QString("Random String"));
-    QCOMPARE(page->objectName(), QString("TabSheet2"));
     QCOMPARE(rows(), (QStringList{"#", "@", "*"}));
     QCOMPARE(page->HeaderControl4->sectionSize(0), 60);
     QCOMPARE(page->HeaderControl4->sectionSize(1), 240);
@@ -179,12 +163,7 @@ class StringPageTest : public QObject {
     QCOMPARE(page->input.Count, 100);
     QVERIFY(page->origAction->isChecked());
     QVERIFY(page->seed->autoRadio->isChecked());
-    // The manual seed starts at (clock seed div 43254) + clock seed.
-    const int manual = page->seed->manualSpin->value();
-    bool fromClock = false;
-    for (int s = manual - manual / 43255 - 2; s <= manual - manual / 43255 + 2; ++s)
-      fromClock = fromClock || (s >= 0 && s < 86400000 && s / 43254 + s == manual);
-    QVERIFY(fromClock);
+    QVERIFY(test::ProposedFromClock(page->seed->manualSpin->value(), 43254));
     QVERIFY(browsing());
     QCOMPARE(page->selectedRow(), -1);  // not shown yet
     QCOMPARE(editor(), QString("||0000||||"));
@@ -243,8 +222,7 @@ class StringPageTest : public QObject {
     QFETCH(int, sort);
     showPage(Tab::String);
     if (duplicates) click(page->Ch2Duplicate);
-    page->columnsBox->setCurrentIndex(3);
-    page->ColumnsChange();
+    test::ChooseColumns(*page, 4);
     run(mask, count, 20240607);
     click(sort == 0 ? page->ascButton : sort == 1 ? page->dscButton : page->origButton);
     QStringList args{"--mask", mask,       "--count", QString::number(count),
@@ -546,9 +524,7 @@ class StringPageTest : public QObject {
     QCOMPARE(nameOf(page->ListBoxSpecial), QString("Wildcards"));
     const QStringList missing = unnamed(page);
     QVERIFY2(missing.isEmpty(), qPrintable(missing.join(", ")));
-    QAccessibleInterface* wildcards = QAccessible::queryAccessibleInterface(page->ListBoxSpecial);
-    QStringList cells;
-    for (int i = 0; i < wildcards->childCount(); ++i) cells << wildcards->child(i)->text(QAccessible::Name);
+    const QStringList cells = test::AccessibleRows(page->ListBoxSpecial);
     QVERIFY2(cells.contains("letters and digits"), qPrintable(cells.join(", ")));
 
     DialogDriver dialogs;
@@ -563,13 +539,10 @@ class StringPageTest : public QObject {
     QVERIFY2(dialogMissing.isEmpty(), qPrintable(dialogMissing.join(", ")));
     click(page->btnCancel);
 
-    page->columnsBox->setCurrentIndex(1);
-    page->ColumnsChange();
+    test::ChooseColumns(*page, 2);
     run("#\\-#", 3, 5);
-    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(page->list);
-    QStringList read;
-    for (int i = 0; i < list->childCount(); ++i) read << list->child(i)->text(QAccessible::Name);
-    QCOMPARE(read, (QStringList{"1\t" + shown()[0] + "\t" + shown()[1], "2\t" + shown()[2]}));
+    QCOMPARE(test::AccessibleRows(page->list),
+             (QStringList{"1\t" + shown()[0] + "\t" + shown()[1], "2\t" + shown()[2]}));
     QVERIFY(shown()[0].contains('-'));
   }
 
@@ -577,8 +550,7 @@ class StringPageTest : public QObject {
   // column count; a Cancel in the middle of a long draw shows nothing.
   void saveAndCancel() {
     showPage(Tab::String);
-    page->columnsBox->setCurrentIndex(3);
-    page->ColumnsChange();
+    test::ChooseColumns(*page, 4);
     run("#@", 30, 9);
     bool opened = false;
     QTimer::singleShot(0, [&] {

@@ -111,59 +111,12 @@ class SettingsTest : public QObject {
     folder.reset();
   }
 
-  // Without setup.ini every page shows its defaults; nothing is said and
-  // nothing is written until the window closes.
-  void noFileGivesEveryDefault() {
-    openWindow();
-    const NumberPage* number = form->TabSheet1;
-    QCOMPARE(Values({number->RxSpinLow, number->RxSpinUpper, number->RxSpinCount}),
-             (QList<int>{1, 10000, 100}));
-    QCOMPARE(number->input.Lower, 1);
-    QCOMPARE(number->input.Upper, 10000);
-    QCOMPARE(number->input.Count, 100);
-    QVERIFY(!number->ChDuplicate->isChecked());
-    QVERIFY(!number->input.Duplicate);
-    QVERIFY(!number->commaAction->isChecked());
-    QCOMPARE(SortButtonDown(*number), 2);
-    QCOMPARE(number->SortOrder, SortDrawn);
-    QCOMPARE(number->header->count(), 4);  // "NO." and three columns
-    QCOMPARE(number->header->model()->headerData(3, Qt::Horizontal).toString(), QString("Column 3"));
-
-    const StringPage* string = form->TabSheet2;
-    QCOMPARE(string->columnsBox->currentIndex(), 2);
-    QCOMPARE(string->comMask->count(), 0);
-    QVERIFY(!string->Ch2Duplicate->isChecked());
-    QCOMPARE(SortButtonDown(*string), 2);
-
-    const FilePage* file = form->TabSheet3;
-    QCOMPARE(file->columnsBox->currentIndex(), 2);
-    QCOMPARE(file->BaseFileName, FilePage::DefaultFileName());
-    QVERIFY(file->ChAutoFileName->isChecked());
-    QCOMPARE(file->RxSpinAutoFilename->value(), 1);
-    QCOMPARE(file->EditFileName->text(), QDir::homePath() + "/byteFile01.dat");
-    QVERIFY(file->btn3Displayed->isChecked());
-
-    const SamplingPage* sampling = form->TabSheet22;
-    QCOMPARE(sampling->columnsBox->currentIndex(), 2);
-    QVERIFY(sampling->ChSaveItem->isChecked());
-    QCOMPARE(sampling->items->count(), 0);
-    QCOMPARE(form->TabSheet44->columnsBox->currentIndex(), 2);
-
-    const LotteryPage* lottery = form->TabSheet55;
-    QCOMPARE(LotterySpins(lottery), (QList<int>{1, 53, 5, 1, 42, 1, 20}));
-    QVERIFY(lottery->RadioLotto->isChecked());
-    QVERIFY(!lottery->ChExclude->isChecked());
-    QVERIFY(!lottery->ChDupLines->isChecked() && !lottery->ChDupRows->isChecked());
-    QVERIFY(lottery->RxSpinBonusUpper->isEnabled());
-
-    QVERIFY(fake->boxes.empty());
-    QVERIFY(!QFile::exists(iniPath()));
-  }
-
-  // The first close writes the seven sections in their order, every key in
-  // its order, with CR LF line ends.
+  // Without setup.ini nothing is said and nothing is written until the
+  // window closes; the first close writes every page's defaults in seven
+  // sections in their order, every key in its order, with CR LF line ends.
   void closeWritesEverySectionInOrder() {
     openWindow();
+    QVERIFY(!QFile::exists(iniPath()));
     closeWindow();
     const QByteArray expected =
         "[Simply]\r\ncolumn=2\r\ncomma=0\r\nisduplicate=0\r\nlow=1\r\nupper=10000\r\n"
@@ -409,9 +362,6 @@ class SettingsTest : public QObject {
     QTest::newRow("1: descending") << QByteArray("1") << 1;
     QTest::newRow("2: as drawn") << QByteArray("2") << 2;
     QTest::newRow("7 changes nothing") << QByteArray("7") << 2;
-    QTest::newRow("-1 changes nothing") << QByteArray("-1") << 2;
-    QTest::newRow("0x1 is 1") << QByteArray("0x1") << 1;
-    QTest::newRow("not a number: the default") << QByteArray("one") << 2;
   }
   void sortOrderRead() {
     QFETCH(QByteArray, value);

@@ -22,16 +22,6 @@ TEST(StringRules, TotalsText) {
   EXPECT_EQ(StringTotalsText(true, MaxPossible, 7), "      Generated total randoms: 7");
 }
 
-// The window's line: the strength beside the possible total, or in its place.
-TEST(StringRules, TotalsWithStrength) {
-  EXPECT_EQ(StringTotalsWithStrength(false, 1000, 100, 9.9658),
-            "Possible total randoms: 1000 (10.0 bits)      Generated total randoms: 100");
-  EXPECT_EQ(StringTotalsWithStrength(false, MaxPossible, 3, 131.09),
-            "Possible total randoms: Over 36028797018963968 (131.1 bits)      Generated total randoms: 3");
-  EXPECT_EQ(StringTotalsWithStrength(true, MaxPossible, 7, 0),
-            "Strength: 0.0 bits      Generated total randoms: 7");
-}
-
 namespace {
 
 TArrayInteger Codes(int low, int high) {

