@@ -1,5 +1,5 @@
 # cmake --install: the executables in bin/, what they read in share/quenvar/
-# (help.chm, the name lists, the default wildcards), the desktop entry, the
+# (help.chm, the name lists, the default wildcards, translations/), the desktop entry, the
 # icon, the AppStream metainfo, the man page of quenvar-cli and its bash
 # completion. cpack -G DEB packs the same into a .deb.
 
@@ -33,6 +33,7 @@ endif()
 
 if(QUENVAR_GUI)
   install(TARGETS quenvar RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(FILES ${QUENVAR_QM_FILES} DESTINATION ${QUENVAR_SHARE}/translations)
   install(FILES dist/${QUENVAR_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   configure_file(dist/${QUENVAR_APP_ID}.metainfo.xml ${CMAKE_CURRENT_BINARY_DIR}/${QUENVAR_APP_ID}.metainfo.xml
                  @ONLY)
@@ -76,7 +77,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://quenvar.org/)
 if(QUENVAR_GUI)
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6charts6")
+  # qt6-translations-l10n: Qt's own dialogs (file, print, message boxes) in the user's language.
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6charts6, qt6-translations-l10n")
   set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
   set(CPACK_DEBIAN_PACKAGE_SUGGESTS "xchm")
 endif()

@@ -4,15 +4,24 @@
 #include <stdexcept>
 #include <string>
 
+#include "core/Text.h"
+
 namespace quenvar {
 
 // Errors that leave a handler reach one place (the window's exception
 // handler, or the command-line tool's main), which shows the class name and
 // the message. Abort is the silent one used after a validation message.
+// The message is kept as a Text too, so the window can show it translated.
 class Exception : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  explicit Exception(const std::string& message) : runtime_error(message), text_(Text::Plain(message)) {}
+  explicit Exception(const char* message) : Exception(std::string(message)) {}
+  explicit Exception(const Text& message) : runtime_error(message.english()), text_(message) {}
   virtual const char* className() const noexcept { return "Exception"; }
+  const Text& text() const noexcept { return text_; }
+
+ private:
+  Text text_;
 };
 
 // A file could not be created, opened, read or written.
@@ -25,7 +34,8 @@ class EInOutError : public Exception {
 // The memory a request needs could not be had.
 class EOutOfMemory : public Exception {
  public:
-  EOutOfMemory() : Exception("Out of memory: the request is too large for this computer.") {}
+  EOutOfMemory()
+      : Exception(Text(TR_NOOP("Core", "Out of memory: the request is too large for this computer."))) {}
   using Exception::Exception;
   const char* className() const noexcept override { return "EOutOfMemory"; }
 };
@@ -33,7 +43,7 @@ class EOutOfMemory : public Exception {
 // Ends a click after its message was shown; nothing else is reported.
 class EAbort : public Exception {
  public:
-  EAbort() : Exception("Operation aborted") {}
+  EAbort() : Exception(Text(TR_NOOP("Core", "Operation aborted"))) {}
   const char* className() const noexcept override { return "EAbort"; }
 };
 
@@ -44,6 +54,7 @@ struct ErrorReport {
   std::string className;
   std::string message;
   bool silent = false;
+  Text text;  // the message as the window translates it
 };
 ErrorReport DescribeCurrentException();
 

@@ -109,8 +109,27 @@ Notifier* g_notifier = &g_silent;
 void SetNotifier(Notifier* notifier) { g_notifier = notifier != nullptr ? notifier : &g_silent; }
 Notifier& CurrentNotifier() { return *g_notifier; }
 
-void RefuseInput(std::string_view message) {
-  g_notifier->error(message);
+bool Notifier::tell(Kind kind, const Text& message) {
+  const std::string english = message.english();
+  switch (kind) {
+    case Kind::Error:
+      error(english);
+      return false;
+    case Kind::Warning:
+      warning(english);
+      return false;
+    case Kind::Question:
+      return confirm(english);
+  }
+  return false;
+}
+
+void ShowError(const Text& message) { g_notifier->tell(Notifier::Kind::Error, message); }
+void ShowWarning(const Text& message) { g_notifier->tell(Notifier::Kind::Warning, message); }
+bool AskYesNo(const Text& question) { return g_notifier->tell(Notifier::Kind::Question, question); }
+
+void RefuseInput(const Text& message) {
+  ShowError(message);
   throw EAbort();
 }
 

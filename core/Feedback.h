@@ -5,6 +5,8 @@
 #include <string_view>
 #include <utility>
 
+#include "core/Text.h"
+
 namespace quenvar {
 
 // The progress bar a page lends to its generator. The generator only moves a
@@ -50,7 +52,7 @@ class ProgressBarView {
 };
 
 // The status label a page lends: its caption names the current phase and is
-// repainted at once.
+// repainted at once. Captions are marked texts (TR_NOOP) the window translates.
 class StatusLabelView {
  public:
   virtual ~StatusLabelView() = default;
@@ -76,17 +78,26 @@ MessagePump* CurrentMessagePump();
 // shown and every question is answered No.
 class Notifier {
  public:
+  enum class Kind { Error, Warning, Question };
   virtual ~Notifier() = default;
   virtual void error(std::string_view message) = 0;
   virtual void warning(std::string_view message) = 0;
   virtual bool confirm(std::string_view question) = 0;
+  // A message as template and figures: the window translates it; by default
+  // its English goes to the calls above. True when a question is answered Yes.
+  virtual bool tell(Kind kind, const Text& message);
 };
 
 void SetNotifier(Notifier* notifier);
 Notifier& CurrentNotifier();
 
+// The generators' messages, through the current notifier.
+void ShowError(const Text& message);
+void ShowWarning(const Text& message);
+bool AskYesNo(const Text& question);
+
 // Shows the message as an error and ends the operation silently (EAbort).
-[[noreturn]] void RefuseInput(std::string_view message);
+[[noreturn]] void RefuseInput(const Text& message);
 
 // The work loops have done since it was last taken, in values touched. The
 // long phases count their slices here, so a test's pump can check that no

@@ -300,7 +300,7 @@ void IniFile::UpdateFile() const {
     file.write(Text());
     file.commit();
   } catch (const EInOutError&) {
-    throw EInOutError("Unable to write to " + path_);
+    throw EInOutError(quenvar::Text(TR_NOOP("Core", "Unable to write to %1")).arg(path_));
   }
 }
 

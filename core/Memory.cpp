@@ -54,8 +54,10 @@ void CheckMemoryFor(uint64_t bytes) {
   if (bytes < kSmall) return;
   const uint64_t available = AvailableBytes();
   if (available != 0 && bytes > available)
-    throw EOutOfMemory("Out of memory: this request needs " + std::to_string(bytes >> 20) +
-                       " MiB, but only " + std::to_string(available >> 20) + " MiB are free.");
+    throw EOutOfMemory(
+        Text(TR_NOOP("Core", "Out of memory: this request needs %1 MiB, but only %2 MiB are free."))
+            .arg(bytes >> 20)
+            .arg(available >> 20));
 }
 
 uint64_t HashSlotsFor(uint64_t expected) {

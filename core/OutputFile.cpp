@@ -22,6 +22,12 @@ namespace quenvar {
 
 namespace {
 
+// The messages of a failed save: %1 the file's name, %2 the system's reason.
+constexpr char kCannotCreate[] = TR_NOOP("Core", "Cannot create file \"%1\". %2");
+constexpr char kCannotOpen[] = TR_NOOP("Core", "Cannot open file \"%1\". %2");
+constexpr char kCannotRead[] = TR_NOOP("Core", "Cannot read file \"%1\". %2");
+constexpr char kCannotWrite[] = TR_NOOP("Core", "Cannot write to file \"%1\". %2");
+
 std::atomic<int> g_committing{0};
 
 std::string FolderOf(const std::string& path) {
@@ -144,30 +150,30 @@ bool OutputFile::Committing() { return g_committing.load() > 0; }
 OutputFile::OutputFile(std::string path, Options options)
     : path_(std::move(path)), options_(std::move(options)) {
   IgnoreFileSizeSignal();
-  if (path_.empty()) fail("Cannot create file", ENOENT);
+  if (path_.empty()) fail(kCannotCreate, ENOENT);
   struct stat st {};
   if (stat(path_.c_str(), &st) == 0) {
-    if (S_ISDIR(st.st_mode)) fail("Cannot create file", EISDIR);
+    if (S_ISDIR(st.st_mode)) fail(kCannotCreate, EISDIR);
     if (!S_ISREG(st.st_mode)) {
       // A device or a pipe: there is nothing to keep, it is written directly.
       target_ = open(path_.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | (options_.append ? O_APPEND : O_TRUNC));
-      if (target_ < 0) fail("Cannot open file", errno);
+      if (target_ < 0) fail(kCannotOpen, errno);
       direct_ = true;
       return;
     }
     // Opened now, so that a file that cannot be written (read-only, or no
     // access) is refused before the run rather than after it.
     target_ = open(path_.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY);
-    if (target_ < 0) fail("Cannot open file", errno);
+    if (target_ < 0) fail(kCannotOpen, errno);
     // A file marked read-only for everyone stays as it is, even for a user
     // whom the system would let write it anyway (root).
-    if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) fail("Cannot open file", EACCES);
+    if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) fail(kCannotOpen, EACCES);
     folder_ = RealFolderOf(target_, FolderOf(path_));
     stage_ = OpenUnnamed(folder_, linkable_);
-    if (stage_ < 0) fail("Cannot create file", errno);
+    if (stage_ < 0) fail(kCannotCreate, errno);
     return;
   }
-  if (errno != ENOENT) fail("Cannot create file", errno);
+  if (errno != ENOENT) fail(kCannotCreate, errno);
   createAt_ = FollowDanglingLink(path_);
   folder_ = FolderOf(createAt_);
   stage_ = open(folder_.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666);
@@ -177,10 +183,10 @@ OutputFile::OutputFile(std::string path, Options options)
   }
   // The folder is missing or closed to us; or its file system has no
   // nameless files, and the content is staged elsewhere.
-  if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) fail("Cannot create file", errno);
-  if (faccessat(AT_FDCWD, folder_.c_str(), W_OK | X_OK, AT_EACCESS) != 0) fail("Cannot create file", errno);
+  if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) fail(kCannotCreate, errno);
+  if (faccessat(AT_FDCWD, folder_.c_str(), W_OK | X_OK, AT_EACCESS) != 0) fail(kCannotCreate, errno);
   stage_ = OpenUnnamed(folder_, linkable_);
-  if (stage_ < 0) fail("Cannot create file", errno);
+  if (stage_ < 0) fail(kCannotCreate, errno);
 }
 
 OutputFile::~OutputFile() { closeAll(); }
@@ -214,24 +220,24 @@ void OutputFile::writeOut(const char* data, size_t size) {
     while (size > 0) {
       const ssize_t n = ::write(target_, data, size);
       if (n < 0 && errno == EINTR) continue;
-      if (n < 0) fail("Cannot write to file", errno);
+      if (n < 0) fail(kCannotWrite, errno);
       data += n;
       size -= static_cast<size_t>(n);
     }
     return;
   }
-  if (!WriteAll(stage_, data, size, staged_)) fail("Cannot write to file", errno);
+  if (!WriteAll(stage_, data, size, staged_)) fail(kCannotWrite, errno);
   staged_ += static_cast<int64_t>(size);
 }
 
 void OutputFile::commit() {
   flushBuffer();
   // Room reserved past what was written (a cancelled write) is given back.
-  if (reserved_ && ftruncate(stage_, staged_) != 0) fail("Cannot write to file", errno);
+  if (reserved_ && ftruncate(stage_, staged_) != 0) fail(kCannotWrite, errno);
   if (direct_) {
     const int fd = target_;
     target_ = -1;
-    if (close(fd) != 0) fail("Cannot write to file", errno);
+    if (close(fd) != 0) fail(kCannotWrite, errno);
     return;
   }
   struct stat st {};
@@ -250,7 +256,7 @@ void OutputFile::commit() {
     if (errno == EEXIST) {
       // Made by someone else meanwhile: written into like any existing file.
       target_ = open(createAt_.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY);
-      if (target_ < 0) fail("Cannot open file", errno);
+      if (target_ < 0) fail(kCannotOpen, errno);
     }
   }
   if (target_ >= 0 && replaceByRename()) {
@@ -261,7 +267,7 @@ void OutputFile::commit() {
   const int fd = target_;
   target_ = -1;
   closeAll();
-  if (close(fd) != 0) fail("Cannot write to file", errno);
+  if (close(fd) != 0) fail(kCannotWrite, errno);
 }
 
 bool OutputFile::replaceByRename() {
@@ -301,11 +307,11 @@ void OutputFile::commitInPlace() {
   bool created = false;
   if (target_ < 0) {
     target_ = open(createAt_.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
-    if (target_ < 0) fail("Cannot create file", errno);
+    if (target_ < 0) fail(kCannotCreate, errno);
     created = true;
   }
   struct stat st {};
-  if (fstat(target_, &st) != 0) fail("Cannot open file", errno);
+  if (fstat(target_, &st) != 0) fail(kCannotOpen, errno);
   const off_t oldSize = st.st_size;
 
   // Appending: after the old content, cut before an old end-of-text mark.
@@ -317,7 +323,7 @@ void OutputFile::commitInPlace() {
       const off_t from = oldSize > 128 ? oldSize - 128 : 0;
       char tail[128];
       const ssize_t got = pread(target_, tail, static_cast<size_t>(oldSize - from), from);
-      if (got < 0) fail("Cannot read file", errno);
+      if (got < 0) fail(kCannotRead, errno);
       if (const void* mark = memchr(tail, 26, static_cast<size_t>(got))) {
         start = from + (static_cast<const char*>(mark) - tail);
         removedTail.assign(static_cast<const char*>(mark), static_cast<size_t>(oldSize - start));
@@ -338,8 +344,10 @@ void OutputFile::commitInPlace() {
     backup = OpenUnnamed(folder_, sameFolder);
     if (backup < 0 || !CopyRange(target_, 0, backup, 0, oldSize)) {
       const int error = errno;
-      throw EInOutError("Cannot write to file \"" + path_ +
-                        "\". Its old content could not be kept safe: " + strerror(error));
+      throw EInOutError(
+          Text(TR_NOOP("Core", "Cannot write to file \"%1\". Its old content could not be kept safe: %2"))
+              .arg(path_)
+              .arg(strerror(error)));
     }
   }
 
@@ -347,7 +355,7 @@ void OutputFile::commitInPlace() {
   const off_t end = start + staged_;
   if (end > oldSize && fallocate(target_, FALLOC_FL_KEEP_SIZE, oldSize, end - oldSize) != 0 &&
       errno != EOPNOTSUPP && errno != ENOSYS)
-    fail("Cannot write to file", errno);
+    fail(kCannotWrite, errno);
 
   bool ok = start >= oldSize || ftruncate(target_, start) == 0;
   ok = ok && CopyRange(stage_, 0, target_, start, staged_);
@@ -366,8 +374,12 @@ void OutputFile::commitInPlace() {
     restored =
         (oldSize == 0 || CopyRange(backup, 0, target_, 0, oldSize)) && ftruncate(target_, oldSize) == 0;
   }
-  throw EInOutError("Cannot write to file \"" + path_ + "\". " + strerror(error) +
-                    (restored ? "" : ". Its old content could not be put back"));
+  throw EInOutError(
+      restored
+          ? Text(kCannotWrite).arg(path_).arg(strerror(error))
+          : Text(TR_NOOP("Core", "Cannot write to file \"%1\". %2. Its old content could not be put back"))
+                .arg(path_)
+                .arg(strerror(error)));
 }
 
 void OutputFile::closeAll() noexcept {
@@ -378,7 +390,7 @@ void OutputFile::closeAll() noexcept {
 
 void OutputFile::fail(const char* what, int error) {
   closeAll();
-  throw EInOutError(std::string(what) + " \"" + path_ + "\". " + strerror(error));
+  throw EInOutError(Text(what).arg(path_).arg(strerror(error)));
 }
 
 }  // namespace quenvar

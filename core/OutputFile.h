@@ -62,6 +62,7 @@ class OutputFile {
   bool replaceByRename();
   void commitInPlace();
   void closeAll() noexcept;
+  // `what` is a marked template: %1 the file's name, %2 the system's reason.
   [[noreturn]] void fail(const char* what, int error);
 
   std::string path_;      // the file the user named

@@ -116,9 +116,11 @@ void TprinterText::PrintLines(PrintCanvas& canvas, std::string_view text) {
 
 void TprinterText::PrintFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
-  if (!in) throw EInOutError("Cannot open file \"" + path + "\". " + std::strerror(errno));
+  if (!in)
+    throw EInOutError(
+        Text(TR_NOOP("Core", "Cannot open file \"%1\". %2")).arg(path).arg(std::strerror(errno)));
   const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (g_service == nullptr) throw EInOutError("No printer is available.");
+  if (g_service == nullptr) throw EInOutError(Text(TR_NOOP("Core", "No printer is available.")));
   std::unique_ptr<PrintCanvas> canvas = g_service->beginDoc();
   PrintLines(*canvas, text);
   canvas->endDoc();

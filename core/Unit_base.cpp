@@ -249,7 +249,7 @@ void Tmake_random::CalcPossible() {
 
 void Tmake_random::CountPossible() {
   Possible = 0;
-  ShowStatus(Lower, Upper, Phase::Start, "Calculate Possible...");
+  ShowStatus(Lower, Upper, Phase::Start, TR_NOOP("Core", "Calculate Possible..."));
   if (digitsOnly_) {
     Possible = static_cast<int32_t>(CountFreeOfDigits(Lower, Upper, digitMask_));
     LetMessagesRun();
@@ -263,7 +263,7 @@ void Tmake_random::CountPossible() {
       if (Stopped) break;
     }
   }
-  ShowStatus(0, 0, Phase::Finish, "Done");
+  ShowStatus(0, 0, Phase::Finish, TR_NOOP("Core", "Done"));
 }
 
 void Tmake_random::MakeRandoms(const Tinputpar& par) {
@@ -308,7 +308,7 @@ void Tmake_random::MakeRandoms(const Tinputpar& par) {
 
   const uint32_t b = static_cast<uint32_t>(target);
   const uint32_t sum = b + b / 30;
-  ShowStatus(0, sum >= 2147483647u ? b : sum, Phase::Start, "Calculating randoms...");
+  ShowStatus(0, sum >= 2147483647u ? b : sum, Phase::Start, TR_NOOP("Core", "Calculating randoms..."));
 
   const bool exclusions = !Excluded.empty();
   if (exclusions && Duplicate) {
@@ -343,7 +343,7 @@ void Tmake_random::MakeRandoms(const Tinputpar& par) {
     DrawDistinct<1>(target, [](int32_t) { return false; });
   }
   drawn_.release();
-  ShowStatus(0, 0, Phase::Finish, "Done");
+  ShowStatus(0, 0, Phase::Finish, TR_NOOP("Core", "Done"));
 }
 
 template <int kBlock, typename IsOut>
@@ -434,7 +434,7 @@ void Tmake_random::DrawDistinctFrom(int64_t target, IsOut excluded) {
 // writes the result, reversed for a descending order.
 void Tmake_random::SortValues(const TArrayInteger& values, TArrayInteger& sorted, bool descending) {
   const size_t n = values.size();
-  ShowStatus(0, static_cast<int64_t>(n), Phase::Start, "Sorting randoms...");
+  ShowStatus(0, static_cast<int64_t>(n), Phase::Start, TR_NOOP("Core", "Sorting randoms..."));
   constexpr size_t kSlice = 1 << 16;
   const uint64_t total = 5 * uint64_t{n};  // copy and count, three passes, the copy back
   uint64_t done = 0;
@@ -494,7 +494,7 @@ void Tmake_random::SortValues(const TArrayInteger& values, TArrayInteger& sorted
       });
     if (going) ReleasePagesInSlices(scratch.get(), n * sizeof(int32_t));
   }
-  ShowStatus(0, 0, Phase::Finish, "Done");
+  ShowStatus(0, 0, Phase::Finish, TR_NOOP("Core", "Done"));
 }
 
 size_t Tmake_random::FormatRandomTo(char* out, int32_t v) const {
@@ -596,7 +596,7 @@ void Tmake_random::FormatInto(TArrayString& list, const TArrayInteger& values, s
     if (Stopped) break;
     LetMessagesRun();
   }
-  ShowStatus(0, 0, Phase::Finish, "Done");
+  ShowStatus(0, 0, Phase::Finish, TR_NOOP("Core", "Done"));
 }
 
 void Tmake_random::FormatRandoms(TArrayString& list, TformatPar options) {
@@ -618,11 +618,11 @@ void Tmake_random::FormatRandoms(TArrayString& list, TformatPar options) {
       TArrayInteger sorted;
       SortValues(Randoms, sorted, SortOrder == 1);
       formatted.reserve(n, CharactersFor(sorted, true));
-      FormatInto(formatted, sorted, "Format randoms..");
+      FormatInto(formatted, sorted, TR_NOOP("Core", "Format randoms.."));
       ReleasePagesInSlices(sorted.data(), sorted.capacity() * sizeof(int32_t));
     } else {
       formatted.reserve(n, CharactersFor(Randoms, false));
-      FormatInto(formatted, Randoms, "Format randoms...");
+      FormatInto(formatted, Randoms, TR_NOOP("Core", "Format randoms..."));
     }
     formatted.resize(n);  // a stopped run leaves the rest empty
   });

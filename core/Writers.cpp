@@ -54,7 +54,7 @@ void tsavetoBin::SaveBin(const TsaveBinPar& par) {
   Stopped = false;
   const TArrayInteger empty;
   const TArrayInteger& values = par.Randoms != nullptr ? *par.Randoms : empty;
-  if (par.StatusLabel != nullptr) par.StatusLabel->setCaption("Write File ...");
+  if (par.StatusLabel != nullptr) par.StatusLabel->setCaption(TR_NOOP("Core", "Write File ..."));
   if (par.ProgressBar != nullptr) par.ProgressBar->start(static_cast<int64_t>(values.size()));
   OutputFile file(par.FileName, OutputFile::Options{.append = par.Append});
   file.reserve(static_cast<int64_t>(values.size()));
@@ -66,7 +66,7 @@ void tsavetoBin::SaveBin(const TsaveBinPar& par) {
   }
   // A cancelled write keeps the bytes written before it.
   file.commit();
-  if (par.StatusLabel != nullptr) par.StatusLabel->setCaption("Done");
+  if (par.StatusLabel != nullptr) par.StatusLabel->setCaption(TR_NOOP("Core", "Done"));
   if (par.ProgressBar != nullptr) par.ProgressBar->hide();
 }
 

@@ -104,9 +104,9 @@ Distribution NumberDistribution(const TArrayInteger& values, int32_t lower, int3
   }
   d.categories = bins.count();
   if (!repeats)
-    d.notTested = "No chi-square test: without repeats every number is drawn at most once.";
+    d.notTested = TR_NOOP("Core", "No chi-square test: without repeats every number is drawn at most once.");
   else if (!(d.test = ChiSquareTest(d.counts, d.expected)))
-    d.notTested = "No chi-square test: fewer than two possible outcomes.";
+    d.notTested = TR_NOOP("Core", "No chi-square test: fewer than two possible outcomes.");
   return d;
 }
 
@@ -132,9 +132,9 @@ Distribution ItemDistribution(const TArrayInteger& positions, const TArrayString
   d.categories = static_cast<int64_t>(n);
   const double each = n > 0 ? static_cast<double>(d.total) / static_cast<double>(n) : 0;
   if (!repeats)
-    d.notTested = "No chi-square test: without repeats every item is drawn at most once.";
+    d.notTested = TR_NOOP("Core", "No chi-square test: without repeats every item is drawn at most once.");
   else if (!(d.test = ChiSquareTest(counts, std::vector<double>(n, each))))
-    d.notTested = "No chi-square test: fewer than two items.";
+    d.notTested = TR_NOOP("Core", "No chi-square test: fewer than two items.");
   std::vector<uint32_t> order(n);
   std::iota(order.begin(), order.end(), 0u);
   const size_t keep = std::min(shown, n);
@@ -149,13 +149,17 @@ Distribution ItemDistribution(const TArrayInteger& positions, const TArrayString
   return d;
 }
 
-std::string DistributionSummary(const Distribution& d) {
-  std::string text = Number(d.total) + " values in " + Number(d.categories) + " categories. ";
+Text DistributionSummary(const Distribution& d) {
+  const Text text =
+      Text(TR_NOOP("Core", "%1 values in %2 categories. ")).arg(Number(d.total)).arg(Number(d.categories));
   if (!d.test) return text + d.notTested;
-  char line[160];
-  std::snprintf(line, sizeof line, "Chi-square %.2f with %lld degrees of freedom, p = %.4f.",
-                d.test->statistic, static_cast<long long>(d.test->degreesOfFreedom), d.test->pValue);
-  return text + line;
+  char statistic[64], pValue[64];
+  std::snprintf(statistic, sizeof statistic, "%.2f", d.test->statistic);
+  std::snprintf(pValue, sizeof pValue, "%.4f", d.test->pValue);
+  return text + Text(TR_NOOP("Core", "Chi-square %1 with %2 degrees of freedom, p = %3."))
+                    .arg(statistic)
+                    .arg(Number(d.test->degreesOfFreedom))
+                    .arg(pValue);
 }
 
 }  // namespace quenvar

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/StringArray.h"
+#include "core/Text.h"
 
 namespace quenvar {
 
@@ -54,7 +55,7 @@ struct Distribution {
   int64_t total = 0;       // values counted
   int64_t categories = 0;  // categories of the test (more than bars when only the top ones are shown)
   std::optional<ChiSquare> test;
-  std::string notTested;  // why there is no test, when there is none
+  Text notTested;  // why there is no test, when there is none
 };
 
 // The numbers a run drew from lower .. upper, in at most 50 bins. With
@@ -75,6 +76,6 @@ Distribution ItemDistribution(const TArrayInteger& positions, const TArrayString
 
 // "Chi-square 245.31 with 255 degrees of freedom, p = 0.6591" or why
 // there is no test.
-std::string DistributionSummary(const Distribution& d);
+Text DistributionSummary(const Distribution& d);
 
 }  // namespace quenvar

@@ -32,16 +32,20 @@ void CreateFolderOf(const std::string& fileName, bool allowBareName) {
   const std::string folder = FolderPart(fileName);
   if (folder.empty()) {
     if (allowBareName) return;
-    throw EInOutError("Unable to create directory");
+    throw EInOutError(Text(TR_NOOP("Core", "Unable to create directory")));
   }
   std::error_code error;
   std::filesystem::create_directories(folder, error);
-  if (error) throw EInOutError("Unable to create directory \"" + folder + "\". " + error.message());
+  if (error)
+    throw EInOutError(
+        Text(TR_NOOP("Core", "Unable to create directory \"%1\". %2")).arg(folder).arg(error.message()));
 }
 
-std::string FileDoneText(const std::string& fileName, int64_t count) {
-  return "The random file '" + fileName +
-         "' is generated successfully !     Generated total randoms: " + std::to_string(count);
+Text FileDoneText(const std::string& fileName, int64_t count) {
+  return Text(TR_NOOP("Core",
+                      "The random file '%1' is generated successfully !     Generated total randoms: %2"))
+      .arg(fileName)
+      .arg(count);
 }
 
 }  // namespace quenvar

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/Text.h"
+
 namespace quenvar {
 
 // The Random File page's file naming, folder creation and result line: one
@@ -29,7 +31,7 @@ std::string FolderPart(const std::string& fileName);
 // `allowBareName` (a name relative to the working folder).
 void CreateFolderOf(const std::string& fileName, bool allowBareName);
 
-std::string FileDoneText(const std::string& fileName, int64_t count);
-inline constexpr char kFileCancelledText[] = "The user cancel the operation!";
+Text FileDoneText(const std::string& fileName, int64_t count);
+inline constexpr char kFileCancelledText[] = TR_NOOP("Core", "The user cancel the operation!");
 
 }  // namespace quenvar

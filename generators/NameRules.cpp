@@ -2,8 +2,9 @@
 
 namespace quenvar {
 
-std::optional<std::string> NameInputError(uint8_t gender) {
-  if ((gender & 3) == 0) return "You must check at least one of the Female and Male box!";
+std::optional<Text> NameInputError(uint8_t gender) {
+  if ((gender & 3) == 0)
+    return Text(TR_NOOP("Core", "You must check at least one of the Female and Male box!"));
   return std::nullopt;
 }
 
@@ -13,10 +14,10 @@ NameLists NameListFiles(paths::Use use) {
           paths::NameListFile(NameList::Last, use)};
 }
 
-std::string NameTotalsText(bool duplicate, int64_t possible, int64_t generated) {
-  std::string text;
-  if (!duplicate) text = "Possible total: " + std::to_string(possible);
-  return text + "      Generated total: " + std::to_string(generated);
+Text NameTotalsText(bool duplicate, int64_t possible, int64_t generated) {
+  Text text;
+  if (!duplicate) text = Text(TR_NOOP("Core", "Possible total: %1")).arg(possible);
+  return text + TotalsGap() + Text(TR_NOOP("Core", "Generated total: %1")).arg(generated);
 }
 
 }  // namespace quenvar

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/Paths.h"
+#include "core/Text.h"
 
 namespace quenvar {
 
@@ -12,7 +13,7 @@ namespace quenvar {
 // place for the window's page and quenvar-cli.
 
 // The message when no first-name list is chosen (bit 0 female, bit 1 male).
-std::optional<std::string> NameInputError(uint8_t gender);
+std::optional<Text> NameInputError(uint8_t gender);
 
 // The three lists of the "name" folder: the user's, or the shipped ones (see
 // core/Paths.h).
@@ -23,6 +24,6 @@ NameLists NameListFiles(paths::Use use);
 
 // "Possible total: P      Generated total: G"; with repeats allowed only
 // the generated part, its six blanks included.
-std::string NameTotalsText(bool duplicate, int64_t possible, int64_t generated);
+Text NameTotalsText(bool duplicate, int64_t possible, int64_t generated);
 
 }  // namespace quenvar

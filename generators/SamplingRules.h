@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "core/Text.h"
+
 namespace quenvar {
 
 // The checks a sampling request must pass, and the totals line of a run: one
@@ -12,10 +14,10 @@ namespace quenvar {
 
 // The warning for a list the run cannot draw from: no items at all, or
 // items of which none is checked. Nothing when the run can go ahead.
-std::optional<std::string> SamplingInputError(size_t items, size_t checked);
+std::optional<Text> SamplingInputError(size_t items, size_t checked);
 
 // "Possible total: P      Generated total: G"; with repeats allowed only
 // the generated part, its six blanks included.
-std::string SamplingTotalsText(bool duplicate, int64_t possible, int64_t generated);
+Text SamplingTotalsText(bool duplicate, int64_t possible, int64_t generated);
 
 }  // namespace quenvar

@@ -54,9 +54,10 @@ bool KeysClash(const std::vector<Tparchar>& items) {
   return false;
 }
 
-const char kBlankName[] = "The name of wildcard can not be blank, please input!";
-const char kNoGroup[] = "The Upper,lower,number and special letter\rat least one check box must be checked !";
-const char kDuplicated[] = "The name of wildcard is duplicated, please select another!";
+const char kBlankName[] = TR_NOOP("Core", "The name of wildcard can not be blank, please input!");
+const char kNoGroup[] =
+    TR_NOOP("Core", "The Upper,lower,number and special letter\rat least one check box must be checked !");
+const char kDuplicated[] = TR_NOOP("Core", "The name of wildcard is duplicated, please select another!");
 
 bool AnyGroup(const Tparchar& r) {
   return r.IscheckUpper || r.IscheckLower || r.IscheckNumber || r.IscheckSpecial;
@@ -181,7 +182,8 @@ bool Tlistparchar::Delete(const std::string& name) {
       k = i;
       break;
     }
-  if (!CurrentNotifier().confirm("Do you want to delete the item " + Items[k].Name + " ?")) return false;
+  if (!AskYesNo(Text(TR_NOOP("Core", "Do you want to delete the item %1 ?")).arg(Items[k].Name)))
+    return false;
   const auto at = static_cast<std::ptrdiff_t>(k);
   Tparchar removed = std::move(Items[k]);
   Items.erase(Items.begin() + at);
@@ -239,8 +241,10 @@ void Tlistparchar::MakeInputpar(const std::string& name, Tinputpar& out) const {
   int lower = 32;
   while (lower <= 126 && !marks[lower]) ++lower;
   if (lower > 126)
-    RefuseInput("The wildcard " + name +
-                " has no character to draw from!\rPlease check at least one character for it.");
+    RefuseInput(Text(TR_NOOP("Core",
+                             "The wildcard %1 has no character to draw from!\rPlease check at least one "
+                             "character for it."))
+                    .arg(name));
   int upper = 126;
   while (!marks[upper]) --upper;
   out = Tinputpar{};
@@ -324,12 +328,12 @@ void Trandom_character::Generate(const TinputString& par) {
   StatusLabelView* label = Input.StatusLabel;
   ProgressBarView* bar = Input.ProgressBar;
 
-  if (label != nullptr) label->setCaption("Parse Mask...");
+  if (label != nullptr) label->setCaption(TR_NOOP("Core", "Parse Mask..."));
   LetMessagesRun();
   TArrayInputpar positions;
   if (!Stopped) parser.Parse(Input.Mask, positions);
   LetMessagesRun();
-  if (label != nullptr) label->setCaption("Calculating randoms...");
+  if (label != nullptr) label->setCaption(TR_NOOP("Core", "Calculating randoms..."));
   const int64_t wanted = Input.Duplicate ? Input.Count : std::min(Input.Count, parser.PossibleTotal());
   LetMessagesRun();
   TextSet seen(Strings);
@@ -394,17 +398,19 @@ void Trandom_character::Generate(const TinputString& par) {
   }
   if (Exhausted) {
     Wanted = i;
-    CurrentNotifier().warning(
-        "Only " + std::to_string(i) +
-        " different strings can be drawn for this mask; all of them have been generated.");
+    ShowWarning(
+        Text(
+            TR_NOOP("Core",
+                    "Only %1 different strings can be drawn for this mask; all of them have been generated."))
+            .arg(i));
   }
-  if (label != nullptr) label->setCaption("Done");
+  if (label != nullptr) label->setCaption(TR_NOOP("Core", "Done"));
 }
 
 void Trandom_character::FormatResults(TformatPar format) {
   if (Input.ProgressBar != nullptr) Input.ProgressBar->show();
-  ArrangeTexts(Strings, Results, format.SortOrder, "Sort Randoms...", Stopped, Input.ProgressBar,
-               Input.StatusLabel);
+  ArrangeTexts(Strings, Results, format.SortOrder, TR_NOOP("Core", "Sort Randoms..."), Stopped,
+               Input.ProgressBar, Input.StatusLabel);
 }
 
 }  // namespace quenvar

@@ -54,7 +54,7 @@ void Trandom_file::GenerateStreamed(const TinputFilePar& par) {
   TArrayInteger().swap(Engine.Randoms);
   Engine.SetSeed(Input.Seed);
   const int64_t count = Input.Count > 0 ? Input.Count : 0;
-  if (Input.StatusLabel != nullptr) Input.StatusLabel->setCaption("Write File ...");
+  if (Input.StatusLabel != nullptr) Input.StatusLabel->setCaption(TR_NOOP("Core", "Write File ..."));
   if (Input.ProgressBar != nullptr) Input.ProgressBar->start(count);
   OutputFile file(Input.FileName, OutputFile::Options{.append = Input.Append});
   file.reserve(count);
@@ -69,7 +69,7 @@ void Trandom_file::GenerateStreamed(const TinputFilePar& par) {
     LetMessagesRun();
   }
   file.commit();
-  if (Input.StatusLabel != nullptr) Input.StatusLabel->setCaption("Done");
+  if (Input.StatusLabel != nullptr) Input.StatusLabel->setCaption(TR_NOOP("Core", "Done"));
   if (Input.ProgressBar != nullptr) Input.ProgressBar->hide();
 }
 

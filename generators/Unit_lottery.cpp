@@ -139,13 +139,14 @@ void Trandom_Lottery::Generate(const TinputLottery& par) {
   const bool bonusRange = Input.Lotto && !Input.RemainPick;
   if (int64_t{Input.MainUpper} - Input.MainLow >= 2147483647 ||
       (bonusRange && int64_t{Input.ChildUpper} - Input.ChildLow >= 2147483647)) {
-    CurrentNotifier().error("The Upper number minus the Lower number\r\r    must be less than 2147483647!");
+    ShowError(
+        TR_NOOP("Core", "The Upper number minus the Lower number\r\r    must be less than 2147483647!"));
     Possible = -1;
   } else {
     Possible = CalcPossible();
     if (Possible < 0)
-      CurrentNotifier().error(
-          "Can't get more numbers than defined by \rthe Lower and the Upper components. ");
+      ShowError(
+          TR_NOOP("Core", "Can't get more numbers than defined by \rthe Lower and the Upper components. "));
   }
   if (Possible < 0) {
     Input.Total = Input.MainPick = Input.ChildPick = 0;
@@ -163,13 +164,13 @@ void Trandom_Lottery::Generate(const TinputLottery& par) {
   GuardMemory([&] { Lines.assign(static_cast<size_t>(cells), 0); });
   LineCount = lineCount;
   Engine.SetSeed(Input.Seed);
-  if (Input.StatusLabel != nullptr) Input.StatusLabel->setCaption("Calculating randoms...");
+  if (Input.StatusLabel != nullptr) Input.StatusLabel->setCaption(TR_NOOP("Core", "Calculating randoms..."));
   if (Input.ProgressBar != nullptr) Input.ProgressBar->start(LineCount);
   if (Input.Lotto)
     GenerateLines<true>();
   else
     GenerateLines<false>();
-  if (Input.StatusLabel != nullptr) Input.StatusLabel->setCaption("Done");
+  if (Input.StatusLabel != nullptr) Input.StatusLabel->setCaption(TR_NOOP("Core", "Done"));
 }
 
 template <bool kWithBonus>
@@ -202,8 +203,9 @@ void Trandom_Lottery::GenerateLines() {
       Exhausted = true;
       LineCount = i;
       Lines.resize(static_cast<size_t>(i * width));
-      CurrentNotifier().warning("Only " + std::to_string(i) +
-                                " different lines can be drawn; all of them have been generated.");
+      ShowWarning(
+          Text(TR_NOOP("Core", "Only %1 different lines can be drawn; all of them have been generated."))
+              .arg(i));
       break;
     }
     watch.restart(RandomSeed);
@@ -224,7 +226,7 @@ void Trandom_Lottery::FormatResults(uint8_t order) {
     results.reserve(static_cast<size_t>(cells), static_cast<size_t>(cells * LongestNumber() + 12));
   });
   if (Input.ProgressBar != nullptr) Input.ProgressBar->start(rows);
-  if (Input.StatusLabel != nullptr) Input.StatusLabel->setCaption("Sort Randoms...");
+  if (Input.StatusLabel != nullptr) Input.StatusLabel->setCaption(TR_NOOP("Core", "Sort Randoms..."));
   std::vector<int32_t> line(static_cast<size_t>(width));
   for (int64_t r = 0; r < rows; ++r) {
     if (r < filled_) {

@@ -44,7 +44,7 @@ void ArrangeTexts(const TArrayString& drawn, TArrayString& results, uint8_t sort
   });
   arranged.resize(n);  // a stopped sort leaves the rest empty
   results.swap(arranged);
-  if (label != nullptr) label->setCaption("Done");
+  if (label != nullptr) label->setCaption(TR_NOOP("Core", "Done"));
 }
 
 void PrepareTextRun(uint64_t n, uint64_t characters, bool repeats, TArrayString& texts, TextSet& seen,
@@ -98,7 +98,7 @@ void Trandom_sampling::Generate(const TinputSampling& par) {
   Engine.FormatRandoms(Samples, TformatPar{2, false, 0});
 
   const size_t drawn = Samples.size();
-  if (Input.StatusLabel != nullptr) Input.StatusLabel->setCaption("Evaluate Randoms...");
+  if (Input.StatusLabel != nullptr) Input.StatusLabel->setCaption(TR_NOOP("Core", "Evaluate Randoms..."));
   if (Input.ProgressBar != nullptr) Input.ProgressBar->start(static_cast<int64_t>(drawn));
   TArrayString texts;
   GuardMemory([&] {
@@ -114,13 +114,13 @@ void Trandom_sampling::Generate(const TinputSampling& par) {
     for (; i < drawn; ++i) texts.push_back(Samples[i]);
   });
   Samples.swap(texts);
-  if (Input.StatusLabel != nullptr) Input.StatusLabel->setCaption("Done");
+  if (Input.StatusLabel != nullptr) Input.StatusLabel->setCaption(TR_NOOP("Core", "Done"));
 }
 
 void Trandom_sampling::FormatResults(TformatPar format) {
   if (Input.ProgressBar != nullptr) Input.ProgressBar->show();
-  ArrangeTexts(Samples, Results, format.SortOrder, "Sort Randoms...", Stopped, Input.ProgressBar,
-               Input.StatusLabel);
+  ArrangeTexts(Samples, Results, format.SortOrder, TR_NOOP("Core", "Sort Randoms..."), Stopped,
+               Input.ProgressBar, Input.StatusLabel);
 }
 
 namespace {
@@ -216,7 +216,7 @@ void Trandom_name::Generate(const TinputName& par) {
   StatusLabelView* label = Input.StatusLabel;
   ProgressBarView* bar = Input.ProgressBar;
 
-  if (label != nullptr) label->setCaption("Load names database...");
+  if (label != nullptr) label->setCaption(TR_NOOP("Core", "Load names database..."));
   LetMessagesRun();
   TArrayString firsts;
   if ((Input.Gender & 2) != 0 && !Stopped) firsts = ReadNonEmptyLines(Input.MaleFile, true);
@@ -259,7 +259,7 @@ void Trandom_name::Generate(const TinputName& par) {
   }
   if (!Input.Duplicate) Possible = combinations;
   Generated = wanted;
-  if (label != nullptr) label->setCaption("Calculating names...");
+  if (label != nullptr) label->setCaption(TR_NOOP("Core", "Calculating names..."));
   if (bar != nullptr) bar->start(Generated);
   Engine.SetSeed(Input.Seed);
 
@@ -304,16 +304,17 @@ void Trandom_name::Generate(const TinputName& par) {
   }
   if (Exhausted) {
     Generated = i;
-    CurrentNotifier().warning(
-        "Only " + std::to_string(i) +
-        " different names can be drawn from these lists; all of them have been generated.");
+    ShowWarning(Text(TR_NOOP("Core",
+                             "Only %1 different names can be drawn from these lists; all of them have been "
+                             "generated."))
+                    .arg(i));
   }
-  if (label != nullptr) label->setCaption("Done");
+  if (label != nullptr) label->setCaption(TR_NOOP("Core", "Done"));
 }
 
 void Trandom_name::FormatResults(TformatPar format) {
   if (Input.ProgressBar != nullptr) Input.ProgressBar->show();
-  ArrangeTexts(Names, Results, format.SortOrder, "Sort Names...", Stopped, Input.ProgressBar,
+  ArrangeTexts(Names, Results, format.SortOrder, TR_NOOP("Core", "Sort Names..."), Stopped, Input.ProgressBar,
                Input.StatusLabel);
 }
 

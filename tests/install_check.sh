@@ -25,7 +25,8 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 
 # The layout.
 for f in bin/quenvar bin/quenvar-cli; do [ -x "$prefix/$f" ] || fail "$f is not installed"; done
-for f in help.chm wildcard.ini name/female_first_names.txt name/male_first_names.txt name/last_names.txt; do
+for f in help.chm wildcard.ini name/female_first_names.txt name/male_first_names.txt name/last_names.txt \
+  translations/quenvar_de.qm; do
   expect_file "$prefix/share/quenvar/$f"
 done
 expect_file "$prefix/share/applications/$id.desktop"
@@ -128,12 +129,13 @@ fi
 if (cd "$build" && cpack -G DEB -B "$work/deb" >"$work/cpack.log" 2>&1); then
   deb=$(ls "$work"/deb/quenvar_*.deb)
   depends=$(dpkg-deb -f "$deb" Depends)
-  for package in libqt6widgets6 libqt6printsupport6 libqt6network6 qt6-qpa-plugins; do
+  for package in libqt6widgets6 libqt6printsupport6 libqt6network6 qt6-qpa-plugins qt6-translations-l10n; do
     [[ $depends == *"$package"* ]] || fail "the .deb does not depend on $package: $depends"
   done
   [[ $(dpkg-deb -f "$deb" Suggests) == *xchm* ]] || fail "the .deb does not suggest xchm"
   contents=$(dpkg-deb -c "$deb")
   for f in ./usr/bin/quenvar ./usr/bin/quenvar-cli ./usr/share/quenvar/wildcard.ini \
+    ./usr/share/quenvar/translations/quenvar_de.qm \
     ./usr/share/applications/$id.desktop; do
     grep -q " $f\$" <<<"$contents" || fail "the .deb lacks $f"
   done

@@ -96,7 +96,7 @@ TEST(Distribution, NumbersAreCountedInBinsAndTestedAgainstTheAllowedNumbers) {
   const Distribution once = NumberDistribution({3, 1, 2}, 1, 3, false, 0);
   EXPECT_FALSE(once.test);
   EXPECT_FALSE(once.notTested.empty());
-  EXPECT_NE(DistributionSummary(once).find("without repeats"), std::string::npos);
+  EXPECT_NE(DistributionSummary(once).english().find("without repeats"), std::string::npos);
 }
 
 TEST(Distribution, BytesAreCountedByValue) {
@@ -115,7 +115,7 @@ TEST(Distribution, BytesAreCountedByValue) {
   // Expected 258/256 each: 254 ones and two twos.
   const double e = 258.0 / 256;
   EXPECT_NEAR(d.test->statistic, (254 * (1 - e) * (1 - e) + 2 * (2 - e) * (2 - e)) / e, 1e-9);
-  EXPECT_EQ(DistributionSummary(d).substr(0, 28), "258 values in 256 categories");
+  EXPECT_EQ(DistributionSummary(d).english().substr(0, 28), "258 values in 256 categories");
 }
 
 TEST(Distribution, ItemsAreCountedAndTheMostFrequentKept) {

@@ -1,7 +1,13 @@
 // The Random String checks and totals shared by the page and quenvar-cli.
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+
+#include "core/Errors.h"
+#include "core/InputFile.h"
 #include "core/Unit_base.h"
+#include "generators/NumberRules.h"
 #include "generators/StringRules.h"
 
 using namespace quenvar;
@@ -69,4 +75,23 @@ TEST(StringRules, EveryCheckedGroupGivesACharacter) {
   listed.UpperExclude = Codes('A', 'Y');
   listed.UpperExclude.push_back('A');
   EXPECT_EQ(WildcardGroupError(listed), std::nullopt);
+}
+
+// A message keeps its template and its figures apart, so the window can
+// translate the template: a file error names the file as a figure, and the
+// English fills each %n once (a file name holding "%2" stays as it is).
+TEST(Messages, TemplateAndFiguresApart) {
+  try {
+    ReadWholeFile("/nonexistent/a%2b");
+    FAIL() << "no error";
+  } catch (const EInOutError& e) {
+    const auto& piece = e.text().pieces().at(0);
+    EXPECT_STREQ(piece.source, "Cannot open file \"%1\". %2");
+    EXPECT_EQ(piece.args.at(0), "/nonexistent/a%2b");
+    EXPECT_EQ(std::string(e.what()),
+              "Cannot open file \"/nonexistent/a%2b\". " + std::string(strerror(ENOENT)));
+  }
+  const Text totals = NumberTotalsText(false, 10, 7);
+  EXPECT_EQ(totals.pieces().size(), 3u);
+  EXPECT_EQ(totals.english(), "Possible total randoms: 10      Generated total randoms: 7");
 }

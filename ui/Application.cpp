@@ -1,16 +1,44 @@
 #include "ui/Application.h"
 
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include "core/Errors.h"
+#include "core/Paths.h"
+#include "ui/Feedback.h"
 
 namespace quenvar::ui {
+
+QString TranslationsFolder() { return QString::fromStdString(paths::Current().shipped) + "/translations"; }
+
+QString InstallTranslations(QCoreApplication& app, const QLocale& locale, const QString& folder) {
+  for (const QString& language : locale.uiLanguages()) {
+    const QString name = QString(language).replace('-', '_');
+    if (name == "C" || name.startsWith("en")) return {};
+    auto* own = new QTranslator(&app);
+    // "quenvar_de_AT" falls back to "quenvar_de".
+    if (!own->load("quenvar_" + name, folder)) {
+      delete own;
+      continue;
+    }
+    app.installTranslator(own);
+    auto* qt = new QTranslator(&app);
+    if (qt->load("qtbase_" + name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+      app.installTranslator(qt);
+    else
+      delete qt;
+    return own->language();
+  }
+  return {};
+}
 
 QuenvarApplication::QuenvarApplication(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName("Quenvar Random Number Generator");
   // The desktop entry and icon an install puts in share/ (dist/).
   setDesktopFileName("org.quenvar.Quenvar");
   setWindowIcon(QIcon::fromTheme("org.quenvar.Quenvar"));
+  InstallTranslations(*this, QLocale(), TranslationsFolder());
 }
 
 bool QuenvarApplication::notify(QObject* receiver, QEvent* event) {
@@ -19,7 +47,7 @@ bool QuenvarApplication::notify(QObject* receiver, QEvent* event) {
   } catch (...) {
     const ErrorReport report = DescribeCurrentException();
     if (!report.silent && handler_)
-      handler_(QString::fromStdString(report.className), QString::fromUtf8(report.message));
+      handler_(QString::fromStdString(report.className), Translated(report.text));
   }
   return false;
 }

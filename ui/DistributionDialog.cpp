@@ -9,6 +9,8 @@
 #include <QValueAxis>
 #include <algorithm>
 
+#include "ui/Feedback.h"
+
 namespace quenvar::ui {
 
 namespace {
@@ -81,7 +83,7 @@ DistributionDialog::DistributionDialog(QWidget* parent, const Distribution& dist
   chart->addAxis(height, Qt::AlignLeft);
   series->attachAxis(height);
 
-  const QString summary = QString::fromStdString(DistributionSummary(distribution));
+  const QString summary = Translated(DistributionSummary(distribution));
   chartView = new QChartView(chart, this);
   chartView->setObjectName("chartView");
   chartView->setRenderHint(QPainter::Antialiasing);

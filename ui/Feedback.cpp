@@ -23,9 +23,34 @@ void WidgetProgress::applyPosition(int64_t position) {
   if (bar_) bar_->setValue(static_cast<int>(std::clamp<int64_t>(position, 0, bar_->maximum())));
 }
 
+QString Translated(const Text& text) {
+  QString out;
+  for (const Text::Piece& piece : text.pieces()) {
+    if (piece.source == nullptr) {
+      out += QString::fromStdString(piece.plain);
+      continue;
+    }
+    const QString source = QCoreApplication::translate(kTextContext, piece.source);
+    for (qsizetype i = 0; i < source.size(); ++i) {
+      const QChar c = source[i];
+      if (c == QLatin1Char('%') && i + 1 < source.size() && source[i + 1] >= QLatin1Char('1') &&
+          source[i + 1] <= QLatin1Char('9')) {
+        const auto n = static_cast<size_t>(source[i + 1].unicode() - '1');
+        if (n < piece.args.size()) {
+          out += QString::fromStdString(piece.args[n]);
+          ++i;
+          continue;
+        }
+      }
+      out += c;
+    }
+  }
+  return out;
+}
+
 void WidgetLabel::setCaption(std::string_view caption) {
   if (!label_) return;
-  label_->setText(QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size())));
+  label_->setText(QCoreApplication::translate(kTextContext, std::string(caption).c_str()));
   label_->repaint();
 }
 
@@ -62,6 +87,12 @@ void WidgetNotifier::warning(std::string_view message) {
 
 bool WidgetNotifier::confirm(std::string_view question) {
   return platform().messageBox(parent_, MessageText(question), Icon::Warning, true) == Answer::Yes;
+}
+
+bool WidgetNotifier::tell(Kind kind, const Text& message) {
+  const QString text = MessageText(Translated(message));
+  const Icon icon = kind == Kind::Error ? Icon::Error : Icon::Warning;
+  return platform().messageBox(parent_, text, icon, kind == Kind::Question) == Answer::Yes;
 }
 
 }  // namespace quenvar::ui

@@ -51,7 +51,11 @@ class EventPump : public MessagePump {
   qint64 calls_ = 0;
 };
 
-// Message boxes for the generators' own messages.
+// A message of the core in the user's language: each template translated in
+// the core's context, its %1 ... %9 filled with the figures, in one pass.
+QString Translated(const Text& text);
+
+// Message boxes for the generators' own messages, translated.
 class WidgetNotifier : public Notifier {
  public:
   explicit WidgetNotifier(QWidget* parent);
@@ -59,6 +63,7 @@ class WidgetNotifier : public Notifier {
   void error(std::string_view message) override;
   void warning(std::string_view message) override;
   bool confirm(std::string_view question) override;
+  bool tell(Kind kind, const Text& message) override;
 
  private:
   QWidget* parent_;

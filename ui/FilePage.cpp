@@ -10,6 +10,7 @@
 #include <QStyledItemDelegate>
 
 #include "generators/FileRules.h"
+#include "ui/Feedback.h"
 #include "ui/Platform.h"
 #include "ui/Settings.h"
 
@@ -260,9 +261,8 @@ void FilePage::StartClick() {
     throw;
   }
   SetBusy(false);
-  totalsLabel->setText(StopDisplay
-                           ? QString(kFileCancelledText)
-                           : QString::fromStdString(FileDoneText(input.FileName, Rx3SpinCount->value())));
+  totalsLabel->setText(StopDisplay ? Translated(kFileCancelledText)
+                                   : Translated(FileDoneText(input.FileName, Rx3SpinCount->value())));
   // The next run writes the next numbered file, after a cancelled run too.
   if (ChAutoFileName->isChecked()) RxSpinAutoFilename->setValue(NextFileSuffix(RxSpinAutoFilename->value()));
   ChAutoFileNameClick();

@@ -1,6 +1,7 @@
 #include "ui/Guard.h"
 
 #include "core/Errors.h"
+#include "ui/Feedback.h"
 #include "ui/Platform.h"
 
 namespace quenvar::ui {
@@ -12,7 +13,7 @@ void ShowErrorMessage(QWidget* parent, const QString& className, const QString& 
 void ReportCurrentException(QWidget* parent) {
   const ErrorReport report = DescribeCurrentException();
   if (!report.silent)
-    ShowErrorMessage(parent, QString::fromStdString(report.className), QString::fromUtf8(report.message));
+    ShowErrorMessage(parent, QString::fromStdString(report.className), Translated(report.text));
 }
 
 void RunGuarded(QWidget* parent, const std::function<void()>& handler) {

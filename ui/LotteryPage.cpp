@@ -9,6 +9,7 @@
 
 #include "core/Codes.h"
 #include "generators/LotteryRules.h"
+#include "ui/Feedback.h"
 #include "ui/Settings.h"
 
 namespace quenvar::ui {
@@ -239,7 +240,7 @@ void LotteryPage::buildHeader() {
 }
 
 QString LotteryPage::totalsText() const {
-  return QString::fromStdString(LotteryTotalsText(generator.PossibleTotal(), generator.GeneratedTotal()));
+  return Translated(LotteryTotalsText(generator.PossibleTotal(), generator.GeneratedTotal()));
 }
 
 void LotteryPage::releaseResults() {

@@ -9,6 +9,7 @@
 
 #include "core/Errors.h"
 #include "generators/NameRules.h"
+#include "ui/Feedback.h"
 #include "ui/Folders.h"
 #include "ui/Platform.h"
 #include "ui/Settings.h"
@@ -91,7 +92,7 @@ void NamePage::exchangeSettings(SettingsExchange& settings) {
 
 void NamePage::validateInputs() {
   if (auto error = NameInputError(input.Gender)) {
-    platform().messageBox(window(), QString::fromStdString(*error), Icon::Warning, false);
+    platform().messageBox(window(), MessageText(Translated(*error)), Icon::Warning, false);
     throw EAbort();
   }
 }
@@ -112,8 +113,7 @@ QStringList NamePage::commandLine() const {
 }
 
 QString NamePage::totalsText() const {
-  return QString::fromStdString(
-      NameTotalsText(input.Duplicate, generator.PossibleTotal(), generator.GeneratedTotal()));
+  return Translated(NameTotalsText(input.Duplicate, generator.PossibleTotal(), generator.GeneratedTotal()));
 }
 
 void NamePage::openList(const std::string& path) {

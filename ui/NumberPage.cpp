@@ -7,6 +7,7 @@
 
 #include "core/Feedback.h"
 #include "generators/NumberRules.h"
+#include "ui/Feedback.h"
 #include "ui/Settings.h"
 
 namespace quenvar::ui {
@@ -119,8 +120,7 @@ QStringList NumberPage::commandLine() const {
 }
 
 QString NumberPage::totalsText() const {
-  return QString::fromStdString(
-      NumberTotalsText(input.Duplicate, generator.PossibleTotal(), generator.GeneratedTotal()));
+  return Translated(NumberTotalsText(input.Duplicate, generator.PossibleTotal(), generator.GeneratedTotal()));
 }
 
 }  // namespace quenvar::ui

@@ -15,6 +15,7 @@
 #include "core/Paths.h"
 #include "core/TextLines.h"
 #include "generators/SamplingRules.h"
+#include "ui/Feedback.h"
 #include "ui/Platform.h"
 #include "ui/Settings.h"
 
@@ -150,7 +151,7 @@ void SamplingPage::UpdateSamplingCaption() {
 void SamplingPage::validateInputs() {
   if (auto error = SamplingInputError(static_cast<size_t>(items->count()),
                                       static_cast<size_t>(items->checkedCount()))) {
-    CurrentNotifier().warning(*error);
+    ShowWarning(*error);
     throw EAbort();
   }
 }
@@ -243,7 +244,7 @@ void SamplingPage::writeCommandFiles() {
 }
 
 QString SamplingPage::totalsText() const {
-  return QString::fromStdString(
+  return Translated(
       SamplingTotalsText(input.Duplicate, generator.PossibleTotal(), generator.GeneratedTotal()));
 }
 
