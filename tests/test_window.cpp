@@ -17,6 +17,7 @@
 #include "PageFixture.h"
 #include "core/RandomSource.h"
 #include "ui/Folders.h"
+#include "ui/HelpWindow.h"
 #include "ui/NumberPage.h"
 #include "ui/SingleInstance.h"
 #include "ui/UnitMain.h"
@@ -482,6 +483,31 @@ class WindowTest : public QObject {
     QVERIFY(fake->help[0].first.endsWith("/help.chm"));
     form->PopupMenu1->actions()[0]->trigger();
     QCOMPARE(fake->opened.size(), size_t(1));
+  }
+
+  // Without a CHM viewer F1 shows the page's topic in the program's own help
+  // window; closed, F1 brings it back at the topic of the page then shown.
+  void helpWithoutViewer() {
+    fake->viewer.clear();
+    const QDir topics(QString::fromStdString((gui.folder->path / "help").string()));
+    QVERIFY(topics.mkpath("."));
+    const QDir source(QUENVAR_DATA_DIR "/../help");
+    for (const QString& name : source.entryList({"*.html", "help.hhp"}, QDir::Files))
+      QVERIFY(QFile::copy(source.filePath(name), topics.filePath(name)));
+    form->PageControl1->setCurrentIndex(static_cast<int>(Tab::Lottery));
+    QTest::keyClick(form.get(), Qt::Key_F1);
+    HelpWindow* help = HelpWindow::instance();
+    QVERIFY(help != nullptr && help->isVisible());
+    QCOMPARE(help->browser()->source().fileName(), QString("lottery.html"));
+    QVERIFY(help->browser()->toPlainText().contains("Lottery"));
+    help->close();
+    form->PageControl1->setCurrentIndex(static_cast<int>(Tab::Name));
+    QTest::keyClick(form.get(), Qt::Key_F1);
+    QCOMPARE(HelpWindow::instance(), help);
+    QVERIFY(help->isVisible());
+    QCOMPARE(help->browser()->source().fileName(), QString("name.html"));
+    QVERIFY(fake->help.empty());
+    delete help;
   }
 
   // A second start of the program brings the first forward and ends.

@@ -14,6 +14,7 @@
 #include "ui/FilePage.h"
 #include "ui/Folders.h"
 #include "ui/Guard.h"
+#include "ui/HelpWindow.h"
 #include "ui/LotteryPage.h"
 #include "ui/NamePage.h"
 #include "ui/NumberPage.h"
@@ -162,7 +163,7 @@ void TFormRandom::PageControl1Change() {
 
 void TFormRandom::Help1Click() {
   const int tab = std::clamp(PageControl1->currentIndex(), 0, kTabCount - 1);
-  platform().showHelp(HelpFile(), kPages[static_cast<size_t>(tab)].helpContext);
+  ShowHelp(kPages[static_cast<size_t>(tab)].helpContext);
 }
 
 void TFormRandom::About1Click() {
