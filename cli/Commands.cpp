@@ -58,7 +58,7 @@ const char kSortHelp[] =
     "                        without it the seed comes from the clock\n"
     "  --secure              draw from the system's cryptographic generator\n"
     "                        (for passwords and keys; not repeatable, no seed)\n"
-    "  --help                this text\n"
+    "  --help                print the command's options and exit\n"
     "\n";
 
 const char kNumberHelp[] =
@@ -163,7 +163,7 @@ const char kFileHelp[] =
     "                        (for passwords and keys; not repeatable, no seed)\n"
     "  --show RADIX          also print the bytes: hex, dec, oct or bin (or,\n"
     "                        with --save, write them to a text file)\n"
-    "  --help                this text\n"
+    "  --help                print the command's options and exit\n"
     "\n";
 
 // The run of one generator: progress on the terminal, Ctrl+C as Cancel.

@@ -165,7 +165,7 @@ if (cd "$build" && cpack -G DEB -B "$work/deb" >"$work/cpack.log" 2>&1); then
   [ "$(dpkg-deb -f "$deb" Version)" = "$(sed 's/^V\(.*\) (Build \(.*\))$/\1.\2/' <<<"$version")" ] ||
     fail "the .deb's version is $(dpkg-deb -f "$deb" Version), not that of $version"
   if command -v lintian >/dev/null; then
-    lintian --fail-on error,warning --no-tag-display-limit "$deb" >"$work/lintian.log" 2>&1 ||
+    lintian --fail-on error,warning --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1 ||
       fail "lintian: $(cat "$work/lintian.log")"
   else
     fail "lintian is missing (scripts/setup installs it)"

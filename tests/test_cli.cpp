@@ -43,8 +43,8 @@ class Cli : public ::testing::Test {
     std::fflush(nullptr);
     const pid_t pid = fork();
     if (pid == 0) {
-      freopen(out.c_str(), "w", stdout);
-      freopen(err.c_str(), "w", stderr);
+      if (freopen(out.c_str(), "w", stdout) == nullptr || freopen(err.c_str(), "w", stderr) == nullptr)
+        _exit(126);
       if (prepare) prepare();
       std::vector<char*> argv{const_cast<char*>(QUENVAR_CLI)};
       for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
@@ -603,7 +603,11 @@ TEST_F(Cli, CommandLineConventions) {
   std::ofstream(path("guests.txt")) << "Ann\nBob\nCid\n";
   const Result fromFile = Run({"sample", "--items", path("guests.txt"), "-n", "2", "-s", "3"});
   const Result fromStdin = RunWith({"sample", "--items", "-", "-n", "2", "-s", "3"},
-                                   [this] { freopen(path("guests.txt").c_str(), "r", stdin); }, {});
+                                   [this] {
+                                     if (freopen(path("guests.txt").c_str(), "r", stdin) == nullptr)
+                                       _exit(126);
+                                   },
+                                   {});
   EXPECT_EQ(fromStdin.status, 0) << fromStdin.err;
   EXPECT_EQ(fromStdin.out, fromFile.out);
 
@@ -640,8 +644,11 @@ TEST_F(Cli, CommandLineConventions) {
   }
 
   // A full standard output: a plain sentence, without the error's class name.
-  const Result full =
-      RunWith({"number", "-n", "3", "-s", "1"}, [] { freopen("/dev/full", "w", stdout); }, {});
+  const Result full = RunWith({"number", "-n", "3", "-s", "1"},
+                              [] {
+                                if (freopen("/dev/full", "w", stdout) == nullptr) _exit(126);
+                              },
+                              {});
   EXPECT_EQ(full.status, 1);
   EXPECT_EQ(full.err, "quenvar-cli number: cannot write to standard output: No space left on device\n");
 }
