@@ -488,12 +488,7 @@ class WindowTest : public QObject {
   // Without a CHM viewer F1 shows the page's topic in the program's own help
   // window; closed, F1 brings it back at the topic of the page then shown.
   void helpWithoutViewer() {
-    fake->viewer.clear();
-    const QDir topics(QString::fromStdString((gui.folder->path / "help").string()));
-    QVERIFY(topics.mkpath("."));
-    const QDir source(QUENVAR_DATA_DIR "/../help");
-    for (const QString& name : source.entryList({"*.html", "help.hhp"}, QDir::Files))
-      QVERIFY(QFile::copy(source.filePath(name), topics.filePath(name)));
+    gui.useHelpWindow();
     form->PageControl1->setCurrentIndex(static_cast<int>(Tab::Lottery));
     QTest::keyClick(form.get(), Qt::Key_F1);
     HelpWindow* help = HelpWindow::instance();
