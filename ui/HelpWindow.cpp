@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QShortcut>
 #include <QTextStream>
 #include <QVBoxLayout>
 
@@ -66,6 +67,11 @@ HelpWindow::HelpWindow() {
   browser_->setObjectName("HelpBrowser");
   browser_->setOpenExternalLinks(true);
   layout->addWidget(browser_);
+  // Escape closes it; Alt+Left and Alt+Right go back and forth between topics.
+  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
+  connect(new QShortcut(QKeySequence::Back, this), &QShortcut::activated, browser_, &QTextBrowser::backward);
+  connect(new QShortcut(QKeySequence::Forward, this), &QShortcut::activated, browser_,
+          &QTextBrowser::forward);
   resize(720, 600);
   connect(qApp, &QCoreApplication::aboutToQuit, this, &QObject::deleteLater);
 }
