@@ -515,9 +515,10 @@ class SettingsTest : public QObject {
   void unreadableFilesAtStart_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("kind");
-    for (const char* file : {"wildcard.ini", "setup.ini"})
-      for (const char* kind : {"folder", "link loop", "FIFO", "no access"})
-        QTest::addRow("%s: %s", file, kind) << QString(file) << QString(kind);
+    for (const char* kind : {"folder", "link loop", "FIFO", "no access"})
+      QTest::addRow("wildcard.ini: %s", kind) << QString("wildcard.ini") << QString(kind);
+    for (const char* kind : {"FIFO", "no access"})  // a folder: unwritableFileAtClose
+      QTest::addRow("setup.ini: %s", kind) << QString("setup.ini") << QString(kind);
   }
   void unreadableFilesAtStart() {
     QFETCH(QString, file);
