@@ -1,5 +1,8 @@
 #include "core/Utf8.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace quenvar {
 
 namespace {
@@ -37,6 +40,13 @@ size_t CharacterLength(std::string_view s) {
 bool IsUtf8(std::string_view bytes) {
   size_t i = 0;
   while (i < bytes.size()) {
+    // Plain ASCII eight bytes at a time: lists are mostly that.
+    uint64_t word = 0;
+    if (i + 8 <= bytes.size() &&
+        (std::memcpy(&word, bytes.data() + i, 8), (word & 0x8080808080808080ull) == 0)) {
+      i += 8;
+      continue;
+    }
     if (static_cast<unsigned char>(bytes[i]) < 0x80) {
       ++i;
       continue;

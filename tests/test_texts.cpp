@@ -139,6 +139,7 @@ TEST(Lines, TextThatIsNotUtf8IsLatin1) {
       {"\xed\xa0\x80", "\u00ed\u00a0\u0080"},                                        // a surrogate
       {"a\xe2\x82", "a\u00e2\u0082"},                                                // cut short
       {"\xff\x80", "\u00ff\u0080"},
+      {"a longer line, caf\xe9 and Jos\xc3\xa9 within", "a longer line, caf\u00e9 and Jos\u00e9 within"},
   };
   for (const auto& [bytes, text] : cases) EXPECT_EQ(TextFromBytes(bytes), text) << bytes;
 }
