@@ -18,13 +18,15 @@ namespace quenvar {
 // only its key and keeps every other line (comments, unknown keys, blank
 // lines) as it was, and a line that already reads as the value written
 // stays byte for byte; a text is quoted where that is needed for it to read
-// back unchanged. UpdateFile() saves the file. Only a regular file is read.
+// back unchanged. UpdateFile() saves the file.
 class IniFile {
  public:
   static constexpr size_t kMaxValue = 2047;
 
   IniFile() = default;
-  // Reads the file; a missing file is an empty one.
+  // Reads the file; a missing file is an empty one. Anything else that
+  // cannot be read, or is not a regular file (a folder, a FIFO, a device),
+  // throws EInOutError without waiting.
   explicit IniFile(std::string path);
   static IniFile FromText(std::string_view text);
 

@@ -494,14 +494,14 @@ class SettingsTest : public QObject {
     string->comMask->setEditText("\"##\"");
     string->comMaskExit();
     string->AddMaskHistory();
-    form->TabSheet3->BaseFileName = "\"quoted\".dat";
+    form->TabSheet3->BaseFileName = "\"quoted.dat\"";
     closeWindow();
     const QByteArray written = readIni();
     for (int start = 0; start < 2; ++start) {
       openWindow();
       QCOMPARE(form->TabSheet22->items->texts(), items);
       QCOMPARE(masks(form->TabSheet2), QStringList{"\"##\""});
-      QCOMPARE(form->TabSheet3->BaseFileName, QString("\"quoted\".dat"));
+      QCOMPARE(form->TabSheet3->BaseFileName, QString("\"quoted.dat\""));
       closeWindow();
       QCOMPARE(readIni(), written);
     }
