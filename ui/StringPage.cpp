@@ -261,8 +261,10 @@ QWidget* StringPage::buildWildcards() {
 }
 
 QStringList StringPage::commandLine() const {
-  // "=" keeps a mask or a path that starts with "--" a value.
-  QStringList args{"string", "--mask=" + FromStd(input.Mask), "--wildcards=" + WildcardFile(), "--count",
+  // "=" keeps a mask or a path that starts with "--" a value. The wildcards
+  // are those the page shows: the shipped ones while the user has no copy.
+  const QString wildcards = QString::fromStdString(paths::WildcardFile(paths::Use::Read));
+  QStringList args{"string", "--mask=" + FromStd(input.Mask), "--wildcards=" + wildcards, "--count",
                    QString::number(input.Count)};
   if (input.Duplicate) args << "--duplicates";
   return args << "--seed" << QString::number(seed->lastTaken());
