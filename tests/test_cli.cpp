@@ -256,6 +256,8 @@ TEST_F(Cli, SampleStringAndName) {
   EXPECT_EQ(none.err,
             "quenvar-cli sample: Please load items from TXT file, or manually add item one by one!\n");
   EXPECT_EQ(Run({"sample", "--items", path("missing.txt")}).status, 1);
+  std::ofstream(path("latin1.txt"), std::ios::binary) << "caf\xe9\n";  // not UTF-8: Latin-1
+  EXPECT_EQ(Run({"sample", "--items", path("latin1.txt")}).out, "caf\u00e9\n");
 
   // The shipped wildcards: # digits, @ letters.
   const Result strings =
