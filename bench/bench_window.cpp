@@ -43,6 +43,7 @@ class QuietPlatform : public Platform {
   QStringList printerNames() override { return {}; }
   bool printerSetup(QWidget*, QPrinter&) override { return false; }
   void openUrl(const QUrl&) override {}
+  QString helpViewer() override { return "xchm"; }
   void showHelp(const QString&, int) override {}
   QString firstBox;
 };

@@ -1,5 +1,9 @@
 #include "cli/Commands.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <filesystem>
 #include <functional>
@@ -14,6 +18,7 @@
 #include "core/OutputFile.h"
 #include "core/Paths.h"
 #include "core/TextLines.h"
+#include "core/Version.h"
 #include "generators/FileRules.h"
 #include "generators/LotteryRules.h"
 #include "generators/NameRules.h"
@@ -44,7 +49,8 @@ const char kUsageText[] =
     "  name     random person names\n"
     "  file     a file of random bytes\n"
     "\n"
-    "Run 'quenvar-cli COMMAND --help' for the options of a command.\n";
+    "Run 'quenvar-cli COMMAND --help' for the options of a command,\n"
+    "'quenvar-cli --version' for the version.\n";
 
 const char kSortHelp[] =
     "  --sort ORDER          asc, desc or drawn (drawing order, the default)\n"
@@ -52,7 +58,7 @@ const char kSortHelp[] =
     "                        without it the seed comes from the clock\n"
     "  --secure              draw from the system's cryptographic generator\n"
     "                        (for passwords and keys; not repeatable, no seed)\n"
-    "  --help                this text\n"
+    "  --help                print the command's options and exit\n"
     "\n";
 
 const char kNumberHelp[] =
@@ -91,7 +97,9 @@ const char kLotteryHelp[] =
     "                        number in drawing order, before any sorting, so\n"
     "                        1 2 and 2 1 count as different lines\n"
     "  --lines N             number of lines, 1 to 2147483647 (default 20)\n"
-    "                        Limits of the numbers: -2147483647 to 2147483647.\n";
+    "\n"
+    "The numbers' limits: -2147483647 to 2147483647.\n"
+    "\n";
 
 const char kSampleHelp[] =
     "Usage: quenvar-cli sample --items FILE [OPTIONS]\n"
@@ -100,7 +108,7 @@ const char kSampleHelp[] =
     "items are the lines of FILE (a line ends at CR, LF or CR LF; empty lines\n"
     "are dropped), all taking part.\n"
     "\n"
-    "  --items FILE          the item list\n"
+    "  --items FILE          the item list; FILE - is standard input\n"
     "  --count N             how many samples, 1 to 2147483647 (default 100);\n"
     "                        without --duplicates at most the number of items\n"
     "  --duplicates          allow an item to be drawn more than once\n";
@@ -143,7 +151,8 @@ const char kFileHelp[] =
     "\n"
     "A file of random bytes, as the Random File page writes it.\n"
     "\n"
-    "  --output PATH         the file to write (missing folders are created)\n"
+    "  --output PATH         the file to write (missing folders are created);\n"
+    "                        PATH - is standard output\n"
     "  --size N              number of bytes, 1 to 2147483647 (default 100);\n"
     "                        K, M and G multiply by 1024, 1024^2 and 1024^3\n"
     "  --append              add the bytes to the end of an existing file\n"
@@ -154,7 +163,7 @@ const char kFileHelp[] =
     "                        (for passwords and keys; not repeatable, no seed)\n"
     "  --show RADIX          also print the bytes: hex, dec, oct or bin (or,\n"
     "                        with --save, write them to a text file)\n"
-    "  --help                this text\n"
+    "  --help                print the command's options and exit\n"
     "\n";
 
 // The run of one generator: progress on the terminal, Ctrl+C as Cancel.
@@ -164,6 +173,17 @@ struct Run {
   TerminalNotifier notifier;
   InterruptPump pump;
 };
+
+// Where "--output -" writes: the file standard output was sent to (appended
+// to when it was opened so, as ">>" does), else the pipe or terminal itself.
+std::string StandardOutputFile(bool& append) {
+  struct stat status {};
+  char path[4096];
+  const ssize_t size = readlink("/proc/self/fd/1", path, sizeof path - 1);
+  if (fstat(STDOUT_FILENO, &status) != 0 || !S_ISREG(status.st_mode) || size <= 0) return "/dev/stdout";
+  if ((fcntl(STDOUT_FILENO, F_GETFL) & O_APPEND) != 0) append = true;
+  return std::string(path, static_cast<size_t>(size));
+}
 
 // Every command takes --secure beside its --seed.
 std::vector<OptionSpec> With(std::vector<OptionSpec> specs, std::vector<OptionSpec> more) {
@@ -184,11 +204,6 @@ int32_t ReadInt(const ParsedOptions& options, const std::string& name, int32_t f
   return fallback;
 }
 
-int Finish(const std::string& totals) {
-  PrintLine(totals);
-  return kOk;
-}
-
 // Seeds, draws, arranges and writes the results of a generator whose input
 // record carries its seed, then reports the totals line.
 template <typename Generator, typename Input>
@@ -202,7 +217,7 @@ int DrawAndWrite(Generator& generator, Run& run, Input& input, const ParsedOptio
   if (generator.Stopped) return Cancelled(layout);
   generator.FormatResults(format);
   if (generator.Stopped || !output.write(generator.Results)) return Cancelled(layout);
-  return Finish(totals());
+  return Finish(layout, totals());
 }
 
 }  // namespace
@@ -210,14 +225,15 @@ int DrawAndWrite(Generator& generator, Run& run, Input& input, const ParsedOptio
 int RunNumber(const std::vector<std::string>& args) {
   const ParsedOptions options = ParseOptions(args, With(LayoutSpecs(), {{"lower", true},
                                                                         {"upper", true},
-                                                                        {"count", true},
+                                                                        {"count", true, 'n'},
                                                                         {"duplicates", false},
                                                                         {"exclude-digits", true},
-                                                                        {"seed", true},
+                                                                        {"seed", true, 's'},
                                                                         {"sort", true},
                                                                         {"comma", false}}));
   if (options.has("help")) {
-    std::cout << kNumberHelp << kSortHelp << kLayoutHelp << kAppendHelp << kHelpFooter;
+    std::cout << HelpText(std::string(kNumberHelp) + kSortHelp + kLayoutHelp + kAppendHelp + kHelpFooter,
+                          options.specs);
     return kOk;
   }
   Tinputpar input;
@@ -253,7 +269,8 @@ int RunNumber(const std::vector<std::string>& args) {
   if (generator.Engine.Stopped) return Cancelled(layout);
   generator.FormatResults(format);
   if (generator.Engine.Stopped || !output.write(generator.Results)) return Cancelled(layout);
-  return Finish(NumberTotalsText(input.Duplicate, generator.PossibleTotal(), generator.GeneratedTotal()));
+  return Finish(layout,
+                NumberTotalsText(input.Duplicate, generator.PossibleTotal(), generator.GeneratedTotal()));
 }
 
 int RunLottery(const std::vector<std::string>& args) {
@@ -268,10 +285,11 @@ int RunLottery(const std::vector<std::string>& args) {
                                                                             {"duplicate-numbers", false},
                                                                             {"unique-lines", false},
                                                                             {"lines", true},
-                                                                            {"seed", true},
+                                                                            {"seed", true, 's'},
                                                                             {"sort", true}}));
   if (options.has("help")) {
-    std::cout << kLotteryHelp << kSortHelp << kFixedLayoutHelp << kAppendHelp << kHelpFooter;
+    std::cout << HelpText(
+        std::string(kLotteryHelp) + kSortHelp + kFixedLayoutHelp + kAppendHelp + kHelpFooter, options.specs);
     return kOk;
   }
   TinputLottery input;
@@ -306,15 +324,18 @@ int RunLottery(const std::vector<std::string>& args) {
   if (generator.Stopped) return Cancelled(layout);
   generator.FormatResults(order);
   if (generator.Stopped || !output.write(generator.Results)) return Cancelled(layout);
-  return Finish(LotteryTotalsText(generator.PossibleTotal(), generator.GeneratedTotal()));
+  return Finish(layout, LotteryTotalsText(generator.PossibleTotal(), generator.GeneratedTotal()));
 }
 
 int RunSample(const std::vector<std::string>& args) {
-  const ParsedOptions options = ParseOptions(
-      args, With(LayoutSpecs(),
-                 {{"items", true}, {"count", true}, {"duplicates", false}, {"seed", true}, {"sort", true}}));
+  const ParsedOptions options = ParseOptions(args, With(LayoutSpecs(), {{"items", true},
+                                                                        {"count", true, 'n'},
+                                                                        {"duplicates", false},
+                                                                        {"seed", true, 's'},
+                                                                        {"sort", true}}));
   if (options.has("help")) {
-    std::cout << kSampleHelp << kSortHelp << kLayoutHelp << kAppendHelp << kHelpFooter;
+    std::cout << HelpText(std::string(kSampleHelp) + kSortHelp + kLayoutHelp + kAppendHelp + kHelpFooter,
+                          options.specs);
     return kOk;
   }
   const auto itemsFile = options.value("items");
@@ -324,7 +345,8 @@ int RunSample(const std::vector<std::string>& args) {
   input.Duplicate = options.has("duplicates");
   const TformatPar format{ReadSort(options), false, 0};
   const Layout layout = ReadLayout(options);
-  const TArrayString items = ReadNonEmptyLines(*itemsFile, false);
+  // "-": the items come from standard input.
+  const TArrayString items = ReadNonEmptyLines(*itemsFile == "-" ? "/dev/stdin" : *itemsFile, false);
   if (auto error = SamplingInputError(items.size(), items.size())) Refuse(*error);
   if (items.size() > static_cast<size_t>(kMaxInt))
     throw UsageError("the item list has more than 2147483647 lines");
@@ -340,12 +362,13 @@ int RunSample(const std::vector<std::string>& args) {
 int RunString(const std::vector<std::string>& args) {
   const ParsedOptions options = ParseOptions(args, With(LayoutSpecs(), {{"mask", true},
                                                                         {"wildcards", true},
-                                                                        {"count", true},
+                                                                        {"count", true, 'n'},
                                                                         {"duplicates", false},
-                                                                        {"seed", true},
+                                                                        {"seed", true, 's'},
                                                                         {"sort", true}}));
   if (options.has("help")) {
-    std::cout << kStringHelp << kSortHelp << kLayoutHelp << kAppendHelp << kHelpFooter;
+    std::cout << HelpText(std::string(kStringHelp) + kSortHelp + kLayoutHelp + kAppendHelp + kHelpFooter,
+                          options.specs);
     return kOk;
   }
   TinputString input;
@@ -376,12 +399,13 @@ int RunName(const std::vector<std::string>& args) {
                                                                         {"female", true},
                                                                         {"male", true},
                                                                         {"last", true},
-                                                                        {"count", true},
+                                                                        {"count", true, 'n'},
                                                                         {"duplicates", false},
-                                                                        {"seed", true},
+                                                                        {"seed", true, 's'},
                                                                         {"sort", true}}));
   if (options.has("help")) {
-    std::cout << kNameHelp << kSortHelp << kLayoutHelp << kAppendHelp << kHelpFooter;
+    std::cout << HelpText(std::string(kNameHelp) + kSortHelp + kLayoutHelp + kAppendHelp + kHelpFooter,
+                          options.specs);
     return kOk;
   }
   TinputName input;
@@ -418,10 +442,11 @@ int RunName(const std::vector<std::string>& args) {
 
 int RunFile(const std::vector<std::string>& args) {
   const ParsedOptions options = ParseOptions(
-      args, With(LayoutSpecs(false, false),
-                 {{"output", true}, {"size", true}, {"seed", true}, {"show", true}, {"append", false}}));
+      args,
+      With(LayoutSpecs(false, false),
+           {{"output", true, 'o'}, {"size", true}, {"seed", true, 's'}, {"show", true}, {"append", false}}));
   if (options.has("help")) {
-    std::cout << kFileHelp << kLayoutHelp << kHelpFooter;
+    std::cout << HelpText(std::string(kFileHelp) + kLayoutHelp + kHelpFooter, options.specs);
     return kOk;
   }
   TinputFilePar input;
@@ -439,6 +464,12 @@ int RunFile(const std::vector<std::string>& args) {
   const Layout layout = ReadLayout(options, false);
   if (layout.saveTo && !radix)
     throw UsageError("--save needs --show RADIX: without it there is no text to save");
+  if (*output == "-") {
+    if (radix && (!layout.saveTo || *layout.saveTo == "-"))
+      throw UsageError(
+          "the bytes and their text cannot both go to standard output: give --save FILE for the text");
+    input.FileName = StandardOutputFile(input.Append);
+  }
 
   // Missing folders of the path are made first, as the page does.
   CreateFolderOf(input.FileName, true);
@@ -478,7 +509,7 @@ int RunFile(const std::vector<std::string>& args) {
                  (layout.saveTo ? "; \"" + *layout.saveTo + "\" was left as it was" : ""));
     return kInterrupted;
   }
-  return Finish(FileDoneText(input.FileName, input.Count));
+  return Finish(layout, FileDoneText(input.FileName, input.Count));
 }
 
 int RunCommand(const std::string& command, const std::function<int()>& run) {
@@ -492,7 +523,7 @@ int RunCommand(const std::string& command, const std::function<int()>& run) {
     // The last resort: whatever escaped is told, never left to abort.
     const ErrorReport report = DescribeCurrentException();
     if (report.silent) return kUsage;  // its message is out already
-    PrintMessage(report.className + ": " + report.message);
+    PrintMessage(report.message);
     return kFileError;
   }
 }
@@ -500,9 +531,22 @@ int RunCommand(const std::string& command, const std::function<int()>& run) {
 int Main(int argc, char** argv) {
   return RunCommand(argc > 1 ? argv[1] : "", [argc, argv]() -> int {
     std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+    if (args.empty()) {
+      std::cerr << "Usage: quenvar-cli COMMAND [OPTIONS]\n"
+                   "Commands: number, lottery, sample, string, name, file.\n"
+                   "Run 'quenvar-cli --help' for more.\n";
+      return kUsage;
+    }
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
       std::cout << kUsageText;
-      return args.empty() ? kUsage : kOk;
+      return kOk;
+    }
+    if (args[0] == "--version") {
+      std::cout << "quenvar-cli (Quenvar Random Number Generator) " QUENVAR_VERSION_TEXT
+                   "\n"
+                   "Copyright (c) 2026 The Quenvar developers\n"
+                   "Free software under the MIT licence: there is NO WARRANTY.\n";
+      return kOk;
     }
     const std::string command = args[0];
     args.erase(args.begin());

@@ -13,9 +13,24 @@ std::optional<std::string> ParsedOptions::value(const std::string& name) const {
 
 ParsedOptions ParseOptions(const std::vector<std::string>& args, const std::vector<OptionSpec>& specs) {
   ParsedOptions parsed;
+  parsed.specs = specs;
+  bool optionsEnded = false;
   for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (arg.size() < 3 || arg.compare(0, 2, "--") != 0)
+    std::string arg = args[i];
+    if (arg == "--" && !optionsEnded) {
+      optionsEnded = true;
+      continue;
+    }
+    // A short name: "-n 5" or "-n5" is "--count 5".
+    if (!optionsEnded && arg.size() >= 2 && arg[0] == '-' && arg[1] != '-') {
+      const OptionSpec* known = nullptr;
+      for (const OptionSpec& s : specs)
+        if (s.shortName != 0 && s.shortName == arg[1]) known = &s;
+      if (known == nullptr) throw UsageError("unknown option " + arg.substr(0, 2));
+      if (!known->takesValue && arg.size() > 2) throw UsageError(arg.substr(0, 2) + " takes no value");
+      arg = "--" + known->name + (arg.size() > 2 ? "=" + arg.substr(2) : "");
+    }
+    if (optionsEnded || arg.size() < 3 || arg.compare(0, 2, "--") != 0)
       throw UsageError("unexpected argument '" + arg + "' (options start with --)");
     const size_t equals = arg.find('=');
     const std::string name = arg.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
@@ -44,6 +59,22 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args, const std::vect
   if (parsed.has("secure") && parsed.has("seed"))
     throw UsageError("--secure and --seed exclude each other: a secure run cannot be repeated from a seed");
   return parsed;
+}
+
+std::string HelpText(std::string text, const std::vector<OptionSpec>& specs) {
+  for (const OptionSpec& s : specs) {
+    if (s.shortName == 0) continue;
+    const std::string head = "\n  --" + s.name;
+    size_t at = text.find(head + " ");
+    if (at == std::string::npos) at = text.find(head + "\n");
+    if (at == std::string::npos) continue;
+    text.insert(at + 3, std::string("-") + s.shortName + ", ");
+    // The description keeps its column: four of the blanks before it go.
+    const size_t end = text.find('\n', at + 1);
+    const size_t gap = text.find("      ", at + 3);
+    if (gap != std::string::npos && gap < end) text.erase(gap, 4);
+  }
+  return text;
 }
 
 namespace {

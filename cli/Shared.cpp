@@ -1,7 +1,9 @@
 #include "cli/Shared.h"
 
+#include <cerrno>
 #include <clocale>
 #include <cstdio>
+#include <cstring>
 
 #include "cli/Commands.h"
 #include "cli/Terminal.h"
@@ -30,21 +32,25 @@ const char kLayoutHelp[] =
     "  --one-line            all values on a single line\n"
     "  --separator S         tab, comma or space between values (default tab)\n"
     "  --save FILE           write the results to FILE with CR LF line ends\n"
-    "                        instead of standard output (LF line ends)\n"
-    "  --save-append         with --save: add to the end of FILE\n";
+    "                        instead of standard output (LF line ends);\n"
+    "                        FILE - is standard output with CR LF\n"
+    "  --save-append         with --save: add to the end of FILE\n"
+    "  --quiet               leave out the totals line\n";
 
 const char kFixedLayoutHelp[] =
     "Output:\n"
     "  --separator S         tab, comma or space between numbers (default tab)\n"
     "  --save FILE           write the lines to FILE with CR LF line ends\n"
-    "                        instead of standard output (LF line ends)\n"
-    "  --save-append         with --save: add to the end of FILE\n";
+    "                        instead of standard output (LF line ends);\n"
+    "                        FILE - is standard output with CR LF\n"
+    "  --save-append         with --save: add to the end of FILE\n"
+    "  --quiet               leave out the totals line\n";
 
 const char kAppendHelp[] = "  --append              the same as --save-append\n";
 
 std::vector<OptionSpec> LayoutSpecs(bool fixedLines, bool appendIsTheSaves) {
   std::vector<OptionSpec> specs = {
-      {"separator", true}, {"save", true}, {"save-append", false}, {"help", false}};
+      {"separator", true}, {"save", true}, {"save-append", false}, {"help", false, 'h'}, {"quiet", false}};
   if (appendIsTheSaves) specs.push_back({"append", false});
   if (!fixedLines) specs.insert(specs.end(), {{"per-line", true}, {"one-line", false}});
   return specs;
@@ -66,11 +72,12 @@ Layout ReadLayout(const ParsedOptions& options, bool appendIsTheSaves) {
   if ((saveAppend || append) && !layout.saveTo)
     throw UsageError(std::string(saveAppend ? "--save-append" : "--append") + " needs --save FILE");
   layout.append = saveAppend || append;
+  layout.quiet = options.has("quiet");
   return layout;
 }
 
 ResultsOutput::ResultsOutput(const Layout& layout) : layout_(layout) {
-  if (!layout_.saveTo) return;
+  if (!layout_.saveTo || *layout_.saveTo == "-") return;
   writer_ = std::make_unique<TsavetoText>(
       TsaveTextPar{*layout_.saveTo, layout_.append, layout_.oneLine, layout_.perLine, layout_.separator},
       [] { return InterruptPump::interrupted(); });
@@ -98,7 +105,8 @@ bool ResultsOutput::write(const TArrayString& results) {
   }
   std::string buffer;
   buffer.reserve(1 << 17);
-  LayOutLines(results, layout_.oneLine, layout_.perLine, layout_.separator, "\n",
+  const bool saved = layout_.saveTo.has_value();  // "-": as the file would hold them
+  LayOutLines(results, layout_.oneLine, layout_.perLine, layout_.separator, saved ? "\r\n" : "\n",
               [&buffer](std::string_view piece) {
                 buffer.append(piece);
                 if (buffer.size() >= (1 << 16)) {
@@ -107,13 +115,20 @@ bool ResultsOutput::write(const TArrayString& results) {
                 }
               });
   std::fwrite(buffer.data(), 1, buffer.size(), stdout);
-  if (std::fflush(stdout) != 0 || std::ferror(stdout)) throw EInOutError("Cannot write to standard output.");
+  if (std::fflush(stdout) != 0 || std::ferror(stdout))
+    throw EInOutError(std::string("cannot write to standard output: ") + std::strerror(errno));
   return true;
 }
 
+int Finish(const Layout& layout, const std::string& totals) {
+  if (!layout.quiet) PrintLine(totals);
+  return kOk;
+}
+
 int Cancelled(const Layout& layout) {
-  PrintMessage(layout.saveTo ? "cancelled; \"" + *layout.saveTo + "\" was left as it was"
-                             : std::string("cancelled; nothing was written"));
+  PrintMessage(layout.saveTo && *layout.saveTo != "-"
+                   ? "cancelled; \"" + *layout.saveTo + "\" was left as it was"
+                   : std::string("cancelled; nothing was written"));
   return kInterrupted;
 }
 

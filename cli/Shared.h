@@ -19,9 +19,10 @@ constexpr int64_t kMaxInt = 2147483647;
 struct Layout {
   bool oneLine = false;
   int32_t perLine = 1;
-  uint8_t separator = 1;  // 0 comma, 1 tab, 2 space
-  std::optional<std::string> saveTo;
+  uint8_t separator = 1;              // 0 comma, 1 tab, 2 space
+  std::optional<std::string> saveTo;  // "-": standard output, with CR LF line ends
   bool append = false;
+  bool quiet = false;  // no totals line
 };
 
 extern const char kLayoutHelp[];
@@ -50,6 +51,10 @@ class ResultsOutput {
   Layout layout_;
   std::unique_ptr<TsavetoText> writer_;
 };
+
+// The totals line on standard error, unless --quiet; the exit status of a
+// run done.
+int Finish(const Layout& layout, const std::string& totals);
 
 // Reports a cancelled run (nothing written, and the --save file left as it
 // was) and gives its exit status.

@@ -1,13 +1,15 @@
 #include "core/IniFile.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 
 #include "core/Errors.h"
-#include "core/InputFile.h"
 #include "core/OutputFile.h"
-#include "core/TextLines.h"
+#include "core/Utf8.h"
 
 namespace quenvar {
 
@@ -36,14 +38,66 @@ std::string_view KeyOf(std::string_view line) {
   return Trim(trimmed.substr(0, equals));
 }
 
-std::string_view ValueOf(std::string_view line) {
+bool Quoted(std::string_view value) {
+  return value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+         value.back() == value.front();
+}
+
+// A value as it stands in the file: blanks around it and one pair of
+// enclosing quotes dropped, not yet cut to its length.
+std::string_view WholeValueOf(std::string_view line) {
   const size_t equals = line.find('=');
   std::string_view value = Trim(line.substr(equals + 1));
-  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
+  if (Quoted(value)) {
     value.remove_prefix(1);
     value.remove_suffix(1);
   }
-  return value.substr(0, IniFile::kMaxValue);
+  return value;
+}
+
+std::string_view ValueOf(std::string_view line) { return WholeValueOf(line).substr(0, IniFile::kMaxValue); }
+
+// The text of a value as ReadString gives it.
+std::string TextOf(std::string_view line) {
+  return std::string(CutUtf8(TextFromBytes(WholeValueOf(line)), IniFile::kMaxValue));
+}
+
+// A value as it is written so that it reads back the same: in quotes when
+// reading would drop its outer blanks or a pair of quotes of its own.
+std::string Stored(std::string_view value) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  if (Quoted(value) || (!value.empty() && (blank(value.front()) || blank(value.back()))))
+    return "\"" + std::string(value) + "\"";
+  return std::string(value);
+}
+
+// The whole content of a regular file. Anything else that stands there (a
+// folder, a FIFO that would wait for a writer, a device) is refused, and
+// opening never waits.
+std::string ReadRegularFile(const std::string& path) {
+  const auto fail = [&](int error) {
+    throw EInOutError("Cannot open file \"" + path + "\". " + std::strerror(error));
+  };
+  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) fail(errno);
+  struct Closer {
+    int fd;
+    ~Closer() { close(fd); }
+  } closer{fd};
+  struct stat st {};
+  if (fstat(fd, &st) != 0) fail(errno);
+  if (S_ISDIR(st.st_mode)) fail(EISDIR);
+  if (!S_ISREG(st.st_mode)) throw EInOutError("Cannot open file \"" + path + "\". Not a regular file");
+  std::string text;
+  text.reserve(static_cast<size_t>(st.st_size));
+  char block[1 << 16];
+  for (;;) {
+    const ssize_t n = read(fd, block, sizeof(block));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) throw EInOutError("Cannot read file \"" + path + "\". " + std::strerror(errno));
+    if (n == 0) return text;
+    text.append(block, static_cast<size_t>(n));
+  }
 }
 
 int HexDigit(char c) {
@@ -57,14 +111,15 @@ int HexDigit(char c) {
 
 IniFile::IniFile(std::string path) : path_(std::move(path)) {
   // A file that is not there yet reads as empty: every value has its
-  // default. One that is there but cannot be read (a folder, no access) is
-  // an error, so that a later write cannot replace what we never saw.
+  // default. One that is there but cannot be read (a folder, no access, a
+  // loop of links, a FIFO) is an error, so that a later write cannot replace
+  // what we never saw.
   struct stat st {};
   if (stat(path_.c_str(), &st) != 0 && errno == ENOENT) {
     Parse("");
     return;
   }
-  Parse(ReadWholeFile(path_));
+  Parse(ReadRegularFile(path_));
 }
 
 IniFile IniFile::FromText(std::string_view text) {
@@ -166,7 +221,7 @@ size_t IniFile::KeyCount(std::string_view section) const {
 std::string IniFile::ReadString(std::string_view section, std::string_view key,
                                 std::string_view fallback) const {
   const std::string* line = FindLine(section, key);
-  return std::string(line == nullptr ? fallback.substr(0, kMaxValue) : ValueOf(*line));
+  return line == nullptr ? std::string(CutUtf8(fallback, kMaxValue)) : TextOf(*line);
 }
 
 bool IniFile::ParseInteger(std::string_view text, bool dollarHex, int32_t& value) {
@@ -238,12 +293,18 @@ void IniFile::Reindex(Section& section) {
 }
 
 void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+  WriteLine(section, key, Stored(value), [&](const std::string& line) { return TextOf(line) == value; });
+}
+
+void IniFile::WriteLine(std::string_view section, std::string_view key, const std::string& value,
+                        const std::function<bool(const std::string&)>& holds) {
   Section& s = SectionFor(section);
   const std::string lowerKey = Lower(Trim(key));
   const auto it = s.keys.find(lowerKey);
   if (it != s.keys.end()) {
     std::string& line = s.lines[it->second];
-    line = std::string(KeyOf(line)) + "=" + std::string(value);
+    // A line that already reads as the value stays as it is, byte for byte.
+    if (!holds(line)) line = std::string(KeyOf(line)) + "=" + value;
     return;
   }
   // A new key goes after the section's last line that is not blank.
@@ -251,8 +312,7 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
   while (at > 0 && Trim(s.lines[at - 1]).empty()) --at;
   const bool last = at == s.lines.size() && &s == &sections_.back();
   std::string lineBreak = last ? EndForNewLastLine() : lineEnd_;
-  s.lines.insert(s.lines.begin() + static_cast<std::ptrdiff_t>(at),
-                 std::string(Trim(key)) + "=" + std::string(value));
+  s.lines.insert(s.lines.begin() + static_cast<std::ptrdiff_t>(at), std::string(Trim(key)) + "=" + value);
   s.ends.insert(s.ends.begin() + static_cast<std::ptrdiff_t>(at), std::move(lineBreak));
   if (at + 1 == s.lines.size()) {
     s.keys.emplace(lowerKey, at);
@@ -262,11 +322,17 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
 }
 
 void IniFile::WriteInteger(std::string_view section, std::string_view key, int64_t value) {
-  WriteString(section, key, std::to_string(value));
+  WriteLine(section, key, std::to_string(value), [&](const std::string& line) {
+    int32_t read = 0;
+    return ParseInteger(ValueOf(line), true, read) && read == value;
+  });
 }
 
 void IniFile::WriteBool(std::string_view section, std::string_view key, bool value) {
-  WriteString(section, key, value ? "1" : "0");
+  WriteLine(section, key, value ? "1" : "0", [&](const std::string& line) {
+    int32_t read = 0;
+    return ParseInteger(ValueOf(line), false, read) && (read != 0) == value;
+  });
 }
 
 void IniFile::DeleteKey(std::string_view section, std::string_view key) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -11,16 +12,21 @@ namespace quenvar {
 // An initialization file of sections and key=value lines, read and written
 // with the usual profile semantics: section and key names compared without
 // regard to case; values trimmed, a pair of enclosing quotes dropped, read up
-// to 2047 characters; integers in decimal or with a "0x" prefix (optionally
-// "$"), anything else giving the default; Booleans as non-zero integers.
-// Writing updates or adds only its key and keeps every other line (comments,
-// unknown keys, blank lines) as it was; UpdateFile() saves the file.
+// to 2047 bytes (never ending inside a character) as text (core/Utf8.h);
+// integers in decimal or with a "0x" prefix (optionally "$"), anything else
+// giving the default; Booleans as non-zero integers. Writing updates or adds
+// only its key and keeps every other line (comments, unknown keys, blank
+// lines) as it was, and a line that already reads as the value written
+// stays byte for byte; a text is quoted where that is needed for it to read
+// back unchanged. UpdateFile() saves the file.
 class IniFile {
  public:
   static constexpr size_t kMaxValue = 2047;
 
   IniFile() = default;
-  // Reads the file; a missing file is an empty one.
+  // Reads the file; a missing file is an empty one. Anything else that
+  // cannot be read, or is not a regular file (a folder, a FIFO, a device),
+  // throws EInOutError without waiting.
   explicit IniFile(std::string path);
   static IniFile FromText(std::string_view text);
 
@@ -59,6 +65,9 @@ class IniFile {
   };
 
   void Parse(std::string_view text);
+  // Sets a key's line to key=value, unless the line `holds` the value already.
+  void WriteLine(std::string_view section, std::string_view key, const std::string& value,
+                 const std::function<bool(const std::string&)>& holds);
   const Section* FindSection(std::string_view section) const;
   Section& SectionFor(std::string_view section);
   const std::string* FindLine(std::string_view section, std::string_view key) const;

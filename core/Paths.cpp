@@ -1,7 +1,9 @@
 #include "core/Paths.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -68,10 +70,16 @@ const char* NameListName(NameList kind) {
   return "last_names.txt";
 }
 
+// Whether anything stands at `path`, even a link that leads nowhere or in a
+// loop: what is there is the user's.
+bool Taken(const std::string& path) {
+  std::error_code error;
+  return fs::exists(fs::symlink_status(path, error));
+}
+
 std::string UserFile(const std::string& shipped, const std::string& user, Use use) {
   if (shipped == user) return user;
-  std::error_code error;
-  if (use == Use::Read) return fs::exists(user, error) ? user : shipped;
+  if (use == Use::Read) return Taken(user) ? user : shipped;
   return CopyIfMissing(shipped, user) ? user : shipped;
 }
 
@@ -97,9 +105,17 @@ Places Locate(const std::string& programFolder, const Environment& env) {
     places.data = XdgFolder(env, "XDG_DATA_HOME", ".local/share");
     places.temp = XdgFolder(env, "XDG_CACHE_HOME", ".cache") + "/temp";
   }
+  // Without a runtime folder the lock goes to a folder of the user's own: in
+  // the shared temp folder under a name of theirs, or in their cache when
+  // someone else holds that name (RuntimeFolder makes and checks them).
   places.runtime = Absolute(env, "XDG_RUNTIME_DIR");
-  if (!IsFolder(places.runtime)) places.runtime = Absolute(env, "TMPDIR");
-  if (!IsFolder(places.runtime)) places.runtime = "/tmp";
+  if (!IsFolder(places.runtime)) {
+    places.runtime.clear();
+    std::string shared = Absolute(env, "TMPDIR");
+    if (!IsFolder(shared)) shared = "/tmp";
+    places.privateRuntime = {Normal(shared) + "/quenvar-" + std::to_string(geteuid()),
+                             XdgFolder(env, "XDG_CACHE_HOME", ".cache") + "/run"};
+  }
   return places;
 }
 
@@ -123,7 +139,12 @@ std::string SettingsFile() { return Current().config + "/setup.ini"; }
 
 std::string WildcardFile(Use use) {
   const Places& places = Current();
-  return UserFile(places.shipped + "/wildcard.ini", places.config + "/wildcard.ini", use);
+  const std::string shipped = places.shipped + "/wildcard.ini", user = places.config + "/wildcard.ini";
+  if (use == Use::Read || shipped == user) return UserFile(shipped, user, use);
+  // Edits never go to the shipped file: where no copy can be made, writing
+  // the user's fails and says so.
+  CopyIfMissing(shipped, user);
+  return user;
 }
 
 std::string NameListFile(NameList kind, Use use) {
@@ -134,7 +155,55 @@ std::string NameListFile(NameList kind, Use use) {
 
 std::string HelpFile() { return Current().shipped + "/help.chm"; }
 std::string TempFolder() { return Current().temp; }
-std::string RuntimeFolder() { return Current().runtime; }
+std::string RuntimeFolder() {
+  const Places& places = Current();
+  if (!places.runtime.empty()) return places.runtime;
+  for (const std::string& folder : places.privateRuntime)
+    if (MakePrivateFolder(folder)) return folder;
+  return {};
+}
+
+bool MakePrivateFolder(const std::string& folder) {
+  std::error_code error;
+  fs::create_directories(fs::path(folder).parent_path(), error);
+  if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return false;
+  // Ours alone: a folder (not a link to one), owned by this user, that no
+  // one else may enter or change.
+  struct stat st {};
+  return lstat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == geteuid() &&
+         (st.st_mode & 077) == 0;
+}
+
+bool IsPrintFileName(std::string_view name) {
+  const auto digits = [&](size_t from, size_t count) {
+    for (size_t i = from; i < from + count; ++i)
+      if (name[i] < '0' || name[i] > '9') return false;
+    return true;
+  };
+  return name.size() >= 19 && digits(0, 8) && name[8] == '_' && digits(9, 6) && name.ends_with(".txt");
+}
+
+void RemoveTempFolder(const std::string& folder) {
+  // Opened without following a link: a temp folder that is a link, to
+  // wherever it leads, is left alone.
+  const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+  if (fd < 0) return;
+  DIR* dir = fdopendir(fd);
+  if (dir == nullptr) {
+    close(fd);
+    return;
+  }
+  std::vector<std::string> prints;
+  while (const dirent* entry = readdir(dir)) {
+    struct stat st {};
+    if (IsPrintFileName(entry->d_name) && fstatat(fd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+        S_ISREG(st.st_mode))
+      prints.emplace_back(entry->d_name);
+  }
+  for (const std::string& name : prints) unlinkat(fd, name.c_str(), 0);
+  closedir(dir);
+  rmdir(folder.c_str());  // only when nothing else is left in it
+}
 
 bool CopyIfMissing(const std::string& shipped, const std::string& user) {
   std::error_code error;

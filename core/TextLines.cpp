@@ -2,6 +2,7 @@
 
 #include "core/Feedback.h"
 #include "core/InputFile.h"
+#include "core/Utf8.h"
 
 namespace quenvar {
 
@@ -13,7 +14,13 @@ TArrayString SplitNonEmptyLines(std::string_view text, bool stopAtNul) {
   while (start < text.size()) {
     size_t end = text.find_first_of("\r\n", start);
     if (end == std::string_view::npos) end = text.size();
-    if (end > start) lines.push_back(text.substr(start, end - start));
+    if (end > start) {
+      const std::string_view line = text.substr(start, end - start);
+      if (IsUtf8(line))
+        lines.push_back(line);
+      else
+        lines.push_back(TextFromBytes(line));
+    }
     if (end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n') ++end;
     start = end + 1;
     LetMessagesRun();  // a list of millions of lines keeps the window answering

@@ -9,7 +9,8 @@ namespace quenvar {
 
 // The non-empty lines of a text: a line ends at CR, at LF or at CR LF, a last
 // line without a break still counts, and every line is kept exactly as it
-// stands (blanks included). With stopAtNul a NUL byte ends the text.
+// stands (blanks included) as text (core/Utf8.h). With stopAtNul a NUL byte
+// ends the text.
 TArrayString SplitNonEmptyLines(std::string_view text, bool stopAtNul);
 
 // Calls fn(line) for each line of a text broken at LF, a CR before the LF

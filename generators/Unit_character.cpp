@@ -132,7 +132,14 @@ void Tlistparchar::SaveTo(IniFile& ini) const {
 }
 
 void Tlistparchar::Save() {
-  IniFile ini(FileName);
+  // A file that cannot be read is not written over: what it holds was never seen.
+  IniFile ini;
+  try {
+    if (Unreadable) throw EInOutError(FileName);
+    ini = IniFile(FileName);
+  } catch (const EInOutError&) {
+    throw EInOutError("Unable to write to " + FileName);
+  }
   SaveTo(ini);
   ini.UpdateFile();
 }

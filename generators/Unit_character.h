@@ -58,6 +58,9 @@ class Tlistparchar {
 
   std::vector<Tparchar> Items;
   std::string FileName;
+  // Set when the file could not be read: the list is then never saved, so
+  // that what it holds is not written over unseen.
+  bool Unreadable = false;
 };
 
 using TArrayInputpar = std::vector<Tinputpar>;

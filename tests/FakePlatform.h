@@ -40,6 +40,7 @@ class FakePlatform : public ui::Platform {
     return setupOrientation.has_value();
   }
   void openUrl(const QUrl& url) override { opened.push_back(url); }
+  QString helpViewer() override { return viewer; }
   void showHelp(const QString& file, int context) override { help.push_back({file, context}); }
 
   std::vector<Box> boxes;
@@ -48,6 +49,7 @@ class FakePlatform : public ui::Platform {
   std::optional<QString> nextInput;
   QStringList printers;
   std::vector<QUrl> opened;
+  QString viewer = "/usr/bin/xchm";  // empty: no CHM viewer, the help window opens
   std::vector<std::pair<QString, int>> help;
   int setups = 0;
   std::optional<QPageLayout::Orientation> setupOrientation;  // nullopt: the set-up is cancelled

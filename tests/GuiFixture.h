@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
@@ -57,6 +59,16 @@ class GuiFixture {
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     page = form->TabSheet1;
+  }
+  // The help's topics beside the test's help.chm, and no CHM viewer: F1
+  // opens the program's own help window.
+  void useHelpWindow() {
+    fake->viewer.clear();
+    const QDir topics(QString::fromStdString((folder->path / "help").string()));
+    QVERIFY(topics.mkpath("."));
+    const QDir source(QUENVAR_DATA_DIR "/../help");
+    for (const QString& name : source.entryList({"*.html", "help.hhp"}, QDir::Files))
+      QVERIFY(QFile::copy(source.filePath(name), topics.filePath(name)));
   }
   // Call from cleanup().
   void closeWindow() {

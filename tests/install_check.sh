@@ -3,11 +3,13 @@
 # quenvar-cli run from another folder with an empty home finds its name lists
 # and wildcards (and then the user's copies), the window started there makes
 # the user's copies in the XDG folders and its lock in the runtime folder, the
-# desktop entry and the metainfo validate, and cpack makes a .deb with its
-# dependencies declared.
-# install_check.sh <build folder> <scratch folder>
+# desktop entry and the metainfo validate, both programs' --version shows the
+# About box's version without a display, the man pages read without a
+# warning, and cpack makes a .deb with its dependencies declared that lintian
+# passes without an error or a warning.
+# install_check.sh <build folder> <scratch folder> <version as the About box shows it>
 set -euo pipefail
-build=$1 work=$2
+build=$1 work=$2 version=$3
 rm -rf "$work"
 mkdir -p "$work"
 prefix=$work/prefix home=$work/home elsewhere=$work/elsewhere runtime=$work/run
@@ -33,7 +35,10 @@ expect_file "$prefix/share/applications/$id.desktop"
 expect_file "$prefix/share/metainfo/$id.metainfo.xml"
 expect_file "$prefix/share/icons/hicolor/scalable/apps/$id.svg"
 expect_file "$prefix/share/bash-completion/completions/quenvar-cli"
-expect_file "$prefix/share/man/man1/quenvar-cli.1.gz"
+for f in man/man1/quenvar-cli.1.gz man/man1/quenvar.1.gz doc/quenvar/copyright doc/quenvar/changelog.gz \
+  quenvar/help/help.hhp quenvar/help/index.html quenvar/help/lottery.html; do
+  expect_file "$prefix/share/$f"
+done
 for size in 16 22 24 32 48 64 128 256; do
   png=$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png
   expect_file "$png"
@@ -42,12 +47,32 @@ for size in 16 22 24 32 48 64 128 256; do
 done
 [ -z "$(ls -A "$prefix/bin" | grep -vx -e quenvar -e quenvar-cli)" ] || fail "bin/ holds more than the two programs"
 zcat "$prefix/share/man/man1/quenvar-cli.1.gz" | grep -q -- 'main\\-pick' || fail "the man page lacks the commands' options"
+# The man pages, read as man reads them: no warning, and each section of
+# quenvar-cli(1) once.
+for page in quenvar quenvar-cli; do
+  warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$prefix/share/man/man1/$page.1.gz" 2>&1 >"$work/$page.txt") ||
+    fail "man -l $page.1.gz failed: $warnings"
+  [ -z "$warnings" ] || fail "man -l $page.1.gz warns: $warnings"
+done
+for section in SYNOPSIS COMMANDS "EXIT STATUS" FILES EXAMPLES "SEE ALSO"; do
+  [ "$(grep -c "^$section\$" "$work/quenvar-cli.txt")" = 1 ] || fail "quenvar-cli(1) has not one $section section"
+done
+
+# --version of both programs: the About box's version, with no display and
+# before any window or lock (so no runtime folder either).
+for program in quenvar quenvar-cli; do
+  got=$(env -i HOME="$home" PATH=/usr/bin:/bin "$prefix/bin/$program" --version 2>&1 | head -n 1) ||
+    fail "$program --version failed: $got"
+  [ "$got" = "$program (Quenvar Random Number Generator) $version" ] || fail "$program --version says: $got"
+done
+env -i HOME="$home" PATH=/usr/bin:/bin "$prefix/bin/quenvar" --help | grep -q '^Usage: quenvar ' ||
+  fail "quenvar --help shows no usage without a display"
 # The completion, with the two helpers bash-completion gives it stood in for.
 completions=$(bash -c '
   _init_completion() { cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD-1]} cword=$COMP_CWORD; words=("${COMP_WORDS[@]}"); }
   _filedir() { COMPREPLY=(FILES); }
   source "$1"
-  for line in "" "na" "name --g" "name --gender " "lottery --bonus-p" "file --output " "number --sort d"; do
+  for line in "" "na" "name --g" "name --gender " "lottery --bonus-p" "file --output " "number --sort d" "file -" "file -o "; do
     read -ra COMP_WORDS <<<"$line"
     [[ $line == *" " || -z $line ]] && COMP_WORDS+=("")
     COMP_WORDS=("$2" "${COMP_WORDS[@]}")
@@ -56,13 +81,15 @@ completions=$(bash -c '
     _quenvar_cli
     echo "${COMPREPLY[*]}"
   done' - "$prefix/share/bash-completion/completions/quenvar-cli" "$prefix/bin/quenvar-cli" 2>&1)
-expected="number lottery sample string name file --help
+expected="number lottery sample string name file --help --version
 name
 --gender
 female male both
 --bonus-pick
 FILES
-desc drawn"
+desc drawn
+--append --help --one-line --output --per-line --quiet --save --save-append --secure --seed --separator --show --size -h -o -s
+FILES"
 [ "$completions" = "$expected" ] || fail "the bash completion offers: $completions"
 
 # quenvar-cli from another folder, with an empty home and nothing else set.
@@ -129,10 +156,21 @@ fi
 if (cd "$build" && cpack -G DEB -B "$work/deb" >"$work/cpack.log" 2>&1); then
   deb=$(ls "$work"/deb/quenvar_*.deb)
   depends=$(dpkg-deb -f "$deb" Depends)
-  for package in libqt6widgets6 libqt6printsupport6 libqt6network6 qt6-qpa-plugins qt6-translations-l10n; do
+  for package in libqt6widgets6 libqt6printsupport6 libqt6network6 qt6-qpa-plugins xdg-utils qt6-translations-l10n; do
     [[ $depends == *"$package"* ]] || fail "the .deb does not depend on $package: $depends"
   done
-  [[ $(dpkg-deb -f "$deb" Suggests) == *xchm* ]] || fail "the .deb does not suggest xchm"
+  repeated=$(tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/ .*//' | sort | uniq -d)
+  [ -z "$repeated" ] || fail "the .deb depends twice on $repeated"
+  [[ $(dpkg-deb -f "$deb" Recommends) == *xchm* ]] || fail "the .deb does not recommend xchm"
+  # V1.04 (Build 8) is version 1.04.8.
+  [ "$(dpkg-deb -f "$deb" Version)" = "$(sed 's/^V\(.*\) (Build \(.*\))$/\1.\2/' <<<"$version")" ] ||
+    fail "the .deb's version is $(dpkg-deb -f "$deb" Version), not that of $version"
+  if command -v lintian >/dev/null; then
+    lintian --fail-on error,warning --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1 ||
+      fail "lintian: $(cat "$work/lintian.log")"
+  else
+    fail "lintian is missing (scripts/setup installs it)"
+  fi
   contents=$(dpkg-deb -c "$deb")
   for f in ./usr/bin/quenvar ./usr/bin/quenvar-cli ./usr/share/quenvar/wildcard.ini \
     ./usr/share/quenvar/translations/quenvar_de.qm \

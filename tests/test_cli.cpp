@@ -43,8 +43,8 @@ class Cli : public ::testing::Test {
     std::fflush(nullptr);
     const pid_t pid = fork();
     if (pid == 0) {
-      freopen(out.c_str(), "w", stdout);
-      freopen(err.c_str(), "w", stderr);
+      if (freopen(out.c_str(), "w", stdout) == nullptr || freopen(err.c_str(), "w", stderr) == nullptr)
+        _exit(126);
       if (prepare) prepare();
       std::vector<char*> argv{const_cast<char*>(QUENVAR_CLI)};
       for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
@@ -256,6 +256,8 @@ TEST_F(Cli, SampleStringAndName) {
   EXPECT_EQ(none.err,
             "quenvar-cli sample: Please load items from TXT file, or manually add item one by one!\n");
   EXPECT_EQ(Run({"sample", "--items", path("missing.txt")}).status, 1);
+  std::ofstream(path("latin1.txt"), std::ios::binary) << "caf\xe9\n";  // not UTF-8: Latin-1
+  EXPECT_EQ(Run({"sample", "--items", path("latin1.txt")}).out, "caf\u00e9\n");
 
   // The shipped wildcards: # digits, @ letters.
   const Result strings =
@@ -327,7 +329,7 @@ TEST_F(Cli, FileProblemsEndInOneLineNamingTheFile) {
   for (const Case& c : cases) {
     const Result r = Run(c.args);
     EXPECT_EQ(r.status, 1) << c.args[0] << " " << c.args[1] << ": " << r.err;
-    EXPECT_EQ(r.err.rfind("quenvar-cli " + c.args[0] + ": EInOutError: ", 0), 0u) << r.err;
+    EXPECT_EQ(r.err.rfind("quenvar-cli " + c.args[0] + ": ", 0), 0u) << r.err;
     EXPECT_NE(r.err.find(c.file), std::string::npos) << r.err;
     EXPECT_NE(r.err.find(c.reason), std::string::npos) << r.err;
     EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
@@ -361,13 +363,12 @@ TEST(CliEdge, NothingEscapesACommand) {
     std::string message;
   };
   const std::vector<Case> cases = {
-      {[]() -> int { throw std::runtime_error("odd failure"); }, 1,
-       "quenvar-cli x: Exception: odd failure\n"},
-      {[]() -> int { throw 42; }, 1, "quenvar-cli x: Exception: Unknown error\n"},
+      {[]() -> int { throw std::runtime_error("odd failure"); }, 1, "quenvar-cli x: odd failure\n"},
+      {[]() -> int { throw 42; }, 1, "quenvar-cli x: Unknown error\n"},
       {[]() -> int { throw std::bad_alloc(); }, 1,
-       "quenvar-cli x: EOutOfMemory: Out of memory: the request is too large for this computer.\n"},
+       "quenvar-cli x: Out of memory: the request is too large for this computer.\n"},
       {[]() -> int { throw quenvar::EInOutError("Cannot open file \"f\". Is a directory"); }, 1,
-       "quenvar-cli x: EInOutError: Cannot open file \"f\". Is a directory\n"},
+       "quenvar-cli x: Cannot open file \"f\". Is a directory\n"},
       {[]() -> int { throw quenvar::cli::UsageError("bad\r\rvalue "); }, 2, "quenvar-cli x: bad value\n"},
       {[]() -> int { throw quenvar::EAbort(); }, 2, ""},
       {[]() -> int { return 0; }, 0, ""},
@@ -424,13 +425,11 @@ TEST_F(Cli, ReadOnlySaveIsRefusedBeforeTheRun) {
   const Result text = RunAsNobody({"number", "--count", "5", "--save", path("ro.txt")});
   EXPECT_EQ(text.status, 1);
   // Refused before the run: no clock seed was taken, no totals given.
-  EXPECT_EQ(text.err, "quenvar-cli number: EInOutError: Cannot open file \"" + path("ro.txt") +
-                          "\". Permission denied\n");
+  EXPECT_EQ(text.err, "quenvar-cli number: Cannot open file \"" + path("ro.txt") + "\". Permission denied\n");
   const Result bytes = RunAsNobody({"file", "--output", path("ro.dat"), "--seed", "1"});
   EXPECT_EQ(bytes.status, 1) << bytes.err;
   const Result shown = RunAsNobody({"file", "--output", path("ro.dat"), "--show", "hex"});
-  EXPECT_EQ(shown.err, "quenvar-cli file: EInOutError: Cannot open file \"" + path("ro.dat") +
-                           "\". Permission denied\n");
+  EXPECT_EQ(shown.err, "quenvar-cli file: Cannot open file \"" + path("ro.dat") + "\". Permission denied\n");
   EXPECT_EQ(ReadFile(path("ro.txt")), "keep");
   EXPECT_EQ(ReadFile(path("ro.dat")), "keep");
   EXPECT_EQ(Entries(), (std::vector<std::string>{"ro.dat", "ro.txt"}));
@@ -525,8 +524,7 @@ TEST_F(Cli, EmptyListsAndWildcardsAreReported) {
   for (const std::string& file : {path("none.ini"), path("empty.txt")}) {
     const Result r = Run({"string", "--mask", "##", "--wildcards", file});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err,
-              "quenvar-cli string: EInOutError: The wildcard file \"" + file + "\" defines no wildcards.\n");
+    EXPECT_EQ(r.err, "quenvar-cli string: The wildcard file \"" + file + "\" defines no wildcards.\n");
     EXPECT_EQ(r.out, "");
   }
   EXPECT_NE(Run({"lottery", "--help"}).out.find("in drawing order"), std::string::npos);
@@ -548,7 +546,7 @@ TEST_F(Cli, TooLargeRunsAreRefusedBeforeDrawing) {
   setrlimit(RLIMIT_AS, &saved);
   for (const Result& r : {number, sample}) {
     EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("EOutOfMemory: Out of memory: this request needs "), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find(": Out of memory: this request needs "), std::string::npos) << r.err;
     EXPECT_NE(r.err.find(" MiB are free."), std::string::npos) << r.err;
     EXPECT_EQ(r.err.find("Calculating"), std::string::npos) << r.err;
     EXPECT_TRUE(r.out.empty());
@@ -588,4 +586,71 @@ TEST_F(Cli, SecureWithSeedIsRefused) {
   EXPECT_FALSE(fs::exists(file));
   EXPECT_NE(Run({"number", "--help"}).out.find("--secure"), std::string::npos);
   EXPECT_NE(Run({"file", "--help"}).out.find("--secure"), std::string::npos);
+}
+
+// The conventions of the command line: short names, "-" for standard input
+// and output, "--", -h after a command, --quiet, a bare call, plain messages.
+TEST_F(Cli, CommandLineConventions) {
+  const Result longNames = Run({"number", "--count", "4", "--seed", "7", "--per-line", "2"});
+  ASSERT_EQ(longNames.status, 0);
+  EXPECT_EQ(Run({"number", "-n", "4", "-s7", "--per-line", "2", "--"}).out, longNames.out);
+  std::string crlf = longNames.out;
+  for (size_t at = crlf.find('\n'); at != std::string::npos; at = crlf.find('\n', at + 2))
+    crlf.insert(at, "\r");
+  EXPECT_EQ(Run({"number", "-n", "4", "-s", "7", "--per-line", "2", "--save", "-"}).out, crlf);
+  const Result quiet = Run({"number", "-n", "4", "-s", "7", "--quiet"});
+  EXPECT_EQ(quiet.err, "");
+  EXPECT_FALSE(quiet.out.empty());
+
+  std::ofstream(path("guests.txt")) << "Ann\nBob\nCid\n";
+  const Result fromFile = Run({"sample", "--items", path("guests.txt"), "-n", "2", "-s", "3"});
+  const Result fromStdin = RunWith({"sample", "--items", "-", "-n", "2", "-s", "3"},
+                                   [this] {
+                                     if (freopen(path("guests.txt").c_str(), "r", stdin) == nullptr)
+                                       _exit(126);
+                                   },
+                                   {});
+  EXPECT_EQ(fromStdin.status, 0) << fromStdin.err;
+  EXPECT_EQ(fromStdin.out, fromFile.out);
+
+  ASSERT_EQ(Run({"file", "-o", path("bytes.dat"), "--size", "100", "-s", "5"}).status, 0);
+  const Result bytes = Run({"file", "--output", "-", "--size", "100", "--seed", "5"});
+  EXPECT_EQ(bytes.status, 0) << bytes.err;
+  EXPECT_EQ(bytes.out, ReadFile(path("bytes.dat")));
+
+  const Result help = Run({"number", "-h"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("\n  -n, --count N         how many numbers"), std::string::npos) << help.out;
+  EXPECT_NE(help.out.find("\n  -s, --seed S          manual seed"), std::string::npos) << help.out;
+  EXPECT_NE(Run({"file", "--help"}).out.find("\n  -o, --output PATH     the file"), std::string::npos);
+
+  const Result bare = Run({});
+  EXPECT_EQ(bare.status, 2);
+  EXPECT_EQ(bare.out, "");
+  EXPECT_EQ(bare.err.rfind("Usage: quenvar-cli COMMAND [OPTIONS]\n", 0), 0u) << bare.err;
+
+  struct Case {
+    std::vector<std::string> args;
+    std::string message;
+  };
+  const std::vector<Case> refused = {
+      {{"number", "--", "--count", "3"}, "quenvar-cli number: unexpected argument '--count'"},
+      {{"number", "-x"}, "quenvar-cli number: unknown option -x"},
+      {{"file", "-o", "-", "--show", "hex"}, "quenvar-cli file: the bytes and their text cannot both go"},
+      {{"file", "-o", "-", "--show", "hex", "--save", "-"}, "quenvar-cli file: the bytes and their text"},
+  };
+  for (const Case& c : refused) {
+    const Result r = Run(c.args);
+    EXPECT_EQ(r.status, 2) << c.message;
+    EXPECT_EQ(r.err.rfind(c.message, 0), 0u) << r.err;
+  }
+
+  // A full standard output: a plain sentence, without the error's class name.
+  const Result full = RunWith({"number", "-n", "3", "-s", "1"},
+                              [] {
+                                if (freopen("/dev/full", "w", stdout) == nullptr) _exit(126);
+                              },
+                              {});
+  EXPECT_EQ(full.status, 1);
+  EXPECT_EQ(full.err, "quenvar-cli number: cannot write to standard output: No space left on device\n");
 }

@@ -8,6 +8,7 @@
 #include "core/Printing.h"
 #include "core/Writers.h"
 #include "ui/Folders.h"
+#include "ui/HelpWindow.h"
 #include "ui/NumberPage.h"
 #include "ui/PrinterSetup.h"
 #include "ui/QtPrinting.h"
@@ -244,6 +245,24 @@ class DialogTest : public QObject {
     QCOMPARE(fake->help.size(), size_t(2));
     QCOMPARE(fake->help[0].second, 23);
     QCOMPARE(fake->help[1].second, 24);
+  }
+
+  // Without a CHM viewer, F1 in a modal dialog opens the help window as a
+  // window of the dialog's, which the dialog does not block; it closes with it.
+  void dialogHelpWithoutViewer() {
+    gui.useHelpWindow();
+    QPointer<HelpWindow> help;
+    QVERIFY(WhenModal<Taboutform>([&] { form->About1Click(); },
+                                  [&](Taboutform* d) {
+                                    for (QAction* a : d->actions())
+                                      if (a->shortcut() == QKeySequence(Qt::Key_F1)) a->trigger();
+                                    help = HelpWindow::instance();
+                                    QVERIFY(help != nullptr && help->isVisible());
+                                    QCOMPARE(help->browser()->source().fileName(), QString("about.html"));
+                                    QCOMPARE(help->parentWidget(), static_cast<QWidget*>(d));
+                                  }));
+    QVERIFY(help.isNull());
+    QVERIFY(fake->help.empty());
   }
 };
 

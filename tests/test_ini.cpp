@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "TestFiles.h"
 #include "core/Errors.h"
@@ -121,6 +122,46 @@ TEST(IniFile, LineBreaksAndByteOrderMarkAreKept) {
   IniFile fresh;
   fresh.WriteString("S", "k", "v");
   EXPECT_EQ(fresh.Text(), "[S]\r\nk=v\r\n");
+}
+
+// A text reads back as it was written, whatever quotes and blanks it has.
+TEST(IniFile, TextsReadBackAsWritten) {
+  for (const std::string value : {"\"##\"", "\"quoted note\"", "\"Smith, John\"", "'single'", "  both  ",
+                                  " lead", "trail\t", "\"", "\"\"", "x\"", "\"x", "plain", ""}) {
+    IniFile ini = IniFile::FromText("[S]\r\nk=old\r\n");
+    ini.WriteString("S", "k", value);
+    ini.WriteString("S", "new", value);
+    for (const char* key : {"k", "new"})
+      EXPECT_EQ(IniFile::FromText(ini.Text()).ReadString("S", key, "?"), value) << ini.Text();
+  }
+}
+
+// A line that already reads as what is written stays byte for byte: bytes
+// that are not UTF-8 (read as Latin-1), quotes, blanks, hexadecimal, any
+// non-zero Boolean, a value cut at its length.
+TEST(IniFile, LinesHoldingTheValueStay) {
+  struct Case {
+    std::string line;
+    std::function<void(IniFile&)> write;
+  };
+  const std::string cut(2047, 'v');
+  const Case cases[] = {
+      {"Filename=caf\xe9.dat", [](IniFile& i) { i.WriteString("S", "Filename", "caf\u00e9.dat"); }},
+      {"item0=Jos\xe9", [](IniFile& i) { i.WriteString("S", "item0", "Jos\u00e9"); }},
+      {"commask0=\"##\"", [](IniFile& i) { i.WriteString("S", "commask0", "##"); }},
+      {"note =  spaced out ", [](IniFile& i) { i.WriteString("S", "note", "spaced out"); }},
+      {"long=" + cut + "more", [&](IniFile& i) { i.WriteString("S", "long", cut); }},
+      {"low = 0x10", [](IniFile& i) { i.WriteInteger("S", "low", 16); }},
+      {"code=$7E", [](IniFile& i) { i.WriteInteger("S", "code", 126); }},
+      {"comma=5", [](IniFile& i) { i.WriteBool("S", "comma", true); }},
+  };
+  for (const Case& c : cases) {
+    const std::string text = "[S]\r\n" + c.line + "\r\n";
+    IniFile ini = IniFile::FromText(text);
+    c.write(ini);
+    EXPECT_EQ(ini.Text(), text);
+  }
+  EXPECT_EQ(IniFile::FromText("[S]\r\nitem0=Jos\xe9\r\n").ReadString("S", "item0", ""), "Jos\u00e9");
 }
 
 // The wildcard list saved over a file with CR-only breaks and a byte-order

@@ -179,11 +179,12 @@ TEST(Paths, CopyIfMissingKeepsWhatIsThereAndReportsWhatCannotBeMade) {
   EXPECT_FALSE(CopyIfMissing(shipped.string(), (layout.root / "blocked/wildcard.ini").string()));
   EXPECT_TRUE(layout.leftovers(layout.root).empty());
 
-  // Where no copy can be made, the shipped file is read and edited instead.
-  layout.vars["XDG_CONFIG_HOME"] = (layout.root / "blocked").string();
+  // Where no copy can be made, the shipped file is read, but an edit goes to
+  // the user's path (and fails there), never to the shipped file.
   setenv("XDG_CONFIG_HOME", (layout.root / "blocked").c_str(), 1);
   SetProgramFolder(layout.bin.string());
-  EXPECT_EQ(WildcardFile(Use::Edit), shipped.string());
+  EXPECT_EQ(WildcardFile(Use::Read), shipped.string());
+  EXPECT_EQ(WildcardFile(Use::Edit), (layout.root / "blocked/quenvar/wildcard.ini").string());
   unsetenv("XDG_CONFIG_HOME");
 }
 
@@ -223,16 +224,39 @@ TEST(Paths, ReadOnlyCopyWithoutShareKeepsTheUsersFilesInXdgFolders) {
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
-TEST(Paths, LockGoesToTheRuntimeFolderElseTheTempFolder) {
+// Without a runtime folder the lock's folder is the user's alone: made mode
+// 700 under a name of theirs in the shared temp folder, and never one that
+// someone else made there (then their cache folder's).
+TEST(Paths, LockGoesToTheRuntimeFolderElsePrivateFolder) {
   Layout layout;
   fs::create_directories(layout.root / "run");
   layout.vars["XDG_RUNTIME_DIR"] = (layout.root / "run").string();
   EXPECT_EQ(Locate(layout.bin.string(), layout.env()).runtime, (layout.root / "run").string());
   layout.vars["XDG_RUNTIME_DIR"] = (layout.root / "gone").string();  // not there
-  layout.vars["TMPDIR"] = layout.root.string();
-  EXPECT_EQ(Locate(layout.bin.string(), layout.env()).runtime, layout.root.string());
-  layout.vars.erase("TMPDIR");
-  EXPECT_EQ(Locate(layout.portable.string(), layout.env()).runtime, "/tmp");
+  const fs::path shared = layout.root / "shared";
+  fs::create_directories(shared);
+  layout.vars["TMPDIR"] = shared.string();
+  const Places places = Locate(layout.bin.string(), layout.env());
+  EXPECT_EQ(places.runtime, "");
+  const fs::path own = shared / ("quenvar-" + std::to_string(geteuid())),
+                 cache = layout.home / ".cache/quenvar/run";
+  ASSERT_EQ(places.privateRuntime, (std::vector<std::string>{own.string(), cache.string()}));
+  for (const fs::path& folder : {own, cache}) {
+    EXPECT_TRUE(MakePrivateFolder(folder.string()));
+    EXPECT_EQ(fs::status(folder).permissions() & fs::perms::all, fs::perms::owner_all);
+  }
+  fs::remove(own);
+  fs::create_symlink(layout.home, own);  // a link, even to a folder of ours
+  EXPECT_FALSE(MakePrivateFolder(own.string()));
+  fs::remove(own);
+  fs::create_directory(own);
+  fs::permissions(own, fs::perms::all);  // others may put things in it
+  EXPECT_FALSE(MakePrivateFolder(own.string()));
+  fs::permissions(own, fs::perms::owner_all);
+  if (geteuid() == 0) {  // only root can make it someone else's
+    ASSERT_EQ(chown(own.c_str(), 65534, 65534), 0);
+    EXPECT_FALSE(MakePrivateFolder(own.string()));
+  }
 }
 
 TEST(Paths, ExecutableFolderIsThisTestsFolder) {

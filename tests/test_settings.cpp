@@ -1,12 +1,16 @@
 // setup.ini: the real window, offscreen, reads it while it is made and writes
 // it when it closes; every test has an application folder of its own.
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "FakePlatform.h"
 #include "PageFixture.h"
@@ -98,15 +102,43 @@ class SettingsTest : public QObject {
   }
   static QStringList masks(const StringPage* page) { return page->maskHistory(); }
 
+  // An installed copy (bin/ beside share/quenvar/) with a home of the test's
+  // own, whose configuration folder (returned) keeps the user's files.
+  QString installCopy() {
+    const QString prefix = folder->filePath("prefix"), home = folder->filePath("home");
+    const QString shipped = prefix + "/share/quenvar/";
+    if (!QDir().mkpath(prefix + "/bin") || !QDir().mkpath(shipped + "name") || !QDir().mkpath(home))
+      return {};
+    QFile::copy(QUENVAR_DATA_DIR "/wildcard.ini", shipped + "wildcard.ini");
+    for (const char* list : {"male_first_names.txt", "female_first_names.txt", "last_names.txt"})
+      QFile::copy(QString(QUENVAR_DATA_DIR "/name/") + list, shipped + "name/" + list);
+    qputenv("HOME", home.toUtf8());
+    for (const char* name : kXdg) qunsetenv(name);
+    SetApplicationFolder(prefix + "/bin");
+    QDir().mkpath(home + "/.config/quenvar");
+    return home + "/.config/quenvar";
+  }
+  static constexpr const char* kXdg[] = {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"};
+  std::vector<std::pair<const char*, std::optional<QByteArray>>> environment;
+
  private slots:
   void init() {
     folder = std::make_unique<QTemporaryDir>();
     SetApplicationFolder(folder->path());
     fake = std::make_unique<test::FakePlatform>();
+    environment.clear();
+    for (const char* name : {"HOME", kXdg[0], kXdg[1], kXdg[2]})
+      environment.emplace_back(name,
+                               qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt);
   }
   void cleanup() {
     form.reset();
     fake.reset();
+    for (const auto& [name, value] : environment)
+      if (value)
+        qputenv(name, *value);
+      else
+        qunsetenv(name);
     SetApplicationFolder({});
     folder.reset();
   }
@@ -146,27 +178,7 @@ class SettingsTest : public QObject {
   }
   void everyPageComesBack() {
     QFETCH(bool, installed);
-    QString settingsAt = iniPath();
-    const QString prefix = folder->filePath("prefix"), home = folder->filePath("home");
-    const QByteArray oldHome = qgetenv("HOME"), oldConfig = qgetenv("XDG_CONFIG_HOME"),
-                     oldData = qgetenv("XDG_DATA_HOME");
-    auto restore = qScopeGuard([&] {
-      qputenv("HOME", oldHome);
-      if (!oldConfig.isEmpty()) qputenv("XDG_CONFIG_HOME", oldConfig);
-      if (!oldData.isEmpty()) qputenv("XDG_DATA_HOME", oldData);
-    });
-    if (installed) {
-      const QString shipped = prefix + "/share/quenvar/";
-      QVERIFY(QDir().mkpath(prefix + "/bin") && QDir().mkpath(shipped + "name") && QDir().mkpath(home));
-      QVERIFY(QFile::copy(QUENVAR_DATA_DIR "/wildcard.ini", shipped + "wildcard.ini"));
-      for (const char* list : {"male_first_names.txt", "female_first_names.txt", "last_names.txt"})
-        QVERIFY(QFile::copy(QString(QUENVAR_DATA_DIR "/name/") + list, shipped + "name/" + list));
-      qputenv("HOME", home.toUtf8());
-      qunsetenv("XDG_CONFIG_HOME");
-      qunsetenv("XDG_DATA_HOME");
-      SetApplicationFolder(prefix + "/bin");
-      settingsAt = home + "/.config/quenvar/setup.ini";
-    }
+    const QString settingsAt = installed ? installCopy() + "/setup.ini" : iniPath();
     openWindow();
     NumberPage* number = form->TabSheet1;
     columns(number, 5);
@@ -216,7 +228,7 @@ class SettingsTest : public QObject {
     closeWindow();
     QVERIFY(fake->boxes.empty());
     QVERIFY(QFile::exists(settingsAt));
-    if (installed) QVERIFY(!QFile::exists(prefix + "/bin/setup.ini"));
+    if (installed) QVERIFY(!QFile::exists(folder->filePath("prefix/bin/setup.ini")));
 
     openWindow();
     number = form->TabSheet1;
@@ -338,9 +350,9 @@ class SettingsTest : public QObject {
     QCOMPARE(string->comMask->currentIndex(), 0);
     QCOMPARE(string->input.Mask, std::string("a?"));
     closeWindow();
-    const QStringList lines = Lines(readIni());
-    QVERIFY(lines.contains("commaskCount=3") && lines.contains("commask1=") && lines.contains("commask2=b#"));
-    QVERIFY(lines.contains("commask3=unread"));  // left from an earlier run
+    // Unchanged, the list is not written again; the earlier run's key stays.
+    QVERIFY(readIni().startsWith(
+        "[Character]\r\ncommaskCount=3\r\ncommask0=a?\r\ncommask2=b#\r\ncommask3=unread\r\n"));
   }
 
   // A count far beyond what the file holds reads as many entries as it
@@ -431,15 +443,155 @@ class SettingsTest : public QObject {
     openWindow();
     closeWindow();
     const QByteArray after = readIni();
-    QVERIFY2(after.startsWith("; my notes\r\n[simply]\r\nLOW=16\r\nmine = my value\r\ncolumn=2\r\ncomma=0\r\n"
-                              "isduplicate=0\r\nupper=10000\r\ncountto=100\r\nsortby=2\r\n\r\n"
-                              "[Elsewhere]\r\nkey=1\r\n[Character]\r\n"),
-             after.constData());
+    QVERIFY2(
+        after.startsWith("; my notes\r\n[simply]\r\nLOW=0x10\r\nmine = my value\r\ncolumn=2\r\ncomma=0\r\n"
+                         "isduplicate=0\r\nupper=10000\r\ncountto=100\r\nsortby=2\r\n\r\n"
+                         "[Elsewhere]\r\nkey=1\r\n[Character]\r\n"),
+        after.constData());
     QVERIFY(after.endsWith("NoLotto=0\r\n"));
     // Written again unchanged, the file is the same.
     openWindow();
     closeWindow();
     QCOMPARE(readIni(), after);
+  }
+
+  // A start and close with nothing done changes no line that is there (only
+  // missing keys are added): not a text that is not UTF-8 (read as Latin-1),
+  // nor one in quotes or blanks, nor a value the window took otherwise
+  // (hexadecimal, out of range, no number), nor a list with a gap.
+  void untouchedLinesStay() {
+    const QByteArray before =
+        "[Simply]\r\nlow = 0x10\r\ncomma=yes\r\nsortby=7\r\ncolumn=25\r\nupper=99999999999\r\n"
+        "[Character]\r\ncommaskCount=2\r\ncommask0=\"##\"\r\ncommask1=  spaced  \r\n"
+        "[File]\r\nFilename=caf\xe9.dat\r\n"
+        "[Sampling Items]\r\nTotal=4\r\nitem0=Jos\xe9\r\nitem1=\r\nitem2=\"Smith, John\"\r\n"
+        "[Lotty]\r\nMainPick=301\r\n";
+    writeIni(before);
+    openWindow();
+    QCOMPARE(form->TabSheet3->BaseFileName, QString::fromUtf8("caf\u00e9.dat"));
+    QCOMPARE(form->TabSheet22->items->texts(), (QStringList{QString::fromUtf8("Jos\u00e9"), "Smith, John"}));
+    QCOMPARE(masks(form->TabSheet2), (QStringList{"##", "spaced"}));
+    closeWindow();
+    // Every line of before is in the file, unchanged and in its order.
+    const QList<QByteArray> lines = readIni().split('\n');
+    qsizetype at = 0;
+    for (const QByteArray& line : before.split('\n')) {
+      while (at < lines.size() && lines[at] != line) ++at;
+      QVERIFY2(at++ < lines.size(), line.constData());
+    }
+  }
+
+  // Texts the user gave with quotes or blanks around them, or with
+  // characters beyond ASCII, come back as they were at every start.
+  void quotedAndBlankTextsComeBack() {
+    const QStringList items{"\"Smith, John\"", "  padded  ", QString::fromUtf8("Jos\u00e9"), "'single'"};
+    openWindow();
+    for (const QString& item : items) {
+      fake->nextInput = item;
+      QTest::mouseClick(form->TabSheet22->SpeedButton17, Qt::LeftButton);
+    }
+    StringPage* string = form->TabSheet2;
+    string->comMask->setEditText("\"##\"");
+    string->comMaskExit();
+    string->AddMaskHistory();
+    form->TabSheet3->BaseFileName = "\"quoted.dat\"";
+    closeWindow();
+    const QByteArray written = readIni();
+    for (int start = 0; start < 2; ++start) {
+      openWindow();
+      QCOMPARE(form->TabSheet22->items->texts(), items);
+      QCOMPARE(masks(form->TabSheet2), QStringList{"\"##\""});
+      QCOMPARE(form->TabSheet3->BaseFileName, QString("\"quoted.dat\""));
+      closeWindow();
+      QCOMPARE(readIni(), written);
+    }
+  }
+
+  // Whatever stands at wildcard.ini or setup.ini that cannot be read (a
+  // folder, a loop of links, a FIFO, another owner's file), the window
+  // starts at once: wildcard.ini's trouble is said, with an empty list that
+  // is never saved; setup.ini's gives the defaults, silently, and is not
+  // written at close. Neither is replaced.
+  void unreadableFilesAtStart_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("kind");
+    for (const char* kind : {"folder", "link loop", "FIFO", "no access"})
+      QTest::addRow("wildcard.ini: %s", kind) << QString("wildcard.ini") << QString(kind);
+    for (const char* kind : {"FIFO", "no access"})  // a folder: unwritableFileAtClose
+      QTest::addRow("setup.ini: %s", kind) << QString("setup.ini") << QString(kind);
+  }
+  void unreadableFilesAtStart() {
+    QFETCH(QString, file);
+    QFETCH(QString, kind);
+    // Root reads any file: the mode-000 case needs an ordinary user.
+    if (kind == "no access" && geteuid() == 0) QSKIP("root can read every file");
+    const QString path = installCopy() + "/" + file;
+    const QByteArray local = QFile::encodeName(path);
+    if (kind == "folder") QVERIFY(QDir().mkdir(path));
+    if (kind == "link loop") QVERIFY(QFile::link(path, path));
+    if (kind == "FIFO") QCOMPARE(mkfifo(local.constData(), 0600), 0);
+    if (kind == "no access") {
+      QFile made(path);
+      QVERIFY(made.open(QIODevice::WriteOnly) && made.write("[Special Char]\r\nTotal=0\r\n") > 0);
+      made.close();
+      QCOMPARE(chmod(local.constData(), 0), 0);
+    }
+    const auto stat = [&] {
+      struct stat st {};
+      lstat(local.constData(), &st);
+      return std::pair(st.st_mode, st.st_size);
+    };
+    const auto before = stat();
+    openWindow();
+    StringPage* string = form->TabSheet2;
+    const QString unable = "EInOutError\nUnable to write to " + path;
+    if (file == "wildcard.ini") {
+      QCOMPARE(boxTexts().size(), 1);
+      QVERIFY2(boxTexts()[0].startsWith("EInOutError\nCannot open file \"" + path + "\". "),
+               qPrintable(boxTexts()[0]));
+      QCOMPARE(string->WildcardList.Items.size(), size_t(0));
+      QTest::mouseClick(string->BtnAdd, Qt::LeftButton);
+      string->comName->setCurrentText("~");
+      QTest::mouseClick(string->ChNumber, Qt::LeftButton);
+      QTest::mouseClick(string->btnSave, Qt::LeftButton);
+      QCOMPARE(boxTexts().last(), unable);
+      fake->boxes.clear();
+    } else {
+      QVERIFY(fake->boxes.empty());
+      QVERIFY(!string->WildcardList.Items.empty());
+      QCOMPARE(form->TabSheet1->RxSpinUpper->value(), 10000);
+    }
+    closeWindow();
+    QCOMPARE(boxTexts(), file == "setup.ini" ? QStringList{unable} : QStringList{});
+    QVERIFY(stat() == before);
+  }
+
+  // Where the user's copy of wildcard.ini cannot be made (a file stands
+  // where the configuration folder would be), the shipped wildcards are
+  // shown, and an edit is refused with the message: the shipped file is
+  // never written.
+  void wildcardEditsNeverGoToTheShippedFile() {
+    const QString config = installCopy();
+    QVERIFY(QDir(config).removeRecursively());
+    QFile inTheWay(config);
+    QVERIFY(inTheWay.open(QIODevice::WriteOnly) && inTheWay.write("not a folder") > 0);
+    inTheWay.close();
+    QFile shipped(folder->filePath("prefix/share/quenvar/wildcard.ini"));
+    QVERIFY(shipped.open(QIODevice::ReadOnly));
+    const QByteArray before = shipped.readAll();
+    shipped.close();
+    openWindow();
+    QVERIFY(fake->boxes.empty());
+    StringPage* string = form->TabSheet2;
+    QCOMPARE(string->WildcardList.Items.size(), size_t(3));
+    QTest::mouseClick(string->BtnAdd, Qt::LeftButton);
+    string->comName->setCurrentText("~");
+    QTest::mouseClick(string->ChNumber, Qt::LeftButton);
+    QTest::mouseClick(string->btnSave, Qt::LeftButton);
+    QCOMPARE(boxTexts(), QStringList{"EInOutError\nUnable to write to " + config + "/wildcard.ini"});
+    QCOMPARE(string->WildcardList.Items.size(), size_t(3));
+    QVERIFY(shipped.open(QIODevice::ReadOnly));
+    QCOMPARE(shipped.readAll(), before);
   }
 
   // setup.ini cannot be written (here a folder stands in its place): the

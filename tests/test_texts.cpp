@@ -16,6 +16,7 @@
 #include "core/RepeatWatch.h"
 #include "core/Sorting.h"
 #include "core/TextLines.h"
+#include "core/Utf8.h"
 #include "generators/Unit_character.h"
 #include "generators/Unit_name_sampling.h"
 
@@ -125,6 +126,22 @@ TEST(Lines, BreaksAndBlanks) {
   EXPECT_EQ(SplitNonEmptyLines("a\r\nb\rc\n\n d \r\n\r\nlast", false).toVector(),
             (V{"a", "b", "c", " d ", "last"}));
   EXPECT_EQ(SplitNonEmptyLines(std::string("x\ny\0z\n", 6), true).toVector(), (V{"x", "y"}));
+  EXPECT_EQ(SplitNonEmptyLines("caf\xe9\nJos\xc3\xa9\n", false).toVector(), (V{"caf\u00e9", "Jos\u00e9"}));
+}
+
+// UTF-8 where it is valid, every other byte as its Latin-1 character.
+TEST(Lines, TextThatIsNotUtf8IsLatin1) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"caf\xe9", "caf\u00e9"},
+      {"Jos\xc3\xa9 \xe2\x82\xac \xf0\x9f\x8e\xb2", "Jos\u00e9 \u20ac \U0001F3B2"},  // valid: as it is
+      {"\xc3\xa9\xe9", "\u00e9\u00e9"},                                              // mixed
+      {"\xc0\xaf", "\u00c0\u00af"},                                                  // overlong
+      {"\xed\xa0\x80", "\u00ed\u00a0\u0080"},                                        // a surrogate
+      {"a\xe2\x82", "a\u00e2\u0082"},                                                // cut short
+      {"\xff\x80", "\u00ff\u0080"},
+      {"a longer line, caf\xe9 and Jos\xc3\xa9 within", "a longer line, caf\u00e9 and Jos\u00e9 within"},
+  };
+  for (const auto& [bytes, text] : cases) EXPECT_EQ(TextFromBytes(bytes), text) << bytes;
 }
 
 TEST(Names, MatchesReferenceAndRules) {

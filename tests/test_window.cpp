@@ -17,9 +17,11 @@
 #include "PageFixture.h"
 #include "core/RandomSource.h"
 #include "ui/Folders.h"
+#include "ui/HelpWindow.h"
 #include "ui/NumberPage.h"
 #include "ui/SingleInstance.h"
 #include "ui/UnitMain.h"
+#include "ui/UnitprintText.h"
 
 using namespace quenvar;
 using namespace quenvar::ui;
@@ -430,10 +432,33 @@ class WindowTest : public QObject {
     QCOMPARE(page->model->rowCount(), 0);
   }
 
+  // The close removes the print files and then the temp folder, but nothing
+  // else in it, and nothing through a link: a temp folder that links to the
+  // user's own files leaves them all as they were.
+  void closeRemovesTheTempFolder_data() {
+    QTest::addColumn<bool>("linked");
+    QTest::addColumn<QStringList>("others");  // what else the temp folder holds
+    QTest::newRow("print files only") << false << QStringList{};
+    QTest::newRow("other files stay") << false << QStringList{"mine.txt", "job/notes.txt"};
+    QTest::newRow("a link to the user's files") << true << QStringList{"mine.txt", "job/notes.txt"};
+  }
   void closeRemovesTheTempFolder() {
-    QDir().mkpath(TempFolder() + "/job");
+    QFETCH(bool, linked);
+    QFETCH(QStringList, others);
+    const QString temp = TempFolder(), mine = gui.folder->file("precious").c_str();
+    const QString at = linked ? mine : temp;
+    const QString print =
+        QFileInfo(TFormPrinttext::PrintFileName(at, QDateTime::currentDateTime())).fileName();
+    for (const QString& name : others + QStringList{print}) {
+      QFile file(at + "/" + name);
+      QVERIFY(QDir().mkpath(QFileInfo(file).path()));
+      QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    if (linked) QVERIFY(QFile::link(mine, temp));
     QVERIFY(form->close());
-    QVERIFY(!QDir(TempFolder()).exists());
+    for (const QString& name : others) QVERIFY2(QFile::exists(at + "/" + name), qPrintable(name));
+    QCOMPARE(QFile::exists(at + "/" + print), linked);
+    QCOMPARE(QFileInfo::exists(temp), linked || !others.isEmpty());
   }
 
   // Too little memory for a request: the message, then a page that shows
@@ -484,6 +509,26 @@ class WindowTest : public QObject {
     QCOMPARE(fake->opened.size(), size_t(1));
   }
 
+  // Without a CHM viewer F1 shows the page's topic in the program's own help
+  // window; closed, F1 brings it back at the topic of the page then shown.
+  void helpWithoutViewer() {
+    gui.useHelpWindow();
+    form->PageControl1->setCurrentIndex(static_cast<int>(Tab::Lottery));
+    QTest::keyClick(form.get(), Qt::Key_F1);
+    HelpWindow* help = HelpWindow::instance();
+    QVERIFY(help != nullptr && help->isVisible());
+    QCOMPARE(help->browser()->source().fileName(), QString("lottery.html"));
+    QVERIFY(help->browser()->toPlainText().contains("Lottery"));
+    help->close();
+    form->PageControl1->setCurrentIndex(static_cast<int>(Tab::Name));
+    QTest::keyClick(form.get(), Qt::Key_F1);
+    QCOMPARE(HelpWindow::instance(), help);
+    QVERIFY(help->isVisible());
+    QCOMPARE(help->browser()->source().fileName(), QString("name.html"));
+    QVERIFY(fake->help.empty());
+    delete help;
+  }
+
   // A second start of the program brings the first forward and ends.
   void secondInstanceRaisesTheFirst() {
     const QString program = QUENVAR_GUI_BIN;
@@ -498,6 +543,29 @@ class WindowTest : public QObject {
     QVERIFY(raised.wait(10000));
     QVERIFY(second.waitForFinished(10000));
     QCOMPARE(second.exitCode(), 0);
+  }
+
+  // Without a runtime folder, a lock that another user holds under the
+  // lock's name in the shared temp folder keeps no window from opening: the
+  // lock and the socket are in a folder of the user's own.
+  void lockIsInAFolderOfTheUsersOwn() {
+    QTemporaryDir shared;
+    const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR"), oldTmp = qgetenv("TMPDIR");
+    qunsetenv("XDG_RUNTIME_DIR");
+    qputenv("TMPDIR", shared.path().toUtf8());
+    const auto restore = qScopeGuard([&] {
+      qputenv("XDG_RUNTIME_DIR", oldRuntime);
+      qputenv("TMPDIR", oldTmp);
+      SetApplicationFolder(gui.folder->path.c_str());
+    });
+    SetApplicationFolder(gui.folder->path.c_str());  // the places again, from this environment
+    const QString key = SingleInstance::KeyFor(QUENVAR_GUI_BIN);
+    QLockFile squatter(shared.filePath(key + ".lock"));
+    QVERIFY(squatter.tryLock(0));
+    SingleInstance first(key);
+    QVERIFY(!first.raiseRunning());
+    QVERIFY(first.listen());
+    QVERIFY(!QFileInfo::exists(shared.filePath(key)));
   }
 };
 

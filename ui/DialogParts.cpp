@@ -9,6 +9,7 @@
 
 #include "ui/Folders.h"
 #include "ui/Guard.h"
+#include "ui/HelpWindow.h"
 #include "ui/Platform.h"
 
 namespace quenvar::ui {
@@ -74,8 +75,7 @@ void CentreOnDesktop(QDialog* dialog) { dialog->installEventFilter(new Centring(
 void AddHelpKey(QDialog* dialog, std::function<int()> context) {
   auto* help = new QAction(dialog);
   help->setShortcut(Qt::Key_F1);
-  QObject::connect(help, &QAction::triggered, dialog,
-                   [context] { platform().showHelp(HelpFile(), context()); });
+  QObject::connect(help, &QAction::triggered, dialog, [context] { ShowHelp(context()); });
   dialog->addAction(help);
 }
 

@@ -62,14 +62,13 @@ class DesktopPlatform : public Platform {
 
   void openUrl(const QUrl& url) override { QDesktopServices::openUrl(url); }
 
+  QString helpViewer() override { return QStandardPaths::findExecutable("xchm"); }
+
   // One viewer: F1 on the topic already open leaves it be; another topic
   // replaces it.
   void showHelp(const QString& helpFile, int context) override {
-    const QString viewer = QStandardPaths::findExecutable("xchm");
-    if (viewer.isEmpty()) {
-      QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile));
-      return;
-    }
+    const QString viewer = helpViewer();
+    if (viewer.isEmpty()) return;
     if (help_ != nullptr && help_->state() != QProcess::NotRunning) {
       if (helpContext_ == context) return;
       help_->terminate();

@@ -32,7 +32,10 @@ class Platform {
   virtual bool printerSetup(QWidget* parent, QPrinter& printer) = 0;
   // Opens an address, an e-mail link or a file with the desktop's default handler.
   virtual void openUrl(const QUrl& url) = 0;
-  // Opens the help file at a context number.
+  // The compiled-HTML help viewer; empty where none is installed (F1 then
+  // shows the help's topics in a window of the program's own, HelpWindow.h).
+  virtual QString helpViewer() = 0;
+  // Opens the help file at a context number in that viewer.
   virtual void showHelp(const QString& helpFile, int context) = 0;
 };
 

@@ -168,7 +168,7 @@ void SamplingPage::exchangeItems(SettingsExchange& settings) {
   QStringList kept;
   if (settings.writing()) {
     const int n = std::min(items->count(), kMaxSavedItems);
-    if (items->count() > kMaxSavedItems)
+    if (items->count() > kMaxSavedItems && !settings.remembering())
       platform().messageBox(window(), "In Random Sampling tab, only first 800 items can be saved when exit!",
                             Icon::Information, false);
     kept.reserve(n);

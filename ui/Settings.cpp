@@ -12,45 +12,51 @@ namespace quenvar::ui {
 
 namespace {
 
-// A value cut at its length limit may end inside a character, whose
-// beginning is then dropped too.
 QString FromUtf8(const std::string& text) {
-  size_t size = text.size();
-  size_t continuation = 0;
-  while (continuation < 3 && continuation < size &&
-         (static_cast<unsigned char>(text[size - 1 - continuation]) & 0xC0) == 0x80)
-    ++continuation;
-  if (continuation < size) {
-    const auto lead = static_cast<unsigned char>(text[size - 1 - continuation]);
-    const size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-    if (continuation + 1 < length) size -= continuation + 1;
-  }
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(size));
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A line break would end the line early: it is written as a blank.
+std::string OneLine(QString text) {
+  return text.replace(QLatin1Char('\r'), QLatin1Char(' '))
+      .replace(QLatin1Char('\n'), QLatin1Char(' '))
+      .toStdString();
 }
 
 }  // namespace
 
-void SettingsExchange::writeText(const std::string& key, QString text) {
-  text.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-  file_.WriteString(section_, key, text.toStdString());
+bool SettingsExchange::changed(const std::string& id, const std::string& text, const char* key) {
+  if (memory_ == nullptr) return true;
+  const std::string where = section_ + '\n' + id;
+  if (remembering()) {
+    (*memory_)[where] = text;
+    return false;
+  }
+  const auto it = memory_->find(where);
+  return it == memory_->end() || it->second != text || !file_.ValueExists(section_, key);
+}
+
+void SettingsExchange::writeText(const std::string& key, const QString& text) {
+  const std::string value = OneLine(text);
+  if (changed(key, value, key.c_str())) file_.WriteString(section_, key, value);
 }
 
 void SettingsExchange::value(IntKey key, int& value) {
-  if (writing_)
-    file_.WriteInteger(section_, key.name, value);
-  else
+  if (reading())
     value = file_.ReadInteger(section_, key.name, key.fallback);
+  else if (changed(key.name, std::to_string(value), key.name))
+    file_.WriteInteger(section_, key.name, value);
 }
 
 void SettingsExchange::value(BoolKey key, bool& value) {
-  if (writing_)
-    file_.WriteBool(section_, key.name, value);
-  else
+  if (reading())
     value = file_.ReadBool(section_, key.name, key.fallback);
+  else if (changed(key.name, value ? "1" : "0", key.name))
+    file_.WriteBool(section_, key.name, value);
 }
 
 void SettingsExchange::value(const TextKey& key, QString& value) {
-  if (writing_) {
+  if (writing()) {
     writeText(key.name, value);
   } else {
     value = FromUtf8(file_.ReadString(section_, key.name, key.fallback.toStdString()));
@@ -58,7 +64,7 @@ void SettingsExchange::value(const TextKey& key, QString& value) {
 }
 
 void SettingsExchange::spin(IntKey key, QSpinBox* box) {
-  if (writing_) box->interpretText();  // what the box shows is what is kept
+  if (writing()) box->interpretText();  // what the box shows is what is kept
   int v = box->value();
   value(key, v);
   if (reading()) box->setValue(v);
@@ -80,7 +86,7 @@ void SettingsExchange::columns(IntKey key, ResultPage& page) {
   QComboBox* box = page.columnsBox;
   int index = box->currentIndex();
   value(key, index);
-  if (writing_) return;
+  if (writing()) return;
   box->setCurrentIndex(index >= 0 && index < box->count() ? index : key.fallback);
   page.ColumnsChange();
 }
@@ -94,15 +100,21 @@ void SettingsExchange::sortOrder(IntKey key, ResultPage& page) {
   QAction* const buttons[] = {page.ascAction, page.dscAction, page.origAction};
   int order = page.ascAction->isChecked() ? 0 : page.dscAction->isChecked() ? 1 : 2;
   value(key, order);
-  if (writing_) return;
+  if (writing()) return;
   if (order >= 0 && order <= 2) buttons[order]->setChecked(true);
   page.SortClick();
 }
 
 QStringList SettingsExchange::list(IntKey count, const char* prefix, const QStringList& entries) {
-  if (writing_) {
+  if (writing()) {
+    // A list is written whole or not at all: its entries are numbered by
+    // their places.
+    std::string whole = std::to_string(entries.size());
+    for (const QString& entry : entries) whole += '\0' + OneLine(entry);
+    if (!changed(std::string(prefix) + "*", whole, count.name)) return entries;
     file_.WriteInteger(section_, count.name, entries.size());
-    for (qsizetype i = 0; i < entries.size(); ++i) writeText(prefix + std::to_string(i), entries[i]);
+    for (qsizetype i = 0; i < entries.size(); ++i)
+      file_.WriteString(section_, prefix + std::to_string(i), OneLine(entries[i]));
     return entries;
   }
   // A count is believed only as far as the section could hold its entries,

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <map>
 #include <string>
 
 #include "core/IniFile.h"
@@ -25,16 +26,28 @@ using IntKey = Key<int>;
 using BoolKey = Key<bool>;
 using TextKey = Key<QString>;
 
+// What the keys would be written as right after the start, key by key (a
+// list as a whole): at close only what changed since is written, so that a
+// start and close with nothing done leaves every line of setup.ini as it was.
+using SettingsMemory = std::map<std::string, std::string>;
+
 // One pass over setup.ini in one direction: reading sets the controls from
 // the file, writing puts the controls into it. A page lists the keys of its
 // section once, each with the control it belongs to; what has to follow the
 // loaded values (a page's change handlers) runs only when reading().
 class SettingsExchange {
  public:
-  SettingsExchange(IniFile& file, bool writing) : file_(file), writing_(writing) {}
+  // Remember is a writing pass that only fills `memory`; a Write pass with a
+  // memory leaves out the keys the file has that are unchanged since.
+  enum class Pass { Read, Write, Remember };
+  SettingsExchange(IniFile& file, bool writing) : file_(file), pass_(writing ? Pass::Write : Pass::Read) {}
+  SettingsExchange(IniFile& file, Pass pass, SettingsMemory* memory)
+      : file_(file), pass_(pass), memory_(memory) {}
 
-  bool reading() const { return !writing_; }
-  bool writing() const { return writing_; }
+  bool reading() const { return pass_ == Pass::Read; }
+  bool writing() const { return pass_ != Pass::Read; }
+  // A writing pass that writes nothing: no word to the user either.
+  bool remembering() const { return pass_ == Pass::Remember; }
   // The section of the keys that follow.
   void section(const char* name) { section_ = name; }
 
@@ -62,10 +75,15 @@ class SettingsExchange {
   QStringList list(IntKey count, const char* prefix, const QStringList& entries);
 
  private:
-  void writeText(const std::string& key, QString text);
+  void writeText(const std::string& key, const QString& text);
+  // Whether what `id` stands for is to be written as `text`: not when
+  // remembering (the text is noted), nor when it is unchanged since and the
+  // file has `key`.
+  bool changed(const std::string& id, const std::string& text, const char* key);
 
   IniFile& file_;
-  bool writing_;
+  Pass pass_;
+  SettingsMemory* memory_ = nullptr;
   std::string section_;
 };
 

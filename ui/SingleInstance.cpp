@@ -23,7 +23,10 @@ QString SingleInstance::KeyFor(const QString& executablePath) {
   return QString("onlyforquenvarrandom-%1-%2").arg(getuid()).arg(QString::fromLatin1(hash.left(12)));
 }
 
-QString SingleInstance::path() const { return QString::fromStdString(paths::RuntimeFolder()) + "/" + key_; }
+QString SingleInstance::path() const {
+  const std::string folder = paths::RuntimeFolder();
+  return folder.empty() ? QString() : QString::fromStdString(folder) + "/" + key_;
+}
 
 SingleInstance::SingleInstance(QString key) : key_(std::move(key)) {
   connect(&server_, &QLocalServer::newConnection, this, [this] {
@@ -40,12 +43,15 @@ SingleInstance::SingleInstance(QString key) : key_(std::move(key)) {
 SingleInstance::~SingleInstance() { server_.close(); }
 
 bool SingleInstance::raiseRunning() {
+  // Without a folder of the user's own there is no lock: this copy runs.
+  const QString at = path();
+  if (at.isEmpty()) return false;
   // The lock serialises two copies starting at the same moment.
-  lock_ = std::make_unique<QLockFile>(path() + ".lock");
+  lock_ = std::make_unique<QLockFile>(at + ".lock");
   lock_->setStaleLockTime(0);
   for (int attempt = 0; attempt < 20; ++attempt) {
     QLocalSocket socket;
-    socket.connectToServer(path());
+    socket.connectToServer(at);
     if (socket.waitForConnected(300)) {
       socket.write(kRaise);
       socket.waitForBytesWritten(1000);
@@ -62,9 +68,11 @@ bool SingleInstance::raiseRunning() {
 }
 
 bool SingleInstance::listen() {
-  QLocalServer::removeServer(path());  // a socket left by a copy that crashed
+  const QString at = path();
+  if (at.isEmpty()) return false;
+  QLocalServer::removeServer(at);  // a socket left by a copy that crashed
   server_.setSocketOptions(QLocalServer::UserAccessOption);
-  return server_.listen(path());
+  return server_.listen(at);
 }
 
 }  // namespace quenvar::ui

@@ -9,7 +9,8 @@ namespace quenvar::ui {
 
 // One running copy per user and program: the first listens on a local
 // socket; a second start asks it to come to the front and ends. The socket
-// and its lock are in the runtime folder (core/Paths.h).
+// and its lock are in the runtime folder (core/Paths.h), or nowhere when
+// there is no folder of the user's own: then every start opens a window.
 class SingleInstance : public QObject {
   Q_OBJECT
 
@@ -28,7 +29,7 @@ class SingleInstance : public QObject {
   void raiseRequested();
 
  private:
-  QString path() const;  // the socket's; the lock's adds ".lock"
+  QString path() const;  // the socket's (the lock's adds ".lock"); empty: none
 
   QString key_;
   std::unique_ptr<QLockFile> lock_;

@@ -8,12 +8,16 @@
 #include <QMouseEvent>
 #include <QScopeGuard>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "core/Codes.h"
+#include "core/Errors.h"
 #include "core/Feedback.h"
+#include "core/IniFile.h"
 #include "generators/StringRules.h"
 #include "ui/Folders.h"
+#include "ui/Guard.h"
 #include "ui/Settings.h"
 
 namespace quenvar::ui {
@@ -46,7 +50,8 @@ QPushButton* EditorButton(QWidget* parent, const char* name, const char* caption
 
 }  // namespace
 
-StringPage::StringPage() : GeneratorPage(InfoOf(Tab::String)), WildcardList(WildcardFile().toStdString()) {
+StringPage::StringPage() : GeneratorPage(InfoOf(Tab::String)) {
+  loadWildcards();
   inputPanel->setFixedHeight(206);
   auto* row = new QHBoxLayout(inputPanel);
   row->setContentsMargins(8, 4, 8, 4);
@@ -69,6 +74,22 @@ StringPage::StringPage() : GeneratorPage(InfoOf(Tab::String)), WildcardList(Wild
   Rx2SpinCountExit();
   Ch2DuplicateClick();
   comMaskExit();
+}
+
+void StringPage::loadWildcards() {
+  // Edits go to the user's own copy, made from the shipped file when it can
+  // be; until then the shipped wildcards are read, never written.
+  WildcardList.FileName = WildcardFile().toStdString();
+  try {
+    WildcardList.LoadFrom(IniFile(paths::WildcardFile(paths::Use::Read)));
+  } catch (const EInOutError& error) {
+    // The page starts with no wildcards and says why, once the window is up.
+    WildcardList.Items.clear();
+    WildcardList.Unreadable = true;
+    QTimer::singleShot(0, this, [this, message = QString::fromUtf8(error.what())] {
+      ShowErrorMessage(window(), "EInOutError", message);
+    });
+  }
 }
 
 QWidget* StringPage::buildRange() {
@@ -240,8 +261,10 @@ QWidget* StringPage::buildWildcards() {
 }
 
 QStringList StringPage::commandLine() const {
-  // "=" keeps a mask or a path that starts with "--" a value.
-  QStringList args{"string", "--mask=" + FromStd(input.Mask), "--wildcards=" + WildcardFile(), "--count",
+  // "=" keeps a mask or a path that starts with "--" a value. The wildcards
+  // are those the page shows: the shipped ones while the user has no copy.
+  const QString wildcards = QString::fromStdString(paths::WildcardFile(paths::Use::Read));
+  QStringList args{"string", "--mask=" + FromStd(input.Mask), "--wildcards=" + wildcards, "--count",
                    QString::number(input.Count)};
   if (input.Duplicate) args << "--duplicates";
   return args << "--seed" << QString::number(seed->lastTaken());

@@ -96,6 +96,9 @@ class StringPage : public GeneratorPage<Trandom_character, TinputString> {
     const GroupSpec* info;
   };
 
+  // Reads the wildcards; a file that cannot be read leaves the list empty
+  // and is reported once the window shows.
+  void loadWildcards();
   QWidget* buildRange();
   QWidget* buildWildcards();
   void addGroupRow(QGridLayout* grid, Group group);

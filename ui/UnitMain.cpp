@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
-#include <QDir>
 #include <QLocale>
 #include <QScreen>
 #include <QTimer>
@@ -14,6 +13,7 @@
 #include "ui/FilePage.h"
 #include "ui/Folders.h"
 #include "ui/Guard.h"
+#include "ui/HelpWindow.h"
 #include "ui/LotteryPage.h"
 #include "ui/NamePage.h"
 #include "ui/NumberPage.h"
@@ -162,7 +162,7 @@ void TFormRandom::PageControl1Change() {
 
 void TFormRandom::Help1Click() {
   const int tab = std::clamp(PageControl1->currentIndex(), 0, kTabCount - 1);
-  platform().showHelp(HelpFile(), kPages[static_cast<size_t>(tab)].helpContext);
+  ShowHelp(kPages[static_cast<size_t>(tab)].helpContext);
 }
 
 void TFormRandom::About1Click() {
@@ -205,23 +205,35 @@ void TFormRandom::LoadSaveSettings(bool writing) {
     // over, since what it holds was never seen.
     if (writing) throw EInOutError("Unable to write to " + path);
   }
-  SettingsExchange settings(file, writing);
-  TabSheet1->exchangeSettings(settings);
-  TabSheet2->exchangeSettings(settings);
-  TabSheet3->exchangeSettings(settings);
-  TabSheet22->exchangeSettings(settings);
-  TabSheet44->exchangeSettings(settings);
-  TabSheet22->exchangeItems(settings);
-  TabSheet55->exchangeSettings(settings);
+  const auto exchange = [this](SettingsExchange& settings) {
+    TabSheet1->exchangeSettings(settings);
+    TabSheet2->exchangeSettings(settings);
+    TabSheet3->exchangeSettings(settings);
+    TabSheet22->exchangeSettings(settings);
+    TabSheet44->exchangeSettings(settings);
+    TabSheet22->exchangeItems(settings);
+    TabSheet55->exchangeSettings(settings);
+  };
+  using Pass = SettingsExchange::Pass;
+  SettingsExchange settings(file, writing ? Pass::Write : Pass::Read, &settingsAtStart_);
+  exchange(settings);
+  if (!writing) {
+    // What the pages made of the file, so that the close writes only what
+    // has changed since.
+    IniFile none;
+    SettingsExchange remember(none, Pass::Remember, &settingsAtStart_);
+    exchange(remember);
+    return;
+  }
   // Every key at once, replacing the old file only when all is written.
-  if (writing) file.UpdateFile();
+  file.UpdateFile();
 }
 
 void TFormRandom::FormClose() {
   hide();
   // A failure is shown; the program ends all the same.
   RunGuarded(this, [this] { LoadSaveSettings(true); });
-  QDir(TempFolder()).removeRecursively();  // failure is ignored
+  paths::RemoveTempFolder(TempFolder().toStdString());  // failure is ignored
 }
 
 }  // namespace quenvar::ui

@@ -8,6 +8,7 @@
 #include "ui/Feedback.h"
 #include "ui/PageTable.h"
 #include "ui/QtPrinting.h"
+#include "ui/Settings.h"
 
 namespace quenvar::ui {
 
@@ -74,6 +75,7 @@ class TFormRandom : public QWidget {
   WidgetNotifier notifier_;
   QtPrinterService printing_;
   bool shownOnce_ = false;
+  SettingsMemory settingsAtStart_;  // the settings as the start left them
 };
 
 }  // namespace quenvar::ui

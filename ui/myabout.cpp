@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
+#include "core/Version.h"
 #include "ui/DialogParts.h"
 #include "ui/Platform.h"
 
@@ -57,7 +58,7 @@ Taboutform::Taboutform(QWidget* parent) : QDialog(parent) {
   auto* inside = new QVBoxLayout(frame);
   inside->setContentsMargins(4, 8, 4, 8);
 
-  RxLabel1 = new QLabel("Quenvar Random Number Generator V1.04 (Build 8)", frame);
+  RxLabel1 = new QLabel("Quenvar Random Number Generator " QUENVAR_VERSION_TEXT, frame);
   RxLabel1->setObjectName("RxLabel1");
   QFont title("Arial");
   title.setPixelSize(13);
@@ -65,7 +66,7 @@ Taboutform::Taboutform(QWidget* parent) : QDialog(parent) {
   RxLabel1->setFont(title);
   RxLabel1->setAlignment(Qt::AlignCenter);
   RxLabel1->setWordWrap(true);
-  Label3 = new QLabel("Free software: random data you can repeat from a seed.", frame);
+  Label3 = new QLabel("Free software (MIT licence): random data you can repeat from a seed.", frame);
   Label3->setObjectName("Label3");
   QFont notice("Arial");
   notice.setPixelSize(12);
