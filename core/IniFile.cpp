@@ -76,7 +76,8 @@ std::string Stored(std::string_view value) {
 // opening never waits.
 std::string ReadRegularFile(const std::string& path) {
   const auto fail = [&](int error) {
-    throw EInOutError("Cannot open file \"" + path + "\". " + std::strerror(error));
+    throw EInOutError(
+        quenvar::Text(TR_NOOP("Core", "Cannot open file \"%1\". %2")).arg(path).arg(std::strerror(error)));
   };
   const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
   if (fd < 0) fail(errno);
@@ -87,14 +88,18 @@ std::string ReadRegularFile(const std::string& path) {
   struct stat st {};
   if (fstat(fd, &st) != 0) fail(errno);
   if (S_ISDIR(st.st_mode)) fail(EISDIR);
-  if (!S_ISREG(st.st_mode)) throw EInOutError("Cannot open file \"" + path + "\". Not a regular file");
+  if (!S_ISREG(st.st_mode))
+    throw EInOutError(
+        quenvar::Text(TR_NOOP("Core", "Cannot open file \"%1\". Not a regular file")).arg(path));
   std::string text;
   text.reserve(static_cast<size_t>(st.st_size));
   char block[1 << 16];
   for (;;) {
     const ssize_t n = read(fd, block, sizeof(block));
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) throw EInOutError("Cannot read file \"" + path + "\". " + std::strerror(errno));
+    if (n < 0)
+      throw EInOutError(
+          quenvar::Text(TR_NOOP("Core", "Cannot read file \"%1\". %2")).arg(path).arg(std::strerror(errno)));
     if (n == 0) return text;
     text.append(block, static_cast<size_t>(n));
   }

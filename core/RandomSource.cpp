@@ -7,6 +7,8 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "core/Errors.h"
+
 namespace quenvar {
 
 uint32_t RandomSeed = 0;
@@ -62,7 +64,7 @@ __attribute__((target_clones("avx2", "default"))) void FillLanes(uint8_t* out, s
 class SecureStream {
  public:
   void rekey() {
-    if (sodium_init() < 0) throw std::runtime_error("The system's random generator is not available.");
+    if (sodium_init() < 0) throw Exception(Text(TR_NOOP("Core", "The system's random generator is not available.")));
     randombytes_buf(key_, sizeof key_);
     nonce_ = 0;
     used_ = sizeof buffer_;

@@ -138,7 +138,7 @@ void Tlistparchar::Save() {
     if (Unreadable) throw EInOutError(FileName);
     ini = IniFile(FileName);
   } catch (const EInOutError&) {
-    throw EInOutError("Unable to write to " + FileName);
+    throw EInOutError(Text(TR_NOOP("Core", "Unable to write to %1")).arg(FileName));
   }
   SaveTo(ini);
   ini.UpdateFile();
