@@ -259,5 +259,1258 @@
         <source>Sort Names...</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. Not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The system&apos;s random generator is not available.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copying rows...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Displaying randoms...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Displaying numbers...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Displaying names...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DialogParts</name>
+    <message>
+        <source>No. Columns per Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Out Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tab Delimited</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comma Separated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Space Separated</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PageTable</name>
+    <message>
+        <source>Random Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Generate Random Numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Random Numbers As Text File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Random Numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lottery Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Generate Lottery Numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatic created</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manual created</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Random Sampling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Samplings As Text File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Samplings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Random String</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Generate Random Strings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Random Strings As Text File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Random Strings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatic Created</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manual    Created</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Random Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create Random Names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Random Names As Text File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Random Names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Random File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Generate File</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QtPrinting</name>
+    <message>
+        <source>No printer in your system!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; cannot start a job.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer could not start a new page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The print job could not be sent to the printer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>quenvar::ui::DistributionDialog</name>
+    <message>
+        <source>Distribution - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 most frequent of %2 items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Counts of the last run&apos;s results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Distribution chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>quenvar::ui::FileNameEdit</name>
+    <message>
+        <source>Click right button to select filename</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select text file name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save randoms to file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All text files (*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>quenvar::ui::FilePage</name>
+    <message>
+        <source>Display Results In List Box While Create Random File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Don&apos;t Display Results In List Box While Create Random File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have disabled displaying in the list box to generate random bytes file quickly !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As Hex</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hex</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display As Hex</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As Decimal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display As Decimal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As Octet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display As Octet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As Binary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display As Binary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enabled Display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Display Method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size ( Byte )</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Between 1 and 2147483647</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select file to save data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto add number suffix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>to filename when generate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create or overwrite the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Append data to end of the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Data File(*.dat)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>quenvar::ui::HelpWindow</name>
+    <message>
+        <source>Quenvar Random Number Generator Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The help topics are missing: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>quenvar::ui::LotteryPage</name>
+    <message>
+        <source>Between -2147483647 and  2147483647</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Main Lottery Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upper</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No. to pick</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Between 1 and 300</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bonus Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Between 1 and 200</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lotto + Bonus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick bonus numbers from the remaining numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick bonus numbers from the remaining numbers in main lottery number box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Bonus Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Between 1 and 2147483647</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Allow duplicate numbers to appear in a single line if it&apos;s checked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prevent duplicate sets of lottery numbers in all lines  ( It will spend much time )</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It will spend much time if you&apos;re requesting a larger numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NO.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bonus %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>quenvar::ui::NamePage</name>
+    <message>
+        <source>Gender</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Male first name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View or Edit male first name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Female first name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View or Edit female first name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>last name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View or Edit last name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Between 1 and 2147483647</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Allow duplicate names</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>quenvar::ui::NumberPage</name>
+    <message>
+        <source>Between -2147483647 and  2147483647</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upper</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Between 1 and 2147483647</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Allow duplicate randoms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exclude Digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exclude digit %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>quenvar::ui::ResultPage</name>
+    <message>
+        <source>Right-Click it to open popup menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel Operation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Result columns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Sort Randoms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By Ascending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort Ascending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By Descending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort Descending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By Original</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display As Generated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Separate With &amp;Commas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Separate With Commas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;olumns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save &amp;As File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print Randoms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the selected rows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy as Command &amp;Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy as Command Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NO.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No randoms to be saved!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No randoms to be printed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No printer in your system!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Distri&amp;bution…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chart of the last run&apos;s results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No randoms to chart: start a run first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No run to be copied as a command line!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>quenvar::ui::SamplingPage</name>
+    <message>
+        <source>All TXT File(*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load items from TXT  file ( Append method )</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save all the items to TXT file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check all items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uncheck all items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete all items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right-click it to open popup menu<byte value="xd"/>
+Ctrl+Click or Shift+Chick to select multi-item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert Before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert After</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Current Item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Selected Items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete All Items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check All Items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uncheck All Items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Between 1 and 2147483647</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Allow duplicate sampling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save left items when exit, so they can be auto loaded next time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Random sampling from the %1 checked items below</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In Random Sampling tab, only first 800 items can be saved when exit!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write the items file &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add item window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please input new item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit item window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to delete the item?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to delete the selected items?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to delete all the items?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select file to save data</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>quenvar::ui::SeedGroup</name>
+    <message>
+        <source>Between -2147483647 and  2147483647</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System (cryptographic, not repeatable)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Draws from the operating system&apos;s cryptographic generator: for passwords and keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 seed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>quenvar::ui::SelectList</name>
+    <message>
+        <source>Shift, Ctrl+click to select multi-item
+Double-click it to move the item</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>quenvar::ui::StringPage</name>
+    <message>
+        <source>Left-click or Double-click it to select</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mask</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To represent a literal character, &apos;\&apos; should be added before the character.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Between 1 and 2147483647</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Allow duplicate strings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uppercase A-Z </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select uppercase letters excluded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uppercase letters excluded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lowercase a-z  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select lowercase letters excluded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lowercase letters excluded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number 0-9 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select numbers excluded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Numbers excluded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Special character </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select special characters included</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Special characters included</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wildcard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wildcards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wildcard columns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add wildcard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit wildcard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>De&amp;lete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete wildcard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save wildcard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&amp;cel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel operation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Save or Cancel Wildcard before generate randoms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>exclude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>include</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>quenvar::ui::TFormPrinttext</name>
+    <message>
+        <source>Print Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Numbers Per Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No. Columns per Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One Number per Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page Layout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print &amp;Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The randoms have been printed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>quenvar::ui::TFormRandom</name>
+    <message>
+        <source>Quenvar Random Number Generator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Visits Website...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help...           </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy as Command Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>quenvar::ui::TFormSaveText</name>
+    <message>
+        <source>Save Data to Text File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create or Overwrite file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Append to end of file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Numbers Per Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Single Line / All numbers in one line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No. Columns per Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One Number per Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please input file name! </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The randoms have been saved as text file!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>quenvar::ui::TFormSelect</name>
+    <message>
+        <source>Select</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Available Items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected Items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unselect Item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unselect All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&amp;cel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Available Items ( %1 )</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected Items ( %1 )</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>quenvar::ui::TPrinterSetupDialog</name>
+    <message>
+        <source>Print Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Si&amp;ze:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orientation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;ortrait</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L&amp;andscape</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>quenvar::ui::Taboutform</name>
+    <message>
+        <source>About Quenvar Random Number Generator </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quenvar Random Number Generator %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Free software (MIT licence): random data you can repeat from a seed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Homepage Site: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Technology Support: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

@@ -259,5 +259,1260 @@
         <source>Sort Names...</source>
         <translation>Namen sortieren ...</translation>
     </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. Not a regular file</source>
+        <translation>Die Datei „%1“ kann nicht geöffnet werden. Sie ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>The system&apos;s random generator is not available.</source>
+        <translation>Der Zufallsgenerator des Systems ist nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>Copying rows...</source>
+        <translation>Zeilen werden kopiert ...</translation>
+    </message>
+    <message>
+        <source>Displaying randoms...</source>
+        <translation>Zufallszahlen werden angezeigt ...</translation>
+    </message>
+    <message>
+        <source>Displaying numbers...</source>
+        <translation>Zahlen werden angezeigt ...</translation>
+    </message>
+    <message>
+        <source>Displaying names...</source>
+        <translation>Namen werden angezeigt ...</translation>
+    </message>
+</context>
+<context>
+    <name>DialogParts</name>
+    <message>
+        <source>No. Columns per Line</source>
+        <translation>Spalten pro Zeile</translation>
+    </message>
+    <message>
+        <source>Out Format</source>
+        <translation>Ausgabeformat</translation>
+    </message>
+    <message>
+        <source>Tab Delimited</source>
+        <translation>Durch Tabulatoren getrennt</translation>
+    </message>
+    <message>
+        <source>Comma Separated</source>
+        <translation>Durch Kommas getrennt</translation>
+    </message>
+    <message>
+        <source>Space Separated</source>
+        <translation>Durch Leerzeichen getrennt</translation>
+    </message>
+</context>
+<context>
+    <name>PageTable</name>
+    <message>
+        <source>Random Number</source>
+        <translation>Zufallszahl</translation>
+    </message>
+    <message>
+        <source>Generate Random Numbers</source>
+        <translation>Zufallszahlen erzeugen</translation>
+    </message>
+    <message>
+        <source>Save Random Numbers As Text File</source>
+        <translation>Zufallszahlen als Textdatei speichern</translation>
+    </message>
+    <message>
+        <source>Print Random Numbers</source>
+        <translation>Zufallszahlen drucken</translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <translation>Startwert</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuell</translation>
+    </message>
+    <message>
+        <source>Lottery Number</source>
+        <translation>Lottozahlen</translation>
+    </message>
+    <message>
+        <source>Generate Lottery Numbers</source>
+        <translation>Lottozahlen erzeugen</translation>
+    </message>
+    <message>
+        <source>Automatic created</source>
+        <translation>Automatisch erzeugt</translation>
+    </message>
+    <message>
+        <source>Manual created</source>
+        <translation>Manuell eingegeben</translation>
+    </message>
+    <message>
+        <source>Random Sampling</source>
+        <translation>Zufallsstichprobe</translation>
+    </message>
+    <message>
+        <source>Save Samplings As Text File</source>
+        <translation>Stichproben als Textdatei speichern</translation>
+    </message>
+    <message>
+        <source>Print Samplings</source>
+        <translation>Stichproben drucken</translation>
+    </message>
+    <message>
+        <source>Random String</source>
+        <translation>Zufallszeichenfolge</translation>
+    </message>
+    <message>
+        <source>Generate Random Strings</source>
+        <translation>Zufallszeichenfolgen erzeugen</translation>
+    </message>
+    <message>
+        <source>Save Random Strings As Text File</source>
+        <translation>Zufallszeichenfolgen als Textdatei speichern</translation>
+    </message>
+    <message>
+        <source>Print Random Strings</source>
+        <translation>Zufallszeichenfolgen drucken</translation>
+    </message>
+    <message>
+        <source>Automatic Created</source>
+        <translation>Automatisch erzeugt</translation>
+    </message>
+    <message>
+        <source>Manual    Created</source>
+        <translation>Manuell    eingegeben</translation>
+    </message>
+    <message>
+        <source>Random Name</source>
+        <translation>Zufallsname</translation>
+    </message>
+    <message>
+        <source>Create Random Names</source>
+        <translation>Zufallsnamen erzeugen</translation>
+    </message>
+    <message>
+        <source>Save Random Names As Text File</source>
+        <translation>Zufallsnamen als Textdatei speichern</translation>
+    </message>
+    <message>
+        <source>Print Random Names</source>
+        <translation>Zufallsnamen drucken</translation>
+    </message>
+    <message>
+        <source>Random File</source>
+        <translation>Zufallsdatei</translation>
+    </message>
+    <message>
+        <source>Generate File</source>
+        <translation>Datei erzeugen</translation>
+    </message>
+</context>
+<context>
+    <name>QtPrinting</name>
+    <message>
+        <source>No printer in your system!</source>
+        <translation>In Ihrem System ist kein Drucker eingerichtet!</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; cannot start a job.</source>
+        <translation>Der Drucker „%1“ kann keinen Auftrag beginnen.</translation>
+    </message>
+    <message>
+        <source>The printer could not start a new page.</source>
+        <translation>Der Drucker konnte keine neue Seite beginnen.</translation>
+    </message>
+    <message>
+        <source>The print job could not be sent to the printer.</source>
+        <translation>Der Druckauftrag konnte nicht an den Drucker gesendet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>quenvar::ui::DistributionDialog</name>
+    <message>
+        <source>Distribution - %1</source>
+        <translation>Verteilung – %1</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>The %1 most frequent of %2 items</source>
+        <translation>Die %1 häufigsten von %2 Einträgen</translation>
+    </message>
+    <message>
+        <source>Counts of the last run&apos;s results</source>
+        <translation>Häufigkeiten der Ergebnisse des letzten Laufs</translation>
+    </message>
+    <message>
+        <source>Distribution chart</source>
+        <translation>Verteilungsdiagramm</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Zusammenfassung</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>quenvar::ui::FileNameEdit</name>
+    <message>
+        <source>Click right button to select filename</source>
+        <translation>Klicken Sie auf die rechte Schaltfläche, um einen Dateinamen zu wählen</translation>
+    </message>
+    <message>
+        <source>Please select text file name</source>
+        <translation>Bitte wählen Sie eine Textdatei</translation>
+    </message>
+    <message>
+        <source>Save randoms to file</source>
+        <translation>Zufallszahlen in einer Datei speichern</translation>
+    </message>
+    <message>
+        <source>All text files (*.txt)</source>
+        <translation>Alle Textdateien (*.txt)</translation>
+    </message>
+</context>
+<context>
+    <name>quenvar::ui::FilePage</name>
+    <message>
+        <source>Display Results In List Box While Create Random File</source>
+        <translation>Ergebnisse beim Erzeugen der Zufallsdatei in der Liste anzeigen</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Display Results In List Box While Create Random File</source>
+        <translation>Ergebnisse beim Erzeugen der Zufallsdatei nicht in der Liste anzeigen</translation>
+    </message>
+    <message>
+        <source>You have disabled displaying in the list box to generate random bytes file quickly !</source>
+        <translation>Sie haben die Anzeige in der Liste ausgeschaltet, damit die Zufallsdatei schnell erzeugt wird!</translation>
+    </message>
+    <message>
+        <source>As Hex</source>
+        <translation>Hexadezimal</translation>
+    </message>
+    <message>
+        <source>Hex</source>
+        <translation>Hex</translation>
+    </message>
+    <message>
+        <source>Display As Hex</source>
+        <translation>Hexadezimal anzeigen</translation>
+    </message>
+    <message>
+        <source>As Decimal</source>
+        <translation>Dezimal</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>Dez</translation>
+    </message>
+    <message>
+        <source>Display As Decimal</source>
+        <translation>Dezimal anzeigen</translation>
+    </message>
+    <message>
+        <source>As Octet</source>
+        <translation>Oktal</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>Okt</translation>
+    </message>
+    <message>
+        <source>Display As Octet</source>
+        <translation>Oktal anzeigen</translation>
+    </message>
+    <message>
+        <source>As Binary</source>
+        <translation>Binär</translation>
+    </message>
+    <message>
+        <source>Bin</source>
+        <translation>Bin</translation>
+    </message>
+    <message>
+        <source>Display As Binary</source>
+        <translation>Binär anzeigen</translation>
+    </message>
+    <message>
+        <source>Enabled Display</source>
+        <translation>Anzeige eingeschaltet</translation>
+    </message>
+    <message>
+        <source>&amp;Display Method</source>
+        <translation>&amp;Anzeigeart</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Size ( Byte )</source>
+        <translation>Größe ( Byte )</translation>
+    </message>
+    <message>
+        <source>Between 1 and 2147483647</source>
+        <translation>Zwischen 1 und 2147483647</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Please select file to save data</source>
+        <translation>Bitte wählen Sie die Datei, in der die Daten gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Auto add number suffix</source>
+        <translation>Nummer automatisch anhängen</translation>
+    </message>
+    <message>
+        <source>to filename when generate</source>
+        <translation>beim Erzeugen an den Dateinamen</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Create or overwrite the file</source>
+        <translation>Die Datei anlegen oder überschreiben</translation>
+    </message>
+    <message>
+        <source>Append data to end of the file</source>
+        <translation>Daten an das Ende der Datei anhängen</translation>
+    </message>
+    <message>
+        <source>All Data File(*.dat)</source>
+        <translation>Alle Datendateien (*.dat)</translation>
+    </message>
+</context>
+<context>
+    <name>quenvar::ui::HelpWindow</name>
+    <message>
+        <source>Quenvar Random Number Generator Help</source>
+        <translation>Hilfe zu Quenvar Zufallszahlengenerator</translation>
+    </message>
+    <message>
+        <source>The help topics are missing: %1</source>
+        <translation>Die Hilfethemen fehlen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>quenvar::ui::LotteryPage</name>
+    <message>
+        <source>Between -2147483647 and  2147483647</source>
+        <translation>Zwischen -2147483647 und  2147483647</translation>
+    </message>
+    <message>
+        <source>Main Lottery Number</source>
+        <translation>Hauptzahlen</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Untere</translation>
+    </message>
+    <message>
+        <source>Upper</source>
+        <translation>Obere</translation>
+    </message>
+    <message>
+        <source>No. to pick</source>
+        <translation>Anzahl zu ziehen</translation>
+    </message>
+    <message>
+        <source>Between 1 and 300</source>
+        <translation>Zwischen 1 und 300</translation>
+    </message>
+    <message>
+        <source>Bonus Number</source>
+        <translation>Zusatzzahl</translation>
+    </message>
+    <message>
+        <source>Between 1 and 200</source>
+        <translation>Zwischen 1 und 200</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>Lotto + Bonus</source>
+        <translation>Lotto + Zusatzzahl</translation>
+    </message>
+    <message>
+        <source>Pick bonus numbers from the remaining numbers</source>
+        <translation>Zusatzzahlen aus den übrigen Zahlen ziehen</translation>
+    </message>
+    <message>
+        <source>Pick bonus numbers from the remaining numbers in main lottery number box</source>
+        <translation>Zusatzzahlen aus den übrigen Zahlen des Hauptzahlenbereichs ziehen</translation>
+    </message>
+    <message>
+        <source>No Bonus Number</source>
+        <translation>Keine Zusatzzahl</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Bereich</translation>
+    </message>
+    <message>
+        <source>Count to</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Between 1 and 2147483647</source>
+        <translation>Zwischen 1 und 2147483647</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Allow duplicate numbers to appear in a single line if it&apos;s checked</source>
+        <translation>Wenn angekreuzt, dürfen Zahlen in einer Reihe doppelt vorkommen</translation>
+    </message>
+    <message>
+        <source>Prevent duplicate sets of lottery numbers in all lines  ( It will spend much time )</source>
+        <translation>Doppelte Zahlenreihen in allen Zeilen verhindern  ( kann lange dauern )</translation>
+    </message>
+    <message>
+        <source>It will spend much time if you&apos;re requesting a larger numbers</source>
+        <translation>Bei großen Anzahlen kann das lange dauern</translation>
+    </message>
+    <message>
+        <source>NO.</source>
+        <translation>NR.</translation>
+    </message>
+    <message>
+        <source>Column 1</source>
+        <translation>Spalte 1</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>Bonus %1</source>
+        <translation>Zusatz %1</translation>
+    </message>
+</context>
+<context>
+    <name>quenvar::ui::NamePage</name>
+    <message>
+        <source>Gender</source>
+        <translation>Geschlecht</translation>
+    </message>
+    <message>
+        <source>Male first name</source>
+        <translation>Männliche Vornamen</translation>
+    </message>
+    <message>
+        <source>View or Edit male first name</source>
+        <translation>Männliche Vornamen ansehen oder bearbeiten</translation>
+    </message>
+    <message>
+        <source>Female first name</source>
+        <translation>Weibliche Vornamen</translation>
+    </message>
+    <message>
+        <source>View or Edit female first name</source>
+        <translation>Weibliche Vornamen ansehen oder bearbeiten</translation>
+    </message>
+    <message>
+        <source>last name</source>
+        <translation>Nachname</translation>
+    </message>
+    <message>
+        <source>View or Edit last name</source>
+        <translation>Nachnamen ansehen oder bearbeiten</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Bereich</translation>
+    </message>
+    <message>
+        <source>Count to</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Between 1 and 2147483647</source>
+        <translation>Zwischen 1 und 2147483647</translation>
+    </message>
+    <message>
+        <source>Allow duplicate names</source>
+        <translation>Doppelte Namen erlauben</translation>
+    </message>
+</context>
+<context>
+    <name>quenvar::ui::NumberPage</name>
+    <message>
+        <source>Between -2147483647 and  2147483647</source>
+        <translation>Zwischen -2147483647 und  2147483647</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Bereich</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Untere</translation>
+    </message>
+    <message>
+        <source>Upper</source>
+        <translation>Obere</translation>
+    </message>
+    <message>
+        <source>Count to</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Between 1 and 2147483647</source>
+        <translation>Zwischen 1 und 2147483647</translation>
+    </message>
+    <message>
+        <source>Allow duplicate randoms</source>
+        <translation>Doppelte Zufallszahlen erlauben</translation>
+    </message>
+    <message>
+        <source>Exclude Digits</source>
+        <translation>Ziffern ausschließen</translation>
+    </message>
+    <message>
+        <source>Exclude digit %1</source>
+        <translation>Ziffer %1 ausschließen</translation>
+    </message>
+</context>
+<context>
+    <name>quenvar::ui::ResultPage</name>
+    <message>
+        <source>Right-Click it to open popup menu</source>
+        <translation>Rechtsklick öffnet das Kontextmenü</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Spalten</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Cancel Operation</source>
+        <translation>Vorgang abbrechen</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Result columns</source>
+        <translation>Ergebnisspalten</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>&amp;Sort Randoms</source>
+        <translation>Zufallszahlen &amp;sortieren</translation>
+    </message>
+    <message>
+        <source>By Ascending</source>
+        <translation>Aufsteigend</translation>
+    </message>
+    <message>
+        <source>Sort Ascending</source>
+        <translation>Aufsteigend sortieren</translation>
+    </message>
+    <message>
+        <source>By Descending</source>
+        <translation>Absteigend</translation>
+    </message>
+    <message>
+        <source>Sort Descending</source>
+        <translation>Absteigend sortieren</translation>
+    </message>
+    <message>
+        <source>By Original</source>
+        <translation>Wie gezogen</translation>
+    </message>
+    <message>
+        <source>Display As Generated</source>
+        <translation>Wie erzeugt anzeigen</translation>
+    </message>
+    <message>
+        <source>Separate With &amp;Commas</source>
+        <translation>Mit &amp;Kommas trennen</translation>
+    </message>
+    <message>
+        <source>Separate With Commas</source>
+        <translation>Mit Kommas trennen</translation>
+    </message>
+    <message>
+        <source>C&amp;olumns</source>
+        <translation>S&amp;palten</translation>
+    </message>
+    <message>
+        <source>Save &amp;As File</source>
+        <translation>&amp;Als Datei speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Print Randoms</source>
+        <translation>Zufallszahlen &amp;drucken</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the selected rows</source>
+        <translation>Die ausgewählten Zeilen kopieren</translation>
+    </message>
+    <message>
+        <source>Copy as Command &amp;Line</source>
+        <translation>Als &amp;Befehlszeile kopieren</translation>
+    </message>
+    <message>
+        <source>Copy as Command Line</source>
+        <translation>Als Befehlszeile kopieren</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>NO.</source>
+        <translation>NR.</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>No randoms to be saved!</source>
+        <translation>Keine Zufallszahlen zum Speichern!</translation>
+    </message>
+    <message>
+        <source>No randoms to be printed!</source>
+        <translation>Keine Zufallszahlen zum Drucken!</translation>
+    </message>
+    <message>
+        <source>No printer in your system!</source>
+        <translation>In Ihrem System ist kein Drucker eingerichtet!</translation>
+    </message>
+    <message>
+        <source>Distri&amp;bution…</source>
+        <translation>&amp;Verteilung …</translation>
+    </message>
+    <message>
+        <source>Chart of the last run&apos;s results</source>
+        <translation>Diagramm der Ergebnisse des letzten Laufs</translation>
+    </message>
+    <message>
+        <source>No randoms to chart: start a run first.</source>
+        <translation>Keine Zufallszahlen für ein Diagramm: Starten Sie zuerst einen Lauf.</translation>
+    </message>
+    <message>
+        <source>No run to be copied as a command line!</source>
+        <translation>Kein Lauf, der als Befehlszeile kopiert werden kann!</translation>
+    </message>
+</context>
+<context>
+    <name>quenvar::ui::SamplingPage</name>
+    <message>
+        <source>All TXT File(*.txt)</source>
+        <translation>Alle TXT-Dateien (*.txt)</translation>
+    </message>
+    <message>
+        <source>Load items from TXT  file ( Append method )</source>
+        <translation>Einträge aus TXT-Datei laden ( werden angehängt )</translation>
+    </message>
+    <message>
+        <source>Save all the items to TXT file</source>
+        <translation>Alle Einträge in einer TXT-Datei speichern</translation>
+    </message>
+    <message>
+        <source>Add item</source>
+        <translation>Eintrag hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit Item</source>
+        <translation>Eintrag bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Check all items</source>
+        <translation>Alle Einträge ankreuzen</translation>
+    </message>
+    <message>
+        <source>Uncheck all items</source>
+        <translation>Alle Einträge abwählen</translation>
+    </message>
+    <message>
+        <source>Delete item</source>
+        <translation>Eintrag löschen</translation>
+    </message>
+    <message>
+        <source>Delete all items</source>
+        <translation>Alle Einträge löschen</translation>
+    </message>
+    <message>
+        <source>Right-click it to open popup menu<byte value="xd"/>
+Ctrl+Click or Shift+Chick to select multi-item</source>
+        <translation>Rechtsklick öffnet das Kontextmenü<byte value="xd"/>
+Strg+Klick oder Umschalt+Klick wählt mehrere Einträge</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>Einträge</translation>
+    </message>
+    <message>
+        <source>Insert Before</source>
+        <translation>Davor einfügen</translation>
+    </message>
+    <message>
+        <source>Insert After</source>
+        <translation>Dahinter einfügen</translation>
+    </message>
+    <message>
+        <source>Delete Current Item</source>
+        <translation>Aktuellen Eintrag löschen</translation>
+    </message>
+    <message>
+        <source>Delete Selected Items</source>
+        <translation>Ausgewählte Einträge löschen</translation>
+    </message>
+    <message>
+        <source>Delete All Items</source>
+        <translation>Alle Einträge löschen</translation>
+    </message>
+    <message>
+        <source>Check All Items</source>
+        <translation>Alle Einträge ankreuzen</translation>
+    </message>
+    <message>
+        <source>Uncheck All Items</source>
+        <translation>Alle Einträge abwählen</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Bereich</translation>
+    </message>
+    <message>
+        <source>Between 1 and 2147483647</source>
+        <translation>Zwischen 1 und 2147483647</translation>
+    </message>
+    <message>
+        <source>Count to</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Allow duplicate sampling</source>
+        <translation>Doppelte Ziehungen erlauben</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Option</translation>
+    </message>
+    <message>
+        <source>Save left items when exit, so they can be auto loaded next time</source>
+        <translation>Übrige Einträge beim Beenden speichern, damit sie beim nächsten Start geladen werden</translation>
+    </message>
+    <message>
+        <source>Random sampling from the %1 checked items below</source>
+        <translation>Zufallsstichprobe aus den %1 angekreuzten Einträgen unten</translation>
+    </message>
+    <message>
+        <source>In Random Sampling tab, only first 800 items can be saved when exit!</source>
+        <translation>Auf der Seite Zufallsstichprobe werden beim Beenden nur die ersten 800 Einträge gespeichert!</translation>
+    </message>
+    <message>
+        <source>Cannot write the items file &quot;%1&quot;: %2</source>
+        <translation>Die Eintragsdatei „%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Add item window</source>
+        <translation>Fenster Eintrag hinzufügen</translation>
+    </message>
+    <message>
+        <source>Please input new item</source>
+        <translation>Bitte geben Sie einen neuen Eintrag ein</translation>
+    </message>
+    <message>
+        <source>Edit item window</source>
+        <translation>Fenster Eintrag bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit item</source>
+        <translation>Eintrag bearbeiten</translation>
+    </message>
+    <message>
+        <source>Do you want to delete the item?</source>
+        <translation>Möchten Sie den Eintrag löschen?</translation>
+    </message>
+    <message>
+        <source>Do you want to delete the selected items?</source>
+        <translation>Möchten Sie die ausgewählten Einträge löschen?</translation>
+    </message>
+    <message>
+        <source>Do you want to delete all the items?</source>
+        <translation>Möchten Sie alle Einträge löschen?</translation>
+    </message>
+    <message>
+        <source>Please select file to save data</source>
+        <translation>Bitte wählen Sie die Datei, in der die Daten gespeichert werden</translation>
+    </message>
+</context>
+<context>
+    <name>quenvar::ui::SeedGroup</name>
+    <message>
+        <source>Between -2147483647 and  2147483647</source>
+        <translation>Zwischen -2147483647 und  2147483647</translation>
+    </message>
+    <message>
+        <source>System (cryptographic, not repeatable)</source>
+        <translation>System (kryptografisch, nicht wiederholbar)</translation>
+    </message>
+    <message>
+        <source>Draws from the operating system&apos;s cryptographic generator: for passwords and keys</source>
+        <translation>Zieht aus dem kryptografischen Generator des Betriebssystems: für Passwörter und Schlüssel</translation>
+    </message>
+    <message>
+        <source>%1 seed</source>
+        <translation>%1 (Startwert)</translation>
+    </message>
+</context>
+<context>
+    <name>quenvar::ui::SelectList</name>
+    <message>
+        <source>Shift, Ctrl+click to select multi-item
+Double-click it to move the item</source>
+        <translation>Umschalt-, Strg+Klick wählt mehrere Einträge
+Doppelklick verschiebt den Eintrag</translation>
+    </message>
+</context>
+<context>
+    <name>quenvar::ui::StringPage</name>
+    <message>
+        <source>Left-click or Double-click it to select</source>
+        <translation>Zum Auswählen klicken oder doppelklicken</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Bereich</translation>
+    </message>
+    <message>
+        <source>Mask</source>
+        <translation>Maske</translation>
+    </message>
+    <message>
+        <source>To represent a literal character, &apos;\&apos; should be added before the character.</source>
+        <translation>Um ein Zeichen wörtlich darzustellen, setzen Sie &apos;\&apos; davor.</translation>
+    </message>
+    <message>
+        <source>Count to</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Between 1 and 2147483647</source>
+        <translation>Zwischen 1 und 2147483647</translation>
+    </message>
+    <message>
+        <source>Allow duplicate strings</source>
+        <translation>Doppelte Zeichenfolgen erlauben</translation>
+    </message>
+    <message>
+        <source>Uppercase A-Z </source>
+        <translation>Großbuchstaben A-Z </translation>
+    </message>
+    <message>
+        <source>Select uppercase letters excluded</source>
+        <translation>Auszuschließende Großbuchstaben wählen</translation>
+    </message>
+    <message>
+        <source>Uppercase letters excluded</source>
+        <translation>Ausgeschlossene Großbuchstaben</translation>
+    </message>
+    <message>
+        <source>Lowercase a-z  </source>
+        <translation>Kleinbuchstaben a-z  </translation>
+    </message>
+    <message>
+        <source>Select lowercase letters excluded</source>
+        <translation>Auszuschließende Kleinbuchstaben wählen</translation>
+    </message>
+    <message>
+        <source>Lowercase letters excluded</source>
+        <translation>Ausgeschlossene Kleinbuchstaben</translation>
+    </message>
+    <message>
+        <source>Number 0-9 </source>
+        <translation>Ziffern 0-9 </translation>
+    </message>
+    <message>
+        <source>Select numbers excluded</source>
+        <translation>Auszuschließende Ziffern wählen</translation>
+    </message>
+    <message>
+        <source>Numbers excluded</source>
+        <translation>Ausgeschlossene Ziffern</translation>
+    </message>
+    <message>
+        <source>Special character </source>
+        <translation>Sonderzeichen </translation>
+    </message>
+    <message>
+        <source>Select special characters included</source>
+        <translation>Einzuschließende Sonderzeichen wählen</translation>
+    </message>
+    <message>
+        <source>Special characters included</source>
+        <translation>Eingeschlossene Sonderzeichen</translation>
+    </message>
+    <message>
+        <source>Wildcard</source>
+        <translation>Platzhalter</translation>
+    </message>
+    <message>
+        <source>Wildcards</source>
+        <translation>Platzhalter</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Wildcard columns</source>
+        <translation>Platzhalterspalten</translation>
+    </message>
+    <message>
+        <source>&amp;Add  </source>
+        <translation>&amp;Hinzufügen  </translation>
+    </message>
+    <message>
+        <source>Add wildcard</source>
+        <translation>Platzhalter hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit wildcard</source>
+        <translation>Platzhalter bearbeiten</translation>
+    </message>
+    <message>
+        <source>De&amp;lete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Delete wildcard</source>
+        <translation>Platzhalter löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save wildcard</source>
+        <translation>Platzhalter speichern</translation>
+    </message>
+    <message>
+        <source>Can&amp;cel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Cancel operation</source>
+        <translation>Vorgang abbrechen</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Please Save or Cancel Wildcard before generate randoms</source>
+        <translation>Bitte speichern oder verwerfen Sie den Platzhalter, bevor Sie Zufallszahlen erzeugen</translation>
+    </message>
+    <message>
+        <source>exclude</source>
+        <translation>ausschließen</translation>
+    </message>
+    <message>
+        <source>include</source>
+        <translation>einschließen</translation>
+    </message>
+</context>
+<context>
+    <name>quenvar::ui::TFormPrinttext</name>
+    <message>
+        <source>Print Data</source>
+        <translation>Daten drucken</translation>
+    </message>
+    <message>
+        <source>Numbers Per Line</source>
+        <translation>Zahlen pro Zeile</translation>
+    </message>
+    <message>
+        <source>No. Columns per Line</source>
+        <translation>Spalten pro Zeile</translation>
+    </message>
+    <message>
+        <source>One Number per Line</source>
+        <translation>Eine Zahl pro Zeile</translation>
+    </message>
+    <message>
+        <source>Page Layout</source>
+        <translation>Seitenlayout</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Hochformat</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Querformat</translation>
+    </message>
+    <message>
+        <source>Print &amp;Setup</source>
+        <translation>Drucker&amp;einrichtung</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <translation>Schl&amp;ießen</translation>
+    </message>
+    <message>
+        <source>The randoms have been printed!</source>
+        <translation>Die Zufallszahlen wurden gedruckt!</translation>
+    </message>
+</context>
+<context>
+    <name>quenvar::ui::TFormRandom</name>
+    <message>
+        <source>Quenvar Random Number Generator</source>
+        <translation>Quenvar Zufallszahlengenerator</translation>
+    </message>
+    <message>
+        <source>Visits Website...</source>
+        <translation>Website besuchen ...</translation>
+    </message>
+    <message>
+        <source>Help...           </source>
+        <translation>Hilfe ...           </translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Über ...</translation>
+    </message>
+    <message>
+        <source>Copy as Command Line</source>
+        <translation>Als Befehlszeile kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>quenvar::ui::TFormSaveText</name>
+    <message>
+        <source>Save Data to Text File</source>
+        <translation>Daten als Textdatei speichern</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>Create or Overwrite file</source>
+        <translation>Datei anlegen oder überschreiben</translation>
+    </message>
+    <message>
+        <source>Append to end of file</source>
+        <translation>An das Dateiende anhängen</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>Numbers Per Line</source>
+        <translation>Zahlen pro Zeile</translation>
+    </message>
+    <message>
+        <source>Single Line / All numbers in one line</source>
+        <translation>Eine Zeile / alle Zahlen in einer Zeile</translation>
+    </message>
+    <message>
+        <source>No. Columns per Line</source>
+        <translation>Spalten pro Zeile</translation>
+    </message>
+    <message>
+        <source>One Number per Line</source>
+        <translation>Eine Zahl pro Zeile</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <translation>Schl&amp;ießen</translation>
+    </message>
+    <message>
+        <source>Please input file name! </source>
+        <translation>Bitte geben Sie einen Dateinamen ein! </translation>
+    </message>
+    <message>
+        <source>The randoms have been saved as text file!</source>
+        <translation>Die Zufallszahlen wurden als Textdatei gespeichert!</translation>
+    </message>
+</context>
+<context>
+    <name>quenvar::ui::TFormSelect</name>
+    <message>
+        <source>Select</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>Available Items</source>
+        <translation>Verfügbare Einträge</translation>
+    </message>
+    <message>
+        <source>Selected Items</source>
+        <translation>Ausgewählte Einträge</translation>
+    </message>
+    <message>
+        <source>Select Item</source>
+        <translation>Eintrag auswählen</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alle auswählen</translation>
+    </message>
+    <message>
+        <source>Unselect Item</source>
+        <translation>Eintrag abwählen</translation>
+    </message>
+    <message>
+        <source>Unselect All</source>
+        <translation>Alle abwählen</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Can&amp;cel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Available Items ( %1 )</source>
+        <translation>Verfügbare Einträge ( %1 )</translation>
+    </message>
+    <message>
+        <source>Selected Items ( %1 )</source>
+        <translation>Ausgewählte Einträge ( %1 )</translation>
+    </message>
+</context>
+<context>
+    <name>quenvar::ui::TPrinterSetupDialog</name>
+    <message>
+        <source>Print Setup</source>
+        <translation>Druckereinrichtung</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Drucker</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze:</source>
+        <translation>&amp;Größe:</translation>
+    </message>
+    <message>
+        <source>Orientation</source>
+        <translation>Ausrichtung</translation>
+    </message>
+    <message>
+        <source>P&amp;ortrait</source>
+        <translation>&amp;Hochformat</translation>
+    </message>
+    <message>
+        <source>L&amp;andscape</source>
+        <translation>&amp;Querformat</translation>
+    </message>
+</context>
+<context>
+    <name>quenvar::ui::Taboutform</name>
+    <message>
+        <source>About Quenvar Random Number Generator </source>
+        <translation>Über Quenvar Zufallszahlengenerator </translation>
+    </message>
+    <message>
+        <source>Quenvar Random Number Generator %1</source>
+        <translation>Quenvar Zufallszahlengenerator %1</translation>
+    </message>
+    <message>
+        <source>Free software (MIT licence): random data you can repeat from a seed.</source>
+        <translation>Freie Software (MIT-Lizenz): Zufallsdaten, die sich aus einem Startwert wiederholen lassen.</translation>
+    </message>
+    <message>
+        <source>Homepage Site: </source>
+        <translation>Homepage: </translation>
+    </message>
+    <message>
+        <source>Technology Support: </source>
+        <translation>Technische Unterstützung: </translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <translation>Schl&amp;ießen</translation>
+    </message>
 </context>
 </TS>

@@ -17,7 +17,8 @@ namespace quenvar::ui {
 QSpinBox* ColumnsSpin(QWidget* parent) {
   auto* spin = new QSpinBox(parent);
   spin->setObjectName("RxSpinEdit1");
-  spin->setAccessibleName("No. Columns per Line");  // the radio button beside it names it
+  spin->setAccessibleName(QCoreApplication::translate(
+      "DialogParts", "No. Columns per Line"));  // the radio button beside it names it
   spin->setRange(2, 100);
   spin->setValue(4);
   spin->findChild<QLineEdit*>()->setReadOnly(true);
@@ -27,14 +28,14 @@ QSpinBox* ColumnsSpin(QWidget* parent) {
 
 SeparatorGroup::SeparatorGroup(QWidget* parent, const char* tabName, const char* commaName,
                                const char* spaceName) {
-  group = new QGroupBox("Out Format", parent);
+  group = new QGroupBox(QCoreApplication::translate("DialogParts", "Out Format"), parent);
   auto* column = new QVBoxLayout(group);
-  tab = new QRadioButton("Tab Delimited", group);
+  tab = new QRadioButton(QCoreApplication::translate("DialogParts", "Tab Delimited"), group);
   tab->setObjectName(tabName);
   tab->setChecked(true);
-  comma = new QRadioButton("Comma Separated", group);
+  comma = new QRadioButton(QCoreApplication::translate("DialogParts", "Comma Separated"), group);
   comma->setObjectName(commaName);
-  space = new QRadioButton("Space Separated", group);
+  space = new QRadioButton(QCoreApplication::translate("DialogParts", "Space Separated"), group);
   space->setObjectName(spaceName);
   for (QRadioButton* r : {tab, comma, space}) column->addWidget(r);
 }

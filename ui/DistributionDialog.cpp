@@ -22,10 +22,10 @@ DistributionDialog::DistributionDialog(QWidget* parent, const Distribution& dist
                                        const QString& pageCaption)
     : QDialog(parent) {
   setObjectName("DistributionDialog");
-  setWindowTitle("Distribution - " + pageCaption);
+  setWindowTitle(tr("Distribution - %1").arg(pageCaption));
   resize(760, 480);
 
-  counts = new QBarSet("Count");
+  counts = new QBarSet(tr("Count"));
   QList<qreal> values;
   values.reserve(static_cast<qsizetype>(distribution.counts.size()));
   int64_t highest = 0;
@@ -44,8 +44,8 @@ DistributionDialog::DistributionDialog(QWidget* parent, const Distribution& dist
   chart->legend()->hide();
   chart->setTitle(
       distribution.categories > static_cast<int64_t>(categories.size())
-          ? QString("The %1 most frequent of %2 items").arg(categories.size()).arg(distribution.categories)
-          : QString("Counts of the last run's results"));
+          ? tr("The %1 most frequent of %2 items").arg(categories.size()).arg(distribution.categories)
+          : tr("Counts of the last run's results"));
   if (categories.size() <= kNamedBars) {
     auto* names = new QBarCategoryAxis;
     names->append(categories);
@@ -79,7 +79,7 @@ DistributionDialog::DistributionDialog(QWidget* parent, const Distribution& dist
   height->setRange(0, static_cast<qreal>(std::max<int64_t>(highest, 1)) * 1.05);
   height->applyNiceNumbers();
   height->setLabelFormat("%.0f");
-  height->setTitleText("Count");
+  height->setTitleText(tr("Count"));
   chart->addAxis(height, Qt::AlignLeft);
   series->attachAxis(height);
 
@@ -87,7 +87,7 @@ DistributionDialog::DistributionDialog(QWidget* parent, const Distribution& dist
   chartView = new QChartView(chart, this);
   chartView->setObjectName("chartView");
   chartView->setRenderHint(QPainter::Antialiasing);
-  chartView->setAccessibleName("Distribution chart");
+  chartView->setAccessibleName(tr("Distribution chart"));
   chartView->setAccessibleDescription(chart->title() + ". " + summary);
 
   summaryLabel = new QLabel(summary, this);
@@ -95,10 +95,10 @@ DistributionDialog::DistributionDialog(QWidget* parent, const Distribution& dist
   summaryLabel->setWordWrap(true);
   summaryLabel->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   summaryLabel->setFocusPolicy(Qt::StrongFocus);  // reachable by Tab, so a screen reader reads it
-  summaryLabel->setAccessibleName("Summary");
+  summaryLabel->setAccessibleName(tr("Summary"));
   summaryLabel->setAccessibleDescription(summary);
 
-  closeButton = new QPushButton("Close", this);
+  closeButton = new QPushButton(tr("Close"), this);
   closeButton->setObjectName("closeButton");
   closeButton->setDefault(true);
   connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);

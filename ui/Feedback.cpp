@@ -48,6 +48,8 @@ QString Translated(const Text& text) {
   return out;
 }
 
+void RefuseInput(const QString& message) { quenvar::RefuseInput(Text::Plain(message.toStdString())); }
+
 void WidgetLabel::setCaption(std::string_view caption) {
   if (!label_) return;
   label_->setText(QCoreApplication::translate(kTextContext, std::string(caption).c_str()));

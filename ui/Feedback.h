@@ -55,6 +55,10 @@ class EventPump : public MessagePump {
 // the core's context, its %1 ... %9 filled with the figures, in one pass.
 QString Translated(const Text& text);
 
+// RefuseInput for a message of the window's own, already translated.
+using quenvar::RefuseInput;
+[[noreturn]] void RefuseInput(const QString& message);
+
 // Message boxes for the generators' own messages, translated.
 class WidgetNotifier : public Notifier {
  public:

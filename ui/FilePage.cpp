@@ -17,16 +17,19 @@
 namespace quenvar::ui {
 
 namespace {
-const char kDisplayOnHint[] = "Display Results In List Box While Create Random File";
-const char kDisplayOffHint[] = "Don't Display Results In List Box While Create Random File";
+const char kDisplayOnHint[] =
+    QT_TRANSLATE_NOOP("quenvar::ui::FilePage", "Display Results In List Box While Create Random File");
+const char kDisplayOffHint[] =
+    QT_TRANSLATE_NOOP("quenvar::ui::FilePage", "Don't Display Results In List Box While Create Random File");
 const char kDisplayOffLine[] =
-    "You have disabled displaying in the list box to generate random bytes file quickly !";
+    QT_TRANSLATE_NOOP("quenvar::ui::FilePage",
+                      "You have disabled displaying in the list box to generate random bytes file quickly !");
 }  // namespace
 
 FilePage::FilePage() : GeneratorPage(InfoOf(Tab::File)) {
   rowDelegate_ = list->itemDelegate();
   lineDelegate_ = new QStyledItemDelegate(list);
-  disabledLine = new QStringListModel(QStringList{kDisplayOffLine}, this);
+  disabledLine = new QStringListModel(QStringList{tr(kDisplayOffLine)}, this);
   model->setEntries([this] { return entryCount() > 0 ? generator.Engine.Randoms.size() : size_t(0); },
                     [this](size_t entry) { return byteText(entry); });
   formatter_.Comma = false;
@@ -44,8 +47,8 @@ FilePage::FilePage() : GeneratorPage(InfoOf(Tab::File)) {
 
 void FilePage::buildToolPieces() {
   auto* radixes = new QActionGroup(this);
-  auto radixButton = [&](QAction*& action, const char* menuText, const char* caption, const char* hint,
-                         const char* name) {
+  auto radixButton = [&](QAction*& action, const QString& menuText, const QString& caption,
+                         const QString& hint, const char* name) {
     action = new QAction(menuText, this);
     action->setIconText(caption);
     action->setToolTip(hint);
@@ -63,16 +66,16 @@ void FilePage::buildToolPieces() {
     addToolWidget(button);
     return button;
   };
-  btnHex = radixButton(mH, "As Hex", "Hex", "Display As Hex", "btnHex");
-  btnDec = radixButton(mD, "As Decimal", "Dec", "Display As Decimal", "btnDec");
-  btnOct = radixButton(mO, "As Octet", "Oct", "Display As Octet", "btnOct");
-  btnBin = radixButton(mB, "As Binary", "Bin", "Display As Binary", "btnBin");
+  btnHex = radixButton(mH, tr("As Hex"), tr("Hex"), tr("Display As Hex"), "btnHex");
+  btnDec = radixButton(mD, tr("As Decimal"), tr("Dec"), tr("Display As Decimal"), "btnDec");
+  btnOct = radixButton(mO, tr("As Octet"), tr("Oct"), tr("Display As Octet"), "btnOct");
+  btnBin = radixButton(mB, tr("As Binary"), tr("Bin"), tr("Display As Binary"), "btnBin");
   mD->setChecked(true);
 
   // One command for the display button and the popup's last item, whose
   // caption is the button's hint.
   pmEnableDisplay =
-      new QAction(style()->standardIcon(QStyle::SP_FileDialogListView), "Enabled Display", this);
+      new QAction(style()->standardIcon(QStyle::SP_FileDialogListView), tr("Enabled Display"), this);
   pmEnableDisplay->setCheckable(true);
   pmEnableDisplay->setChecked(true);
   connect(pmEnableDisplay, &QAction::triggered, this, [this] { guarded([this] { btn3DisplayedClick(); }); });
@@ -86,7 +89,7 @@ void FilePage::buildToolPieces() {
   addToolWidget(btn3Displayed);
 
   // PmFile: "&Display Method" first, then the columns, then display on/off.
-  auto* method = new QMenu("&Display Method", popup);
+  auto* method = new QMenu(tr("&Display Method"), popup);
   method->addActions({mH, mD, mO, mB});
   popup->insertMenu(popup->actions().value(0), method);
   popup->addSeparator();
@@ -102,14 +105,14 @@ void FilePage::buildInputs() {
   row->setContentsMargins(8, 6, 8, 6);
   row->setSpacing(10);
 
-  auto* fileGroup = new QGroupBox("File", inputPanel);
+  auto* fileGroup = new QGroupBox(tr("File"), inputPanel);
   auto* grid = new QGridLayout(fileGroup);
-  auto* Label7 = new QLabel("Size ( Byte )", fileGroup);
-  Rx3SpinCount = new TSpinEdit(fileGroup, 1, kInputBound, 100, "Between 1 and 2147483647");
+  auto* Label7 = new QLabel(tr("Size ( Byte )"), fileGroup);
+  Rx3SpinCount = new TSpinEdit(fileGroup, 1, kInputBound, 100, tr("Between 1 and 2147483647"));
   Rx3SpinCount->setObjectName("Rx3SpinCount");
   Rx3SpinCount->setMaximumWidth(160);
   Label7->setBuddy(Rx3SpinCount);
-  auto* Label14 = new QLabel("Name", fileGroup);
+  auto* Label14 = new QLabel(tr("Name"), fileGroup);
   EditFileName = new QLineEdit(fileGroup);
   EditFileName->setObjectName("EditFileName");
   EditFileName->setReadOnly(true);
@@ -117,16 +120,16 @@ void FilePage::buildInputs() {
   spSelectFile = new QToolButton(fileGroup);
   spSelectFile->setObjectName("spSelectFile");
   spSelectFile->setText("...");
-  spSelectFile->setToolTip("Please select file to save data");
-  spSelectFile->setAccessibleName("Please select file to save data");
-  ChAutoFileName = new QCheckBox("Auto add number suffix", fileGroup);
+  spSelectFile->setToolTip(tr("Please select file to save data"));
+  spSelectFile->setAccessibleName(tr("Please select file to save data"));
+  ChAutoFileName = new QCheckBox(tr("Auto add number suffix"), fileGroup);
   ChAutoFileName->setObjectName("ChAutoFileName");
   ChAutoFileName->setChecked(true);
   RxSpinAutoFilename = new TSpinEdit(fileGroup, 1, kMaxFileSuffix, 1, "");
   RxSpinAutoFilename->setObjectName("RxSpinAutoFilename");
   RxSpinAutoFilename->editor()->setReadOnly(true);  // arrows only
   RxSpinAutoFilename->setFixedWidth(64);
-  auto* Label15 = new QLabel("to filename when generate", fileGroup);
+  auto* Label15 = new QLabel(tr("to filename when generate"), fileGroup);
   Label15->setBuddy(RxSpinAutoFilename);
   grid->addWidget(Label7, 0, 0);
   grid->addWidget(Rx3SpinCount, 0, 1, 1, 2);
@@ -143,12 +146,12 @@ void FilePage::buildInputs() {
   connect(RxSpinAutoFilename, &QSpinBox::valueChanged, this, [this] { ChAutoFileNameClick(); });
   row->addWidget(fileGroup, 6);
 
-  auto* options = new QGroupBox("Options", inputPanel);
+  auto* options = new QGroupBox(tr("Options"), inputPanel);
   auto* optionRows = new QVBoxLayout(options);
-  raOverwrite = new QRadioButton("Create or overwrite the file", options);
+  raOverwrite = new QRadioButton(tr("Create or overwrite the file"), options);
   raOverwrite->setObjectName("raOverwrite");
   raOverwrite->setChecked(true);
-  raAppend = new QRadioButton("Append data to end of the file", options);
+  raAppend = new QRadioButton(tr("Append data to end of the file"), options);
   raAppend->setObjectName("raAppend");
   optionRows->addWidget(raOverwrite);
   optionRows->addWidget(raAppend);
@@ -182,8 +185,8 @@ void FilePage::ChAutoFileNameClick() {
 }
 
 void FilePage::spSelectFileClick() {
-  const QString name = platform().saveFileName(window(), "Please select file to save data",
-                                               "All Data File(*.dat)", "dat", BaseFileName);
+  const QString name = platform().saveFileName(window(), tr("Please select file to save data"),
+                                               tr("All Data File(*.dat)"), "dat", BaseFileName);
   if (name.isEmpty()) return;
   BaseFileName = name;
   ChAutoFileNameClick();
@@ -212,14 +215,14 @@ void FilePage::btn3DisplayedClick() {
   if (btn3Displayed->isChecked()) {
     model->clear();
     showModel(model, rowDelegate_);
-    pmEnableDisplay->setToolTip(kDisplayOnHint);
-    pmEnableDisplay->setText(kDisplayOnHint);
+    pmEnableDisplay->setToolTip(tr(kDisplayOnHint));
+    pmEnableDisplay->setText(tr(kDisplayOnHint));
     ReformatResults();
   } else {
     showModel(disabledLine, lineDelegate_);
     model->clear();
-    pmEnableDisplay->setToolTip(kDisplayOffHint);
-    pmEnableDisplay->setText(kDisplayOffHint);
+    pmEnableDisplay->setToolTip(tr(kDisplayOffHint));
+    pmEnableDisplay->setText(tr(kDisplayOffHint));
   }
   btn3Displayed->setAccessibleName(pmEnableDisplay->toolTip());
 }

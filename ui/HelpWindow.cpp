@@ -58,7 +58,7 @@ QMap<int, QString> ReadHelpContexts(const QString& projectFile) {
 
 HelpWindow::HelpWindow() {
   setObjectName("HelpWindow");
-  setWindowTitle("Quenvar Random Number Generator Help");
+  setWindowTitle(tr("Quenvar Random Number Generator Help"));
   // The help never keeps the program running once the main window closes.
   setAttribute(Qt::WA_QuitOnClose, false);
   auto* layout = new QVBoxLayout(this);
@@ -93,7 +93,7 @@ void HelpWindow::open(const QString& topicsFolder, int context) {
     browser_->setSearchPaths({folder_});
     browser_->setSource(QUrl::fromLocalFile(path));
   } else {
-    browser_->setPlainText("The help topics are missing: " + QDir::toNativeSeparators(path));
+    browser_->setPlainText(tr("The help topics are missing: %1").arg(QDir::toNativeSeparators(path)));
   }
   // A modal dialog blocks every window but its own: the help of a dialog is
   // a window of that dialog's, and closes with it.

@@ -16,7 +16,8 @@ namespace quenvar::ui {
 
 namespace {
 
-const char kRangeHint[] = "Between -2147483647 and  2147483647";
+const char kRangeHint[] =
+    QT_TRANSLATE_NOOP("quenvar::ui::LotteryPage", "Between -2147483647 and  2147483647");
 
 // Rows as wide as the header when it is wider than the window, so that
 // such a line scrolls sideways with its header.
@@ -41,13 +42,13 @@ LotteryPage::LotteryPage() : GeneratorPage(InfoOf(Tab::Lottery)) {
   grid->setVerticalSpacing(2);
 
   // A group of labelled spin edits, one per row.
-  auto spinGroup = [this](const char* title) {
+  auto spinGroup = [this](const QString& title) {
     auto* group = new QGroupBox(title, inputPanel);
     new QGridLayout(group);
     return group;
   };
-  auto spin = [](QGroupBox* group, const char* name, const char* label, int min, int max, int value,
-                 const char* hint) {
+  auto spin = [](QGroupBox* group, const char* name, const QString& label, int min, int max, int value,
+                 const QString& hint) {
     auto* box = new TSpinEdit(group, min, max, value, hint);
     box->setObjectName(name);
     box->setMinimumWidth(110);
@@ -60,43 +61,46 @@ LotteryPage::LotteryPage() : GeneratorPage(InfoOf(Tab::Lottery)) {
     return box;
   };
 
-  auto* main = spinGroup("Main Lottery Number");
-  RxSpinMainLower = spin(main, "RxSpinMainLower", "Lower", -kInputBound, kInputBound, 1, kRangeHint);
-  RxSpinMainUpper = spin(main, "RxSpinMainUpper", "Upper", -kInputBound, kInputBound, 53, kRangeHint);
-  RxSpinMainPick = spin(main, "RxSpinMainPick", "No. to pick", 1, 300, 5, "Between 1 and 300");
-  auto* bonus = spinGroup("Bonus Number");
-  RxSpinBonusLower = spin(bonus, "RxSpinBonusLower", "Lower", -kInputBound, kInputBound, 1, kRangeHint);
-  RxSpinBonusUpper = spin(bonus, "RxSpinBonusUpper", "Upper", -kInputBound, kInputBound, 42, kRangeHint);
-  RxSpinBonusPick = spin(bonus, "RxSpinBonusPick", "No. to pick", 1, 200, 1, "Between 1 and 200");
+  auto* main = spinGroup(tr("Main Lottery Number"));
+  RxSpinMainLower = spin(main, "RxSpinMainLower", tr("Lower"), -kInputBound, kInputBound, 1, tr(kRangeHint));
+  RxSpinMainUpper = spin(main, "RxSpinMainUpper", tr("Upper"), -kInputBound, kInputBound, 53, tr(kRangeHint));
+  RxSpinMainPick = spin(main, "RxSpinMainPick", tr("No. to pick"), 1, 300, 5, tr("Between 1 and 300"));
+  auto* bonus = spinGroup(tr("Bonus Number"));
+  RxSpinBonusLower =
+      spin(bonus, "RxSpinBonusLower", tr("Lower"), -kInputBound, kInputBound, 1, tr(kRangeHint));
+  RxSpinBonusUpper =
+      spin(bonus, "RxSpinBonusUpper", tr("Upper"), -kInputBound, kInputBound, 42, tr(kRangeHint));
+  RxSpinBonusPick = spin(bonus, "RxSpinBonusPick", tr("No. to pick"), 1, 200, 1, tr("Between 1 and 200"));
 
-  auto* game = new QGroupBox("Game", inputPanel);
+  auto* game = new QGroupBox(tr("Game"), inputPanel);
   auto* gameRows = new QHBoxLayout(game);
-  RadioLotto = new QRadioButton("Lotto + Bonus", game);
+  RadioLotto = new QRadioButton(tr("Lotto + Bonus"), game);
   RadioLotto->setObjectName("RadioLotto");
   RadioLotto->setChecked(true);
-  ChExclude = new QCheckBox("Pick bonus numbers from the remaining numbers", game);
+  ChExclude = new QCheckBox(tr("Pick bonus numbers from the remaining numbers"), game);
   ChExclude->setObjectName("ChExclude");
-  ChExclude->setToolTip("Pick bonus numbers from the remaining numbers in main lottery number box");
-  RadioNoBonus = new QRadioButton("No Bonus Number", game);
+  ChExclude->setToolTip(tr("Pick bonus numbers from the remaining numbers in main lottery number box"));
+  RadioNoBonus = new QRadioButton(tr("No Bonus Number"), game);
   RadioNoBonus->setObjectName("RadioNoBonus");
   gameRows->addWidget(RadioLotto);
   gameRows->addWidget(ChExclude);
   gameRows->addWidget(RadioNoBonus);
 
-  auto* range = spinGroup("Range");
+  auto* range = spinGroup(tr("Range"));
   RxSpinEditTotal =
-      spin(range, "RxSpinEditTotal", "Count to", 1, kInputBound, 20, "Between 1 and 2147483647");
+      spin(range, "RxSpinEditTotal", tr("Count to"), 1, kInputBound, 20, tr("Between 1 and 2147483647"));
 
-  auto* options = new QGroupBox("Options", inputPanel);
+  auto* options = new QGroupBox(tr("Options"), inputPanel);
   auto* optionRow = new QVBoxLayout(options);
   optionRow->setContentsMargins(8, 2, 8, 2);
   optionRow->setSpacing(2);
-  ChDupLines = new QCheckBox("Allow duplicate numbers to appear in a single line if it's checked", options);
+  ChDupLines =
+      new QCheckBox(tr("Allow duplicate numbers to appear in a single line if it's checked"), options);
   ChDupLines->setObjectName("ChDupLines");
   ChDupRows = new QCheckBox(
-      "Prevent duplicate sets of lottery numbers in all lines  ( It will spend much time )", options);
+      tr("Prevent duplicate sets of lottery numbers in all lines  ( It will spend much time )"), options);
   ChDupRows->setObjectName("ChDupRows");
-  ChDupRows->setToolTip("It will spend much time if you're requesting a larger numbers");
+  ChDupRows->setToolTip(tr("It will spend much time if you're requesting a larger numbers"));
   optionRow->addWidget(ChDupLines, 0, Qt::AlignLeft);
   optionRow->addWidget(ChDupRows, 0, Qt::AlignLeft);
 
@@ -225,16 +229,16 @@ void LotteryPage::formatResults() {
 
 void LotteryPage::buildHeader() {
   if (!drawnOnce_) {
-    setSections({"NO.", "Column 1"}, {50, 50});
+    setSections({tr("NO."), tr("Column 1")}, {50, 50});
     return;
   }
   const int p = input.MainPick;
   const int q = input.Lotto ? input.ChildPick : 0;
   const int width = std::max((header->width() - 45) / std::max(p + q, 1), 10);
-  QStringList captions{"NO."};
+  QStringList captions{tr("NO.")};
   QList<int> widths{45};
-  for (int k = 1; k <= p; ++k) captions << "Column " + QString::number(k);
-  for (int k = 1; k <= q; ++k) captions << "Bonus " + QString::number(k);
+  for (int k = 1; k <= p; ++k) captions << tr("Column %1").arg(k);
+  for (int k = 1; k <= q; ++k) captions << tr("Bonus %1").arg(k);
   while (widths.size() < captions.size()) widths << width;
   setSections(captions, widths);
 }

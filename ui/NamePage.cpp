@@ -21,10 +21,10 @@ NamePage::NamePage() : GeneratorPage(InfoOf(Tab::Name)) {
   row->setContentsMargins(8, 6, 8, 6);
   row->setSpacing(10);
 
-  auto* gender = new QGroupBox("Gender", inputPanel);
+  auto* gender = new QGroupBox(tr("Gender"), inputPanel);
   auto* genderGrid = new QGridLayout(gender);
   // A list's line: its check box (or label) and the button that opens it.
-  auto viewButton = [&](const char* name, const char* hint, void (NamePage::*click)()) {
+  auto viewButton = [&](const char* name, const QString& hint, void (NamePage::*click)()) {
     auto* button = new QToolButton(gender);
     button->setObjectName(name);
     button->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
@@ -35,16 +35,16 @@ NamePage::NamePage() : GeneratorPage(InfoOf(Tab::Name)) {
             [this, click] { guarded([this, click] { (this->*click)(); }); });
     return button;
   };
-  chmale = new QCheckBox("Male first name", gender);
+  chmale = new QCheckBox(tr("Male first name"), gender);
   chmale->setObjectName("chmale");
   chmale->setChecked(true);
-  MaleView = viewButton("MaleView", "View or Edit male first name", &NamePage::MaleViewClick);
-  chFemale = new QCheckBox("Female first name", gender);
+  MaleView = viewButton("MaleView", tr("View or Edit male first name"), &NamePage::MaleViewClick);
+  chFemale = new QCheckBox(tr("Female first name"), gender);
   chFemale->setObjectName("chFemale");
   chFemale->setChecked(true);
-  ViewFemale = viewButton("ViewFemale", "View or Edit female first name", &NamePage::ViewFemaleClick);
-  auto* Label18 = new QLabel("last name", gender);
-  SpeedButton3 = viewButton("SpeedButton3", "View or Edit last name", &NamePage::SpeedButton3Click);
+  ViewFemale = viewButton("ViewFemale", tr("View or Edit female first name"), &NamePage::ViewFemaleClick);
+  auto* Label18 = new QLabel(tr("last name"), gender);
+  SpeedButton3 = viewButton("SpeedButton3", tr("View or Edit last name"), &NamePage::SpeedButton3Click);
   Label18->setBuddy(SpeedButton3);
   genderGrid->addWidget(chmale, 0, 0);
   genderGrid->addWidget(MaleView, 0, 1);
@@ -57,14 +57,14 @@ NamePage::NamePage() : GeneratorPage(InfoOf(Tab::Name)) {
   connect(chFemale, &QCheckBox::clicked, this, [this] { chFemaleClick(); });
   row->addWidget(gender, 3);
 
-  auto* range = new QGroupBox("Range", inputPanel);
+  auto* range = new QGroupBox(tr("Range"), inputPanel);
   auto* rangeGrid = new QGridLayout(range);
-  auto* Label17 = new QLabel("Count to", range);
-  RxSpinEdit44 = new TSpinEdit(range, 1, kInputBound, 100, "Between 1 and 2147483647");
+  auto* Label17 = new QLabel(tr("Count to"), range);
+  RxSpinEdit44 = new TSpinEdit(range, 1, kInputBound, 100, tr("Between 1 and 2147483647"));
   RxSpinEdit44->setObjectName("RxSpinEdit44");
   RxSpinEdit44->setMinimumWidth(130);
   Label17->setBuddy(RxSpinEdit44);
-  CheckBox44 = new QCheckBox("Allow duplicate names", range);
+  CheckBox44 = new QCheckBox(tr("Allow duplicate names"), range);
   CheckBox44->setObjectName("CheckBox44");
   rangeGrid->addWidget(Label17, 0, 0);
   rangeGrid->addWidget(RxSpinEdit44, 0, 1);

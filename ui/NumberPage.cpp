@@ -17,10 +17,10 @@ NumberPage::NumberPage() : GeneratorPage(InfoOf(Tab::Number)) {
   row->setContentsMargins(8, 6, 8, 6);
   row->setSpacing(10);
 
-  const char kRangeHint[] = "Between -2147483647 and  2147483647";
-  auto* range = new QGroupBox("Range", inputPanel);
+  const char kRangeHint[] = QT_TR_NOOP("Between -2147483647 and  2147483647");
+  auto* range = new QGroupBox(tr("Range"), inputPanel);
   auto* grid = new QGridLayout(range);
-  auto spin = [&](const char* name, const char* label, int min, int value, const char* hint,
+  auto spin = [&](const char* name, const QString& label, int min, int value, const QString& hint,
                   void (NumberPage::*exit)()) {
     auto* box = new TSpinEdit(range, min, kInputBound, value, hint);
     box->setObjectName(name);
@@ -32,22 +32,23 @@ NumberPage::NumberPage() : GeneratorPage(InfoOf(Tab::Number)) {
     connect(box, &QSpinBox::editingFinished, this, exit);
     return box;
   };
-  RxSpinLow = spin("RxSpinLow", "Lower", -kInputBound, 1, kRangeHint, &NumberPage::RxSpinLowExit);
-  RxSpinUpper = spin("RxSpinUpper", "Upper", -kInputBound, 10000, kRangeHint, &NumberPage::RxSpinUpperExit);
-  RxSpinCount =
-      spin("RxSpinCount", "Count to", 1, 100, "Between 1 and 2147483647", &NumberPage::RxSpinCountExit);
-  ChDuplicate = new QCheckBox("Allow duplicate randoms", range);
+  RxSpinLow = spin("RxSpinLow", tr("Lower"), -kInputBound, 1, tr(kRangeHint), &NumberPage::RxSpinLowExit);
+  RxSpinUpper =
+      spin("RxSpinUpper", tr("Upper"), -kInputBound, 10000, tr(kRangeHint), &NumberPage::RxSpinUpperExit);
+  RxSpinCount = spin("RxSpinCount", tr("Count to"), 1, 100, tr("Between 1 and 2147483647"),
+                     &NumberPage::RxSpinCountExit);
+  ChDuplicate = new QCheckBox(tr("Allow duplicate randoms"), range);
   ChDuplicate->setObjectName("ChDuplicate");
   grid->addWidget(ChDuplicate, grid->rowCount(), 0, 1, 2);
   connect(ChDuplicate, &QCheckBox::clicked, this, [this] { ChDuplicateClick(); });
   row->addWidget(range, 3);
 
-  auto* digits = new QGroupBox("Exclude Digits", inputPanel);
+  auto* digits = new QGroupBox(tr("Exclude Digits"), inputPanel);
   auto* digitRow = new QHBoxLayout(digits);
   for (int d = 0; d <= 9; ++d) {
     Ch[d] = new QCheckBox(QString::number(d), digits);
     Ch[d]->setObjectName("Ch" + QString::number(d));
-    Ch[d]->setAccessibleName("Exclude digit " + QString::number(d));
+    Ch[d]->setAccessibleName(tr("Exclude digit %1").arg(d));
     digitRow->addWidget(Ch[d]);
     connect(Ch[d], &QCheckBox::clicked, this, [this] { Ch0Click(); });
   }

@@ -26,7 +26,7 @@ namespace quenvar::ui {
 
 namespace {
 
-const char kPopupHint[] = "Right-Click it to open popup menu";
+const char kPopupHint[] = QT_TRANSLATE_NOOP("quenvar::ui::ResultPage", "Right-Click it to open popup menu");
 
 // An icon that is a short text, for commands without a fitting standard icon.
 QIcon TextIcon(const QString& text, const QFont& font) {
@@ -109,7 +109,7 @@ void ResultPage::buildToolBar() {
   }
   toolRow_->addSpacing(8);
   if (info_.columns != nullptr) {
-    auto* label = new QLabel("Columns", toolBar);
+    auto* label = new QLabel(tr("Columns"), toolBar);
     toolRow_->addWidget(label);
     columnsBox = new QComboBox(toolBar);
     columnsBox->setObjectName(info_.columns);
@@ -134,9 +134,9 @@ void ResultPage::buildToolBar() {
   }
   menuButton = new QToolButton(toolBar);
   menuButton->setObjectName(info_.menu);
-  menuButton->setText("Menu");
-  menuButton->setToolTip("Menu");
-  menuButton->setAccessibleName("Menu");
+  menuButton->setText(tr("Menu"));
+  menuButton->setToolTip(tr("Menu"));
+  menuButton->setAccessibleName(tr("Menu"));
   menuButton->setAutoRaise(true);
   menuButton->setFocusPolicy(Qt::NoFocus);
   menuButton->setPopupMode(QToolButton::InstantPopup);
@@ -152,7 +152,7 @@ void ResultPage::buildToolBar() {
   const QString red = "QToolButton { color: #b00000; } QToolButton:disabled { color: palette(mid); }";
   startButton = new QToolButton(toolBar);
   startButton->setObjectName(info_.start);
-  startButton->setText(info_.startCaption);
+  startButton->setText(PageText(info_.startCaption));
   startButton->setFocusPolicy(Qt::NoFocus);
   startButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   startButton->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
@@ -162,8 +162,8 @@ void ResultPage::buildToolBar() {
   toolRow_->addWidget(startButton);
   cancelButton = new QToolButton(toolBar);
   cancelButton->setObjectName(info_.cancel);
-  cancelButton->setText("Cancel");
-  cancelButton->setToolTip("Cancel Operation");
+  cancelButton->setText(tr("Cancel"));
+  cancelButton->setToolTip(tr("Cancel Operation"));
   cancelButton->setFocusPolicy(Qt::NoFocus);
   cancelButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   cancelButton->setIcon(style()->standardIcon(QStyle::SP_BrowserStop));
@@ -173,7 +173,7 @@ void ResultPage::buildToolBar() {
   cancelButton->hide();
   toolRow_->addWidget(cancelButton);
   toolRow_->addStretch(1);
-  auto* exitAction = command("Exit", "Exit", style()->standardIcon(QStyle::SP_DialogCloseButton));
+  auto* exitAction = command(tr("Exit"), tr("Exit"), style()->standardIcon(QStyle::SP_DialogCloseButton));
   exitButton = toolButton(exitAction, info_.exit);
 
   connect(startButton, &QToolButton::clicked, this, [this] { guarded([this] { StartClick(); }); });
@@ -197,7 +197,7 @@ void ResultPage::buildResults() {
   header->setDefaultAlignment(Qt::AlignCenter);
   header->setMinimumSectionSize(10);
   header->setContextMenuPolicy(Qt::CustomContextMenu);
-  header->setAccessibleName("Result columns");
+  header->setAccessibleName(tr("Result columns"));
   header->installEventFilter(this);
   connect(header, &QHeaderView::sectionResized, this, [this](int section) {
     fitCaption(section);
@@ -208,7 +208,7 @@ void ResultPage::buildResults() {
 
   list = new ResultListView(this);
   list->setObjectName(info_.list);
-  list->setAccessibleName("Results");
+  list->setAccessibleName(tr("Results"));
   model = new ResultModel(header, list);
   list->setModel(model);
   list->setItemDelegate(new ResultDelegate(list));
@@ -224,14 +224,14 @@ void ResultPage::buildResults() {
   // totals, shown when it is hidden, lie in the same place, right-aligned.
   auto* row = new QGridLayout(statusPanel);
   row->setContentsMargins(4, 0, 6, 0);
-  statusLabel = new QLabel("Status", statusPanel);
+  statusLabel = new QLabel(tr("Status"), statusPanel);
   statusLabel->setObjectName(info_.statusLabel);
   statusLabel->setFixedWidth(160);
   progressBar = new QProgressBar(statusPanel);
   progressBar->setObjectName(info_.progress);
   progressBar->setTextVisible(false);
   progressBar->setFixedHeight(16);
-  progressBar->setAccessibleName("Progress");
+  progressBar->setAccessibleName(tr("Progress"));
   totalsLabel = new QLabel(statusPanel);
   totalsLabel->setObjectName(info_.totals);
   totalsLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -248,11 +248,13 @@ void ResultPage::buildPopup() {
   popup = new QMenu(this);
   popup->setObjectName(info_.popup);
   if (info_.asc != nullptr) {
-    QMenu* sort = popup->addMenu("&Sort Randoms");
+    QMenu* sort = popup->addMenu(tr("&Sort Randoms"));
     sortActions = new QActionGroup(this);
-    ascAction = command("By Ascending", "Sort Ascending", style()->standardIcon(QStyle::SP_ArrowUp));
-    dscAction = command("By Descending", "Sort Descending", style()->standardIcon(QStyle::SP_ArrowDown));
-    origAction = command("By Original", "Display As Generated", style()->standardIcon(QStyle::SP_ArrowRight));
+    ascAction = command(tr("By Ascending"), tr("Sort Ascending"), style()->standardIcon(QStyle::SP_ArrowUp));
+    dscAction =
+        command(tr("By Descending"), tr("Sort Descending"), style()->standardIcon(QStyle::SP_ArrowDown));
+    origAction =
+        command(tr("By Original"), tr("Display As Generated"), style()->standardIcon(QStyle::SP_ArrowRight));
     for (QAction* action : {ascAction, dscAction, origAction}) {
       action->setCheckable(true);
       sortActions->addAction(action);
@@ -263,14 +265,14 @@ void ResultPage::buildPopup() {
   }
   if (info_.comma != nullptr) {
     popup->addSeparator();
-    commaAction = command("Separate With &Commas", "Separate With Commas", TextIcon("1,0", font()));
+    commaAction = command(tr("Separate With &Commas"), tr("Separate With Commas"), TextIcon("1,0", font()));
     commaAction->setCheckable(true);
     popup->addAction(commaAction);
     connect(commaAction, &QAction::triggered, this, [this] { guarded([this] { CommaClick(); }); });
   }
   if (info_.columns != nullptr) {
     popup->addSeparator();
-    QMenu* columns = popup->addMenu("C&olumns");
+    QMenu* columns = popup->addMenu(tr("C&olumns"));
     columnActions = new QActionGroup(this);
     for (int tag = 1; tag <= 10; ++tag) {
       QAction* action = columns->addAction(QString::number(tag));
@@ -285,28 +287,29 @@ void ResultPage::buildPopup() {
   }
   if (info_.save != nullptr) {
     popup->addSeparator();
-    saveAction = command("Save &As File", info_.saveHint, style()->standardIcon(QStyle::SP_DialogSaveButton));
-    printAction = command("&Print Randoms", info_.printHint, QIcon());
-    printAction->setIconText("Print");
+    saveAction = command(tr("Save &As File"), PageText(info_.saveHint),
+                         style()->standardIcon(QStyle::SP_DialogSaveButton));
+    printAction = command(tr("&Print Randoms"), PageText(info_.printHint), QIcon());
+    printAction->setIconText(tr("Print"));
     popup->addAction(saveAction);
     popup->addAction(printAction);
     connect(saveAction, &QAction::triggered, this, [this] { guarded([this] { SaveClick(); }); });
     connect(printAction, &QAction::triggered, this, [this] { guarded([this] { PrintClick(); }); });
   }
   popup->addSeparator();
-  copyAction = command("&Copy", "Copy the selected rows", style()->standardIcon(QStyle::SP_FileIcon));
+  copyAction = command(tr("&Copy"), tr("Copy the selected rows"), style()->standardIcon(QStyle::SP_FileIcon));
   copyAction->setShortcut(QKeySequence::Copy);
   copyAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
   list->addAction(copyAction);  // Ctrl+C in the result list
   popup->addAction(copyAction);
   connect(copyAction, &QAction::triggered, this, [this] { guarded([this] { CopyClick(); }); });
-  copyCommandAction = command("Copy as Command &Line", "Copy as Command Line", QIcon());
+  copyCommandAction = command(tr("Copy as Command &Line"), tr("Copy as Command Line"), QIcon());
   // The window's action of the same name holds the shortcut; here it is shown.
   copyCommandAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
   copyCommandAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
   popup->addAction(copyCommandAction);
   connect(copyCommandAction, &QAction::triggered, this, [this] { guarded([this] { CopyCommandClick(); }); });
-  helpAction = command("Help", "Help", QIcon());
+  helpAction = command(tr("Help"), tr("Help"), QIcon());
   helpAction->setIconText("?");
   connect(helpAction, &QAction::triggered, this, &ResultPage::helpRequested);
 }
@@ -321,8 +324,8 @@ bool ResultPage::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ResultPage::setHints(bool on) {
-  list->setToolTip(on ? kPopupHint : "");
-  header->setToolTip(on ? kPopupHint : "");
+  list->setToolTip(on ? tr(kPopupHint) : QString());
+  header->setToolTip(on ? tr(kPopupHint) : QString());
 }
 
 int ResultPage::columnsChoice() const {
@@ -444,7 +447,7 @@ void ResultPage::DisplayResults() {
     list->placeRows();
     list->viewport()->repaint();
   }
-  labelView_->setCaption("Done");
+  labelView_->setCaption(TR_NOOP("Core", "Done"));
   progressView_->hide();
 }
 
@@ -472,11 +475,11 @@ void ResultPage::fitCaption(int section) {
 
 void ResultPage::buildHeader() {
   const int c = std::max(columnsChoice(), 1);
-  QStringList captions{"NO."};
+  QStringList captions{tr("NO.")};
   QList<int> widths{80};
   const int width = (header->width() - 80) / c;
   for (int k = 1; k <= c; ++k) {
-    captions << "Column " + QString::number(k);
+    captions << tr("Column %1").arg(k);
     widths << width;
   }
   setSections(captions, widths);
@@ -529,7 +532,7 @@ void ResultPage::PopupRequested(const QPoint& globalPos) {
 
 void ResultPage::SaveClick() {
   if (!resultsShown()) {
-    platform().messageBox(window(), "No randoms to be saved!", Icon::Information, false);
+    platform().messageBox(window(), tr("No randoms to be saved!"), Icon::Information, false);
     return;
   }
   const ExportPreset preset = exportPreset();
@@ -540,11 +543,11 @@ void ResultPage::SaveClick() {
 
 void ResultPage::PrintClick() {
   if (!resultsShown()) {
-    platform().messageBox(window(), "No randoms to be printed!", Icon::Information, false);
+    platform().messageBox(window(), tr("No randoms to be printed!"), Icon::Information, false);
     return;
   }
   if (platform().printerNames().isEmpty()) {
-    platform().messageBox(window(), "No printer in your system!", Icon::Information, false);
+    platform().messageBox(window(), tr("No printer in your system!"), Icon::Information, false);
     return;
   }
   QDir().mkpath(TempFolder());
@@ -556,7 +559,7 @@ void ResultPage::PrintClick() {
 
 void ResultPage::enableDistribution() {
   popup->addSeparator();
-  distributionAction = command("Distri&bution\u2026", "Chart of the last run's results", QIcon());
+  distributionAction = command(tr("Distri&bution\u2026"), tr("Chart of the last run's results"), QIcon());
   distributionAction->setEnabled(false);  // nothing to chart before a run
   popup->addAction(distributionAction);
   auto update = [this] {
@@ -570,10 +573,10 @@ void ResultPage::enableDistribution() {
 
 void ResultPage::DistributionClick() {
   if (!resultsShown() || running() || !holdsDistribution()) {
-    platform().messageBox(window(), "No randoms to chart: start a run first.", Icon::Information, false);
+    platform().messageBox(window(), tr("No randoms to chart: start a run first."), Icon::Information, false);
     return;
   }
-  DistributionDialog dialog(window(), distribution(), info_.caption);
+  DistributionDialog dialog(window(), distribution(), PageText(info_.caption));
   dialog.exec();
 }
 
@@ -615,7 +618,7 @@ QString ResultPage::ShellCommand(const QStringList& words) {
 void ResultPage::CopyCommandClick() {
   if (running()) return;
   if (lastCommand().isEmpty()) {
-    platform().messageBox(window(), "No run to be copied as a command line!", Icon::Information, false);
+    platform().messageBox(window(), tr("No run to be copied as a command line!"), Icon::Information, false);
     return;
   }
   writeCommandFiles();  // may name them in the command
@@ -669,7 +672,7 @@ void ResultPage::CopyClick() {
     copying_ = true;
     copyStopped_ = false;
     SetBusy(true);
-    labelView_->setCaption("Copying rows...");
+    labelView_->setCaption(TR_NOOP("Core", "Copying rows..."));
     progressView_->start(static_cast<int64_t>(rows));
     // A slice of rows at a time, made and turned into the clipboard's text
     // with messages running between slices: the window stays live and

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+#include <QString>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -46,6 +48,10 @@ struct PageInfo {
 };
 
 extern const std::array<PageInfo, kTabCount> kPages;
+
+// A caption of the table in the user's language. The status texts
+// (displayText) are the core's, translated where the status label shows them.
+inline QString PageText(const char* text) { return QCoreApplication::translate("PageTable", text); }
 inline const PageInfo& InfoOf(Tab tab) { return kPages[static_cast<std::size_t>(tab)]; }
 
 }  // namespace quenvar::ui

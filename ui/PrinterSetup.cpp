@@ -28,20 +28,20 @@ QIcon PageIcon(bool landscape) {
 TPrinterSetupDialog::TPrinterSetupDialog(QWidget* parent, QPrinter& printer)
     : QDialog(parent), printer_(printer) {
   setObjectName("PrinterSetupDialog1");
-  setWindowTitle("Print Setup");
+  setWindowTitle(tr("Print Setup"));
   auto* layout = new QVBoxLayout(this);
 
-  auto* printerGroup = new QGroupBox("Printer", this);
+  auto* printerGroup = new QGroupBox(tr("Printer"), this);
   auto* printerForm = new QFormLayout(printerGroup);
   printerBox = new QComboBox(printerGroup);
   printerBox->setObjectName("printerBox");
   printerBox->addItems(QPrinterInfo::availablePrinterNames());
   printerBox->setCurrentText(printer.printerName());
-  printerForm->addRow("&Name:", printerBox);
+  printerForm->addRow(tr("&Name:"), printerBox);
   layout->addWidget(printerGroup);
 
   auto* row = new QHBoxLayout;
-  auto* paperGroup = new QGroupBox("Paper", this);
+  auto* paperGroup = new QGroupBox(tr("Paper"), this);
   auto* paperForm = new QFormLayout(paperGroup);
   paperBox = new QComboBox(paperGroup);
   paperBox->setObjectName("paperBox");
@@ -49,13 +49,13 @@ TPrinterSetupDialog::TPrinterSetupDialog(QWidget* parent, QPrinter& printer)
                                    QPageSize::A5, QPageSize::B5, QPageSize::Executive})
     paperBox->addItem(QPageSize::name(id), int(id));
   paperBox->setCurrentIndex(std::max(0, paperBox->findData(int(printer.pageLayout().pageSize().id()))));
-  paperForm->addRow("Si&ze:", paperBox);
+  paperForm->addRow(tr("Si&ze:"), paperBox);
   row->addWidget(paperGroup, 1);
-  auto* orientationGroup = new QGroupBox("Orientation", this);
+  auto* orientationGroup = new QGroupBox(tr("Orientation"), this);
   auto* orientationColumn = new QVBoxLayout(orientationGroup);
-  portrait = new QRadioButton("P&ortrait", orientationGroup);
+  portrait = new QRadioButton(tr("P&ortrait"), orientationGroup);
   portrait->setIcon(PageIcon(false));
-  landscape = new QRadioButton("L&andscape", orientationGroup);
+  landscape = new QRadioButton(tr("L&andscape"), orientationGroup);
   landscape->setIcon(PageIcon(true));
   for (QRadioButton* r : {portrait, landscape}) {
     r->setIconSize(QSize(24, 24));

@@ -1,5 +1,6 @@
 #include "ui/QtPrinting.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrinterInfo>
@@ -26,11 +27,15 @@ class QtCanvas : public PrintCanvas {
     printer_.setDocName("");
     if (printer_.printerName().isEmpty()) {
       const QStringList names = QPrinterInfo::availablePrinterNames();
-      if (names.isEmpty()) throw EInOutError("No printer in your system!");
+      if (names.isEmpty())
+        throw EInOutError(
+            QCoreApplication::translate("QtPrinting", "No printer in your system!").toStdString());
       printer_.setPrinterName(names.first());
     }
     if (!painter_.begin(&printer_))
-      throw EInOutError("The printer \"" + printer_.printerName().toStdString() + "\" cannot start a job.");
+      throw EInOutError(QCoreApplication::translate("QtPrinting", "The printer \"%1\" cannot start a job.")
+                            .arg(printer_.printerName())
+                            .toStdString());
     metrics_ = std::make_unique<QFontMetrics>(painter_.font(), &printer_);
     area_ = printer_.pageLayout().paintRectPixels(printer_.resolution());
   }
@@ -44,10 +49,15 @@ class QtCanvas : public PrintCanvas {
     painter_.drawText(QPoint(x, y + metrics_->ascent()), Text(text));
   }
   void newPage() override {
-    if (!printer_.newPage()) throw EInOutError("The printer could not start a new page.");
+    if (!printer_.newPage())
+      throw EInOutError(
+          QCoreApplication::translate("QtPrinting", "The printer could not start a new page.").toStdString());
   }
   void endDoc() override {
-    if (!painter_.end()) throw EInOutError("The print job could not be sent to the printer.");
+    if (!painter_.end())
+      throw EInOutError(
+          QCoreApplication::translate("QtPrinting", "The print job could not be sent to the printer.")
+              .toStdString());
   }
 
  private:

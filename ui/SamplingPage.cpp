@@ -22,7 +22,7 @@
 namespace quenvar::ui {
 
 namespace {
-const char kTextFilter[] = "All TXT File(*.txt)";
+const char kTextFilter[] = QT_TRANSLATE_NOOP("quenvar::ui::SamplingPage", "All TXT File(*.txt)");
 }
 
 SamplingPage::SamplingPage() : GeneratorPage(InfoOf(Tab::Sampling)) {
@@ -37,7 +37,7 @@ SamplingPage::SamplingPage() : GeneratorPage(InfoOf(Tab::Sampling)) {
   itemRow->setContentsMargins(6, 4, 6, 6);
   auto* buttons = new QGridLayout;
   buttons->setSpacing(2);
-  auto button = [&](const char* name, const char* hint, const QIcon& icon, const QString& text,
+  auto button = [&](const char* name, const QString& hint, const QIcon& icon, const QString& text,
                     void (SamplingPage::*handler)()) {
     auto* b = new QToolButton(LabelSampling);
     b->setObjectName(name);
@@ -57,19 +57,20 @@ SamplingPage::SamplingPage() : GeneratorPage(InfoOf(Tab::Sampling)) {
     return b;
   };
   QStyle* s = style();
-  SpeedButton15 = button("SpeedButton15", "Load items from TXT  file ( Append method )",
+  SpeedButton15 = button("SpeedButton15", tr("Load items from TXT  file ( Append method )"),
                          s->standardIcon(QStyle::SP_DialogOpenButton), "", &SamplingPage::SpeedButton15Click);
-  SpeedButton16 = button("SpeedButton16", "Save all the items to TXT file",
+  SpeedButton16 = button("SpeedButton16", tr("Save all the items to TXT file"),
                          s->standardIcon(QStyle::SP_DialogSaveButton), "", &SamplingPage::SpeedButton16Click);
-  SpeedButton17 = button("SpeedButton17", "Add item", QIcon(), "+", &SamplingPage::SpeedButton17Click);
-  SpeedButton18 = button("SpeedButton18", "Edit Item", QIcon(), "Edit", &SamplingPage::SpeedButton18Click);
+  SpeedButton17 = button("SpeedButton17", tr("Add item"), QIcon(), "+", &SamplingPage::SpeedButton17Click);
+  SpeedButton18 =
+      button("SpeedButton18", tr("Edit Item"), QIcon(), tr("Edit"), &SamplingPage::SpeedButton18Click);
   btnSelectall =
-      button("btnSelectall", "Check all items", QIcon(), "\u2611", &SamplingPage::btnSelectallClick);
-  btnUnselectAll =
-      button("btnUnselectAll", "Uncheck all items", QIcon(), "\u2610", &SamplingPage::btnUnselectAllClick);
-  SpeedButton19 = button("SpeedButton19", "Delete item", s->standardIcon(QStyle::SP_DialogDiscardButton), "",
-                         &SamplingPage::SpeedButton19Click);
-  SpeedButton20 = button("SpeedButton20", "Delete all items", s->standardIcon(QStyle::SP_TrashIcon), "",
+      button("btnSelectall", tr("Check all items"), QIcon(), "\u2611", &SamplingPage::btnSelectallClick);
+  btnUnselectAll = button("btnUnselectAll", tr("Uncheck all items"), QIcon(), "\u2610",
+                          &SamplingPage::btnUnselectAllClick);
+  SpeedButton19 = button("SpeedButton19", tr("Delete item"), s->standardIcon(QStyle::SP_DialogDiscardButton),
+                         "", &SamplingPage::SpeedButton19Click);
+  SpeedButton20 = button("SpeedButton20", tr("Delete all items"), s->standardIcon(QStyle::SP_TrashIcon), "",
                          &SamplingPage::SpeedButton20Click);
   buttons->setRowStretch(buttons->rowCount(), 1);
   itemRow->addLayout(buttons);
@@ -83,48 +84,48 @@ SamplingPage::SamplingPage() : GeneratorPage(InfoOf(Tab::Sampling)) {
   ListBoxSampling->setFont(fixed);
   list->setFont(fixed);
   ListBoxSampling->setToolTip(
-      "Right-click it to open popup menu\r\nCtrl+Click or Shift+Chick to select multi-item");
-  ListBoxSampling->setAccessibleName("Items");
+      tr("Right-click it to open popup menu\r\nCtrl+Click or Shift+Chick to select multi-item"));
+  ListBoxSampling->setAccessibleName(tr("Items"));
   ListBoxSampling->setContextMenuPolicy(Qt::CustomContextMenu);
   itemRow->addWidget(ListBoxSampling, 1);
   row->addWidget(LabelSampling, 3);
 
   PMSampling = new QMenu(this);
   PMSampling->setObjectName("PMSampling");
-  auto item = [this](const char* name, const char* text, void (SamplingPage::*handler)()) {
+  auto item = [this](const char* name, const QString& text, void (SamplingPage::*handler)()) {
     QAction* a = PMSampling->addAction(text);
     a->setObjectName(name);
     connect(a, &QAction::triggered, this,
             [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
   };
-  item("InsertBefore1", "Insert Before", &SamplingPage::InsertBefore1Click);
-  item("InsertAfter1", "Insert After", &SamplingPage::InsertAfter1Click);
+  item("InsertBefore1", tr("Insert Before"), &SamplingPage::InsertBefore1Click);
+  item("InsertAfter1", tr("Insert After"), &SamplingPage::InsertAfter1Click);
   PMSampling->addSeparator();
-  item("DeleteCurrentItem1", "Delete Current Item", &SamplingPage::SpeedButton19Click);
-  item("DeleteSelectedItems1", "Delete Selected Items", &SamplingPage::DeleteSelectedItems1Click);
-  item("DeleteAllItems1", "Delete All Items", &SamplingPage::SpeedButton20Click);
+  item("DeleteCurrentItem1", tr("Delete Current Item"), &SamplingPage::SpeedButton19Click);
+  item("DeleteSelectedItems1", tr("Delete Selected Items"), &SamplingPage::DeleteSelectedItems1Click);
+  item("DeleteAllItems1", tr("Delete All Items"), &SamplingPage::SpeedButton20Click);
   PMSampling->addSeparator();
-  item("CheckAllItems1", "Check All Items", &SamplingPage::btnSelectallClick);
-  item("UncheckAllItems1", "Uncheck All Items", &SamplingPage::btnUnselectAllClick);
+  item("CheckAllItems1", tr("Check All Items"), &SamplingPage::btnSelectallClick);
+  item("UncheckAllItems1", tr("Uncheck All Items"), &SamplingPage::btnUnselectAllClick);
   connect(ListBoxSampling, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& p) { PMSampling->popup(ListBoxSampling->viewport()->mapToGlobal(p)); });
 
   auto* right = new QGridLayout;
   right->setSpacing(6);
-  auto* range = new QGroupBox("Range", inputPanel);
+  auto* range = new QGroupBox(tr("Range"), inputPanel);
   auto* rangeGrid = new QGridLayout(range);
-  RxSpinEdit22 = new TSpinEdit(range, 1, kInputBound, 100, "Between 1 and 2147483647");
+  RxSpinEdit22 = new TSpinEdit(range, 1, kInputBound, 100, tr("Between 1 and 2147483647"));
   RxSpinEdit22->setObjectName("RxSpinEdit22");
-  auto* countLabel = new QLabel("Count to", range);
+  auto* countLabel = new QLabel(tr("Count to"), range);
   countLabel->setBuddy(RxSpinEdit22);
-  CheckBox22 = new QCheckBox("Allow duplicate sampling", range);
+  CheckBox22 = new QCheckBox(tr("Allow duplicate sampling"), range);
   CheckBox22->setObjectName("CheckBox22");
   rangeGrid->addWidget(countLabel, 0, 0);
   rangeGrid->addWidget(RxSpinEdit22, 0, 1);
   rangeGrid->addWidget(CheckBox22, 1, 0, 1, 2);
-  auto* option = new QGroupBox("Option", inputPanel);
+  auto* option = new QGroupBox(tr("Option"), inputPanel);
   auto* optionRow = new QVBoxLayout(option);
-  ChSaveItem = new QCheckBox("Save left items when exit, so they can be auto loaded next time", option);
+  ChSaveItem = new QCheckBox(tr("Save left items when exit, so they can be auto loaded next time"), option);
   ChSaveItem->setObjectName("ChSaveItem");
   optionRow->addWidget(ChSaveItem);
   right->addWidget(range, 0, 0);
@@ -144,8 +145,7 @@ SamplingPage::SamplingPage() : GeneratorPage(InfoOf(Tab::Sampling)) {
 }
 
 void SamplingPage::UpdateSamplingCaption() {
-  LabelSampling->setTitle("Random sampling from the " + QString::number(items->checkedCount()) +
-                          " checked items below");
+  LabelSampling->setTitle(tr("Random sampling from the %1 checked items below").arg(items->checkedCount()));
 }
 
 void SamplingPage::validateInputs() {
@@ -169,7 +169,8 @@ void SamplingPage::exchangeItems(SettingsExchange& settings) {
   if (settings.writing()) {
     const int n = std::min(items->count(), kMaxSavedItems);
     if (items->count() > kMaxSavedItems && !settings.remembering())
-      platform().messageBox(window(), "In Random Sampling tab, only first 800 items can be saved when exit!",
+      platform().messageBox(window(),
+                            tr("In Random Sampling tab, only first 800 items can be saved when exit!"),
                             Icon::Information, false);
     kept.reserve(n);
     for (int row = 0; row < n; ++row) kept << items->text(row);
@@ -228,8 +229,8 @@ void SamplingPage::writeCommandFiles() {
   }
   if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), static_cast<qint64>(text.size())) < 0 ||
       !file.commit())
-    throw EInOutError("Cannot write the items file \"" + path.toStdString() +
-                      "\": " + file.errorString().toStdString());
+    throw EInOutError(
+        tr("Cannot write the items file \"%1\": %2").arg(path, file.errorString()).toStdString());
   for (QString& word : recordedRun())
     if (word.startsWith("--items=")) word = "--items=" + path;
   // The items of the 32 commands copied last are kept; older ones go. Only
@@ -261,18 +262,19 @@ void SamplingPage::makeCurrent(int row) {
   ListBoxSampling->scrollTo(at);
 }
 
-std::optional<QString> SamplingPage::askItem(const char* caption, const char* prompt, const QString& text) {
+std::optional<QString> SamplingPage::askItem(const QString& caption, const QString& prompt,
+                                             const QString& text) {
   auto answer = platform().inputBox(window(), caption, prompt, text);
   if (!answer || answer->isEmpty()) return std::nullopt;
   return answer;
 }
 
-bool SamplingPage::ask(const char* question) {
+bool SamplingPage::ask(const QString& question) {
   return platform().messageBox(window(), question, Icon::Warning, true) == Answer::Yes;
 }
 
 void SamplingPage::SpeedButton17Click() {
-  const auto text = askItem("Add item window", "Add item", "Please input new item");
+  const auto text = askItem(tr("Add item window"), tr("Add item"), tr("Please input new item"));
   if (!text) return;
   items->append(*text);
   makeCurrent(items->count() - 1);
@@ -281,7 +283,7 @@ void SamplingPage::SpeedButton17Click() {
 void SamplingPage::SpeedButton18Click() {
   const QModelIndex current = ListBoxSampling->currentIndex();
   if (!current.isValid()) return;
-  const auto text = askItem("Edit item window", "Edit item", items->text(current.row()));
+  const auto text = askItem(tr("Edit item window"), tr("Edit item"), items->text(current.row()));
   if (!text) return;
   items->replace(current.row(), *text);
   makeCurrent(current.row());
@@ -294,7 +296,7 @@ void SamplingPage::insertAt(int offset) {
     return;
   }
   const int p = current.row();
-  const auto text = askItem("Add item window", "Add item", "Please input new item");
+  const auto text = askItem(tr("Add item window"), tr("Add item"), tr("Please input new item"));
   if (!text) return;
   ListBoxSampling->selectionModel()->select(current, QItemSelectionModel::Deselect);
   items->insert(p + offset, *text);
@@ -305,13 +307,13 @@ void SamplingPage::SpeedButton19Click() {
   const QModelIndex current = ListBoxSampling->currentIndex();
   if (!current.isValid()) return;
   const int p = current.row();
-  if (!ask("Do you want to delete the item?")) return;
+  if (!ask(tr("Do you want to delete the item?"))) return;
   items->remove(p);
   if (items->count() > 0) makeCurrent(std::min(p, items->count() - 1));
 }
 
 void SamplingPage::DeleteSelectedItems1Click() {
-  if (!ask("Do you want to delete the selected items?")) return;
+  if (!ask(tr("Do you want to delete the selected items?"))) return;
   // Deleting the first selected item while any is selected leaves the
   // unselected ones in their order: one pass over the list does the same.
   std::vector<char> marked(static_cast<size_t>(items->count()), 0);
@@ -326,12 +328,12 @@ void SamplingPage::DeleteSelectedItems1Click() {
 }
 
 void SamplingPage::SpeedButton20Click() {
-  if (!ask("Do you want to delete all the items?")) return;
+  if (!ask(tr("Do you want to delete all the items?"))) return;
   items->clear();
 }
 
 void SamplingPage::SpeedButton15Click() {
-  const QString path = platform().openFileName(window(), QString(), kTextFilter);
+  const QString path = platform().openFileName(window(), QString(), tr(kTextFilter));
   if (!path.isEmpty()) loadItems(path);
 }
 
@@ -348,8 +350,8 @@ void SamplingPage::loadItems(const QString& path) {
 }
 
 void SamplingPage::SpeedButton16Click() {
-  const QString path =
-      platform().saveFileName(window(), "Please select file to save data", kTextFilter, "txt", QString());
+  const QString path = platform().saveFileName(window(), tr("Please select file to save data"),
+                                               tr(kTextFilter), "txt", QString());
   if (!path.isEmpty()) saveItems(path);
 }
 

@@ -78,10 +78,10 @@ class SamplingPage : public GeneratorPage<Trandom_sampling, TinputSampling> {
 
  private:
   // Asks for a text; nothing when the box is cancelled or left empty.
-  std::optional<QString> askItem(const char* caption, const char* prompt, const QString& text);
+  std::optional<QString> askItem(const QString& caption, const QString& prompt, const QString& text);
   void insertAt(int offset);
   void makeCurrent(int row);
-  bool ask(const char* question);
+  bool ask(const QString& question);
 
   TArrayString runItems_;  // the checked texts the last run drew from
 };

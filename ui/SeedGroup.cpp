@@ -8,29 +8,29 @@
 namespace quenvar::ui {
 
 namespace {
-const char kSeedHint[] = "Between -2147483647 and  2147483647";
+const char kSeedHint[] = QT_TRANSLATE_NOOP("quenvar::ui::SeedGroup", "Between -2147483647 and  2147483647");
 }
 
 SeedGroup::SeedGroup(QWidget* parent, const SeedNames& names, int32_t divisor)
-    : QGroupBox(names.group, parent), divisor_(divisor) {
-  autoRadio = new QRadioButton(names.autoCaption, this);
+    : QGroupBox(PageText(names.group), parent), divisor_(divisor) {
+  autoRadio = new QRadioButton(PageText(names.autoCaption), this);
   autoRadio->setObjectName(names.autoRadio);
   autoRadio->setChecked(true);
-  manualRadio = new QRadioButton(names.manualCaption, this);
+  manualRadio = new QRadioButton(PageText(names.manualCaption), this);
   manualRadio->setObjectName(names.manualRadio);
-  secureRadio = new QRadioButton("System (cryptographic, not repeatable)", this);
+  secureRadio = new QRadioButton(tr("System (cryptographic, not repeatable)"), this);
   secureRadio->setObjectName("secureRadioButton");
   secureRadio->setAccessibleName(secureRadio->text());
   secureRadio->setToolTip(
-      "Draws from the operating system's cryptographic generator: for passwords and keys");
+      tr("Draws from the operating system's cryptographic generator: for passwords and keys"));
   autoSpin = new TSpinEdit(this, -kInputBound, kInputBound, 0, "");
   autoSpin->setObjectName(names.autoSpin);
   autoSpin->setEnabled(false);
-  manualSpin = new TSpinEdit(this, -kInputBound, kInputBound, 0, kSeedHint);
+  manualSpin = new TSpinEdit(this, -kInputBound, kInputBound, 0, tr(kSeedHint));
   manualSpin->setObjectName(names.manualSpin);
   // Each box is read by the name of its radio button.
-  autoSpin->setAccessibleName(QString(names.autoCaption).simplified() + " seed");
-  manualSpin->setAccessibleName(QString(names.manualCaption).simplified() + " seed");
+  autoSpin->setAccessibleName(tr("%1 seed").arg(PageText(names.autoCaption).simplified()));
+  manualSpin->setAccessibleName(tr("%1 seed").arg(PageText(names.manualCaption).simplified()));
   auto* grid = new QGridLayout(this);
   grid->addWidget(autoRadio, 0, 0);
   grid->addWidget(autoSpin, 0, 1);

@@ -16,6 +16,7 @@
 #include "core/Feedback.h"
 #include "core/IniFile.h"
 #include "generators/StringRules.h"
+#include "ui/Feedback.h"
 #include "ui/Folders.h"
 #include "ui/Guard.h"
 #include "ui/Settings.h"
@@ -25,7 +26,8 @@ namespace quenvar::ui {
 namespace {
 
 constexpr int kHistoryLength = 8;
-const char kEditHint[] = "Left-click or Double-click it to select";
+const char kEditHint[] =
+    QT_TRANSLATE_NOOP("quenvar::ui::StringPage", "Left-click or Double-click it to select");
 
 QString FromStd(const std::string& text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -39,7 +41,7 @@ QString ShowCodes(const TArrayInteger& codes) {
   return text;
 }
 
-QPushButton* EditorButton(QWidget* parent, const char* name, const char* caption, const char* hint) {
+QPushButton* EditorButton(QWidget* parent, const char* name, const QString& caption, const QString& hint) {
   auto* button = new QPushButton(caption, parent);
   button->setObjectName(name);
   button->setToolTip(hint);
@@ -93,11 +95,11 @@ void StringPage::loadWildcards() {
 }
 
 QWidget* StringPage::buildRange() {
-  auto* range = new QGroupBox("Range", inputPanel);
+  auto* range = new QGroupBox(tr("Range"), inputPanel);
   range->setFixedWidth(270);
   auto* grid = new QGridLayout(range);
   grid->setVerticalSpacing(4);
-  auto* Label9 = new QLabel("Mask", range);
+  auto* Label9 = new QLabel(tr("Mask"), range);
   comMask = new QComboBox(range);
   comMask->setObjectName("comMask");
   comMask->setEditable(true);
@@ -105,13 +107,13 @@ QWidget* StringPage::buildRange() {
   // A typed mask is kept as typed, never matched to a history entry that
   // differs from it in letter case.
   comMask->completer()->setCaseSensitivity(Qt::CaseSensitive);
-  comMask->setToolTip("To represent a literal character, '\\' should be added before the character.");
+  comMask->setToolTip(tr("To represent a literal character, '\\' should be added before the character."));
   Label9->setBuddy(comMask);
-  auto* Label8 = new QLabel("Count to", range);
-  Rx2SpinCount = new TSpinEdit(range, 1, kInputBound, 100, "Between 1 and 2147483647");
+  auto* Label8 = new QLabel(tr("Count to"), range);
+  Rx2SpinCount = new TSpinEdit(range, 1, kInputBound, 100, tr("Between 1 and 2147483647"));
   Rx2SpinCount->setObjectName("Rx2SpinCount");
   Label8->setBuddy(Rx2SpinCount);
-  Ch2Duplicate = new QCheckBox("Allow duplicate strings", range);
+  Ch2Duplicate = new QCheckBox(tr("Allow duplicate strings"), range);
   Ch2Duplicate->setObjectName("Ch2Duplicate");
   grid->addWidget(Label9, 0, 0);
   grid->addWidget(comMask, 0, 1);
@@ -137,17 +139,17 @@ struct StringPage::GroupSpec {
 
 // clang-format off
 const StringPage::GroupSpec StringPage::kGroups[4] = {
-  {"ChUpper", "Uppercase A-Z ", "exclude", "Editupper", "spUpper", "Select uppercase letters excluded",
-   "Uppercase letters excluded", &StringPage::ChUpper, &StringPage::Editupper, &StringPage::spUpper,
+  {"ChUpper", QT_TRANSLATE_NOOP("quenvar::ui::StringPage", "Uppercase A-Z "), QT_TRANSLATE_NOOP("quenvar::ui::StringPage", "exclude"), "Editupper", "spUpper", QT_TRANSLATE_NOOP("quenvar::ui::StringPage", "Select uppercase letters excluded"),
+   QT_TRANSLATE_NOOP("quenvar::ui::StringPage", "Uppercase letters excluded"), &StringPage::ChUpper, &StringPage::Editupper, &StringPage::spUpper,
    &Tparchar::IscheckUpper, &Tparchar::UpperExclude, {{65, 90}}},
-  {"Chlower", "Lowercase a-z  ", "exclude", "EditLower", "splower", "Select lowercase letters excluded",
-   "Lowercase letters excluded", &StringPage::Chlower, &StringPage::EditLower, &StringPage::splower,
+  {"Chlower", QT_TRANSLATE_NOOP("quenvar::ui::StringPage", "Lowercase a-z  "), QT_TRANSLATE_NOOP("quenvar::ui::StringPage", "exclude"), "EditLower", "splower", QT_TRANSLATE_NOOP("quenvar::ui::StringPage", "Select lowercase letters excluded"),
+   QT_TRANSLATE_NOOP("quenvar::ui::StringPage", "Lowercase letters excluded"), &StringPage::Chlower, &StringPage::EditLower, &StringPage::splower,
    &Tparchar::IscheckLower, &Tparchar::Lowerexclude, {{97, 122}}},
-  {"ChNumber", "Number 0-9 ", "exclude", "EditNumber", "spNumber", "Select numbers excluded",
-   "Numbers excluded", &StringPage::ChNumber, &StringPage::EditNumber, &StringPage::spNumber,
+  {"ChNumber", QT_TRANSLATE_NOOP("quenvar::ui::StringPage", "Number 0-9 "), QT_TRANSLATE_NOOP("quenvar::ui::StringPage", "exclude"), "EditNumber", "spNumber", QT_TRANSLATE_NOOP("quenvar::ui::StringPage", "Select numbers excluded"),
+   QT_TRANSLATE_NOOP("quenvar::ui::StringPage", "Numbers excluded"), &StringPage::ChNumber, &StringPage::EditNumber, &StringPage::spNumber,
    &Tparchar::IscheckNumber, &Tparchar::NumberExclude, {{48, 57}}},
-  {"ChSpecial", "Special character ", "include", "EditSpecial", "spspecial", "Select special characters included",
-   "Special characters included", &StringPage::ChSpecial, &StringPage::EditSpecial, &StringPage::spspecial,
+  {"ChSpecial", QT_TRANSLATE_NOOP("quenvar::ui::StringPage", "Special character "), QT_TRANSLATE_NOOP("quenvar::ui::StringPage", "include"), "EditSpecial", "spspecial", QT_TRANSLATE_NOOP("quenvar::ui::StringPage", "Select special characters included"),
+   QT_TRANSLATE_NOOP("quenvar::ui::StringPage", "Special characters included"), &StringPage::ChSpecial, &StringPage::EditSpecial, &StringPage::spspecial,
    &Tparchar::IscheckSpecial, &Tparchar::specialArray, {{32, 47}, {58, 64}, {91, 96}, {123, 126}}},
 };
 // clang-format on
@@ -156,21 +158,21 @@ void StringPage::addGroupRow(QGridLayout* grid, Group group) {
   const GroupSpec& info = kGroups[group];
   GroupRow& g = groups_[group];
   g.info = &info;
-  g.check = this->*info.checkBox = new QCheckBox(info.caption, PanelEdit);
+  g.check = this->*info.checkBox = new QCheckBox(tr(info.caption), PanelEdit);
   g.check->setObjectName(info.check);
-  auto* label = new QLabel(info.verb, PanelEdit);
+  auto* label = new QLabel(tr(info.verb), PanelEdit);
   g.edit = this->*info.editBox = new QLineEdit(PanelEdit);
   g.edit->setObjectName(info.edit);
   g.edit->setReadOnly(true);
-  g.edit->setToolTip(kEditHint);
-  g.edit->setAccessibleName(info.accessible);
+  g.edit->setToolTip(tr(kEditHint));
+  g.edit->setAccessibleName(tr(info.accessible));
   g.edit->installEventFilter(this);
   label->setBuddy(g.edit);
   g.button = this->*info.selectButton = new QToolButton(PanelEdit);
   g.button->setObjectName(info.button);
   g.button->setText("...");
-  g.button->setToolTip(info.title);
-  g.button->setAccessibleName(info.title);  // "..." says nothing when read aloud
+  g.button->setToolTip(tr(info.title));
+  g.button->setAccessibleName(tr(info.title));  // "..." says nothing when read aloud
   g.button->setFixedSize(24, 22);
   const int at = grid->rowCount();
   grid->addWidget(g.check, at, 0);
@@ -182,15 +184,15 @@ void StringPage::addGroupRow(QGridLayout* grid, Group group) {
 }
 
 QWidget* StringPage::buildWildcards() {
-  auto* box = new QGroupBox("Wildcard", inputPanel);
+  auto* box = new QGroupBox(tr("Wildcard"), inputPanel);
   auto* row = new QHBoxLayout(box);
   row->setSpacing(6);
 
   ListBoxSpecial = new QTreeWidget(box);
   ListBoxSpecial->setObjectName("ListBoxSpecial");
-  ListBoxSpecial->setAccessibleName("Wildcards");
+  ListBoxSpecial->setAccessibleName(tr("Wildcards"));
   ListBoxSpecial->setColumnCount(2);
-  ListBoxSpecial->setHeaderLabels({"Name", "Description"});
+  ListBoxSpecial->setHeaderLabels({tr("Name"), tr("Description")});
   ListBoxSpecial->setRootIsDecorated(false);
   ListBoxSpecial->setUniformRowHeights(true);
   ListBoxSpecial->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -200,7 +202,7 @@ QWidget* StringPage::buildWildcards() {
   ListBoxSpecial->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   HeaderControl4 = ListBoxSpecial->header();
   HeaderControl4->setObjectName("HeaderControl4");
-  HeaderControl4->setAccessibleName("Wildcard columns");
+  HeaderControl4->setAccessibleName(tr("Wildcard columns"));
   HeaderControl4->setStretchLastSection(false);
   HeaderControl4->setSectionsMovable(false);
   HeaderControl4->resizeSection(0, 60);
@@ -209,11 +211,11 @@ QWidget* StringPage::buildWildcards() {
 
   auto* buttons = new QVBoxLayout;
   buttons->setSpacing(4);
-  BtnAdd = EditorButton(box, "BtnAdd", "&Add  ", "Add wildcard");
-  btnEdit = EditorButton(box, "btnEdit", "&Edit", "Edit wildcard");
-  btndelete = EditorButton(box, "btndelete", "De&lete", "Delete wildcard");
-  btnSave = EditorButton(box, "btnSave", "&Save", "Save wildcard");
-  btnCancel = EditorButton(box, "btnCancel", "Can&cel", "Cancel operation");
+  BtnAdd = EditorButton(box, "BtnAdd", tr("&Add  "), tr("Add wildcard"));
+  btnEdit = EditorButton(box, "btnEdit", tr("&Edit"), tr("Edit wildcard"));
+  btndelete = EditorButton(box, "btndelete", tr("De&lete"), tr("Delete wildcard"));
+  btnSave = EditorButton(box, "btnSave", tr("&Save"), tr("Save wildcard"));
+  btnCancel = EditorButton(box, "btnCancel", tr("Can&cel"), tr("Cancel operation"));
   for (QPushButton* b : {BtnAdd, btnEdit, btndelete, btnSave, btnCancel}) buttons->addWidget(b);
   buttons->addStretch(1);
   row->addLayout(buttons);
@@ -224,7 +226,7 @@ QWidget* StringPage::buildWildcards() {
   auto* grid = new QGridLayout(PanelEdit);
   grid->setContentsMargins(6, 4, 6, 4);
   grid->setVerticalSpacing(2);
-  auto* LabelName = new QLabel("Name", PanelEdit);
+  auto* LabelName = new QLabel(tr("Name"), PanelEdit);
   comName = new QComboBox(PanelEdit);
   comName->setObjectName("comName");
   comName->setMaxVisibleItems(12);
@@ -232,7 +234,7 @@ QWidget* StringPage::buildWildcards() {
     if (code != '|') comName->addItem(QString(QChar(char16_t(code))));
   comName->setCurrentIndex(-1);
   LabelName->setBuddy(comName);
-  auto* LabelDescription = new QLabel("Note", PanelEdit);
+  auto* LabelDescription = new QLabel(tr("Note"), PanelEdit);
   EditDescription = new QLineEdit(PanelEdit);
   EditDescription->setObjectName("EditDescription");
   LabelDescription->setBuddy(EditDescription);
@@ -312,7 +314,7 @@ void StringPage::AddMaskHistory() {
 }
 
 void StringPage::prepareStart() {
-  if (editing()) RefuseInput("Please Save or Cancel Wildcard before generate randoms");
+  if (editing()) RefuseInput(tr("Please Save or Cancel Wildcard before generate randoms"));
   AddMaskHistory();
   radix = RadixDecimal;
 }
@@ -487,7 +489,7 @@ void StringPage::ChSpecialClick() {
 
 void StringPage::SelectGroupChars(Group group) {
   const GroupRow& g = groups_[group];
-  if (!SelectChars(window(), g.info->title, g.info->ranges, EditWildcard.*g.info->codes)) return;
+  if (!SelectChars(window(), tr(g.info->title), g.info->ranges, EditWildcard.*g.info->codes)) return;
   // The name, note and boxes typed so far stay as they are.
   ReadWildcard();
   ShowWildcard();

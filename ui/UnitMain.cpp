@@ -27,7 +27,7 @@ namespace quenvar::ui {
 
 TFormRandom::TFormRandom(QWidget* parent) : QWidget(parent), notifier_(this) {
   setObjectName("TFormRandom");
-  setWindowTitle("Quenvar Random Number Generator");
+  setWindowTitle(tr("Quenvar Random Number Generator"));
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   setFixedSize(932, 666);
@@ -43,14 +43,14 @@ TFormRandom::TFormRandom(QWidget* parent) : QWidget(parent), notifier_(this) {
 
   PopupMenu1 = new QMenu(this);
   PopupMenu1->setObjectName("PopupMenu1");
-  connect(PopupMenu1->addAction("Visits Website..."), &QAction::triggered, this,
+  connect(PopupMenu1->addAction(tr("Visits Website...")), &QAction::triggered, this,
           [this] { VisitsWebsite1Click(); });
-  QAction* help = PopupMenu1->addAction("Help...           ");
+  QAction* help = PopupMenu1->addAction(tr("Help...           "));
   help->setShortcut(QKeySequence(Qt::Key_F1));
   connect(help, &QAction::triggered, this, [this] { Help1Click(); });
-  connect(PopupMenu1->addAction("About..."), &QAction::triggered, this, [this] { About1Click(); });
+  connect(PopupMenu1->addAction(tr("About...")), &QAction::triggered, this, [this] { About1Click(); });
   addAction(help);  // F1 anywhere in the window
-  CopyCommand1 = new QAction("Copy as Command Line", this);
+  CopyCommand1 = new QAction(tr("Copy as Command Line"), this);
   CopyCommand1->setObjectName("CopyCommand1");
   CopyCommand1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
   PopupMenu1->addSeparator();
@@ -96,11 +96,11 @@ void TFormRandom::addPage(const PageInfo& info, ResultPage* page) {
   if (page == nullptr) {  // a page still to come: an empty tab
     auto* empty = new QWidget(PageControl1);
     empty->setObjectName(info.page);
-    PageControl1->addTab(empty, info.caption);
+    PageControl1->addTab(empty, PageText(info.caption));
     return;
   }
   Pages[static_cast<size_t>(info.tab)] = page;
-  PageControl1->addTab(page, info.caption);
+  PageControl1->addTab(page, PageText(info.caption));
   page->menuButton->setMenu(PopupMenu1);
   // The menu takes the mouse while open, so the button never hears it
   // leave: it would stay raised after the menu closes.
@@ -203,7 +203,7 @@ void TFormRandom::LoadSaveSettings(bool writing) {
   } catch (const EInOutError&) {
     // A file that cannot be read gives every default; it is not written
     // over, since what it holds was never seen.
-    if (writing) throw EInOutError("Unable to write to " + path);
+    if (writing) throw EInOutError(Text(TR_NOOP("Core", "Unable to write to %1")).arg(path));
   }
   const auto exchange = [this](SettingsExchange& settings) {
     TabSheet1->exchangeSettings(settings);

@@ -12,6 +12,7 @@
 #include "core/Codes.h"
 #include "core/Feedback.h"
 #include "ui/DialogParts.h"
+#include "ui/Feedback.h"
 #include "ui/Folders.h"
 #include "ui/Guard.h"
 #include "ui/Platform.h"
@@ -27,17 +28,17 @@ FileNameEdit::FileNameEdit(QWidget* parent) : QWidget(parent) {
   edit = new QLineEdit(this);
   edit->setObjectName("FilenameEdit1");
   edit->setReadOnly(true);  // the name comes from the browse button only
-  edit->setToolTip("Click right button to select filename");
+  edit->setToolTip(tr("Click right button to select filename"));
   browse = new QToolButton(this);
   browse->setObjectName("FilenameEdit1Button");
   browse->setText("...");
-  browse->setToolTip("Please select text file name");
+  browse->setToolTip(tr("Please select text file name"));
   browse->setAccessibleName(browse->toolTip());
   row->addWidget(edit, 1);
   row->addWidget(browse);
   connect(browse, &QToolButton::clicked, this, [this] {
-    const QString chosen = platform().saveFileName(window(), "Save randoms to file", "All text files (*.txt)",
-                                                   "txt", FileName());
+    const QString chosen = platform().saveFileName(window(), tr("Save randoms to file"),
+                                                   tr("All text files (*.txt)"), "txt", FileName());
     if (!chosen.isEmpty()) setChosen(chosen);
   });
 }
@@ -70,22 +71,22 @@ TFormSaveText::TFormSaveText(QWidget* parent, const Trandom_base* generator, ui:
                              int columns)
     : QDialog(parent), Generator(generator), PageKind(pageKind) {
   setObjectName("TFormSaveText");
-  setWindowTitle("Save Data to Text File");
+  setWindowTitle(tr("Save Data to Text File"));
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
   setFixedSize(437, 329);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(6, 6, 6, 6);
   layout->setSpacing(4);
 
-  auto* fileGroup = new QGroupBox("File Name", this);
+  auto* fileGroup = new QGroupBox(tr("File Name"), this);
   auto* fileGrid = new QGridLayout(fileGroup);
   FilenameEdit1 = new FileNameEdit(fileGroup);
-  raOverwrite = new QRadioButton("Create or Overwrite file", fileGroup);
+  raOverwrite = new QRadioButton(tr("Create or Overwrite file"), fileGroup);
   raOverwrite->setObjectName("raOverwrite");
   raOverwrite->setChecked(true);
-  raAppend = new QRadioButton("Append to end of file", fileGroup);
+  raAppend = new QRadioButton(tr("Append to end of file"), fileGroup);
   raAppend->setObjectName("raAppend");
-  auto* nameLabel = new QLabel("File name", fileGroup);
+  auto* nameLabel = new QLabel(tr("File name"), fileGroup);
   nameLabel->setBuddy(FilenameEdit1->edit);
   FilenameEdit1->edit->setAccessibleName(nameLabel->text());  // the label sits outside the edit's own widget
   fileGrid->addWidget(nameLabel, 0, 0);
@@ -95,16 +96,16 @@ TFormSaveText::TFormSaveText(QWidget* parent, const Trandom_base* generator, ui:
   layout->addWidget(fileGroup);
 
   auto* row = new QHBoxLayout;
-  auto* perLine = new QGroupBox("Numbers Per Line", this);
+  auto* perLine = new QGroupBox(tr("Numbers Per Line"), this);
   auto* perGrid = new QGridLayout(perLine);
-  raSingleLine = new QRadioButton("Single Line / All numbers in one line", perLine);
+  raSingleLine = new QRadioButton(tr("Single Line / All numbers in one line"), perLine);
   raSingleLine->setObjectName("raSingleLine");
   raSingleLine->setMinimumWidth(raSingleLine->sizeHint().width());
-  raMutiCol = new QRadioButton("No. Columns per Line", perLine);
+  raMutiCol = new QRadioButton(tr("No. Columns per Line"), perLine);
   raMutiCol->setObjectName("raMutiCol");
   raMutiCol->setChecked(true);
   RxSpinEdit1 = ColumnsSpin(perLine);
-  rxOnecol = new QRadioButton("One Number per Line", perLine);
+  rxOnecol = new QRadioButton(tr("One Number per Line"), perLine);
   rxOnecol->setObjectName("rxOnecol");
   perGrid->addWidget(raSingleLine, 0, 0, 1, 2);
   perGrid->addWidget(raMutiCol, 1, 0);
@@ -122,11 +123,11 @@ TFormSaveText::TFormSaveText(QWidget* parent, const Trandom_base* generator, ui:
   row->addWidget(format.group);
   layout->addLayout(row);
 
-  btnSave = new QPushButton("&Save", this);
+  btnSave = new QPushButton(tr("&Save"), this);
   btnSave->setObjectName("btnSave");
-  btnview = new QPushButton("&View", this);
+  btnview = new QPushButton(tr("&View"), this);
   btnview->setObjectName("btnview");
-  Button3 = new QPushButton("Cl&ose", this);
+  Button3 = new QPushButton(tr("Cl&ose"), this);
   Button3->setObjectName("Button3");
   layout->addLayout(ButtonRow({btnSave, btnview, Button3}));
 
@@ -154,7 +155,7 @@ int TFormSaveText::HelpContext() const {
 }
 
 void TFormSaveText::ReadOptions() {
-  if (FilenameEdit1->FileName().trimmed().isEmpty()) RefuseInput("Please input file name! ");
+  if (FilenameEdit1->FileName().trimmed().isEmpty()) RefuseInput(tr("Please input file name! "));
   Par.FileName = FilenameEdit1->FileName().toStdString();
   Par.Append = !raOverwrite->isChecked();
   if (raSingleLine->isChecked()) {
@@ -176,7 +177,7 @@ void TFormSaveText::btnSaveClick() {
     ~Enable() { button->setEnabled(true); }
   } enable{btnSave};
   Generator->SaveText(Par);
-  platform().messageBox(this, "The randoms have been saved as text file!", Icon::Information, false);
+  platform().messageBox(this, tr("The randoms have been saved as text file!"), Icon::Information, false);
 }
 
 void TFormSaveText::btnviewClick() {

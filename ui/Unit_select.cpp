@@ -16,7 +16,8 @@ namespace quenvar::ui {
 
 namespace {
 
-const char kListHint[] = "Shift, Ctrl+click to select multi-item\nDouble-click it to move the item";
+const char kListHint[] = QT_TRANSLATE_NOOP(
+    "quenvar::ui::SelectList", "Shift, Ctrl+click to select multi-item\nDouble-click it to move the item");
 constexpr int kLineHeight = 18;
 
 // An item's code; text that is no number reads as 0.
@@ -26,7 +27,7 @@ int32_t CodeOf(const std::string& text) {
   return code;
 }
 
-QPushButton* MoveButton(QWidget* parent, const char* name, const char* caption, const char* hint) {
+QPushButton* MoveButton(QWidget* parent, const char* name, const QString& caption, const QString& hint) {
   auto* button = new QPushButton(caption, parent);
   button->setObjectName(name);
   button->setToolTip(hint);
@@ -44,7 +45,7 @@ SelectList::SelectList(QWidget* parent) : QListWidget(parent) {
   setAcceptDrops(true);
   setDragDropMode(QAbstractItemView::DragDrop);
   setUniformItemSizes(true);
-  setToolTip(kListHint);
+  setToolTip(tr(kListHint));
 }
 
 void SelectList::startDrag(Qt::DropActions) {
@@ -81,7 +82,7 @@ void SelectList::dropEvent(QDropEvent* event) {
 
 TFormSelect::TFormSelect(QWidget* parent) : QDialog(parent) {
   setObjectName("TFormSelect");
-  setWindowTitle("Select");
+  setWindowTitle(tr("Select"));
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
   setFixedSize(439, 323);
 
@@ -90,25 +91,25 @@ TFormSelect::TFormSelect(QWidget* parent) : QDialog(parent) {
   auto* grid = new QGridLayout;
   grid->setHorizontalSpacing(10);
 
-  Label1 = new QLabel("Available Items", this);
+  Label1 = new QLabel(tr("Available Items"), this);
   Label1->setObjectName("Label1");
-  Label2 = new QLabel("Selected Items", this);
+  Label2 = new QLabel(tr("Selected Items"), this);
   Label2->setObjectName("Label2");
   ListBoxSource = new SelectList(this);
   ListBoxSource->setObjectName("ListBoxSource");
-  ListBoxSource->setAccessibleName("Available Items");
+  ListBoxSource->setAccessibleName(tr("Available Items"));
   ListBoxTarget = new SelectList(this);
   ListBoxTarget->setObjectName("ListBoxTarget");
-  ListBoxTarget->setAccessibleName("Selected Items");
+  ListBoxTarget->setAccessibleName(tr("Selected Items"));
   ListBoxSource->Partner = ListBoxTarget;
   ListBoxTarget->Partner = ListBoxSource;
   Label1->setBuddy(ListBoxSource);
   Label2->setBuddy(ListBoxTarget);
 
-  btnselect = MoveButton(this, "btnselect", ">", "Select Item");
-  btnSelectAll = MoveButton(this, "btnSelectAll", ">>", "Select All");
-  btnUnselect = MoveButton(this, "btnUnselect", "<", "Unselect Item");
-  btnUnSelectAll = MoveButton(this, "btnUnSelectAll", "<<", "Unselect All");
+  btnselect = MoveButton(this, "btnselect", ">", tr("Select Item"));
+  btnSelectAll = MoveButton(this, "btnSelectAll", ">>", tr("Select All"));
+  btnUnselect = MoveButton(this, "btnUnselect", "<", tr("Unselect Item"));
+  btnUnSelectAll = MoveButton(this, "btnUnSelectAll", "<<", tr("Unselect All"));
   auto* moves = new QVBoxLayout;
   moves->addStretch(1);
   for (QPushButton* b : {btnselect, btnSelectAll, btnUnselect, btnUnSelectAll}) moves->addWidget(b);
@@ -123,9 +124,9 @@ TFormSelect::TFormSelect(QWidget* parent) : QDialog(parent) {
   grid->setColumnStretch(2, 1);
   layout->addLayout(grid, 1);
 
-  BitBtn1 = new QPushButton("&Ok", this);
+  BitBtn1 = new QPushButton(tr("&Ok"), this);
   BitBtn1->setObjectName("BitBtn1");
-  BitBtn2 = new QPushButton("Can&cel", this);
+  BitBtn2 = new QPushButton(tr("Can&cel"), this);
   BitBtn2->setObjectName("BitBtn2");
   layout->addLayout(ButtonRow({BitBtn1, BitBtn2}));
   BitBtn1->setDefault(true);
@@ -187,8 +188,8 @@ void TFormSelect::RefreshLists() {
   for (QListWidget* list :
        {static_cast<QListWidget*>(ListBoxSource), static_cast<QListWidget*>(ListBoxTarget)})
     if (list->count() > 0) list->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
-  Label1->setText(QString("Available Items ( %1 )").arg(available));
-  Label2->setText(QString("Selected Items ( %1 )").arg(selected));
+  Label1->setText(tr("Available Items ( %1 )").arg(available));
+  Label2->setText(tr("Selected Items ( %1 )").arg(selected));
 }
 
 void TFormSelect::MoveSelected(QListWidget* list, const char* flag) {

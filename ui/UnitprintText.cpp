@@ -25,19 +25,19 @@ TFormPrinttext::TFormPrinttext(QWidget* parent, const Trandom_base* generator, u
                                int columns)
     : QDialog(parent), Generator(generator), PageKind(pageKind) {
   setObjectName("TFormPrinttext");
-  setWindowTitle("Print Data");
+  setWindowTitle(tr("Print Data"));
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
   setFixedSize(422, 299);
   auto* layout = new QVBoxLayout(this);
   auto* row = new QHBoxLayout;
 
-  auto* perLine = new QGroupBox("Numbers Per Line", this);
+  auto* perLine = new QGroupBox(tr("Numbers Per Line"), this);
   auto* perGrid = new QGridLayout(perLine);
-  raMutiCol = new QRadioButton("No. Columns per Line", perLine);
+  raMutiCol = new QRadioButton(tr("No. Columns per Line"), perLine);
   raMutiCol->setObjectName("raMutiCol");
   raMutiCol->setChecked(true);
   RxSpinEdit1 = ColumnsSpin(perLine);
-  rxOnecol = new QRadioButton("One Number per Line", perLine);
+  rxOnecol = new QRadioButton(tr("One Number per Line"), perLine);
   rxOnecol->setObjectName("rxOnecol");
   raMutiCol->setMinimumWidth(raMutiCol->sizeHint().width());  // never under its spin box
   perGrid->addWidget(raMutiCol, 0, 0);
@@ -54,12 +54,12 @@ TFormPrinttext::TFormPrinttext(QWidget* parent, const Trandom_base* generator, u
   row->addWidget(format.group);
   layout->addLayout(row);
 
-  auto* pageLayout = new QGroupBox("Page Layout", this);
+  auto* pageLayout = new QGroupBox(tr("Page Layout"), this);
   auto* pageRow = new QHBoxLayout(pageLayout);
-  RaPor = new QRadioButton("Portrait", pageLayout);
+  RaPor = new QRadioButton(tr("Portrait"), pageLayout);
   RaPor->setObjectName("RaPor");
   RaPor->setIcon(PageIcon(false));
-  RaLan = new QRadioButton("Landscape", pageLayout);
+  RaLan = new QRadioButton(tr("Landscape"), pageLayout);
   RaLan->setObjectName("RaLan");
   RaLan->setIcon(PageIcon(true));
   // The radios show the orientation the printer has now.
@@ -69,11 +69,11 @@ TFormPrinttext::TFormPrinttext(QWidget* parent, const Trandom_base* generator, u
   pageRow->addStretch(1);
   layout->addWidget(pageLayout);
 
-  btnsetup = new QPushButton("Print &Setup", this);
+  btnsetup = new QPushButton(tr("Print &Setup"), this);
   btnsetup->setObjectName("btnsetup");
-  btnprint = new QPushButton("&Print", this);
+  btnprint = new QPushButton(tr("&Print"), this);
   btnprint->setObjectName("btnprint");
-  Button3 = new QPushButton("Cl&ose", this);
+  Button3 = new QPushButton(tr("Cl&ose"), this);
   Button3->setObjectName("Button3");
   layout->addLayout(ButtonRow({btnsetup, btnprint, Button3}));
 
@@ -136,7 +136,7 @@ void TFormPrinttext::btnprintClick() {
   Par.FileName = PrintFileName(TempFolder(), QDateTime::currentDateTime()).toStdString();
   ReadOptions();
   Generator->PrintText(Par);
-  platform().messageBox(this, "The randoms have been printed!", Icon::Information, false);
+  platform().messageBox(this, tr("The randoms have been printed!"), Icon::Information, false);
 }
 
 }  // namespace quenvar::ui

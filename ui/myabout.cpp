@@ -45,7 +45,7 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
 
 Taboutform::Taboutform(QWidget* parent) : QDialog(parent) {
   setObjectName("Taboutform");
-  setWindowTitle("About Quenvar Random Number Generator ");
+  setWindowTitle(tr("About Quenvar Random Number Generator "));
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
   setFixedSize(341, 232);
   CentreOnDesktop(this);
@@ -58,7 +58,7 @@ Taboutform::Taboutform(QWidget* parent) : QDialog(parent) {
   auto* inside = new QVBoxLayout(frame);
   inside->setContentsMargins(4, 8, 4, 8);
 
-  RxLabel1 = new QLabel("Quenvar Random Number Generator " QUENVAR_VERSION_TEXT, frame);
+  RxLabel1 = new QLabel(tr("Quenvar Random Number Generator %1").arg(QUENVAR_VERSION_TEXT), frame);
   RxLabel1->setObjectName("RxLabel1");
   QFont title("Arial");
   title.setPixelSize(13);
@@ -66,7 +66,7 @@ Taboutform::Taboutform(QWidget* parent) : QDialog(parent) {
   RxLabel1->setFont(title);
   RxLabel1->setAlignment(Qt::AlignCenter);
   RxLabel1->setWordWrap(true);
-  Label3 = new QLabel("Free software (MIT licence): random data you can repeat from a seed.", frame);
+  Label3 = new QLabel(tr("Free software (MIT licence): random data you can repeat from a seed."), frame);
   Label3->setObjectName("Label3");
   QFont notice("Arial");
   notice.setPixelSize(12);
@@ -75,10 +75,10 @@ Taboutform::Taboutform(QWidget* parent) : QDialog(parent) {
   Label3->setWordWrap(true);
 
   auto* links = new QGridLayout;
-  Label5 = new QLabel("Homepage Site: ", frame);
+  Label5 = new QLabel(tr("Homepage Site: "), frame);
   Label6 = new LinkLabel(kHomePageAddress, frame);
   Label6->setObjectName("Label6");
-  Label1 = new QLabel("Technology Support: ", frame);
+  Label1 = new QLabel(tr("Technology Support: "), frame);
   Label4 = new LinkLabel(kSupportAddress, frame);
   Label4->setObjectName("Label4");
   links->addWidget(Label5, 0, 0);
@@ -93,7 +93,7 @@ Taboutform::Taboutform(QWidget* parent) : QDialog(parent) {
   layout->addWidget(frame);
 
   auto* buttons = new QHBoxLayout;
-  Button1 = new QPushButton("Cl&ose", this);
+  Button1 = new QPushButton(tr("Cl&ose"), this);
   Button1->setObjectName("Button1");
   Button1->setDefault(true);
   buttons->addStretch(1);
