@@ -866,7 +866,7 @@
     </message>
     <message>
         <source>Separate With &amp;Commas</source>
-        <translation>Mit &amp;Kommas trennen</translation>
+        <translation>Mit Ko&amp;mmas trennen</translation>
     </message>
     <message>
         <source>Separate With Commas</source>
