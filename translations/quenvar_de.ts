@@ -296,15 +296,15 @@
     </message>
     <message>
         <source>Tab Delimited</source>
-        <translation>Durch Tabulatoren getrennt</translation>
+        <translation>Tabulator-getrennt</translation>
     </message>
     <message>
         <source>Comma Separated</source>
-        <translation>Durch Kommas getrennt</translation>
+        <translation>Komma-getrennt</translation>
     </message>
     <message>
         <source>Space Separated</source>
-        <translation>Durch Leerzeichen getrennt</translation>
+        <translation>Leerzeichen-getrennt</translation>
     </message>
 </context>
 <context>
@@ -347,11 +347,11 @@
     </message>
     <message>
         <source>Automatic created</source>
-        <translation>Automatisch erzeugt</translation>
+        <translation>Automatisch</translation>
     </message>
     <message>
         <source>Manual created</source>
-        <translation>Manuell eingegeben</translation>
+        <translation>Manuell</translation>
     </message>
     <message>
         <source>Random Sampling</source>
@@ -383,11 +383,11 @@
     </message>
     <message>
         <source>Automatic Created</source>
-        <translation>Automatisch erzeugt</translation>
+        <translation>Automatisch</translation>
     </message>
     <message>
         <source>Manual    Created</source>
-        <translation>Manuell    eingegeben</translation>
+        <translation>Manuell</translation>
     </message>
     <message>
         <source>Random Name</source>
@@ -969,7 +969,7 @@
     </message>
     <message>
         <source>Edit</source>
-        <translation>Bearbeiten</translation>
+        <translation>Ändern</translation>
     </message>
     <message>
         <source>Check all items</source>
@@ -1047,7 +1047,7 @@ Strg+Klick oder Umschalt+Klick wählt mehrere Einträge</translation>
     </message>
     <message>
         <source>Save left items when exit, so they can be auto loaded next time</source>
-        <translation>Übrige Einträge beim Beenden speichern, damit sie beim nächsten Start geladen werden</translation>
+        <translation>Übrige Einträge beim Beenden speichern und beim nächsten Start laden</translation>
     </message>
     <message>
         <source>Random sampling from the %1 checked items below</source>
@@ -1375,7 +1375,7 @@ Doppelklick verschiebt den Eintrag</translation>
     </message>
     <message>
         <source>Single Line / All numbers in one line</source>
-        <translation>Eine Zeile / alle Zahlen in einer Zeile</translation>
+        <translation>Alle Zahlen in einer Zeile</translation>
     </message>
     <message>
         <source>No. Columns per Line</source>
