@@ -180,6 +180,16 @@ class TranslationTest : public QObject {
     QVERIFY2(unmarked.isEmpty(), "texts shown without translation, listed above");
   }
 
+  // The German translation holds every text of the template, each translated.
+  void germanIsComplete() {
+    const QString folder = QUENVAR_SOURCE_DIR "/translations/";
+    QCOMPARE(ReadTemplate(folder + "quenvar_de.ts"), ReadTemplate(folder + "quenvar.ts"));
+    QFile german(folder + "quenvar_de.ts");
+    QVERIFY(german.open(QIODevice::ReadOnly));
+    const QByteArray xml = german.readAll();
+    QVERIFY(!xml.contains("type=\"unfinished\"") && !xml.contains("<translation></translation>"));
+  }
+
   // LANGUAGE=de (set for this test): the build's German translation and Qt's own.
   void germanWindowFromTheLocale() {
     // Installed, the translations are in share/quenvar beside bin/.
