@@ -175,13 +175,13 @@ TEST_F(Cli, SaveWritesWhatTheTextWriterWrites) {
   ASSERT_EQ(Run(appendArgs).status, 0);
 
   quenvar::Trandom_base base;
-  base.SetSeed(77);
+  quenvar::RandomSource source(77);
   quenvar::Tinputpar par;
   par.Lower = 1;
   par.Upper = 10000;
   par.Count = 25;
   par.ExcludeKind = 1;
-  base.Engine.MakeRandoms(par);
+  base.Engine.MakeRandoms(par, source);
   base.Engine.FormatRandoms(base.Results, quenvar::TformatPar{});
   base.SaveText(quenvar::TsaveTextPar{path("lib.txt"), false, false, 4, 0});
   base.SaveText(quenvar::TsaveTextPar{path("lib.txt"), true, false, 4, 0});
@@ -198,8 +198,8 @@ TEST_F(Cli, FileWritesTheGeneratorsBytes) {
   quenvar::TinputFilePar input;
   input.FileName = path("lib.dat");
   input.Count = 3072;
-  input.Seed = 9;
-  generator.Generate(input);
+  quenvar::RandomSource source(9);
+  generator.Generate(input, source);
   generator.SaveToFile();
   EXPECT_EQ(ReadFile(path("deep/er/bytes.dat")), ReadFile(path("lib.dat")));
 

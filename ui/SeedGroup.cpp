@@ -3,7 +3,6 @@
 #include <QGridLayout>
 
 #include "core/Codes.h"
-#include "core/RandomSource.h"
 
 namespace quenvar::ui {
 
@@ -44,12 +43,10 @@ SeedGroup::SeedGroup(QWidget* parent, const SeedNames& names, int32_t divisor)
 
 int32_t SeedGroup::take() {
   secure_ = secureRadio->isChecked();
-  UseSecureSource(secure_);
   if (secure_) {
     autoSpin->clear();  // there is no seed to show
   } else if (autoRadio->isChecked()) {
-    SeedFromClock();
-    seed_ = static_cast<int32_t>(RandomSeed);
+    seed_ = ClockSeed();
     autoSpin->setValue(seed_);
   } else {
     manualSpin->interpretText();
@@ -58,9 +55,13 @@ int32_t SeedGroup::take() {
   return seed_;
 }
 
+RandomSource SeedGroup::takeSource() {
+  const int32_t seed = take();
+  return secure_ ? RandomSource::System() : RandomSource(seed);
+}
+
 void SeedGroup::proposeManual() {
-  SeedFromClock();
-  const auto clock = static_cast<int32_t>(RandomSeed);
+  const int32_t clock = ClockSeed();
   manualSpin->setValue(
       static_cast<int32_t>(static_cast<uint32_t>(clock / divisor_) + static_cast<uint32_t>(clock)));
 }

@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QRadioButton>
 
+#include "core/RandomSource.h"
 #include "ui/PageTable.h"
 #include "ui/SpinEdit.h"
 
@@ -21,10 +22,13 @@ class SeedGroup : public QGroupBox {
 
   // The radio buttons' click handler, run again by every Start: a fresh
   // clock seed when automatic is chosen, otherwise the manual box's value.
-  // It also chooses the source of the draws that follow: the seeded
-  // generator, or the cryptographic one (then the seed returned means
-  // nothing and the automatic box shows none).
+  // It only chooses what this page's next run takes: the seeded generator,
+  // or the cryptographic one (then the seed returned means nothing and the
+  // automatic box shows none). A run already going keeps its own source.
   int32_t take();
+  // Start's take: the new run's own source, seeded from the seed taken or a
+  // freshly keyed system stream. The run holds it until it ends.
+  RandomSource takeSource();
   // Puts seed div D + seed (32-bit, wrapping) into the manual box.
   void proposeManual();
   int32_t lastTaken() const { return seed_; }
