@@ -19,6 +19,7 @@
 #include "ui/Folders.h"
 #include "ui/NumberPage.h"
 #include "ui/SingleInstance.h"
+#include "ui/StringPage.h"
 #include "ui/UnitMain.h"
 
 using namespace quenvar;
@@ -165,6 +166,34 @@ class WindowTest : public QObject {
     QCOMPARE(groups.size(), 6);
     for (SeedGroup* group : groups)
       QCOMPARE(test::AccessibleName(group->secureRadio), QString("System (cryptographic, not repeatable)"));
+  }
+
+  // Seed choices clicked on another page while a System run draws choose
+  // that page's next run only: the running one draws nothing from the
+  // seeded generator, not even from the clock seed the click took.
+  void seedChoicesElsewhereDoNotReachASystemRun() {
+    SeedGroup* other = form->TabSheet2->seed;
+    setSpin(page->RxSpinUpper, 2000000000);
+    setSpin(page->RxSpinCount, 2000);
+    QTest::mouseClick(page->ChDuplicate, Qt::LeftButton);
+    QTest::mouseClick(page->seed->secureRadio, Qt::LeftButton);
+    bool clicked = false;
+    {
+      test::FakePump pump([&](int) {
+        if (clicked || page->generator.Engine.Generated != 1000) return;
+        clicked = true;
+        other->manualRadio->click();
+        other->autoRadio->click();
+      });
+      start();
+    }
+    QVERIFY(clicked);
+    QCOMPARE(shown().size(), 2000);
+    RandomSource seeded(other->lastTaken());
+    QStringList fromSeed;
+    for (int i = 0; i < 5; ++i) fromSeed << QString::number(1 + seeded.RandomBelow(2000000000));
+    QVERIFY(shown().mid(1001, 5) != fromSeed);
+    QVERIFY(page->seed->secure() && !other->secure());
   }
 
   void rowsColumnsAndResorting() {
