@@ -282,18 +282,24 @@ void Tmake_random::MakeRandoms(const Tinputpar& par, RandomSource& source) {
   const int64_t width = int64_t{Upper} - Lower + 1;
   const int64_t target = Duplicate ? std::max<int64_t>(Count, 0)
                                    : std::clamp<int64_t>(std::min<int64_t>(Count, Possible), 0, width);
+  // With repeats allowed, exclusions that leave no value of the range mean
+  // that nothing can be drawn, whatever the count: such a run holds nothing.
+  const bool drawsNothing =
+      Duplicate && !Excluded.empty() &&
+      ((ExcludeKind == 0 && AllowedWholeNumbers() == 0) ||
+       (ExcludeKind == 1 && digitsOnly_ && CountFreeOfDigits(Lower, Upper, digitMask_) == 0));
   // The whole run is weighed before anything is drawn: drawing (the values
   // and the drawn-before set), then sorting and formatting them as last
   // asked (PlanFormat). A request too large for memory leaves the last run as
   // it was.
-  const auto values = static_cast<uint64_t>(target);
+  const auto values = drawsNothing ? uint64_t{0} : static_cast<uint64_t>(target);
   const uint64_t drawing =
       values * 4 + (Duplicate ? 0 : DrawnSet::BytesFor(static_cast<uint64_t>(width), values));
   CheckMemoryFor(std::max(drawing, FormatBytes(values, LongestText(Lower, Upper))));
   TArrayInteger fresh;
   try {
     GuardMemory([&] {
-      fresh.reserve(static_cast<size_t>(target));
+      fresh.reserve(static_cast<size_t>(values));
       if (!Duplicate) drawn_.reset(Lower, static_cast<uint64_t>(width), static_cast<uint64_t>(target));
     });
   } catch (const EOutOfMemory&) {

@@ -104,6 +104,13 @@ TEST_F(Cli, NumberWorkedExampleAndTotals) {
                              "--separator", "comma", "--upper", "5"});
   EXPECT_EQ(sorted.out, "5,4,3,2,1\n");
   EXPECT_EQ(sorted.err, "Possible total randoms: 5      Generated total randoms: 5\n");
+
+  // Every value excluded: nothing drawn, at once, however many asked.
+  const Result nothing = Run({"number", "--lower", "10", "--upper", "19", "--exclude-digits", "1", "--count",
+                              "2147483647", "--duplicates", "--seed", "1"});
+  EXPECT_EQ(nothing.status, 0) << nothing.err;
+  EXPECT_EQ(nothing.out, "");
+  EXPECT_EQ(nothing.err, "      Generated total randoms: 0\n");
 }
 
 TEST_F(Cli, ClockSeedIsReportedAndRepeats) {

@@ -377,8 +377,13 @@ TEST(NumberGenerator, EdgeCases) {
   EXPECT_EQ(run(Request(0, 99, 10, false, {1, 2, 3, 4, 5, 6, 7, 8, 9}), 5), std::vector<std::string>{"0"});
   EXPECT_EQ(generator.PossibleTotal(), 1);
 
-  EXPECT_TRUE(run(Request(10, 19, 10, true, {1}), 5).empty());
-  EXPECT_EQ(generator.GeneratedTotal(), 0);
+  // Repeats allowed and no value left: nothing is drawn, nor memory asked
+  // for it, whatever the count.
+  for (int32_t count : {10, 2147483647}) {
+    EXPECT_TRUE(run(Request(10, 19, count, true, {1}), 5).empty());
+    EXPECT_EQ(generator.GeneratedTotal(), 0);
+  }
+  EXPECT_TRUE(run(Request(1, 3, 2147483647, true, {1, 2, 3}, 0), 5).empty());
 }
 
 // More than the machine has free is refused before anything is reserved.

@@ -133,6 +133,20 @@ class WindowTest : public QObject {
     QCOMPARE(page->DisplayLabelText(), QString("Done"));
   }
 
+  // Repeats allowed and every value excluded: the run ends at once with
+  // nothing drawn, however many were asked.
+  void aRunThatCanDrawNothingEndsAtOnce() {
+    setSpin(page->RxSpinLow, 10);
+    setSpin(page->RxSpinUpper, 19);
+    setSpin(page->RxSpinCount, 2147483647);
+    QTest::mouseClick(page->ChDuplicate, Qt::LeftButton);
+    QTest::mouseClick(page->Ch[1], Qt::LeftButton);
+    start();
+    QVERIFY(fake->boxes.empty());
+    QCOMPARE(page->totalsLabel->text(), QString("      Generated total randoms: 0"));
+    QCOMPARE(page->model->rowCount(), 0);
+  }
+
   // The third seed choice: every run fresh from the system's generator, no
   // seed shown; back on a manual seed the seeded run is as it always was.
   void secureChoice() {
