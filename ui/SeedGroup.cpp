@@ -1,6 +1,7 @@
 #include "ui/SeedGroup.h"
 
 #include <QGridLayout>
+#include <cmath>
 
 #include "core/Codes.h"
 
@@ -45,12 +46,15 @@ int32_t SeedGroup::take() {
   secure_ = secureRadio->isChecked();
   if (secure_) {
     autoSpin->clear();  // there is no seed to show
+    seedBits_ = 0;
   } else if (autoRadio->isChecked()) {
     seed_ = ClockSeed();
     autoSpin->setValue(seed_);
+    seedBits_ = std::log2(86'400'000.0);
   } else {
     manualSpin->interpretText();
     seed_ = manualSpin->value();
+    seedBits_ = 32;
   }
   return seed_;
 }

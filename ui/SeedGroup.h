@@ -32,6 +32,11 @@ class SeedGroup : public QGroupBox {
   // Puts seed div D + seed (32-bit, wrapping) into the manual box.
   void proposeManual();
   int32_t lastTaken() const { return seed_; }
+  // How strong the seed last taken can make a run, in bits: a manual seed
+  // has 2^32 values, an automatic one the milliseconds of a day (about 26.4
+  // bits, fewer when the time of the run is roughly known); 0 for the system
+  // generator, which has no seed.
+  double seedBits() const { return seedBits_; }
   // Whether the last take chose the cryptographic generator: its run has
   // no seed and cannot be repeated.
   bool secure() const { return secure_; }
@@ -43,6 +48,7 @@ class SeedGroup : public QGroupBox {
   int32_t divisor_;
   int32_t seed_ = 0;
   bool secure_ = false;
+  double seedBits_ = 32;
 };
 
 }  // namespace quenvar::ui

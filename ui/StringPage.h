@@ -82,6 +82,7 @@ class StringPage : public GeneratorPage<Trandom_character, TinputString> {
 
  protected:
   void prepareStart() override;
+  void generate(RandomSource& source) override;
   void commitEdits() override;
   QString totalsText() const override;
   void showEvent(QShowEvent* event) override;
@@ -95,6 +96,8 @@ class StringPage : public GeneratorPage<Trandom_character, TinputString> {
     QToolButton* button;
     const GroupSpec* info;
   };
+
+  double runSeedBits_ = 0;  // the seed limit of the run shown (0: none)
 
   QWidget* buildRange();
   QWidget* buildWildcards();
