@@ -23,8 +23,8 @@ TArrayInteger Draw(int32_t lower, int32_t upper) {
   request.Upper = upper;
   request.Count = kCount;
   request.Duplicate = true;
-  engine.SetSeed(1);
-  engine.MakeRandoms(request);
+  RandomSource source(1);
+  engine.MakeRandoms(request, source);
   return std::move(engine.Randoms);
 }
 

@@ -212,8 +212,8 @@ int DrawAndWrite(Generator& generator, Run& run, Input& input, const ParsedOptio
   ResultsOutput output(layout);
   input.ProgressBar = &run.progress;
   input.StatusLabel = &run.progress;
-  input.Seed = TakeSeed(options);
-  generator.Generate(input);
+  RandomSource source = TakeSource(options);
+  generator.Generate(input, source);
   if (generator.Stopped) return Cancelled(layout);
   generator.FormatResults(format);
   if (generator.Stopped || !output.write(generator.Results)) return Cancelled(layout);
@@ -263,9 +263,9 @@ int RunNumber(const std::vector<std::string>& args) {
   input.ShowProgress = true;
   input.ProgressBar = &run.progress;
   input.StatusLabel = &run.progress;
-  generator.SetSeed(TakeSeed(options));
+  RandomSource source = TakeSource(options);
   generator.Engine.PlanFormat(format);  // the run is weighed with its sorting and formatting
-  generator.Generate(input);
+  generator.Generate(input, source);
   if (generator.Engine.Stopped) return Cancelled(layout);
   generator.FormatResults(format);
   if (generator.Engine.Stopped || !output.write(generator.Results)) return Cancelled(layout);
@@ -318,8 +318,8 @@ int RunLottery(const std::vector<std::string>& args) {
   Run run([&generator] { generator.Cancel(); });
   input.ProgressBar = &run.progress;
   input.StatusLabel = &run.progress;
-  input.Seed = TakeSeed(options);
-  generator.Generate(input);
+  RandomSource source = TakeSource(options);
+  generator.Generate(input, source);
   if (run.notifier.errors > 0) return kUsage;  // the request cannot be filled
   if (generator.Stopped) return Cancelled(layout);
   generator.FormatResults(order);
@@ -482,13 +482,13 @@ int RunFile(const std::vector<std::string>& args) {
   // reported before the run (the byte file is left as it was).
   OutputFile(input.FileName, OutputFile::Options{.append = input.Append});
   ResultsOutput shown(layout);
-  input.Seed = TakeSeed(options);
+  RandomSource source = TakeSource(options);
   // The byte file is written as the run goes, or after the draw (with
   // --show); either way it ends up holding the bytes written.
   bool bytesWritten = false, textCancelled = false;
   if (radix) {
     // Shown bytes need every value at once: draw, format, then write.
-    generator.Generate(input);
+    generator.Generate(input, source);
     if (!generator.Stopped()) generator.FormatResults(TformatPar{2, false, *radix});
     if (!generator.Stopped()) {
       bytesWritten = true;
@@ -497,7 +497,7 @@ int RunFile(const std::vector<std::string>& args) {
     if (!generator.Stopped()) textCancelled = !shown.write(generator.Results);
   } else {
     bytesWritten = true;
-    generator.GenerateStreamed(input);
+    generator.GenerateStreamed(input, source);
   }
   if (generator.Stopped() || textCancelled) {
     PrintLine(kFileCancelledText);

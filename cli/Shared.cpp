@@ -172,15 +172,13 @@ void PrintMessage(std::string_view message) {
 
 void Refuse(std::string message) { throw UsageError(OneLine(message)); }
 
-int32_t TakeSeed(const ParsedOptions& options) {
-  UseSecureSource(options.has("secure"));
-  if (SecureSource) return 0;
+RandomSource TakeSource(const ParsedOptions& options) {
+  if (options.has("secure")) return RandomSource::System();
   if (auto v = options.value("seed"))
-    return static_cast<int32_t>(ParseInteger(*v, "seed", -kMaxInt, kMaxInt));
-  SeedFromClock();
-  const auto seed = static_cast<int32_t>(RandomSeed);
+    return RandomSource(static_cast<int32_t>(ParseInteger(*v, "seed", -kMaxInt, kMaxInt)));
+  const int32_t seed = ClockSeed();
   std::fprintf(stderr, "Seed: %d\n", seed);
-  return seed;
+  return RandomSource(seed);
 }
 
 void UseLocaleSeparator() {

@@ -8,6 +8,7 @@
 
 #include "cli/Options.h"
 #include "core/Feedback.h"
+#include "core/RandomSource.h"
 #include "core/StringArray.h"
 #include "core/Writers.h"
 
@@ -72,9 +73,11 @@ void SetCommandName(std::string command);
 // "quenvar-cli COMMAND: message" on standard error, on one line.
 void PrintMessage(std::string_view message);
 
-// --seed, or a clock seed reported as "Seed: N" on standard error; with
-// --secure none: the run draws from the system's cryptographic generator.
-int32_t TakeSeed(const ParsedOptions& options);
+// The run's own random source, as the window's Start takes it: seeded from
+// --seed, or from a clock seed reported as "Seed: N" on standard error; with
+// --secure none: a freshly keyed stream of the system's cryptographic
+// generator.
+RandomSource TakeSource(const ParsedOptions& options);
 
 // The thousands separator of the user's locale (a comma where it has none).
 void UseLocaleSeparator();

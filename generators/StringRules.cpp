@@ -33,9 +33,13 @@ std::string StringTotalsText(bool duplicate, int64_t possible, int64_t generated
   return text + "      Generated total randoms: " + std::to_string(generated);
 }
 
-std::string StringTotalsWithStrength(bool duplicate, int64_t possible, int64_t generated, double bits) {
-  char strength[48];
-  std::snprintf(strength, sizeof strength, "%.1f bits", bits);
+std::string StringTotalsWithStrength(bool duplicate, int64_t possible, int64_t generated, double bits,
+                                     double seedBits) {
+  char strength[80];
+  if (seedBits > 0)
+    std::snprintf(strength, sizeof strength, "%.1f bits, seed limit %.1f bits", bits, seedBits);
+  else
+    std::snprintf(strength, sizeof strength, "%.1f bits", bits);
   std::string text = StringTotalsText(duplicate, possible, generated);
   const size_t generatedAt = text.find("      Generated");
   if (duplicate) return "Strength: " + std::string(strength) + text;

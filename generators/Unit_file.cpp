@@ -3,18 +3,16 @@
 #include <vector>
 
 #include "core/OutputFile.h"
-#include "core/RandomSource.h"
 
 namespace quenvar {
 
-void Trandom_file::Generate(const TinputFilePar& par) {
+void Trandom_file::Generate(const TinputFilePar& par, RandomSource& source) {
   Input = par;
   streamStopped_ = false;
   written_ = 0;
   Results.clear();
   // The bytes of an earlier shown run are not this run's: they go too.
   TArrayInteger().swap(Engine.Randoms);
-  Engine.SetSeed(Input.Seed);
   Tinputpar request;
   request.Lower = 0;
   request.Upper = 255;
@@ -23,7 +21,7 @@ void Trandom_file::Generate(const TinputFilePar& par) {
   request.ShowProgress = true;
   request.ProgressBar = Input.ProgressBar;
   request.StatusLabel = Input.StatusLabel;
-  Engine.MakeRandoms(request);
+  Engine.MakeRandoms(request, source);
 }
 
 void Trandom_file::SaveToFile() {
@@ -43,7 +41,7 @@ void Trandom_file::Cancel() {
   Engine.Cancel();
 }
 
-void Trandom_file::GenerateStreamed(const TinputFilePar& par) {
+void Trandom_file::GenerateStreamed(const TinputFilePar& par, RandomSource& source) {
   Input = par;
   streamStopped_ = false;
   BinWriter.Stopped = false;
@@ -52,7 +50,6 @@ void Trandom_file::GenerateStreamed(const TinputFilePar& par) {
   Results.clear();
   // The bytes of an earlier shown run are not this run's: they go too.
   TArrayInteger().swap(Engine.Randoms);
-  Engine.SetSeed(Input.Seed);
   const int64_t count = Input.Count > 0 ? Input.Count : 0;
   if (Input.StatusLabel != nullptr) Input.StatusLabel->setCaption("Write File ...");
   if (Input.ProgressBar != nullptr) Input.ProgressBar->start(count);
@@ -62,7 +59,7 @@ void Trandom_file::GenerateStreamed(const TinputFilePar& par) {
   std::vector<uint8_t> block(kBlock);
   while (written_ < count && !streamStopped_) {
     const int64_t n = std::min(kBlock, count - written_);
-    FillRandomBytes(block.data(), static_cast<size_t>(n));
+    source.FillRandomBytes(block.data(), static_cast<size_t>(n));
     file.write(std::string_view(reinterpret_cast<const char*>(block.data()), static_cast<size_t>(n)));
     written_ += n;
     if (Input.ProgressBar != nullptr) Input.ProgressBar->advance(n);

@@ -11,7 +11,6 @@ struct TinputFilePar {
   std::string FileName;
   bool Append = false;
   int32_t Count = 100;
-  int32_t Seed = 0;
   ProgressBarView* ProgressBar = nullptr;
   StatusLabelView* StatusLabel = nullptr;
 };
@@ -20,13 +19,13 @@ struct TinputFilePar {
 // formatted for display on request, written as a raw byte file.
 class Trandom_file {
  public:
-  void Generate(const TinputFilePar& par);
+  void Generate(const TinputFilePar& par, RandomSource& source);
   void FormatResults(TformatPar options) { Engine.FormatRandoms(Results, options); }
   void SaveToFile();
   void Cancel();
   // Draws and writes in blocks, without holding every value: the same bytes
   // as Generate followed by SaveToFile. A cancel keeps what was written.
-  void GenerateStreamed(const TinputFilePar& par);
+  void GenerateStreamed(const TinputFilePar& par, RandomSource& source);
   bool Stopped() const { return Engine.Stopped || BinWriter.Stopped || streamStopped_; }
   int64_t WrittenTotal() const { return written_; }
 

@@ -7,7 +7,6 @@
 #include "core/DrawnSet.h"
 #include "core/Errors.h"
 #include "core/Memory.h"
-#include "core/RandomSource.h"
 #include "core/RepeatWatch.h"
 #include "core/Sorting.h"
 #include "core/TextLines.h"
@@ -59,7 +58,7 @@ void PrepareTextRun(uint64_t n, uint64_t characters, bool repeats, TArrayString&
   });
 }
 
-void Trandom_sampling::Generate(const TinputSampling& par) {
+void Trandom_sampling::Generate(const TinputSampling& par, RandomSource& source) {
   Stopped = false;
   Input = par;
   static const TArrayString kNoItems;
@@ -93,8 +92,7 @@ void Trandom_sampling::Generate(const TinputSampling& par) {
   Samples.clear();
   Results.clear();
   if (Input.ProgressBar != nullptr) Input.ProgressBar->show();
-  Engine.SetSeed(Input.Seed);
-  Engine.MakeRandoms(request);
+  Engine.MakeRandoms(request, source);
   Engine.FormatRandoms(Samples, TformatPar{2, false, 0});
 
   const size_t drawn = Samples.size();
@@ -209,7 +207,7 @@ int64_t DistinctFullNames(const TArrayString& firsts, const TArrayString& lasts,
   return std::min(wanted, static_cast<int64_t>(std::unique(names.begin(), names.end()) - names.begin()));
 }
 
-void Trandom_name::Generate(const TinputName& par) {
+void Trandom_name::Generate(const TinputName& par, RandomSource& source) {
   Input = par;
   Stopped = false;
   Exhausted = false;
@@ -261,7 +259,6 @@ void Trandom_name::Generate(const TinputName& par) {
   Generated = wanted;
   if (label != nullptr) label->setCaption("Calculating names...");
   if (bar != nullptr) bar->start(Generated);
-  Engine.SetSeed(Input.Seed);
 
   const auto nFirst = static_cast<uint32_t>(firsts.size());
   const auto nLast = static_cast<uint32_t>(lasts.size());
@@ -274,7 +271,7 @@ void Trandom_name::Generate(const TinputName& par) {
     GuardMemory([&] { pairsDrawn.assign(static_cast<size_t>(combinations + 63) / 64, 0); });
   std::string candidate;
   RepeatWatch watch;
-  watch.restart(RandomSeed);
+  watch.restart(source);
   int64_t i = 0;
   while (!Stopped && i < Generated) {
     LetMessagesRun();
@@ -282,8 +279,8 @@ void Trandom_name::Generate(const TinputName& par) {
       Exhausted = true;
       break;
     }
-    const uint32_t f = RandomBelow(nFirst);  // the first name is always drawn first
-    const uint32_t l = RandomBelow(nLast);
+    const uint32_t f = source.RandomBelow(nFirst);  // the first name is always drawn first
+    const uint32_t l = source.RandomBelow(nLast);
     bool repeated = false;
     if (!pairsDrawn.empty()) {
       const uint64_t pair = uint64_t{f} * nLast + l;
@@ -293,10 +290,10 @@ void Trandom_name::Generate(const TinputName& par) {
     }
     if (!repeated) candidate.assign(firsts[f]).append(" ").append(lasts[l]);
     if (repeated || (!Input.Duplicate && seen.contains(candidate))) {
-      if (watch.cycled(RandomSeed)) reachable = i;
+      if (watch.cycled(source)) reachable = i;
       continue;
     }
-    watch.restart(RandomSeed);
+    watch.restart(source);
     Names.push_back(candidate);
     if (!Input.Duplicate) seen.insert(static_cast<uint32_t>(i));
     ++i;

@@ -104,6 +104,13 @@ TEST_F(Cli, NumberWorkedExampleAndTotals) {
                              "--separator", "comma", "--upper", "5"});
   EXPECT_EQ(sorted.out, "5,4,3,2,1\n");
   EXPECT_EQ(sorted.err, "Possible total randoms: 5      Generated total randoms: 5\n");
+
+  // Every value excluded: nothing drawn, at once, however many asked.
+  const Result nothing = Run({"number", "--lower", "10", "--upper", "19", "--exclude-digits", "1", "--count",
+                              "2147483647", "--duplicates", "--seed", "1"});
+  EXPECT_EQ(nothing.status, 0) << nothing.err;
+  EXPECT_EQ(nothing.out, "");
+  EXPECT_EQ(nothing.err, "      Generated total randoms: 0\n");
 }
 
 TEST_F(Cli, ClockSeedIsReportedAndRepeats) {
@@ -175,13 +182,13 @@ TEST_F(Cli, SaveWritesWhatTheTextWriterWrites) {
   ASSERT_EQ(Run(appendArgs).status, 0);
 
   quenvar::Trandom_base base;
-  base.SetSeed(77);
+  quenvar::RandomSource source(77);
   quenvar::Tinputpar par;
   par.Lower = 1;
   par.Upper = 10000;
   par.Count = 25;
   par.ExcludeKind = 1;
-  base.Engine.MakeRandoms(par);
+  base.Engine.MakeRandoms(par, source);
   base.Engine.FormatRandoms(base.Results, quenvar::TformatPar{});
   base.SaveText(quenvar::TsaveTextPar{path("lib.txt"), false, false, 4, 0});
   base.SaveText(quenvar::TsaveTextPar{path("lib.txt"), true, false, 4, 0});
@@ -198,8 +205,8 @@ TEST_F(Cli, FileWritesTheGeneratorsBytes) {
   quenvar::TinputFilePar input;
   input.FileName = path("lib.dat");
   input.Count = 3072;
-  input.Seed = 9;
-  generator.Generate(input);
+  quenvar::RandomSource source(9);
+  generator.Generate(input, source);
   generator.SaveToFile();
   EXPECT_EQ(ReadFile(path("deep/er/bytes.dat")), ReadFile(path("lib.dat")));
 

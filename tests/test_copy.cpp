@@ -93,7 +93,7 @@ class CopyTest : public QObject {
     // The totals line on standard error is the one shown (the window adds a
     // mask's strength in bits, which the tool leaves out).
     QString shown = page->totalsLabel->text();
-    shown.remove(QRegularExpression(R"( \(\d+\.\d bits\))"));
+    shown.remove(QRegularExpression(R"( \(\d+\.\d bits(, seed limit \d+\.\d bits)?\))"));
     QCOMPARE(QString::fromUtf8(run.err).split('\n').value(0), shown);
   }
 
@@ -190,6 +190,51 @@ class CopyTest : public QObject {
     const ShellRun run = RunInShell(command);
     QVERIFY2(run.exitCode == 0, run.err.constData());
     QCOMPARE(QString::fromUtf8(run.out).split('\n', Qt::SkipEmptyParts).size(), page->model->rowCount());
+  }
+
+  // A seeded run owns its source: a run started on another page while it
+  // draws, or seed choices clicked meanwhile, leave it as it is alone, and
+  // its copied command repeats it.
+  void aSeededRunIsItsOwn_data() {
+    QTest::addColumn<QString>("during");
+    for (const char* what : {"another page's run", "another page's Automatic", "another page's proposal",
+                             "this page's Automatic"})
+      QTest::newRow(what) << QString(what);
+  }
+  void aSeededRunIsItsOwn() {
+    QFETCH(QString, during);
+    NumberPage* page = form->TabSheet1;
+    StringPage* other = form->TabSheet2;
+    other->comMask->setEditText("####");
+    other->comMaskExit();
+    show(page);
+    SetSpin(page->RxSpinUpper, 2000000000);
+    SetSpin(page->RxSpinCount, 3000);
+    page->ChDuplicate->click();
+    page->seed->manualRadio->click();
+    SetSpin(page->seed->manualSpin, 777);
+    start(page);
+    const QStringList alone = Shown(*page);
+    QCOMPARE(alone.size(), 1000);
+    bool done = false;
+    {
+      test::FakePump pump([&](int) {
+        if (done || page->generator.Engine.Generated != 1500) return;
+        done = true;
+        if (during == "another page's run") other->startButton->click();
+        if (during == "another page's Automatic") other->seed->autoRadio->click();
+        if (during == "another page's proposal") other->seed->proposeManual();
+        if (during == "this page's Automatic") {
+          page->seed->autoRadio->click();
+          page->seed->manualRadio->click();  // back to 777 for the next run
+        }
+      });
+      start(page);
+    }
+    QVERIFY(done);
+    QCOMPARE(other->resultsShown(), during == "another page's run");
+    QCOMPARE(Shown(*page), alone);
+    verifyRepeats(page);
   }
 
   void lotteryRepeatsTheLastRunAsShown() {

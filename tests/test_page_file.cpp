@@ -339,7 +339,7 @@ class FilePageTest : public QObject, public test::PageFixture<FilePage> {
     QTest::qWait(20);
     start();
     QVERIFY(page->seed->autoSpin->value() != first);
-    QCOMPARE(page->input.Seed, page->seed->autoSpin->value());
+    QCOMPARE(page->seed->lastTaken(), page->seed->autoSpin->value());
     QVERIFY(Contents(inHome("byteFile01.dat")) != Contents(inHome("byteFile02.dat")));
   }
 

@@ -233,7 +233,9 @@ void FilePage::StartClick() {
   list->setFocus();
   commitEdits();
   validateInputs();
-  takeSeed();  // automatic mode draws a fresh seed for every run
+  // Automatic mode draws a fresh seed for every run; the run holds its own
+  // source until it ends.
+  RandomSource source = seed->takeSource();
   recordRun();
   CreateFolderOf(input.FileName, false);
   statusPanel->show();
@@ -245,9 +247,9 @@ void FilePage::StartClick() {
   try {
     if (!StopDisplay) {
       if (display)
-        generator.Generate(input);
+        generator.Generate(input, source);
       else
-        generator.GenerateStreamed(input);  // written as drawn, nothing held
+        generator.GenerateStreamed(input, source);  // written as drawn, nothing held
     }
     if (!StopDisplay) ReformatResults();
     if (!StopDisplay && display) {

@@ -352,14 +352,16 @@ void ResultPage::StartClick() {
   prepareStart();
   validateInputs();
   StopDisplay = false;
-  takeSeed();
+  // The run's own source, from here to its end: radio clicks and other
+  // pages' runs meanwhile do not reach it.
+  RandomSource source = seed->takeSource();
   recordRun();
   statusPanel->show();
   setHints(true);
   totalsLabel->clear();
   SetBusy(true);
   try {
-    generate();
+    generate(source);
   } catch (...) {
     // A failed run shows nothing and keeps nothing: the page is as before
     // its first run, with every button telling the truth.

@@ -145,8 +145,8 @@ class ResultPage : public QWidget {
   virtual void prepareStart() {}
   // Commits every box of the input panel, as leaving it would.
   virtual void commitEdits();
-  virtual void takeSeed() = 0;
-  virtual void generate() = 0;
+  // Draws from the run's own source, which the run lends for this call.
+  virtual void generate(RandomSource& source) = 0;
   virtual void formatResults() = 0;
   virtual const TArrayString& results() const = 0;
   virtual QString totalsText() const = 0;
@@ -219,9 +219,9 @@ class ResultPage : public QWidget {
 };
 
 // The generator's part of a page: it owns its generator and its input
-// record, lends them the page's progress bar and status label, hands the
-// seed over (in the record when it has one, else through SetSeed), formats
-// with the page's sort order, comma and radix, and cancels and releases.
+// record, lends them the page's progress bar and status label, lends the
+// generator the run's source, formats with the page's sort order, comma and
+// radix, and cancels and releases.
 template <class Generator, class Input>
 class GeneratorPage : public ResultPage {
  public:
@@ -243,19 +243,12 @@ class GeneratorPage : public ResultPage {
   TRadix radix = RadixDecimal;
 
  protected:
-  void takeSeed() override {
-    const int32_t value = seed->take();
-    if constexpr (requires { input.Seed; })
-      input.Seed = value;
-    else
-      generator.SetSeed(value);
-  }
-  void generate() override {
+  void generate(RandomSource& source) override {
     // The run is weighed before it draws, with the sorting and formatting
     // the page will ask for.
     if constexpr (requires { generator.Engine.PlanFormat(TformatPar{}); })
       generator.Engine.PlanFormat(TformatPar{SortOrder, Comma, radix});
-    generator.Generate(input);
+    generator.Generate(input, source);
   }
   void formatResults() override {
     if constexpr (requires { generator.FormatResults(TformatPar{}); })

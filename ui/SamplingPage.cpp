@@ -183,13 +183,13 @@ void SamplingPage::exchangeItems(SettingsExchange& settings) {
   }
 }
 
-void SamplingPage::generate() {
+void SamplingPage::generate(RandomSource& source) {
   // The run's own copy: editing the list meanwhile changes nothing in it.
   runItems_ = items->checkedTexts();
   const TArrayString& checked = runItems_;
   input.Items = &checked;
   try {
-    generator.Generate(input);
+    generator.Generate(input, source);
   } catch (...) {
     input.Items = nullptr;
     throw;

@@ -102,9 +102,8 @@ QWidget* StringPage::buildRange() {
   comMask->setObjectName("comMask");
   comMask->setEditable(true);
   comMask->setInsertPolicy(QComboBox::NoInsert);
-  // A typed mask is kept as typed, never matched to a history entry that
-  // differs from it in letter case.
-  comMask->completer()->setCaseSensitivity(Qt::CaseSensitive);
+  // A run uses exactly the mask typed: the history never completes it.
+  comMask->setCompleter(nullptr);
   comMask->setToolTip("To represent a literal character, '\\' should be added before the character.");
   Label9->setBuddy(comMask);
   auto* Label8 = new QLabel("Count to", range);
@@ -321,10 +320,17 @@ void StringPage::validateInputs() {
   if (auto error = StringInputError(input.Mask)) RefuseInput(*error);
 }
 
+void StringPage::generate(RandomSource& source) {
+  // The seed of this run, taken just now: a click meanwhile chooses the next.
+  runSeedBits_ = seed->seedBits();
+  GeneratorPage::generate(source);
+}
+
 QString StringPage::totalsText() const {
   // The run's own setting: the box may have been clicked while it ran.
   return FromStd(StringTotalsWithStrength(generator.Input.Duplicate, generator.PossibleTotal(),
-                                          generator.GeneratedTotal(), generator.StrengthBits()));
+                                          generator.GeneratedTotal(), generator.StrengthBits(),
+                                          runSeedBits_));
 }
 
 void StringPage::showEvent(QShowEvent* event) {

@@ -82,6 +82,7 @@ class StringPage : public GeneratorPage<Trandom_character, TinputString> {
 
  protected:
   void prepareStart() override;
+  void generate(RandomSource& source) override;
   void commitEdits() override;
   QString totalsText() const override;
   void showEvent(QShowEvent* event) override;
@@ -99,6 +100,8 @@ class StringPage : public GeneratorPage<Trandom_character, TinputString> {
   // Reads the wildcards; a file that cannot be read leaves the list empty
   // and is reported once the window shows.
   void loadWildcards();
+  double runSeedBits_ = 0;  // the seed limit of the run shown (0: none)
+
   QWidget* buildRange();
   QWidget* buildWildcards();
   void addGroupRow(QGridLayout* grid, Group group);
