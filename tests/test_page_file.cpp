@@ -50,7 +50,7 @@ class FilePageTest : public QObject, public test::PageFixture<FilePage> {
   }
   QList<int> drawnBytes() const {
     QList<int> out;
-    for (int32_t v : page->generator.Engine.Randoms) out << v;
+    for (uint8_t v : page->generator.Bytes()) out << int(v);
     return out;
   }
   // Idle, showing nothing, with the page's own buttons back too.
@@ -218,7 +218,7 @@ class FilePageTest : public QObject, public test::PageFixture<FilePage> {
     QCOMPARE(QFileInfo(inHome("byteFile01.dat")).size(), 5000);
     QVERIFY(page->totalsLabel->text().startsWith("The random file '" + inHome("byteFile01.dat")));
     QCOMPARE(test::AccessibleRows(page->list), QStringList{line});
-    QCOMPARE(page->generator.Engine.Randoms.size(), size_t(0));  // written as drawn, not held
+    QCOMPARE(page->generator.Bytes().size(), size_t(0));  // written as drawn, not held
     for (QToolButton* b : {page->btnHex, page->btnBin, page->btnOct}) {
       QTest::mouseClick(b, Qt::LeftButton);
       QCOMPARE(test::AccessibleRows(page->list), QStringList{line});
@@ -323,7 +323,7 @@ class FilePageTest : public QObject, public test::PageFixture<FilePage> {
     const QByteArray kept = Contents(inHome("byteFile01.dat"));
     QVERIFY(kept.size() < 40000000);
     QByteArray drawn;
-    for (int32_t v : page->generator.Engine.Randoms) drawn.append(char(v));
+    for (uint8_t v : page->generator.Bytes()) drawn.append(char(v));
     QVERIFY(drawn.startsWith(kept));
     QCOMPARE(page->EditFileName->text(), inHome("byteFile02.dat"));
     // Cancel while drawing: nothing is written.

@@ -26,7 +26,7 @@ FilePage::FilePage() : GeneratorPage(InfoOf(Tab::File)) {
   rowDelegate_ = list->itemDelegate();
   lineDelegate_ = new QStyledItemDelegate(list);
   disabledLine = new QStringListModel(QStringList{kDisplayOffLine}, this);
-  model->setEntries([this] { return entryCount() > 0 ? generator.Engine.Randoms.size() : size_t(0); },
+  model->setEntries([this] { return entryCount() > 0 ? generator.Bytes().size() : size_t(0); },
                     [this](size_t entry) { return byteText(entry); });
   formatter_.Comma = false;
   buildToolPieces();
@@ -224,7 +224,7 @@ void FilePage::btn3DisplayedClick() {
 }
 
 qint64 FilePage::entryCount() const {
-  return displaysResults() && resultsShown() ? static_cast<qint64>(generator.Engine.Randoms.size()) : 0;
+  return displaysResults() && resultsShown() ? static_cast<qint64>(generator.Bytes().size()) : 0;
 }
 
 void FilePage::StartClick() {

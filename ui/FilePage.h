@@ -48,7 +48,7 @@ class FilePage : public GeneratorPage<Trandom_file, TinputFilePar> {
   static QString DefaultFileName();
 
   // The text a byte is shown as in the current radix.
-  std::string_view byteText(size_t entry) const { return byteTexts_[generator.Engine.Randoms[entry]]; }
+  std::string_view byteText(size_t entry) const { return byteTexts_[generator.Bytes()[entry]]; }
 
   QString BaseFileName;  // the chosen name, before any number is added
   TSpinEdit *Rx3SpinCount, *RxSpinAutoFilename;
@@ -62,13 +62,17 @@ class FilePage : public GeneratorPage<Trandom_file, TinputFilePar> {
 
  protected:
   void formatResults() override {}  // rows are formatted when drawn
+  void releaseResults() override {
+    GeneratorPage::releaseResults();
+    generator.ReleaseBytes();
+  }
   qint64 entryCount() const override;
   bool displaysResults() const override { return btn3Displayed->isChecked(); }
   QString totalsText() const override { return totalsLabel->text(); }
   // Held only when the bytes were shown; a run written straight to the file
   // keeps none.
-  bool holdsDistribution() const override { return !generator.Engine.Randoms.empty(); }
-  Distribution distribution() const override { return ByteDistribution(generator.Engine.Randoms); }
+  bool holdsDistribution() const override { return !generator.Bytes().empty(); }
+  Distribution distribution() const override { return ByteDistribution(generator.Bytes()); }
   void showEvent(QShowEvent* event) override;
 
  private:
