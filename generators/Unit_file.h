@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+#include <span>
 #include <string>
 
 #include "core/Unit_base.h"
@@ -19,8 +21,10 @@ struct TinputFilePar {
 // formatted for display on request, written as a raw byte file.
 class Trandom_file {
  public:
+  // Draws every byte and keeps them (a byte each) for display and writing.
   void Generate(const TinputFilePar& par, RandomSource& source);
-  void FormatResults(TformatPar options) { Engine.FormatRandoms(Results, options); }
+  // The held bytes as text, in drawing order (the sort order is not used).
+  void FormatResults(TformatPar options);
   void SaveToFile();
   void Cancel();
   // Draws and writes in blocks, without holding every value: the same bytes
@@ -28,6 +32,13 @@ class Trandom_file {
   void GenerateStreamed(const TinputFilePar& par, RandomSource& source);
   bool Stopped() const { return Engine.Stopped || BinWriter.Stopped || streamStopped_; }
   int64_t WrittenTotal() const { return written_; }
+  // The bytes of the last run drawn by Generate, in drawing order.
+  std::span<const uint8_t> Bytes() const { return {bytes_.get(), byteCount_}; }
+  // Room for n bytes, weighed first (EOutOfMemory when it cannot be had);
+  // the bytes held before go first.
+  uint8_t* MakeRoom(size_t n);
+  // Frees the held bytes, letting messages run while a large block goes.
+  void ReleaseBytes();
 
   Tmake_random Engine;
   tsavetoBin BinWriter;
@@ -37,6 +48,8 @@ class Trandom_file {
  private:
   bool streamStopped_ = false;
   int64_t written_ = 0;
+  std::unique_ptr<uint8_t[]> bytes_;
+  size_t byteCount_ = 0;
 };
 
 }  // namespace quenvar

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
+#include <filesystem>
 #include <fstream>
 #include <random>
 #include <set>
+#include <thread>
 
 #include "Fakes.h"
 #include "Reference.h"
@@ -283,6 +285,30 @@ TEST(Engine, EveryPhaseOfAReformatLetsMessagesRun) {
       ASSERT_EQ(list[i], std::to_string(want)) << i;
     }
   }
+}
+
+std::ptrdiff_t Threads() {
+  const std::filesystem::directory_iterator tasks("/proc/self/task");
+  return std::distance(std::filesystem::begin(tasks), std::filesystem::end(tasks));
+}
+
+// The pump keeps time with a thread only while pump points are being
+// reached: none when it is installed or after a run, one during a run.
+TEST(MessagePump, KeepsTimeOnlyDuringARun) {
+  const std::ptrdiff_t idle = Threads();
+  struct CountingPump : MessagePump {
+    void processMessages() override { seen.push_back(Threads()); }
+    std::vector<std::ptrdiff_t> seen;
+  } pump;
+  SetMessagePump(&pump, 1000);
+  EXPECT_EQ(Threads(), idle);
+  while (pump.seen.size() < 3) LetMessagesRun();  // a run: points until time has passed thrice
+  EXPECT_EQ(pump.seen.back(), idle + 1);
+  // The ticker ends by itself once no point takes its ticks.
+  for (int wait = 0; wait < 10000 && Threads() != idle; ++wait)
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  EXPECT_EQ(Threads(), idle);
+  SetMessagePump(nullptr);
 }
 
 TEST(Engine, PhasesInOrder) {
