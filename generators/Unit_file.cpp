@@ -27,14 +27,19 @@ void Trandom_file::Generate(const TinputFilePar& par) {
 }
 
 void Trandom_file::SaveToFile() {
+  if (const auto file = StageFile()) file->commit();
+}
+
+std::unique_ptr<OutputFile> Trandom_file::StageFile() {
   TsaveBinPar par;
   par.FileName = Input.FileName;
   par.Append = Input.Append;
   par.Randoms = &Engine.Randoms;
   par.StatusLabel = Input.StatusLabel;
   par.ProgressBar = Input.ProgressBar;
-  BinWriter.SaveBin(par);
-  written_ = BinWriter.Stopped ? written_ : static_cast<int64_t>(Engine.Randoms.size());
+  auto file = BinWriter.StageBin(par);
+  written_ = file ? static_cast<int64_t>(Engine.Randoms.size()) : 0;
+  return file;
 }
 
 void Trandom_file::Cancel() {
@@ -68,7 +73,10 @@ void Trandom_file::GenerateStreamed(const TinputFilePar& par) {
     if (Input.ProgressBar != nullptr) Input.ProgressBar->advance(n);
     LetMessagesRun();
   }
-  file.commit();
+  if (streamStopped_)
+    written_ = 0;  // the staged blocks go unnamed: the file is left as it was
+  else
+    file.commit();
   if (Input.StatusLabel != nullptr) Input.StatusLabel->setCaption("Done");
   if (Input.ProgressBar != nullptr) Input.ProgressBar->hide();
 }
