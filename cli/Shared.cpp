@@ -1,7 +1,9 @@
 #include "cli/Shared.h"
 
+#include <cerrno>
 #include <clocale>
 #include <cstdio>
+#include <cstring>
 
 #include "cli/Commands.h"
 #include "cli/Terminal.h"
@@ -79,7 +81,13 @@ ResultsOutput::ResultsOutput(const Layout& layout) : layout_(layout) {
 
 ResultsOutput::~ResultsOutput() = default;
 
-bool ResultsOutput::write(const TArrayString& results) {
+void ResultsOutput::commit() {
+  if (!writer_) return;
+  writer_->CloseText();
+  writer_.reset();
+}
+
+bool ResultsOutput::stage(const TArrayString& results) {
   if (InterruptPump::interrupted()) return false;
   if (writer_) {
     try {
@@ -92,8 +100,6 @@ bool ResultsOutput::write(const TArrayString& results) {
       writer_.reset();
       return false;
     }
-    writer_->CloseText();
-    writer_.reset();
     return true;
   }
   std::string buffer;
@@ -107,8 +113,16 @@ bool ResultsOutput::write(const TArrayString& results) {
                 }
               });
   std::fwrite(buffer.data(), 1, buffer.size(), stdout);
-  if (std::fflush(stdout) != 0 || std::ferror(stdout)) throw EInOutError("Cannot write to standard output.");
+  CheckStandardOutput();
   return true;
+}
+
+void CheckStandardOutput() {
+  errno = 0;
+  if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return;
+  const int error = errno;
+  throw EInOutError(std::string("Cannot write to standard output.") +
+                    (error != 0 ? std::string(" ") + std::strerror(error) : std::string()));
 }
 
 int Cancelled(const Layout& layout) {

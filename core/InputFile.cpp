@@ -20,7 +20,11 @@ namespace {
 }  // namespace
 
 std::string ReadWholeFile(const std::string& path) {
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+  // A FIFO waits here for its writer, a pipe below for its data: a signal
+  // that asks to stop ends either wait.
+  int fd = -1;
+  while ((fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY)) < 0 && errno == EINTR)
+    if (InterruptRequested()) throw ECancelled();
   if (fd < 0) Fail("Cannot open file", path, errno);
   struct Closer {
     int fd;
@@ -33,6 +37,7 @@ std::string ReadWholeFile(const std::string& path) {
   if (S_ISREG(st.st_mode) && st.st_size > 0) text.reserve(static_cast<size_t>(st.st_size));
   char block[1 << 16];
   for (;;) {
+    if (InterruptRequested()) throw ECancelled();
     const ssize_t n = read(fd, block, sizeof(block));
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) Fail("Cannot read file", path, errno);

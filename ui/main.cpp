@@ -1,3 +1,4 @@
+#include "core/OutputFile.h"
 #include "ui/Application.h"
 #include "ui/SingleInstance.h"
 #include "ui/UnitMain.h"
@@ -5,6 +6,7 @@
 using namespace quenvar::ui;
 
 int main(int argc, char** argv) {
+  quenvar::OpenStandardStreams();  // before any file takes descriptor 0, 1 or 2
   QuenvarApplication app(argc, argv);
   SingleInstance instance(SingleInstance::KeyFor(QCoreApplication::applicationFilePath()));
   if (instance.raiseRunning()) return 0;
