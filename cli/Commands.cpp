@@ -194,6 +194,7 @@ int Finish(const std::string& totals) {
 template <typename Generator, typename Input>
 int DrawAndWrite(Generator& generator, Run& run, Input& input, const ParsedOptions& options,
                  TformatPar format, const Layout& layout, const std::function<std::string()>& totals) {
+  if (InterruptPump::interrupted()) return Cancelled(layout);  // while the lists were read
   ResultsOutput output(layout);
   input.ProgressBar = &run.progress;
   input.StatusLabel = &run.progress;
@@ -398,14 +399,17 @@ int RunName(const std::vector<std::string>& args) {
   const TformatPar format{ReadSort(options), false, 0};
   const Layout layout = ReadLayout(options);
 
-  // The lists are read once, here, pooled as the generator pools them (the
-  // male lines, then the female ones). A list without a name leaves nothing
-  // to draw, as an empty sample list.
+  // The lists are read once, here, with progress, and pooled as the
+  // generator pools them (the male lines, then the female ones). A list
+  // without a name leaves nothing to draw, as an empty sample list.
+  Trandom_name generator;
+  Run run([&generator] { generator.Cancel(); });
+  run.progress.setCaption("Load names database...");
   const bool female = (input.Gender & 1) != 0, male = (input.Gender & 2) != 0;
   TArrayString firsts, lasts;
-  if (male) firsts = ReadNonEmptyLines(input.MaleFile, true);
+  if (male) firsts = ReadNonEmptyLines(input.MaleFile, true, &run.progress);
   if (female) {
-    TArrayString females = ReadNonEmptyLines(input.FemaleFile, true);
+    TArrayString females = ReadNonEmptyLines(input.FemaleFile, true, &run.progress);
     if (firsts.empty())
       firsts.swap(females);
     else
@@ -416,13 +420,10 @@ int RunName(const std::vector<std::string>& args) {
                                 "\" hold no names."
                           : "The first-name list \"" + (female ? input.FemaleFile : input.MaleFile) +
                                 "\" holds no names.");
-  lasts = ReadNonEmptyLines(input.LastFile, true);
+  lasts = ReadNonEmptyLines(input.LastFile, true, &run.progress);
   if (lasts.empty()) Refuse("The last-name list \"" + input.LastFile + "\" holds no names.");
   input.FirstNames = &firsts;
   input.LastNames = &lasts;
-
-  Trandom_name generator;
-  Run run([&generator] { generator.Cancel(); });
   return DrawAndWrite(generator, run, input, options, format, layout, [&] {
     return NameTotalsText(input.Duplicate, generator.PossibleTotal(), generator.GeneratedTotal());
   });

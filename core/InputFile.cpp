@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "core/Errors.h"
+#include "core/Feedback.h"
 
 namespace quenvar {
 
@@ -19,7 +20,7 @@ namespace {
 
 }  // namespace
 
-std::string ReadWholeFile(const std::string& path) {
+std::string ReadWholeFile(const std::string& path, ProgressBarView* bar) {
   // A FIFO waits here for its writer, a pipe below for its data: a signal
   // that asks to stop ends either wait.
   int fd = -1;
@@ -35,14 +36,22 @@ std::string ReadWholeFile(const std::string& path) {
   if (S_ISDIR(st.st_mode)) Fail("Cannot open file", path, EISDIR);
   std::string text;
   if (S_ISREG(st.st_mode) && st.st_size > 0) text.reserve(static_cast<size_t>(st.st_size));
+  if (bar != nullptr && S_ISREG(st.st_mode)) bar->start(st.st_size);
   char block[1 << 16];
   for (;;) {
     if (InterruptRequested()) throw ECancelled();
     const ssize_t n = read(fd, block, sizeof(block));
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) Fail("Cannot read file", path, errno);
-    if (n == 0) return text;
+    if (n == 0) {
+      if (bar != nullptr) bar->hide();
+      return text;
+    }
     text.append(block, static_cast<size_t>(n));
+    if (bar != nullptr) {
+      bar->advance(n);
+      LetMessagesRun();
+    }
   }
 }
 

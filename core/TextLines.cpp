@@ -21,8 +21,8 @@ TArrayString SplitNonEmptyLines(std::string_view text, bool stopAtNul) {
   return lines;
 }
 
-TArrayString ReadNonEmptyLines(const std::string& path, bool stopAtNul) {
-  return SplitNonEmptyLines(ReadWholeFile(path), stopAtNul);
+TArrayString ReadNonEmptyLines(const std::string& path, bool stopAtNul, ProgressBarView* bar) {
+  return SplitNonEmptyLines(ReadWholeFile(path, bar), stopAtNul);
 }
 
 }  // namespace quenvar

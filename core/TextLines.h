@@ -7,6 +7,8 @@
 
 namespace quenvar {
 
+class ProgressBarView;
+
 // The non-empty lines of a text: a line ends at CR, at LF or at CR LF, a last
 // line without a break still counts, and every line is kept exactly as it
 // stands (blanks included). With stopAtNul a NUL byte ends the text.
@@ -27,7 +29,8 @@ void ForEachLine(std::string_view text, Fn fn) {
   }
 }
 
-// The same for a file; a file that cannot be read throws EInOutError.
-TArrayString ReadNonEmptyLines(const std::string& path, bool stopAtNul);
+// The same for a file, its reading shown on `bar` when one is given; a file
+// that cannot be read throws EInOutError.
+TArrayString ReadNonEmptyLines(const std::string& path, bool stopAtNul, ProgressBarView* bar = nullptr);
 
 }  // namespace quenvar

@@ -32,6 +32,7 @@ struct Result {
   int status = -1;
   std::string out;
   std::string err;
+  long peakKiB = 0;  // the child's largest resident size
 };
 
 class Cli : public ::testing::Test {
@@ -55,8 +56,10 @@ class Cli : public ::testing::Test {
     }
     if (meanwhile) meanwhile(pid);
     int status = 0;
-    waitpid(pid, &status, 0);
-    Result r{WIFEXITED(status) ? WEXITSTATUS(status) : 1000 + WTERMSIG(status), ReadFile(out), ReadFile(err)};
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    Result r{WIFEXITED(status) ? WEXITSTATUS(status) : 1000 + WTERMSIG(status), ReadFile(out), ReadFile(err),
+             usage.ru_maxrss};
     fs::remove(out);
     fs::remove(err);
     return r;
@@ -611,6 +614,22 @@ TEST_F(Cli, StatusTellsWhatHappenedToTheSave) {
             std::string::npos)
       << r.err;
   EXPECT_EQ(Entries(), std::vector<std::string>{"keep.txt"});
+}
+
+// A few names from a long list cost what a few samples from it cost: the
+// list is read once and not searched whole for repeats.
+TEST_F(Cli, NameListsAreReadAsItemListsAre) {
+  {
+    std::ofstream list(path("first.txt"), std::ios::binary);
+    for (int i = 0; i < 1000000; ++i) list << "Name" << i << "\n";
+  }
+  std::ofstream(path("last.txt")) << "Lee\nPark\n";
+  const Result sample = Run({"sample", "--items", path("first.txt"), "--count", "3", "--seed", "1"});
+  const Result names = Run({"name", "--female", path("first.txt"), "--last", path("last.txt"), "--gender",
+                            "female", "--count", "3", "--seed", "1"});
+  ASSERT_EQ(names.status, 0) << names.err;
+  EXPECT_EQ(names.out, "Name31379 Park\nName202580 Lee\nName671654 Lee\n");
+  EXPECT_LT(names.peakKiB, sample.peakKiB * 5 / 4) << sample.peakKiB << " " << names.peakKiB;
 }
 
 TEST_F(Cli, EmptyListsAndWildcardsAreReported) {
