@@ -23,8 +23,7 @@ const char kHelpFooter[] =
     "  0    done; the files named were written\n"
     "  1    a file or memory error; a file being saved is left as it was\n"
     "  2    bad options or input; no file was touched\n"
-    "  130  cancelled by Ctrl+C or SIGTERM: a --save file is left as it was,\n"
-    "       a byte file keeps the bytes written before the cancel\n";
+    "  130  cancelled by Ctrl+C or SIGTERM; every file named is left as it was\n";
 
 const char kLayoutHelp[] =
     "Layout of the results (as in the save dialog):\n"
