@@ -1,6 +1,7 @@
 #include "core/InputFile.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -38,8 +39,14 @@ std::string ReadWholeFile(const std::string& path, ProgressBarView* bar) {
   if (S_ISREG(st.st_mode) && st.st_size > 0) text.reserve(static_cast<size_t>(st.st_size));
   if (bar != nullptr && S_ISREG(st.st_mode)) bar->start(st.st_size);
   char block[1 << 16];
+  const bool waits = !S_ISREG(st.st_mode);  // a pipe, a FIFO, a terminal
   for (;;) {
     if (InterruptRequested()) throw ECancelled();
+    // Waited for in slices, so that a signal that came just before the wait
+    // began still ends it.
+    pollfd ready{fd, POLLIN, 0};
+    const int polled = waits ? poll(&ready, 1, 100) : 1;
+    if (polled == 0 || (polled < 0 && errno == EINTR)) continue;  // nothing yet, or a signal
     const ssize_t n = read(fd, block, sizeof(block));
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) Fail("Cannot read file", path, errno);
