@@ -50,10 +50,7 @@ std::string ReadWholeFile(const std::string& path, ProgressBarView* bar) {
     const ssize_t n = read(fd, block, sizeof(block));
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) Fail("Cannot read file", path, errno);
-    if (n == 0) {
-      if (bar != nullptr) bar->hide();
-      return text;
-    }
+    if (n == 0) return text;
     text.append(block, static_cast<size_t>(n));
     if (bar != nullptr) {
       bar->advance(n);

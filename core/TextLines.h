@@ -12,7 +12,8 @@ class ProgressBarView;
 // The non-empty lines of a text: a line ends at CR, at LF or at CR LF, a last
 // line without a break still counts, and every line is kept exactly as it
 // stands (blanks included). With stopAtNul a NUL byte ends the text.
-TArrayString SplitNonEmptyLines(std::string_view text, bool stopAtNul);
+// A bar, when given, shows how far the text is split.
+TArrayString SplitNonEmptyLines(std::string_view text, bool stopAtNul, ProgressBarView* bar = nullptr);
 
 // Calls fn(line) for each line of a text broken at LF, a CR before the LF
 // dropped; a last line without a break counts, an empty text has none.
