@@ -46,7 +46,11 @@ class ResultsOutput {
   ~ResultsOutput();
   // False when a Ctrl+C came before the file was written: it is then left
   // as it was. Once the writing into the file has begun it is finished.
-  bool write(const TArrayString& results);
+  bool write(const TArrayString& results) { return stage(results) && (commit(), true); }
+  // write() in two steps: the text staged (standard output: written), then
+  // the file given its new content. False when a Ctrl+C came first.
+  bool stage(const TArrayString& results);
+  void commit();
 
  private:
   Layout layout_;
@@ -94,5 +98,9 @@ class TerminalNotifier : public Notifier {
 };
 
 void PrintLine(std::string_view text);
+
+// Flushes standard output; a write that failed (a full disk, a closed
+// stream) throws EInOutError.
+void CheckStandardOutput();
 
 }  // namespace quenvar::cli

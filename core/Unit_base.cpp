@@ -137,9 +137,10 @@ int64_t CountUpTo(int64_t n, unsigned excluded) {
       ++any;
       if (d > 0) ++nonZero;
     }
+  // Only the powers below the length of n: the next one may pass 2^63.
   int64_t power[20];
   power[0] = 1;
-  for (int k = 1; k < 20; ++k) power[k] = power[k - 1] * any;
+  for (int k = 1; k < length; ++k) power[k] = power[k - 1] * any;
 
   int64_t total = 0;
   if (length > 1) {

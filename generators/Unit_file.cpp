@@ -83,24 +83,33 @@ void Trandom_file::FormatResults(TformatPar options) {
 }
 
 void Trandom_file::SaveToFile() {
+  if (const auto file = StageFile()) file->commit();
+}
+
+std::unique_ptr<OutputFile> Trandom_file::StageFile() {
   BinWriter.Stopped = false;
   if (Input.StatusLabel != nullptr) Input.StatusLabel->setCaption("Write File ...");
   if (Input.ProgressBar != nullptr) Input.ProgressBar->start(static_cast<int64_t>(byteCount_));
-  OutputFile file(Input.FileName, OutputFile::Options{.append = Input.Append});
-  file.reserve(static_cast<int64_t>(byteCount_));
+  auto file = std::make_unique<OutputFile>(Input.FileName, OutputFile::Options{.append = Input.Append});
+  file->reserve(static_cast<int64_t>(byteCount_));
   size_t done = 0;
   while (done < byteCount_ && !BinWriter.Stopped) {
     const size_t n = std::min<size_t>(kBlock, byteCount_ - done);
-    file.write(std::string_view(reinterpret_cast<const char*>(bytes_.get() + done), n));
+    file->write(std::string_view(reinterpret_cast<const char*>(bytes_.get() + done), n));
     done += n;
     if (Input.ProgressBar != nullptr) Input.ProgressBar->advance(static_cast<int64_t>(n));
     LetMessagesRun();
   }
-  // A cancelled write keeps the bytes written before it.
-  file.commit();
-  written_ = static_cast<int64_t>(done);
   if (Input.StatusLabel != nullptr) Input.StatusLabel->setCaption("Done");
   if (Input.ProgressBar != nullptr) Input.ProgressBar->hide();
+  // Cancelled, the staged bytes go with the object: the file is as it was.
+  if (BinWriter.Stopped) {
+    file.reset();
+  } else {
+    file->flush();
+  }
+  written_ = file ? static_cast<int64_t>(done) : 0;
+  return file;
 }
 
 void Trandom_file::Cancel() {
@@ -131,7 +140,10 @@ void Trandom_file::GenerateStreamed(const TinputFilePar& par, RandomSource& sour
     if (Input.ProgressBar != nullptr) Input.ProgressBar->advance(n);
     LetMessagesRun();
   }
-  file.commit();
+  if (streamStopped_)
+    written_ = 0;  // the staged blocks go unnamed: the file is left as it was
+  else
+    file.commit();
   if (Input.StatusLabel != nullptr) Input.StatusLabel->setCaption("Done");
   if (Input.ProgressBar != nullptr) Input.ProgressBar->hide();
 }

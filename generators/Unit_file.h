@@ -25,10 +25,13 @@ class Trandom_file {
   void Generate(const TinputFilePar& par, RandomSource& source);
   // The held bytes as text, in drawing order (the sort order is not used).
   void FormatResults(TformatPar options);
+  // A cancelled write leaves the file as it was.
   void SaveToFile();
+  // SaveToFile short of the commit (see tsavetoBin::StageBin).
+  std::unique_ptr<OutputFile> StageFile();
   void Cancel();
   // Draws and writes in blocks, without holding every value: the same bytes
-  // as Generate followed by SaveToFile. A cancel keeps what was written.
+  // as Generate followed by SaveToFile. A cancel leaves the file as it was.
   void GenerateStreamed(const TinputFilePar& par, RandomSource& source);
   bool Stopped() const { return Engine.Stopped || BinWriter.Stopped || streamStopped_; }
   int64_t WrittenTotal() const { return written_; }

@@ -1,6 +1,7 @@
 #include "generators/Unit_name_sampling.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <new>
 #include <unordered_set>
 
@@ -167,19 +168,30 @@ constexpr int64_t kMaxPairsCounted = int64_t{1} << 22;
 // names. Beyond that the names of every pair are told apart by their 122-bit
 // keys.
 int64_t DistinctFullNames(const TArrayString& firsts, const TArrayString& lasts, int64_t wanted) {
-  auto distinct = [](const TArrayString& list, int64_t& blankFree) {
+  // The different lines of a list, the scan stopping once it has `cap`.
+  auto distinct = [](const TArrayString& list, size_t cap, int64_t& blankFree) {
+    blankFree = 0;
     std::unordered_set<std::string_view> seen;
     std::vector<std::string_view> texts;
-    for (size_t i = 0; i < list.size(); ++i)
+    for (size_t i = 0; i < list.size() && texts.size() < cap; ++i)
       if (seen.insert(list[i]).second) {
         texts.push_back(list[i]);
         if (list[i].find(' ') == std::string_view::npos) ++blankFree;
       }
     return texts;
   };
+  // First as many different lines as names are wanted: for a few names from
+  // long lists that is a glance at their first lines, and the counts found
+  // are lower bounds that mostly settle the question.
+  const auto cap = static_cast<size_t>(std::max<int64_t>(wanted, 0));
   int64_t firstBlankFree = 0, lastBlankFree = 0;
-  const std::vector<std::string_view> f = distinct(firsts, firstBlankFree);
-  const std::vector<std::string_view> l = distinct(lasts, lastBlankFree);
+  std::vector<std::string_view> f = distinct(firsts, cap, firstBlankFree);
+  std::vector<std::string_view> l = distinct(lasts, cap, lastBlankFree);
+  if (wanted <= std::max(static_cast<int64_t>(f.size()) * lastBlankFree,
+                         firstBlankFree * static_cast<int64_t>(l.size())))
+    return wanted;
+  if (f.size() == cap) f = distinct(firsts, SIZE_MAX, firstBlankFree);
+  if (l.size() == cap) l = distinct(lasts, SIZE_MAX, lastBlankFree);
   const auto nf = static_cast<int64_t>(f.size()), nl = static_cast<int64_t>(l.size());
   const int64_t pairs = nf * nl;
   if (firstBlankFree == nf || lastBlankFree == nl) return std::min(pairs, wanted);
@@ -216,16 +228,19 @@ void Trandom_name::Generate(const TinputName& par, RandomSource& source) {
 
   if (label != nullptr) label->setCaption("Load names database...");
   LetMessagesRun();
-  TArrayString firsts;
-  if ((Input.Gender & 2) != 0 && !Stopped) firsts = ReadNonEmptyLines(Input.MaleFile, true);
-  LetMessagesRun();
-  if ((Input.Gender & 1) != 0 && !Stopped) {
-    const TArrayString female = ReadNonEmptyLines(Input.FemaleFile, true);
-    for (size_t i = 0; i < female.size(); ++i) firsts.push_back(female[i]);
+  TArrayString firstsRead, lastsRead;
+  if (Input.FirstNames == nullptr) {
+    if ((Input.Gender & 2) != 0 && !Stopped) firstsRead = ReadNonEmptyLines(Input.MaleFile, true);
+    LetMessagesRun();
+    if ((Input.Gender & 1) != 0 && !Stopped) {
+      const TArrayString female = ReadNonEmptyLines(Input.FemaleFile, true);
+      for (size_t i = 0; i < female.size(); ++i) firstsRead.push_back(female[i]);
+    }
+    LetMessagesRun();
   }
-  LetMessagesRun();
-  TArrayString lasts;
-  if (!Stopped) lasts = ReadNonEmptyLines(Input.LastFile, true);
+  if (Input.LastNames == nullptr && !Stopped) lastsRead = ReadNonEmptyLines(Input.LastFile, true);
+  const TArrayString& firsts = Input.FirstNames != nullptr ? *Input.FirstNames : firstsRead;
+  const TArrayString& lasts = Input.LastNames != nullptr ? *Input.LastNames : lastsRead;
 
   const int64_t combinations = static_cast<int64_t>(firsts.size()) * static_cast<int64_t>(lasts.size());
   // With an empty list there is no name to draw.

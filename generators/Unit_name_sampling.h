@@ -41,6 +41,11 @@ struct TinputName {
   std::string FemaleFile;
   std::string MaleFile;
   std::string LastFile;
+  // Lists read already (the command-line tool checks them before the run):
+  // used instead of the files when given, the first names being the male
+  // lines, then the female ones, as Generate pools them.
+  const TArrayString* FirstNames = nullptr;
+  const TArrayString* LastNames = nullptr;
   ProgressBarView* ProgressBar = nullptr;
   StatusLabelView* StatusLabel = nullptr;
 };

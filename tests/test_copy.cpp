@@ -488,6 +488,7 @@ class CopyTest : public QObject {
   // A copy larger than the memory the process may have is refused with the
   // figures before any text is made, and the page goes on.
   void aCopyTooLargeIsRefusedFirst() {
+    if (test::kAddressSanitizer) QSKIP("limits the address space");
     FilePage* page = form->TabSheet3;
     show(page);
     SetSpin(page->Rx3SpinCount, 3000000);

@@ -364,8 +364,8 @@ class FilePageTest : public QObject, public test::PageFixture<FilePage> {
     QVERIFY(!page->statusPanel->isHidden());
   }
 
-  // Cancel while writing keeps what was written; the name moves on.
-  void cancelKeepsWhatWasWritten() {
+  // Cancel while writing, display on or off, writes nothing; the name moves on.
+  void cancelWritesNothing() {
     SetSpin(page->Rx3SpinCount, 40000000);
     columns(20);
     const test::CancelWatch seen = test::CancelInPhase(*page, "Write File ...", [&] { start(); });
@@ -373,17 +373,20 @@ class FilePageTest : public QObject, public test::PageFixture<FilePage> {
     QVERIFY2(seen.phases.contains("Calculating randoms..."), qPrintable(seen.phases.join(", ")));
     QCOMPARE(page->totalsLabel->text(), QString("The user cancel the operation!"));
     verifyIdleWithoutResults();
-    const QByteArray kept = Contents(inHome("byteFile01.dat"));
-    QVERIFY(kept.size() < 40000000);
-    QByteArray drawn;
-    for (uint8_t v : page->generator.Bytes()) drawn.append(char(v));
-    QVERIFY(drawn.startsWith(kept));
+    QVERIFY(!QFile::exists(inHome("byteFile01.dat")));
     QCOMPARE(page->EditFileName->text(), inHome("byteFile02.dat"));
+    QTest::mouseClick(page->btn3Displayed, Qt::LeftButton);  // display off: streamed
+    QFile old(inHome("byteFile02.dat"));
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+    old.close();
+    QVERIFY(test::CancelInPhase(*page, "Write File ...", [&] { start(); }).cancelled);
+    QCOMPARE(Contents(inHome("byteFile02.dat")), QByteArray("old"));
+    QTest::mouseClick(page->btn3Displayed, Qt::LeftButton);
     // Cancel while drawing: nothing is written.
     QTimer::singleShot(0, this, [&] { QTest::mouseClick(page->cancelButton, Qt::LeftButton); });
     start();
-    QVERIFY(!QFile::exists(inHome("byteFile02.dat")));
-    QCOMPARE(page->EditFileName->text(), inHome("byteFile03.dat"));
+    QVERIFY(!QFile::exists(inHome("byteFile03.dat")));
+    QCOMPARE(page->EditFileName->text(), inHome("byteFile04.dat"));
   }
 
   void automaticSeedsDiffer() {

@@ -400,6 +400,7 @@ class WindowTest : public QObject {
   // A re-sort that fails leaves the values shown as they were, and the sort
   // buttons say so.
   void failedResortKeepsTheShownOrder() {
+    if (test::kAddressSanitizer) QSKIP("limits the address space");
     setSpin(page->RxSpinUpper, 2000000000);
     setSpin(page->RxSpinCount, 5000000);
     QTest::mouseClick(page->ChDuplicate, Qt::LeftButton);
@@ -505,6 +506,7 @@ class WindowTest : public QObject {
   // Too little memory for a request: the message, then a page that shows
   // nothing, holds nothing of the failed run, and works again.
   void memoryExhaustionLeavesThePageConsistent() {
+    if (test::kAddressSanitizer) QSKIP("limits the address space");
     manualSeed(12345);
     setSpin(page->RxSpinCount, 5);
     QTest::mouseClick(page->ChDuplicate, Qt::LeftButton);
