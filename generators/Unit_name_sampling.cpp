@@ -218,16 +218,19 @@ void Trandom_name::Generate(const TinputName& par) {
 
   if (label != nullptr) label->setCaption("Load names database...");
   LetMessagesRun();
-  TArrayString firsts;
-  if ((Input.Gender & 2) != 0 && !Stopped) firsts = ReadNonEmptyLines(Input.MaleFile, true);
+  FemaleNames.clear();
+  MaleNames.clear();
+  LastNames.clear();
+  if ((Input.Gender & 2) != 0 && !Stopped) MaleNames = ReadNonEmptyLines(Input.MaleFile, true);
+  TArrayString firsts = MaleNames;
   LetMessagesRun();
   if ((Input.Gender & 1) != 0 && !Stopped) {
-    const TArrayString female = ReadNonEmptyLines(Input.FemaleFile, true);
-    for (size_t i = 0; i < female.size(); ++i) firsts.push_back(female[i]);
+    FemaleNames = ReadNonEmptyLines(Input.FemaleFile, true);
+    for (size_t i = 0; i < FemaleNames.size(); ++i) firsts.push_back(FemaleNames[i]);
   }
   LetMessagesRun();
-  TArrayString lasts;
-  if (!Stopped) lasts = ReadNonEmptyLines(Input.LastFile, true);
+  if (!Stopped) LastNames = ReadNonEmptyLines(Input.LastFile, true);
+  const TArrayString& lasts = LastNames;
 
   const int64_t combinations = static_cast<int64_t>(firsts.size()) * static_cast<int64_t>(lasts.size());
   // With an empty list there is no name to draw.

@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <fstream>
+#include <functional>
 
 #include "FakePlatform.h"
 #include "Fakes.h"
@@ -78,9 +79,11 @@ class CopyTest : public QObject {
     for (int r = 0; r < page.model->rowCount(); ++r) out << page.model->rowText(r).section('\t', 1);
     return out;
   }
-  // Runs the command copied from `page` and compares its lines with the rows shown.
-  void verifyRepeats(ResultPage* page) {
+  // Runs the command copied from `page` and compares its lines with the rows
+  // shown; `edit` runs between the copy and the command.
+  void verifyRepeats(ResultPage* page, const std::function<void()>& edit = {}) {
     const QString command = copiedCommand();
+    if (edit) edit();
     QVERIFY(command.startsWith(page == form->TabSheet55   ? "quenvar-cli lottery "
                                : page == form->TabSheet22 ? "quenvar-cli sample "
                                                           : "quenvar-cli "));
@@ -274,8 +277,20 @@ class CopyTest : public QObject {
     start(page);
     QVERIFY(page->resultsShown());
     page->ascAction->trigger();
+    // Wildcards edited after the copy, and after the run before a copy: the
+    // command draws from the run's own.
+    auto digitsToLetters = [page](const char* name) {
+      Tparchar wildcard;
+      QVERIFY(page->WildcardList.Find(name, wildcard));
+      wildcard.IscheckNumber = false;
+      wildcard.IscheckUpper = true;
+      page->WildcardList.Modify(name, wildcard);
+    };
+    verifyRepeats(page, [&] { digitsToLetters("#"); });
+    QVERIFY(!copiedCommand().contains("/wildcard.ini"));
+    start(page);
+    digitsToLetters("@");
     verifyRepeats(page);
-    QVERIFY(copiedCommand().contains(ResultPage::ShellQuote("--wildcards=" + app + "/wildcard.ini")));
   }
 
   void nameRepeatsTheListsOfTheLastRun() {
@@ -287,7 +302,15 @@ class CopyTest : public QObject {
     start(page);
     page->dscAction->trigger();
     test::ChooseColumns(*page, 5);
-    verifyRepeats(page);
+    // Lists edited after the copy: the command draws from the run's own.
+    auto edit = [&](const char* list) {
+      QFile file(app + "/name/" + list);
+      QVERIFY(file.open(QIODevice::WriteOnly) && file.write("Edited\n") > 0);
+    };
+    verifyRepeats(page, [&] {
+      edit("female_first_names.txt");
+      edit("last_names.txt");
+    });
     QVERIFY(copiedCommand().contains("--gender female "));
   }
 

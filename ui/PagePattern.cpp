@@ -5,7 +5,9 @@
 #include <QDir>
 #include <QGridLayout>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QResizeEvent>
+#include <QSaveFile>
 #include <QStandardItemModel>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -14,6 +16,7 @@
 
 #include "core/Errors.h"
 #include "core/Memory.h"
+#include "core/Paths.h"
 #include "ui/DistributionDialog.h"
 #include "ui/Folders.h"
 #include "ui/Guard.h"
@@ -610,6 +613,44 @@ QString ResultPage::ShellCommand(const QStringList& words) {
   quoted.reserve(words.size());
   for (const QString& word : words) quoted << ShellQuote(word);
   return quoted.join(' ');
+}
+
+QString ResultPage::CommandFile(const QString& prefix, const QString& suffix, std::string_view text) {
+  // FNV-1a over the bytes.
+  uint64_t hash = 14695981039346656037ull;
+  for (const char c : text) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+  return QString::fromStdString(paths::Current().data) + "/" + prefix +
+         QString::number(hash, 16).rightJustified(16, '0') + suffix;
+}
+
+std::string ResultPage::LinesText(const TArrayString& lines) {
+  std::string text;
+  text.reserve(lines.characters() + lines.size());
+  for (size_t i = 0; i < lines.size(); ++i) {
+    text.append(lines[i]);
+    text += '\n';
+  }
+  return text;
+}
+
+QString ResultPage::WriteCommandFile(const QString& prefix, const QString& suffix, std::string_view text,
+                                     const std::string& what) {
+  const QString path = CommandFile(prefix, suffix, text);
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), static_cast<qint64>(text.size())) < 0 ||
+      !file.commit())
+    throw EInOutError("Cannot write the " + what + " \"" + path.toStdString() +
+                      "\": " + file.errorString().toStdString());
+  constexpr qsizetype kKept = 32;
+  const QRegularExpression ours("^" + QRegularExpression::escape(prefix) + "[0-9a-f]{16}" +
+                                QRegularExpression::escape(suffix) + "$");
+  const QFileInfo now(path);
+  qsizetype count = 0;
+  for (const QFileInfo& info : now.dir().entryInfoList({prefix + "*" + suffix}, QDir::Files, QDir::Time))
+    if (ours.match(info.fileName()).hasMatch() && ++count > kKept && info != now)
+      QFile::remove(info.absoluteFilePath());
+  return path;
 }
 
 void ResultPage::CopyCommandClick() {

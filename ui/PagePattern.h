@@ -97,6 +97,11 @@ class ResultPage : public QWidget {
   // The command as a POSIX shell reads it.
   static QString ShellQuote(const QString& word);
   static QString ShellCommand(const QStringList& words);
+  // The file in the user's data folder that keeps a text a copied command
+  // names: prefix, the text's hash, suffix. The same text, the same file.
+  static QString CommandFile(const QString& prefix, const QString& suffix, std::string_view text);
+  // The lines of a list as such a file holds them, each ended by a line feed.
+  static std::string LinesText(const TArrayString& lines);
 
   const PageInfo& info() const { return info_; }
   bool running() const { return !cancelButton->isHidden(); }
@@ -168,6 +173,11 @@ class ResultPage : public QWidget {
   QStringList& recordedRun() { return lastRun_; }
   // Writes the files the last run's command names (before it is copied).
   virtual void writeCommandFiles() {}
+  // Writes the text to its CommandFile (what is called `what` in a failure's
+  // message) and returns the path. The files of the 32 commands copied last
+  // are kept per prefix; older ones go, and only files named as ours.
+  static QString WriteCommandFile(const QString& prefix, const QString& suffix, std::string_view text,
+                                  const std::string& what);
   // The layout and formatting arguments of the results shown.
   virtual QStringList formatArguments() const;
   // "NO." and one "Column k" section per column of the columns box.

@@ -83,6 +83,8 @@ class StringPage : public GeneratorPage<Trandom_character, TinputString> {
  protected:
   void prepareStart() override;
   void commitEdits() override;
+  void generate() override;
+  void writeCommandFiles() override;
   QString totalsText() const override;
   void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -105,6 +107,7 @@ class StringPage : public GeneratorPage<Trandom_character, TinputString> {
   void selectRow(int row);
 
   std::array<GroupRow, 4> groups_{};
+  std::vector<Tparchar> runWildcards_;  // the wildcards the last run drew from
   static const GroupSpec kGroups[4];
 };
 
