@@ -1,12 +1,10 @@
 #include "core/Printing.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <iterator>
 
 #include "core/Errors.h"
+#include "core/Feedback.h"
+#include "core/InputFile.h"
 #include "core/TextLines.h"
 
 namespace quenvar {
@@ -104,24 +102,76 @@ class PageWriter {
   int lineHeight_ = 0;
 };
 
+// Lays the pages out on another canvas's measures without drawing, counting them.
+class PageCounter : public PrintCanvas {
+ public:
+  explicit PageCounter(const PrintCanvas& measures) : measures_(measures) {}
+  int pageWidth() const override { return measures_.pageWidth(); }
+  int pageHeight() const override { return measures_.pageHeight(); }
+  int textWidth(std::string_view text) const override { return measures_.textWidth(text); }
+  int textHeight(std::string_view text) const override { return measures_.textHeight(text); }
+  int charHeight() const override { return measures_.charHeight(); }
+  int averageCharWidth() const override { return measures_.averageCharWidth(); }
+  void drawText(int, int, std::string_view) override {}
+  void newPage() override { ++pages; }
+  void endDoc() override {}
+  int64_t pages = 1;
+
+ private:
+  const PrintCanvas& measures_;
+};
+
+// Every line of the text on the canvas, messages running after each; false
+// when the feedback's stop flag ended it.
+bool PutLines(PrintCanvas& canvas, std::string_view text, const PrintFeedback& feedback) {
+  PageWriter writer(canvas);
+  bool stopped = false;
+  ForEachLine(text, [&](std::string_view line) {
+    if (stopped) return;
+    writer.line(line);
+    CountWork(1);
+    if (feedback.ProgressBar != nullptr) feedback.ProgressBar->step();
+    LetMessagesRun();
+    stopped = feedback.Stop != nullptr && *feedback.Stop;
+  });
+  return !stopped;
+}
+
 }  // namespace
 
 void SetPrinterService(PrinterService* service) { g_service = service; }
 PrinterService* CurrentPrinterService() { return g_service; }
 
-void TprinterText::PrintLines(PrintCanvas& canvas, std::string_view text) {
-  PageWriter writer(canvas);
-  ForEachLine(text, [&writer](std::string_view line) { writer.line(line); });
-}
+void TprinterText::PrintLines(PrintCanvas& canvas, std::string_view text) { PutLines(canvas, text, {}); }
 
-void TprinterText::PrintFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw EInOutError("Cannot open file \"" + path + "\". " + std::strerror(errno));
-  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+bool TprinterText::PrintFile(const std::string& path, const PrintFeedback& feedback) {
+  const std::string text = ReadWholeFile(path);
   if (g_service == nullptr) throw EInOutError("No printer is available.");
   std::unique_ptr<PrintCanvas> canvas = g_service->beginDoc();
-  PrintLines(*canvas, text);
+  const auto lines = static_cast<int64_t>(std::count(text.begin(), text.end(), '\n')) +
+                     (text.empty() || text.back() == '\n' ? 0 : 1);
+  auto phase = [&](const char* caption) {
+    if (feedback.StatusLabel != nullptr) feedback.StatusLabel->setCaption(caption);
+    if (feedback.ProgressBar != nullptr) feedback.ProgressBar->start(lines);
+  };
+  // Laid out first, nothing drawn: the pages are counted before a job starts.
+  phase("Laying out pages...");
+  PageCounter counter(*canvas);
+  bool go = PutLines(counter, text, feedback);
+  if (go && counter.pages > kPagesAsked)
+    go = CurrentNotifier().confirm("The print job has " + std::to_string(counter.pages) +
+                                   " pages.\rDo you want to print them all?");
+  if (go) {
+    phase("Printing pages...");
+    go = PutLines(*canvas, text, feedback);
+  }
+  if (feedback.ProgressBar != nullptr) feedback.ProgressBar->hide();
+  if (!go) {
+    canvas->abandonDoc();
+    return false;
+  }
   canvas->endDoc();
+  return true;
 }
 
 }  // namespace quenvar

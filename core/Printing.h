@@ -1,8 +1,11 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
+
+#include "core/Feedback.h"
 
 namespace quenvar {
 
@@ -21,6 +24,9 @@ class PrintCanvas {
   virtual void newPage() = 0;
   // Sends the document to the printer.
   virtual void endDoc() = 0;
+  // Ends a job that was stopped or declined, sending as little as the
+  // printing service allows: nothing when no page was drawn yet.
+  virtual void abandonDoc() {}
 };
 
 // The printing service: starts a job on the currently selected printer, with
@@ -34,12 +40,23 @@ class PrinterService {
 void SetPrinterService(PrinterService* service);
 PrinterService* CurrentPrinterService();
 
+// How a long print shows its progress and is stopped: the text is laid out
+// once to count its pages, then drawn, each line letting messages run.
+struct PrintFeedback {
+  ProgressBarView* ProgressBar = nullptr;
+  StatusLabelView* StatusLabel = nullptr;
+  const bool* Stop = nullptr;  // set while messages run: the job ends at the next line
+};
+
 // Prints a text file line by line as one print job.
 class TprinterText {
  public:
+  // A job of more pages is printed only when the user says yes.
+  static constexpr int64_t kPagesAsked = 50;
+
   // A missing or unreadable file throws EInOutError; so does having no
-  // printing service.
-  void PrintFile(const std::string& path);
+  // printing service. False when the job was stopped or declined.
+  bool PrintFile(const std::string& path, const PrintFeedback& feedback = {});
   // The page layout, on any canvas: a line is as high as its text plus 2 (an
   // empty line as high as a character); a new page begins when y passes the
   // page height less twice the last line's height, and at a form feed; a

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QEventLoop>
 #include <QGridLayout>
 #include <QPainter>
 #include <QRegularExpression>
@@ -17,6 +18,7 @@
 #include "core/Errors.h"
 #include "core/Memory.h"
 #include "core/Paths.h"
+#include "core/Printing.h"
 #include "ui/DistributionDialog.h"
 #include "ui/Folders.h"
 #include "ui/Guard.h"
@@ -244,6 +246,7 @@ void ResultPage::buildResults() {
   row->addWidget(progressBar, 0, 1);
   row->setColumnStretch(1, 1);
   progressBar->hide();
+  progressBar->installEventFilter(this);
   statusPanel->hide();
 }
 
@@ -317,6 +320,10 @@ void ResultPage::buildPopup() {
 void ResultPage::guarded(const std::function<void()>& handler) { RunGuarded(window(), handler); }
 
 bool ResultPage::eventFilter(QObject* watched, QEvent* event) {
+  // The totals and the progress bar share their place: the totals step aside.
+  if (watched == progressBar &&
+      (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
+    totalsLabel->setHidden(event->type() == QEvent::ShowToParent);
   if (watched == header && event->type() == QEvent::Resize && header->count() > 0 &&
       static_cast<QResizeEvent*>(event)->oldSize().width() != header->width())
     buildHeader();
@@ -381,8 +388,9 @@ void ResultPage::StartClick() {
 }
 
 void ResultPage::CancelClick() {
-  if (copying_) {  // only the copy stops: the results stay shown
-    copyStopped_ = true;
+  if (copying_ || printing_) {  // only the copy or print stops: the results stay shown
+    copyStopped_ = copying_;
+    printStopped_ = printing_;
     return;
   }
   cancelButton->hide();
@@ -554,7 +562,48 @@ void ResultPage::PrintClick() {
   const ExportPreset preset = exportPreset();
   TFormPrinttext dialog(window(), textGenerator(), info_.kind, preset.perLine);
   if (preset.fixedLayout) dialog.fixLayout();
-  dialog.exec();
+  dialog.Print = [this, &dialog](const TsaveTextPar& par) { return printResults(dialog, par); };
+  // Modal as with exec(), but the dialog may hide while the page prints.
+  dialog.setWindowModality(Qt::ApplicationModal);
+  QEventLoop loop;
+  connect(&dialog, &QDialog::finished, &loop, &QEventLoop::quit);
+  dialog.show();
+  loop.exec();
+}
+
+namespace {
+bool printUnderWay = false;  // one print job at a time: the printer is shared
+}  // namespace
+
+bool ResultPage::printResults(QDialog& dialog, const TsaveTextPar& par) {
+  if (printUnderWay) {
+    platform().messageBox(&dialog, "Another print is under way: wait for it to end or cancel it first.",
+                          Icon::Information, false);
+    return false;
+  }
+  const QString caption = statusLabel->text();
+  printUnderWay = true;
+  printing_ = true;
+  printStopped_ = false;
+  SetBusy(true);
+  dialog.hide();
+  auto finish = [&] {
+    printUnderWay = false;
+    printing_ = false;
+    progressView_->hide();
+    labelView_->setCaption(caption.toStdString());
+    SetBusy(false);
+    dialog.show();
+  };
+  bool printed = false;
+  try {
+    printed = textGenerator()->PrintText(par, PrintFeedback{progressView(), labelView(), &printStopped_});
+  } catch (...) {
+    finish();
+    throw;
+  }
+  finish();
+  return printed;
 }
 
 void ResultPage::enableDistribution() {

@@ -2,6 +2,7 @@
 
 #include <QActionGroup>
 #include <QComboBox>
+#include <QDialog>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -217,14 +218,19 @@ class ResultPage : public QWidget {
   QToolButton* toolButton(QAction* action, const char* name);
   QAction* command(const QString& text, const QString& hint, const QIcon& icon);
   void changeFormat(const std::function<void()>& change);
+  // Prints from the print dialog with the status panel's progress and
+  // Cancel; the dialog steps aside meanwhile.
+  bool printResults(QDialog& dialog, const TsaveTextPar& par);
 
   const PageInfo& info_;
   QHBoxLayout* toolRow_ = nullptr;
   int toolSlot_ = 0;
   std::unique_ptr<WidgetProgress> progressView_;
   std::unique_ptr<WidgetLabel> labelView_;
-  bool copying_ = false;      // a copy is under way, or stopped and not yet ended
-  bool copyStopped_ = false;  // Cancel or a newer copy stopped it
+  bool copying_ = false;       // a copy is under way, or stopped and not yet ended
+  bool copyStopped_ = false;   // Cancel or a newer copy stopped it
+  bool printing_ = false;      // a print is under way
+  bool printStopped_ = false;  // Cancel stopped it
   QStringList lastRun_;
 };
 

@@ -135,8 +135,8 @@ void TFormPrinttext::btnprintClick() {
   } enable{btnprint};
   Par.FileName = PrintFileName(TempFolder(), QDateTime::currentDateTime()).toStdString();
   ReadOptions();
-  Generator->PrintText(Par);
-  platform().messageBox(this, "The randoms have been printed!", Icon::Information, false);
+  if (Print ? Print(Par) : (Generator->PrintText(Par), true))
+    platform().messageBox(this, "The randoms have been printed!", Icon::Information, false);
 }
 
 }  // namespace quenvar::ui

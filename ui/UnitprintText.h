@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <functional>
 
 #include "core/Unit_base.h"
 #include "core/Writers.h"
@@ -31,6 +32,9 @@ class TFormPrinttext : public QDialog {
 
   TsaveTextPar Par;
   const Trandom_base* Generator;
+  // Prints for the opening page, showing the progress on it; false when the
+  // job was stopped or declined. Unset: Generator prints at once.
+  std::function<bool(const TsaveTextPar&)> Print;
   ui::PageKind PageKind;
 
   QRadioButton *raMutiCol, *rxOnecol, *ratab, *racomma, *raspace, *RaPor, *RaLan;
