@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QMimeData>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -381,6 +382,58 @@ class CopyTest : public QObject {
     selection->clearSelection();
     page->copyAction->trigger();
     QCOMPARE(QApplication::clipboard()->text(), expected);
+  }
+
+  // A double-click on an entry, or Copy Value (Ctrl+Alt+C) after a click,
+  // copies that entry alone; the row number is no entry.
+  void copiesOneValueAlone() {
+    NumberPage* page = form->TabSheet1;
+    show(page);
+    start(page);
+    test::ChooseColumns(*page, 3);
+    const auto at = [page](int row, int section) {
+      return QPoint(page->header->sectionViewportPosition(section) + 10,
+                    page->list->visualRect(page->model->index(row)).center().y());
+    };
+    QApplication::clipboard()->setText("before");
+    QTest::mouseDClick(page->list->viewport(), Qt::LeftButton, {}, at(2, 0));
+    QCOMPARE(QApplication::clipboard()->text(), QString("before"));
+    QTest::mouseDClick(page->list->viewport(), Qt::LeftButton, {}, at(2, 2));
+    QCOMPARE(QApplication::clipboard()->text(), page->model->cell(2, 2));
+    QVERIFY(!page->model->cell(2, 2).isEmpty());
+    QTest::mouseClick(page->list->viewport(), Qt::LeftButton, {}, at(4, 3));
+    QTest::keyClick(page->list, Qt::Key_C, Qt::ControlModifier | Qt::AltModifier);
+    QCOMPARE(QApplication::clipboard()->text(), page->model->cell(4, 3));
+    QVERIFY(page->popup->actions().contains(page->copyValueAction));
+    QVERIFY(!QApplication::clipboard()->mimeData()->hasFormat("x-kde-passwordManagerHint"));
+  }
+
+  // A copy of a run from the system's source is marked secret and taken off
+  // the clipboard after the delay, unless something else was copied since.
+  void secretsLeaveTheClipboard() {
+    NumberPage* page = form->TabSheet1;
+    show(page);
+    page->seed->secureRadio->click();
+    start(page);
+    ResultPage::SecretClearMs = 20;
+    auto restore = qScopeGuard([] { ResultPage::SecretClearMs = 30000; });
+    page->list->selectAll();
+    page->CopyClick();
+    const QMimeData* copied = QApplication::clipboard()->mimeData();
+    QCOMPARE(copied->data("x-kde-passwordManagerHint"), QByteArray("secret"));
+    QVERIFY(copied->text().startsWith(page->model->rowText(0)));
+    QTRY_VERIFY(QApplication::clipboard()->text().isEmpty());
+    QVERIFY2(QRegularExpression(R"(^Clipboard cleared at \d\d:\d\d:\d\d$)")
+                 .match(page->DisplayLabelText())
+                 .hasMatch(),
+             qPrintable(page->DisplayLabelText()));
+    // Something else copied meanwhile stays.
+    page->list->setCurrentIndex(page->model->index(0));
+    page->CopyValueClick();
+    QCOMPARE(QApplication::clipboard()->text(), page->model->cell(0, 1));
+    QApplication::clipboard()->setText("mine");
+    QTest::qWait(60);
+    QCOMPARE(QApplication::clipboard()->text(), QString("mine"));
   }
 
   void copiesAMillionRows() {

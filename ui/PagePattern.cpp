@@ -5,12 +5,16 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QGridLayout>
+#include <QMimeData>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QResizeEvent>
 #include <QSaveFile>
 #include <QStandardItemModel>
 #include <QStyle>
+#include <QTime>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <utility>
@@ -220,6 +224,9 @@ void ResultPage::buildResults() {
   list->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(list, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& p) { PopupRequested(list->viewport()->mapToGlobal(p)); });
+  list->viewport()->installEventFilter(this);
+  connect(list->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          [this](const QModelIndex& current) { valueRow_ = current.row(); });
 
   statusPanel = new QFrame(this);
   statusPanel->setObjectName(info_.statusPanel);
@@ -306,6 +313,12 @@ void ResultPage::buildPopup() {
   list->addAction(copyAction);  // Ctrl+C in the result list
   popup->addAction(copyAction);
   connect(copyAction, &QAction::triggered, this, [this] { guarded([this] { CopyClick(); }); });
+  copyValueAction = command(tr("Copy &Value"), tr("Copy the value clicked, alone"), QIcon());
+  copyValueAction->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C));
+  copyValueAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  list->addAction(copyValueAction);  // Ctrl+Alt+C in the result list
+  popup->addAction(copyValueAction);
+  connect(copyValueAction, &QAction::triggered, this, [this] { guarded([this] { CopyValueClick(); }); });
   copyCommandAction = command("Copy as Command &Line", "Copy as Command Line", QIcon());
   // The window's action of the same name holds the shortcut; here it is shown.
   copyCommandAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
@@ -320,6 +333,21 @@ void ResultPage::buildPopup() {
 void ResultPage::guarded(const std::function<void()>& handler) { RunGuarded(window(), handler); }
 
 bool ResultPage::eventFilter(QObject* watched, QEvent* event) {
+  // A click picks the entry Copy Value copies; a double-click copies it.
+  if (watched == list->viewport() &&
+      (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)) {
+    const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+    const int row = list->indexAt(at).row();
+    const int column = header->logicalIndexAt(at.x());
+    if (row >= 0 && column >= 1) {
+      valueRow_ = row;
+      valueColumn_ = column;
+      if (event->type() == QEvent::MouseButtonDblClick) {
+        guarded([this] { CopyValueClick(); });
+        return true;
+      }
+    }
+  }
   // The totals and the progress bar share their place: the totals step aside.
   if (watched == progressBar &&
       (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
@@ -404,7 +432,7 @@ void ResultPage::CancelClick() {
 
 void ResultPage::SetBusy(bool busy) {
   for (QAction* action : {ascAction, dscAction, origAction, commaAction, saveAction, printAction, copyAction,
-                          copyCommandAction})
+                          copyCommandAction, copyValueAction})
     if (action != nullptr) action->setEnabled(!busy);
   if (columnsBox != nullptr) columnsBox->setEnabled(!busy);
   if (columnActions != nullptr) columnActions->setEnabled(!busy);
@@ -780,12 +808,64 @@ void ResultPage::CopyClick() {
         progressView_->setPosition(static_cast<int64_t>(done));
         LetMessagesRun();
       }
-    if (!copyStopped_) QApplication::clipboard()->setText(copied);
+    if (!copyStopped_) putOnClipboard(copied);
   } catch (...) {
     finish();
     throw;
   }
   finish();
+}
+
+int ResultPage::SecretClearMs = 30000;
+
+void ResultPage::CopyValueClick() {
+  if (running() || list->model() != model || !model->hasSource()) return;
+  const int row = valueRow_ >= 0 ? valueRow_ : list->currentIndex().row();
+  if (row < 0 || row >= model->rowCount() || valueColumn_ < 1 || valueColumn_ > model->columns()) return;
+  const QString value = model->cell(row, valueColumn_);
+  if (!value.isEmpty()) putOnClipboard(value);
+}
+
+namespace {
+// The secret on the clipboard, while it is to be taken off.
+struct Secret {
+  QTimer timer;
+  QString text;
+  QPointer<ResultPage> page;
+};
+Secret& secret() {
+  static auto* kept = new Secret;
+  return *kept;
+}
+const char kSecretHint[] = "x-kde-passwordManagerHint";
+}  // namespace
+
+void ResultPage::putOnClipboard(const QString& text) {
+  auto* data = new QMimeData;
+  data->setText(text);
+  const bool isSecret = seed->secure();
+  if (isSecret) data->setData(kSecretHint, "secret");
+  QApplication::clipboard()->setMimeData(data);
+  Secret& kept = secret();
+  kept.timer.stop();
+  if (!isSecret || SecretClearMs <= 0) return;
+  kept.text = text;
+  kept.page = this;
+  kept.timer.setSingleShot(true);
+  kept.timer.disconnect();
+  connect(&kept.timer, &QTimer::timeout, [] {
+    Secret& kept = secret();
+    QClipboard* clipboard = QApplication::clipboard();
+    const QMimeData* now = clipboard->mimeData();
+    if (now != nullptr && now->hasFormat(kSecretHint) && now->text() == kept.text) {
+      clipboard->clear();
+      if (kept.page != nullptr && !kept.page->running())
+        kept.page->labelView()->setCaption(
+            tr("Clipboard cleared at %1").arg(QTime::currentTime().toString("hh:mm:ss")).toStdString());
+    }
+    kept.text.clear();
+  });
+  kept.timer.start(SecretClearMs);
 }
 
 }  // namespace quenvar::ui

@@ -79,6 +79,15 @@ class ResultPage : public QWidget {
   // are copied in slices, with Cancel at hand; a copy too large for memory
   // is refused before it starts.
   void CopyClick();
+  // Puts the entry last clicked or double-clicked (or of the current row) on
+  // the clipboard alone, without a line end.
+  void CopyValueClick();
+  // Puts a text copied from the results on the clipboard. A copy of a run
+  // from the system's source is marked secret for clipboard managers and
+  // taken off the clipboard after SecretClearMs (0: never), unless the
+  // clipboard holds something else by then; the status line says when.
+  void putOnClipboard(const QString& text);
+  static int SecretClearMs;
 
   // Shows its message and throws EAbort when an input is refused.
   virtual void validateInputs() = 0;
@@ -136,7 +145,7 @@ class ResultPage : public QWidget {
   QAction* distributionAction = nullptr;  // on pages that chart their results
   QActionGroup* sortActions = nullptr;
   QActionGroup* columnActions = nullptr;
-  QAction *copyAction = nullptr, *copyCommandAction = nullptr;
+  QAction *copyAction = nullptr, *copyCommandAction = nullptr, *copyValueAction = nullptr;
 
   bool StopDisplay = false;
   TSortOrder SortOrder = SortDrawn;
@@ -227,8 +236,10 @@ class ResultPage : public QWidget {
   int toolSlot_ = 0;
   std::unique_ptr<WidgetProgress> progressView_;
   std::unique_ptr<WidgetLabel> labelView_;
-  bool copying_ = false;       // a copy is under way, or stopped and not yet ended
-  bool copyStopped_ = false;   // Cancel or a newer copy stopped it
+  bool copying_ = false;      // a copy is under way, or stopped and not yet ended
+  bool copyStopped_ = false;  // Cancel or a newer copy stopped it
+  int valueRow_ = -1;         // the entry Copy Value copies
+  int valueColumn_ = 1;
   bool printing_ = false;      // a print is under way
   bool printStopped_ = false;  // Cancel stopped it
   QStringList lastRun_;
