@@ -464,15 +464,32 @@ class CopyTest : public QObject {
     QCOMPARE(page->DisplayLabelText(), QString("Done"));
     QVERIFY(!page->running() && page->startButton->isEnabled());
 
-    // Whole: in slices of at most 65,536 rows between two pump calls.
+    // Whole: in slices of at most 65,536 rows between two pump calls. The
+    // clock goes 200 ms a slice: past a second the rate and the time left
+    // are shown beside the status, at most every 250 ms.
     uint64_t longest = 0;
+    qint64 now = 0;
+    auto restore = qScopeGuard([clock = ResultPage::RateClock] { ResultPage::RateClock = clock; });
+    ResultPage::RateClock = [&now] { return now; };
+    QStringList rates;
     TakeWork();
     {
-      test::FakePump pump([&](int) { longest = std::max(longest, TakeWork()); });
+      test::FakePump pump([&](int) {
+        longest = std::max(longest, TakeWork());
+        rates << page->rateLabel->text();
+        now += 200;
+      });
       QTest::keyClick(page->list, Qt::Key_C, Qt::ControlModifier);
       QVERIFY(pump.calls >= 15);
     }
     QVERIFY2(longest <= 65536, qPrintable(QString::number(longest)));
+    // 393,216 rows in 1.0 s; 524,288 in 1.4 s; 200 ms later nothing changes.
+    QCOMPARE(rates.mid(0, 8), QStringList({"", "", "", "", "", "393.2 k/s \u00b7 2 s left",
+                                           "393.2 k/s \u00b7 2 s left", "374.5 k/s \u00b7 2 s left"}));
+    for (qsizetype i = 5; i + 1 < rates.size(); i += 2) QCOMPARE(rates[i + 1], rates[i]);
+    QVERIFY(!page->rateLabel->isVisible());
+    QCOMPARE(ResultPage::RateText(12.3e6, 2.2), QString("12.3 M/s \u00b7 3 s left"));
+    QCOMPARE(ResultPage::RateText(950, 600), QString("950 /s \u00b7 10 min left"));
     const QString text = QApplication::clipboard()->text();
     QCOMPARE(text.count('\n'), 1000000);
     QVERIFY(text.startsWith(page->model->rowText(0) + "\n" + page->model->rowText(1) + "\n"));

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QGridLayout>
 #include <QMimeData>
@@ -17,6 +18,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "core/Errors.h"
@@ -248,10 +250,15 @@ void ResultPage::buildResults() {
   totalsLabel->setObjectName(info_.totals);
   totalsLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   totalsLabel->setStyleSheet("color: #000080;");
+  rateLabel = new QLabel(statusPanel);
+  rateLabel->setObjectName(QString(info_.page) + "Rate");
+  rateLabel->hide();
   row->addWidget(statusLabel, 0, 0);
-  row->addWidget(totalsLabel, 0, 1);
-  row->addWidget(progressBar, 0, 1);
-  row->setColumnStretch(1, 1);
+  row->addWidget(rateLabel, 0, 1);
+  row->addWidget(totalsLabel, 0, 2);
+  row->addWidget(progressBar, 0, 2);
+  row->setColumnStretch(2, 1);
+  connect(progressBar, &QProgressBar::valueChanged, this, [this] { updateRate(); });
   progressBar->hide();
   progressBar->installEventFilter(this);
   statusPanel->hide();
@@ -350,8 +357,10 @@ bool ResultPage::eventFilter(QObject* watched, QEvent* event) {
   }
   // The totals and the progress bar share their place: the totals step aside.
   if (watched == progressBar &&
-      (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
+      (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)) {
     totalsLabel->setHidden(event->type() == QEvent::ShowToParent);
+    restartRate();
+  }
   if (watched == header && event->type() == QEvent::Resize && header->count() > 0 &&
       static_cast<QResizeEvent*>(event)->oldSize().width() != header->width())
     buildHeader();
@@ -866,6 +875,45 @@ void ResultPage::putOnClipboard(const QString& text) {
     kept.text.clear();
   });
   kept.timer.start(SecretClearMs);
+}
+
+std::function<qint64()> ResultPage::RateClock = [] {
+  static QElapsedTimer clock;
+  if (!clock.isValid()) clock.start();
+  return clock.elapsed();
+};
+
+QString ResultPage::RateText(double perSecond, double secondsLeft) {
+  const QString rate = perSecond >= 1e6   ? tr("%1 M/s").arg(perSecond / 1e6, 0, 'f', 1)
+                       : perSecond >= 1e3 ? tr("%1 k/s").arg(perSecond / 1e3, 0, 'f', 1)
+                                          : tr("%1 /s").arg(perSecond, 0, 'f', 0);
+  if (secondsLeft < 0) return rate;
+  const auto seconds = static_cast<qint64>(std::ceil(secondsLeft));
+  return seconds >= 120 ? tr("%1 \u00b7 %2 min left").arg(rate).arg((seconds + 59) / 60)
+                        : tr("%1 \u00b7 %2 s left").arg(rate).arg(seconds);
+}
+
+void ResultPage::restartRate() {
+  rateStart_ = RateClock();
+  rateShown_ = rateStart_;
+  rateLast_ = 0;
+  rateLabel->clear();
+  rateLabel->hide();
+}
+
+void ResultPage::updateRate() {
+  const int64_t position = progressView_->position();
+  if (position < rateLast_) restartRate();  // a new phase
+  rateLast_ = position;
+  if (progressBar->isHidden()) return;
+  const qint64 now = RateClock();
+  const qint64 elapsed = now - rateStart_;
+  if (elapsed < 1000 || (rateLabel->isVisible() && now - rateShown_ < 250)) return;
+  rateShown_ = now;
+  const double perSecond = static_cast<double>(position) * 1000.0 / static_cast<double>(elapsed);
+  const auto left = static_cast<double>(progressView_->maximum() - position);
+  rateLabel->setText(RateText(perSecond, perSecond > 0 ? left / perSecond : -1));
+  rateLabel->show();
 }
 
 }  // namespace quenvar::ui

@@ -137,6 +137,12 @@ class ResultPage : public QWidget {
   QLabel* statusLabel;
   QProgressBar* progressBar;
   QLabel* totalsLabel;
+  // Beside the status text while a phase runs over a second: its rate and
+  // the time left, a few times a second at most.
+  QLabel* rateLabel;
+  static QString RateText(double perSecond, double secondsLeft);
+  // The clock of the rate, in milliseconds (a test's own).
+  static std::function<qint64()> RateClock;
   QMenu* popup;
 
   // One action per command, shared by its tool button and the popup menu.
@@ -238,7 +244,11 @@ class ResultPage : public QWidget {
   std::unique_ptr<WidgetLabel> labelView_;
   bool copying_ = false;      // a copy is under way, or stopped and not yet ended
   bool copyStopped_ = false;  // Cancel or a newer copy stopped it
-  int valueRow_ = -1;         // the entry Copy Value copies
+  void updateRate();
+  void restartRate();
+  qint64 rateStart_ = 0, rateShown_ = 0;  // when the phase began, when the rate was last shown
+  int64_t rateLast_ = 0;                  // the position last seen
+  int valueRow_ = -1;                     // the entry Copy Value copies
   int valueColumn_ = 1;
   bool printing_ = false;      // a print is under way
   bool printStopped_ = false;  // Cancel stopped it
