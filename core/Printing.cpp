@@ -15,7 +15,8 @@ PrinterService* g_service = nullptr;
 
 class PageWriter {
  public:
-  explicit PageWriter(PrintCanvas& canvas) : canvas_(canvas) {}
+  explicit PageWriter(PrintCanvas& canvas, int y = 0) : canvas_(canvas), y_(y) {}
+  int y() const { return y_; }
 
   // Prints one line of the file (without its line break).
   void line(std::string_view text) {
@@ -98,7 +99,7 @@ class PageWriter {
 
   PrintCanvas& canvas_;
   int x_ = 0;
-  int y_ = 0;
+  int y_;
   int lineHeight_ = 0;
 };
 
@@ -137,7 +138,59 @@ bool PutLines(PrintCanvas& canvas, std::string_view text, const PrintFeedback& f
   return !stopped;
 }
 
+// Lets one page of a listing through to a canvas: drawing before and after
+// it goes nowhere.
+class OnePage : public PrintCanvas {
+ public:
+  OnePage(PrintCanvas& target, int64_t page, int64_t wanted) : target_(target), page(page), wanted_(wanted) {}
+  int pageWidth() const override { return target_.pageWidth(); }
+  int pageHeight() const override { return target_.pageHeight(); }
+  int textWidth(std::string_view text) const override { return target_.textWidth(text); }
+  int textHeight(std::string_view text) const override { return target_.textHeight(text); }
+  int charHeight() const override { return target_.charHeight(); }
+  int averageCharWidth() const override { return target_.averageCharWidth(); }
+  void drawText(int x, int y, std::string_view text) override {
+    if (page == wanted_) target_.drawText(x, y, text);
+  }
+  void newPage() override { ++page; }
+  void endDoc() override {}
+  int64_t page;
+
+ private:
+  PrintCanvas& target_;
+  int64_t wanted_;
+};
+
 }  // namespace
+
+bool PrintLayout::Measure(const PrintCanvas& measures, std::string_view text, const bool* stop) {
+  starts_.assign(1, Start{0, 0, 0});
+  PageCounter counter(measures);
+  PageWriter writer(counter);
+  bool stopped = false;
+  ForEachLine(text, [&](std::string_view line) {
+    if (stopped) return;
+    const Start here{static_cast<size_t>(line.data() - text.data()), writer.y(), counter.pages - 1};
+    writer.line(line);
+    while (Pages() < counter.pages) starts_.push_back(here);
+    LetMessagesRun();
+    stopped = stop != nullptr && *stop;
+  });
+  return !stopped;
+}
+
+void PrintLayout::DrawPage(PrintCanvas& canvas, std::string_view text, int64_t page) const {
+  if (page < 0 || page >= Pages()) return;
+  const Start& start = starts_[static_cast<size_t>(page)];
+  OnePage one(canvas, start.page, page);
+  PageWriter writer(one, start.y);
+  bool past = false;
+  ForEachLine(text.substr(start.offset), [&](std::string_view line) {
+    if (past) return;
+    writer.line(line);
+    past = one.page > page;
+  });
+}
 
 void SetPrinterService(PrinterService* service) { g_service = service; }
 PrinterService* CurrentPrinterService() { return g_service; }

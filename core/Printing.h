@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/Feedback.h"
 
@@ -35,6 +36,28 @@ class PrinterService {
  public:
   virtual ~PrinterService() = default;
   virtual std::unique_ptr<PrintCanvas> beginDoc() = 0;
+};
+
+// The pages of a listing laid out once, so that a preview draws any page
+// alone: where the layout of each page resumes.
+class PrintLayout {
+ public:
+  // Lays the text out on the canvas's measures (nothing is drawn), letting
+  // messages run a line at a time; false when *stop ended it, the pages
+  // found so far kept.
+  bool Measure(const PrintCanvas& measures, std::string_view text, const bool* stop = nullptr);
+  int64_t Pages() const { return static_cast<int64_t>(starts_.size()); }
+  // Draws page `page` (0 for the first, below Pages()) as printing would,
+  // on a canvas whose newPage() is never called.
+  void DrawPage(PrintCanvas& canvas, std::string_view text, int64_t page) const;
+
+ private:
+  struct Start {
+    size_t offset;  // the line in which the page begins
+    int y;          // where that line begins on its page
+    int64_t page;   // and that page
+  };
+  std::vector<Start> starts_;
 };
 
 void SetPrinterService(PrinterService* service);

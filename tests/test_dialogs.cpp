@@ -10,6 +10,7 @@
 #include "core/Writers.h"
 #include "ui/Folders.h"
 #include "ui/NumberPage.h"
+#include "ui/PrintPreview.h"
 #include "ui/PrinterSetup.h"
 #include "ui/QtPrinting.h"
 #include "ui/UnitMain.h"
@@ -249,6 +250,49 @@ class DialogTest : public QObject {
     }
     QVERIFY(shown);
     QVERIFY(page->totalsLabel->isVisible());
+  }
+
+  // The preview counts the pages the printer will print (as the question
+  // before a long job does) and shows any of them, in landscape too.
+  void previewShowsThePagesToBePrinted() {
+    fake->printers = {"PDF file"};
+    const QString pdf = pathFor("preview.pdf");
+    CurrentPrinter().setOutputFileName(pdf);
+    auto restore = qScopeGuard([] { CurrentPrinter().setOutputFileName({}); });
+    page->RxSpinCount->setValue(5000);
+    page->RxSpinCountExit();
+    QTest::mouseClick(page->startButton, Qt::LeftButton);
+    std::vector<int64_t> counts;
+    for (bool landscape : {false, true}) {
+      int64_t previewed = 0;
+      QString question;
+      QVERIFY(WhenModal<TFormPrinttext>(
+          [&] { QTest::mouseClick(page->printButton, Qt::LeftButton); },
+          [&](TFormPrinttext* d) {
+            QTest::mouseClick(landscape ? d->RaLan : d->RaPor, Qt::LeftButton);
+            d->rxOnecol->setChecked(true);
+            QVERIFY(WhenModal<TPrintPreview>(
+                [&] { QTest::mouseClick(d->btnpreview, Qt::LeftButton); },
+                [&](TPrintPreview* p) {
+                  QTRY_VERIFY(p->counted());
+                  previewed = p->pages();
+                  QCOMPARE(p->countLabel->text(),
+                           QString("of %1 pages").arg(QLocale().toString(int(previewed))));
+                  p->pageBox->setValue(int(previewed));
+                  QCOMPARE(p->pageBox->value(), int(previewed));
+                  QVERIFY(!p->pageView->pixmap().isNull());
+                }));
+            fake->answers = {false};  // asked with the count, then nothing printed
+            QTest::mouseClick(d->btnprint, Qt::LeftButton);
+            question = fake->boxes.back().text;
+          }));
+      QCOMPARE(question,
+               QString("The print job has %1 pages.\nDo you want to print them all?").arg(previewed));
+      QVERIFY(previewed > 50);
+      QVERIFY(!QFile::exists(pdf));
+      counts.push_back(previewed);
+    }
+    QVERIFY(counts[0] != counts[1]);
   }
 
   void printSetupSetsTheOrientation() {

@@ -96,6 +96,8 @@ class QtCanvas : public PrintCanvas {
 QtPrinterService::QtPrinterService() { SetPrinterService(this); }
 QtPrinterService::~QtPrinterService() { SetPrinterService(nullptr); }
 
+std::unique_ptr<PrintCanvas> PrinterMeasures() { return std::make_unique<QtCanvas>(CurrentPrinter()); }
+
 std::unique_ptr<PrintCanvas> QtPrinterService::beginDoc() {
   return std::make_unique<QtCanvas>(CurrentPrinter());
 }

@@ -26,6 +26,8 @@ class TFormPrinttext : public QDialog {
   void RaPorClick();
   void btnsetupClick();
   void btnprintClick();
+  // The pages as the printer will print them, in the layout chosen.
+  void btnpreviewClick();
   int HelpContext() const;
   // yyyyMMdd_hhmmss.txt in the temp folder, for the given moment.
   static QString PrintFileName(const QString& tempFolder, const QDateTime& when);
@@ -39,7 +41,7 @@ class TFormPrinttext : public QDialog {
 
   QRadioButton *raMutiCol, *rxOnecol, *ratab, *racomma, *raspace, *RaPor, *RaLan;
   QSpinBox* RxSpinEdit1;
-  QPushButton *btnsetup, *btnprint, *Button3;
+  QPushButton *btnsetup, *btnprint, *btnpreview, *Button3;
 };
 
 }  // namespace quenvar::ui
