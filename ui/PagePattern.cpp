@@ -614,7 +614,7 @@ bool printUnderWay = false;  // one print job at a time: the printer is shared
 
 bool ResultPage::printResults(QDialog& dialog, const TsaveTextPar& par) {
   if (printUnderWay) {
-    platform().messageBox(&dialog, "Another print is under way: wait for it to end or cancel it first.",
+    platform().messageBox(&dialog, tr("Another print is under way: wait for it to end or cancel it first."),
                           Icon::Information, false);
     return false;
   }
