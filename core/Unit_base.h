@@ -14,6 +14,8 @@
 
 namespace quenvar {
 
+struct PrintFeedback;
+
 // The engine's input record, copied whole into the engine by MakeRandoms.
 struct Tinputpar {
   int32_t Lower = 0;
@@ -151,6 +153,9 @@ class Trandom_base {
   void SaveText(const TsaveTextPar& par) const;
   // Writes the file, then prints it as one job on the current printer.
   void PrintText(const TsaveTextPar& par) const;
+  // The same, showing its progress and letting messages run; false when it
+  // was stopped (the file then may be missing) or the user declined.
+  bool PrintText(const TsaveTextPar& par, const PrintFeedback& feedback) const;
 
   Tmake_random Engine;
   TArrayString Results;

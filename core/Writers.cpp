@@ -46,9 +46,24 @@ void Trandom_base::SaveText(const TsaveTextPar& par) const {
   writer.CloseText();
 }
 
-void Trandom_base::PrintText(const TsaveTextPar& par) const {
-  SaveText(par);
-  TprinterText().PrintFile(par.FileName);
+void Trandom_base::PrintText(const TsaveTextPar& par) const { PrintText(par, PrintFeedback{}); }
+
+bool Trandom_base::PrintText(const TsaveTextPar& par, const PrintFeedback& feedback) const {
+  if (feedback.StatusLabel != nullptr) feedback.StatusLabel->setCaption("Writing the print file...");
+  if (feedback.ProgressBar != nullptr) feedback.ProgressBar->start(1);
+  const bool* stop = feedback.Stop;
+  TsavetoText writer(par, [stop] {
+    LetMessagesRun();
+    return stop != nullptr && *stop;
+  });
+  writer.OpenText();
+  try {
+    writer.WriteRandoms(Results);
+  } catch (const OutputFile::Stopped&) {
+    return false;
+  }
+  writer.CloseText();
+  return TprinterText().PrintFile(par.FileName, feedback);
 }
 
 void tsavetoBin::SaveBin(const TsaveBinPar& par) {

@@ -228,19 +228,24 @@ void Trandom_name::Generate(const TinputName& par, RandomSource& source) {
 
   if (label != nullptr) label->setCaption("Load names database...");
   LetMessagesRun();
-  TArrayString firstsRead, lastsRead;
+  // The lists read are kept, so that a copied command can name copies of them.
+  FemaleNames.clear();
+  MaleNames.clear();
+  LastNames.clear();
+  TArrayString firstsRead;
   if (Input.FirstNames == nullptr) {
-    if ((Input.Gender & 2) != 0 && !Stopped) firstsRead = ReadNonEmptyLines(Input.MaleFile, true);
+    if ((Input.Gender & 2) != 0 && !Stopped) MaleNames = ReadNonEmptyLines(Input.MaleFile, true);
+    firstsRead = MaleNames;
     LetMessagesRun();
     if ((Input.Gender & 1) != 0 && !Stopped) {
-      const TArrayString female = ReadNonEmptyLines(Input.FemaleFile, true);
-      for (size_t i = 0; i < female.size(); ++i) firstsRead.push_back(female[i]);
+      FemaleNames = ReadNonEmptyLines(Input.FemaleFile, true);
+      for (size_t i = 0; i < FemaleNames.size(); ++i) firstsRead.push_back(FemaleNames[i]);
     }
     LetMessagesRun();
   }
-  if (Input.LastNames == nullptr && !Stopped) lastsRead = ReadNonEmptyLines(Input.LastFile, true);
+  if (Input.LastNames == nullptr && !Stopped) LastNames = ReadNonEmptyLines(Input.LastFile, true);
   const TArrayString& firsts = Input.FirstNames != nullptr ? *Input.FirstNames : firstsRead;
-  const TArrayString& lasts = Input.LastNames != nullptr ? *Input.LastNames : lastsRead;
+  const TArrayString& lasts = Input.LastNames != nullptr ? *Input.LastNames : LastNames;
 
   const int64_t combinations = static_cast<int64_t>(firsts.size()) * static_cast<int64_t>(lasts.size());
   // With an empty list there is no name to draw.

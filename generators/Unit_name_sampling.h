@@ -68,6 +68,8 @@ class Trandom_name : public Trandom_base {
   // run stopped with every name they can give.
   bool Exhausted = false;
   TArrayString Names;
+  // The lists the last run read (a list its gender leaves out stays empty).
+  TArrayString FemaleNames, MaleNames, LastNames;
 };
 
 static_assert(RandomGenerator<Trandom_sampling, TinputSampling>);

@@ -152,6 +152,28 @@ class FilePageTest : public QObject, public test::PageFixture<FilePage> {
     QCOMPARE(page->EditFileName->text(), inHome("out/random3000000"));
   }
 
+  // The Size box takes K, M and G as quenvar-cli file --size does; a count
+  // past the limits is pulled into them, a stray letter is not taken.
+  void sizeSuffixes_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("count");
+    QTest::newRow("K") << "3k" << 3072;
+    QTest::newRow("M") << "10M" << 10485760;
+    QTest::newRow("G") << "1G" << 1073741824;
+    QTest::newRow("past the limit") << "2G" << 2147483647;
+    QTest::newRow("zero") << "0K" << 1;
+    QTest::newRow("stray letters") << "12X" << 12;
+  }
+  void sizeSuffixes() {
+    QFETCH(QString, typed);
+    QFETCH(int, count);
+    page->Rx3SpinCount->editor()->selectAll();
+    QTest::keyClicks(page->Rx3SpinCount->editor(), typed);
+    page->Rx3SpinCount->interpretText();
+    emit page->Rx3SpinCount->editingFinished();
+    QCOMPARE(page->input.Count, count);
+  }
+
   void appendTwiceDoublesTheFile() {
     QTest::mouseClick(page->ChAutoFileName, Qt::LeftButton);
     QTest::mouseClick(page->raAppend, Qt::LeftButton);

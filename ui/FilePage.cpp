@@ -114,7 +114,7 @@ void FilePage::buildInputs() {
   auto* fileGroup = new QGroupBox("File", inputPanel);
   auto* grid = new QGridLayout(fileGroup);
   auto* Label7 = new QLabel("Size ( Byte )", fileGroup);
-  Rx3SpinCount = new TSpinEdit(fileGroup, 1, kInputBound, 100, "Between 1 and 2147483647");
+  Rx3SpinCount = new TByteCountEdit(fileGroup, 1, kInputBound, 100, "Between 1 and 2147483647");
   Rx3SpinCount->setObjectName("Rx3SpinCount");
   Rx3SpinCount->setMaximumWidth(160);
   Label7->setBuddy(Rx3SpinCount);

@@ -41,6 +41,16 @@ class SeedGroup : public QGroupBox {
   // no seed and cannot be repeated.
   bool secure() const { return secure_; }
 
+  // The choice of the radio buttons, as kept in setup.ini. Setting it checks
+  // the radio button only: the next take() acts on it.
+  enum Choice { Automatic = 0, Manual = 1, System = 2 };
+  Choice choice() const {
+    return secureRadio->isChecked() ? System : manualRadio->isChecked() ? Manual : Automatic;
+  }
+  void setChoice(Choice choice) {
+    (choice == System ? secureRadio : choice == Manual ? manualRadio : autoRadio)->setChecked(true);
+  }
+
   QRadioButton *autoRadio, *manualRadio, *secureRadio;
   TSpinEdit *autoSpin, *manualSpin;
 

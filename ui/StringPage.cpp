@@ -260,13 +260,29 @@ QWidget* StringPage::buildWildcards() {
 }
 
 QStringList StringPage::commandLine() const {
-  // "=" keeps a mask or a path that starts with "--" a value. The wildcards
-  // are those the page shows: the shipped ones while the user has no copy.
-  const QString wildcards = QString::fromStdString(paths::WildcardFile(paths::Use::Read));
-  QStringList args{"string", "--mask=" + FromStd(input.Mask), "--wildcards=" + wildcards, "--count",
+  // "=" keeps a mask or a path that starts with "--" a value.
+  // The wildcards file is named when the command is copied (writeCommandFiles).
+  QStringList args{"string", "--mask=" + FromStd(input.Mask), "--wildcards=", "--count",
                    QString::number(input.Count)};
   if (input.Duplicate) args << "--duplicates";
   return args << "--seed" << QString::number(seed->lastTaken());
+}
+
+void StringPage::generate() {
+  runWildcards_ = WildcardList.Items;
+  GeneratorPage::generate();
+}
+
+void StringPage::writeCommandFiles() {
+  // A copy of the run's wildcards, so that an edit made later leaves the
+  // command repeating the run.
+  Tlistparchar wildcards;
+  wildcards.Items = runWildcards_;
+  IniFile ini;
+  wildcards.SaveTo(ini);
+  const QString path = WriteCommandFile("wildcards-", ".ini", ini.Text(), "wildcards file");
+  for (QString& word : recordedRun())
+    if (word.startsWith("--wildcards=")) word = "--wildcards=" + path;
 }
 
 void StringPage::comMaskExit() { input.Mask = TrimMask(comMask->currentText().toStdString()); }

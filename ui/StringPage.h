@@ -84,6 +84,8 @@ class StringPage : public GeneratorPage<Trandom_character, TinputString> {
   void prepareStart() override;
   void generate(RandomSource& source) override;
   void commitEdits() override;
+  void generate() override;
+  void writeCommandFiles() override;
   QString totalsText() const override;
   void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -111,6 +113,7 @@ class StringPage : public GeneratorPage<Trandom_character, TinputString> {
   void selectRow(int row);
 
   std::array<GroupRow, 4> groups_{};
+  std::vector<Tparchar> runWildcards_;  // the wildcards the last run drew from
   static const GroupSpec kGroups[4];
 };
 
