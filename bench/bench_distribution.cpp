@@ -23,8 +23,8 @@ TArrayInteger Draw(int32_t lower, int32_t upper) {
   request.Upper = upper;
   request.Count = kCount;
   request.Duplicate = true;
-  engine.SetSeed(1);
-  engine.MakeRandoms(request);
+  RandomSource source(1);
+  engine.MakeRandoms(request, source);
   return std::move(engine.Randoms);
 }
 
@@ -48,7 +48,8 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   const TArrayInteger numbers = Draw(-1000000, 1000000);
   Time("numbers", [&] { return NumberDistribution(numbers, -1000000, 1000000, true, 0); });
-  const TArrayInteger bytes = Draw(0, 255);
+  const TArrayInteger drawn = Draw(0, 255);
+  const std::vector<uint8_t> bytes(drawn.begin(), drawn.end());
   Time("bytes", [&] { return ByteDistribution(bytes); });
   TArrayString items;
   for (int k = 0; k < 100000; ++k) items.push_back("item " + std::to_string(k));

@@ -28,8 +28,8 @@ static void BM_EngineCountAndDrawOne(benchmark::State& state) {
   par.Excluded = {1, 3};
   Tmake_random engine;
   for (auto _ : state) {
-    engine.SetSeed(1);
-    engine.MakeRandoms(par);
+    RandomSource source(1);
+    engine.MakeRandoms(par, source);
     benchmark::DoNotOptimize(engine.Possible);
   }
 }

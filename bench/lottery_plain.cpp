@@ -14,7 +14,7 @@ using namespace quenvar;
 int main(int argc, char** argv) {
   const long lines = argc > 1 ? std::atol(argv[1]) : 20000;
   Tmake_random engine;
-  engine.SetSeed(1);
+  RandomSource source(1);
   Tinputpar par;
   par.Lower = 1;
   par.Upper = 49;
@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
   std::vector<std::vector<std::string>> accepted;
   accepted.reserve(static_cast<size_t>(lines));
   while (static_cast<long>(accepted.size()) < lines) {
-    engine.MakeRandoms(par);
+    engine.MakeRandoms(par, source);
     TArrayString texts;
     engine.FormatRandoms(texts, TformatPar{2, false, 0});
     std::vector<std::string> candidate = texts.toVector();

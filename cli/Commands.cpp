@@ -5,9 +5,9 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <filesystem>
 #include <functional>
 #include <iostream>
+#include <memory>
 #include <string>
 
 #include "cli/Options.h"
@@ -209,11 +209,12 @@ int32_t ReadInt(const ParsedOptions& options, const std::string& name, int32_t f
 template <typename Generator, typename Input>
 int DrawAndWrite(Generator& generator, Run& run, Input& input, const ParsedOptions& options,
                  TformatPar format, const Layout& layout, const std::function<std::string()>& totals) {
+  if (InterruptPump::interrupted()) return Cancelled(layout);  // while the lists were read
   ResultsOutput output(layout);
   input.ProgressBar = &run.progress;
   input.StatusLabel = &run.progress;
-  input.Seed = TakeSeed(options);
-  generator.Generate(input);
+  RandomSource source = TakeSource(options);
+  generator.Generate(input, source);
   if (generator.Stopped) return Cancelled(layout);
   generator.FormatResults(format);
   if (generator.Stopped || !output.write(generator.Results)) return Cancelled(layout);
@@ -263,9 +264,9 @@ int RunNumber(const std::vector<std::string>& args) {
   input.ShowProgress = true;
   input.ProgressBar = &run.progress;
   input.StatusLabel = &run.progress;
-  generator.SetSeed(TakeSeed(options));
+  RandomSource source = TakeSource(options);
   generator.Engine.PlanFormat(format);  // the run is weighed with its sorting and formatting
-  generator.Generate(input);
+  generator.Generate(input, source);
   if (generator.Engine.Stopped) return Cancelled(layout);
   generator.FormatResults(format);
   if (generator.Engine.Stopped || !output.write(generator.Results)) return Cancelled(layout);
@@ -318,8 +319,8 @@ int RunLottery(const std::vector<std::string>& args) {
   Run run([&generator] { generator.Cancel(); });
   input.ProgressBar = &run.progress;
   input.StatusLabel = &run.progress;
-  input.Seed = TakeSeed(options);
-  generator.Generate(input);
+  RandomSource source = TakeSource(options);
+  generator.Generate(input, source);
   if (run.notifier.errors > 0) return kUsage;  // the request cannot be filled
   if (generator.Stopped) return Cancelled(layout);
   generator.FormatResults(order);
@@ -422,19 +423,31 @@ int RunName(const std::vector<std::string>& args) {
   const TformatPar format{ReadSort(options), false, 0};
   const Layout layout = ReadLayout(options);
 
-  // A list without a name leaves nothing to draw, as an empty sample list.
+  // The lists are read once, here, with progress, and pooled as the
+  // generator pools them (the male lines, then the female ones). A list
+  // without a name leaves nothing to draw, as an empty sample list.
+  Trandom_name generator;
+  Run run([&generator] { generator.Cancel(); });
+  run.progress.setCaption("Load names database...");
   const bool female = (input.Gender & 1) != 0, male = (input.Gender & 2) != 0;
-  if ((!female || ReadNonEmptyLines(input.FemaleFile, true).empty()) &&
-      (!male || ReadNonEmptyLines(input.MaleFile, true).empty()))
+  TArrayString firsts, lasts;
+  if (male) firsts = ReadNonEmptyLines(input.MaleFile, true, &run.progress);
+  if (female) {
+    TArrayString females = ReadNonEmptyLines(input.FemaleFile, true, &run.progress);
+    if (firsts.empty())
+      firsts.swap(females);
+    else
+      for (size_t i = 0; i < females.size(); ++i) firsts.push_back(females[i]);
+  }
+  if (firsts.empty())
     Refuse(female && male ? "The first-name lists \"" + input.FemaleFile + "\" and \"" + input.MaleFile +
                                 "\" hold no names."
                           : "The first-name list \"" + (female ? input.FemaleFile : input.MaleFile) +
                                 "\" holds no names.");
-  if (ReadNonEmptyLines(input.LastFile, true).empty())
-    Refuse("The last-name list \"" + input.LastFile + "\" holds no names.");
-
-  Trandom_name generator;
-  Run run([&generator] { generator.Cancel(); });
+  lasts = ReadNonEmptyLines(input.LastFile, true, &run.progress);
+  if (lasts.empty()) Refuse("The last-name list \"" + input.LastFile + "\" holds no names.");
+  input.FirstNames = &firsts;
+  input.LastNames = &lasts;
   return DrawAndWrite(generator, run, input, options, format, layout, [&] {
     return NameTotalsText(input.Duplicate, generator.PossibleTotal(), generator.GeneratedTotal());
   });
@@ -471,6 +484,10 @@ int RunFile(const std::vector<std::string>& args) {
     input.FileName = StandardOutputFile(input.Append);
   }
 
+  // One file cannot take both the bytes and their text.
+  if (layout.saveTo && OutputFile::SameFile(input.FileName, *layout.saveTo))
+    throw UsageError("--output and --save name the same file \"" + input.FileName + "\"");
+
   // Missing folders of the path are made first, as the page does.
   CreateFolderOf(input.FileName, true);
 
@@ -482,32 +499,35 @@ int RunFile(const std::vector<std::string>& args) {
   // reported before the run (the byte file is left as it was).
   OutputFile(input.FileName, OutputFile::Options{.append = input.Append});
   ResultsOutput shown(layout);
-  input.Seed = TakeSeed(options);
-  // The byte file is written as the run goes, or after the draw (with
-  // --show); either way it ends up holding the bytes written.
-  bool bytesWritten = false, textCancelled = false;
-  if (radix) {
-    // Shown bytes need every value at once: draw, format, then write.
-    generator.Generate(input);
-    if (!generator.Stopped()) generator.FormatResults(TformatPar{2, false, *radix});
-    if (!generator.Stopped()) {
-      bytesWritten = true;
-      generator.SaveToFile();
-    }
-    if (!generator.Stopped()) textCancelled = !shown.write(generator.Results);
-  } else {
-    bytesWritten = true;
-    generator.GenerateStreamed(input);
-  }
-  if (generator.Stopped() || textCancelled) {
+  RandomSource source = TakeSource(options);
+  // A cancel leaves every file as it was.
+  const auto cancelled = [&] {
     PrintLine(kFileCancelledText);
-    if (!bytesWritten) return Cancelled(layout);
-    std::error_code error;
-    const auto size = std::filesystem::file_size(input.FileName, error);
-    PrintMessage("cancelled; \"" + input.FileName + "\" keeps the bytes written before the cancel (" +
-                 (error ? std::string("?") : std::to_string(size)) + " bytes in all)" +
-                 (layout.saveTo ? "; \"" + *layout.saveTo + "\" was left as it was" : ""));
+    PrintMessage("cancelled; \"" + input.FileName + "\" was left as it was" +
+                 (layout.saveTo ? "; \"" + *layout.saveTo + "\" too" : ""));
     return kInterrupted;
+  };
+  if (!radix) {
+    generator.GenerateStreamed(input, source);  // written as drawn, nothing held
+    return generator.Stopped() ? cancelled() : Finish(layout, FileDoneText(input.FileName, input.Count));
+  }
+  // Shown bytes need every value at once: draw and format, then stage both
+  // files before either is committed.
+  generator.Generate(input, source);
+  if (!generator.Stopped()) generator.FormatResults(TformatPar{2, false, *radix});
+  std::unique_ptr<OutputFile> bytes;
+  if (!generator.Stopped()) bytes = generator.StageFile();
+  if (!bytes || !shown.stage(generator.Results)) return cancelled();
+  {
+    const OutputFile::CommitScope committing;
+    bytes->commit();
+    try {
+      shown.commit();
+    } catch (const EInOutError& e) {
+      // The text's own commit puts it back; the bytes are in already.
+      throw EInOutError(std::string(e.what()) + ". The byte file \"" + input.FileName +
+                        "\" was written before this error and holds the new bytes.");
+    }
   }
   return Finish(layout, FileDoneText(input.FileName, input.Count));
 }
@@ -515,10 +535,18 @@ int RunFile(const std::vector<std::string>& args) {
 int RunCommand(const std::string& command, const std::function<int()>& run) {
   SetCommandName(command);
   try {
-    return run();
+    const int status = run();
+    // Output that could not be written is an error, whatever the run did.
+    CheckStandardOutput();
+    if (std::ferror(stderr) != 0 && status == kOk) return kFileError;
+    return status;
   } catch (const UsageError& e) {
     PrintMessage(e.what());
     return kUsage;
+  } catch (const ECancelled&) {
+    // Stopped while a file was being opened or read, before the run.
+    PrintMessage("cancelled; nothing was written");
+    return kInterrupted;
   } catch (...) {
     // The last resort: whatever escaped is told, never left to abort.
     const ErrorReport report = DescribeCurrentException();
@@ -529,6 +557,7 @@ int RunCommand(const std::string& command, const std::function<int()>& run) {
 }
 
 int Main(int argc, char** argv) {
+  OpenStandardStreams();
   return RunCommand(argc > 1 ? argv[1] : "", [argc, argv]() -> int {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {

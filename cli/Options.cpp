@@ -3,6 +3,8 @@
 #include <cctype>
 #include <charconv>
 
+#include "core/ByteCount.h"
+
 namespace quenvar::cli {
 
 std::optional<std::string> ParsedOptions::value(const std::string& name) const {
@@ -100,31 +102,9 @@ int64_t ParseInteger(const std::string& text, const std::string& option, int64_t
 }
 
 int64_t ParseSize(const std::string& text, const std::string& option, int64_t min, int64_t max) {
-  std::string digits = text;
-  int64_t unit = 1;
-  if (!digits.empty()) {
-    switch (std::toupper(static_cast<unsigned char>(digits.back()))) {
-      case 'K':
-        unit = int64_t{1} << 10;
-        break;
-      case 'M':
-        unit = int64_t{1} << 20;
-        break;
-      case 'G':
-        unit = int64_t{1} << 30;
-        break;
-      default:
-        break;
-    }
-    if (unit != 1) digits.pop_back();
-  }
-  int64_t value = 0;
-  const auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-  if (digits.empty() || ec != std::errc() || ptr != digits.data() + digits.size() || value < 0 ||
-      value > max / unit || value * unit < min)
-    throw UsageError("--" + option + " must be a byte count from " + std::to_string(min) + " to " +
-                     std::to_string(max) + ", optionally with K, M or G (got '" + text + "')");
-  return value * unit;
+  if (const auto value = ParseByteCount(text, min, max)) return *value;
+  throw UsageError("--" + option + " must be a byte count from " + std::to_string(min) + " to " +
+                   std::to_string(max) + ", optionally with K, M or G (got '" + text + "')");
 }
 
 int ParseChoice(const std::string& text, const std::string& option, const std::vector<std::string>& words) {

@@ -23,8 +23,7 @@ const char kHelpFooter[] =
     "  0    done; the files named were written\n"
     "  1    a file or memory error; a file being saved is left as it was\n"
     "  2    bad options or input; no file was touched\n"
-    "  130  cancelled by Ctrl+C or SIGTERM: a --save file is left as it was,\n"
-    "       a byte file keeps the bytes written before the cancel\n";
+    "  130  cancelled by Ctrl+C or SIGTERM; every file named is left as it was\n";
 
 const char kLayoutHelp[] =
     "Layout of the results (as in the save dialog):\n"
@@ -86,7 +85,13 @@ ResultsOutput::ResultsOutput(const Layout& layout) : layout_(layout) {
 
 ResultsOutput::~ResultsOutput() = default;
 
-bool ResultsOutput::write(const TArrayString& results) {
+void ResultsOutput::commit() {
+  if (!writer_) return;
+  writer_->CloseText();
+  writer_.reset();
+}
+
+bool ResultsOutput::stage(const TArrayString& results) {
   if (InterruptPump::interrupted()) return false;
   if (writer_) {
     try {
@@ -99,8 +104,6 @@ bool ResultsOutput::write(const TArrayString& results) {
       writer_.reset();
       return false;
     }
-    writer_->CloseText();
-    writer_.reset();
     return true;
   }
   std::string buffer;
@@ -115,9 +118,16 @@ bool ResultsOutput::write(const TArrayString& results) {
                 }
               });
   std::fwrite(buffer.data(), 1, buffer.size(), stdout);
-  if (std::fflush(stdout) != 0 || std::ferror(stdout))
-    throw EInOutError(std::string("cannot write to standard output: ") + std::strerror(errno));
+  CheckStandardOutput();
   return true;
+}
+
+void CheckStandardOutput() {
+  errno = 0;
+  if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return;
+  const int error = errno;
+  throw EInOutError(std::string("cannot write to standard output") +
+                    (error != 0 ? std::string(": ") + std::strerror(error) : std::string()));
 }
 
 int Finish(const Layout& layout, const std::string& totals) {
@@ -172,15 +182,13 @@ void PrintMessage(std::string_view message) {
 
 void Refuse(std::string message) { throw UsageError(OneLine(message)); }
 
-int32_t TakeSeed(const ParsedOptions& options) {
-  UseSecureSource(options.has("secure"));
-  if (SecureSource) return 0;
+RandomSource TakeSource(const ParsedOptions& options) {
+  if (options.has("secure")) return RandomSource::System();
   if (auto v = options.value("seed"))
-    return static_cast<int32_t>(ParseInteger(*v, "seed", -kMaxInt, kMaxInt));
-  SeedFromClock();
-  const auto seed = static_cast<int32_t>(RandomSeed);
+    return RandomSource(static_cast<int32_t>(ParseInteger(*v, "seed", -kMaxInt, kMaxInt)));
+  const int32_t seed = ClockSeed();
   std::fprintf(stderr, "Seed: %d\n", seed);
-  return seed;
+  return RandomSource(seed);
 }
 
 void UseLocaleSeparator() {

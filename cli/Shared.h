@@ -8,6 +8,7 @@
 
 #include "cli/Options.h"
 #include "core/Feedback.h"
+#include "core/RandomSource.h"
 #include "core/StringArray.h"
 #include "core/Writers.h"
 
@@ -45,7 +46,11 @@ class ResultsOutput {
   ~ResultsOutput();
   // False when a Ctrl+C came before the file was written: it is then left
   // as it was. Once the writing into the file has begun it is finished.
-  bool write(const TArrayString& results);
+  bool write(const TArrayString& results) { return stage(results) && (commit(), true); }
+  // write() in two steps: the text staged (standard output: written), then
+  // the file given its new content. False when a Ctrl+C came first.
+  bool stage(const TArrayString& results);
+  void commit();
 
  private:
   Layout layout_;
@@ -72,9 +77,11 @@ void SetCommandName(std::string command);
 // "quenvar-cli COMMAND: message" on standard error, on one line.
 void PrintMessage(std::string_view message);
 
-// --seed, or a clock seed reported as "Seed: N" on standard error; with
-// --secure none: the run draws from the system's cryptographic generator.
-int32_t TakeSeed(const ParsedOptions& options);
+// The run's own random source, as the window's Start takes it: seeded from
+// --seed, or from a clock seed reported as "Seed: N" on standard error; with
+// --secure none: a freshly keyed stream of the system's cryptographic
+// generator.
+RandomSource TakeSource(const ParsedOptions& options);
 
 // The thousands separator of the user's locale (a comma where it has none).
 void UseLocaleSeparator();
@@ -91,5 +98,9 @@ class TerminalNotifier : public Notifier {
 };
 
 void PrintLine(std::string_view text);
+
+// Flushes standard output; a write that failed (a full disk, a closed
+// stream) throws EInOutError.
+void CheckStandardOutput();
 
 }  // namespace quenvar::cli

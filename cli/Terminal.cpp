@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/Errors.h"
 #include "core/OutputFile.h"
 
 namespace quenvar::cli {
@@ -23,6 +24,7 @@ extern "C" void OnInterrupt(int) {
     _exit(130);
   }
   g_interrupted = 1;
+  RequestInterrupt();  // ends a wait on a pipe or a FIFO
 }
 
 constexpr auto kQuietStart = std::chrono::milliseconds(500);

@@ -1,8 +1,17 @@
 #include "core/Errors.h"
 
+#include <atomic>
 #include <exception>
 
 namespace quenvar {
+
+namespace {
+std::atomic<bool> g_interrupt{false};
+static_assert(std::atomic<bool>::is_always_lock_free);
+}  // namespace
+
+void RequestInterrupt() noexcept { g_interrupt.store(true, std::memory_order_relaxed); }
+bool InterruptRequested() noexcept { return g_interrupt.load(std::memory_order_relaxed); }
 
 ErrorReport DescribeCurrentException() {
   try {

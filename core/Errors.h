@@ -47,6 +47,19 @@ class EAbort : public Exception {
   const char* className() const noexcept override { return "EAbort"; }
 };
 
+// A cancel that came while a file was being opened or read: the signal that
+// asks a run to stop (the command-line tool's Ctrl+C) ends a wait on a pipe
+// or a FIFO too, with nothing written.
+class ECancelled : public Exception {
+ public:
+  ECancelled() : Exception(Text(TR_NOOP("Core", "Cancelled"))) {}
+  const char* className() const noexcept override { return "ECancelled"; }
+};
+// Set from a signal handler (async-signal-safe); asked by blocking opens and
+// reads when a signal interrupts them.
+void RequestInterrupt() noexcept;
+bool InterruptRequested() noexcept;
+
 // What the user is told of the exception being handled: the class name the
 // message box shows, and the message. Call it only inside a catch block.
 // EAbort is silent: a validation message has already been shown.

@@ -4,7 +4,6 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
-#include <stop_token>
 #include <thread>
 
 #include "core/Errors.h"
@@ -24,32 +23,56 @@ int64_t NowNs() {
       .count();
 }
 
-// Raises the flag a few times per interval; the loops see it at their next
-// pump point. It only ever stores to the flag.
+// Raises the flag a few times per interval while pump points are being
+// reached; the loops see it at their next point. When the flag has stayed up
+// for a while (no run is taking it, or one waits in a modal box) the thread
+// ends and leaves it up, so an idle program has no thread that keeps time:
+// the next point finds the flag up and starts the ticker again.
 class Ticker {
  public:
-  void start(int64_t periodNs) {
-    stop();
-    thread_ = std::jthread([periodNs](std::stop_token token) {
-      std::mutex mutex;
-      std::condition_variable_any wake;
-      std::unique_lock lock(mutex);
-      while (!token.stop_requested()) {
-        wake.wait_for(lock, token, std::chrono::nanoseconds(periodNs), [] { return false; });
-        if (!token.stop_requested()) pump_detail::due.store(true, std::memory_order_relaxed);
-      }
-    });
+  // The pump's thread, at a point that found the flag up.
+  void keepRunning(int64_t periodNs) {
+    std::unique_lock lock(mutex_);
+    if (running_) return;
+    lock.unlock();
+    if (thread_.joinable()) thread_.join();  // ended, or about to
+    lock.lock();
+    running_ = true;
+    stop_ = false;
+    thread_ = std::thread([this, periodNs] { tick(periodNs); });
   }
   void stop() {
-    if (thread_.joinable()) {
-      thread_.request_stop();
-      thread_.join();
+    {
+      std::lock_guard lock(mutex_);
+      stop_ = true;
     }
+    wake_.notify_all();
+    if (thread_.joinable()) thread_.join();
   }
   ~Ticker() { stop(); }
 
  private:
-  std::jthread thread_;
+  // Ends after this many periods in which no point took the flag.
+  static constexpr int kIdlePeriods = 8;
+
+  void tick(int64_t periodNs) {
+    std::unique_lock lock(mutex_);
+    int idle = 0;
+    while (!stop_ && idle < kIdlePeriods) {
+      wake_.wait_for(lock, std::chrono::nanoseconds(periodNs), [this] { return stop_; });
+      if (pump_detail::due.exchange(true, std::memory_order_relaxed))
+        ++idle;
+      else
+        idle = 0;
+    }
+    running_ = false;
+  }
+
+  std::mutex mutex_;
+  std::condition_variable wake_;
+  bool running_ = false;
+  bool stop_ = false;
+  std::thread thread_;
 };
 
 Ticker g_ticker;
@@ -72,6 +95,7 @@ void slowPath() {
     return;
   }
   due.store(false, std::memory_order_relaxed);
+  g_ticker.keepRunning(std::max<int64_t>(g_intervalNs / 4, 1'000'000));
   if (NowNs() - g_lastPump >= g_intervalNs) {
     ProgressBarView::flushAll();
     g_pump->processMessages();
@@ -86,8 +110,9 @@ void SetMessagePump(MessagePump* pump, int64_t intervalMicroseconds) {
   g_pump = pump;
   g_intervalNs = intervalMicroseconds * 1000;
   g_lastPump = NowNs();
-  pump_detail::due.store(pump != nullptr && g_intervalNs <= 0, std::memory_order_relaxed);
-  if (pump != nullptr && g_intervalNs > 0) g_ticker.start(std::max<int64_t>(g_intervalNs / 4, 1'000'000));
+  // Up, so that the first point pumps (every point, with an interval of 0)
+  // or starts the ticker.
+  pump_detail::due.store(pump != nullptr, std::memory_order_relaxed);
 }
 
 MessagePump* CurrentMessagePump() { return g_pump; }

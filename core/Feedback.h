@@ -109,8 +109,10 @@ inline void CountWork(uint64_t values) { pump_detail::work += values; }
 inline uint64_t TakeWork() { return std::exchange(pump_detail::work, 0); }
 
 namespace pump_detail {
-// Set every few milliseconds by a ticker thread while a pump is installed
-// (always, with an interval of 0).
+// Raised every few milliseconds by a ticker thread while pump points are
+// being reached, and left up while none is (always up with an interval of
+// 0). The ticker lives only while points come: the first point after a
+// pause finds the flag up and starts it again.
 extern std::atomic<bool> due;
 void slowPath();
 }  // namespace pump_detail

@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <mutex>
 #include <vector>
 
@@ -147,6 +148,34 @@ class CommitGuard {
 
 bool OutputFile::Committing() { return g_committing.load() > 0; }
 
+OutputFile::CommitScope::CommitScope() { ++g_committing; }
+OutputFile::CommitScope::~CommitScope() { --g_committing; }
+
+bool OutputFile::SameFile(const std::string& a, const std::string& b) {
+  struct stat sa {
+  }, sb{};
+  const bool hasA = stat(a.c_str(), &sa) == 0, hasB = stat(b.c_str(), &sb) == 0;
+  if (hasA && hasB) return S_ISREG(sa.st_mode) && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+  if (hasA || hasB) return false;
+  const auto resolved = [](const std::string& path) {
+    std::error_code error;
+    auto full = std::filesystem::absolute(FollowDanglingLink(path), error);
+    if (!error) full = std::filesystem::weakly_canonical(full, error);
+    return error ? std::filesystem::path() : full;
+  };
+  const auto ra = resolved(a);
+  return !ra.empty() && ra == resolved(b);
+}
+
+void OpenStandardStreams() {
+  for (int fd = 0; fd <= 2; ++fd) {
+    if (fcntl(fd, F_GETFD) != -1 || errno != EBADF) continue;
+    // The lowest free descriptor: the closed one.
+    const int opened = open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY);
+    if (opened >= 0 && opened != fd) close(opened);
+  }
+}
+
 OutputFile::OutputFile(std::string path, Options options)
     : path_(std::move(path)), options_(std::move(options)) {
   IgnoreFileSizeSignal();
@@ -156,7 +185,12 @@ OutputFile::OutputFile(std::string path, Options options)
     if (S_ISDIR(st.st_mode)) fail(kCannotCreate, EISDIR);
     if (!S_ISREG(st.st_mode)) {
       // A device or a pipe: there is nothing to keep, it is written directly.
-      target_ = open(path_.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | (options_.append ? O_APPEND : O_TRUNC));
+      // A FIFO waits here for its reader; a signal that asks to stop ends
+      // the wait.
+      while ((target_ = open(path_.c_str(),
+                             O_WRONLY | O_CLOEXEC | O_NOCTTY | (options_.append ? O_APPEND : O_TRUNC))) < 0 &&
+             errno == EINTR)
+        if (InterruptRequested()) throw ECancelled();
       if (target_ < 0) fail(kCannotOpen, errno);
       direct_ = true;
       return;

@@ -47,6 +47,9 @@ class OutputFile {
     if (used_ == sizeof(buffer_)) flushBuffer();
     buffer_[used_++] = c;
   }
+  // Stages what is still buffered, so that a failure to stage (a full disk,
+  // a file-size limit) shows before commit().
+  void flush() { flushBuffer(); }
   // Writes the staged content into the file (after its old content when
   // appending); on failure the file is restored and EInOutError thrown.
   void commit();
@@ -55,6 +58,20 @@ class OutputFile {
   // True while a commit is writing into a user's file: a process that ends
   // then leaves it half-written, so a signal handler must not end it.
   static bool Committing();
+  // Held while several files are committed one after the other, so that a
+  // signal cannot end the process between two of them.
+  class CommitScope {
+   public:
+    CommitScope();
+    ~CommitScope();
+    CommitScope(const CommitScope&) = delete;
+    CommitScope& operator=(const CommitScope&) = delete;
+  };
+
+  // Whether two names reach one regular file (or one that is yet to be
+  // made): the same device and inode where the files exist, the same path
+  // with every link followed where they do not.
+  static bool SameFile(const std::string& a, const std::string& b);
 
  private:
   void flushBuffer();
@@ -78,5 +95,10 @@ class OutputFile {
   size_t used_ = 0;
   char buffer_[1 << 16];
 };
+
+// Opens /dev/null on any of descriptors 0 to 2 that is closed, so that no
+// file opened later takes its number and receives what is meant for the
+// terminal. Call it first thing in main().
+void OpenStandardStreams();
 
 }  // namespace quenvar

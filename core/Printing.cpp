@@ -1,12 +1,10 @@
 #include "core/Printing.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <iterator>
 
 #include "core/Errors.h"
+#include "core/Feedback.h"
+#include "core/InputFile.h"
 #include "core/TextLines.h"
 
 namespace quenvar {
@@ -17,7 +15,8 @@ PrinterService* g_service = nullptr;
 
 class PageWriter {
  public:
-  explicit PageWriter(PrintCanvas& canvas) : canvas_(canvas) {}
+  explicit PageWriter(PrintCanvas& canvas, int y = 0) : canvas_(canvas), y_(y) {}
+  int y() const { return y_; }
 
   // Prints one line of the file (without its line break).
   void line(std::string_view text) {
@@ -100,30 +99,132 @@ class PageWriter {
 
   PrintCanvas& canvas_;
   int x_ = 0;
-  int y_ = 0;
+  int y_;
   int lineHeight_ = 0;
+};
+
+// Lays the pages out on another canvas's measures without drawing, counting them.
+class PageCounter : public PrintCanvas {
+ public:
+  explicit PageCounter(const PrintCanvas& measures) : measures_(measures) {}
+  int pageWidth() const override { return measures_.pageWidth(); }
+  int pageHeight() const override { return measures_.pageHeight(); }
+  int textWidth(std::string_view text) const override { return measures_.textWidth(text); }
+  int textHeight(std::string_view text) const override { return measures_.textHeight(text); }
+  int charHeight() const override { return measures_.charHeight(); }
+  int averageCharWidth() const override { return measures_.averageCharWidth(); }
+  void drawText(int, int, std::string_view) override {}
+  void newPage() override { ++pages; }
+  void endDoc() override {}
+  int64_t pages = 1;
+
+ private:
+  const PrintCanvas& measures_;
+};
+
+// Every line of the text on the canvas, messages running after each; false
+// when the feedback's stop flag ended it.
+bool PutLines(PrintCanvas& canvas, std::string_view text, const PrintFeedback& feedback) {
+  PageWriter writer(canvas);
+  bool stopped = false;
+  ForEachLine(text, [&](std::string_view line) {
+    if (stopped) return;
+    writer.line(line);
+    CountWork(1);
+    if (feedback.ProgressBar != nullptr) feedback.ProgressBar->step();
+    LetMessagesRun();
+    stopped = feedback.Stop != nullptr && *feedback.Stop;
+  });
+  return !stopped;
+}
+
+// Lets one page of a listing through to a canvas: drawing before and after
+// it goes nowhere.
+class OnePage : public PrintCanvas {
+ public:
+  OnePage(PrintCanvas& target, int64_t page, int64_t wanted) : target_(target), page(page), wanted_(wanted) {}
+  int pageWidth() const override { return target_.pageWidth(); }
+  int pageHeight() const override { return target_.pageHeight(); }
+  int textWidth(std::string_view text) const override { return target_.textWidth(text); }
+  int textHeight(std::string_view text) const override { return target_.textHeight(text); }
+  int charHeight() const override { return target_.charHeight(); }
+  int averageCharWidth() const override { return target_.averageCharWidth(); }
+  void drawText(int x, int y, std::string_view text) override {
+    if (page == wanted_) target_.drawText(x, y, text);
+  }
+  void newPage() override { ++page; }
+  void endDoc() override {}
+  int64_t page;
+
+ private:
+  PrintCanvas& target_;
+  int64_t wanted_;
 };
 
 }  // namespace
 
+bool PrintLayout::Measure(const PrintCanvas& measures, std::string_view text, const bool* stop) {
+  starts_.assign(1, Start{0, 0, 0});
+  PageCounter counter(measures);
+  PageWriter writer(counter);
+  bool stopped = false;
+  ForEachLine(text, [&](std::string_view line) {
+    if (stopped) return;
+    const Start here{static_cast<size_t>(line.data() - text.data()), writer.y(), counter.pages - 1};
+    writer.line(line);
+    while (Pages() < counter.pages) starts_.push_back(here);
+    LetMessagesRun();
+    stopped = stop != nullptr && *stop;
+  });
+  return !stopped;
+}
+
+void PrintLayout::DrawPage(PrintCanvas& canvas, std::string_view text, int64_t page) const {
+  if (page < 0 || page >= Pages()) return;
+  const Start& start = starts_[static_cast<size_t>(page)];
+  OnePage one(canvas, start.page, page);
+  PageWriter writer(one, start.y);
+  bool past = false;
+  ForEachLine(text.substr(start.offset), [&](std::string_view line) {
+    if (past) return;
+    writer.line(line);
+    past = one.page > page;
+  });
+}
+
 void SetPrinterService(PrinterService* service) { g_service = service; }
 PrinterService* CurrentPrinterService() { return g_service; }
 
-void TprinterText::PrintLines(PrintCanvas& canvas, std::string_view text) {
-  PageWriter writer(canvas);
-  ForEachLine(text, [&writer](std::string_view line) { writer.line(line); });
-}
+void TprinterText::PrintLines(PrintCanvas& canvas, std::string_view text) { PutLines(canvas, text, {}); }
 
-void TprinterText::PrintFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in)
-    throw EInOutError(
-        Text(TR_NOOP("Core", "Cannot open file \"%1\". %2")).arg(path).arg(std::strerror(errno)));
-  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+bool TprinterText::PrintFile(const std::string& path, const PrintFeedback& feedback) {
+  const std::string text = ReadWholeFile(path);
   if (g_service == nullptr) throw EInOutError(Text(TR_NOOP("Core", "No printer is available.")));
   std::unique_ptr<PrintCanvas> canvas = g_service->beginDoc();
-  PrintLines(*canvas, text);
+  const auto lines = static_cast<int64_t>(std::count(text.begin(), text.end(), '\n')) +
+                     (text.empty() || text.back() == '\n' ? 0 : 1);
+  auto phase = [&](const char* caption) {
+    if (feedback.StatusLabel != nullptr) feedback.StatusLabel->setCaption(caption);
+    if (feedback.ProgressBar != nullptr) feedback.ProgressBar->start(lines);
+  };
+  // Laid out first, nothing drawn: the pages are counted before a job starts.
+  phase(TR_NOOP("Core", "Laying out pages..."));
+  PageCounter counter(*canvas);
+  bool go = PutLines(counter, text, feedback);
+  if (go && counter.pages > kPagesAsked)
+    go = AskYesNo(
+        Text(TR_NOOP("Core", "The print job has %1 pages.\rDo you want to print them all?")).arg(counter.pages));
+  if (go) {
+    phase(TR_NOOP("Core", "Printing pages..."));
+    go = PutLines(*canvas, text, feedback);
+  }
+  if (feedback.ProgressBar != nullptr) feedback.ProgressBar->hide();
+  if (!go) {
+    canvas->abandonDoc();
+    return false;
+  }
   canvas->endDoc();
+  return true;
 }
 
 }  // namespace quenvar

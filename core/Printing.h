@@ -1,8 +1,12 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "core/Feedback.h"
 
 namespace quenvar {
 
@@ -21,6 +25,9 @@ class PrintCanvas {
   virtual void newPage() = 0;
   // Sends the document to the printer.
   virtual void endDoc() = 0;
+  // Ends a job that was stopped or declined, sending as little as the
+  // printing service allows: nothing when no page was drawn yet.
+  virtual void abandonDoc() {}
 };
 
 // The printing service: starts a job on the currently selected printer, with
@@ -31,15 +38,48 @@ class PrinterService {
   virtual std::unique_ptr<PrintCanvas> beginDoc() = 0;
 };
 
+// The pages of a listing laid out once, so that a preview draws any page
+// alone: where the layout of each page resumes.
+class PrintLayout {
+ public:
+  // Lays the text out on the canvas's measures (nothing is drawn), letting
+  // messages run a line at a time; false when *stop ended it, the pages
+  // found so far kept.
+  bool Measure(const PrintCanvas& measures, std::string_view text, const bool* stop = nullptr);
+  int64_t Pages() const { return static_cast<int64_t>(starts_.size()); }
+  // Draws page `page` (0 for the first, below Pages()) as printing would,
+  // on a canvas whose newPage() is never called.
+  void DrawPage(PrintCanvas& canvas, std::string_view text, int64_t page) const;
+
+ private:
+  struct Start {
+    size_t offset;  // the line in which the page begins
+    int y;          // where that line begins on its page
+    int64_t page;   // and that page
+  };
+  std::vector<Start> starts_;
+};
+
 void SetPrinterService(PrinterService* service);
 PrinterService* CurrentPrinterService();
+
+// How a long print shows its progress and is stopped: the text is laid out
+// once to count its pages, then drawn, each line letting messages run.
+struct PrintFeedback {
+  ProgressBarView* ProgressBar = nullptr;
+  StatusLabelView* StatusLabel = nullptr;
+  const bool* Stop = nullptr;  // set while messages run: the job ends at the next line
+};
 
 // Prints a text file line by line as one print job.
 class TprinterText {
  public:
+  // A job of more pages is printed only when the user says yes.
+  static constexpr int64_t kPagesAsked = 50;
+
   // A missing or unreadable file throws EInOutError; so does having no
-  // printing service.
-  void PrintFile(const std::string& path);
+  // printing service. False when the job was stopped or declined.
+  bool PrintFile(const std::string& path, const PrintFeedback& feedback = {});
   // The page layout, on any canvas: a line is as high as its text plus 2 (an
   // empty line as high as a character); a new page begins when y passes the
   // page height less twice the last line's height, and at a form feed; a

@@ -11,13 +11,10 @@
 
 namespace quenvar {
 
-uint32_t RandomSeed = 0;
-bool SecureSource = false;
-
-void SeedFromClock() {
+int32_t ClockSeed() {
   using namespace std::chrono;
   const auto sinceEpoch = duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
-  RandomSeed = static_cast<uint32_t>(sinceEpoch % 86'400'000);
+  return static_cast<int32_t>(sinceEpoch % 86'400'000);
 }
 
 namespace {
@@ -57,19 +54,20 @@ __attribute__((target_clones("avx2", "default"))) void FillLanes(uint8_t* out, s
   }
 }
 
+}  // namespace
+
 // The cryptographic generator: a ChaCha20 stream under a 256-bit key from the
 // operating system, read through a small buffer for single draws and written
 // straight into the caller's memory for bulk bytes. One system call per run
 // instead of one per draw.
 class SecureStream {
  public:
-  void rekey() {
-    if (sodium_init() < 0)
-      throw Exception(Text(TR_NOOP("Core", "The system's random generator is not available.")));
+  SecureStream() {
+    if (sodium_init() < 0) throw Exception(Text(TR_NOOP("Core", "The system's random generator is not available.")));
     randombytes_buf(key_, sizeof key_);
-    nonce_ = 0;
-    used_ = sizeof buffer_;
   }
+  SecureStream(const SecureStream&) = delete;
+  SecureStream& operator=(const SecureStream&) = delete;
   void fill(uint8_t* out, size_t n) {
     // Bulk bytes take a stream of their own; the buffer keeps its place.
     uint8_t nonce[crypto_stream_chacha20_NONCEBYTES];
@@ -103,23 +101,23 @@ class SecureStream {
   size_t used_ = sizeof buffer_;
 };
 
-SecureStream& Stream() {
-  static SecureStream stream;
-  return stream;
+RandomSource::RandomSource(int32_t seed) : state(static_cast<uint32_t>(seed)) {}
+
+RandomSource RandomSource::System() {
+  RandomSource source;
+  source.stream_ = std::make_unique<SecureStream>();
+  return source;
 }
 
-}  // namespace
+RandomSource::RandomSource(RandomSource&&) noexcept = default;
+RandomSource& RandomSource::operator=(RandomSource&&) noexcept = default;
+RandomSource::~RandomSource() = default;
 
-void UseSecureSource(bool on) {
-  if (on) Stream().rekey();
-  SecureSource = on;
-}
-
-uint32_t SecureBelow(uint32_t n) {
+uint32_t RandomSource::SecureBelow(uint32_t n) {
   if (n <= 1) return 0;
   // Multiply and keep the high word; the low words below 2^32 mod n would
   // make some values likelier, so those draws are rejected.
-  SecureStream& stream = Stream();
+  SecureStream& stream = *stream_;
   uint64_t m = uint64_t{stream.next32()} * n;
   if (static_cast<uint32_t>(m) < n) {
     const uint32_t threshold = (0u - n) % n;
@@ -128,14 +126,14 @@ uint32_t SecureBelow(uint32_t n) {
   return static_cast<uint32_t>(m >> 32);
 }
 
-void FillRandomBytes(uint8_t* out, size_t n) {
-  if (SecureSource) {
-    Stream().fill(out, n);
+void RandomSource::FillRandomBytes(uint8_t* out, size_t n) {
+  if (stream_ != nullptr) {
+    stream_->fill(out, n);
     return;
   }
   const size_t blocks = n / kLanes;
   if (blocks > 0) {
-    FillLanes(out, blocks, RandomSeed);
+    FillLanes(out, blocks, state);
     // The state after blocks * kLanes steps, by squaring the jump map.
     uint32_t mul = 1u, add = 0u;
     uint32_t baseMul = kJumps[kLanes].mul, baseAdd = kJumps[kLanes].add;
@@ -147,7 +145,7 @@ void FillRandomBytes(uint8_t* out, size_t n) {
       baseAdd = baseAdd * baseMul + baseAdd;
       baseMul = baseMul * baseMul;
     }
-    RandomSeed = mul * RandomSeed + add;
+    state = mul * state + add;
   }
   for (size_t i = blocks * kLanes; i < n; ++i) out[i] = static_cast<uint8_t>(RandomBelow(256));
 }

@@ -2,43 +2,60 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 
 namespace quenvar {
 
-// The one random source of the process: a 32-bit linear congruential
-// generator. Every generator draws from it, so a seed and the same inputs
-// give the same output on every run.
-extern uint32_t RandomSeed;
-
 constexpr uint32_t kRandomMultiplier = 134775813u;
 
-// Set while draws come from the system's cryptographic generator instead of
-// the seeded one (UseSecureSource); RandomSeed is then left alone.
-extern bool SecureSource;
+// Milliseconds since midnight UTC, 0 .. 86,399,999: the automatic seed.
+int32_t ClockSeed();
 
-// A value in 0 .. n-1 from the cryptographic generator, unbiased: draws that
-// would favour some values are rejected. 0 for n <= 1.
-uint32_t SecureBelow(uint32_t n);
+class SecureStream;
 
-// Turns the cryptographic generator on or off for the draws that follow. On,
-// it takes a fresh key from the operating system, so no two runs share a
-// stream.
-void UseSecureSource(bool on);
+// The random source of one run. A run takes it when it starts and lends it
+// to its generator and engine until it ends; nothing else holds it, so a run
+// started on another page while this one lets messages run, or a click on a
+// seed choice, can neither see nor move it.
+//
+// Seeded, it is a 32-bit linear congruential generator: the same seed and
+// inputs give the same output on every run. System() draws from a ChaCha20
+// stream under a fresh key from the operating system, with unbiased ranges;
+// such a run has no seed and is never repeated.
+class RandomSource {
+ public:
+  explicit RandomSource(int32_t seed = 0);
+  static RandomSource System();
+  RandomSource(RandomSource&&) noexcept;
+  RandomSource& operator=(RandomSource&&) noexcept;
+  ~RandomSource();
 
-// Advances the state and returns a value in 0 .. n-1 (n taken as unsigned).
-inline uint32_t RandomBelow(uint32_t n) {
-  if (SecureSource) [[unlikely]]
-    return SecureBelow(n);
-  RandomSeed = RandomSeed * kRandomMultiplier + 1u;
-  return static_cast<uint32_t>((static_cast<uint64_t>(RandomSeed) * n) >> 32);
-}
+  bool secure() const { return stream_ != nullptr; }
 
-// Milliseconds since midnight UTC, 0 .. 86,399,999.
-void SeedFromClock();
+  // Advances the state and returns a value in 0 .. n-1 (n taken as unsigned).
+  uint32_t RandomBelow(uint32_t n) {
+    if (stream_ != nullptr) [[unlikely]]
+      return SecureBelow(n);
+    state = state * kRandomMultiplier + 1u;
+    return static_cast<uint32_t>((static_cast<uint64_t>(state) * n) >> 32);
+  }
 
-// Writes n values of RandomBelow(256) in drawing order and leaves RandomSeed
-// where n such draws leave it; several lanes of the generator run side by side.
-// From the cryptographic generator: n bytes of its stream.
-void FillRandomBytes(uint8_t* out, size_t n);
+  // A value in 0 .. n-1 from the system stream, unbiased: draws that would
+  // favour some values are rejected. 0 for n <= 1. Only for System().
+  uint32_t SecureBelow(uint32_t n);
+
+  // Writes n values of RandomBelow(256) in drawing order and leaves the state
+  // where n such draws leave it; several lanes of the generator run side by
+  // side. From the system stream: n bytes of it.
+  void FillRandomBytes(uint8_t* out, size_t n);
+
+  // The seeded generator's state. The hot loops take it into a local for
+  // their draws and put it back when they end; a System source leaves it
+  // alone.
+  uint32_t state;
+
+ private:
+  std::unique_ptr<SecureStream> stream_;
+};
 
 }  // namespace quenvar

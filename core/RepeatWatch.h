@@ -15,17 +15,20 @@ namespace quenvar {
 // seen within about 3 L attempts.
 class RepeatWatch {
  public:
-  // Something new was found (or the loop begins); `state` starts the next attempt.
-  void restart(uint32_t state) {
-    saved_ = state;
+  // Something new was found (or the loop begins); the source's state starts
+  // the next attempt.
+  void restart(const RandomSource& source) {
+    saved_ = source.state;
     steps_ = 0;
     power_ = 1;
   }
-  // The attempt found nothing new; `state` starts the next one. True when the
-  // loop has come round to a state it already tried with the same outcome.
-  // Cryptographic draws never repeat a state: every attempt is new.
-  bool cycled(uint32_t state) {
-    if (SecureSource) return false;
+  // The attempt found nothing new; the source's state starts the next one.
+  // True when the loop has come round to a state it already tried with the
+  // same outcome. Cryptographic draws never repeat a state: every attempt is
+  // new.
+  bool cycled(const RandomSource& source) {
+    if (source.secure()) return false;
+    const uint32_t state = source.state;
     if (state == saved_) return true;
     if (++steps_ == power_) {
       saved_ = state;

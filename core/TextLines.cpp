@@ -6,7 +6,7 @@
 
 namespace quenvar {
 
-TArrayString SplitNonEmptyLines(std::string_view text, bool stopAtNul) {
+TArrayString SplitNonEmptyLines(std::string_view text, bool stopAtNul, ProgressBarView* bar) {
   if (stopAtNul) text = text.substr(0, text.find('\0'));
   TArrayString lines;
   lines.reserve(0, text.size());  // the lines never need more characters than the text
@@ -23,13 +23,20 @@ TArrayString SplitNonEmptyLines(std::string_view text, bool stopAtNul) {
     }
     if (end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n') ++end;
     start = end + 1;
+    if (bar != nullptr) bar->setPosition(static_cast<int64_t>(start));
     LetMessagesRun();  // a list of millions of lines keeps the window answering
   }
   return lines;
 }
 
-TArrayString ReadNonEmptyLines(const std::string& path, bool stopAtNul) {
-  return SplitNonEmptyLines(ReadWholeFile(path), stopAtNul);
+TArrayString ReadNonEmptyLines(const std::string& path, bool stopAtNul, ProgressBarView* bar) {
+  if (bar == nullptr) return SplitNonEmptyLines(ReadWholeFile(path), stopAtNul);
+  // Shown twice over: the bytes read, then the text split into lines.
+  const std::string text = ReadWholeFile(path, bar);
+  bar->start(static_cast<int64_t>(text.size()));
+  TArrayString lines = SplitNonEmptyLines(text, stopAtNul, bar);
+  bar->hide();
+  return lines;
 }
 
 }  // namespace quenvar

@@ -7,11 +7,13 @@
 
 namespace quenvar {
 
+class ProgressBarView;
+
 // The non-empty lines of a text: a line ends at CR, at LF or at CR LF, a last
 // line without a break still counts, and every line is kept exactly as it
 // stands (blanks included) as text (core/Utf8.h). With stopAtNul a NUL byte
-// ends the text.
-TArrayString SplitNonEmptyLines(std::string_view text, bool stopAtNul);
+// ends the text. A bar, when given, shows how far the text is split.
+TArrayString SplitNonEmptyLines(std::string_view text, bool stopAtNul, ProgressBarView* bar = nullptr);
 
 // Calls fn(line) for each line of a text broken at LF, a CR before the LF
 // dropped; a last line without a break counts, an empty text has none.
@@ -28,7 +30,8 @@ void ForEachLine(std::string_view text, Fn fn) {
   }
 }
 
-// The same for a file; a file that cannot be read throws EInOutError.
-TArrayString ReadNonEmptyLines(const std::string& path, bool stopAtNul);
+// The same for a file, its reading shown on `bar` when one is given; a file
+// that cannot be read throws EInOutError.
+TArrayString ReadNonEmptyLines(const std::string& path, bool stopAtNul, ProgressBarView* bar = nullptr);
 
 }  // namespace quenvar

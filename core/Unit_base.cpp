@@ -137,9 +137,10 @@ int64_t CountUpTo(int64_t n, unsigned excluded) {
       ++any;
       if (d > 0) ++nonZero;
     }
+  // Only the powers below the length of n: the next one may pass 2^63.
   int64_t power[20];
   power[0] = 1;
-  for (int k = 1; k < 20; ++k) power[k] = power[k - 1] * any;
+  for (int k = 1; k < length; ++k) power[k] = power[k - 1] * any;
 
   int64_t total = 0;
   if (length > 1) {
@@ -177,8 +178,6 @@ int64_t CountFreeOfDigits(int64_t lower, int64_t upper, unsigned excludedDigits)
   // Negative numbers have the digits of their absolute value.
   return CountUpTo(-lower, excludedDigits) - CountUpTo(0, excludedDigits) + CountUpTo(upper, excludedDigits);
 }
-
-void Tmake_random::SetSeed(int32_t seed) { RandomSeed = static_cast<uint32_t>(seed); }
 
 void Tmake_random::ShowStatus(int64_t low, int64_t high, Phase phase, std::string_view text) {
   if (!ShowProgress) return;
@@ -266,7 +265,7 @@ void Tmake_random::CountPossible() {
   ShowStatus(0, 0, Phase::Finish, TR_NOOP("Core", "Done"));
 }
 
-void Tmake_random::MakeRandoms(const Tinputpar& par) {
+void Tmake_random::MakeRandoms(const Tinputpar& par, RandomSource& source) {
   Lower = par.Lower;
   Upper = par.Upper;
   Excluded = par.Excluded;
@@ -284,18 +283,24 @@ void Tmake_random::MakeRandoms(const Tinputpar& par) {
   const int64_t width = int64_t{Upper} - Lower + 1;
   const int64_t target = Duplicate ? std::max<int64_t>(Count, 0)
                                    : std::clamp<int64_t>(std::min<int64_t>(Count, Possible), 0, width);
+  // With repeats allowed, exclusions that leave no value of the range mean
+  // that nothing can be drawn, whatever the count: such a run holds nothing.
+  const bool drawsNothing =
+      Duplicate && !Excluded.empty() &&
+      ((ExcludeKind == 0 && AllowedWholeNumbers() == 0) ||
+       (ExcludeKind == 1 && digitsOnly_ && CountFreeOfDigits(Lower, Upper, digitMask_) == 0));
   // The whole run is weighed before anything is drawn: drawing (the values
   // and the drawn-before set), then sorting and formatting them as last
   // asked (PlanFormat). A request too large for memory leaves the last run as
   // it was.
-  const auto values = static_cast<uint64_t>(target);
+  const auto values = drawsNothing ? uint64_t{0} : static_cast<uint64_t>(target);
   const uint64_t drawing =
       values * 4 + (Duplicate ? 0 : DrawnSet::BytesFor(static_cast<uint64_t>(width), values));
   CheckMemoryFor(std::max(drawing, FormatBytes(values, LongestText(Lower, Upper))));
   TArrayInteger fresh;
   try {
     GuardMemory([&] {
-      fresh.reserve(static_cast<size_t>(target));
+      fresh.reserve(static_cast<size_t>(values));
       if (!Duplicate) drawn_.reset(Lower, static_cast<uint64_t>(width), static_cast<uint64_t>(target));
     });
   } catch (const EOutOfMemory&) {
@@ -321,7 +326,7 @@ void Tmake_random::MakeRandoms(const Tinputpar& par) {
     }
     uint32_t rejected = 0;
     while (!Stopped && Generated < Count && guard > 0) {
-      const int32_t v = NextRandom();
+      const int32_t v = NextRandom(source);
       if (!IsExcluded(v))
         AddRandom(v);
       else if (++rejected % 4096 == 0)
@@ -332,36 +337,38 @@ void Tmake_random::MakeRandoms(const Tinputpar& par) {
     // range sixteen at a time are tested on the state alone first.
     std::vector<uint8_t> buckets;
     if (int64_t{Upper} - Lower >= (int64_t{1} << 22))
-      DrawDistinct<16>(target, DigitTest(digitTable_.data(), buckets));
+      DrawDistinct<16>(target, DigitTest(digitTable_.data(), buckets), source);
     else
-      DrawDistinct<1>(target, DigitTest(digitTable_.data(), buckets));
+      DrawDistinct<1>(target, DigitTest(digitTable_.data(), buckets), source);
   } else if (exclusions) {
-    DrawDistinct<1>(target, [this](int32_t v) { return IsExcluded(v); });
+    DrawDistinct<1>(
+        target, [this](int32_t v) { return IsExcluded(v); }, source);
   } else if (Duplicate) {
-    while (!Stopped && Generated < Count) AddRandom(NextRandom());
+    while (!Stopped && Generated < Count) AddRandom(NextRandom(source));
   } else {
-    DrawDistinct<1>(target, [](int32_t) { return false; });
+    DrawDistinct<1>(
+        target, [](int32_t) { return false; }, source);
   }
   drawn_.release();
   ShowStatus(0, 0, Phase::Finish, TR_NOOP("Core", "Done"));
 }
 
 template <int kBlock, typename IsOut>
-void Tmake_random::DrawDistinct(int64_t target, IsOut excluded) {
+void Tmake_random::DrawDistinct(int64_t target, IsOut excluded, RandomSource& source) {
   // Cryptographic draws are tested one at a time: the block test works on
   // the seeded generator's states.
-  if (SecureSource)
-    DrawDistinctFrom<1, true>(target, excluded);
+  if (source.secure())
+    DrawDistinctFrom<1, true>(target, excluded, source);
   else
-    DrawDistinctFrom<kBlock, false>(target, excluded);
+    DrawDistinctFrom<kBlock, false>(target, excluded, source);
 }
 
 template <int kBlock, bool kSecure, typename IsOut>
-void Tmake_random::DrawDistinctFrom(int64_t target, IsOut excluded) {
-  // The state of the random source lives in a register here; it is handed
-  // back whenever messages may run, since a nested run may draw from it too.
-  // The bounds change only when a value is taken.
-  uint32_t seed = RandomSeed;
+void Tmake_random::DrawDistinctFrom(int64_t target, IsOut excluded, RandomSource& source) {
+  // The state of the run's source lives in a register here and goes back
+  // when the loop ends: no other run draws from it, not even one started
+  // while messages run. The bounds change only when a value is taken.
+  uint32_t seed = source.state;
   uint32_t rejected = 0;
   while (!Stopped && Generated < target) {
     const auto lower = static_cast<uint32_t>(Lower);
@@ -400,7 +407,7 @@ void Tmake_random::DrawDistinctFrom(int64_t target, IsOut excluded) {
         rejected += kBlock - 1;  // and one more below
       } else {
         if constexpr (kSecure) {
-          v = static_cast<int32_t>(lower + SecureBelow(width));
+          v = static_cast<int32_t>(lower + source.SecureBelow(width));
         } else {
           seed = seed * kRandomMultiplier + 1u;
           v = static_cast<int32_t>(lower + static_cast<uint32_t>((uint64_t{seed} * width) >> 32));
@@ -410,22 +417,18 @@ void Tmake_random::DrawDistinctFrom(int64_t target, IsOut excluded) {
       // Rejected draws let messages run only after a long stretch of them,
       // so that a run that rarely accepts still hears Cancel.
       if (++rejected % 4096 < kBlock) {
-        RandomSeed = seed;
         LetMessagesRun();
-        seed = RandomSeed;
         if (Stopped) {
-          RandomSeed = seed;
+          source.state = seed;
           return;
         }
       }
     }
-    RandomSeed = seed;
     AddRandom(v);
-    seed = RandomSeed;
     drawn_.insert(v);
     ShrinkRange(v);
   }
-  RandomSeed = seed;
+  source.state = seed;
 }
 
 // Equal values have equal text, so ordering the texts comes down to a plain

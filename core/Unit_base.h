@@ -1,5 +1,6 @@
 #pragma once
 
+#include <concepts>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -12,6 +13,8 @@
 #include "core/StringArray.h"
 
 namespace quenvar {
+
+struct PrintFeedback;
 
 // The engine's input record, copied whole into the engine by MakeRandoms.
 struct Tinputpar {
@@ -50,16 +53,16 @@ std::string IntToBase(int32_t v, int32_t base, size_t width);
 // `excludedDigits` (bit d set: digit d excluded; a minus sign is no digit).
 int64_t CountFreeOfDigits(int64_t lower, int64_t upper, unsigned excludedDigits);
 
-// The generation engine: draws integers from the random source with or
-// without repeats and exclusions, counts the possible outcomes, and sorts
-// and formats what it drew.
+// The generation engine: draws integers from the random source it is lent
+// with or without repeats and exclusions, counts the possible outcomes, and
+// sorts and formats what it drew.
 class Tmake_random {
  public:
-  // Draws Count values (without repeats at most Possible). A request whose
-  // memory cannot be had throws EOutOfMemory and leaves Randoms as it was.
-  void MakeRandoms(const Tinputpar& par);
+  // Draws Count values (without repeats at most Possible) from `source`,
+  // which the run lends for this call. A request whose memory cannot be had
+  // throws EOutOfMemory and leaves Randoms as it was.
+  void MakeRandoms(const Tinputpar& par, RandomSource& source);
   void Cancel() { Stopped = true; }
-  static void SetSeed(int32_t seed);
   int32_t PossibleTotal() const { return Possible; }
   int32_t GeneratedTotal() const { return Generated; }
   // Refills `list` with the drawn values as text, sorted as asked. The list
@@ -102,9 +105,9 @@ class Tmake_random {
   void PrepareExclusions();
   int64_t AllowedWholeNumbers() const;
   // Lower + RandomBelow(Upper - Lower + 1) in wrapping 32-bit arithmetic.
-  int32_t NextRandom() const {
+  int32_t NextRandom(RandomSource& source) const {
     const uint32_t width = static_cast<uint32_t>(Upper) - static_cast<uint32_t>(Lower) + 1u;
-    return static_cast<int32_t>(static_cast<uint32_t>(Lower) + RandomBelow(width));
+    return static_cast<int32_t>(static_cast<uint32_t>(Lower) + source.RandomBelow(width));
   }
   void AddRandom(int32_t v) {
     LetMessagesRun();
@@ -119,9 +122,9 @@ class Tmake_random {
   // kBlock: how many draws are tested side by side. Chooses the source once
   // per run, so that the seeded loop stays as it is.
   template <int kBlock, typename IsOut>
-  void DrawDistinct(int64_t target, IsOut excluded);
+  void DrawDistinct(int64_t target, IsOut excluded, RandomSource& source);
   template <int kBlock, bool kSecure, typename IsOut>
-  void DrawDistinctFrom(int64_t target, IsOut excluded);
+  void DrawDistinctFrom(int64_t target, IsOut excluded, RandomSource& source);
   // Sorts a copy of `values` into `sorted`; every phase (the copy, the
   // counting, each pass, the copy back) runs in slices with messages between.
   void SortValues(const TArrayInteger& values, TArrayInteger& sorted, bool descending);
@@ -146,14 +149,33 @@ struct TsaveTextPar;
 class Trandom_base {
  public:
   virtual ~Trandom_base() = default;
-  void SetSeed(int32_t seed) { Engine.SetSeed(seed); }
   // Writes Results to a text file in the layout the record asks for.
   void SaveText(const TsaveTextPar& par) const;
   // Writes the file, then prints it as one job on the current printer.
   void PrintText(const TsaveTextPar& par) const;
+  // The same, showing its progress and letting messages run; false when it
+  // was stopped (the file then may be missing) or the user declined.
+  bool PrintText(const TsaveTextPar& par, const PrintFeedback& feedback) const;
 
   Tmake_random Engine;
   TArrayString Results;
 };
+
+// What a page relies on in its generator. A run takes its random source when
+// it starts and lends it to Generate, which draws from nothing else;
+// FormatResults arranges the values drawn (with the page's format record, or
+// the sort order alone for lottery lines); Cancel may come from a handler
+// nested inside either and only asks the running loop to stop. The totals
+// are what the page's totals line shows.
+template <class G, class Input>
+concept RandomGenerator = requires(G& generator, const G& done, const Input& input, RandomSource& source) {
+  generator.Generate(input, source);
+  generator.Cancel();
+  { done.GeneratedTotal() } -> std::convertible_to<int64_t>;
+  { done.PossibleTotal() } -> std::convertible_to<int64_t>;
+}
+&&(
+    requires(G& generator, TformatPar format) { generator.FormatResults(format); } ||
+    requires(G & generator, uint8_t order) { generator.FormatResults(order); });
 
 }  // namespace quenvar

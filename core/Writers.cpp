@@ -30,6 +30,7 @@ void TsavetoText::OpenText() {
 void TsavetoText::WriteRandoms(const TArrayString& items) {
   LayOutLines(items, par_.OneLine, par_.PerLine, par_.Separator, "\r\n",
               [this](std::string_view line) { file_->write(line); });
+  file_->flush();
 }
 
 void TsavetoText::CloseText() {
@@ -45,29 +46,52 @@ void Trandom_base::SaveText(const TsaveTextPar& par) const {
   writer.CloseText();
 }
 
-void Trandom_base::PrintText(const TsaveTextPar& par) const {
-  SaveText(par);
-  TprinterText().PrintFile(par.FileName);
+void Trandom_base::PrintText(const TsaveTextPar& par) const { PrintText(par, PrintFeedback{}); }
+
+bool Trandom_base::PrintText(const TsaveTextPar& par, const PrintFeedback& feedback) const {
+  if (feedback.StatusLabel != nullptr) feedback.StatusLabel->setCaption(TR_NOOP("Core", "Writing the print file..."));
+  if (feedback.ProgressBar != nullptr) feedback.ProgressBar->start(1);
+  const bool* stop = feedback.Stop;
+  TsavetoText writer(par, [stop] {
+    LetMessagesRun();
+    return stop != nullptr && *stop;
+  });
+  writer.OpenText();
+  try {
+    writer.WriteRandoms(Results);
+  } catch (const OutputFile::Stopped&) {
+    return false;
+  }
+  writer.CloseText();
+  return TprinterText().PrintFile(par.FileName, feedback);
 }
 
 void tsavetoBin::SaveBin(const TsaveBinPar& par) {
+  if (const auto file = StageBin(par)) file->commit();
+}
+
+std::unique_ptr<OutputFile> tsavetoBin::StageBin(const TsaveBinPar& par) {
   Stopped = false;
   const TArrayInteger empty;
   const TArrayInteger& values = par.Randoms != nullptr ? *par.Randoms : empty;
   if (par.StatusLabel != nullptr) par.StatusLabel->setCaption(TR_NOOP("Core", "Write File ..."));
   if (par.ProgressBar != nullptr) par.ProgressBar->start(static_cast<int64_t>(values.size()));
-  OutputFile file(par.FileName, OutputFile::Options{.append = par.Append});
-  file.reserve(static_cast<int64_t>(values.size()));
+  auto file = std::make_unique<OutputFile>(par.FileName, OutputFile::Options{.append = par.Append});
+  file->reserve(static_cast<int64_t>(values.size()));
   for (int32_t v : values) {
     if (Stopped) break;
     LetMessagesRun();
     if (par.ProgressBar != nullptr) par.ProgressBar->step();
-    file.put(static_cast<char>(v & 0xFF));
+    file->put(static_cast<char>(v & 0xFF));
   }
-  // A cancelled write keeps the bytes written before it.
-  file.commit();
   if (par.StatusLabel != nullptr) par.StatusLabel->setCaption(TR_NOOP("Core", "Done"));
   if (par.ProgressBar != nullptr) par.ProgressBar->hide();
+  // Cancelled, the staged bytes go with the object: the file is as it was.
+  if (Stopped)
+    file.reset();
+  else
+    file->flush();
+  return file;
 }
 
 }  // namespace quenvar

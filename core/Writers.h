@@ -74,10 +74,15 @@ struct TsaveBinPar {
   ProgressBarView* ProgressBar = nullptr;
 };
 
-// Writes drawn values as a raw byte file, one byte (the low 8 bits) each.
+// Writes drawn values as a raw byte file, one byte (the low 8 bits) each. A
+// cancelled write leaves the file as it was (a new file is not made).
 class tsavetoBin {
  public:
   void SaveBin(const TsaveBinPar& par);
+  // The same, short of the commit: the bytes staged, the file not yet
+  // touched; nullptr when cancelled. The caller commits, or drops it to
+  // leave the file as it was.
+  std::unique_ptr<OutputFile> StageBin(const TsaveBinPar& par);
   void Cancel() { Stopped = true; }
   bool Stopped = false;
 };

@@ -110,10 +110,10 @@ Distribution NumberDistribution(const TArrayInteger& values, int32_t lower, int3
   return d;
 }
 
-Distribution ByteDistribution(const TArrayInteger& values) {
+Distribution ByteDistribution(std::span<const uint8_t> values) {
   Distribution d;
   d.counts.assign(256, 0);
-  for (const int32_t v : values) ++d.counts[static_cast<uint8_t>(v)];
+  for (const uint8_t v : values) ++d.counts[v];
   d.total = static_cast<int64_t>(values.size());
   d.categories = 256;
   d.expected.assign(256, static_cast<double>(d.total) / 256);

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -66,7 +67,7 @@ Distribution NumberDistribution(const TArrayInteger& values, int32_t lower, int3
                                 unsigned excludedDigits);
 
 // The frequency of each byte value 0 .. 255, tested against a uniform draw.
-Distribution ByteDistribution(const TArrayInteger& values);
+Distribution ByteDistribution(std::span<const uint8_t> values);
 
 // The count of each item drawn by position from `items`; the `shown` most
 // frequent are kept (ties in list order), the test covers all of them and

@@ -27,37 +27,43 @@ std::optional<Text> StringInputError(std::string_view trimmedMask) {
 
 namespace {
 
-// The possible part of the totals line, with the strength in bits beside it
-// when `bits` is given.
-Text PossiblePart(int64_t possible, const std::string* bits) {
-  const bool over = possible == MaxPossible;
-  if (bits == nullptr)
-    return Text(over ? TR_NOOP("Core", "Possible total randoms: Over %1")
-                     : TR_NOOP("Core", "Possible total randoms: %1"))
-        .arg(possible);
-  return Text(over ? TR_NOOP("Core", "Possible total randoms: Over %1 (%2 bits)")
-                   : TR_NOOP("Core", "Possible total randoms: %1 (%2 bits)"))
-      .arg(possible)
-      .arg(*bits);
+Text PossiblePart(int64_t possible) {
+  return Text(possible == MaxPossible ? TR_NOOP("Core", "Possible total randoms: Over %1")
+                                      : TR_NOOP("Core", "Possible total randoms: %1"))
+      .arg(possible);
 }
 
 Text GeneratedPart(int64_t generated) {
   return TotalsGap() + Text(TR_NOOP("Core", "Generated total randoms: %1")).arg(generated);
 }
 
+std::string OneDecimal(double value) {
+  char text[48];
+  std::snprintf(text, sizeof text, "%.1f", value);
+  return text;
+}
+
 }  // namespace
 
 Text StringTotalsText(bool duplicate, int64_t possible, int64_t generated) {
   if (duplicate) return GeneratedPart(generated);
-  return PossiblePart(possible, nullptr) + GeneratedPart(generated);
+  return PossiblePart(possible) + GeneratedPart(generated);
 }
 
-Text StringTotalsWithStrength(bool duplicate, int64_t possible, int64_t generated, double bits) {
-  char strength[48];
-  std::snprintf(strength, sizeof strength, "%.1f", bits);
-  const std::string figure = strength;
-  if (duplicate) return Text(TR_NOOP("Core", "Strength: %1 bits")).arg(figure) + GeneratedPart(generated);
-  return PossiblePart(possible, &figure) + GeneratedPart(generated);
+Text StringTotalsWithStrength(bool duplicate, int64_t possible, int64_t generated, double bits,
+                              double seedBits) {
+  const bool limited = seedBits > 0;
+  if (duplicate) {
+    Text strength(limited ? TR_NOOP("Core", "Strength: %1 bits, seed limit %2 bits")
+                          : TR_NOOP("Core", "Strength: %1 bits"));
+    strength.arg(OneDecimal(bits));
+    if (limited) strength.arg(OneDecimal(seedBits));
+    return strength + GeneratedPart(generated);
+  }
+  Text strength(limited ? TR_NOOP("Core", "%1 bits, seed limit %2 bits") : TR_NOOP("Core", "%1 bits"));
+  strength.arg(OneDecimal(bits));
+  if (limited) strength.arg(OneDecimal(seedBits));
+  return PossiblePart(possible) + Text::Plain(" (") + strength + Text::Plain(")") + GeneratedPart(generated);
 }
 
 std::optional<Text> WildcardGroupError(const Tparchar& w) {

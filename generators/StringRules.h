@@ -23,8 +23,11 @@ Text StringTotalsText(bool duplicate, int64_t possible, int64_t generated);
 
 // The window's totals line: StringTotalsText with the mask's strength in
 // bits beside the possible total, "(47.6 bits)", or in its place when
-// repeats are allowed, "Strength: 47.6 bits".
-Text StringTotalsWithStrength(bool duplicate, int64_t possible, int64_t generated, double bits);
+// repeats are allowed, "Strength: 47.6 bits". A seeded run can be no
+// stronger than its seed: `seedBits` above 0 adds the seed's limit,
+// "(47.6 bits, seed limit 32.0 bits)".
+Text StringTotalsWithStrength(bool duplicate, int64_t possible, int64_t generated, double bits,
+                              double seedBits);
 
 // The first group of an edited wildcard that leaves nothing to draw: a
 // checked letter or digit group with every character excluded, or a checked

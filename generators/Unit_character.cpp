@@ -8,7 +8,6 @@
 
 #include "core/Errors.h"
 #include "core/Memory.h"
-#include "core/RandomSource.h"
 #include "core/RepeatWatch.h"
 #include "core/Sorting.h"
 #include "core/TextSet.h"
@@ -317,9 +316,9 @@ struct Position {
   uint32_t width;
   uint64_t excluded[2];  // by code
   bool anyExcluded;
-  char draw() const {
+  char draw(RandomSource& source) const {
     for (;;) {
-      const uint32_t code = lower + RandomBelow(width);
+      const uint32_t code = lower + source.RandomBelow(width);
       if (!anyExcluded || ((excluded[code >> 6] >> (code & 63)) & 1u) == 0) return static_cast<char>(code);
     }
   }
@@ -327,7 +326,7 @@ struct Position {
 
 }  // namespace
 
-void Trandom_character::Generate(const TinputString& par) {
+void Trandom_character::Generate(const TinputString& par, RandomSource& source) {
   Input = par;
   Stopped = false;
   static const Tlistparchar kNoWildcards;
@@ -359,7 +358,6 @@ void Trandom_character::Generate(const TinputString& par) {
   }
   LetMessagesRun();
   if (bar != nullptr) bar->start(Wanted);
-  if (!Stopped) Engine.SetSeed(Input.Seed);
 
   std::vector<Position> drawn;
   drawn.reserve(positions.size());
@@ -381,22 +379,22 @@ void Trandom_character::Generate(const TinputString& par) {
   // not reach them all: a run that comes round to draws it already rejected
   // ends with what it found.
   RepeatWatch watch;
-  watch.restart(RandomSeed);
+  watch.restart(source);
   Exhausted = false;
   int64_t i = 0;
   while (!Stopped && i < Wanted) {
     for (size_t k = 0; k < drawn.size(); ++k) {
-      s[k] = drawn[k].draw();
+      s[k] = drawn[k].draw(source);
       LetMessagesRun();  // the engine lets messages run once per drawn value
     }
     if (!Input.Duplicate && seen.contains(s)) {
-      if (watch.cycled(RandomSeed)) {
+      if (watch.cycled(source)) {
         Exhausted = true;
         break;
       }
       continue;
     }
-    watch.restart(RandomSeed);
+    watch.restart(source);
     Strings.push_back(s);
     if (!Input.Duplicate) seen.insert(static_cast<uint32_t>(i));
     ++i;

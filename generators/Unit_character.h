@@ -82,7 +82,6 @@ struct TinputString {
   int64_t Count = 100;
   bool Duplicate = false;
   const Tlistparchar* Wildcards = nullptr;
-  int32_t Seed = 0;
   ProgressBarView* ProgressBar = nullptr;
   StatusLabelView* StatusLabel = nullptr;
 };
@@ -90,7 +89,7 @@ struct TinputString {
 // Random strings following a mask, one engine draw per character.
 class Trandom_character : public Trandom_base {
  public:
-  void Generate(const TinputString& par);
+  void Generate(const TinputString& par, RandomSource& source);
   void FormatResults(TformatPar format);
   void Cancel() { Stopped = true; }
   int64_t PossibleTotal() const { return Possible; }
@@ -109,6 +108,8 @@ class Trandom_character : public Trandom_base {
   TArrayString Strings;
   TinputString Input;
 };
+
+static_assert(RandomGenerator<Trandom_character, TinputString>);
 
 // Trims blanks and control characters from both ends, as the mask box does.
 std::string TrimMask(std::string_view text);

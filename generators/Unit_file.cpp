@@ -2,39 +2,114 @@
 
 #include <vector>
 
+#include "core/Errors.h"
+#include "core/Memory.h"
 #include "core/OutputFile.h"
-#include "core/RandomSource.h"
 
 namespace quenvar {
 
-void Trandom_file::Generate(const TinputFilePar& par) {
+namespace {
+constexpr int64_t kBlock = 1 << 16;
+}  // namespace
+
+uint8_t* Trandom_file::MakeRoom(size_t n) {
+  ReleaseBytes();
+  CheckMemoryFor(n);
+  // Left unwritten until drawn into, so making it costs nothing up front.
+  GuardMemory([&] { bytes_ = std::make_unique_for_overwrite<uint8_t[]>(n); });
+  byteCount_ = n;
+  return bytes_.get();
+}
+
+void Trandom_file::ReleaseBytes() {
+  if (bytes_ != nullptr) ReleasePagesInSlices(bytes_.get(), byteCount_);
+  bytes_.reset();
+  byteCount_ = 0;
+}
+
+void Trandom_file::Generate(const TinputFilePar& par, RandomSource& source) {
   Input = par;
   streamStopped_ = false;
+  BinWriter.Stopped = false;
+  Engine.Stopped = false;
   written_ = 0;
   Results.clear();
-  // The bytes of an earlier shown run are not this run's: they go too.
-  TArrayInteger().swap(Engine.Randoms);
-  Engine.SetSeed(Input.Seed);
-  Tinputpar request;
-  request.Lower = 0;
-  request.Upper = 255;
-  request.Count = Input.Count;
-  request.Duplicate = true;
-  request.ShowProgress = true;
-  request.ProgressBar = Input.ProgressBar;
-  request.StatusLabel = Input.StatusLabel;
-  Engine.MakeRandoms(request);
+  ReleaseBytes();  // the bytes of an earlier run are not this run's
+  const int64_t count = Input.Count > 0 ? Input.Count : 0;
+  uint8_t* bytes = MakeRoom(static_cast<size_t>(count));
+  // The phase the engine shows for a draw; the bytes are those of RandomBelow(256)
+  // drawn one by one, made a block at a time.
+  const bool progress = Input.ProgressBar != nullptr && Input.StatusLabel != nullptr;
+  if (progress) {
+    const auto b = static_cast<uint32_t>(count);
+    const uint32_t sum = b + b / 30;
+    const int64_t high = sum >= 2147483647u ? b : sum;
+    Input.ProgressBar->start(high == 2147483647 ? high : high + 1);
+    Input.StatusLabel->setCaption(TR_NOOP("Core", "Calculating randoms..."));
+  }
+  int64_t drawn = 0;
+  while (drawn < count && !Stopped()) {
+    const int64_t n = std::min(kBlock, count - drawn);
+    source.FillRandomBytes(bytes + drawn, static_cast<size_t>(n));
+    drawn += n;
+    CountWork(static_cast<uint64_t>(n));
+    if (progress) Input.ProgressBar->advance(n);
+    LetMessagesRun();
+  }
+  byteCount_ = static_cast<size_t>(drawn);  // a cancelled draw keeps what it drew
+  Engine.Generated = static_cast<int32_t>(drawn);
+  if (progress) {
+    Input.ProgressBar->fill();
+    Input.StatusLabel->setCaption(TR_NOOP("Core", "Done"));
+    Input.ProgressBar->hide();
+  }
+}
+
+void Trandom_file::FormatResults(TformatPar options) {
+  Tmake_random formatter;
+  formatter.Radix = options.Radix;
+  std::string texts[256];
+  size_t widest = 0;
+  for (int v = 0; v < 256; ++v) widest = std::max(widest, (texts[v] = formatter.FormatRandom(v)).size());
+  CheckMemoryFor(TextListBytes(byteCount_, byteCount_ * widest));
+  TArrayString list;
+  GuardMemory([&] { list.reserve(byteCount_, byteCount_ * widest); });
+  for (size_t i = 0; i < byteCount_ && !Stopped(); ++i) {
+    list.push_back(texts[bytes_[i]]);
+    if (i % kBlock == 0) LetMessagesRun();
+  }
+  list.resize(byteCount_);
+  Results.swap(list);
 }
 
 void Trandom_file::SaveToFile() {
-  TsaveBinPar par;
-  par.FileName = Input.FileName;
-  par.Append = Input.Append;
-  par.Randoms = &Engine.Randoms;
-  par.StatusLabel = Input.StatusLabel;
-  par.ProgressBar = Input.ProgressBar;
-  BinWriter.SaveBin(par);
-  written_ = BinWriter.Stopped ? written_ : static_cast<int64_t>(Engine.Randoms.size());
+  if (const auto file = StageFile()) file->commit();
+}
+
+std::unique_ptr<OutputFile> Trandom_file::StageFile() {
+  BinWriter.Stopped = false;
+  if (Input.StatusLabel != nullptr) Input.StatusLabel->setCaption(TR_NOOP("Core", "Write File ..."));
+  if (Input.ProgressBar != nullptr) Input.ProgressBar->start(static_cast<int64_t>(byteCount_));
+  auto file = std::make_unique<OutputFile>(Input.FileName, OutputFile::Options{.append = Input.Append});
+  file->reserve(static_cast<int64_t>(byteCount_));
+  size_t done = 0;
+  while (done < byteCount_ && !BinWriter.Stopped) {
+    const size_t n = std::min<size_t>(kBlock, byteCount_ - done);
+    file->write(std::string_view(reinterpret_cast<const char*>(bytes_.get() + done), n));
+    done += n;
+    if (Input.ProgressBar != nullptr) Input.ProgressBar->advance(static_cast<int64_t>(n));
+    LetMessagesRun();
+  }
+  if (Input.StatusLabel != nullptr) Input.StatusLabel->setCaption(TR_NOOP("Core", "Done"));
+  if (Input.ProgressBar != nullptr) Input.ProgressBar->hide();
+  // Cancelled, the staged bytes go with the object: the file is as it was.
+  if (BinWriter.Stopped) {
+    file.reset();
+  } else {
+    file->flush();
+  }
+  written_ = file ? static_cast<int64_t>(done) : 0;
+  return file;
 }
 
 void Trandom_file::Cancel() {
@@ -43,32 +118,32 @@ void Trandom_file::Cancel() {
   Engine.Cancel();
 }
 
-void Trandom_file::GenerateStreamed(const TinputFilePar& par) {
+void Trandom_file::GenerateStreamed(const TinputFilePar& par, RandomSource& source) {
   Input = par;
   streamStopped_ = false;
   BinWriter.Stopped = false;
   Engine.Stopped = false;
   written_ = 0;
   Results.clear();
-  // The bytes of an earlier shown run are not this run's: they go too.
-  TArrayInteger().swap(Engine.Randoms);
-  Engine.SetSeed(Input.Seed);
+  ReleaseBytes();  // the bytes of an earlier shown run are not this run's
   const int64_t count = Input.Count > 0 ? Input.Count : 0;
   if (Input.StatusLabel != nullptr) Input.StatusLabel->setCaption(TR_NOOP("Core", "Write File ..."));
   if (Input.ProgressBar != nullptr) Input.ProgressBar->start(count);
   OutputFile file(Input.FileName, OutputFile::Options{.append = Input.Append});
   file.reserve(count);
-  constexpr int64_t kBlock = 1 << 16;
   std::vector<uint8_t> block(kBlock);
   while (written_ < count && !streamStopped_) {
     const int64_t n = std::min(kBlock, count - written_);
-    FillRandomBytes(block.data(), static_cast<size_t>(n));
+    source.FillRandomBytes(block.data(), static_cast<size_t>(n));
     file.write(std::string_view(reinterpret_cast<const char*>(block.data()), static_cast<size_t>(n)));
     written_ += n;
     if (Input.ProgressBar != nullptr) Input.ProgressBar->advance(n);
     LetMessagesRun();
   }
-  file.commit();
+  if (streamStopped_)
+    written_ = 0;  // the staged blocks go unnamed: the file is left as it was
+  else
+    file.commit();
   if (Input.StatusLabel != nullptr) Input.StatusLabel->setCaption(TR_NOOP("Core", "Done"));
   if (Input.ProgressBar != nullptr) Input.ProgressBar->hide();
 }

@@ -7,7 +7,6 @@
 
 #include "core/Errors.h"
 #include "core/Memory.h"
-#include "core/RandomSource.h"
 #include "core/RepeatWatch.h"
 
 namespace quenvar {
@@ -69,12 +68,13 @@ int64_t PermutationTotal(int64_t n, int64_t k) {
   return CapAndRound(result);
 }
 
-void DrawNumbers(int32_t lower, int32_t upper, int32_t count, bool duplicate, std::vector<int32_t>& out) {
+void DrawNumbers(int32_t lower, int32_t upper, int32_t count, bool duplicate, std::vector<int32_t>& out,
+                 RandomSource& source) {
   const size_t first = out.size();
   if (duplicate) {
     const uint32_t width = static_cast<uint32_t>(upper) - static_cast<uint32_t>(lower) + 1u;
     for (int32_t i = 0; i < count; ++i) {
-      const auto v = static_cast<int32_t>(static_cast<uint32_t>(lower) + RandomBelow(width));
+      const auto v = static_cast<int32_t>(static_cast<uint32_t>(lower) + source.RandomBelow(width));
       LetMessagesRun();
       out.push_back(v);
     }
@@ -83,7 +83,7 @@ void DrawNumbers(int32_t lower, int32_t upper, int32_t count, bool duplicate, st
   const int64_t target = std::min<int64_t>(count, int64_t{upper} - lower + 1);
   while (static_cast<int64_t>(out.size() - first) < target) {
     const uint32_t width = static_cast<uint32_t>(upper) - static_cast<uint32_t>(lower) + 1u;
-    const auto v = static_cast<int32_t>(static_cast<uint32_t>(lower) + RandomBelow(width));
+    const auto v = static_cast<int32_t>(static_cast<uint32_t>(lower) + source.RandomBelow(width));
     if (std::find(out.begin() + static_cast<std::ptrdiff_t>(first), out.end(), v) != out.end()) continue;
     LetMessagesRun();
     out.push_back(v);
@@ -126,7 +126,7 @@ int64_t Trandom_Lottery::CalcPossible() const {
   return total(m, p);
 }
 
-void Trandom_Lottery::Generate(const TinputLottery& par) {
+void Trandom_Lottery::Generate(const TinputLottery& par, RandomSource& source) {
   Input = par;
   if (!Input.Lotto) Input.ChildPick = 0;
   Stopped = false;
@@ -163,18 +163,17 @@ void Trandom_Lottery::Generate(const TinputLottery& par) {
   CheckMemoryFor(cells * 4 + std::max(set, TextListBytes(cells, cells * LongestNumber())));
   GuardMemory([&] { Lines.assign(static_cast<size_t>(cells), 0); });
   LineCount = lineCount;
-  Engine.SetSeed(Input.Seed);
   if (Input.StatusLabel != nullptr) Input.StatusLabel->setCaption(TR_NOOP("Core", "Calculating randoms..."));
   if (Input.ProgressBar != nullptr) Input.ProgressBar->start(LineCount);
   if (Input.Lotto)
-    GenerateLines<true>();
+    GenerateLines<true>(source);
   else
-    GenerateLines<false>();
+    GenerateLines<false>(source);
   if (Input.StatusLabel != nullptr) Input.StatusLabel->setCaption(TR_NOOP("Core", "Done"));
 }
 
 template <bool kWithBonus>
-void Trandom_Lottery::GenerateLines() {
+void Trandom_Lottery::GenerateLines(RandomSource& source) {
   const int32_t width = LineWidth();
   LineSet seen(Lines, width);
   if (Input.DupRows) seen.reserve(LineCount);
@@ -184,22 +183,22 @@ void Trandom_Lottery::GenerateLines() {
   // reach them all: a run that comes round to draws it already rejected ends
   // with the lines it found.
   RepeatWatch watch;
-  watch.restart(RandomSeed);
+  watch.restart(source);
   int64_t i = 0;
   while (!Stopped && i < LineCount) {
     candidate.clear();
     if (kWithBonus && Input.RemainPick) {
-      DrawNumbers(Input.MainLow, Input.MainUpper, width, Input.DupLines, candidate);
+      DrawNumbers(Input.MainLow, Input.MainUpper, width, Input.DupLines, candidate, source);
     } else {
-      DrawNumbers(Input.MainLow, Input.MainUpper, Input.MainPick, Input.DupLines, candidate);
+      DrawNumbers(Input.MainLow, Input.MainUpper, Input.MainPick, Input.DupLines, candidate, source);
       if (kWithBonus)
-        DrawNumbers(Input.ChildLow, Input.ChildUpper, Input.ChildPick, Input.DupLines, candidate);
+        DrawNumbers(Input.ChildLow, Input.ChildUpper, Input.ChildPick, Input.DupLines, candidate, source);
     }
     int32_t* row = &Lines[static_cast<size_t>(i * width)];
     std::copy(candidate.begin(), candidate.end(), row);
     // Lines are compared as drawn: the same numbers in another order differ.
     if (Input.DupRows && !seen.insertIfNew(row, i)) {
-      if (!watch.cycled(RandomSeed)) continue;
+      if (!watch.cycled(source)) continue;
       Exhausted = true;
       LineCount = i;
       Lines.resize(static_cast<size_t>(i * width));
@@ -208,7 +207,7 @@ void Trandom_Lottery::GenerateLines() {
               .arg(i));
       break;
     }
-    watch.restart(RandomSeed);
+    watch.restart(source);
     ++i;
     filled_ = i;
     if (Input.ProgressBar != nullptr) Input.ProgressBar->step();

@@ -13,8 +13,7 @@ struct TinputLottery {
   int32_t MainPick = 5;
   int32_t ChildLow = 1;
   int32_t ChildUpper = 42;
-  int32_t ChildPick = 1;  // 0 whenever Lotto is false
-  int32_t Seed = 0;
+  int32_t ChildPick = 1;    // 0 whenever Lotto is false
   bool Lotto = true;        // lines carry bonus numbers
   bool RemainPick = false;  // bonus numbers come from the main range, in the same draw
   bool DupLines = false;    // a number may repeat within a line
@@ -33,7 +32,7 @@ int64_t PermutationTotal(int64_t n, int64_t k);
 // line from the random source, optionally with no line repeated.
 class Trandom_Lottery {
  public:
-  void Generate(const TinputLottery& par);
+  void Generate(const TinputLottery& par, RandomSource& source);
   // 0 ascending, 1 descending, 2 drawing order; main and bonus numbers are
   // sorted apart.
   void FormatResults(uint8_t order);
@@ -45,7 +44,6 @@ class Trandom_Lottery {
   bool LineDrawn(int64_t i) const { return i < filled_; }
   int32_t Cell(int64_t i, int32_t c) const { return Lines[static_cast<size_t>(i * LineWidth() + c)]; }
 
-  Tmake_random Engine;  // the engine's random source and seed operation
   TinputLottery Input;
   int64_t LineCount = 0;
   int64_t Possible = 0;
@@ -61,14 +59,17 @@ class Trandom_Lottery {
   // The longest text of a number the lines can hold.
   uint64_t LongestNumber() const;
   template <bool kWithBonus>
-  void GenerateLines();
+  void GenerateLines(RandomSource& source);
 
   int64_t filled_ = 0;
 };
 
+static_assert(RandomGenerator<Trandom_Lottery, TinputLottery>);
+
 // One engine draw of `count` numbers from lower .. upper with or without
 // repeats and no exclusions, exactly as Tmake_random::MakeRandoms draws
-// them, appended to `out`; lets messages run once per value.
-void DrawNumbers(int32_t lower, int32_t upper, int32_t count, bool duplicate, std::vector<int32_t>& out);
+// them from `source`, appended to `out`; lets messages run once per value.
+void DrawNumbers(int32_t lower, int32_t upper, int32_t count, bool duplicate, std::vector<int32_t>& out,
+                 RandomSource& source);
 
 }  // namespace quenvar

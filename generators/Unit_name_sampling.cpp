@@ -1,13 +1,13 @@
 #include "generators/Unit_name_sampling.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <new>
 #include <unordered_set>
 
 #include "core/DrawnSet.h"
 #include "core/Errors.h"
 #include "core/Memory.h"
-#include "core/RandomSource.h"
 #include "core/RepeatWatch.h"
 #include "core/Sorting.h"
 #include "core/TextLines.h"
@@ -59,7 +59,7 @@ void PrepareTextRun(uint64_t n, uint64_t characters, bool repeats, TArrayString&
   });
 }
 
-void Trandom_sampling::Generate(const TinputSampling& par) {
+void Trandom_sampling::Generate(const TinputSampling& par, RandomSource& source) {
   Stopped = false;
   Input = par;
   static const TArrayString kNoItems;
@@ -93,8 +93,7 @@ void Trandom_sampling::Generate(const TinputSampling& par) {
   Samples.clear();
   Results.clear();
   if (Input.ProgressBar != nullptr) Input.ProgressBar->show();
-  Engine.SetSeed(Input.Seed);
-  Engine.MakeRandoms(request);
+  Engine.MakeRandoms(request, source);
   Engine.FormatRandoms(Samples, TformatPar{2, false, 0});
 
   const size_t drawn = Samples.size();
@@ -169,19 +168,30 @@ constexpr int64_t kMaxPairsCounted = int64_t{1} << 22;
 // names. Beyond that the names of every pair are told apart by their 122-bit
 // keys.
 int64_t DistinctFullNames(const TArrayString& firsts, const TArrayString& lasts, int64_t wanted) {
-  auto distinct = [](const TArrayString& list, int64_t& blankFree) {
+  // The different lines of a list, the scan stopping once it has `cap`.
+  auto distinct = [](const TArrayString& list, size_t cap, int64_t& blankFree) {
+    blankFree = 0;
     std::unordered_set<std::string_view> seen;
     std::vector<std::string_view> texts;
-    for (size_t i = 0; i < list.size(); ++i)
+    for (size_t i = 0; i < list.size() && texts.size() < cap; ++i)
       if (seen.insert(list[i]).second) {
         texts.push_back(list[i]);
         if (list[i].find(' ') == std::string_view::npos) ++blankFree;
       }
     return texts;
   };
+  // First as many different lines as names are wanted: for a few names from
+  // long lists that is a glance at their first lines, and the counts found
+  // are lower bounds that mostly settle the question.
+  const auto cap = static_cast<size_t>(std::max<int64_t>(wanted, 0));
   int64_t firstBlankFree = 0, lastBlankFree = 0;
-  const std::vector<std::string_view> f = distinct(firsts, firstBlankFree);
-  const std::vector<std::string_view> l = distinct(lasts, lastBlankFree);
+  std::vector<std::string_view> f = distinct(firsts, cap, firstBlankFree);
+  std::vector<std::string_view> l = distinct(lasts, cap, lastBlankFree);
+  if (wanted <= std::max(static_cast<int64_t>(f.size()) * lastBlankFree,
+                         firstBlankFree * static_cast<int64_t>(l.size())))
+    return wanted;
+  if (f.size() == cap) f = distinct(firsts, SIZE_MAX, firstBlankFree);
+  if (l.size() == cap) l = distinct(lasts, SIZE_MAX, lastBlankFree);
   const auto nf = static_cast<int64_t>(f.size()), nl = static_cast<int64_t>(l.size());
   const int64_t pairs = nf * nl;
   if (firstBlankFree == nf || lastBlankFree == nl) return std::min(pairs, wanted);
@@ -209,7 +219,7 @@ int64_t DistinctFullNames(const TArrayString& firsts, const TArrayString& lasts,
   return std::min(wanted, static_cast<int64_t>(std::unique(names.begin(), names.end()) - names.begin()));
 }
 
-void Trandom_name::Generate(const TinputName& par) {
+void Trandom_name::Generate(const TinputName& par, RandomSource& source) {
   Input = par;
   Stopped = false;
   Exhausted = false;
@@ -218,16 +228,24 @@ void Trandom_name::Generate(const TinputName& par) {
 
   if (label != nullptr) label->setCaption(TR_NOOP("Core", "Load names database..."));
   LetMessagesRun();
-  TArrayString firsts;
-  if ((Input.Gender & 2) != 0 && !Stopped) firsts = ReadNonEmptyLines(Input.MaleFile, true);
-  LetMessagesRun();
-  if ((Input.Gender & 1) != 0 && !Stopped) {
-    const TArrayString female = ReadNonEmptyLines(Input.FemaleFile, true);
-    for (size_t i = 0; i < female.size(); ++i) firsts.push_back(female[i]);
+  // The lists read are kept, so that a copied command can name copies of them.
+  FemaleNames.clear();
+  MaleNames.clear();
+  LastNames.clear();
+  TArrayString firstsRead;
+  if (Input.FirstNames == nullptr) {
+    if ((Input.Gender & 2) != 0 && !Stopped) MaleNames = ReadNonEmptyLines(Input.MaleFile, true);
+    firstsRead = MaleNames;
+    LetMessagesRun();
+    if ((Input.Gender & 1) != 0 && !Stopped) {
+      FemaleNames = ReadNonEmptyLines(Input.FemaleFile, true);
+      for (size_t i = 0; i < FemaleNames.size(); ++i) firstsRead.push_back(FemaleNames[i]);
+    }
+    LetMessagesRun();
   }
-  LetMessagesRun();
-  TArrayString lasts;
-  if (!Stopped) lasts = ReadNonEmptyLines(Input.LastFile, true);
+  if (Input.LastNames == nullptr && !Stopped) LastNames = ReadNonEmptyLines(Input.LastFile, true);
+  const TArrayString& firsts = Input.FirstNames != nullptr ? *Input.FirstNames : firstsRead;
+  const TArrayString& lasts = Input.LastNames != nullptr ? *Input.LastNames : LastNames;
 
   const int64_t combinations = static_cast<int64_t>(firsts.size()) * static_cast<int64_t>(lasts.size());
   // With an empty list there is no name to draw.
@@ -261,7 +279,6 @@ void Trandom_name::Generate(const TinputName& par) {
   Generated = wanted;
   if (label != nullptr) label->setCaption(TR_NOOP("Core", "Calculating names..."));
   if (bar != nullptr) bar->start(Generated);
-  Engine.SetSeed(Input.Seed);
 
   const auto nFirst = static_cast<uint32_t>(firsts.size());
   const auto nLast = static_cast<uint32_t>(lasts.size());
@@ -274,7 +291,7 @@ void Trandom_name::Generate(const TinputName& par) {
     GuardMemory([&] { pairsDrawn.assign(static_cast<size_t>(combinations + 63) / 64, 0); });
   std::string candidate;
   RepeatWatch watch;
-  watch.restart(RandomSeed);
+  watch.restart(source);
   int64_t i = 0;
   while (!Stopped && i < Generated) {
     LetMessagesRun();
@@ -282,8 +299,8 @@ void Trandom_name::Generate(const TinputName& par) {
       Exhausted = true;
       break;
     }
-    const uint32_t f = RandomBelow(nFirst);  // the first name is always drawn first
-    const uint32_t l = RandomBelow(nLast);
+    const uint32_t f = source.RandomBelow(nFirst);  // the first name is always drawn first
+    const uint32_t l = source.RandomBelow(nLast);
     bool repeated = false;
     if (!pairsDrawn.empty()) {
       const uint64_t pair = uint64_t{f} * nLast + l;
@@ -293,10 +310,10 @@ void Trandom_name::Generate(const TinputName& par) {
     }
     if (!repeated) candidate.assign(firsts[f]).append(" ").append(lasts[l]);
     if (repeated || (!Input.Duplicate && seen.contains(candidate))) {
-      if (watch.cycled(RandomSeed)) reachable = i;
+      if (watch.cycled(source)) reachable = i;
       continue;
     }
-    watch.restart(RandomSeed);
+    watch.restart(source);
     Names.push_back(candidate);
     if (!Input.Duplicate) seen.insert(static_cast<uint32_t>(i));
     ++i;

@@ -11,7 +11,6 @@ struct TinputSampling {
   int32_t Count = 100;
   bool Duplicate = false;
   const TArrayString* Items = nullptr;  // the texts to draw from; read only during Generate
-  int32_t Seed = 0;
   ProgressBarView* ProgressBar = nullptr;
   StatusLabelView* StatusLabel = nullptr;
 };
@@ -21,7 +20,7 @@ struct TinputSampling {
 // same text may both be drawn.
 class Trandom_sampling : public Trandom_base {
  public:
-  void Generate(const TinputSampling& par);
+  void Generate(const TinputSampling& par, RandomSource& source);
   void FormatResults(TformatPar format);
   void Cancel() {
     Stopped = true;
@@ -39,10 +38,14 @@ struct TinputName {
   int32_t Count = 100;
   bool Duplicate = false;
   uint8_t Gender = 3;  // bit 0 female list, bit 1 male list
-  int32_t Seed = 0;
   std::string FemaleFile;
   std::string MaleFile;
   std::string LastFile;
+  // Lists read already (the command-line tool checks them before the run):
+  // used instead of the files when given, the first names being the male
+  // lines, then the female ones, as Generate pools them.
+  const TArrayString* FirstNames = nullptr;
+  const TArrayString* LastNames = nullptr;
   ProgressBarView* ProgressBar = nullptr;
   StatusLabelView* StatusLabel = nullptr;
 };
@@ -51,7 +54,7 @@ struct TinputName {
 // last name.
 class Trandom_name : public Trandom_base {
  public:
-  void Generate(const TinputName& par);
+  void Generate(const TinputName& par, RandomSource& source);
   void FormatResults(TformatPar format);
   void Cancel() { Stopped = true; }
   int64_t GeneratedTotal() const { return Generated; }
@@ -65,7 +68,12 @@ class Trandom_name : public Trandom_base {
   // run stopped with every name they can give.
   bool Exhausted = false;
   TArrayString Names;
+  // The lists the last run read (a list its gender leaves out stays empty).
+  TArrayString FemaleNames, MaleNames, LastNames;
 };
+
+static_assert(RandomGenerator<Trandom_sampling, TinputSampling>);
+static_assert(RandomGenerator<Trandom_name, TinputName>);
 
 // How many different full names (first name, blank, last name) the lists
 // give when that is fewer than `wanted`, otherwise `wanted`; -1 when finding

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/Feedback.h"
+#include "core/RandomSource.h"
 
 namespace quenvar::test {
 
@@ -41,5 +42,14 @@ class FakePump : public MessagePump {
  private:
   std::function<void(int)> onCall_;
 };
+
+// A generator's run as a page makes it with a manual seed: the run's own
+// source, seeded and lent for the run. Returns the source as the run left it.
+template <class Generator, class Input>
+RandomSource SeededRun(Generator& generator, const Input& input, int32_t seed) {
+  RandomSource source(seed);
+  generator.Generate(input, source);
+  return source;
+}
 
 }  // namespace quenvar::test

@@ -39,6 +39,15 @@ class TempFolder {
   }
 };
 
+// AddressSanitizer reserves terabytes of address space for its shadow: under
+// it, a limit of the address space stops everything, and the tests that set
+// one skip themselves.
+#if defined(__SANITIZE_ADDRESS__)
+inline constexpr bool kAddressSanitizer = true;
+#else
+inline constexpr bool kAddressSanitizer = false;
+#endif
+
 // A whole file, bytes as stored; empty when it cannot be read.
 inline std::string ReadFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);

@@ -4,12 +4,14 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "Fakes.h"
 #include "GuiFixture.h"
 #include "core/Printing.h"
 #include "core/Writers.h"
 #include "ui/Folders.h"
 #include "ui/HelpWindow.h"
 #include "ui/NumberPage.h"
+#include "ui/PrintPreview.h"
 #include "ui/PrinterSetup.h"
 #include "ui/QtPrinting.h"
 #include "ui/UnitMain.h"
@@ -30,7 +32,7 @@ class FakeService : public PrinterService {
    public:
     explicit Canvas(FakeService& owner) : owner_(owner) {}
     int pageWidth() const override { return 100000; }
-    int pageHeight() const override { return 100000; }
+    int pageHeight() const override { return owner_.pageHeight; }
     int textWidth(std::string_view t) const override { return 10 * int(t.size()); }
     int textHeight(std::string_view) const override { return 8; }
     int charHeight() const override { return 8; }
@@ -40,6 +42,7 @@ class FakeService : public PrinterService {
     }
     void newPage() override {}
     void endDoc() override { ++owner_.jobs; }
+    void abandonDoc() override { ++owner_.abandoned; }
 
    private:
     FakeService& owner_;
@@ -49,6 +52,8 @@ class FakeService : public PrinterService {
   std::unique_ptr<PrintCanvas> beginDoc() override { return std::make_unique<Canvas>(*this); }
   std::map<int, QString> drawn;
   int jobs = 0;
+  int abandoned = 0;
+  int pageHeight = 100000;
 };
 
 }  // namespace
@@ -180,6 +185,115 @@ class DialogTest : public QObject {
     QCOMPARE(fake->boxes.back().text, QString("The randoms have been printed!"));
     QCOMPARE(TFormPrinttext::PrintFileName("/opt/q/temp", QDateTime(QDate(2026, 12, 7), QTime(9, 5, 3))),
              QString("/opt/q/temp/20261207_090503.txt"));
+  }
+
+  // A long print lays out, asks over 50 pages, and draws a line at a time
+  // between message runs, with the page's progress and Cancel; the results
+  // stay shown.
+  void printsLongJobsWithProgressAndCancel() {
+    FakeService service;
+    service.pageHeight = 50;  // four lines a page
+    fake->printers = {"Fake printer"};
+    page->RxSpinCount->setValue(1000);
+    page->RxSpinCountExit();
+    QTest::mouseClick(page->startButton, Qt::LeftButton);
+    const QString totals = page->totalsLabel->text();
+    auto print = [&] {
+      QVERIFY(WhenModal<TFormPrinttext>(
+          [&] { QTest::mouseClick(page->printButton, Qt::LeftButton); },
+          [&](TFormPrinttext* d) { QTest::mouseClick(d->btnprint, Qt::LeftButton); }));
+    };
+    fake->answers = {false};
+    print();
+    QCOMPARE(fake->boxes.back().text, QString("The print job has 84 pages.\nDo you want to print them all?"));
+    QVERIFY(service.drawn.empty() && service.jobs == 0 && service.abandoned == 1);
+
+    fake->answers = {true};
+    uint64_t longest = 0;
+    bool shown = true;  // progress and Cancel shown, the totals aside
+    TakeWork();
+    {
+      test::FakePump pump([&](int) {
+        longest = std::max(longest, TakeWork());
+        shown = shown && page->running() && page->progressBar->isVisible() && !page->totalsLabel->isVisible();
+      });
+      print();
+      QVERIFY(pump.calls >= 2 * 334);
+    }
+    QVERIFY(shown);
+    QCOMPARE(longest, uint64_t(1));
+    QCOMPARE(service.jobs, 1);
+    QCOMPARE(fake->boxes.back().text, QString("The randoms have been printed!"));
+
+    // Cancel while the pages are drawn: the job is abandoned, no box says printed.
+    const size_t boxes = fake->boxes.size();
+    fake->answers = {true};
+    {
+      test::FakePump pump([&](int call) {
+        if (call == 500) page->cancelButton->click();
+      });
+      print();
+    }
+    QCOMPARE(service.jobs, 1);
+    QCOMPARE(service.abandoned, 2);
+    QCOMPARE(fake->boxes.size(), boxes + 1);  // only the question
+    QVERIFY(!page->running() && page->resultsShown() && page->totalsLabel->isVisible());
+    QCOMPARE(page->totalsLabel->text(), totals);
+    QCOMPARE(page->DisplayLabelText(), QString("Done"));
+    QCOMPARE(page->model->rowCount(), 334);
+
+    // A re-sort draws its progress in the totals' place, never under them.
+    {
+      test::FakePump pump(
+          [&](int) { shown = shown && page->progressBar->isVisible() && !page->totalsLabel->isVisible(); });
+      page->dscAction->trigger();
+      QVERIFY(pump.calls > 0);
+    }
+    QVERIFY(shown);
+    QVERIFY(page->totalsLabel->isVisible());
+  }
+
+  // The preview counts the pages the printer will print (as the question
+  // before a long job does) and shows any of them, in landscape too.
+  void previewShowsThePagesToBePrinted() {
+    fake->printers = {"PDF file"};
+    const QString pdf = pathFor("preview.pdf");
+    CurrentPrinter().setOutputFileName(pdf);
+    auto restore = qScopeGuard([] { CurrentPrinter().setOutputFileName({}); });
+    page->RxSpinCount->setValue(5000);
+    page->RxSpinCountExit();
+    QTest::mouseClick(page->startButton, Qt::LeftButton);
+    std::vector<int64_t> counts;
+    for (bool landscape : {false, true}) {
+      int64_t previewed = 0;
+      QString question;
+      QVERIFY(WhenModal<TFormPrinttext>(
+          [&] { QTest::mouseClick(page->printButton, Qt::LeftButton); },
+          [&](TFormPrinttext* d) {
+            QTest::mouseClick(landscape ? d->RaLan : d->RaPor, Qt::LeftButton);
+            d->rxOnecol->setChecked(true);
+            QVERIFY(WhenModal<TPrintPreview>(
+                [&] { QTest::mouseClick(d->btnpreview, Qt::LeftButton); },
+                [&](TPrintPreview* p) {
+                  QTRY_VERIFY(p->counted());
+                  previewed = p->pages();
+                  QCOMPARE(p->countLabel->text(),
+                           QString("of %1 pages").arg(QLocale().toString(int(previewed))));
+                  p->pageBox->setValue(int(previewed));
+                  QCOMPARE(p->pageBox->value(), int(previewed));
+                  QVERIFY(!p->pageView->pixmap().isNull());
+                }));
+            fake->answers = {false};  // asked with the count, then nothing printed
+            QTest::mouseClick(d->btnprint, Qt::LeftButton);
+            question = fake->boxes.back().text;
+          }));
+      QCOMPARE(question,
+               QString("The print job has %1 pages.\nDo you want to print them all?").arg(previewed));
+      QVERIFY(previewed > 50);
+      QVERIFY(!QFile::exists(pdf));
+      counts.push_back(previewed);
+    }
+    QVERIFY(counts[0] != counts[1]);
   }
 
   void printSetupSetsTheOrientation() {

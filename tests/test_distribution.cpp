@@ -100,8 +100,8 @@ TEST(Distribution, NumbersAreCountedInBinsAndTestedAgainstTheAllowedNumbers) {
 }
 
 TEST(Distribution, BytesAreCountedByValue) {
-  TArrayInteger bytes;
-  for (int v = 0; v < 256; ++v) bytes.push_back(v);
+  std::vector<uint8_t> bytes;
+  for (int v = 0; v < 256; ++v) bytes.push_back(uint8_t(v));
   bytes.push_back(255);
   bytes.push_back(0);
   const Distribution d = ByteDistribution(bytes);

@@ -158,7 +158,7 @@ class DistributionDialogTest : public QObject, public GuiFixture {
     QFile file(p->EditFileName->text());
     start(p);
     QList<qint64> expected(256, 0);
-    for (const int32_t v : p->generator.Engine.Randoms) expected[v]++;
+    for (const uint8_t v : p->generator.Bytes()) expected[v]++;
     // The bytes written are the bytes charted.
     QVERIFY(file.open(QIODevice::ReadOnly));
     QList<qint64> inFile(256, 0);

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
+#include <filesystem>
 #include <fstream>
 #include <random>
 #include <set>
+#include <thread>
 
 #include "Fakes.h"
 #include "Reference.h"
+#include "TestFiles.h"
 #include "core/Errors.h"
 #include "core/Memory.h"
 #include "core/Unit_base.h"
@@ -32,11 +35,14 @@ Tinputpar Request(int32_t lower, int32_t upper, int32_t count, bool duplicate, T
   return par;
 }
 
-TArrayInteger Draw(const Tinputpar& par, int32_t seed, Tmake_random* keep = nullptr) {
+// The draw from `seed`; `end` gets the state the run left its source in.
+TArrayInteger Draw(const Tinputpar& par, int32_t seed, Tmake_random* keep = nullptr,
+                   uint32_t* end = nullptr) {
   Tmake_random local;
   Tmake_random& engine = keep ? *keep : local;
-  engine.SetSeed(seed);
-  engine.MakeRandoms(par);
+  RandomSource source(seed);
+  engine.MakeRandoms(par, source);
+  if (end != nullptr) *end = source.state;
   return engine.Randoms;
 }
 
@@ -85,13 +91,15 @@ TEST(EngineMatchesReference, RandomRequests) {
     expected.MakeRandoms(in);
 
     Tmake_random engine;
-    Draw(Request(in.lower, in.upper, in.count, in.duplicate, in.excluded, uint8_t(in.kind)), seed, &engine);
+    uint32_t end = 0;
+    Draw(Request(in.lower, in.upper, in.count, in.duplicate, in.excluded, uint8_t(in.kind)), seed, &engine,
+         &end);
     ASSERT_EQ(engine.Randoms, expected.randoms) << "round " << round;
     ASSERT_EQ(engine.GeneratedTotal(), expected.generated);
     if (!in.duplicate || (in.kind == 1 && !in.excluded.empty())) {
       ASSERT_EQ(engine.PossibleTotal(), expected.possible);
     }
-    ASSERT_EQ(RandomSeed, expected.seed) << "the random source must end where the reference's does";
+    ASSERT_EQ(end, expected.seed) << "the random source must end where the reference's does";
 
     const uint8_t order = uint8_t(round % 3);
     const bool comma = round % 7 == 0;
@@ -123,10 +131,12 @@ TEST(EngineMatchesReference, ExcludedDigitsOverWideRanges) {
     expected.seed = uint32_t(c.seed);
     expected.MakeRandoms(in);
     Tmake_random engine;
-    ASSERT_EQ(Draw(Request(c.lower, c.upper, c.count, false, c.digits, 1), c.seed, &engine), expected.randoms)
+    uint32_t end = 0;
+    ASSERT_EQ(Draw(Request(c.lower, c.upper, c.count, false, c.digits, 1), c.seed, &engine, &end),
+              expected.randoms)
         << c.lower;
     EXPECT_EQ(engine.PossibleTotal(), expected.possible);
-    EXPECT_EQ(RandomSeed, expected.seed);
+    EXPECT_EQ(end, expected.seed);
   }
   // Values next to 0, 10^4, 10^8 and the ends of the 32-bit range, with
   // repeats allowed: each digit counts once, leading zeros are no digits.
@@ -198,6 +208,7 @@ TEST(CountFreeOfDigits, AgreesWithTestingEveryValue) {
   EXPECT_EQ(CountFreeOfDigits(1, 2147483647, Bits({1, 2, 3, 4, 5, 6, 7, 8})), 511);
   EXPECT_EQ(CountFreeOfDigits(-2147483647, 2147483647, Bits({1, 2, 3, 4, 5, 6, 7, 8})), 1023);
   EXPECT_EQ(CountFreeOfDigits(1, 100, Bits({1, 2, 3, 4, 5, 6, 7, 8, 9})), 0);
+  EXPECT_EQ(CountFreeOfDigits(-2147483647, 2147483647, 0), 4294967295);  // no digit excluded
 }
 
 TEST(Engine, EdgeCases) {
@@ -278,6 +289,30 @@ TEST(Engine, EveryPhaseOfAReformatLetsMessagesRun) {
   }
 }
 
+std::ptrdiff_t Threads() {
+  const std::filesystem::directory_iterator tasks("/proc/self/task");
+  return std::distance(std::filesystem::begin(tasks), std::filesystem::end(tasks));
+}
+
+// The pump keeps time with a thread only while pump points are being
+// reached: none when it is installed or after a run, one during a run.
+TEST(MessagePump, KeepsTimeOnlyDuringARun) {
+  const std::ptrdiff_t idle = Threads();
+  struct CountingPump : MessagePump {
+    void processMessages() override { seen.push_back(Threads()); }
+    std::vector<std::ptrdiff_t> seen;
+  } pump;
+  SetMessagePump(&pump, 1000);
+  EXPECT_EQ(Threads(), idle);
+  while (pump.seen.size() < 3) LetMessagesRun();  // a run: points until time has passed thrice
+  EXPECT_EQ(pump.seen.back(), idle + 1);
+  // The ticker ends by itself once no point takes its ticks.
+  for (int wait = 0; wait < 10000 && Threads() != idle; ++wait)
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  EXPECT_EQ(Threads(), idle);
+  SetMessagePump(nullptr);
+}
+
 TEST(Engine, PhasesInOrder) {
   FakePump pump;
   auto phases = [](Tinputpar par, uint8_t order) {
@@ -286,7 +321,8 @@ TEST(Engine, PhasesInOrder) {
     par.ProgressBar = &status;
     par.StatusLabel = &status;
     Tmake_random engine;
-    engine.MakeRandoms(par);
+    RandomSource source;
+    engine.MakeRandoms(par, source);
     TArrayString list;
     engine.FormatRandoms(list, TformatPar{order, false, 0});
     return status.captions;
@@ -310,7 +346,8 @@ TEST(Engine, ProgressStepsOncePerAcceptedValue) {
   par.ProgressBar = &status;
   par.StatusLabel = &status;
   Tmake_random engine;
-  engine.MakeRandoms(par);
+  RandomSource source;
+  engine.MakeRandoms(par, source);
   // 50 + 50 div 30 = 51, plus one: the bar's maximum.
   ASSERT_EQ(status.maximums, std::vector<int64_t>{52});
   // The pump sees the position before each value is added: 0, 1, 2, ... 49,
@@ -329,7 +366,8 @@ TEST(Engine, CountingTheWholeRangeSetsTheBarMaximumToHighMinusLow) {
   par.ProgressBar = &status;
   par.StatusLabel = &status;
   Tmake_random engine;
-  engine.MakeRandoms(par);
+  RandomSource source;
+  engine.MakeRandoms(par, source);
   ASSERT_FALSE(status.maximums.empty());
   EXPECT_EQ(status.maximums.front(), 2147483646);
   EXPECT_EQ(engine.PossibleTotal(), 511);
@@ -350,8 +388,8 @@ TEST(Engine, CancelKeepsWhatWasDrawn) {
   par.ShowProgress = true;
   par.ProgressBar = &status;
   par.StatusLabel = &status;
-  engine.SetSeed(99);
-  engine.MakeRandoms(par);
+  RandomSource source(99);
+  engine.MakeRandoms(par, source);
   ASSERT_EQ(engine.GeneratedTotal(), 120);
   EXPECT_EQ(engine.Randoms, TArrayInteger(full.begin(), full.begin() + 120));
   EXPECT_EQ(status.captions.back(), "Done");
@@ -360,16 +398,20 @@ TEST(Engine, CancelKeepsWhatWasDrawn) {
 TEST(NumberGenerator, EdgeCases) {
   Trandom_simply generator;
   auto run = [&generator](Tinputpar par, int32_t seed) {
-    generator.SetSeed(seed);
-    generator.Generate(par);
+    test::SeededRun(generator, par, seed);
     generator.FormatResults(TformatPar{0, false, 0});
     return generator.Results.toVector();
   };
   EXPECT_EQ(run(Request(0, 99, 10, false, {1, 2, 3, 4, 5, 6, 7, 8, 9}), 5), std::vector<std::string>{"0"});
   EXPECT_EQ(generator.PossibleTotal(), 1);
 
-  EXPECT_TRUE(run(Request(10, 19, 10, true, {1}), 5).empty());
-  EXPECT_EQ(generator.GeneratedTotal(), 0);
+  // Repeats allowed and no value left: nothing is drawn, nor memory asked
+  // for it, whatever the count.
+  for (int32_t count : {10, 2147483647}) {
+    EXPECT_TRUE(run(Request(10, 19, count, true, {1}), 5).empty());
+    EXPECT_EQ(generator.GeneratedTotal(), 0);
+  }
+  EXPECT_TRUE(run(Request(1, 3, 2147483647, true, {1, 2, 3}, 0), 5).empty());
 }
 
 // More than the machine has free is refused before anything is reserved.
@@ -382,7 +424,7 @@ TEST(Memory, RequestsBeyondWhatIsFreeAreRefused) {
   huge.MainPick = 300;
   huge.Lotto = false;
   huge.MainUpper = 1000;
-  EXPECT_THROW(lottery.Generate(huge), EOutOfMemory);
+  EXPECT_THROW(test::SeededRun(lottery, huge, 0), EOutOfMemory);
   EXPECT_EQ(lottery.GeneratedTotal(), 0);
 }
 
@@ -392,14 +434,13 @@ namespace {
 // previous results as they were.
 [[noreturn]] void RunOutOfMemory() {
   Trandom_simply generator;
-  generator.SetSeed(1);
-  generator.Generate(Request(1, 100, 10, true));
+  test::SeededRun(generator, Request(1, 100, 10, true), 1);
   generator.FormatResults(TformatPar{2, false, 0});
   const TArrayString before = generator.Results;
   const rlimit limit{512u << 20, 512u << 20};
   setrlimit(RLIMIT_AS, &limit);
   try {
-    generator.Generate(Request(1, 100, 2147483647, true));
+    test::SeededRun(generator, Request(1, 100, 2147483647, true), 1);
     std::exit(3);
   } catch (const EOutOfMemory&) {
   }
@@ -411,6 +452,7 @@ namespace {
 // A request whose memory cannot be had is refused with EOutOfMemory, and the
 // results of the run before stay as they were.
 TEST(NumberGeneratorDeathTest, OutOfMemoryKeepsThePreviousResults) {
+  if (quenvar::test::kAddressSanitizer) GTEST_SKIP() << "limits the address space";
   GTEST_FLAG_SET(death_test_style, "threadsafe");
   EXPECT_EXIT(RunOutOfMemory(), ::testing::ExitedWithCode(0), "");
 }
@@ -435,8 +477,7 @@ void LimitMemoryTo(uint64_t more) {
 [[noreturn]] void RefuseTooLargeNumberRun() {
   test::FakeStatus status;
   Trandom_simply generator;
-  generator.SetSeed(1);
-  generator.Generate(Request(1, 100, 10, true));
+  test::SeededRun(generator, Request(1, 100, 10, true), 1);
   generator.FormatResults(TformatPar{2, false, 0});
   const TArrayString before = generator.Results;
   LimitMemoryTo(uint64_t{600} << 20);
@@ -446,7 +487,7 @@ void LimitMemoryTo(uint64_t more) {
   huge.ProgressBar = &status;
   huge.StatusLabel = &status;
   try {
-    generator.Generate(huge);
+    test::SeededRun(generator, huge, 1);
     std::exit(3);
   } catch (const EOutOfMemory& e) {
     if (std::string(e.what()).find("MiB are free") == std::string::npos) std::exit(5);
@@ -464,7 +505,7 @@ void LimitMemoryTo(uint64_t more) {
   in.Items = &items;
   in.Count = 3;
   in.Duplicate = true;
-  generator.Generate(in);
+  test::SeededRun(generator, in, 0);
   generator.FormatResults(TformatPar{2, false, 0});
   const TArrayString before = generator.Results;
   LimitMemoryTo(uint64_t{600} << 20);
@@ -472,7 +513,7 @@ void LimitMemoryTo(uint64_t more) {
   in.ProgressBar = &status;
   in.StatusLabel = &status;
   try {
-    generator.Generate(in);
+    test::SeededRun(generator, in, 0);
     std::exit(3);
   } catch (const EOutOfMemory&) {
   }
@@ -486,6 +527,7 @@ void LimitMemoryTo(uint64_t more) {
 // large, it is refused at once with the figure, and nothing of the last run
 // is lost.
 TEST(NumberGeneratorDeathTest, TooLargeRunIsRefusedBeforeDrawing) {
+  if (quenvar::test::kAddressSanitizer) GTEST_SKIP() << "limits the address space";
   GTEST_FLAG_SET(death_test_style, "threadsafe");
   EXPECT_EXIT(RefuseTooLargeNumberRun(), ::testing::ExitedWithCode(0), "");
   EXPECT_EXIT(RefuseTooLargeSampleRun(), ::testing::ExitedWithCode(0), "");

@@ -20,11 +20,10 @@ namespace {
 struct FileRun {
   TempFolder temp;
   const fs::path& folder = temp.path;
-  TinputFilePar input(const std::string& name, int32_t count, int32_t seed, bool append = false) {
+  TinputFilePar input(const std::string& name, int32_t count, bool append = false) {
     TinputFilePar par;
     par.FileName = (folder / name).string();
     par.Count = count;
-    par.Seed = seed;
     par.Append = append;
     return par;
   }
@@ -37,25 +36,32 @@ TEST(FileGenerator, StreamedBytesEqualTheDrawnOnes) {
   FileRun run;
   Trandom_file generator;
   for (int32_t count : {1, 31, 32, 33, 65536, 65536 * 2 + 77}) {
-    generator.Generate(run.input("drawn.dat", count, -77));
+    RandomSource drawnSource(-77), streamedSource(-77);
+    generator.Generate(run.input("drawn.dat", count), drawnSource);
     generator.SaveToFile();
-    const uint32_t stateAfterDraw = RandomSeed;
-    generator.GenerateStreamed(run.input("streamed.dat", count, -77));
-    EXPECT_EQ(RandomSeed, stateAfterDraw);
-    EXPECT_EQ(ReadFile(run.input("streamed.dat", 0, 0).FileName),
-              ReadFile(run.input("drawn.dat", 0, 0).FileName))
+    generator.GenerateStreamed(run.input("streamed.dat", count), streamedSource);
+    EXPECT_EQ(streamedSource.state, drawnSource.state);
+    EXPECT_EQ(ReadFile(run.input("streamed.dat", 0).FileName), ReadFile(run.input("drawn.dat", 0).FileName))
         << count << " bytes";
     EXPECT_EQ(generator.WrittenTotal(), count);
   }
 }
 
-TEST(FileGenerator, CancelWhileStreamingKeepsWholeBlocks) {
+// A cancel while streaming leaves the file as it was: a new one not made, an
+// appended one its old length.
+TEST(FileGenerator, CancelWhileStreamingWritesNothing) {
   FileRun run;
   Trandom_file generator;
   test::FakePump pump([&generator](int call) {
-    if (call == 3) generator.Cancel();
+    if (call % 3 == 0) generator.Cancel();
   });
-  generator.GenerateStreamed(run.input("cut.dat", 1 << 20, 1));
+  RandomSource source(1);
+  generator.GenerateStreamed(run.input("cut.dat", 1 << 20), source);
   EXPECT_TRUE(generator.Stopped());
-  EXPECT_EQ(ReadFile(run.input("cut.dat", 0, 0).FileName).size(), 3u << 16);
+  EXPECT_FALSE(std::filesystem::exists(run.input("cut.dat", 0).FileName));
+  const TinputFilePar append = run.input("old.dat", 1 << 20, true);
+  std::ofstream(append.FileName, std::ios::binary) << "old";
+  generator.GenerateStreamed(append, source);
+  EXPECT_TRUE(generator.Stopped());
+  EXPECT_EQ(ReadFile(append.FileName), "old");
 }

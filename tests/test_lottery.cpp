@@ -15,6 +15,7 @@ namespace {
 // lines sorted by the insertion sort on integer values.
 struct ReferenceLottery {
   std::vector<std::vector<std::string>> lines;
+  RandomSource source;
 
   std::vector<std::string> Draw(Tmake_random& engine, int32_t lower, int32_t upper, int32_t count, bool dup) {
     Tinputpar par;
@@ -23,15 +24,15 @@ struct ReferenceLottery {
     par.Count = count;
     par.Duplicate = dup;
     par.ExcludeKind = 0;
-    engine.MakeRandoms(par);
+    engine.MakeRandoms(par, source);
     TArrayString texts;
     engine.FormatRandoms(texts, TformatPar{2, false, 0});
     return texts.toVector();
   }
 
-  void Generate(const TinputLottery& in, int64_t lineCount) {
+  void Generate(const TinputLottery& in, int32_t seed, int64_t lineCount) {
     Tmake_random engine;
-    engine.SetSeed(in.Seed);
+    source = RandomSource(seed);
     lines.clear();
     while (static_cast<int64_t>(lines.size()) < lineCount) {
       std::vector<std::string> candidate;
@@ -87,11 +88,7 @@ struct ReferenceLottery {
   }
 };
 
-TinputLottery Defaults(int32_t seed) {
-  TinputLottery in;
-  in.Seed = seed;
-  return in;
-}
+using test::SeededRun;
 
 std::vector<std::string> Line(const Trandom_Lottery& g, int64_t i) {
   std::vector<std::string> cells;
@@ -105,32 +102,32 @@ using V = std::vector<std::string>;
 
 TEST(Lottery, WorkedExamples) {
   Trandom_Lottery g;
-  g.Generate(Defaults(12345));
+  SeededRun(g, TinputLottery{}, 12345);
   EXPECT_EQ(g.PossibleTotal(), 14463212400);
   EXPECT_EQ(g.GeneratedTotal(), 20);
   EXPECT_EQ(Line(g, 0), (V{"21", "16", "5", "30", "34", "15"}));
   EXPECT_EQ(Line(g, 1), (V{"24", "5", "2", "49", "52", "14"}));
   EXPECT_EQ(Line(g, 2), (V{"13", "42", "28", "23", "45", "34"}));
 
-  TinputLottery remain = Defaults(12345);
+  TinputLottery remain;
   remain.RemainPick = true;
-  g.Generate(remain);
+  SeededRun(g, remain, 12345);
   EXPECT_EQ(g.PossibleTotal(), 16529385600);
   EXPECT_EQ(Line(g, 0), (V{"21", "16", "5", "30", "34", "19"}));
   EXPECT_EQ(g.Cell(1, 5), 17);
   EXPECT_EQ(g.Cell(2, 5), 43);
 
-  TinputLottery dupLines = Defaults(1);
+  TinputLottery dupLines;
   dupLines.DupLines = true;
-  g.Generate(dupLines);
+  SeededRun(g, dupLines, 1);
   EXPECT_EQ(g.PossibleTotal(), 17564210706);
 
-  TinputLottery capped = Defaults(0);
+  TinputLottery capped;
   capped.MainUpper = 1000;
   capped.MainPick = 10;
   capped.Lotto = false;
   capped.Total = 2;
-  g.Generate(capped);
+  SeededRun(g, capped, 0);
   EXPECT_EQ(g.PossibleTotal(), MaxPossible);
 }
 
@@ -143,33 +140,33 @@ TEST(Lottery, InfeasibleRequestsAndWideRanges) {
   } errors;
   SetNotifier(&errors);
   Trandom_Lottery g;
-  TinputLottery in = Defaults(1);
+  TinputLottery in;
   in.MainUpper = 5;
   in.MainPick = 6;
   in.Lotto = false;
-  g.Generate(in);
+  SeededRun(g, in, 1);
   EXPECT_EQ(g.PossibleTotal(), -1);
   EXPECT_EQ(g.GeneratedTotal(), 0);
   g.FormatResults(0);
   EXPECT_TRUE(g.Results.empty());
   in.DupLines = true;
-  g.Generate(in);
+  SeededRun(g, in, 1);
   EXPECT_EQ(g.PossibleTotal(), 15625);
 
-  TinputLottery bonus = Defaults(1);
+  TinputLottery bonus;
   bonus.MainUpper = 10;
   bonus.MainPick = 3;
   bonus.ChildUpper = 2;
   bonus.ChildPick = 3;
-  g.Generate(bonus);
+  SeededRun(g, bonus, 1);
   EXPECT_EQ(g.PossibleTotal(), -1);
 
   // A range of more than 2147483647 numbers is refused, not wrapped.
-  TinputLottery wide = Defaults(1);
+  TinputLottery wide;
   wide.MainLow = -2147483647;
   wide.MainUpper = 2147483647;
   wide.Lotto = false;
-  g.Generate(wide);
+  SeededRun(g, wide, 1);
   EXPECT_EQ(g.PossibleTotal(), -1);
   ASSERT_EQ(errors.messages.size(), 3u);
   EXPECT_EQ(errors.messages[0],
@@ -184,7 +181,7 @@ TEST(Lottery, MatchesReference) {
   std::mt19937 rng(7);
   for (int round = 0; round < 400; ++round) {
     TinputLottery in;
-    in.Seed = int32_t(rng());
+    const auto seed = int32_t(rng());
     in.MainLow = int32_t(rng() % 40) - 20;
     in.MainUpper = in.MainLow + int32_t(rng() % (round % 4 == 0 ? 4 : 60));
     in.MainPick = 1 + int32_t(rng() % 6);
@@ -198,10 +195,10 @@ TEST(Lottery, MatchesReference) {
     in.DupRows = rng() % 2 == 0;
     in.Total = 1 + int32_t(rng() % 40);
     Trandom_Lottery g;
-    g.Generate(in);
+    SeededRun(g, in, seed);
     if (g.PossibleTotal() < 0) continue;
     ReferenceLottery ref;
-    ref.Generate(in, g.GeneratedTotal());
+    ref.Generate(in, seed, g.GeneratedTotal());
     for (int order = 0; order < 3; ++order) {
       g.FormatResults(uint8_t(order));
       ASSERT_EQ(g.Results.toVector(), ref.Results(order, in.MainPick))
@@ -224,9 +221,9 @@ TEST(Lottery, CancelKeepsTheLinesDrawn) {
   test::FakePump pump([&g](int) {
     if (g.LineDrawn(4)) g.Cancel();
   });
-  TinputLottery in = Defaults(12345);
+  TinputLottery in;
   in.Total = 100;
-  g.Generate(in);
+  SeededRun(g, in, 12345);
   EXPECT_TRUE(g.LineDrawn(4));
   EXPECT_FALSE(g.LineDrawn(5));
   EXPECT_EQ(Line(g, 0), (V{"21", "16", "5", "30", "34", "15"}));

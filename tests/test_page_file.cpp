@@ -50,7 +50,7 @@ class FilePageTest : public QObject, public test::PageFixture<FilePage> {
   }
   QList<int> drawnBytes() const {
     QList<int> out;
-    for (int32_t v : page->generator.Engine.Randoms) out << v;
+    for (uint8_t v : page->generator.Bytes()) out << int(v);
     return out;
   }
   // Idle, showing nothing, with the page's own buttons back too.
@@ -152,6 +152,28 @@ class FilePageTest : public QObject, public test::PageFixture<FilePage> {
     QCOMPARE(page->EditFileName->text(), inHome("out/random3000000"));
   }
 
+  // The Size box takes K, M and G as quenvar-cli file --size does; a count
+  // past the limits is pulled into them, a stray letter is not taken.
+  void sizeSuffixes_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("count");
+    QTest::newRow("K") << "3k" << 3072;
+    QTest::newRow("M") << "10M" << 10485760;
+    QTest::newRow("G") << "1G" << 1073741824;
+    QTest::newRow("past the limit") << "2G" << 2147483647;
+    QTest::newRow("zero") << "0K" << 1;
+    QTest::newRow("stray letters") << "12X" << 12;
+  }
+  void sizeSuffixes() {
+    QFETCH(QString, typed);
+    QFETCH(int, count);
+    page->Rx3SpinCount->editor()->selectAll();
+    QTest::keyClicks(page->Rx3SpinCount->editor(), typed);
+    page->Rx3SpinCount->interpretText();
+    emit page->Rx3SpinCount->editingFinished();
+    QCOMPARE(page->input.Count, count);
+  }
+
   void appendTwiceDoublesTheFile() {
     QTest::mouseClick(page->ChAutoFileName, Qt::LeftButton);
     QTest::mouseClick(page->raAppend, Qt::LeftButton);
@@ -218,14 +240,14 @@ class FilePageTest : public QObject, public test::PageFixture<FilePage> {
     QCOMPARE(QFileInfo(inHome("byteFile01.dat")).size(), 5000);
     QVERIFY(page->totalsLabel->text().startsWith("The random file '" + inHome("byteFile01.dat")));
     QCOMPARE(test::AccessibleRows(page->list), QStringList{line});
-    QCOMPARE(page->generator.Engine.Randoms.size(), size_t(0));  // written as drawn, not held
+    QCOMPARE(page->generator.Bytes().size(), size_t(0));  // written as drawn, not held
     for (QToolButton* b : {page->btnHex, page->btnBin, page->btnOct}) {
       QTest::mouseClick(b, Qt::LeftButton);
       QCOMPARE(test::AccessibleRows(page->list), QStringList{line});
     }
-    // The same bytes as a run with display on.
+    // Display on again shows the run's bytes; a run with display on writes the same.
     QTest::mouseClick(page->btn3Displayed, Qt::LeftButton);
-    QCOMPARE(page->model->rowCount(), 0);
+    QCOMPARE(page->model->rowCount(), 5000 / 3 + 1);
     start();
     QCOMPARE(Contents(inHome("byteFile02.dat")), Contents(inHome("byteFile01.dat")));
     QCOMPARE(page->model->rowCount(), 5000 / 3 + 1);
@@ -238,6 +260,59 @@ class FilePageTest : public QObject, public test::PageFixture<FilePage> {
     page->pmEnableDisplay->trigger();
     QVERIFY(!page->btn3Displayed->isChecked());
     QCOMPARE(test::AccessibleRows(page->list), QStringList{line});
+  }
+
+  // Display switched on after a run written with display off shows that
+  // run's bytes: read from its file while unchanged (System runs too), drawn
+  // again from the seed once it changed; a System run whose file changed
+  // says why they cannot be shown.
+  void displayOnShowsTheRunWrittenWithDisplayOff() {
+    auto display = [&] { QTest::mouseClick(page->btn3Displayed, Qt::LeftButton); };
+    auto held = [&] {
+      const auto bytes = page->generator.Bytes();
+      return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+    };
+    auto append = [](const QString& path, const QByteArray& bytes) {
+      QFile file(path);
+      QVERIFY(file.open(QIODevice::Append));
+      file.write(bytes);
+    };
+    SetSpin(page->Rx3SpinCount, 3000);
+    page->raAppend->click();  // the run's bytes follow what the file held
+    for (bool secure : {true, false}) {
+      const QString name = inHome(secure ? "byteFile01.dat" : "byteFile02.dat");
+      append(name, "before");
+      if (secure)
+        QTest::mouseClick(page->seed->secureRadio, Qt::LeftButton);
+      else
+        manualSeed(31);
+      display();  // off
+      start();
+      const QByteArray run = Contents(name).mid(6);
+      QCOMPARE(run.size(), 3000);
+      display();  // on: the file as written
+      QCOMPARE(page->model->rowCount(), 1000);
+      QCOMPARE(held(), run);
+      display();  // off, and the run again, its file changed afterwards
+      page->RxSpinAutoFilename->setValue(page->RxSpinAutoFilename->value() - 1);
+      QFile::remove(name);
+      append(name, "before");
+      if (!secure) manualSeed(31);
+      start();
+      if (!secure) QCOMPARE(Contents(name).mid(6), run);
+      append(name, "after");
+      display();  // on
+      if (secure) {
+        QCOMPARE(test::AccessibleRows(page->list),
+                 QStringList{"The bytes of this run cannot be shown: they came from the system's generator, "
+                             "which cannot draw them again, and the file '" +
+                             name + "' has changed since the run wrote them."});
+        QVERIFY(page->generator.Bytes().empty());
+      } else {
+        QCOMPARE(held(), run);
+        QCOMPARE(page->model->rowCount(), 1000);
+      }
+    }
   }
 
   // For the same seed the page writes and shows what quenvar-cli writes and prints.
@@ -311,8 +386,8 @@ class FilePageTest : public QObject, public test::PageFixture<FilePage> {
     QVERIFY(!page->statusPanel->isHidden());
   }
 
-  // Cancel while writing keeps what was written; the name moves on.
-  void cancelKeepsWhatWasWritten() {
+  // Cancel while writing, display on or off, writes nothing; the name moves on.
+  void cancelWritesNothing() {
     SetSpin(page->Rx3SpinCount, 40000000);
     columns(20);
     const test::CancelWatch seen = test::CancelInPhase(*page, "Write File ...", [&] { start(); });
@@ -320,17 +395,20 @@ class FilePageTest : public QObject, public test::PageFixture<FilePage> {
     QVERIFY2(seen.phases.contains("Calculating randoms..."), qPrintable(seen.phases.join(", ")));
     QCOMPARE(page->totalsLabel->text(), QString("The user cancel the operation!"));
     verifyIdleWithoutResults();
-    const QByteArray kept = Contents(inHome("byteFile01.dat"));
-    QVERIFY(kept.size() < 40000000);
-    QByteArray drawn;
-    for (int32_t v : page->generator.Engine.Randoms) drawn.append(char(v));
-    QVERIFY(drawn.startsWith(kept));
+    QVERIFY(!QFile::exists(inHome("byteFile01.dat")));
     QCOMPARE(page->EditFileName->text(), inHome("byteFile02.dat"));
+    QTest::mouseClick(page->btn3Displayed, Qt::LeftButton);  // display off: streamed
+    QFile old(inHome("byteFile02.dat"));
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+    old.close();
+    QVERIFY(test::CancelInPhase(*page, "Write File ...", [&] { start(); }).cancelled);
+    QCOMPARE(Contents(inHome("byteFile02.dat")), QByteArray("old"));
+    QTest::mouseClick(page->btn3Displayed, Qt::LeftButton);
     // Cancel while drawing: nothing is written.
     QTimer::singleShot(0, this, [&] { QTest::mouseClick(page->cancelButton, Qt::LeftButton); });
     start();
-    QVERIFY(!QFile::exists(inHome("byteFile02.dat")));
-    QCOMPARE(page->EditFileName->text(), inHome("byteFile03.dat"));
+    QVERIFY(!QFile::exists(inHome("byteFile03.dat")));
+    QCOMPARE(page->EditFileName->text(), inHome("byteFile04.dat"));
   }
 
   void automaticSeedsDiffer() {
@@ -339,7 +417,7 @@ class FilePageTest : public QObject, public test::PageFixture<FilePage> {
     QTest::qWait(20);
     start();
     QVERIFY(page->seed->autoSpin->value() != first);
-    QCOMPARE(page->input.Seed, page->seed->autoSpin->value());
+    QCOMPARE(page->seed->lastTaken(), page->seed->autoSpin->value());
     QVERIFY(Contents(inHome("byteFile01.dat")) != Contents(inHome("byteFile02.dat")));
   }
 

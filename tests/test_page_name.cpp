@@ -69,13 +69,11 @@ class NamePageTest : public QObject, public test::PageFixture<NamePage> {
     QTest::mouseClick(page->chmale, Qt::LeftButton);
     QTest::mouseClick(page->chFemale, Qt::LeftButton);
     QCOMPARE(page->input.Gender, uint8_t(0));
-    const uint32_t before = RandomSeed;
     start();
     QCOMPARE(fake->boxes.size(), size_t(1));
     QCOMPARE(fake->boxes[0].text, QString("You must check at least one of the Female and Male box!"));
     QCOMPARE(fake->boxes[0].icon, Icon::Warning);
     QVERIFY(page->statusPanel->isHidden());  // the run never started
-    QCOMPARE(RandomSeed, before);
     // Female only: no male name ever appears.
     QTest::mouseClick(page->chFemale, Qt::LeftButton);
     QCOMPARE(page->input.Gender, uint8_t(1));
@@ -120,7 +118,6 @@ class NamePageTest : public QObject, public test::PageFixture<NamePage> {
     QCOMPARE(page->model->rowCount(), 2);
     const QStringList asDrawn = test::ShownEntries(*page);
     QCOMPARE(asDrawn, drawn());
-    const uint32_t state = RandomSeed;
     columns(1);
     QCOMPARE(page->header->count(), 2);
     QCOMPARE(page->model->rowCount(), 5);
@@ -136,7 +133,6 @@ class NamePageTest : public QObject, public test::PageFixture<NamePage> {
     QCOMPARE(test::ShownEntries(*page), sorted);
     page->origAction->trigger();  // "By Original" in the popup menu
     QCOMPARE(test::ShownEntries(*page), asDrawn);
-    QCOMPARE(RandomSeed, state);  // nothing drawn again
   }
 
   void seeds() {
@@ -148,7 +144,7 @@ class NamePageTest : public QObject, public test::PageFixture<NamePage> {
     QTest::qWait(20);  // the clock seed counts milliseconds
     start();
     QVERIFY(page->seed->autoSpin->value() != firstSeed);
-    QCOMPARE(page->input.Seed, page->seed->autoSpin->value());
+    QCOMPARE(page->seed->lastTaken(), page->seed->autoSpin->value());
     QVERIFY(drawn() != first);
     manualSeed(424242);
     start();

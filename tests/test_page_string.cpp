@@ -202,6 +202,12 @@ class StringPageTest : public QObject {
     QCOMPARE(shown().size(), 1);
     QVERIFY(shown()[0].startsWith("M5"));
     QCOMPARE(messages().size(), 1);
+    // Typed key by key, the start of a longer entry is not completed to it.
+    typeMask("");
+    QTest::keyClicks(page->comMask->lineEdit(), "m7");
+    click(page->startButton);
+    QCOMPARE(page->input.Mask, std::string("m7"));
+    QCOMPARE(shown(), QStringList{"m7"});
   }
 
   // For the same seed, mask and wildcards the page shows what the tool prints.
@@ -232,7 +238,8 @@ class StringPageTest : public QObject {
     QVERIFY(!lines.isEmpty());
     QCOMPARE(shown(), lines);
     // The window adds the mask's strength in bits; the rest is the tool's line.
-    static const QRegularExpression strength(R"( \(\d+\.\d bits\)|^Strength: \d+\.\d bits)");
+    static const QRegularExpression strength(
+        R"( \(\d+\.\d bits, seed limit 32\.0 bits\)|^Strength: \d+\.\d bits, seed limit 32\.0 bits)");
     QCOMPARE(page->totalsLabel->text().count(strength), 1);
     QCOMPARE(page->totalsLabel->text().remove(strength), totals);
     // The rows read as shown: number, then four strings.
@@ -243,19 +250,29 @@ class StringPageTest : public QObject {
   void totalsTexts() {
     showPage(Tab::String);
     run("#", 15, 1);
-    QCOMPARE(page->totalsLabel->text(),
-             QString("Possible total randoms: 10 (3.3 bits)      Generated total randoms: 10"));
-    // The strength is counted in full where the total is capped.
-    run(QString(16, '#'), 3, 1);
     QCOMPARE(
         page->totalsLabel->text(),
         QString(
-            "Possible total randoms: Over 36028797018963968 (53.2 bits)      Generated total randoms: 3"));
+            "Possible total randoms: 10 (3.3 bits, seed limit 32.0 bits)      Generated total randoms: 10"));
+    // The strength is counted in full where the total is capped.
+    run(QString(16, '#'), 3, 1);
+    QCOMPARE(page->totalsLabel->text(),
+             QString("Possible total randoms: Over 36028797018963968 (53.2 bits, seed "
+                     "limit 32.0 bits)      Generated total randoms: 3"));
     run(QString(40, '#'), 3, 1);
+    QVERIFY(page->totalsLabel->text().contains("(132.9 bits, seed limit 32.0 bits)"));
+    // A seeded run is no stronger than its seed: a clock seed is the
+    // milliseconds of a day. A System run has no seed to limit it.
+    click(page->seed->autoRadio);
+    click(page->startButton);
+    QVERIFY(page->totalsLabel->text().contains("(132.9 bits, seed limit 26.4 bits)"));
+    click(page->seed->secureRadio);
+    click(page->startButton);
     QVERIFY(page->totalsLabel->text().contains("(132.9 bits)"));
     click(page->Ch2Duplicate);
     run("#", 15, 1);
-    QCOMPARE(page->totalsLabel->text(), QString("Strength: 3.3 bits      Generated total randoms: 15"));
+    QCOMPARE(page->totalsLabel->text(),
+             QString("Strength: 3.3 bits, seed limit 32.0 bits      Generated total randoms: 15"));
   }
 
   // Generate is refused while a wildcard is added; showing the page again

@@ -96,3 +96,29 @@ TEST(PrintLayout, Utf8TextIsMeasuredByCharacter) {
                "bcdefghij",
                "p1 0,10 k"}));
 }
+
+// A preview draws any page alone exactly as the print draws it, through
+// wrapped lines, tabs and form feeds, and counts the pages.
+TEST(PrintLayout, EachPageAloneAsPrinted) {
+  std::string text;
+  for (int i = 0; i < 40; ++i)
+    text += i % 7 == 3    ? "abcdefghijklmnopqrstuvwxyz\tq\r\n"
+            : i % 11 == 5 ? "x\fy\r\n"
+                          : std::to_string(i) + "\r\n";
+  FakeCanvas whole;
+  TprinterText::PrintLines(whole, text);
+  PrintLayout layout;
+  FakeCanvas measures;
+  ASSERT_TRUE(layout.Measure(measures, text));
+  EXPECT_EQ(layout.Pages(), whole.page);
+  for (int64_t k = 0; k < layout.Pages(); ++k) {
+    V expected;
+    const std::string prefix = "p" + std::to_string(k + 1) + " ";
+    for (const std::string& op : whole.ops)
+      if (op.rfind(prefix, 0) == 0) expected.push_back("p1 " + op.substr(prefix.size()));
+    FakeCanvas one;
+    layout.DrawPage(one, text, k);
+    EXPECT_EQ(one.ops, expected) << "page " << k + 1;
+    EXPECT_EQ(one.page, 1);
+  }
+}

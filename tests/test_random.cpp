@@ -9,10 +9,10 @@ using namespace quenvar;
 
 namespace {
 
-std::vector<int32_t> Draws(uint32_t seed, int32_t lower, int32_t upper, int n) {
-  RandomSeed = seed;
+std::vector<int32_t> Draws(int32_t seed, int32_t lower, int32_t upper, int n) {
+  RandomSource source(seed);
   std::vector<int32_t> out;
-  for (int i = 0; i < n; ++i) out.push_back(lower + int32_t(RandomBelow(uint32_t(upper - lower + 1))));
+  for (int i = 0; i < n; ++i) out.push_back(lower + int32_t(source.RandomBelow(uint32_t(upper - lower + 1))));
   return out;
 }
 
@@ -23,30 +23,26 @@ TEST(RandomSource, WorkedExamples) {
   EXPECT_EQ(Draws(12345, 1, 10000, 5), (std::vector<int32_t>{3854, 2894, 798, 5537, 6337}));
 }
 
-TEST(RandomSource, SeedFromClockIsMillisecondsOfTheDay) {
-  SeedFromClock();
-  EXPECT_LT(RandomSeed, 86'400'000u);
+TEST(RandomSource, ClockSeedIsMillisecondsOfTheDay) {
+  const int32_t seed = ClockSeed();
+  EXPECT_GE(seed, 0);
+  EXPECT_LT(seed, 86'400'000);
 }
 
-TEST(RandomSource, SetSeedTakesTheBitPattern) {
-  Tmake_random::SetSeed(-1);
-  EXPECT_EQ(RandomSeed, 0xFFFFFFFFu);
-}
+TEST(RandomSource, SeedTakesTheBitPattern) { EXPECT_EQ(RandomSource(-1).state, 0xFFFFFFFFu); }
 
 // The lane-parallel byte fill must equal one RandomBelow(256) after another,
 // and leave the state where those draws leave it.
 TEST(RandomSource, FillRandomBytesMatchesSingleDraws) {
   for (size_t n : {0u, 1u, 31u, 32u, 33u, 64u, 1000u, 65536u + 7u}) {
-    for (uint32_t seed : {0u, 12345u, 0xDEADBEEFu}) {
-      RandomSeed = seed;
+    for (int32_t seed : {0, 12345, -559038737}) {
+      RandomSource single(seed), lanes(seed);
       std::vector<uint8_t> expected(n);
-      for (auto& b : expected) b = uint8_t(RandomBelow(256));
-      const uint32_t expectedState = RandomSeed;
-      RandomSeed = seed;
+      for (auto& b : expected) b = uint8_t(single.RandomBelow(256));
       std::vector<uint8_t> fast(n);
-      FillRandomBytes(fast.data(), n);
+      lanes.FillRandomBytes(fast.data(), n);
       EXPECT_EQ(fast, expected) << n << " bytes from seed " << seed;
-      EXPECT_EQ(RandomSeed, expectedState);
+      EXPECT_EQ(lanes.state, single.state);
     }
   }
 }

@@ -1,5 +1,4 @@
-// The cryptographic source: not repeatable, uniform, unbiased in its ranges,
-// and leaving the seeded generator exactly where it was.
+// The cryptographic source: not repeatable, uniform, unbiased in its ranges.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -13,12 +12,6 @@
 using namespace quenvar;
 
 namespace {
-
-// Draws from the cryptographic generator while it lives.
-struct SecureDraws {
-  SecureDraws() { UseSecureSource(true); }
-  ~SecureDraws() { UseSecureSource(false); }
-};
 
 // The chi-square statistic of observed counts against equal expectations.
 template <typename Counts>
@@ -40,7 +33,7 @@ double ChiSquareBound(double df, double z) {
 }
 
 std::vector<int32_t> SecureNumbers(int32_t lower, int32_t upper, int32_t count, bool duplicate) {
-  SecureDraws secure;
+  RandomSource secure = RandomSource::System();
   Tmake_random engine;
   Tinputpar par;
   par.Lower = lower;
@@ -48,7 +41,7 @@ std::vector<int32_t> SecureNumbers(int32_t lower, int32_t upper, int32_t count, 
   par.Count = count;
   par.Duplicate = duplicate;
   par.ExcludeKind = 0;  // no whole number excluded
-  engine.MakeRandoms(par);
+  engine.MakeRandoms(par, secure);
   return engine.Randoms;
 }
 
@@ -58,43 +51,21 @@ TEST(SecureSource, TwoRunsDiffer) {
   EXPECT_NE(SecureNumbers(1, 1000000000, 1000, true), SecureNumbers(1, 1000000000, 1000, true));
   EXPECT_NE(SecureNumbers(1, 1000000000, 1000, false), SecureNumbers(1, 1000000000, 1000, false));
   std::vector<uint8_t> a(4096), b(4096);
-  {
-    SecureDraws secure;
-    FillRandomBytes(a.data(), a.size());
-  }
-  {
-    SecureDraws secure;
-    FillRandomBytes(b.data(), b.size());
-  }
+  RandomSource::System().FillRandomBytes(a.data(), a.size());
+  RandomSource::System().FillRandomBytes(b.data(), b.size());
   EXPECT_NE(a, b);
-}
-
-// The seeded generator neither moves nor changes its sequence around a
-// secure run.
-TEST(SecureSource, SeededStateIsLeftAlone) {
-  Tmake_random::SetSeed(12345);
-  SecureNumbers(1, 10000, 5000, true);
-  {
-    SecureDraws secure;
-    std::vector<uint8_t> bytes(100000);
-    FillRandomBytes(bytes.data(), bytes.size());
-  }
-  EXPECT_EQ(RandomSeed, 12345u);
-  std::vector<int32_t> drawn;
-  for (int i = 0; i < 5; ++i) drawn.push_back(1 + static_cast<int32_t>(RandomBelow(10000)));
-  EXPECT_EQ(drawn, (std::vector<int32_t>{3854, 2894, 798, 5537, 6337}));
 }
 
 TEST(SecureSource, BytesAreUniform) {
   constexpr size_t kBytes = 4 << 20;
   std::vector<uint8_t> bytes(kBytes);
   {
-    SecureDraws secure;
+    RandomSource secure = RandomSource::System();
     // In pieces of odd sizes too, as a page's blocks end.
     size_t done = 0;
     for (size_t piece : {size_t{1}, size_t{31}, size_t{4097}, kBytes}) {
       const size_t n = std::min(piece, kBytes - done);
-      FillRandomBytes(bytes.data() + done, n);
+      secure.FillRandomBytes(bytes.data() + done, n);
       done += n;
     }
   }
@@ -120,20 +91,20 @@ TEST(SecureSource, DieRollsAreUniform) {
 // comes up half the time; multiplied without rejection, every multiple of 3
 // does. Unbiased, each is a third.
 TEST(SecureSource, RangesAreUnbiased) {
-  SecureDraws secure;
+  RandomSource secure = RandomSource::System();
   constexpr uint32_t kRange = 3u << 30;
   constexpr int kDraws = 600000;
   int low = 0, multiples = 0;
   for (int i = 0; i < kDraws; ++i) {
-    const uint32_t v = SecureBelow(kRange);
+    const uint32_t v = secure.SecureBelow(kRange);
     ASSERT_LT(v, kRange);
     low += v < (1u << 30);
     multiples += v % 3 == 0;
   }
   EXPECT_NEAR(low / double(kDraws), 1.0 / 3, 0.01);
   EXPECT_NEAR(multiples / double(kDraws), 1.0 / 3, 0.01);
-  EXPECT_EQ(SecureBelow(1), 0u);
-  EXPECT_EQ(SecureBelow(0), 0u);
+  EXPECT_EQ(secure.SecureBelow(1), 0u);
+  EXPECT_EQ(secure.SecureBelow(0), 0u);
 }
 
 // Without repeats every value still comes, and the exclusions hold.
@@ -142,7 +113,7 @@ TEST(SecureSource, DistinctAndExcludedDrawsKeepTheirRules) {
   std::sort(all.begin(), all.end());
   for (int32_t i = 0; i < 100; ++i) ASSERT_EQ(all[size_t(i)], i - 50);
 
-  SecureDraws secure;
+  RandomSource secure = RandomSource::System();
   for (bool duplicate : {false, true}) {
     Tmake_random engine;
     Tinputpar par;
@@ -152,7 +123,7 @@ TEST(SecureSource, DistinctAndExcludedDrawsKeepTheirRules) {
     par.Duplicate = duplicate;
     par.ExcludeKind = 1;
     par.Excluded = {1, 2, 3, 4, 5, 6, 7, 8};
-    engine.MakeRandoms(par);
+    engine.MakeRandoms(par, secure);
     ASSERT_EQ(engine.Randoms.size(), 200u);
     for (int32_t v : engine.Randoms)
       for (char c : std::to_string(v)) ASSERT_TRUE(c == '0' || c == '9') << v;
@@ -162,7 +133,7 @@ TEST(SecureSource, DistinctAndExcludedDrawsKeepTheirRules) {
 // Unique lottery lines until the last: a secure run never takes a rejected
 // draw for a cycle of the seeded generator.
 TEST(SecureSource, EveryLineIsReached) {
-  SecureDraws secure;
+  RandomSource secure = RandomSource::System();
   TinputLottery in;
   in.MainLow = 1;
   in.MainUpper = 4;
@@ -172,7 +143,7 @@ TEST(SecureSource, EveryLineIsReached) {
   in.DupRows = true;
   in.Total = 12;
   Trandom_Lottery g;
-  g.Generate(in);
+  g.Generate(in, secure);
   EXPECT_FALSE(g.Exhausted);
   EXPECT_EQ(g.GeneratedTotal(), 12);
 }

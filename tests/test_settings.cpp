@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <array>
 #include <csignal>
 #include <memory>
 #include <optional>
@@ -152,17 +153,18 @@ class SettingsTest : public QObject {
     closeWindow();
     const QByteArray expected =
         "[Simply]\r\ncolumn=2\r\ncomma=0\r\nisduplicate=0\r\nlow=1\r\nupper=10000\r\n"
-        "countto=100\r\nsortby=2\r\n"
-        "[Character]\r\ncolumn2=2\r\ncommaskCount=0\r\nIsrepeat=0\r\nsortby=2\r\n"
+        "countto=100\r\nsortby=2\r\nSeedChoice=0\r\n"
+        "[Character]\r\ncolumn2=2\r\ncommaskCount=0\r\nIsrepeat=0\r\nsortby=2\r\nSeedChoice=0\r\n"
         "[File]\r\ncolumn=2\r\nFilename=" +
         FilePage::DefaultFileName().toUtf8() +
-        "\r\nIsAuto=1\r\nIncream=1\r\nIsDisplayed=1\r\n"
-        "[Sampling]\r\ncolumn=2\r\n"
-        "[Name]\r\ncolumn=2\r\n"
+        "\r\nIsAuto=1\r\nIncream=1\r\nIsDisplayed=1\r\nSeedChoice=0\r\n"
+        "[Sampling]\r\ncolumn=2\r\nSeedChoice=0\r\n"
+        "[Name]\r\ncolumn=2\r\nSeedChoice=0\r\n"
         "[Sampling Items]\r\nIsSave=1\r\nTotal=0\r\n"
         "[Lotty]\r\nMainLow=1\r\nMainUpper=53\r\nMainPick=5\r\nChildLow=1\r\n"
         "ChildUpper=42\r\nChildPick=1\r\nTotal=20\r\nDupLines=0\r\nDupRows=0\r\n"
-        "Lotto=1\r\nRemainPick=0\r\nNoLotto=0\r\n";
+        "Lotto=1\r\nRemainPick=0\r\nNoLotto=0\r\nSeedChoice=0\r\n"
+        "[Clipboard]\r\nClearSecretsAfter=30\r\n";
     QCOMPARE(readIni(), expected);
     QVERIFY(fake->boxes.empty());
   }
@@ -286,6 +288,26 @@ class SettingsTest : public QObject {
   // At most 800 items are kept, with a word to the user. A shorter list
   // later leaves the higher item keys in the file, unread; with saving off
   // only the switch is written and the list starts empty.
+  // Each page's seed choice is there at the next start; so is the delay of a
+  // secret on the clipboard, and a choice out of range changes nothing.
+  void seedChoicesComeBack() {
+    openWindow();
+    const std::array<SeedGroup::Choice, 6> chosen{SeedGroup::System,    SeedGroup::Manual, SeedGroup::System,
+                                                  SeedGroup::Automatic, SeedGroup::Manual, SeedGroup::System};
+    for (size_t k = 0; k < 6; ++k) form->Pages[k]->seed->setChoice(chosen[k]);
+    closeWindow();
+    QVERIFY(readIni().contains("[Lotty]"));
+    openWindow();
+    for (size_t k = 0; k < 6; ++k) QCOMPARE(form->Pages[k]->seed->choice(), chosen[k]);
+    QCOMPARE(form->Pages[0]->seed->secureRadio->isChecked(), true);
+    closeWindow();
+    writeIni("[Simply]\r\nSeedChoice=7\r\n[Clipboard]\r\nClearSecretsAfter=5\r\n");
+    openWindow();
+    QCOMPARE(form->Pages[0]->seed->choice(), SeedGroup::Automatic);
+    QCOMPARE(ResultPage::SecretClearMs, 5000);
+    ResultPage::SecretClearMs = 30000;
+  }
+
   void itemListKeepsAtMost800() {
     QFile list(folder->filePath("items.txt"));
     QVERIFY(list.open(QIODevice::WriteOnly));
@@ -445,10 +467,10 @@ class SettingsTest : public QObject {
     const QByteArray after = readIni();
     QVERIFY2(
         after.startsWith("; my notes\r\n[simply]\r\nLOW=0x10\r\nmine = my value\r\ncolumn=2\r\ncomma=0\r\n"
-                         "isduplicate=0\r\nupper=10000\r\ncountto=100\r\nsortby=2\r\n\r\n"
+                         "isduplicate=0\r\nupper=10000\r\ncountto=100\r\nsortby=2\r\nSeedChoice=0\r\n\r\n"
                          "[Elsewhere]\r\nkey=1\r\n[Character]\r\n"),
         after.constData());
-    QVERIFY(after.endsWith("NoLotto=0\r\n"));
+    QVERIFY(after.endsWith("NoLotto=0\r\nSeedChoice=0\r\n[Clipboard]\r\nClearSecretsAfter=30\r\n"));
     // Written again unchanged, the file is the same.
     openWindow();
     closeWindow();

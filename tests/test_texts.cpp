@@ -39,12 +39,12 @@ V InsertionSort(const V& texts, bool ascending) {
   return out;
 }
 
-int32_t EngineIndex(Tmake_random& engine, int32_t upper) {
+int32_t EngineIndex(Tmake_random& engine, RandomSource& source, int32_t upper) {
   Tinputpar par;
   par.Lower = 0;
   par.Upper = upper;
   par.Count = 1;
-  engine.MakeRandoms(par);
+  engine.MakeRandoms(par, source);
   TArrayString texts;
   engine.FormatRandoms(texts, TformatPar{2, false, 0});
   return std::stoi(std::string(texts[0]));
@@ -83,7 +83,7 @@ TEST(Sampling, NoItemsEndsCleanly) {
   in.StatusLabel = &status;
   for (bool dup : {false, true}) {
     in.Duplicate = dup;
-    g.Generate(in);
+    test::SeededRun(g, in, 0);
     g.FormatResults(TformatPar{0, false, 0});
     EXPECT_EQ(g.GeneratedTotal(), 0);
     EXPECT_TRUE(g.Results.empty());
@@ -102,17 +102,17 @@ TEST(Sampling, MatchesReference) {
     in.Items = &list;
     in.Count = 1 + int32_t(rng() % 40);
     in.Duplicate = rng() % 2 == 0;
-    in.Seed = int32_t(rng());
+    const auto seed = int32_t(rng());
     Trandom_sampling g;
-    g.Generate(in);
+    test::SeededRun(g, in, seed);
 
     Tmake_random engine;
-    engine.SetSeed(in.Seed);
+    RandomSource source(seed);
     Tinputpar par;
     par.Upper = n - 1;
     par.Count = in.Count;
     par.Duplicate = in.Duplicate;
-    engine.MakeRandoms(par);
+    engine.MakeRandoms(par, source);
     V expected;
     for (int32_t pos : engine.Randoms) expected.push_back(items[size_t(pos)]);
     for (uint8_t order : {2, 0, 1}) {
@@ -155,12 +155,12 @@ TEST(Names, MatchesReferenceAndRules) {
       in.Gender = gender;
       in.Duplicate = dup;
       in.Count = 12;
-      in.Seed = 99 + gender;
+      const int32_t seed = 99 + gender;
       in.FemaleFile = female;
       in.MaleFile = male;
       in.LastFile = last;
       Trandom_name g;
-      g.Generate(in);
+      test::SeededRun(g, in, seed);
       // The plain algorithm: male names first, then female; an index drawn
       // through the engine for each part; a repeat found by scanning.
       V firsts;
@@ -168,12 +168,12 @@ TEST(Names, MatchesReferenceAndRules) {
       if (gender & 1) firsts.insert(firsts.end(), {"Ann", "Bea", "Cleo"});
       const V lasts = {"Smith", "smith", "Jones"};
       Tmake_random engine;
-      engine.SetSeed(in.Seed);
+      RandomSource source(seed);
       const int64_t wanted = dup ? 12 : std::min<int64_t>(12, int64_t(firsts.size() * lasts.size()));
       V expected;
       while (int64_t(expected.size()) < wanted) {
-        const int32_t f = EngineIndex(engine, int32_t(firsts.size()) - 1);
-        const int32_t l = EngineIndex(engine, int32_t(lasts.size()) - 1);
+        const int32_t f = EngineIndex(engine, source, int32_t(firsts.size()) - 1);
+        const int32_t l = EngineIndex(engine, source, int32_t(lasts.size()) - 1);
         const std::string name = firsts[size_t(f)] + " " + lasts[size_t(l)];
         if (dup || std::find(expected.begin(), expected.end(), name) == expected.end())
           expected.push_back(name);
@@ -203,7 +203,7 @@ TEST(Names, ExhaustedListsStopTheRun) {
   in.LastFile = dir.write("l.txt", "Lee\nLee\nPark\n");
   in.Count = 100;
   Trandom_name g;
-  g.Generate(in);
+  test::SeededRun(g, in, 0);
   EXPECT_EQ(g.PossibleTotal(), 6);
   EXPECT_EQ(g.GeneratedTotal(), 2);
   EXPECT_TRUE(g.Exhausted);
@@ -212,16 +212,16 @@ TEST(Names, ExhaustedListsStopTheRun) {
   // An empty list with repeats allowed gives no names, and no failure.
   in.LastFile = dir.write("empty.txt", "\r\n\r\n");
   in.Duplicate = true;
-  g.Generate(in);
+  test::SeededRun(g, in, 0);
   EXPECT_EQ(g.GeneratedTotal(), 0);
   in.Duplicate = false;
-  g.Generate(in);
+  test::SeededRun(g, in, 0);
   EXPECT_EQ(g.PossibleTotal(), 0);
   EXPECT_EQ(g.GeneratedTotal(), 0);
   SetNotifier(nullptr);
 
   in.LastFile = (dir.path / "missing.txt").string();
-  EXPECT_THROW(g.Generate(in), EInOutError);
+  EXPECT_THROW(test::SeededRun(g, in, 0), EInOutError);
 }
 
 // Names can meet through blanks ("A" + "A A" and "A A" + "A"): the lists
@@ -276,11 +276,10 @@ TEST(Names, ListsMeetingThroughBlanksEndWithTheNamesThePlainLoopFinds) {
   in.FemaleFile = dir.write("f.txt", text);
   in.LastFile = dir.write("l.txt", text);
   in.Count = 1000;
-  in.Seed = 4242;
   Trandom_name g;
   Warnings warnings;
   SetNotifier(&warnings);
-  g.Generate(in);
+  test::SeededRun(g, in, 4242);
   SetNotifier(nullptr);
   EXPECT_TRUE(g.Exhausted);
   EXPECT_EQ(g.GeneratedTotal(), 399);
@@ -301,7 +300,7 @@ TEST(Names, ListsMeetingThroughBlanksEndWithTheNamesThePlainLoopFinds) {
 
   // Asked for no more than there are, the run is the plain loop's.
   in.Count = 399;
-  g.Generate(in);
+  test::SeededRun(g, in, 4242);
   EXPECT_FALSE(g.Exhausted);
   EXPECT_EQ(g.Names.toVector(), expected);
 }
@@ -310,18 +309,18 @@ TEST(RepeatWatch, SeesACycleOnlyOnceTheStatesRepeat) {
   // States 0 .. 9, then round the cycle 10 .. 19 for ever.
   auto next = [](uint32_t s) { return s < 19 ? s + 1 : 10u; };
   RepeatWatch watch;
-  uint32_t s = 0;
+  RandomSource s(0);
   watch.restart(s);
   int steps = 0;
   do {
-    s = next(s);
+    s.state = next(s.state);
     ++steps;
     ASSERT_LT(steps, 60);
   } while (!watch.cycled(s));
   EXPECT_GE(steps, 20);  // not before every state of the cycle was tried
   // A restart forgets what was seen.
-  watch.restart(5);
-  EXPECT_FALSE(watch.cycled(6));
+  watch.restart(RandomSource(5));
+  EXPECT_FALSE(watch.cycled(RandomSource(6)));
 }
 
 namespace {
@@ -418,21 +417,21 @@ TEST(StringGenerator, MatchesReference) {
     in.Count = 1 + int64_t(rng() % 60);
     in.Duplicate = rng() % 2 == 0;
     in.Wildcards = &list;
-    in.Seed = int32_t(rng());
+    const auto seed = int32_t(rng());
     Trandom_character g;
-    g.Generate(in);
+    test::SeededRun(g, in, seed);
 
     TparseString parser(list);
     TArrayInputpar positions;
     parser.Parse(in.Mask, positions);
     const int64_t wanted = in.Duplicate ? in.Count : std::min(in.Count, parser.PossibleTotal());
     Tmake_random engine;
-    engine.SetSeed(in.Seed);
+    RandomSource source(seed);
     V expected;
     while (int64_t(expected.size()) < wanted) {
       std::string s;
       for (const Tinputpar& p : positions) {
-        engine.MakeRandoms(p);
+        engine.MakeRandoms(p, source);
         TArrayString texts;
         engine.FormatRandoms(texts, TformatPar{2, false, 0});
         s += char(std::stoi(std::string(texts[0])));
@@ -461,24 +460,24 @@ TEST(StringGenerator, StrengthAndSecureRuns) {
   in.Mask = "@#x";
   in.Count = 500;
   Trandom_character g;
-  g.Generate(in);
+  test::SeededRun(g, in, 0);
   EXPECT_EQ(g.PossibleTotal(), 500);
   EXPECT_NEAR(g.StrengthBits(), std::log2(500.0), 1e-9);
   in.Mask = std::string(30, '@');
   in.Count = 1;
-  g.Generate(in);
+  test::SeededRun(g, in, 0);
   EXPECT_EQ(g.PossibleTotal(), MaxPossible);
   EXPECT_NEAR(g.StrengthBits(), 30 * std::log2(50.0), 1e-9);
 
-  UseSecureSource(true);
   in.Mask = "@#x";
   in.Count = 500;
-  g.Generate(in);
+  RandomSource secure = RandomSource::System();
+  g.Generate(in, secure);
   g.FormatResults(TformatPar{2, false, 0});
   V first = Results(g);
-  g.Generate(in);
+  secure = RandomSource::System();
+  g.Generate(in, secure);
   g.FormatResults(TformatPar{2, false, 0});
-  UseSecureSource(false);
   EXPECT_FALSE(g.Exhausted);
   EXPECT_EQ(g.GeneratedTotal(), 500);
   EXPECT_NE(Results(g), first);  // two orders of the same 500 strings
@@ -494,10 +493,10 @@ TEST(StringGenerator, EdgeCases) {
   in.Mask = "lit";
   in.Count = 50;
   Trandom_character g;
-  g.Generate(in);
+  test::SeededRun(g, in, 0);
   EXPECT_EQ(g.GeneratedTotal(), 1);
   in.Duplicate = true;
-  g.Generate(in);
+  test::SeededRun(g, in, 0);
   EXPECT_EQ(g.GeneratedTotal(), 50);
   g.FormatResults(TformatPar{0, false, 0});
   EXPECT_EQ(Results(g), V(50, "lit"));

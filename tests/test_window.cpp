@@ -20,6 +20,7 @@
 #include "ui/HelpWindow.h"
 #include "ui/NumberPage.h"
 #include "ui/SingleInstance.h"
+#include "ui/StringPage.h"
 #include "ui/UnitMain.h"
 #include "ui/UnitprintText.h"
 
@@ -134,6 +135,20 @@ class WindowTest : public QObject {
     QCOMPARE(page->DisplayLabelText(), QString("Done"));
   }
 
+  // Repeats allowed and every value excluded: the run ends at once with
+  // nothing drawn, however many were asked.
+  void aRunThatCanDrawNothingEndsAtOnce() {
+    setSpin(page->RxSpinLow, 10);
+    setSpin(page->RxSpinUpper, 19);
+    setSpin(page->RxSpinCount, 2147483647);
+    QTest::mouseClick(page->ChDuplicate, Qt::LeftButton);
+    QTest::mouseClick(page->Ch[1], Qt::LeftButton);
+    start();
+    QVERIFY(fake->boxes.empty());
+    QCOMPARE(page->totalsLabel->text(), QString("      Generated total randoms: 0"));
+    QCOMPARE(page->model->rowCount(), 0);
+  }
+
   // The third seed choice: every run fresh from the system's generator, no
   // seed shown; back on a manual seed the seeded run is as it always was.
   void secureChoice() {
@@ -169,6 +184,34 @@ class WindowTest : public QObject {
       QCOMPARE(test::AccessibleName(group->secureRadio), QString("System (cryptographic, not repeatable)"));
   }
 
+  // Seed choices clicked on another page while a System run draws choose
+  // that page's next run only: the running one draws nothing from the
+  // seeded generator, not even from the clock seed the click took.
+  void seedChoicesElsewhereDoNotReachASystemRun() {
+    SeedGroup* other = form->TabSheet2->seed;
+    setSpin(page->RxSpinUpper, 2000000000);
+    setSpin(page->RxSpinCount, 2000);
+    QTest::mouseClick(page->ChDuplicate, Qt::LeftButton);
+    QTest::mouseClick(page->seed->secureRadio, Qt::LeftButton);
+    bool clicked = false;
+    {
+      test::FakePump pump([&](int) {
+        if (clicked || page->generator.Engine.Generated != 1000) return;
+        clicked = true;
+        other->manualRadio->click();
+        other->autoRadio->click();
+      });
+      start();
+    }
+    QVERIFY(clicked);
+    QCOMPARE(shown().size(), 2000);
+    RandomSource seeded(other->lastTaken());
+    QStringList fromSeed;
+    for (int i = 0; i < 5; ++i) fromSeed << QString::number(1 + seeded.RandomBelow(2000000000));
+    QVERIFY(shown().mid(1001, 5) != fromSeed);
+    QVERIFY(page->seed->secure() && !other->secure());
+  }
+
   void rowsColumnsAndResorting() {
     manualSeed(7);
     setSpin(page->RxSpinCount, 25);
@@ -178,7 +221,6 @@ class WindowTest : public QObject {
     QCOMPARE(page->model->rowCount(), 13);
     QCOMPARE(page->header->count(), 3);
     const QStringList drawn = shown();
-    const uint32_t state = RandomSeed;
     QTest::mouseClick(page->ascButton, Qt::LeftButton);
     QStringList sorted = drawn;
     std::sort(sorted.begin(), sorted.end(),
@@ -188,7 +230,6 @@ class WindowTest : public QObject {
     QCOMPARE(shown().first(), sorted.last());
     QTest::mouseClick(page->origButton, Qt::LeftButton);
     QCOMPARE(shown(), drawn);
-    QCOMPARE(RandomSeed, state);  // nothing was drawn again
     page->columnsBox->setCurrentIndex(4);
     page->ColumnsChange();
     QCOMPARE(page->model->rowCount(), 5);
@@ -359,6 +400,7 @@ class WindowTest : public QObject {
   // A re-sort that fails leaves the values shown as they were, and the sort
   // buttons say so.
   void failedResortKeepsTheShownOrder() {
+    if (test::kAddressSanitizer) QSKIP("limits the address space");
     setSpin(page->RxSpinUpper, 2000000000);
     setSpin(page->RxSpinCount, 5000000);
     QTest::mouseClick(page->ChDuplicate, Qt::LeftButton);
@@ -464,6 +506,7 @@ class WindowTest : public QObject {
   // Too little memory for a request: the message, then a page that shows
   // nothing, holds nothing of the failed run, and works again.
   void memoryExhaustionLeavesThePageConsistent() {
+    if (test::kAddressSanitizer) QSKIP("limits the address space");
     manualSeed(12345);
     setSpin(page->RxSpinCount, 5);
     QTest::mouseClick(page->ChDuplicate, Qt::LeftButton);

@@ -1,5 +1,9 @@
 #include "ui/FilePage.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QActionGroup>
 #include <QDir>
 #include <QGridLayout>
@@ -22,15 +26,21 @@ const char kDisplayOnHint[] =
 const char kDisplayOffHint[] =
     QT_TRANSLATE_NOOP("quenvar::ui::FilePage", "Don't Display Results In List Box While Create Random File");
 const char kDisplayOffLine[] =
-    QT_TRANSLATE_NOOP("quenvar::ui::FilePage",
-                      "You have disabled displaying in the list box to generate random bytes file quickly !");
+    QT_TRANSLATE_NOOP("quenvar::ui::FilePage", "You have disabled displaying in the list box to generate random bytes file quickly !");
+
+QString WrittenRunGoneText(const std::string& file) {
+  return FilePage::tr(
+             "The bytes of this run cannot be shown: they came from the system's generator, which cannot draw "
+             "them again, and the file '%1' has changed since the run wrote them.")
+      .arg(QString::fromStdString(file));
+}
 }  // namespace
 
 FilePage::FilePage() : GeneratorPage(InfoOf(Tab::File)) {
   rowDelegate_ = list->itemDelegate();
   lineDelegate_ = new QStyledItemDelegate(list);
   disabledLine = new QStringListModel(QStringList{tr(kDisplayOffLine)}, this);
-  model->setEntries([this] { return entryCount() > 0 ? generator.Engine.Randoms.size() : size_t(0); },
+  model->setEntries([this] { return entryCount() > 0 ? generator.Bytes().size() : size_t(0); },
                     [this](size_t entry) { return byteText(entry); });
   formatter_.Comma = false;
   buildToolPieces();
@@ -108,7 +118,7 @@ void FilePage::buildInputs() {
   auto* fileGroup = new QGroupBox(tr("File"), inputPanel);
   auto* grid = new QGridLayout(fileGroup);
   auto* Label7 = new QLabel(tr("Size ( Byte )"), fileGroup);
-  Rx3SpinCount = new TSpinEdit(fileGroup, 1, kInputBound, 100, tr("Between 1 and 2147483647"));
+  Rx3SpinCount = new TByteCountEdit(fileGroup, 1, kInputBound, 100, tr("Between 1 and 2147483647"));
   Rx3SpinCount->setObjectName("Rx3SpinCount");
   Rx3SpinCount->setMaximumWidth(160);
   Label7->setBuddy(Rx3SpinCount);
@@ -217,8 +227,11 @@ void FilePage::btn3DisplayedClick() {
     showModel(model, rowDelegate_);
     pmEnableDisplay->setToolTip(tr(kDisplayOnHint));
     pmEnableDisplay->setText(tr(kDisplayOnHint));
+    if (written_ && resultsShown() && generator.Bytes().empty()) ShowWrittenRun();
     ReformatResults();
   } else {
+    if (disabledLine->stringList() != QStringList{tr(kDisplayOffLine)})
+      disabledLine->setStringList({tr(kDisplayOffLine)});
     showModel(disabledLine, lineDelegate_);
     model->clear();
     pmEnableDisplay->setToolTip(tr(kDisplayOffHint));
@@ -227,8 +240,70 @@ void FilePage::btn3DisplayedClick() {
   btn3Displayed->setAccessibleName(pmEnableDisplay->toolTip());
 }
 
+FilePage::WrittenRun::Stamp FilePage::WrittenRun::StampOf(const std::string& file) {
+  struct stat info {};
+  if (stat(file.c_str(), &info) != 0) return {};
+  return {static_cast<uint64_t>(info.st_dev), static_cast<uint64_t>(info.st_ino),
+          static_cast<int64_t>(info.st_size),
+          static_cast<int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec};
+}
+
+bool FilePage::readBack(const WrittenRun& run) {
+  if (WrittenRun::StampOf(run.file) != run.stamp) return false;
+  const int fd = open(run.file.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  uint8_t* bytes = generator.MakeRoom(static_cast<size_t>(run.count));
+  progressView()->start(run.count);
+  labelView()->setCaption(TR_NOOP("Core", "Read File ..."));
+  int64_t done = 0;
+  while (done < run.count && !StopDisplay) {
+    const auto n = static_cast<size_t>(std::min<int64_t>(int64_t{1} << 20, run.count - done));
+    const ssize_t got = pread(fd, bytes + done, n, run.offset + done);
+    if (got <= 0) break;
+    done += got;
+    progressView()->setPosition(done);
+    LetMessagesRun();
+  }
+  ::close(fd);
+  labelView()->setCaption(TR_NOOP("Core", "Done"));
+  progressView()->hide();
+  // Changed while it was read: these bytes are not the run's.
+  if (done != run.count || WrittenRun::StampOf(run.file) != run.stamp) {
+    generator.ReleaseBytes();
+    return StopDisplay;
+  }
+  return true;
+}
+
+void FilePage::ShowWrittenRun() {
+  const WrittenRun run = *written_;
+  StopDisplay = false;
+  SetBusy(true);
+  try {
+    if (!readBack(run) && !StopDisplay) {
+      if (run.seeded) {
+        // Drawn again from the run's seed; the random source is left as it
+        // was, for a run on another page that may be under way.
+        TinputFilePar again = input;
+        again.Count = static_cast<int32_t>(run.count);
+        RandomSource source(run.seed);
+        generator.Generate(again, source);
+      } else {
+        disabledLine->setStringList({WrittenRunGoneText(run.file)});
+        showModel(disabledLine, lineDelegate_);
+      }
+    }
+  } catch (...) {
+    SetBusy(false);
+    generator.ReleaseBytes();
+    throw;
+  }
+  SetBusy(false);
+  if (StopDisplay) generator.ReleaseBytes();  // cancelled: nothing is shown
+}
+
 qint64 FilePage::entryCount() const {
-  return displaysResults() && resultsShown() ? static_cast<qint64>(generator.Engine.Randoms.size()) : 0;
+  return displaysResults() && resultsShown() ? static_cast<qint64>(generator.Bytes().size()) : 0;
 }
 
 void FilePage::StartClick() {
@@ -237,21 +312,26 @@ void FilePage::StartClick() {
   list->setFocus();
   commitEdits();
   validateInputs();
-  takeSeed();  // automatic mode draws a fresh seed for every run
+  // Automatic mode draws a fresh seed for every run; the run holds its own
+  // source until it ends.
+  RandomSource source = seed->takeSource();
+  const int32_t runSeed = seed->lastTaken();
+  const bool runSeeded = !source.secure();
   recordRun();
   CreateFolderOf(input.FileName, false);
   statusPanel->show();
   setHints(true);
   totalsLabel->clear();
   model->clear();  // the last run's rows go with its bytes
+  written_.reset();
   SetBusy(true);
   const bool display = displaysResults();
   try {
     if (!StopDisplay) {
       if (display)
-        generator.Generate(input);
+        generator.Generate(input, source);
       else
-        generator.GenerateStreamed(input);  // written as drawn, nothing held
+        generator.GenerateStreamed(input, source);  // written as drawn, nothing held
     }
     if (!StopDisplay) ReformatResults();
     if (!StopDisplay && display) {
@@ -264,8 +344,19 @@ void FilePage::StartClick() {
     throw;
   }
   SetBusy(false);
-  totalsLabel->setText(StopDisplay ? Translated(kFileCancelledText)
-                                   : Translated(FileDoneText(input.FileName, Rx3SpinCount->value())));
+  if (!display && !StopDisplay) {
+    WrittenRun run;
+    run.file = input.FileName;
+    run.count = generator.WrittenTotal();
+    run.seeded = runSeeded;
+    run.seed = runSeed;
+    run.stamp = WrittenRun::StampOf(run.file);
+    run.offset = run.stamp.size - run.count;
+    written_ = run;
+  }
+  totalsLabel->setText(StopDisplay
+                           ? Translated(kFileCancelledText)
+                           : Translated(FileDoneText(input.FileName, Rx3SpinCount->value())));
   // The next run writes the next numbered file, after a cancelled run too.
   if (ChAutoFileName->isChecked()) RxSpinAutoFilename->setValue(NextFileSuffix(RxSpinAutoFilename->value()));
   ChAutoFileNameClick();

@@ -6,6 +6,7 @@
 #include <QStringListModel>
 #include <QToolButton>
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -40,6 +41,11 @@ class FilePage : public GeneratorPage<Trandom_file, TinputFilePar> {
   void spSelectFileClick();
   void btnHexClick();
   void btn3DisplayedClick();
+  // Display switched on after a run written with display off: its bytes
+  // read back from its file while that is as the run left it, else drawn
+  // again from its seed; a System run whose file has changed says why its
+  // bytes cannot be shown.
+  void ShowWrittenRun();
 
   // The page's section of setup.ini, "File".
   void exchangeSettings(SettingsExchange& settings);
@@ -48,7 +54,7 @@ class FilePage : public GeneratorPage<Trandom_file, TinputFilePar> {
   static QString DefaultFileName();
 
   // The text a byte is shown as in the current radix.
-  std::string_view byteText(size_t entry) const { return byteTexts_[generator.Engine.Randoms[entry]]; }
+  std::string_view byteText(size_t entry) const { return byteTexts_[generator.Bytes()[entry]]; }
 
   QString BaseFileName;  // the chosen name, before any number is added
   TSpinEdit *Rx3SpinCount, *RxSpinAutoFilename;
@@ -62,19 +68,41 @@ class FilePage : public GeneratorPage<Trandom_file, TinputFilePar> {
 
  protected:
   void formatResults() override {}  // rows are formatted when drawn
+  void releaseResults() override {
+    GeneratorPage::releaseResults();
+    generator.ReleaseBytes();
+  }
   qint64 entryCount() const override;
   bool displaysResults() const override { return btn3Displayed->isChecked(); }
   QString totalsText() const override { return totalsLabel->text(); }
   // Held only when the bytes were shown; a run written straight to the file
   // keeps none.
-  bool holdsDistribution() const override { return !generator.Engine.Randoms.empty(); }
-  Distribution distribution() const override { return ByteDistribution(generator.Engine.Randoms); }
+  bool holdsDistribution() const override { return !generator.Bytes().empty(); }
+  Distribution distribution() const override { return ByteDistribution(generator.Bytes()); }
   void showEvent(QShowEvent* event) override;
 
  private:
   void buildToolPieces();
   void buildInputs();
   void showModel(QAbstractItemModel* shown, QAbstractItemDelegate* delegate);
+
+  // The last run, when it was written with display off: where its bytes
+  // are, the file as it left it, and how to draw them again.
+  struct WrittenRun {
+    std::string file;
+    int64_t offset = 0;
+    int64_t count = 0;
+    struct Stamp {
+      uint64_t device = 0, inode = 0;
+      int64_t size = -1, modifiedNs = 0;
+      bool operator==(const Stamp&) const = default;
+    } stamp;
+    bool seeded = false;
+    int32_t seed = 0;
+    static Stamp StampOf(const std::string& file);
+  };
+  bool readBack(const WrittenRun& run);
+  std::optional<WrittenRun> written_;
 
   Tmake_random formatter_;  // formats one value in the chosen radix
   // The texts of the 256 byte values in the chosen radix, made when it is

@@ -204,7 +204,7 @@ QStringList LotteryPage::commandLine() const {
   return args << "--lines" << n(RxSpinEditTotal) << "--seed" << QString::number(seed->lastTaken());
 }
 
-void LotteryPage::generate() {
+void LotteryPage::generate(RandomSource& source) {
   // Unique lines are first shown as drawn.
   if (ChDupRows->isChecked()) {
     origAction->setChecked(true);
@@ -212,7 +212,7 @@ void LotteryPage::generate() {
   }
   ReadLotteryInput();
   drawnOnce_ = true;
-  generator.Generate(input);
+  generator.Generate(input, source);
 }
 
 void LotteryPage::formatResults() {

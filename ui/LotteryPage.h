@@ -43,7 +43,7 @@ class LotteryPage : public GeneratorPage<Trandom_Lottery, TinputLottery> {
   QCheckBox *ChExclude, *ChDupLines, *ChDupRows;
 
  protected:
-  void generate() override;
+  void generate(RandomSource& source) override;
   void formatResults() override;
   const TArrayString& results() const override { return lineTexts_.Results; }
   QString totalsText() const override;

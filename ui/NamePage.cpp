@@ -112,6 +112,27 @@ QStringList NamePage::commandLine() const {
   return args << "--seed" << QString::number(seed->lastTaken());
 }
 
+void NamePage::writeCommandFiles() {
+  // Copies of the lists the run read, so that an edit made later leaves the
+  // command repeating the run.
+  struct List {
+    const char* option;
+    const char* prefix;
+    const TArrayString& names;
+    uint8_t gender;  // the gender bit that reads it; 0: always read
+  };
+  const List lists[] = {{"--female=", "female-names-", generator.FemaleNames, 1},
+                        {"--male=", "male-names-", generator.MaleNames, 2},
+                        {"--last=", "last-names-", generator.LastNames, 0}};
+  for (const List& list : lists) {
+    if (list.gender != 0 && (generator.Input.Gender & list.gender) == 0) continue;  // not read
+    const QString path = WriteCommandFile(list.prefix, ".txt", LinesText(list.names), tr("name list"));
+    const QString option = list.option;
+    for (QString& word : recordedRun())
+      if (word.startsWith(option)) word = option + path;
+  }
+}
+
 QString NamePage::totalsText() const {
   return Translated(NameTotalsText(input.Duplicate, generator.PossibleTotal(), generator.GeneratedTotal()));
 }

@@ -40,6 +40,7 @@ class NamePage : public GeneratorPage<Trandom_name, TinputName> {
 
  protected:
   QString totalsText() const override;
+  void writeCommandFiles() override;
 
  private:
   void setGender(uint8_t bit, bool on) { input.Gender = on ? (input.Gender | bit) : (input.Gender & ~bit); }

@@ -91,11 +91,11 @@ void NumberPage::validateInputs() {
     RefuseInput(*error);
 }
 
-void NumberPage::generate() {
+void NumberPage::generate(RandomSource& source) {
   unsigned digits = 0;
   for (const int32_t d : input.Excluded) digits |= 1u << d;
   run_ = {input.Lower, input.Upper, input.Duplicate, digits};
-  GeneratorPage::generate();
+  GeneratorPage::generate(source);
 }
 
 Distribution NumberPage::distribution() const {

@@ -36,7 +36,7 @@ class NumberPage : public GeneratorPage<Trandom_simply, Tinputpar> {
 
  protected:
   void prepareStart() override { radix = RadixDecimal; }
-  void generate() override;
+  void generate(RandomSource& source) override;
   QString totalsText() const override;
   bool holdsDistribution() const override { return !generator.Engine.Randoms.empty(); }
   Distribution distribution() const override;

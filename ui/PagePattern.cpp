@@ -3,17 +3,28 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QGridLayout>
+#include <QMimeData>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QResizeEvent>
+#include <QSaveFile>
 #include <QStandardItemModel>
 #include <QStyle>
+#include <QTime>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "core/Errors.h"
 #include "core/Memory.h"
+#include "core/Paths.h"
+#include "core/Printing.h"
 #include "ui/DistributionDialog.h"
 #include "ui/Folders.h"
 #include "ui/Guard.h"
@@ -215,6 +226,9 @@ void ResultPage::buildResults() {
   list->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(list, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& p) { PopupRequested(list->viewport()->mapToGlobal(p)); });
+  list->viewport()->installEventFilter(this);
+  connect(list->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          [this](const QModelIndex& current) { valueRow_ = current.row(); });
 
   statusPanel = new QFrame(this);
   statusPanel->setObjectName(info_.statusPanel);
@@ -236,11 +250,17 @@ void ResultPage::buildResults() {
   totalsLabel->setObjectName(info_.totals);
   totalsLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   totalsLabel->setStyleSheet("color: #000080;");
+  rateLabel = new QLabel(statusPanel);
+  rateLabel->setObjectName(QString(info_.page) + "Rate");
+  rateLabel->hide();
   row->addWidget(statusLabel, 0, 0);
-  row->addWidget(totalsLabel, 0, 1);
-  row->addWidget(progressBar, 0, 1);
-  row->setColumnStretch(1, 1);
+  row->addWidget(rateLabel, 0, 1);
+  row->addWidget(totalsLabel, 0, 2);
+  row->addWidget(progressBar, 0, 2);
+  row->setColumnStretch(2, 1);
+  connect(progressBar, &QProgressBar::valueChanged, this, [this] { updateRate(); });
   progressBar->hide();
+  progressBar->installEventFilter(this);
   statusPanel->hide();
 }
 
@@ -303,6 +323,12 @@ void ResultPage::buildPopup() {
   list->addAction(copyAction);  // Ctrl+C in the result list
   popup->addAction(copyAction);
   connect(copyAction, &QAction::triggered, this, [this] { guarded([this] { CopyClick(); }); });
+  copyValueAction = command(tr("Copy &Value"), tr("Copy the value clicked, alone"), QIcon());
+  copyValueAction->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C));
+  copyValueAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  list->addAction(copyValueAction);  // Ctrl+Alt+C in the result list
+  popup->addAction(copyValueAction);
+  connect(copyValueAction, &QAction::triggered, this, [this] { guarded([this] { CopyValueClick(); }); });
   copyCommandAction = command(tr("Copy as Command &Line"), tr("Copy as Command Line"), QIcon());
   // The window's action of the same name holds the shortcut; here it is shown.
   copyCommandAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
@@ -317,6 +343,27 @@ void ResultPage::buildPopup() {
 void ResultPage::guarded(const std::function<void()>& handler) { RunGuarded(window(), handler); }
 
 bool ResultPage::eventFilter(QObject* watched, QEvent* event) {
+  // A click picks the entry Copy Value copies; a double-click copies it.
+  if (watched == list->viewport() &&
+      (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)) {
+    const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+    const int row = list->indexAt(at).row();
+    const int column = header->logicalIndexAt(at.x());
+    if (row >= 0 && column >= 1) {
+      valueRow_ = row;
+      valueColumn_ = column;
+      if (event->type() == QEvent::MouseButtonDblClick) {
+        guarded([this] { CopyValueClick(); });
+        return true;
+      }
+    }
+  }
+  // The totals and the progress bar share their place: the totals step aside.
+  if (watched == progressBar &&
+      (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)) {
+    totalsLabel->setHidden(event->type() == QEvent::ShowToParent);
+    restartRate();
+  }
   if (watched == header && event->type() == QEvent::Resize && header->count() > 0 &&
       static_cast<QResizeEvent*>(event)->oldSize().width() != header->width())
     buildHeader();
@@ -355,14 +402,16 @@ void ResultPage::StartClick() {
   prepareStart();
   validateInputs();
   StopDisplay = false;
-  takeSeed();
+  // The run's own source, from here to its end: radio clicks and other
+  // pages' runs meanwhile do not reach it.
+  RandomSource source = seed->takeSource();
   recordRun();
   statusPanel->show();
   setHints(true);
   totalsLabel->clear();
   SetBusy(true);
   try {
-    generate();
+    generate(source);
   } catch (...) {
     // A failed run shows nothing and keeps nothing: the page is as before
     // its first run, with every button telling the truth.
@@ -381,8 +430,9 @@ void ResultPage::StartClick() {
 }
 
 void ResultPage::CancelClick() {
-  if (copying_) {  // only the copy stops: the results stay shown
-    copyStopped_ = true;
+  if (copying_ || printing_) {  // only the copy or print stops: the results stay shown
+    copyStopped_ = copying_;
+    printStopped_ = printing_;
     return;
   }
   cancelButton->hide();
@@ -396,7 +446,7 @@ void ResultPage::CancelClick() {
 
 void ResultPage::SetBusy(bool busy) {
   for (QAction* action : {ascAction, dscAction, origAction, commaAction, saveAction, printAction, copyAction,
-                          copyCommandAction})
+                          copyCommandAction, copyValueAction})
     if (action != nullptr) action->setEnabled(!busy);
   if (columnsBox != nullptr) columnsBox->setEnabled(!busy);
   if (columnActions != nullptr) columnActions->setEnabled(!busy);
@@ -447,7 +497,7 @@ void ResultPage::DisplayResults() {
     list->placeRows();
     list->viewport()->repaint();
   }
-  labelView_->setCaption(TR_NOOP("Core", "Done"));
+  labelView_->setCaption(TR_NOOP("Core", TR_NOOP("Core", "Done")));
   progressView_->hide();
 }
 
@@ -554,7 +604,48 @@ void ResultPage::PrintClick() {
   const ExportPreset preset = exportPreset();
   TFormPrinttext dialog(window(), textGenerator(), info_.kind, preset.perLine);
   if (preset.fixedLayout) dialog.fixLayout();
-  dialog.exec();
+  dialog.Print = [this, &dialog](const TsaveTextPar& par) { return printResults(dialog, par); };
+  // Modal as with exec(), but the dialog may hide while the page prints.
+  dialog.setWindowModality(Qt::ApplicationModal);
+  QEventLoop loop;
+  connect(&dialog, &QDialog::finished, &loop, &QEventLoop::quit);
+  dialog.show();
+  loop.exec();
+}
+
+namespace {
+bool printUnderWay = false;  // one print job at a time: the printer is shared
+}  // namespace
+
+bool ResultPage::printResults(QDialog& dialog, const TsaveTextPar& par) {
+  if (printUnderWay) {
+    platform().messageBox(&dialog, tr("Another print is under way: wait for it to end or cancel it first."),
+                          Icon::Information, false);
+    return false;
+  }
+  const QString caption = statusLabel->text();
+  printUnderWay = true;
+  printing_ = true;
+  printStopped_ = false;
+  SetBusy(true);
+  dialog.hide();
+  auto finish = [&] {
+    printUnderWay = false;
+    printing_ = false;
+    progressView_->hide();
+    labelView_->setCaption(caption.toStdString());
+    SetBusy(false);
+    dialog.show();
+  };
+  bool printed = false;
+  try {
+    printed = textGenerator()->PrintText(par, PrintFeedback{progressView(), labelView(), &printStopped_});
+  } catch (...) {
+    finish();
+    throw;
+  }
+  finish();
+  return printed;
 }
 
 void ResultPage::enableDistribution() {
@@ -615,6 +706,43 @@ QString ResultPage::ShellCommand(const QStringList& words) {
   return quoted.join(' ');
 }
 
+QString ResultPage::CommandFile(const QString& prefix, const QString& suffix, std::string_view text) {
+  // FNV-1a over the bytes.
+  uint64_t hash = 14695981039346656037ull;
+  for (const char c : text) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+  return QString::fromStdString(paths::Current().data) + "/" + prefix +
+         QString::number(hash, 16).rightJustified(16, '0') + suffix;
+}
+
+std::string ResultPage::LinesText(const TArrayString& lines) {
+  std::string text;
+  text.reserve(lines.characters() + lines.size());
+  for (size_t i = 0; i < lines.size(); ++i) {
+    text.append(lines[i]);
+    text += '\n';
+  }
+  return text;
+}
+
+QString ResultPage::WriteCommandFile(const QString& prefix, const QString& suffix, std::string_view text,
+                                     const QString& what) {
+  const QString path = CommandFile(prefix, suffix, text);
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), static_cast<qint64>(text.size())) < 0 ||
+      !file.commit())
+    throw EInOutError(tr("Cannot write the %1 \"%2\": %3").arg(what, path, file.errorString()).toStdString());
+  constexpr qsizetype kKept = 32;
+  const QRegularExpression ours("^" + QRegularExpression::escape(prefix) + "[0-9a-f]{16}" +
+                                QRegularExpression::escape(suffix) + "$");
+  const QFileInfo now(path);
+  qsizetype count = 0;
+  for (const QFileInfo& info : now.dir().entryInfoList({prefix + "*" + suffix}, QDir::Files, QDir::Time))
+    if (ours.match(info.fileName()).hasMatch() && ++count > kKept && info != now)
+      QFile::remove(info.absoluteFilePath());
+  return path;
+}
+
 void ResultPage::CopyCommandClick() {
   if (running()) return;
   if (lastCommand().isEmpty()) {
@@ -672,7 +800,7 @@ void ResultPage::CopyClick() {
     copying_ = true;
     copyStopped_ = false;
     SetBusy(true);
-    labelView_->setCaption(TR_NOOP("Core", "Copying rows..."));
+    labelView_->setCaption(TR_NOOP("Core", TR_NOOP("Core", "Copying rows...")));
     progressView_->start(static_cast<int64_t>(rows));
     // A slice of rows at a time, made and turned into the clipboard's text
     // with messages running between slices: the window stays live and
@@ -693,12 +821,103 @@ void ResultPage::CopyClick() {
         progressView_->setPosition(static_cast<int64_t>(done));
         LetMessagesRun();
       }
-    if (!copyStopped_) QApplication::clipboard()->setText(copied);
+    if (!copyStopped_) putOnClipboard(copied);
   } catch (...) {
     finish();
     throw;
   }
   finish();
+}
+
+int ResultPage::SecretClearMs = 30000;
+
+void ResultPage::CopyValueClick() {
+  if (running() || list->model() != model || !model->hasSource()) return;
+  const int row = valueRow_ >= 0 ? valueRow_ : list->currentIndex().row();
+  if (row < 0 || row >= model->rowCount() || valueColumn_ < 1 || valueColumn_ > model->columns()) return;
+  const QString value = model->cell(row, valueColumn_);
+  if (!value.isEmpty()) putOnClipboard(value);
+}
+
+namespace {
+// The secret on the clipboard, while it is to be taken off.
+struct Secret {
+  QTimer timer;
+  QString text;
+  QPointer<ResultPage> page;
+};
+Secret& secret() {
+  static auto* kept = new Secret;
+  return *kept;
+}
+const char kSecretHint[] = "x-kde-passwordManagerHint";
+}  // namespace
+
+void ResultPage::putOnClipboard(const QString& text) {
+  auto* data = new QMimeData;
+  data->setText(text);
+  const bool isSecret = seed->secure();
+  if (isSecret) data->setData(kSecretHint, "secret");
+  QApplication::clipboard()->setMimeData(data);
+  Secret& kept = secret();
+  kept.timer.stop();
+  if (!isSecret || SecretClearMs <= 0) return;
+  kept.text = text;
+  kept.page = this;
+  kept.timer.setSingleShot(true);
+  kept.timer.disconnect();
+  connect(&kept.timer, &QTimer::timeout, [] {
+    Secret& kept = secret();
+    QClipboard* clipboard = QApplication::clipboard();
+    const QMimeData* now = clipboard->mimeData();
+    if (now != nullptr && now->hasFormat(kSecretHint) && now->text() == kept.text) {
+      clipboard->clear();
+      if (kept.page != nullptr && !kept.page->running())
+        kept.page->labelView()->setCaption(
+            tr("Clipboard cleared at %1").arg(QTime::currentTime().toString("hh:mm:ss")).toStdString());
+    }
+    kept.text.clear();
+  });
+  kept.timer.start(SecretClearMs);
+}
+
+std::function<qint64()> ResultPage::RateClock = [] {
+  static QElapsedTimer clock;
+  if (!clock.isValid()) clock.start();
+  return clock.elapsed();
+};
+
+QString ResultPage::RateText(double perSecond, double secondsLeft) {
+  const QString rate = perSecond >= 1e6   ? tr("%1 M/s").arg(perSecond / 1e6, 0, 'f', 1)
+                       : perSecond >= 1e3 ? tr("%1 k/s").arg(perSecond / 1e3, 0, 'f', 1)
+                                          : tr("%1 /s").arg(perSecond, 0, 'f', 0);
+  if (secondsLeft < 0) return rate;
+  const auto seconds = static_cast<qint64>(std::ceil(secondsLeft));
+  return seconds >= 120 ? tr("%1 \u00b7 %2 min left").arg(rate).arg((seconds + 59) / 60)
+                        : tr("%1 \u00b7 %2 s left").arg(rate).arg(seconds);
+}
+
+void ResultPage::restartRate() {
+  rateStart_ = RateClock();
+  rateShown_ = rateStart_;
+  rateLast_ = 0;
+  rateLabel->clear();
+  rateLabel->hide();
+}
+
+void ResultPage::updateRate() {
+  const int64_t position = progressView_->position();
+  if (position < rateLast_) restartRate();  // a new phase
+  rateLast_ = position;
+  if (progressBar->isHidden()) return;
+  const qint64 now = RateClock();
+  const qint64 elapsed = now - rateStart_;
+  if (elapsed < 1000 || (rateLabel->isVisible() && now - rateShown_ < 250)) return;
+  rateShown_ = now;
+  const double perSecond = static_cast<double>(position) * 1000.0 / static_cast<double>(elapsed);
+  const auto left = static_cast<double>(progressView_->maximum() - position);
+  rateLabel->setText(RateText(perSecond, perSecond > 0 ? left / perSecond : -1));
+  rateLabel->show();
 }
 
 }  // namespace quenvar::ui

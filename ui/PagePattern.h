@@ -2,6 +2,7 @@
 
 #include <QActionGroup>
 #include <QComboBox>
+#include <QDialog>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -78,6 +79,15 @@ class ResultPage : public QWidget {
   // are copied in slices, with Cancel at hand; a copy too large for memory
   // is refused before it starts.
   void CopyClick();
+  // Puts the entry last clicked or double-clicked (or of the current row) on
+  // the clipboard alone, without a line end.
+  void CopyValueClick();
+  // Puts a text copied from the results on the clipboard. A copy of a run
+  // from the system's source is marked secret for clipboard managers and
+  // taken off the clipboard after SecretClearMs (0: never), unless the
+  // clipboard holds something else by then; the status line says when.
+  void putOnClipboard(const QString& text);
+  static int SecretClearMs;
 
   // Shows its message and throws EAbort when an input is refused.
   virtual void validateInputs() = 0;
@@ -97,6 +107,11 @@ class ResultPage : public QWidget {
   // The command as a POSIX shell reads it.
   static QString ShellQuote(const QString& word);
   static QString ShellCommand(const QStringList& words);
+  // The file in the user's data folder that keeps a text a copied command
+  // names: prefix, the text's hash, suffix. The same text, the same file.
+  static QString CommandFile(const QString& prefix, const QString& suffix, std::string_view text);
+  // The lines of a list as such a file holds them, each ended by a line feed.
+  static std::string LinesText(const TArrayString& lines);
 
   const PageInfo& info() const { return info_; }
   bool running() const { return !cancelButton->isHidden(); }
@@ -122,6 +137,12 @@ class ResultPage : public QWidget {
   QLabel* statusLabel;
   QProgressBar* progressBar;
   QLabel* totalsLabel;
+  // Beside the status text while a phase runs over a second: its rate and
+  // the time left, a few times a second at most.
+  QLabel* rateLabel;
+  static QString RateText(double perSecond, double secondsLeft);
+  // The clock of the rate, in milliseconds (a test's own).
+  static std::function<qint64()> RateClock;
   QMenu* popup;
 
   // One action per command, shared by its tool button and the popup menu.
@@ -130,7 +151,7 @@ class ResultPage : public QWidget {
   QAction* distributionAction = nullptr;  // on pages that chart their results
   QActionGroup* sortActions = nullptr;
   QActionGroup* columnActions = nullptr;
-  QAction *copyAction = nullptr, *copyCommandAction = nullptr;
+  QAction *copyAction = nullptr, *copyCommandAction = nullptr, *copyValueAction = nullptr;
 
   bool StopDisplay = false;
   TSortOrder SortOrder = SortDrawn;
@@ -145,8 +166,8 @@ class ResultPage : public QWidget {
   virtual void prepareStart() {}
   // Commits every box of the input panel, as leaving it would.
   virtual void commitEdits();
-  virtual void takeSeed() = 0;
-  virtual void generate() = 0;
+  // Draws from the run's own source, which the run lends for this call.
+  virtual void generate(RandomSource& source) = 0;
   virtual void formatResults() = 0;
   virtual const TArrayString& results() const = 0;
   virtual QString totalsText() const = 0;
@@ -168,6 +189,11 @@ class ResultPage : public QWidget {
   QStringList& recordedRun() { return lastRun_; }
   // Writes the files the last run's command names (before it is copied).
   virtual void writeCommandFiles() {}
+  // Writes the text to its CommandFile (what is called `what` in a failure's
+  // message) and returns the path. The files of the 32 commands copied last
+  // are kept per prefix; older ones go, and only files named as ours.
+  static QString WriteCommandFile(const QString& prefix, const QString& suffix, std::string_view text,
+                                  const QString& what);
   // The layout and formatting arguments of the results shown.
   virtual QStringList formatArguments() const;
   // "NO." and one "Column k" section per column of the columns box.
@@ -207,6 +233,9 @@ class ResultPage : public QWidget {
   QToolButton* toolButton(QAction* action, const char* name);
   QAction* command(const QString& text, const QString& hint, const QIcon& icon);
   void changeFormat(const std::function<void()>& change);
+  // Prints from the print dialog with the status panel's progress and
+  // Cancel; the dialog steps aside meanwhile.
+  bool printResults(QDialog& dialog, const TsaveTextPar& par);
 
   const PageInfo& info_;
   QHBoxLayout* toolRow_ = nullptr;
@@ -215,13 +244,21 @@ class ResultPage : public QWidget {
   std::unique_ptr<WidgetLabel> labelView_;
   bool copying_ = false;      // a copy is under way, or stopped and not yet ended
   bool copyStopped_ = false;  // Cancel or a newer copy stopped it
+  void updateRate();
+  void restartRate();
+  qint64 rateStart_ = 0, rateShown_ = 0;  // when the phase began, when the rate was last shown
+  int64_t rateLast_ = 0;                  // the position last seen
+  int valueRow_ = -1;                     // the entry Copy Value copies
+  int valueColumn_ = 1;
+  bool printing_ = false;      // a print is under way
+  bool printStopped_ = false;  // Cancel stopped it
   QStringList lastRun_;
 };
 
 // The generator's part of a page: it owns its generator and its input
-// record, lends them the page's progress bar and status label, hands the
-// seed over (in the record when it has one, else through SetSeed), formats
-// with the page's sort order, comma and radix, and cancels and releases.
+// record, lends them the page's progress bar and status label, lends the
+// generator the run's source, formats with the page's sort order, comma and
+// radix, and cancels and releases.
 template <class Generator, class Input>
 class GeneratorPage : public ResultPage {
  public:
@@ -243,19 +280,12 @@ class GeneratorPage : public ResultPage {
   TRadix radix = RadixDecimal;
 
  protected:
-  void takeSeed() override {
-    const int32_t value = seed->take();
-    if constexpr (requires { input.Seed; })
-      input.Seed = value;
-    else
-      generator.SetSeed(value);
-  }
-  void generate() override {
+  void generate(RandomSource& source) override {
     // The run is weighed before it draws, with the sorting and formatting
     // the page will ask for.
     if constexpr (requires { generator.Engine.PlanFormat(TformatPar{}); })
       generator.Engine.PlanFormat(TformatPar{SortOrder, Comma, radix});
-    generator.Generate(input);
+    generator.Generate(input, source);
   }
   void formatResults() override {
     if constexpr (requires { generator.FormatResults(TformatPar{}); })

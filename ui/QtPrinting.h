@@ -11,6 +11,10 @@ namespace quenvar::ui {
 // long as the program runs.
 QPrinter& CurrentPrinter();
 
+// The measures of the program's printer, as a job there lays text out; no
+// job starts unless something is drawn on it.
+std::unique_ptr<PrintCanvas> PrinterMeasures();
+
 // Print jobs through Qt Print Support on CurrentPrinter().
 class QtPrinterService : public PrinterService {
  public:

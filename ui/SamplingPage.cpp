@@ -5,8 +5,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QRegularExpression>
-#include <QSaveFile>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -185,13 +183,13 @@ void SamplingPage::exchangeItems(SettingsExchange& settings) {
   }
 }
 
-void SamplingPage::generate() {
+void SamplingPage::generate(RandomSource& source) {
   // The run's own copy: editing the list meanwhile changes nothing in it.
   runItems_ = items->checkedTexts();
   const TArrayString& checked = runItems_;
   input.Items = &checked;
   try {
-    generator.Generate(input);
+    generator.Generate(input, source);
   } catch (...) {
     input.Items = nullptr;
     throw;
@@ -200,15 +198,7 @@ void SamplingPage::generate() {
 }
 
 QString SamplingPage::CommandItemsFile(const TArrayString& texts) {
-  // FNV-1a over the lines as written.
-  uint64_t hash = 14695981039346656037ull;
-  auto add = [&hash](unsigned char byte) { hash = (hash ^ byte) * 1099511628211ull; };
-  for (size_t i = 0; i < texts.size(); ++i) {
-    for (const char c : texts[i]) add(static_cast<unsigned char>(c));
-    add('\n');
-  }
-  return QString::fromStdString(paths::Current().data) + "/sampling-items-" +
-         QString::number(hash, 16).rightJustified(16, '0') + ".txt";
+  return CommandFile("sampling-items-", ".txt", LinesText(texts));
 }
 
 QStringList SamplingPage::commandLine() const {
@@ -219,29 +209,9 @@ QStringList SamplingPage::commandLine() const {
 }
 
 void SamplingPage::writeCommandFiles() {
-  const QString path = CommandItemsFile(runItems_);
-  QDir().mkpath(QFileInfo(path).absolutePath());
-  QSaveFile file(path);
-  std::string text;
-  for (size_t i = 0; i < runItems_.size(); ++i) {
-    text.append(runItems_[i]);
-    text += '\n';
-  }
-  if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), static_cast<qint64>(text.size())) < 0 ||
-      !file.commit())
-    throw EInOutError(
-        tr("Cannot write the items file \"%1\": %2").arg(path, file.errorString()).toStdString());
+  const QString path = WriteCommandFile("sampling-items-", ".txt", LinesText(runItems_), tr("items file"));
   for (QString& word : recordedRun())
     if (word.startsWith("--items=")) word = "--items=" + path;
-  // The items of the 32 commands copied last are kept; older ones go. Only
-  // files named as this page names them: any other file is the user's.
-  constexpr qsizetype kKept = 32;
-  static const QRegularExpression kOurs("^sampling-items-[0-9a-f]{16}\\.txt$");
-  const QFileInfo now(path);
-  qsizetype ours = 0;
-  for (const QFileInfo& info : now.dir().entryInfoList({"sampling-items-*.txt"}, QDir::Files, QDir::Time))
-    if (kOurs.match(info.fileName()).hasMatch() && ++ours > kKept && info != now)
-      QFile::remove(info.absoluteFilePath());
 }
 
 QString SamplingPage::totalsText() const {

@@ -68,7 +68,7 @@ class SamplingPage : public GeneratorPage<Trandom_sampling, TinputSampling> {
   QCheckBox *CheckBox22, *ChSaveItem;
 
  protected:
-  void generate() override;
+  void generate(RandomSource& source) override;
   QString totalsText() const override;
   bool holdsDistribution() const override { return !generator.Engine.Randoms.empty(); }
   Distribution distribution() const override {

@@ -1,9 +1,9 @@
 #include "ui/SeedGroup.h"
 
 #include <QGridLayout>
+#include <cmath>
 
 #include "core/Codes.h"
-#include "core/RandomSource.h"
 
 namespace quenvar::ui {
 
@@ -44,23 +44,28 @@ SeedGroup::SeedGroup(QWidget* parent, const SeedNames& names, int32_t divisor)
 
 int32_t SeedGroup::take() {
   secure_ = secureRadio->isChecked();
-  UseSecureSource(secure_);
   if (secure_) {
     autoSpin->clear();  // there is no seed to show
+    seedBits_ = 0;
   } else if (autoRadio->isChecked()) {
-    SeedFromClock();
-    seed_ = static_cast<int32_t>(RandomSeed);
+    seed_ = ClockSeed();
     autoSpin->setValue(seed_);
+    seedBits_ = std::log2(86'400'000.0);
   } else {
     manualSpin->interpretText();
     seed_ = manualSpin->value();
+    seedBits_ = 32;
   }
   return seed_;
 }
 
+RandomSource SeedGroup::takeSource() {
+  const int32_t seed = take();
+  return secure_ ? RandomSource::System() : RandomSource(seed);
+}
+
 void SeedGroup::proposeManual() {
-  SeedFromClock();
-  const auto clock = static_cast<int32_t>(RandomSeed);
+  const int32_t clock = ClockSeed();
   manualSpin->setValue(
       static_cast<int32_t>(static_cast<uint32_t>(clock / divisor_) + static_cast<uint32_t>(clock)));
 }

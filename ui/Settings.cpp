@@ -105,6 +105,13 @@ void SettingsExchange::sortOrder(IntKey key, ResultPage& page) {
   page.SortClick();
 }
 
+void SettingsExchange::seedChoice(IntKey key, ResultPage& page) {
+  int choice = page.seed->choice();
+  value(key, choice);
+  if (reading() && choice >= SeedGroup::Automatic && choice <= SeedGroup::System)
+    page.seed->setChoice(static_cast<SeedGroup::Choice>(choice));
+}
+
 QStringList SettingsExchange::list(IntKey count, const char* prefix, const QStringList& entries) {
   if (writing()) {
     // A list is written whole or not at all: its entries are numbered by

@@ -67,6 +67,9 @@ class SettingsExchange {
   void comma(BoolKey key, ResultPage& page);
   // 0 ascending, 1 descending, 2 as drawn; any other value changes no button.
   void sortOrder(IntKey key, ResultPage& page);
+  // The seed choice: 0 automatic, 1 manual, 2 system; any other value
+  // changes nothing.
+  void seedChoice(IntKey key, ResultPage& page);
 
   // A list kept as a count and one key per entry, the prefix followed by the
   // entry's number from 0. Writing stores `entries` and returns them; reading

@@ -1,6 +1,9 @@
 #include "ui/SpinEdit.h"
 
 #include <algorithm>
+#include <limits>
+
+#include "core/ByteCount.h"
 
 namespace quenvar::ui {
 
@@ -26,6 +29,20 @@ int TSpinEdit::valueFromText(const QString& text) const {
   const qlonglong v = text.trimmed().toLongLong(&ok);
   if (!ok) return value();
   return static_cast<int>(std::clamp<qlonglong>(v, minimum(), maximum()));
+}
+
+QValidator::State TByteCountEdit::validate(QString& text, int&) const {
+  const QString t = text.trimmed();
+  if (t.isEmpty()) return QValidator::Intermediate;
+  return t.size() <= 20 && ParseByteCount(t.toStdString(), 0, std::numeric_limits<int64_t>::max())
+             ? QValidator::Acceptable
+             : QValidator::Invalid;
+}
+
+int TByteCountEdit::valueFromText(const QString& text) const {
+  const auto v = ParseByteCount(text.trimmed().toStdString(), 0, std::numeric_limits<int64_t>::max());
+  if (!v) return value();
+  return static_cast<int>(std::clamp<int64_t>(*v, minimum(), maximum()));
 }
 
 }  // namespace quenvar::ui

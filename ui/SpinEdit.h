@@ -18,4 +18,15 @@ class TSpinEdit : public QSpinBox {
   int valueFromText(const QString& text) const override;
 };
 
+// A spin edit of bytes that also takes K, M and G as quenvar-cli does
+// ("10M" is 10,485,760); a count outside its range is pulled into it.
+class TByteCountEdit : public TSpinEdit {
+ public:
+  using TSpinEdit::TSpinEdit;
+
+ protected:
+  QValidator::State validate(QString& text, int& pos) const override;
+  int valueFromText(const QString& text) const override;
+};
+
 }  // namespace quenvar::ui

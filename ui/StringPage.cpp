@@ -104,9 +104,8 @@ QWidget* StringPage::buildRange() {
   comMask->setObjectName("comMask");
   comMask->setEditable(true);
   comMask->setInsertPolicy(QComboBox::NoInsert);
-  // A typed mask is kept as typed, never matched to a history entry that
-  // differs from it in letter case.
-  comMask->completer()->setCaseSensitivity(Qt::CaseSensitive);
+  // A run uses exactly the mask typed: the history never completes it.
+  comMask->setCompleter(nullptr);
   comMask->setToolTip(tr("To represent a literal character, '\\' should be added before the character."));
   Label9->setBuddy(comMask);
   auto* Label8 = new QLabel(tr("Count to"), range);
@@ -263,13 +262,24 @@ QWidget* StringPage::buildWildcards() {
 }
 
 QStringList StringPage::commandLine() const {
-  // "=" keeps a mask or a path that starts with "--" a value. The wildcards
-  // are those the page shows: the shipped ones while the user has no copy.
-  const QString wildcards = QString::fromStdString(paths::WildcardFile(paths::Use::Read));
-  QStringList args{"string", "--mask=" + FromStd(input.Mask), "--wildcards=" + wildcards, "--count",
+  // "=" keeps a mask or a path that starts with "--" a value.
+  // The wildcards file is named when the command is copied (writeCommandFiles).
+  QStringList args{"string", "--mask=" + FromStd(input.Mask), "--wildcards=", "--count",
                    QString::number(input.Count)};
   if (input.Duplicate) args << "--duplicates";
   return args << "--seed" << QString::number(seed->lastTaken());
+}
+
+void StringPage::writeCommandFiles() {
+  // A copy of the run's wildcards, so that an edit made later leaves the
+  // command repeating the run.
+  Tlistparchar wildcards;
+  wildcards.Items = runWildcards_;
+  IniFile ini;
+  wildcards.SaveTo(ini);
+  const QString path = WriteCommandFile("wildcards-", ".ini", ini.Text(), tr("wildcards file"));
+  for (QString& word : recordedRun())
+    if (word.startsWith("--wildcards=")) word = "--wildcards=" + path;
 }
 
 void StringPage::comMaskExit() { input.Mask = TrimMask(comMask->currentText().toStdString()); }
@@ -323,10 +333,18 @@ void StringPage::validateInputs() {
   if (auto error = StringInputError(input.Mask)) RefuseInput(*error);
 }
 
+void StringPage::generate(RandomSource& source) {
+  // The seed of this run, taken just now: a click meanwhile chooses the next.
+  runSeedBits_ = seed->seedBits();
+  runWildcards_ = WildcardList.Items;
+  GeneratorPage::generate(source);
+}
+
 QString StringPage::totalsText() const {
   // The run's own setting: the box may have been clicked while it ran.
   return FromStd(StringTotalsWithStrength(generator.Input.Duplicate, generator.PossibleTotal(),
-                                          generator.GeneratedTotal(), generator.StrengthBits()));
+                                          generator.GeneratedTotal(), generator.StrengthBits(),
+                                          runSeedBits_));
 }
 
 void StringPage::showEvent(QShowEvent* event) {

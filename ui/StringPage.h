@@ -82,7 +82,9 @@ class StringPage : public GeneratorPage<Trandom_character, TinputString> {
 
  protected:
   void prepareStart() override;
+  void generate(RandomSource& source) override;
   void commitEdits() override;
+  void writeCommandFiles() override;
   QString totalsText() const override;
   void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -99,6 +101,8 @@ class StringPage : public GeneratorPage<Trandom_character, TinputString> {
   // Reads the wildcards; a file that cannot be read leaves the list empty
   // and is reported once the window shows.
   void loadWildcards();
+  double runSeedBits_ = 0;  // the seed limit of the run shown (0: none)
+
   QWidget* buildRange();
   QWidget* buildWildcards();
   void addGroupRow(QGridLayout* grid, Group group);
@@ -108,6 +112,7 @@ class StringPage : public GeneratorPage<Trandom_character, TinputString> {
   void selectRow(int row);
 
   std::array<GroupRow, 4> groups_{};
+  std::vector<Tparchar> runWildcards_;  // the wildcards the last run drew from
   static const GroupSpec kGroups[4];
 };
 

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/Errors.h"
 #include "core/Unit_base.h"
@@ -213,6 +214,19 @@ void TFormRandom::LoadSaveSettings(bool writing) {
     TabSheet44->exchangeSettings(settings);
     TabSheet22->exchangeItems(settings);
     TabSheet55->exchangeSettings(settings);
+    // Keys of our own: each page's seed choice in its section, and how long a
+    // secret copied stays on the clipboard.
+    const std::pair<const char*, ResultPage*> seeds[] = {{"Simply", TabSheet1}, {"Character", TabSheet2},
+                                                         {"File", TabSheet3},   {"Sampling", TabSheet22},
+                                                         {"Name", TabSheet44},  {"Lotty", TabSheet55}};
+    for (const auto& [section, page] : seeds) {
+      settings.section(section);
+      settings.seedChoice({"SeedChoice", 0}, *page);
+    }
+    settings.section("Clipboard");
+    int seconds = ResultPage::SecretClearMs / 1000;
+    settings.value({"ClearSecretsAfter", 30}, seconds);
+    if (settings.reading()) ResultPage::SecretClearMs = std::clamp(seconds, 0, 86400) * 1000;
   };
   using Pass = SettingsExchange::Pass;
   SettingsExchange settings(file, writing ? Pass::Write : Pass::Read, &settingsAtStart_);

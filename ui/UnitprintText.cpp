@@ -15,6 +15,7 @@
 #include "ui/Folders.h"
 #include "ui/Guard.h"
 #include "ui/Platform.h"
+#include "ui/PrintPreview.h"
 #include "ui/PrinterSetup.h"
 #include "ui/QtPrinting.h"
 #include "ui/Unit_saveText.h"
@@ -75,13 +76,17 @@ TFormPrinttext::TFormPrinttext(QWidget* parent, const Trandom_base* generator, u
   btnprint->setObjectName("btnprint");
   Button3 = new QPushButton(tr("Cl&ose"), this);
   Button3->setObjectName("Button3");
-  layout->addLayout(ButtonRow({btnsetup, btnprint, Button3}));
+  btnpreview = new QPushButton(tr("Print Pre&view"), this);
+  btnpreview->setObjectName("btnpreview");
+  layout->addLayout(ButtonRow({btnsetup, btnprint, btnpreview, Button3}));
 
   connect(RaPor, &QRadioButton::clicked, this, [this] { RaPorClick(); });
   connect(RaLan, &QRadioButton::clicked, this, [this] { RaPorClick(); });
   connect(btnsetup, &QPushButton::clicked, this, [this] { btnsetupClick(); });
   connect(btnprint, &QPushButton::clicked, this,
           [this] { RunGuarded(parentWidget(), [this] { btnprintClick(); }); });
+  connect(btnpreview, &QPushButton::clicked, this,
+          [this] { RunGuarded(parentWidget(), [this] { btnpreviewClick(); }); });
   connect(Button3, &QPushButton::clicked, this, &QDialog::close);
   AddHelpKey(this, [this] { return HelpContext(); });
   CentreOnDesktop(this);
@@ -135,8 +140,17 @@ void TFormPrinttext::btnprintClick() {
   } enable{btnprint};
   Par.FileName = PrintFileName(TempFolder(), QDateTime::currentDateTime()).toStdString();
   ReadOptions();
-  Generator->PrintText(Par);
-  platform().messageBox(this, tr("The randoms have been printed!"), Icon::Information, false);
+  if (Print ? Print(Par) : (Generator->PrintText(Par), true))
+    platform().messageBox(this, tr("The randoms have been printed!"), Icon::Information, false);
+}
+
+void TFormPrinttext::btnpreviewClick() {
+  ReadOptions();
+  std::string text;
+  LayOutLines(Generator->Results, Par.OneLine, Par.PerLine, Par.Separator, "\r\n",
+              [&text](std::string_view piece) { text.append(piece); });
+  TPrintPreview preview(this, std::move(text));
+  preview.exec();
 }
 
 }  // namespace quenvar::ui

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <functional>
 
 #include "core/Unit_base.h"
 #include "core/Writers.h"
@@ -25,17 +26,22 @@ class TFormPrinttext : public QDialog {
   void RaPorClick();
   void btnsetupClick();
   void btnprintClick();
+  // The pages as the printer will print them, in the layout chosen.
+  void btnpreviewClick();
   int HelpContext() const;
   // yyyyMMdd_hhmmss.txt in the temp folder, for the given moment.
   static QString PrintFileName(const QString& tempFolder, const QDateTime& when);
 
   TsaveTextPar Par;
   const Trandom_base* Generator;
+  // Prints for the opening page, showing the progress on it; false when the
+  // job was stopped or declined. Unset: Generator prints at once.
+  std::function<bool(const TsaveTextPar&)> Print;
   ui::PageKind PageKind;
 
   QRadioButton *raMutiCol, *rxOnecol, *ratab, *racomma, *raspace, *RaPor, *RaLan;
   QSpinBox* RxSpinEdit1;
-  QPushButton *btnsetup, *btnprint, *Button3;
+  QPushButton *btnsetup, *btnprint, *btnpreview, *Button3;
 };
 
 }  // namespace quenvar::ui

@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "core/Version.h"
+#include "core/OutputFile.h"
 #include "ui/Application.h"
 #include "ui/SingleInstance.h"
 #include "ui/UnitMain.h"
@@ -40,6 +41,7 @@ int main(int argc, char** argv) {
       return std::fflush(stdout) == 0 ? 0 : 1;
     }
   }
+  quenvar::OpenStandardStreams();  // before any file takes descriptor 0, 1 or 2
   QuenvarApplication app(argc, argv);
   SingleInstance instance(SingleInstance::KeyFor(QCoreApplication::applicationFilePath()));
   if (instance.raiseRunning()) return 0;

@@ -1,7 +1,9 @@
-// libFuzzer target: arbitrary bytes as an initialization file (read, written
-// back, read again, loaded as wildcards) and as a mask parsed with them.
-#include <fuzzer/FuzzedDataProvider.h>
-
+// libFuzzer target: arbitrary bytes as a mask and an initialization file (read,
+// written back, read again, loaded as wildcards), the mask parsed with them.
+// The bytes before the first NUL are the mask, those after it the file; with
+// no NUL, all of them are the file. Built with any compiler, the same entry
+// point replays a corpus (tests/fuzz/replay.cpp).
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -13,9 +15,10 @@
 using namespace quenvar;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  FuzzedDataProvider provider(data, size);
-  const std::string mask = provider.ConsumeRandomLengthString(512);
-  const std::string text = provider.ConsumeRemainingBytesAsString();
+  const std::string bytes(reinterpret_cast<const char*>(data), size);
+  const size_t nul = bytes.find('\0');
+  const std::string mask = nul == std::string::npos ? "" : bytes.substr(0, std::min<size_t>(nul, 512));
+  const std::string text = nul == std::string::npos ? bytes : bytes.substr(nul + 1);
 
   IniFile ini = IniFile::FromText(text);
   const std::string total = ini.ReadString("Special Char", "Total", "");
