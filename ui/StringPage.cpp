@@ -268,11 +268,6 @@ QStringList StringPage::commandLine() const {
   return args << "--seed" << QString::number(seed->lastTaken());
 }
 
-void StringPage::generate() {
-  runWildcards_ = WildcardList.Items;
-  GeneratorPage::generate();
-}
-
 void StringPage::writeCommandFiles() {
   // A copy of the run's wildcards, so that an edit made later leaves the
   // command repeating the run.
@@ -339,6 +334,7 @@ void StringPage::validateInputs() {
 void StringPage::generate(RandomSource& source) {
   // The seed of this run, taken just now: a click meanwhile chooses the next.
   runSeedBits_ = seed->seedBits();
+  runWildcards_ = WildcardList.Items;
   GeneratorPage::generate(source);
 }
 

@@ -84,7 +84,6 @@ class StringPage : public GeneratorPage<Trandom_character, TinputString> {
   void prepareStart() override;
   void generate(RandomSource& source) override;
   void commitEdits() override;
-  void generate() override;
   void writeCommandFiles() override;
   QString totalsText() const override;
   void showEvent(QShowEvent* event) override;

@@ -1,8 +1,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "core/Version.h"
 #include "core/OutputFile.h"
+#include "core/Version.h"
 #include "ui/Application.h"
 #include "ui/SingleInstance.h"
 #include "ui/UnitMain.h"
