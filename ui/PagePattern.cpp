@@ -17,6 +17,7 @@
 #include "ui/DistributionDialog.h"
 #include "ui/Folders.h"
 #include "ui/Guard.h"
+#include "ui/Keyboard.h"
 #include "ui/Platform.h"
 #include "ui/SpinEdit.h"
 #include "ui/Unit_saveText.h"
@@ -58,6 +59,7 @@ ResultPage::ResultPage(const PageInfo& info) : QWidget(nullptr), info_(info) {
   buildResults();  // the popup and the tool bar act on the list
   buildPopup();
   buildToolBar();
+  bindKeys();
   layout->addWidget(toolBar);
   layout->addWidget(inputPanel);
   layout->addWidget(header);
@@ -109,11 +111,11 @@ void ResultPage::buildToolBar() {
   }
   toolRow_->addSpacing(8);
   if (info_.columns != nullptr) {
-    auto* label = new QLabel("Columns", toolBar);
+    auto* label = new QLabel(tr("C&olumns"), toolBar);
     toolRow_->addWidget(label);
     columnsBox = new QComboBox(toolBar);
     columnsBox->setObjectName(info_.columns);
-    columnsBox->setFocusPolicy(Qt::NoFocus);
+    columnsBox->setAccessibleName(tr("Columns"));  // read by its label, not its value
     columnsBox->setFixedWidth(52);
     label->setBuddy(columnsBox);
     for (int c = 1; c <= 20; ++c) columnsBox->addItem(QString::number(c));
@@ -134,9 +136,9 @@ void ResultPage::buildToolBar() {
   }
   menuButton = new QToolButton(toolBar);
   menuButton->setObjectName(info_.menu);
-  menuButton->setText("Menu");
-  menuButton->setToolTip("Menu");
-  menuButton->setAccessibleName("Menu");
+  menuButton->setText(tr("Menu"));
+  menuButton->setToolTip(WithKey(tr("Menu"), QKeySequence(Qt::Key_F10)));
+  menuButton->setAccessibleName(tr("Menu"));
   menuButton->setAutoRaise(true);
   menuButton->setFocusPolicy(Qt::NoFocus);
   menuButton->setPopupMode(QToolButton::InstantPopup);
@@ -150,35 +152,67 @@ void ResultPage::buildToolBar() {
   bold.setBold(true);
   // Red while it can be pressed; the usual grey when disabled.
   const QString red = "QToolButton { color: #b00000; } QToolButton:disabled { color: palette(mid); }";
+  startAction = command(info_.startCaption, info_.startCaption, style()->standardIcon(QStyle::SP_MediaPlay));
   startButton = new QToolButton(toolBar);
   startButton->setObjectName(info_.start);
-  startButton->setText(info_.startCaption);
+  startButton->setDefaultAction(startAction);
   startButton->setFocusPolicy(Qt::NoFocus);
   startButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-  startButton->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
   startButton->setFixedHeight(30);
   startButton->setFont(bold);
   startButton->setStyleSheet(red);
   toolRow_->addWidget(startButton);
+  cancelAction = command("Cancel", "Cancel Operation", style()->standardIcon(QStyle::SP_BrowserStop));
   cancelButton = new QToolButton(toolBar);
   cancelButton->setObjectName(info_.cancel);
-  cancelButton->setText("Cancel");
-  cancelButton->setToolTip("Cancel Operation");
+  cancelButton->setDefaultAction(cancelAction);
   cancelButton->setFocusPolicy(Qt::NoFocus);
   cancelButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-  cancelButton->setIcon(style()->standardIcon(QStyle::SP_BrowserStop));
   cancelButton->setFixedHeight(30);
   cancelButton->setFont(bold);
   cancelButton->setStyleSheet(red);
   cancelButton->hide();
   toolRow_->addWidget(cancelButton);
   toolRow_->addStretch(1);
-  auto* exitAction = command("Exit", "Exit", style()->standardIcon(QStyle::SP_DialogCloseButton));
+  exitAction = command("Exit", "Exit", style()->standardIcon(QStyle::SP_DialogCloseButton));
   exitButton = toolButton(exitAction, info_.exit);
 
-  connect(startButton, &QToolButton::clicked, this, [this] { guarded([this] { StartClick(); }); });
-  connect(cancelButton, &QToolButton::clicked, this, [this] { guarded([this] { CancelClick(); }); });
+  connect(startAction, &QAction::triggered, this, [this] { guarded([this] { StartClick(); }); });
+  connect(cancelAction, &QAction::triggered, this, [this] { guarded([this] { CancelClick(); }); });
   connect(exitAction, &QAction::triggered, this, &ResultPage::exitRequested);
+}
+
+void ResultPage::bindKeys() {
+  // A command's keys work while its page is shown (its button or the page
+  // itself is visible) and the command is enabled.
+  SetKeys(startAction, {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter),
+                        QKeySequence(Qt::Key_F5)});
+  SetKeys(cancelAction, {QKeySequence(Qt::Key_Escape)});
+  SetKeys(exitAction, {QKeySequence(Qt::CTRL | Qt::Key_Q)});
+  if (ascAction != nullptr) {
+    SetKeys(ascAction, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A)});
+    SetKeys(dscAction, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D)});
+    SetKeys(origAction, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G)});
+  }
+  if (commaAction != nullptr) SetKeys(commaAction, {QKeySequence(Qt::CTRL | Qt::Key_Comma)});
+  if (saveAction != nullptr) {
+    SetKeys(saveAction, {QKeySequence(Qt::CTRL | Qt::Key_S)});
+    SetKeys(printAction, {QKeySequence(Qt::CTRL | Qt::Key_P)});
+  }
+  if (moreColumnsAction != nullptr) {
+    SetKeys(moreColumnsAction,
+            {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    SetKeys(fewerColumnsAction, {QKeySequence(Qt::CTRL | Qt::Key_Minus)});
+  }
+  auto* openMenu = new QAction(tr("Menu"), this);
+  openMenu->setShortcut(QKeySequence(Qt::Key_F10));
+  connect(openMenu, &QAction::triggered, menuButton, &QToolButton::showMenu);
+  addAction(openMenu);
+  // F1 is the window's: the "?" button names it.
+  helpAction->setToolTip(WithKey(tr("Help"), QKeySequence(Qt::Key_F1)));
+  for (QAction* action : {ascAction, dscAction, origAction, commaAction, saveAction, printAction,
+                          moreColumnsAction, fewerColumnsAction})
+    if (action != nullptr) addAction(action);
 }
 
 void ResultPage::addToolWidget(QWidget* widget) {
@@ -282,6 +316,16 @@ void ResultPage::buildPopup() {
         guarded([this] { ColumnsChange(); });
       });
     }
+    columns->addSeparator();
+    moreColumnsAction = columns->addAction(tr("&More Columns"));
+    fewerColumnsAction = columns->addAction(tr("&Fewer Columns"));
+    for (auto [action, step] : {std::pair(moreColumnsAction, 1), std::pair(fewerColumnsAction, -1)})
+      connect(action, &QAction::triggered, this, [this, step] {
+        const int index = std::clamp(columnsBox->currentIndex() + step, 0, columnsBox->count() - 1);
+        if (index == columnsBox->currentIndex()) return;
+        columnsBox->setCurrentIndex(index);
+        guarded([this] { ColumnsChange(); });
+      });
   }
   if (info_.save != nullptr) {
     popup->addSeparator();
@@ -397,7 +441,9 @@ void ResultPage::SetBusy(bool busy) {
     if (action != nullptr) action->setEnabled(!busy);
   if (columnsBox != nullptr) columnsBox->setEnabled(!busy);
   if (columnActions != nullptr) columnActions->setEnabled(!busy);
-  startButton->setEnabled(!busy);
+  for (QAction* action : {moreColumnsAction, fewerColumnsAction})
+    if (action != nullptr) action->setEnabled(!busy);
+  startAction->setEnabled(!busy);
   cancelButton->setVisible(busy);
   emit busyChanged(busy);
 }

@@ -127,6 +127,8 @@ class ResultPage : public QWidget {
   // One action per command, shared by its tool button and the popup menu.
   QAction *ascAction = nullptr, *dscAction = nullptr, *origAction = nullptr, *commaAction = nullptr;
   QAction *saveAction = nullptr, *printAction = nullptr, *helpAction;
+  QAction *startAction, *cancelAction, *exitAction;
+  QAction *moreColumnsAction = nullptr, *fewerColumnsAction = nullptr;
   QAction* distributionAction = nullptr;  // on pages that chart their results
   QActionGroup* sortActions = nullptr;
   QActionGroup* columnActions = nullptr;
@@ -204,6 +206,7 @@ class ResultPage : public QWidget {
   void buildToolBar();
   void buildResults();
   void buildPopup();
+  void bindKeys();
   QToolButton* toolButton(QAction* action, const char* name);
   QAction* command(const QString& text, const QString& hint, const QIcon& icon);
   void changeFormat(const std::function<void()>& change);

@@ -42,7 +42,7 @@ SamplingPage::SamplingPage() : GeneratorPage(InfoOf(Tab::Sampling)) {
     b->setObjectName(name);
     b->setToolTip(hint);
     b->setAccessibleName(QString(hint).simplified());  // an icon's name is its hint
-    b->setFocusPolicy(Qt::NoFocus);
+    b->setFocusPolicy(Qt::TabFocus);
     b->setAutoRaise(true);
     b->setFixedSize(34, 30);
     if (icon.isNull())
@@ -114,16 +114,16 @@ SamplingPage::SamplingPage() : GeneratorPage(InfoOf(Tab::Sampling)) {
   auto* rangeGrid = new QGridLayout(range);
   RxSpinEdit22 = new TSpinEdit(range, 1, kInputBound, 100, "Between 1 and 2147483647");
   RxSpinEdit22->setObjectName("RxSpinEdit22");
-  auto* countLabel = new QLabel("Count to", range);
+  auto* countLabel = new QLabel("&Count to", range);
   countLabel->setBuddy(RxSpinEdit22);
-  CheckBox22 = new QCheckBox("Allow duplicate sampling", range);
+  CheckBox22 = new QCheckBox("Allow &duplicate sampling", range);
   CheckBox22->setObjectName("CheckBox22");
   rangeGrid->addWidget(countLabel, 0, 0);
   rangeGrid->addWidget(RxSpinEdit22, 0, 1);
   rangeGrid->addWidget(CheckBox22, 1, 0, 1, 2);
   auto* option = new QGroupBox("Option", inputPanel);
   auto* optionRow = new QVBoxLayout(option);
-  ChSaveItem = new QCheckBox("Save left items when exit, so they can be auto loaded next time", option);
+  ChSaveItem = new QCheckBox("Save &left items when exit, so they can be auto loaded next time", option);
   ChSaveItem->setObjectName("ChSaveItem");
   optionRow->addWidget(ChSaveItem);
   right->addWidget(range, 0, 0);

@@ -76,7 +76,7 @@ QWidget* StringPage::buildRange() {
   range->setFixedWidth(270);
   auto* grid = new QGridLayout(range);
   grid->setVerticalSpacing(4);
-  auto* Label9 = new QLabel("Mask", range);
+  auto* Label9 = new QLabel("Mas&k", range);
   comMask = new QComboBox(range);
   comMask->setObjectName("comMask");
   comMask->setEditable(true);
@@ -86,11 +86,11 @@ QWidget* StringPage::buildRange() {
   comMask->completer()->setCaseSensitivity(Qt::CaseSensitive);
   comMask->setToolTip("To represent a literal character, '\\' should be added before the character.");
   Label9->setBuddy(comMask);
-  auto* Label8 = new QLabel("Count to", range);
+  auto* Label8 = new QLabel("Co&unt to", range);
   Rx2SpinCount = new TSpinEdit(range, 1, kInputBound, 100, "Between 1 and 2147483647");
   Rx2SpinCount->setObjectName("Rx2SpinCount");
   Label8->setBuddy(Rx2SpinCount);
-  Ch2Duplicate = new QCheckBox("Allow duplicate strings", range);
+  Ch2Duplicate = new QCheckBox("Allow &duplicate strings", range);
   Ch2Duplicate->setObjectName("Ch2Duplicate");
   grid->addWidget(Label9, 0, 0);
   grid->addWidget(comMask, 0, 1);
@@ -116,16 +116,16 @@ struct StringPage::GroupSpec {
 
 // clang-format off
 const StringPage::GroupSpec StringPage::kGroups[4] = {
-  {"ChUpper", "Uppercase A-Z ", "exclude", "Editupper", "spUpper", "Select uppercase letters excluded",
+  {"ChUpper", "U&ppercase A-Z ", "exclude", "Editupper", "spUpper", "Select uppercase letters excluded",
    "Uppercase letters excluded", &StringPage::ChUpper, &StringPage::Editupper, &StringPage::spUpper,
    &Tparchar::IscheckUpper, &Tparchar::UpperExclude, {{65, 90}}},
-  {"Chlower", "Lowercase a-z  ", "exclude", "EditLower", "splower", "Select lowercase letters excluded",
+  {"Chlower", "Lo&wercase a-z  ", "exclude", "EditLower", "splower", "Select lowercase letters excluded",
    "Lowercase letters excluded", &StringPage::Chlower, &StringPage::EditLower, &StringPage::splower,
    &Tparchar::IscheckLower, &Tparchar::Lowerexclude, {{97, 122}}},
-  {"ChNumber", "Number 0-9 ", "exclude", "EditNumber", "spNumber", "Select numbers excluded",
+  {"ChNumber", "Num&ber 0-9 ", "exclude", "EditNumber", "spNumber", "Select numbers excluded",
    "Numbers excluded", &StringPage::ChNumber, &StringPage::EditNumber, &StringPage::spNumber,
    &Tparchar::IscheckNumber, &Tparchar::NumberExclude, {{48, 57}}},
-  {"ChSpecial", "Special character ", "include", "EditSpecial", "spspecial", "Select special characters included",
+  {"ChSpecial", "Special c&haracter ", "include", "EditSpecial", "spspecial", "Select special characters included",
    "Special characters included", &StringPage::ChSpecial, &StringPage::EditSpecial, &StringPage::spspecial,
    &Tparchar::IscheckSpecial, &Tparchar::specialArray, {{32, 47}, {58, 64}, {91, 96}, {123, 126}}},
 };
@@ -144,7 +144,7 @@ void StringPage::addGroupRow(QGridLayout* grid, Group group) {
   g.edit->setToolTip(kEditHint);
   g.edit->setAccessibleName(info.accessible);
   g.edit->installEventFilter(this);
-  label->setBuddy(g.edit);
+  // The edit is named on its own; its check box's key and Tab reach it.
   g.button = this->*info.selectButton = new QToolButton(PanelEdit);
   g.button->setObjectName(info.button);
   g.button->setText("...");
@@ -203,7 +203,7 @@ QWidget* StringPage::buildWildcards() {
   auto* grid = new QGridLayout(PanelEdit);
   grid->setContentsMargins(6, 4, 6, 4);
   grid->setVerticalSpacing(2);
-  auto* LabelName = new QLabel("Name", PanelEdit);
+  auto* LabelName = new QLabel("Na&me", PanelEdit);
   comName = new QComboBox(PanelEdit);
   comName->setObjectName("comName");
   comName->setMaxVisibleItems(12);
@@ -211,7 +211,7 @@ QWidget* StringPage::buildWildcards() {
     if (code != '|') comName->addItem(QString(QChar(char16_t(code))));
   comName->setCurrentIndex(-1);
   LabelName->setBuddy(comName);
-  auto* LabelDescription = new QLabel("Note", PanelEdit);
+  auto* LabelDescription = new QLabel("No&te", PanelEdit);
   EditDescription = new QLineEdit(PanelEdit);
   EditDescription->setObjectName("EditDescription");
   LabelDescription->setBuddy(EditDescription);

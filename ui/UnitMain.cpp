@@ -14,6 +14,7 @@
 #include "ui/FilePage.h"
 #include "ui/Folders.h"
 #include "ui/Guard.h"
+#include "ui/Keyboard.h"
 #include "ui/LotteryPage.h"
 #include "ui/NamePage.h"
 #include "ui/NumberPage.h"
@@ -101,6 +102,7 @@ void TFormRandom::addPage(const PageInfo& info, ResultPage* page) {
   }
   Pages[static_cast<size_t>(info.tab)] = page;
   PageControl1->addTab(page, info.caption);
+  OrderTabs(page);
   page->menuButton->setMenu(PopupMenu1);
   // The menu takes the mouse while open, so the button never hears it
   // leave: it would stay raised after the menu closes.

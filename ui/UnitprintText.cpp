@@ -14,6 +14,7 @@
 #include "ui/DialogParts.h"
 #include "ui/Folders.h"
 #include "ui/Guard.h"
+#include "ui/Keyboard.h"
 #include "ui/Platform.h"
 #include "ui/PrinterSetup.h"
 #include "ui/QtPrinting.h"
@@ -76,6 +77,7 @@ TFormPrinttext::TFormPrinttext(QWidget* parent, const Trandom_base* generator, u
   Button3 = new QPushButton("Cl&ose", this);
   Button3->setObjectName("Button3");
   layout->addLayout(ButtonRow({btnsetup, btnprint, Button3}));
+  btnprint->setDefault(true);  // Enter prints
 
   connect(RaPor, &QRadioButton::clicked, this, [this] { RaPorClick(); });
   connect(RaLan, &QRadioButton::clicked, this, [this] { RaPorClick(); });
@@ -87,6 +89,7 @@ TFormPrinttext::TFormPrinttext(QWidget* parent, const Trandom_base* generator, u
   CentreOnDesktop(this);
 
   RxSpinEdit1->setValue(ClampColumns(columns));
+  OrderTabs(this);
 }
 
 void TFormPrinttext::fixLayout() {
