@@ -10,6 +10,7 @@
 #include <QStyledItemDelegate>
 
 #include "generators/FileRules.h"
+#include "ui/Accessible.h"
 #include "ui/Platform.h"
 #include "ui/Settings.h"
 
@@ -43,6 +44,15 @@ FilePage::FilePage() : GeneratorPage(InfoOf(Tab::File)) {
 
 void FilePage::buildToolPieces() {
   auto* radixes = new QActionGroup(this);
+  // One exclusive group to assistive technology: four radio buttons.
+  auto* group = new QWidget;
+  group->setObjectName("radixGroup");
+  group->setProperty(kExclusiveGroup, true);
+  group->setAccessibleName(tr("Display radix"));
+  auto* groupRow = new QHBoxLayout(group);
+  groupRow->setContentsMargins(0, 0, 0, 0);
+  groupRow->setSpacing(2);
+  addToolWidget(group);
   auto radixButton = [&](QAction*& action, const char* menuText, const char* caption, const char* hint,
                          const char* name) {
     action = new QAction(menuText, this);
@@ -51,7 +61,7 @@ void FilePage::buildToolPieces() {
     action->setCheckable(true);
     radixes->addAction(action);
     connect(action, &QAction::triggered, this, [this] { guarded([this] { btnHexClick(); }); });
-    auto* button = new QToolButton;
+    auto* button = new QToolButton(group);
     button->setObjectName(name);
     button->setDefaultAction(action);
     button->setAccessibleName(hint);
@@ -59,7 +69,7 @@ void FilePage::buildToolPieces() {
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::TabFocus);
     button->setFixedSize(34, 30);
-    addToolWidget(button);
+    groupRow->addWidget(button);
     return button;
   };
   btnHex = radixButton(mH, "As Hex", "Hex", "Display As Hex", "btnHex");

@@ -14,6 +14,7 @@
 
 #include "core/Errors.h"
 #include "core/Memory.h"
+#include "ui/Accessible.h"
 #include "ui/DistributionDialog.h"
 #include "ui/Folders.h"
 #include "ui/Guard.h"
@@ -83,8 +84,9 @@ QAction* ResultPage::command(const QString& text, const QString& hint, const QIc
   return action;
 }
 
-QToolButton* ResultPage::toolButton(QAction* action, const char* name) {
-  auto* button = new QToolButton(toolBar);
+QToolButton* ResultPage::toolButton(QAction* action, const char* name, QBoxLayout* row) {
+  if (row == nullptr) row = toolRow_;
+  auto* button = new QToolButton(row->parentWidget() != nullptr ? row->parentWidget() : toolBar);
   button->setObjectName(name);
   button->setDefaultAction(action);
   button->setAccessibleName(action->toolTip());  // an icon's name is its hint
@@ -92,7 +94,7 @@ QToolButton* ResultPage::toolButton(QAction* action, const char* name) {
   button->setFocusPolicy(Qt::NoFocus);  // a click never takes the focus
   button->setIconSize(QSize(20, 20));
   button->setFixedSize(30, 30);
-  toolRow_->addWidget(button);
+  row->addWidget(button);
   return button;
 }
 
@@ -101,9 +103,18 @@ void ResultPage::buildToolBar() {
   toolRow_->setContentsMargins(4, 1, 4, 1);
   toolRow_->setSpacing(2);
   if (ascAction != nullptr) {
-    ascButton = toolButton(ascAction, info_.asc);
-    dscButton = toolButton(dscAction, info_.dsc);
-    origButton = toolButton(origAction, info_.orig);
+    // One exclusive group to assistive technology: three radio buttons.
+    auto* group = new QWidget(toolBar);
+    group->setObjectName(QString(info_.page) + "SortGroup");
+    group->setProperty(kExclusiveGroup, true);
+    group->setAccessibleName(tr("Sort order"));
+    auto* row = new QHBoxLayout(group);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(toolRow_->spacing());
+    toolRow_->addWidget(group);
+    ascButton = toolButton(ascAction, info_.asc, row);
+    dscButton = toolButton(dscAction, info_.dsc, row);
+    origButton = toolButton(origAction, info_.orig, row);
   }
   if (commaAction != nullptr) {
     commaButton = toolButton(commaAction, info_.comma);
@@ -503,6 +514,8 @@ void ResultPage::setSections(const QStringList& captions, const QList<int>& widt
     header->resizeSection(k, widths[k]);
     fitCaption(k);
   }
+  // Read out whole, as the captions of the columns.
+  header->setAccessibleDescription(captions.join(", "));
 }
 
 void ResultPage::fitCaption(int section) {

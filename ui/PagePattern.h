@@ -207,7 +207,7 @@ class ResultPage : public QWidget {
   void buildResults();
   void buildPopup();
   void bindKeys();
-  QToolButton* toolButton(QAction* action, const char* name);
+  QToolButton* toolButton(QAction* action, const char* name, QBoxLayout* row = nullptr);
   QAction* command(const QString& text, const QString& hint, const QIcon& icon);
   void changeFormat(const std::function<void()>& change);
 

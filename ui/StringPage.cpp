@@ -86,6 +86,8 @@ QWidget* StringPage::buildRange() {
   comMask->completer()->setCaseSensitivity(Qt::CaseSensitive);
   comMask->setToolTip("To represent a literal character, '\\' should be added before the character.");
   Label9->setBuddy(comMask);
+  comMask->setAccessibleName(tr("Mask"));
+  comMask->lineEdit()->setAccessibleName(tr("Mask"));  // the field typed in is read by the same name
   auto* Label8 = new QLabel("Co&unt to", range);
   Rx2SpinCount = new TSpinEdit(range, 1, kInputBound, 100, "Between 1 and 2147483647");
   Rx2SpinCount->setObjectName("Rx2SpinCount");
@@ -207,6 +209,10 @@ QWidget* StringPage::buildWildcards() {
   comName = new QComboBox(PanelEdit);
   comName->setObjectName("comName");
   comName->setMaxVisibleItems(12);
+  comName->setAccessibleName(tr("Name"));
+  // Twelve lines, below the box, in every style (some styles would list
+  // all 93 over the box, as tall as the screen).
+  comName->setStyleSheet("QComboBox { combobox-popup: 0; }");
   for (int code = 33; code <= 126; ++code)
     if (code != '|') comName->addItem(QString(QChar(char16_t(code))));
   comName->setCurrentIndex(-1);

@@ -11,6 +11,7 @@
 
 #include "core/Errors.h"
 #include "core/Unit_base.h"
+#include "ui/Accessible.h"
 #include "ui/FilePage.h"
 #include "ui/Folders.h"
 #include "ui/Guard.h"
@@ -27,6 +28,7 @@
 namespace quenvar::ui {
 
 TFormRandom::TFormRandom(QWidget* parent) : QWidget(parent), notifier_(this) {
+  InstallAccessibleRoles();
   setObjectName("TFormRandom");
   setWindowTitle("Quenvar Random Number Generator");
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |

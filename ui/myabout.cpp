@@ -16,7 +16,18 @@ namespace quenvar::ui {
 const char kHomePageAddress[] = "https://www.quenvar.org/";
 const char kSupportAddress[] = "support@quenvar.org";
 
-LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) { paintAs(false); }
+LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+  setFocusPolicy(Qt::StrongFocus);  // reached by Tab, opened by Enter or Space
+  paintAs(false);
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space) {
+    emit clicked();
+    return;
+  }
+  QLabel::keyPressEvent(event);
+}
 
 void LinkLabel::paintAs(bool hot) {
   QFont f("Arial");
