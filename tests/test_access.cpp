@@ -6,6 +6,7 @@
 #include "Accessibility.h"
 #include "GuiFixture.h"
 #include "ui/Accessible.h"
+#include "ui/Colours.h"
 #include "ui/FilePage.h"
 #include "ui/StringPage.h"
 #include "ui/myabout.h"
@@ -56,6 +57,57 @@ class AccessTest : public QObject {
     QVERIFY(about.Label6->focusPolicy() & Qt::TabFocus);
     QTest::keyClick(about.Label4, Qt::Key_Return);
     QCOMPARE(gui.fake->opened.size(), size_t(1));
+  }
+
+  // Every colour the program sets reads at least 4.5:1 on what it is drawn
+  // on, and the icons drawn for it are seen, in a light and a dark palette,
+  // picked again when the palette changes.
+  void coloursReadOnLightAndDark_data() {
+    QTest::addColumn<bool>("dark");
+    QTest::newRow("light") << false;
+    QTest::newRow("dark") << true;
+  }
+  void coloursReadOnLightAndDark() {
+    QFETCH(bool, dark);
+    const QPalette before = QApplication::palette();
+    QPalette p = QApplication::style()->standardPalette();
+    if (dark) {
+      p.setColor(QPalette::Window, QColor(0x30, 0x30, 0x30));
+      p.setColor(QPalette::Base, QColor(0x24, 0x24, 0x24));
+      p.setColor(QPalette::Button, QColor(0x35, 0x35, 0x35));
+      for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        p.setColor(role, QColor(0xee, 0xee, 0xee));
+    }
+    QApplication::setPalette(p);
+    QCoreApplication::processEvents();
+    NumberPage* page = gui.page;
+    Taboutform about(gui.form.get());
+    const QColor window = page->palette().color(QPalette::Window);
+    auto textOf = [](QWidget* w, QPalette::ColorRole role) {
+      return w->palette().color(QPalette::Active, role);
+    };
+    const QList<std::pair<QString, QColor>> colours{
+        {"Start", textOf(page->startButton, QPalette::ButtonText)},
+        {"Cancel", textOf(page->cancelButton, QPalette::ButtonText)},
+        {"totals", textOf(page->totalsLabel, QPalette::WindowText)},
+        {"link", textOf(about.Label6, QPalette::WindowText)},
+        {"row number", ResultDelegate::RowNumberColour(page->list->palette())},
+    };
+    for (const auto& [what, colour] : colours) {
+      const QColor back = what == "row number" ? page->list->palette().color(QPalette::Base) : window;
+      QVERIFY2(Contrast(colour, back) >= 4.5, qPrintable(what + " " + colour.name() + " on " + back.name()));
+    }
+    // An icon is seen when its drawn pixels stand out from the background.
+    for (QAction* action : {page->commaAction, page->exitAction}) {
+      const QImage image = action->icon().pixmap(QSize(40, 20)).toImage();
+      double best = 1;
+      for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+          if (const QColor c = image.pixelColor(x, y); c.alpha() > 200)
+            best = std::max(best, Contrast(c, window));
+      QVERIFY2(best >= 4.5, qPrintable(action->text()));
+    }
+    QApplication::setPalette(before);
   }
 
   // Docks group the window with its launcher by its window class.

@@ -15,6 +15,7 @@
 #include "core/Errors.h"
 #include "core/Memory.h"
 #include "ui/Accessible.h"
+#include "ui/Colours.h"
 #include "ui/DistributionDialog.h"
 #include "ui/Folders.h"
 #include "ui/Guard.h"
@@ -29,18 +30,6 @@ namespace quenvar::ui {
 namespace {
 
 const char kPopupHint[] = "Right-Click it to open popup menu";
-
-// An icon that is a short text, for commands without a fitting standard icon.
-QIcon TextIcon(const QString& text, const QFont& font) {
-  QPixmap pixmap(40, 20);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
-  QFont bold = font;
-  bold.setBold(true);
-  painter.setFont(bold);
-  painter.drawText(pixmap.rect(), Qt::AlignCenter, text);
-  return QIcon(pixmap);
-}
 
 }  // namespace
 
@@ -66,6 +55,7 @@ ResultPage::ResultPage(const PageInfo& info) : QWidget(nullptr), info_(info) {
   layout->addWidget(header);
   layout->addWidget(list, 1);
   layout->addWidget(statusPanel);
+  applyColours();
   progressView_ = std::make_unique<WidgetProgress>(progressBar);
   labelView_ = std::make_unique<WidgetLabel>(statusLabel);
 
@@ -161,8 +151,6 @@ void ResultPage::buildToolBar() {
 
   QFont bold = font();
   bold.setBold(true);
-  // Red while it can be pressed; the usual grey when disabled.
-  const QString red = "QToolButton { color: #b00000; } QToolButton:disabled { color: palette(mid); }";
   startAction = command(info_.startCaption, info_.startCaption, style()->standardIcon(QStyle::SP_MediaPlay));
   startButton = new QToolButton(toolBar);
   startButton->setObjectName(info_.start);
@@ -171,7 +159,6 @@ void ResultPage::buildToolBar() {
   startButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   startButton->setFixedHeight(30);
   startButton->setFont(bold);
-  startButton->setStyleSheet(red);
   toolRow_->addWidget(startButton);
   cancelAction = command("Cancel", "Cancel Operation", style()->standardIcon(QStyle::SP_BrowserStop));
   cancelButton = new QToolButton(toolBar);
@@ -181,16 +168,39 @@ void ResultPage::buildToolBar() {
   cancelButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   cancelButton->setFixedHeight(30);
   cancelButton->setFont(bold);
-  cancelButton->setStyleSheet(red);
   cancelButton->hide();
   toolRow_->addWidget(cancelButton);
   toolRow_->addStretch(1);
-  exitAction = command("Exit", "Exit", style()->standardIcon(QStyle::SP_DialogCloseButton));
+  exitAction = command("Exit", "Exit", QIcon());  // drawn by applyColours
   exitButton = toolButton(exitAction, info_.exit);
 
   connect(startAction, &QAction::triggered, this, [this] { guarded([this] { StartClick(); }); });
   connect(cancelAction, &QAction::triggered, this, [this] { guarded([this] { CancelClick(); }); });
   connect(exitAction, &QAction::triggered, this, &ResultPage::exitRequested);
+}
+
+void ResultPage::applyColours() {
+  // Start and Cancel red while they can be pressed (the usual grey when
+  // disabled), the totals navy: each as readable on this palette's
+  // background as on the light one they were chosen for.
+  for (QToolButton* button : {startButton, cancelButton}) {
+    QPalette p = button->palette();
+    const QColor red = AlertText(palette(), QPalette::Window);
+    p.setColor(QPalette::Active, QPalette::ButtonText, red);
+    p.setColor(QPalette::Inactive, QPalette::ButtonText, red);
+    button->setPalette(p);
+  }
+  QPalette totals = totalsLabel->palette();
+  totals.setColor(QPalette::WindowText, NoticeText(palette(), QPalette::Window));
+  totalsLabel->setPalette(totals);
+  // Icons drawn in the palette's text colour, seen on light and dark.
+  if (commaAction != nullptr) commaAction->setIcon(TextIcon("1,0", font(), palette()));
+  exitAction->setIcon(TextIcon("\u2715", font(), palette()));
+}
+
+void ResultPage::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::PaletteChange) applyColours();
+  QWidget::changeEvent(event);
 }
 
 void ResultPage::bindKeys() {
@@ -280,7 +290,6 @@ void ResultPage::buildResults() {
   totalsLabel = new QLabel(statusPanel);
   totalsLabel->setObjectName(info_.totals);
   totalsLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  totalsLabel->setStyleSheet("color: #000080;");
   row->addWidget(statusLabel, 0, 0);
   row->addWidget(totalsLabel, 0, 1);
   row->addWidget(progressBar, 0, 1);
@@ -308,7 +317,7 @@ void ResultPage::buildPopup() {
   }
   if (info_.comma != nullptr) {
     popup->addSeparator();
-    commaAction = command("Separate With &Commas", "Separate With Commas", TextIcon("1,0", font()));
+    commaAction = command("Separate With &Commas", "Separate With Commas", QIcon());  // drawn by applyColours
     commaAction->setCheckable(true);
     popup->addAction(commaAction);
     connect(commaAction, &QAction::triggered, this, [this] { guarded([this] { CommaClick(); }); });

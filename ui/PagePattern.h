@@ -201,12 +201,15 @@ class ResultPage : public QWidget {
   // Sizes the header's sections again once the header has its width: a page
   // that was hidden when the columns were set is laid out when first shown.
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void buildToolBar();
   void buildResults();
   void buildPopup();
   void bindKeys();
+  // Picks the colours of our own texts and icons from the palette.
+  void applyColours();
   QToolButton* toolButton(QAction* action, const char* name, QBoxLayout* row = nullptr);
   QAction* command(const QString& text, const QString& hint, const QIcon& icon);
   void changeFormat(const std::function<void()>& change);

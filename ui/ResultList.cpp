@@ -13,6 +13,8 @@
 #include <limits>
 #include <set>
 
+#include "ui/Colours.h"
+
 namespace quenvar::ui {
 
 QVariant ResultModel::data(const QModelIndex& index, int role) const {
@@ -80,6 +82,10 @@ void ResultModel::addRows(int count) {
   endInsertRows();
 }
 
+QColor ResultDelegate::RowNumberColour(const QPalette& palette) {
+  return Readable(QColor(Qt::red), palette.color(QPalette::Base));
+}
+
 void ResultDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                            const QModelIndex& index) const {
   const bool selected = option.state & QStyle::State_Selected;
@@ -88,11 +94,11 @@ void ResultDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
   if (!model->hasSource()) return;
   const QRect& r = option.rect;
   painter->setFont(option.font);
-  painter->setPen(selected ? option.palette.highlightedText().color() : QColor(Qt::red));
+  painter->setPen(selected ? option.palette.highlightedText().color() : RowNumberColour(option.palette));
   constexpr int kWide = 4000;  // text is not clipped to its section
   painter->drawText(QRect(r.left() + 6, r.top(), kWide, r.height()), Qt::AlignLeft | Qt::AlignVCenter,
                     QString::number(index.row() + 1));
-  painter->setPen(selected ? option.palette.highlightedText().color() : QColor(Qt::black));
+  painter->setPen(selected ? option.palette.highlightedText().color() : option.palette.text().color());
   for (int k = 1; k <= model->columns(); ++k) {
     const QString text = model->cell(index.row(), k);
     if (text.isEmpty()) break;

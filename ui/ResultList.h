@@ -64,6 +64,8 @@ class ResultDelegate : public QStyledItemDelegate {
   using QStyledItemDelegate::QStyledItemDelegate;
   void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
   QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override { return {100, 16}; }
+  // Red, readable on the list's background.
+  static QColor RowNumberColour(const QPalette& palette);
 };
 
 // The list box: rows of one height, no border. Row r lies r row heights

@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
+#include "ui/Colours.h"
 #include "ui/DialogParts.h"
 #include "ui/Platform.h"
 
@@ -19,6 +20,16 @@ const char kSupportAddress[] = "support@quenvar.org";
 LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
   setFocusPolicy(Qt::StrongFocus);  // reached by Tab, opened by Enter or Space
   paintAs(false);
+}
+
+void LinkLabel::changeEvent(QEvent* event) {
+  QLabel::changeEvent(event);
+  // A new palette of the desktop: the link's colours picked again from it.
+  if (event->type() == QEvent::PaletteChange && !picking_) {
+    picking_ = true;
+    paintAs(hot_);
+    picking_ = false;
+  }
 }
 
 void LinkLabel::keyPressEvent(QKeyEvent* event) {
@@ -34,7 +45,10 @@ void LinkLabel::paintAs(bool hot) {
   f.setPixelSize(13);
   f.setUnderline(hot);
   setFont(f);
-  setStyleSheet(hot ? "color: red;" : "color: navy;");
+  hot_ = hot;
+  QPalette p = palette();
+  p.setColor(QPalette::WindowText, hot ? HotLinkText(p, QPalette::Window) : NoticeText(p, QPalette::Window));
+  setPalette(p);
   setCursor(hot ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
