@@ -1,6 +1,8 @@
 // The window read through the accessibility interfaces, and the colours the
 // program sets, in a light and a dark palette.
+#include <QAbstractSpinBox>
 #include <QAccessible>
+#include <QLabel>
 #include <QtTest>
 
 #include "Accessibility.h"
@@ -108,6 +110,38 @@ class AccessTest : public QObject {
       QVERIFY2(best >= 4.5, qPrintable(action->text()));
     }
     QApplication::setPalette(before);
+  }
+
+  // At a 12 pt font every caption and box of every page has the room it
+  // asks for (the inputs scroll when the window is short of it), the window
+  // can be resized and maximized, and the results are in a fixed-pitch font.
+  void anyFontAnyScreen() {
+    QVERIFY(gui.form->minimumSize() != gui.form->maximumSize());
+    QVERIFY(gui.form->windowFlags() & Qt::WindowMaximizeButtonHint);
+    const QFont before = QApplication::font();
+    QFont large = before;
+    large.setPointSize(12);
+    QApplication::setFont(large);
+    for (ResultPage* page : gui.form->Pages) {
+      gui.form->PageControl1->setCurrentWidget(page);
+      QTest::qWait(20);  // the layouts follow the new font
+      QVERIFY2(QFontInfo(page->list->font()).fixedPitch(), page->objectName().toLatin1());
+      for (QWidget* w : page->inputPanel->findChildren<QWidget*>()) {
+        if (!w->isVisible() ||
+            (qobject_cast<QLabel*>(w) == nullptr && qobject_cast<QAbstractButton*>(w) == nullptr &&
+             qobject_cast<QAbstractSpinBox*>(w) == nullptr && qobject_cast<QComboBox*>(w) == nullptr))
+          continue;
+        const QSize need = w->minimumSizeHint();
+        QVERIFY2(w->width() >= need.width() && w->height() >= need.height(),
+                 qPrintable(page->objectName() + " " + w->objectName() + " " +
+                            QString("%1x%2 < %3x%4")
+                                .arg(w->width())
+                                .arg(w->height())
+                                .arg(need.width())
+                                .arg(need.height())));
+      }
+    }
+    QApplication::setFont(before);
   }
 
   // Docks group the window with its launcher by its window class.

@@ -68,7 +68,7 @@ void FilePage::buildToolPieces() {
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::TabFocus);
-    button->setFixedSize(34, 30);
+    button->setMinimumSize(34, 30);
     groupRow->addWidget(button);
     return button;
   };
@@ -91,7 +91,7 @@ void FilePage::buildToolPieces() {
   btn3Displayed->setAutoRaise(true);
   btn3Displayed->setFocusPolicy(Qt::TabFocus);
   btn3Displayed->setIconSize(QSize(20, 20));
-  btn3Displayed->setFixedSize(30, 30);
+  btn3Displayed->setMinimumSize(30, 30);
   addToolWidget(btn3Displayed);
 
   // PmFile: "&Display Method" first, then the columns, then display on/off.
@@ -134,7 +134,7 @@ void FilePage::buildInputs() {
   RxSpinAutoFilename = new TSpinEdit(fileGroup, 1, kMaxFileSuffix, 1, "");
   RxSpinAutoFilename->setObjectName("RxSpinAutoFilename");
   RxSpinAutoFilename->editor()->setReadOnly(true);  // arrows only
-  RxSpinAutoFilename->setFixedWidth(64);
+  RxSpinAutoFilename->setMinimumWidth(64);
   auto* Label15 = new QLabel("to &filename when generate", fileGroup);
   Label15->setBuddy(RxSpinAutoFilename);
   grid->addWidget(Label7, 0, 0);

@@ -33,7 +33,6 @@ class WideRowDelegate : public ResultDelegate {
 }  // namespace
 
 LotteryPage::LotteryPage() : GeneratorPage(InfoOf(Tab::Lottery)) {
-  inputPanel->setFixedHeight(262);
   auto* grid = new QGridLayout(inputPanel);
   grid->setContentsMargins(8, 4, 8, 4);
   grid->setHorizontalSpacing(10);
@@ -113,10 +112,6 @@ LotteryPage::LotteryPage() : GeneratorPage(InfoOf(Tab::Lottery)) {
 
   // Lines of fixed-pitch numbers; a line wider than the list scrolls
   // sideways, its header following.
-  QFont fixed("Courier New");
-  fixed.setStyleHint(QFont::TypeWriter);
-  fixed.setPixelSize(12);
-  list->setFont(fixed);
   list->setItemDelegate(new WideRowDelegate(header, list));
   list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   list->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);

@@ -33,6 +33,22 @@ const char kPopupHint[] = "Right-Click it to open popup menu";
 
 }  // namespace
 
+InputArea::InputArea(QWidget* parent) : QScrollArea(parent) {
+  setWidgetResizable(true);
+  setFrameShape(QFrame::NoFrame);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+}
+
+QSize InputArea::sizeHint() const {
+  return widget() != nullptr ? widget()->sizeHint() : QScrollArea::sizeHint();
+}
+
+QSize InputArea::minimumSizeHint() const {
+  // Room for a line of inputs and the scroll bars.
+  return {100, fontMetrics().height() * 3 + 2 * style()->pixelMetric(QStyle::PM_ScrollBarExtent)};
+}
+
 ResultPage::ResultPage(const PageInfo& info) : QWidget(nullptr), info_(info) {
   setObjectName(info_.page);
   auto* layout = new QVBoxLayout(this);
@@ -40,18 +56,21 @@ ResultPage::ResultPage(const PageInfo& info) : QWidget(nullptr), info_(info) {
   layout->setSpacing(0);
   toolBar = new QFrame(this);
   toolBar->setObjectName(QString(info_.page) + "ToolBar");
-  toolBar->setFixedHeight(35);
   toolBar->setFrameShape(QFrame::StyledPanel);
   inputPanel = new QFrame(this);
   inputPanel->setObjectName(QString(info_.page) + "InputPanel");
-  inputPanel->setFixedHeight(141);
+  // The inputs take the height they need; on a screen too small for them
+  // they scroll, the results and the status line staying in view.
+  inputArea = new InputArea(this);
+  inputArea->setObjectName(QString(info_.page) + "InputArea");
+  inputArea->setWidget(inputPanel);
   seed = new SeedGroup(inputPanel, info_.seed, info_.seedDivisor);
   buildResults();  // the popup and the tool bar act on the list
   buildPopup();
   buildToolBar();
   bindKeys();
   layout->addWidget(toolBar);
-  layout->addWidget(inputPanel);
+  layout->addWidget(inputArea);
   layout->addWidget(header);
   layout->addWidget(list, 1);
   layout->addWidget(statusPanel);
@@ -83,7 +102,7 @@ QToolButton* ResultPage::toolButton(QAction* action, const char* name, QBoxLayou
   button->setAutoRaise(true);
   button->setFocusPolicy(Qt::NoFocus);  // a click never takes the focus
   button->setIconSize(QSize(20, 20));
-  button->setFixedSize(30, 30);
+  button->setMinimumSize(30, 30);
   row->addWidget(button);
   return button;
 }
@@ -117,7 +136,7 @@ void ResultPage::buildToolBar() {
     columnsBox = new QComboBox(toolBar);
     columnsBox->setObjectName(info_.columns);
     columnsBox->setAccessibleName(tr("Columns"));  // read by its label, not its value
-    columnsBox->setFixedWidth(52);
+    columnsBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     label->setBuddy(columnsBox);
     for (int c = 1; c <= 20; ++c) columnsBox->addItem(QString::number(c));
     columnsBox->setCurrentIndex(2);  // three columns unless the settings say otherwise
@@ -129,7 +148,7 @@ void ResultPage::buildToolBar() {
   if (saveAction != nullptr) saveButton = toolButton(saveAction, info_.save);
   auto textOnly = [](QToolButton* button, int width) {
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    button->setFixedWidth(width);
+    button->setMinimumWidth(width);
   };
   if (printAction != nullptr) {
     printButton = toolButton(printAction, info_.print);
@@ -143,7 +162,7 @@ void ResultPage::buildToolBar() {
   menuButton->setAutoRaise(true);
   menuButton->setFocusPolicy(Qt::NoFocus);
   menuButton->setPopupMode(QToolButton::InstantPopup);
-  menuButton->setFixedSize(56, 30);
+  menuButton->setMinimumSize(56, 30);
   toolRow_->addWidget(menuButton);
   helpButton = toolButton(helpAction, info_.help);
   textOnly(helpButton, 30);
@@ -157,7 +176,7 @@ void ResultPage::buildToolBar() {
   startButton->setDefaultAction(startAction);
   startButton->setFocusPolicy(Qt::NoFocus);
   startButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-  startButton->setFixedHeight(30);
+  startButton->setMinimumHeight(30);
   startButton->setFont(bold);
   toolRow_->addWidget(startButton);
   cancelAction = command("Cancel", "Cancel Operation", style()->standardIcon(QStyle::SP_BrowserStop));
@@ -166,7 +185,7 @@ void ResultPage::buildToolBar() {
   cancelButton->setDefaultAction(cancelAction);
   cancelButton->setFocusPolicy(Qt::NoFocus);
   cancelButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-  cancelButton->setFixedHeight(30);
+  cancelButton->setMinimumHeight(30);
   cancelButton->setFont(bold);
   cancelButton->hide();
   toolRow_->addWidget(cancelButton);
@@ -245,7 +264,6 @@ void ResultPage::buildResults() {
   header = new QHeaderView(Qt::Horizontal, this);
   header->setObjectName(info_.header);
   header->setModel(new QStandardItemModel(0, 0, header));
-  header->setFixedHeight(22);
   header->setSectionsMovable(false);
   header->setSectionsClickable(false);
   header->setStretchLastSection(false);
@@ -264,6 +282,7 @@ void ResultPage::buildResults() {
   list = new ResultListView(this);
   list->setObjectName(info_.list);
   list->setAccessibleName("Results");
+  list->setFont(ResultDelegate::ResultFont());
   model = new ResultModel(header, list);
   list->setModel(model);
   list->setItemDelegate(new ResultDelegate(list));
@@ -273,7 +292,6 @@ void ResultPage::buildResults() {
 
   statusPanel = new QFrame(this);
   statusPanel->setObjectName(info_.statusPanel);
-  statusPanel->setFixedHeight(24);
   statusPanel->setFrameShape(QFrame::StyledPanel);
   // The progress bar takes the panel's width right of the status label; the
   // totals, shown when it is hidden, lie in the same place, right-aligned.
@@ -281,11 +299,10 @@ void ResultPage::buildResults() {
   row->setContentsMargins(4, 0, 6, 0);
   statusLabel = new QLabel("Status", statusPanel);
   statusLabel->setObjectName(info_.statusLabel);
-  statusLabel->setFixedWidth(160);
+  statusLabel->setMinimumWidth(160);
   progressBar = new QProgressBar(statusPanel);
   progressBar->setObjectName(info_.progress);
   progressBar->setTextVisible(false);
-  progressBar->setFixedHeight(16);
   progressBar->setAccessibleName("Progress");
   totalsLabel = new QLabel(statusPanel);
   totalsLabel->setObjectName(info_.totals);

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
+#include <QScrollArea>
 #include <QToolButton>
 #include <QWidget>
 #include <memory>
@@ -48,6 +49,15 @@ struct ExportPreset {
 // totalsText(); a page whose header is not "NO." plus the columns box's
 // count overrides buildHeader(), one whose generator has no Trandom_base
 // overrides textGenerator(). TFormRandom's constructor adds it to Pages.
+// The area of a page's inputs: as tall as they are, scrolling them when the
+// window is too small.
+class InputArea : public QScrollArea {
+ public:
+  explicit InputArea(QWidget* parent);
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+};
+
 class ResultPage : public QWidget {
   Q_OBJECT
 
@@ -110,7 +120,8 @@ class ResultPage : public QWidget {
 
   QFrame* toolBar;
   QFrame* inputPanel;
-  SeedGroup* seed;  // placed in the input panel by the page
+  QScrollArea* inputArea;  // holds inputPanel
+  SeedGroup* seed;         // placed in the input panel by the page
   QToolButton *ascButton = nullptr, *dscButton = nullptr, *origButton = nullptr, *commaButton = nullptr;
   QComboBox* columnsBox = nullptr;
   QToolButton *saveButton = nullptr, *printButton = nullptr;

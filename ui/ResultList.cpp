@@ -2,6 +2,8 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -80,6 +82,15 @@ void ResultModel::addRows(int count) {
   beginInsertRows(QModelIndex(), rows_, rows_ + count - 1);
   rows_ += count;
   endInsertRows();
+}
+
+QFont ResultDelegate::ResultFont() {
+  QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  if (!QFontInfo(font).fixedPitch()) {
+    font.setFamily("Monospace");
+    font.setStyleHint(QFont::TypeWriter);
+  }
+  return font;
 }
 
 QColor ResultDelegate::RowNumberColour(const QPalette& palette) {

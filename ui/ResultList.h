@@ -64,6 +64,8 @@ class ResultDelegate : public QStyledItemDelegate {
   using QStyledItemDelegate::QStyledItemDelegate;
   void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
   QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override { return {100, 16}; }
+  // The font of every result list: the system's fixed-pitch font.
+  static QFont ResultFont();
   // Red, readable on the list's background.
   static QColor RowNumberColour(const QPalette& palette);
 };

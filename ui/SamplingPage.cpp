@@ -25,7 +25,6 @@ const char kTextFilter[] = "All TXT File(*.txt)";
 }
 
 SamplingPage::SamplingPage() : GeneratorPage(InfoOf(Tab::Sampling)) {
-  inputPanel->setFixedHeight(236);
   auto* row = new QHBoxLayout(inputPanel);
   row->setContentsMargins(8, 4, 8, 4);
   row->setSpacing(10);
@@ -44,7 +43,7 @@ SamplingPage::SamplingPage() : GeneratorPage(InfoOf(Tab::Sampling)) {
     b->setAccessibleName(QString(hint).simplified());  // an icon's name is its hint
     b->setFocusPolicy(Qt::TabFocus);
     b->setAutoRaise(true);
-    b->setFixedSize(34, 30);
+    b->setMinimumSize(34, 30);
     if (icon.isNull())
       b->setText(text);
     else
@@ -77,10 +76,7 @@ SamplingPage::SamplingPage() : GeneratorPage(InfoOf(Tab::Sampling)) {
   ListBoxSampling = new ItemListView(LabelSampling);
   ListBoxSampling->setObjectName("ListBoxSampling");
   ListBoxSampling->setModel(items);
-  QFont fixed("Courier New");
-  fixed.setStyleHint(QFont::TypeWriter);
-  ListBoxSampling->setFont(fixed);
-  list->setFont(fixed);
+  ListBoxSampling->setFont(ResultDelegate::ResultFont());
   ListBoxSampling->setToolTip(
       "Right-click it to open popup menu\r\nCtrl+Click or Shift+Chick to select multi-item");
   ListBoxSampling->setAccessibleName("Items");

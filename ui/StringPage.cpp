@@ -40,14 +40,12 @@ QPushButton* EditorButton(QWidget* parent, const char* name, const char* caption
   button->setObjectName(name);
   button->setToolTip(hint);
   button->setAutoDefault(false);
-  button->setFixedSize(72, 24);
   return button;
 }
 
 }  // namespace
 
 StringPage::StringPage() : GeneratorPage(InfoOf(Tab::String)), WildcardList(WildcardFile().toStdString()) {
-  inputPanel->setFixedHeight(206);
   auto* row = new QHBoxLayout(inputPanel);
   row->setContentsMargins(8, 4, 8, 4);
   row->setSpacing(8);
@@ -57,10 +55,6 @@ StringPage::StringPage() : GeneratorPage(InfoOf(Tab::String)), WildcardList(Wild
   left->addWidget(seed);
   row->addLayout(left, 0);
   row->addWidget(buildWildcards(), 1);
-
-  QFont mono("Courier New");
-  mono.setStyleHint(QFont::TypeWriter);
-  list->setFont(mono);
 
   input.Wildcards = &WildcardList;
   refreshNames();
@@ -73,7 +67,7 @@ StringPage::StringPage() : GeneratorPage(InfoOf(Tab::String)), WildcardList(Wild
 
 QWidget* StringPage::buildRange() {
   auto* range = new QGroupBox("Range", inputPanel);
-  range->setFixedWidth(270);
+  range->setMinimumWidth(270);
   auto* grid = new QGridLayout(range);
   grid->setVerticalSpacing(4);
   auto* Label9 = new QLabel("Mas&k", range);
@@ -152,7 +146,8 @@ void StringPage::addGroupRow(QGridLayout* grid, Group group) {
   g.button->setText("...");
   g.button->setToolTip(info.title);
   g.button->setAccessibleName(info.title);  // "..." says nothing when read aloud
-  g.button->setFixedSize(24, 22);
+  // The whole of a set of 26 letters in view.
+  g.edit->setMinimumWidth(g.edit->fontMetrics().horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZ") + 12);
   const int at = grid->rowCount();
   grid->addWidget(g.check, at, 0);
   grid->addWidget(label, at, 1);
@@ -176,7 +171,7 @@ QWidget* StringPage::buildWildcards() {
   ListBoxSpecial->setUniformRowHeights(true);
   ListBoxSpecial->setSelectionMode(QAbstractItemView::SingleSelection);
   ListBoxSpecial->setAllColumnsShowFocus(true);
-  ListBoxSpecial->setFixedWidth(230);
+  ListBoxSpecial->setMinimumWidth(230);
   // The description is cut at the list's edge rather than scrolled to.
   ListBoxSpecial->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   HeaderControl4 = ListBoxSpecial->header();
