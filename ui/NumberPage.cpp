@@ -42,12 +42,12 @@ NumberPage::NumberPage() : GeneratorPage(InfoOf(Tab::Number)) {
   row->addWidget(range, 3);
 
   auto* digits = new QGroupBox("Exclude Digits", inputPanel);
-  auto* digitRow = new QHBoxLayout(digits);
+  auto* digitRow = new QGridLayout(digits);  // two rows: 0 to 4, 5 to 9
   for (int d = 0; d <= 9; ++d) {
     Ch[d] = new QCheckBox("&" + QString::number(d), digits);
     Ch[d]->setObjectName("Ch" + QString::number(d));
     Ch[d]->setAccessibleName("Exclude digit " + QString::number(d));
-    digitRow->addWidget(Ch[d]);
+    digitRow->addWidget(Ch[d], d / 5, d % 5);
     connect(Ch[d], &QCheckBox::clicked, this, [this] { Ch0Click(); });
   }
   row->addWidget(digits, 3);

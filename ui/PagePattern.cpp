@@ -75,6 +75,7 @@ ResultPage::ResultPage(const PageInfo& info) : QWidget(nullptr), info_(info) {
   layout->addWidget(list, 1);
   layout->addWidget(statusPanel);
   applyColours();
+  fitHeader();
   progressView_ = std::make_unique<WidgetProgress>(progressBar);
   labelView_ = std::make_unique<WidgetLabel>(statusLabel);
 
@@ -219,7 +220,13 @@ void ResultPage::applyColours() {
 
 void ResultPage::changeEvent(QEvent* event) {
   if (event->type() == QEvent::PaletteChange) applyColours();
+  if (event->type() == QEvent::FontChange) fitHeader();
   QWidget::changeEvent(event);
+}
+
+void ResultPage::fitHeader() {
+  // 22 pixels high at the usual font, taller with a larger one.
+  header->setFixedHeight(std::max(22, header->fontMetrics().height() + 8));
 }
 
 void ResultPage::bindKeys() {

@@ -221,6 +221,7 @@ class ResultPage : public QWidget {
   void bindKeys();
   // Picks the colours of our own texts and icons from the palette.
   void applyColours();
+  void fitHeader();
   QToolButton* toolButton(QAction* action, const char* name, QBoxLayout* row = nullptr);
   QAction* command(const QString& text, const QString& hint, const QIcon& icon);
   void changeFormat(const std::function<void()>& change);
