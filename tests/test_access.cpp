@@ -3,10 +3,12 @@
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QLabel>
+#include <QToolTip>
 #include <QtTest>
 
 #include "Accessibility.h"
 #include "GuiFixture.h"
+#include "PageFixture.h"
 #include "ui/Accessible.h"
 #include "ui/Colours.h"
 #include "ui/FilePage.h"
@@ -142,6 +144,28 @@ class AccessTest : public QObject {
       }
     }
     QApplication::setFont(before);
+  }
+
+  // An entry too long for its column is cut short with "…"; its tooltip
+  // gives it whole.
+  void longEntriesAreCutAndShownWhole() {
+    NumberPage* page = gui.page;
+    test::SetSpin(page->RxSpinLow, -2147483647);
+    test::SetSpin(page->RxSpinUpper, -2000000000);
+    test::SetSpin(page->RxSpinCount, 40);
+    QTest::mouseClick(page->ChDuplicate, Qt::LeftButton);
+    page->columnsBox->setCurrentIndex(19);  // 20 narrow columns
+    page->ColumnsChange();
+    page->commaAction->setChecked(true);
+    page->CommaClick();
+    QTest::mouseClick(page->startButton, Qt::LeftButton);
+    const QString whole = page->model->cell(0, 1);
+    QVERIFY(page->list->fontMetrics().horizontalAdvance(whole) > page->header->sectionSize(1) - 8);
+    const QPoint at(page->header->sectionViewportPosition(1) + 10,
+                    page->list->visualRect(page->model->index(0)).center().y());
+    QHelpEvent help(QEvent::ToolTip, at, page->list->viewport()->mapToGlobal(at));
+    QCoreApplication::sendEvent(page->list->viewport(), &help);
+    QCOMPARE(QToolTip::text(), whole);
   }
 
   // Docks group the window with its launcher by its window class.

@@ -68,6 +68,9 @@ class ResultDelegate : public QStyledItemDelegate {
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override {
     return {100, std::max(16, option.fontMetrics.height() + 2)};
   }
+  // A tooltip over an entry cut short gives it whole.
+  bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                 const QModelIndex& index) override;
   // The font of every result list: the system's fixed-pitch font.
   static QFont ResultFont();
   // Red, readable on the list's background.
