@@ -1,8 +1,10 @@
 #include "ui/Application.h"
 
 #include <QIcon>
+#include <QWidget>
 
 #include "core/Errors.h"
+#include "ui/Accessible.h"
 
 namespace quenvar::ui {
 
@@ -11,6 +13,15 @@ QuenvarApplication::QuenvarApplication(int& argc, char** argv) : QApplication(ar
   // The desktop entry and icon an install puts in share/ (dist/).
   setDesktopFileName("org.quenvar.Quenvar");
   setWindowIcon(QIcon::fromTheme("org.quenvar.Quenvar"));
+}
+
+void QuenvarApplication::nameWindowClass(QWidget* first) {
+  // The platform takes the window class from the application's name once,
+  // when the first window is made.
+  const QString name = applicationName();
+  setApplicationName(kWindowClass);
+  first->winId();
+  setApplicationName(name);
 }
 
 bool QuenvarApplication::notify(QObject* receiver, QEvent* event) {

@@ -9,6 +9,8 @@
 #include <QValueAxis>
 #include <algorithm>
 
+#include "ui/DialogParts.h"
+
 namespace quenvar::ui {
 
 namespace {
@@ -108,6 +110,7 @@ DistributionDialog::DistributionDialog(QWidget* parent, const Distribution& dist
   row->addWidget(closeButton);
   layout->addLayout(row);
   summaryLabel->setFocus();
+  AddHelpKey(this, [] { return kDistributionHelp; });  // F1: the chart's own topic
 }
 
 }  // namespace quenvar::ui

@@ -14,6 +14,7 @@
 #include <QStyledItemDelegate>
 
 #include "generators/FileRules.h"
+#include "ui/Accessible.h"
 #include "ui/Platform.h"
 #include "ui/Settings.h"
 
@@ -53,6 +54,15 @@ FilePage::FilePage() : GeneratorPage(InfoOf(Tab::File)) {
 
 void FilePage::buildToolPieces() {
   auto* radixes = new QActionGroup(this);
+  // One exclusive group to assistive technology: four radio buttons.
+  auto* group = new QWidget;
+  group->setObjectName("radixGroup");
+  group->setProperty(kExclusiveGroup, true);
+  group->setAccessibleName(tr("Display radix"));
+  auto* groupRow = new QHBoxLayout(group);
+  groupRow->setContentsMargins(0, 0, 0, 0);
+  groupRow->setSpacing(2);
+  addToolWidget(group);
   auto radixButton = [&](QAction*& action, const char* menuText, const char* caption, const char* hint,
                          const char* name) {
     action = new QAction(menuText, this);
@@ -61,15 +71,15 @@ void FilePage::buildToolPieces() {
     action->setCheckable(true);
     radixes->addAction(action);
     connect(action, &QAction::triggered, this, [this] { guarded([this] { btnHexClick(); }); });
-    auto* button = new QToolButton;
+    auto* button = new QToolButton(group);
     button->setObjectName(name);
     button->setDefaultAction(action);
     button->setAccessibleName(hint);
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setFixedSize(34, 30);
-    addToolWidget(button);
+    button->setFocusPolicy(Qt::TabFocus);
+    button->setMinimumSize(34, 30);
+    groupRow->addWidget(button);
     return button;
   };
   btnHex = radixButton(mH, "As Hex", "Hex", "Display As Hex", "btnHex");
@@ -89,9 +99,9 @@ void FilePage::buildToolPieces() {
   btn3Displayed->setObjectName("btn3Displayed");
   btn3Displayed->setDefaultAction(pmEnableDisplay);
   btn3Displayed->setAutoRaise(true);
-  btn3Displayed->setFocusPolicy(Qt::NoFocus);
+  btn3Displayed->setFocusPolicy(Qt::TabFocus);
   btn3Displayed->setIconSize(QSize(20, 20));
-  btn3Displayed->setFixedSize(30, 30);
+  btn3Displayed->setMinimumSize(30, 30);
   addToolWidget(btn3Displayed);
 
   // PmFile: "&Display Method" first, then the columns, then display on/off.
@@ -113,12 +123,12 @@ void FilePage::buildInputs() {
 
   auto* fileGroup = new QGroupBox("File", inputPanel);
   auto* grid = new QGridLayout(fileGroup);
-  auto* Label7 = new QLabel("Size ( Byte )", fileGroup);
+  auto* Label7 = new QLabel("&Size ( Byte )", fileGroup);
   Rx3SpinCount = new TByteCountEdit(fileGroup, 1, kInputBound, 100, "Between 1 and 2147483647");
   Rx3SpinCount->setObjectName("Rx3SpinCount");
   Rx3SpinCount->setMaximumWidth(160);
   Label7->setBuddy(Rx3SpinCount);
-  auto* Label14 = new QLabel("Name", fileGroup);
+  auto* Label14 = new QLabel("N&ame", fileGroup);
   EditFileName = new QLineEdit(fileGroup);
   EditFileName->setObjectName("EditFileName");
   EditFileName->setReadOnly(true);
@@ -128,14 +138,14 @@ void FilePage::buildInputs() {
   spSelectFile->setText("...");
   spSelectFile->setToolTip("Please select file to save data");
   spSelectFile->setAccessibleName("Please select file to save data");
-  ChAutoFileName = new QCheckBox("Auto add number suffix", fileGroup);
+  ChAutoFileName = new QCheckBox("Au&to add number suffix", fileGroup);
   ChAutoFileName->setObjectName("ChAutoFileName");
   ChAutoFileName->setChecked(true);
   RxSpinAutoFilename = new TSpinEdit(fileGroup, 1, kMaxFileSuffix, 1, "");
   RxSpinAutoFilename->setObjectName("RxSpinAutoFilename");
   RxSpinAutoFilename->editor()->setReadOnly(true);  // arrows only
-  RxSpinAutoFilename->setFixedWidth(64);
-  auto* Label15 = new QLabel("to filename when generate", fileGroup);
+  RxSpinAutoFilename->setMinimumWidth(64);
+  auto* Label15 = new QLabel("to &filename when generate", fileGroup);
   Label15->setBuddy(RxSpinAutoFilename);
   grid->addWidget(Label7, 0, 0);
   grid->addWidget(Rx3SpinCount, 0, 1, 1, 2);
@@ -154,10 +164,10 @@ void FilePage::buildInputs() {
 
   auto* options = new QGroupBox("Options", inputPanel);
   auto* optionRows = new QVBoxLayout(options);
-  raOverwrite = new QRadioButton("Create or overwrite the file", options);
+  raOverwrite = new QRadioButton("&Create or overwrite the file", options);
   raOverwrite->setObjectName("raOverwrite");
   raOverwrite->setChecked(true);
-  raAppend = new QRadioButton("Append data to end of the file", options);
+  raAppend = new QRadioButton("A&ppend data to end of the file", options);
   raAppend->setObjectName("raAppend");
   optionRows->addWidget(raOverwrite);
   optionRows->addWidget(raAppend);

@@ -33,7 +33,6 @@ class WideRowDelegate : public ResultDelegate {
 }  // namespace
 
 LotteryPage::LotteryPage() : GeneratorPage(InfoOf(Tab::Lottery)) {
-  inputPanel->setFixedHeight(262);
   auto* grid = new QGridLayout(inputPanel);
   grid->setContentsMargins(8, 4, 8, 4);
   grid->setHorizontalSpacing(10);
@@ -60,23 +59,23 @@ LotteryPage::LotteryPage() : GeneratorPage(InfoOf(Tab::Lottery)) {
   };
 
   auto* main = spinGroup("Main Lottery Number");
-  RxSpinMainLower = spin(main, "RxSpinMainLower", "Lower", -kInputBound, kInputBound, 1, kRangeHint);
-  RxSpinMainUpper = spin(main, "RxSpinMainUpper", "Upper", -kInputBound, kInputBound, 53, kRangeHint);
-  RxSpinMainPick = spin(main, "RxSpinMainPick", "No. to pick", 1, 300, 5, "Between 1 and 300");
+  RxSpinMainLower = spin(main, "RxSpinMainLower", "&Lower", -kInputBound, kInputBound, 1, kRangeHint);
+  RxSpinMainUpper = spin(main, "RxSpinMainUpper", "&Upper", -kInputBound, kInputBound, 53, kRangeHint);
+  RxSpinMainPick = spin(main, "RxSpinMainPick", "No. to &pick", 1, 300, 5, "Between 1 and 300");
   auto* bonus = spinGroup("Bonus Number");
-  RxSpinBonusLower = spin(bonus, "RxSpinBonusLower", "Lower", -kInputBound, kInputBound, 1, kRangeHint);
-  RxSpinBonusUpper = spin(bonus, "RxSpinBonusUpper", "Upper", -kInputBound, kInputBound, 42, kRangeHint);
-  RxSpinBonusPick = spin(bonus, "RxSpinBonusPick", "No. to pick", 1, 200, 1, "Between 1 and 200");
+  RxSpinBonusLower = spin(bonus, "RxSpinBonusLower", "Lo&wer", -kInputBound, kInputBound, 1, kRangeHint);
+  RxSpinBonusUpper = spin(bonus, "RxSpinBonusUpper", "Upp&er", -kInputBound, kInputBound, 42, kRangeHint);
+  RxSpinBonusPick = spin(bonus, "RxSpinBonusPick", "No. to pic&k", 1, 200, 1, "Between 1 and 200");
 
   auto* game = new QGroupBox("Game", inputPanel);
   auto* gameRows = new QHBoxLayout(game);
-  RadioLotto = new QRadioButton("Lotto + Bonus", game);
+  RadioLotto = new QRadioButton("Lotto + &Bonus", game);
   RadioLotto->setObjectName("RadioLotto");
   RadioLotto->setChecked(true);
-  ChExclude = new QCheckBox("Pick bonus numbers from the remaining numbers", game);
+  ChExclude = new QCheckBox("Pick bonus numbers from the &remaining numbers", game);
   ChExclude->setObjectName("ChExclude");
   ChExclude->setToolTip("Pick bonus numbers from the remaining numbers in main lottery number box");
-  RadioNoBonus = new QRadioButton("No Bonus Number", game);
+  RadioNoBonus = new QRadioButton("N&o Bonus Number", game);
   RadioNoBonus->setObjectName("RadioNoBonus");
   gameRows->addWidget(RadioLotto);
   gameRows->addWidget(ChExclude);
@@ -84,16 +83,16 @@ LotteryPage::LotteryPage() : GeneratorPage(InfoOf(Tab::Lottery)) {
 
   auto* range = spinGroup("Range");
   RxSpinEditTotal =
-      spin(range, "RxSpinEditTotal", "Count to", 1, kInputBound, 20, "Between 1 and 2147483647");
+      spin(range, "RxSpinEditTotal", "&Count to", 1, kInputBound, 20, "Between 1 and 2147483647");
 
   auto* options = new QGroupBox("Options", inputPanel);
   auto* optionRow = new QVBoxLayout(options);
   optionRow->setContentsMargins(8, 2, 8, 2);
   optionRow->setSpacing(2);
-  ChDupLines = new QCheckBox("Allow duplicate numbers to appear in a single line if it's checked", options);
+  ChDupLines = new QCheckBox("Allow &duplicate numbers to appear in a single line if it's checked", options);
   ChDupLines->setObjectName("ChDupLines");
   ChDupRows = new QCheckBox(
-      "Prevent duplicate sets of lottery numbers in all lines  ( It will spend much time )", options);
+      "Prevent duplicate &sets of lottery numbers in all lines  ( It will spend much time )", options);
   ChDupRows->setObjectName("ChDupRows");
   ChDupRows->setToolTip("It will spend much time if you're requesting a larger numbers");
   optionRow->addWidget(ChDupLines, 0, Qt::AlignLeft);
@@ -113,10 +112,6 @@ LotteryPage::LotteryPage() : GeneratorPage(InfoOf(Tab::Lottery)) {
 
   // Lines of fixed-pitch numbers; a line wider than the list scrolls
   // sideways, its header following.
-  QFont fixed("Courier New");
-  fixed.setStyleHint(QFont::TypeWriter);
-  fixed.setPixelSize(12);
-  list->setFont(fixed);
   list->setItemDelegate(new WideRowDelegate(header, list));
   list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   list->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);

@@ -31,23 +31,23 @@ NumberPage::NumberPage() : GeneratorPage(InfoOf(Tab::Number)) {
     connect(box, &QSpinBox::editingFinished, this, exit);
     return box;
   };
-  RxSpinLow = spin("RxSpinLow", "Lower", -kInputBound, 1, kRangeHint, &NumberPage::RxSpinLowExit);
-  RxSpinUpper = spin("RxSpinUpper", "Upper", -kInputBound, 10000, kRangeHint, &NumberPage::RxSpinUpperExit);
+  RxSpinLow = spin("RxSpinLow", "&Lower", -kInputBound, 1, kRangeHint, &NumberPage::RxSpinLowExit);
+  RxSpinUpper = spin("RxSpinUpper", "&Upper", -kInputBound, 10000, kRangeHint, &NumberPage::RxSpinUpperExit);
   RxSpinCount =
-      spin("RxSpinCount", "Count to", 1, 100, "Between 1 and 2147483647", &NumberPage::RxSpinCountExit);
-  ChDuplicate = new QCheckBox("Allow duplicate randoms", range);
+      spin("RxSpinCount", "&Count to", 1, 100, "Between 1 and 2147483647", &NumberPage::RxSpinCountExit);
+  ChDuplicate = new QCheckBox("Allow &duplicate randoms", range);
   ChDuplicate->setObjectName("ChDuplicate");
   grid->addWidget(ChDuplicate, grid->rowCount(), 0, 1, 2);
   connect(ChDuplicate, &QCheckBox::clicked, this, [this] { ChDuplicateClick(); });
   row->addWidget(range, 3);
 
   auto* digits = new QGroupBox("Exclude Digits", inputPanel);
-  auto* digitRow = new QHBoxLayout(digits);
+  auto* digitRow = new QGridLayout(digits);  // two rows: 0 to 4, 5 to 9
   for (int d = 0; d <= 9; ++d) {
-    Ch[d] = new QCheckBox(QString::number(d), digits);
+    Ch[d] = new QCheckBox("&" + QString::number(d), digits);
     Ch[d]->setObjectName("Ch" + QString::number(d));
     Ch[d]->setAccessibleName("Exclude digit " + QString::number(d));
-    digitRow->addWidget(Ch[d]);
+    digitRow->addWidget(Ch[d], d / 5, d % 5);
     connect(Ch[d], &QCheckBox::clicked, this, [this] { Ch0Click(); });
   }
   row->addWidget(digits, 3);

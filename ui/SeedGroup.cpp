@@ -13,14 +13,15 @@ const char kSeedHint[] = "Between -2147483647 and  2147483647";
 
 SeedGroup::SeedGroup(QWidget* parent, const SeedNames& names, int32_t divisor)
     : QGroupBox(names.group, parent), divisor_(divisor) {
-  autoRadio = new QRadioButton(names.autoCaption, this);
+  // Alt+I, Alt+N and Alt+Y: letters no page uses for its own controls.
+  autoRadio = new QRadioButton(QString(names.autoCaption).replace("Automatic", "Automat&ic"), this);
   autoRadio->setObjectName(names.autoRadio);
   autoRadio->setChecked(true);
-  manualRadio = new QRadioButton(names.manualCaption, this);
+  manualRadio = new QRadioButton(QString(names.manualCaption).replace("Manual", "Ma&nual"), this);
   manualRadio->setObjectName(names.manualRadio);
-  secureRadio = new QRadioButton("System (cryptographic, not repeatable)", this);
+  secureRadio = new QRadioButton(tr("S&ystem (cryptographic, not repeatable)"), this);
   secureRadio->setObjectName("secureRadioButton");
-  secureRadio->setAccessibleName(secureRadio->text());
+  secureRadio->setAccessibleName(tr("System (cryptographic, not repeatable)"));
   secureRadio->setToolTip(
       "Draws from the operating system's cryptographic generator: for passwords and keys");
   autoSpin = new TSpinEdit(this, -kInputBound, kInputBound, 0, "");
