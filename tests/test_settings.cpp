@@ -501,7 +501,8 @@ class SettingsTest : public QObject {
                          "isduplicate=0\r\nupper=10000\r\ncountto=100\r\nsortby=2\r\nSeedChoice=0\r\n\r\n"
                          "[Elsewhere]\r\nkey=1\r\n[Character]\r\n"),
         after.constData());
-    QVERIFY(after.contains("NoLotto=0\r\nSeedChoice=0\r\n[Clipboard]\r\nClearSecretsAfter=30\r\n[Window]\r\n"));
+    QVERIFY(
+        after.contains("NoLotto=0\r\nSeedChoice=0\r\n[Clipboard]\r\nClearSecretsAfter=30\r\n[Window]\r\n"));
     QVERIFY(after.endsWith("maximized=0\r\n"));
     // Written again unchanged, the file is the same.
     openWindow();
