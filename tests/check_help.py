@@ -11,7 +11,7 @@ CONTEXTS = {58: "Random Number page", 71: "Lottery page", 800: "Sampling page", 
             900: "Name page", 700: "File page", 23: "save, numbers", 232: "save, strings",
             87: "save, samples", 654: "save, names", 72: "save, lottery", 24: "print, numbers",
             242: "print, strings", 88: "print, samples", 312: "print, names", 73: "print, lottery",
-            30: "about box"}
+            30: "about box", 95: "distribution chart"}
 
 
 def main(chm):

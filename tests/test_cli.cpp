@@ -330,7 +330,7 @@ TEST_F(Cli, FailedOutputIsAnError) {
         {"file", "--output", path("b.dat"), "--size", "4", "--show", "hex"}}) {
     const Result r = RunWith(args, [] { freopen("/dev/full", "w", stdout); }, {});
     EXPECT_EQ(r.status, 1) << args[0];
-    EXPECT_NE(r.err.find("Cannot write to standard output. No space left on device"), std::string::npos)
+    EXPECT_NE(r.err.find("cannot write to standard output: No space left on device"), std::string::npos)
         << r.err;
   }
   EXPECT_FALSE(fs::exists(path("b.dat")));

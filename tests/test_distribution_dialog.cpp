@@ -43,6 +43,9 @@ std::optional<Shown> OpenChart(ResultPage* page) {
                                                       shown.unnamed = UnnamedControls(d);
                                                       shown.chartName = AccessibleName(d->chartView);
                                                       shown.summaryName = AccessibleName(d->summaryLabel);
+                                                      for (QAction* key : d->actions())  // F1
+                                                        if (key->shortcut() == QKeySequence(Qt::Key_F1))
+                                                          key->trigger();
                                                     });
   if (!opened) return std::nullopt;
   return shown;
@@ -133,6 +136,8 @@ class DistributionDialogTest : public QObject, public GuiFixture {
     QCOMPARE(shown->categories.last(), QString("99..100"));
     QVERIFY2(shown->summary.contains(Statistic(expected, 100.0)), qPrintable(shown->summary));
     QVERIFY(shown->summary.contains(", p = "));
+    QVERIFY(!fake->help.empty());
+    QCOMPARE(fake->help.back().second, kDistributionHelp);  // F1: the chart's own topic
     QVERIFY2(shown->unnamed.isEmpty(), qPrintable(shown->unnamed.join(", ")));
     QCOMPARE(shown->chartName, QString("Distribution chart"));
     QCOMPARE(shown->summaryName, QString("Summary"));

@@ -388,6 +388,9 @@ class FilePageTest : public QObject, public test::PageFixture<FilePage> {
 
   // Cancel while writing, display on or off, writes nothing; the name moves on.
   void cancelWritesNothing() {
+    // Messages run at every point, so that the write's short phase is seen.
+    SetMessagePump(CurrentMessagePump(), 0);
+    const auto restore = qScopeGuard([pump = CurrentMessagePump()] { SetMessagePump(pump); });
     SetSpin(page->Rx3SpinCount, 40000000);
     columns(20);
     const test::CancelWatch seen = test::CancelInPhase(*page, "Write File ...", [&] { start(); });

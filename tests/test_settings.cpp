@@ -165,7 +165,12 @@ class SettingsTest : public QObject {
         "ChildUpper=42\r\nChildPick=1\r\nTotal=20\r\nDupLines=0\r\nDupRows=0\r\n"
         "Lotto=1\r\nRemainPick=0\r\nNoLotto=0\r\nSeedChoice=0\r\n"
         "[Clipboard]\r\nClearSecretsAfter=30\r\n";
-    QCOMPARE(readIni(), expected);
+    const QByteArray ini = readIni();
+    QCOMPARE(ini.left(ini.indexOf("[Window]")), expected);
+    const QRegularExpression window(
+        "\\[Window\\]\r\nleft=-?\\d+\r\ntop=-?\\d+\r\nwidth=932\r\nheight=666\r\n"
+        "maximized=0\r\n$");
+    QVERIFY2(window.match(QString::fromLatin1(ini)).hasMatch(), ini.constData());
     QVERIFY(fake->boxes.empty());
   }
 
@@ -456,6 +461,32 @@ class SettingsTest : public QObject {
   }
 
   // Only the program's keys change: a comment, other keys and sections,
+  // The window opens where and as large as it was, but never larger than
+  // the screen's free area nor off it.
+  void windowPlaceComesBackOnTheScreen_data() {
+    QTest::addColumn<QByteArray>("kept");
+    QTest::addColumn<QRect>("expected");  // on an 800x600 area at (0, 0), no frame
+    QTest::newRow("as it was") << QByteArray("left=10\r\ntop=20\r\nwidth=700\r\nheight=500")
+                               << QRect(10, 20, 700, 500);
+    QTest::newRow("off the screen") << QByteArray("left=5000\r\ntop=-300\r\nwidth=300\r\nheight=200")
+                                    << QRect(500, 0, 300, 200);
+    QTest::newRow("larger than it") << QByteArray("left=0\r\ntop=0\r\nwidth=3000\r\nheight=2000")
+                                    << QRect(0, 0, 800, 600);
+    QTest::newRow("first start: centred") << QByteArray() << QRect(0, 0, 800, 600);
+  }
+  void windowPlaceComesBackOnTheScreen() {
+    QFETCH(QByteArray, kept);
+    QFETCH(QRect, expected);
+    writeIni("[Window]\r\n" + kept + "\r\n");
+    openWindow();
+    const QRect area(0, 0, 800, 600);
+    QCOMPARE(TFormRandom::FitToScreen(form->saved(), area, QSize(0, 0)), expected);
+    // On a larger screen the first start is centred at the opening size.
+    if (kept.isEmpty())
+      QCOMPARE(TFormRandom::FitToScreen(form->saved(), QRect(0, 0, 1000, 800), QSize(0, 0)),
+               QRect(34, 67, 932, 666));
+  }
+
   // blank lines, the file's own line breaks and spelling stay byte for byte.
   void otherLinesSurviveAWrite() {
     const QByteArray before =
@@ -470,7 +501,9 @@ class SettingsTest : public QObject {
                          "isduplicate=0\r\nupper=10000\r\ncountto=100\r\nsortby=2\r\nSeedChoice=0\r\n\r\n"
                          "[Elsewhere]\r\nkey=1\r\n[Character]\r\n"),
         after.constData());
-    QVERIFY(after.endsWith("NoLotto=0\r\nSeedChoice=0\r\n[Clipboard]\r\nClearSecretsAfter=30\r\n"));
+    QVERIFY(
+        after.contains("NoLotto=0\r\nSeedChoice=0\r\n[Clipboard]\r\nClearSecretsAfter=30\r\n[Window]\r\n"));
+    QVERIFY(after.endsWith("maximized=0\r\n"));
     // Written again unchanged, the file is the same.
     openWindow();
     closeWindow();

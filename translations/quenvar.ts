@@ -172,14 +172,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Possible total randoms: Over %1 (%2 bits)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Possible total randoms: %1 (%2 bits)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Strength: %1 bits</source>
         <translation type="unfinished"></translation>
     </message>
@@ -268,10 +260,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Copying rows...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Displaying randoms...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -281,6 +269,42 @@
     </message>
     <message>
         <source>Displaying names...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Laying out pages...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The print job has %1 pages.<byte value="xd"/>Do you want to print them all?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printing pages...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing the print file...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Strength: %1 bits, seed limit %2 bits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 bits, seed limit %2 bits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 bits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read File ...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -467,10 +491,6 @@
 <context>
     <name>quenvar::ui::FileNameEdit</name>
     <message>
-        <source>Click right button to select filename</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Please select text file name</source>
         <translation type="unfinished"></translation>
     </message>
@@ -480,6 +500,10 @@
     </message>
     <message>
         <source>All text files (*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the file name, or click the right button to select it</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -558,15 +582,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Size ( Byte )</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Between 1 and 2147483647</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -574,27 +590,43 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Auto add number suffix</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>to filename when generate</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Options</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Create or overwrite the file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Append data to end of the file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>All Data File(*.dat)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bytes of this run cannot be shown: they came from the system&apos;s generator, which cannot draw them again, and the file &apos;%1&apos; has changed since the run wrote them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display radix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Size ( Byte )</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N&amp;ame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Au&amp;to add number suffix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>to &amp;filename when generate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Create or overwrite the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A&amp;ppend data to end of the file</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -620,18 +652,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Lower</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Upper</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No. to pick</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Between 1 and 300</source>
         <translation type="unfinished"></translation>
     </message>
@@ -648,27 +668,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Lotto + Bonus</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pick bonus numbers from the remaining numbers</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Pick bonus numbers from the remaining numbers in main lottery number box</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>No Bonus Number</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Range</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Count to</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -677,14 +681,6 @@
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Allow duplicate numbers to appear in a single line if it&apos;s checked</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Prevent duplicate sets of lottery numbers in all lines  ( It will spend much time )</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -707,6 +703,54 @@
         <source>Bonus %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Lower</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Upper</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No. to &amp;pick</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lo&amp;wer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upp&amp;er</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No. to pic&amp;k</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lotto + &amp;Bonus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick bonus numbers from the &amp;remaining numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N&amp;o Bonus Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Count to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Allow &amp;duplicate numbers to appear in a single line if it&apos;s checked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prevent duplicate &amp;sets of lottery numbers in all lines  ( It will spend much time )</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>quenvar::ui::NamePage</name>
@@ -715,23 +759,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Male first name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>View or Edit male first name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Female first name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>View or Edit female first name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>last name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -743,15 +775,31 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Count to</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Between 1 and 2147483647</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Allow duplicate names</source>
+        <source>&amp;Male first name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Female first name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;last name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Count to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Allow &amp;duplicate names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>name list</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -766,23 +814,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Lower</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Upper</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Count to</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Between 1 and 2147483647</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Allow duplicate randoms</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -791,6 +823,22 @@
     </message>
     <message>
         <source>Exclude digit %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Lower</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Upper</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Count to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Allow &amp;duplicate randoms</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -944,6 +992,58 @@
         <source>No run to be copied as a command line!</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Sort order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;More Columns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Fewer Columns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy &amp;Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the value clicked, alone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another print is under way: wait for it to end or cancel it first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write the %1 &quot;%2&quot;: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clipboard cleared at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 M/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 k/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 /s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 · %2 min left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 · %2 s left</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>quenvar::ui::SamplingPage</name>
@@ -1033,19 +1133,7 @@ Ctrl+Click or Shift+Chick to select multi-item</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Count to</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Allow duplicate sampling</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Option</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save left items when exit, so they can be auto loaded next time</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1054,10 +1142,6 @@ Ctrl+Click or Shift+Chick to select multi-item</source>
     </message>
     <message>
         <source>In Random Sampling tab, only first 800 items can be saved when exit!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot write the items file &quot;%1&quot;: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1092,6 +1176,22 @@ Ctrl+Click or Shift+Chick to select multi-item</source>
         <source>Please select file to save data</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Count to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Allow &amp;duplicate sampling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save &amp;left items when exit, so they can be auto loaded next time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>items file</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>quenvar::ui::SeedGroup</name>
@@ -1109,6 +1209,26 @@ Ctrl+Click or Shift+Chick to select multi-item</source>
     </message>
     <message>
         <source>%1 seed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automat&amp;ic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ma&amp;nual</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;ystem (cryptographic, not repeatable)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1139,19 +1259,7 @@ Double-click it to move the item</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Count to</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Between 1 and 2147483647</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Allow duplicate strings</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Uppercase A-Z </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1163,10 +1271,6 @@ Double-click it to move the item</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Lowercase a-z  </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Select lowercase letters excluded</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1175,19 +1279,11 @@ Double-click it to move the item</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Number 0-9 </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Select numbers excluded</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Numbers excluded</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Special character </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1259,10 +1355,6 @@ Double-click it to move the item</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Note</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Please Save or Cancel Wildcard before generate randoms</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1272,6 +1364,46 @@ Double-click it to move the item</source>
     </message>
     <message>
         <source>include</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mas&amp;k</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Co&amp;unt to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Allow &amp;duplicate strings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>U&amp;ppercase A-Z </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lo&amp;wercase a-z  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Num&amp;ber 0-9 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Special c&amp;haracter </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Na&amp;me</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No&amp;te</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wildcards file</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1319,6 +1451,10 @@ Double-click it to move the item</source>
     </message>
     <message>
         <source>The randoms have been printed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1403,6 +1539,10 @@ Double-click it to move the item</source>
         <source>The randoms have been saved as text file!</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>File &amp;name</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>quenvar::ui::TFormSelect</name>
@@ -1448,6 +1588,33 @@ Double-click it to move the item</source>
     </message>
     <message>
         <source>Selected Items ( %1 )</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>quenvar::ui::TPrintPreview</name>
+    <message>
+        <source>Print Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>of %1 pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>of %1 pages so far, counting…</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

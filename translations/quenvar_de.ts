@@ -172,14 +172,6 @@
         <translation>Mögliche Zufallszahlen insgesamt: Über %1</translation>
     </message>
     <message>
-        <source>Possible total randoms: Over %1 (%2 bits)</source>
-        <translation>Mögliche Zufallszahlen insgesamt: Über %1 (%2 Bit)</translation>
-    </message>
-    <message>
-        <source>Possible total randoms: %1 (%2 bits)</source>
-        <translation>Mögliche Zufallszahlen insgesamt: %1 (%2 Bit)</translation>
-    </message>
-    <message>
         <source>Strength: %1 bits</source>
         <translation>Stärke: %1 Bit</translation>
     </message>
@@ -268,10 +260,6 @@
         <translation>Der Zufallsgenerator des Systems ist nicht verfügbar.</translation>
     </message>
     <message>
-        <source>Copying rows...</source>
-        <translation>Zeilen werden kopiert ...</translation>
-    </message>
-    <message>
         <source>Displaying randoms...</source>
         <translation>Zufallszahlen werden angezeigt ...</translation>
     </message>
@@ -282,6 +270,42 @@
     <message>
         <source>Displaying names...</source>
         <translation>Namen werden angezeigt ...</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <source>Laying out pages...</source>
+        <translation>Seiten werden umbrochen ...</translation>
+    </message>
+    <message>
+        <source>The print job has %1 pages.<byte value="xd"/>Do you want to print them all?</source>
+        <translation>Der Druckauftrag hat %1 Seiten.<byte value="xd"/>Möchten Sie alle drucken?</translation>
+    </message>
+    <message>
+        <source>Printing pages...</source>
+        <translation>Seiten werden gedruckt ...</translation>
+    </message>
+    <message>
+        <source>Writing the print file...</source>
+        <translation>Druckdatei wird geschrieben ...</translation>
+    </message>
+    <message>
+        <source>Strength: %1 bits, seed limit %2 bits</source>
+        <translation>Stärke: %1 Bit, Grenze des Startwerts %2 Bit</translation>
+    </message>
+    <message>
+        <source>%1 bits, seed limit %2 bits</source>
+        <translation>%1 Bit, Grenze des Startwerts %2 Bit</translation>
+    </message>
+    <message>
+        <source>%1 bits</source>
+        <translation>%1 Bit</translation>
+    </message>
+    <message>
+        <source>Read File ...</source>
+        <translation>Datei lesen ...</translation>
     </message>
 </context>
 <context>
@@ -467,10 +491,6 @@
 <context>
     <name>quenvar::ui::FileNameEdit</name>
     <message>
-        <source>Click right button to select filename</source>
-        <translation>Klicken Sie auf die rechte Schaltfläche, um einen Dateinamen zu wählen</translation>
-    </message>
-    <message>
         <source>Please select text file name</source>
         <translation>Bitte wählen Sie eine Textdatei</translation>
     </message>
@@ -481,6 +501,10 @@
     <message>
         <source>All text files (*.txt)</source>
         <translation>Alle Textdateien (*.txt)</translation>
+    </message>
+    <message>
+        <source>Type the file name, or click the right button to select it</source>
+        <translation>Geben Sie den Dateinamen ein oder wählen Sie ihn mit der rechten Schaltfläche</translation>
     </message>
 </context>
 <context>
@@ -558,44 +582,52 @@
         <translation>Datei</translation>
     </message>
     <message>
-        <source>Size ( Byte )</source>
-        <translation>Größe ( Byte )</translation>
-    </message>
-    <message>
         <source>Between 1 and 2147483647</source>
         <translation>Zwischen 1 und 2147483647</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
     </message>
     <message>
         <source>Please select file to save data</source>
         <translation>Bitte wählen Sie die Datei, in der die Daten gespeichert werden</translation>
     </message>
     <message>
-        <source>Auto add number suffix</source>
-        <translation>Nummer automatisch anhängen</translation>
-    </message>
-    <message>
-        <source>to filename when generate</source>
-        <translation>beim Erzeugen an den Dateinamen</translation>
-    </message>
-    <message>
         <source>Options</source>
         <translation>Optionen</translation>
     </message>
     <message>
-        <source>Create or overwrite the file</source>
-        <translation>Die Datei anlegen oder überschreiben</translation>
-    </message>
-    <message>
-        <source>Append data to end of the file</source>
-        <translation>Daten an das Ende der Datei anhängen</translation>
-    </message>
-    <message>
         <source>All Data File(*.dat)</source>
         <translation>Alle Datendateien (*.dat)</translation>
+    </message>
+    <message>
+        <source>The bytes of this run cannot be shown: they came from the system&apos;s generator, which cannot draw them again, and the file &apos;%1&apos; has changed since the run wrote them.</source>
+        <translation>Die Bytes dieses Laufs lassen sich nicht anzeigen: Sie stammen aus dem Generator des Systems, der sie nicht noch einmal ziehen kann, und die Datei „%1“ hat sich geändert, seit der Lauf sie geschrieben hat.</translation>
+    </message>
+    <message>
+        <source>Display radix</source>
+        <translation>Zahlenbasis der Anzeige</translation>
+    </message>
+    <message>
+        <source>&amp;Size ( Byte )</source>
+        <translation>&amp;Größe ( Byte )</translation>
+    </message>
+    <message>
+        <source>N&amp;ame</source>
+        <translation>N&amp;ame</translation>
+    </message>
+    <message>
+        <source>Au&amp;to add number suffix</source>
+        <translation>Nummer au&amp;tomatisch anhängen</translation>
+    </message>
+    <message>
+        <source>to &amp;filename when generate</source>
+        <translation>beim Erzeugen an den &amp;Dateinamen</translation>
+    </message>
+    <message>
+        <source>&amp;Create or overwrite the file</source>
+        <translation>Datei &amp;anlegen oder überschreiben</translation>
+    </message>
+    <message>
+        <source>A&amp;ppend data to end of the file</source>
+        <translation>Daten an das &amp;Ende der Datei anhängen</translation>
     </message>
 </context>
 <context>
@@ -620,18 +652,6 @@
         <translation>Hauptzahlen</translation>
     </message>
     <message>
-        <source>Lower</source>
-        <translation>Untere</translation>
-    </message>
-    <message>
-        <source>Upper</source>
-        <translation>Obere</translation>
-    </message>
-    <message>
-        <source>No. to pick</source>
-        <translation>Anzahl zu ziehen</translation>
-    </message>
-    <message>
         <source>Between 1 and 300</source>
         <translation>Zwischen 1 und 300</translation>
     </message>
@@ -648,28 +668,12 @@
         <translation>Spiel</translation>
     </message>
     <message>
-        <source>Lotto + Bonus</source>
-        <translation>Lotto + Zusatzzahl</translation>
-    </message>
-    <message>
-        <source>Pick bonus numbers from the remaining numbers</source>
-        <translation>Zusatzzahlen aus den übrigen Zahlen ziehen</translation>
-    </message>
-    <message>
         <source>Pick bonus numbers from the remaining numbers in main lottery number box</source>
         <translation>Zusatzzahlen aus den übrigen Zahlen des Hauptzahlenbereichs ziehen</translation>
     </message>
     <message>
-        <source>No Bonus Number</source>
-        <translation>Keine Zusatzzahl</translation>
-    </message>
-    <message>
         <source>Range</source>
         <translation>Bereich</translation>
-    </message>
-    <message>
-        <source>Count to</source>
-        <translation>Anzahl</translation>
     </message>
     <message>
         <source>Between 1 and 2147483647</source>
@@ -678,14 +682,6 @@
     <message>
         <source>Options</source>
         <translation>Optionen</translation>
-    </message>
-    <message>
-        <source>Allow duplicate numbers to appear in a single line if it&apos;s checked</source>
-        <translation>Wenn angekreuzt, dürfen Zahlen in einer Reihe doppelt vorkommen</translation>
-    </message>
-    <message>
-        <source>Prevent duplicate sets of lottery numbers in all lines  ( It will spend much time )</source>
-        <translation>Doppelte Zahlenreihen in allen Zeilen verhindern  ( kann lange dauern )</translation>
     </message>
     <message>
         <source>It will spend much time if you&apos;re requesting a larger numbers</source>
@@ -707,6 +703,54 @@
         <source>Bonus %1</source>
         <translation>Zusatz %1</translation>
     </message>
+    <message>
+        <source>&amp;Lower</source>
+        <translation>&amp;Untere</translation>
+    </message>
+    <message>
+        <source>&amp;Upper</source>
+        <translation>&amp;Obere</translation>
+    </message>
+    <message>
+        <source>No. to &amp;pick</source>
+        <translation>Anzahl zu &amp;ziehen</translation>
+    </message>
+    <message>
+        <source>Lo&amp;wer</source>
+        <translation>U&amp;ntere</translation>
+    </message>
+    <message>
+        <source>Upp&amp;er</source>
+        <translation>O&amp;bere</translation>
+    </message>
+    <message>
+        <source>No. to pic&amp;k</source>
+        <translation>Anzahl zu zie&amp;hen</translation>
+    </message>
+    <message>
+        <source>Lotto + &amp;Bonus</source>
+        <translation>Lotto + &amp;Zusatzzahl</translation>
+    </message>
+    <message>
+        <source>Pick bonus numbers from the &amp;remaining numbers</source>
+        <translation>Zusatzzahlen aus den &amp;übrigen Zahlen ziehen</translation>
+    </message>
+    <message>
+        <source>N&amp;o Bonus Number</source>
+        <translation>&amp;Keine Zusatzzahl</translation>
+    </message>
+    <message>
+        <source>&amp;Count to</source>
+        <translation>&amp;Anzahl</translation>
+    </message>
+    <message>
+        <source>Allow &amp;duplicate numbers to appear in a single line if it&apos;s checked</source>
+        <translation>&amp;Doppelte Zahlen in einer Reihe erlauben, wenn angekreuzt</translation>
+    </message>
+    <message>
+        <source>Prevent duplicate &amp;sets of lottery numbers in all lines  ( It will spend much time )</source>
+        <translation>Doppelte Zahlen&amp;reihen in allen Zeilen verhindern  ( kann lange dauern )</translation>
+    </message>
 </context>
 <context>
     <name>quenvar::ui::NamePage</name>
@@ -715,24 +759,12 @@
         <translation>Geschlecht</translation>
     </message>
     <message>
-        <source>Male first name</source>
-        <translation>Männliche Vornamen</translation>
-    </message>
-    <message>
         <source>View or Edit male first name</source>
         <translation>Männliche Vornamen ansehen oder bearbeiten</translation>
     </message>
     <message>
-        <source>Female first name</source>
-        <translation>Weibliche Vornamen</translation>
-    </message>
-    <message>
         <source>View or Edit female first name</source>
         <translation>Weibliche Vornamen ansehen oder bearbeiten</translation>
-    </message>
-    <message>
-        <source>last name</source>
-        <translation>Nachname</translation>
     </message>
     <message>
         <source>View or Edit last name</source>
@@ -743,16 +775,32 @@
         <translation>Bereich</translation>
     </message>
     <message>
-        <source>Count to</source>
-        <translation>Anzahl</translation>
-    </message>
-    <message>
         <source>Between 1 and 2147483647</source>
         <translation>Zwischen 1 und 2147483647</translation>
     </message>
     <message>
-        <source>Allow duplicate names</source>
-        <translation>Doppelte Namen erlauben</translation>
+        <source>&amp;Male first name</source>
+        <translation>&amp;Männliche Vornamen</translation>
+    </message>
+    <message>
+        <source>&amp;Female first name</source>
+        <translation>&amp;Weibliche Vornamen</translation>
+    </message>
+    <message>
+        <source>&amp;last name</source>
+        <translation>&amp;Nachname</translation>
+    </message>
+    <message>
+        <source>&amp;Count to</source>
+        <translation>&amp;Anzahl</translation>
+    </message>
+    <message>
+        <source>Allow &amp;duplicate names</source>
+        <translation>&amp;Doppelte Namen erlauben</translation>
+    </message>
+    <message>
+        <source>name list</source>
+        <translation>Namensliste</translation>
     </message>
 </context>
 <context>
@@ -766,24 +814,8 @@
         <translation>Bereich</translation>
     </message>
     <message>
-        <source>Lower</source>
-        <translation>Untere</translation>
-    </message>
-    <message>
-        <source>Upper</source>
-        <translation>Obere</translation>
-    </message>
-    <message>
-        <source>Count to</source>
-        <translation>Anzahl</translation>
-    </message>
-    <message>
         <source>Between 1 and 2147483647</source>
         <translation>Zwischen 1 und 2147483647</translation>
-    </message>
-    <message>
-        <source>Allow duplicate randoms</source>
-        <translation>Doppelte Zufallszahlen erlauben</translation>
     </message>
     <message>
         <source>Exclude Digits</source>
@@ -792,6 +824,22 @@
     <message>
         <source>Exclude digit %1</source>
         <translation>Ziffer %1 ausschließen</translation>
+    </message>
+    <message>
+        <source>&amp;Lower</source>
+        <translation>&amp;Untere</translation>
+    </message>
+    <message>
+        <source>&amp;Upper</source>
+        <translation>&amp;Obere</translation>
+    </message>
+    <message>
+        <source>&amp;Count to</source>
+        <translation>&amp;Anzahl</translation>
+    </message>
+    <message>
+        <source>Allow &amp;duplicate randoms</source>
+        <translation>&amp;Doppelte Zufallszahlen erlauben</translation>
     </message>
 </context>
 <context>
@@ -944,6 +992,58 @@
         <source>No run to be copied as a command line!</source>
         <translation>Kein Lauf, der als Befehlszeile kopiert werden kann!</translation>
     </message>
+    <message>
+        <source>Sort order</source>
+        <translation>Sortierung</translation>
+    </message>
+    <message>
+        <source>&amp;More Columns</source>
+        <translation>&amp;Mehr Spalten</translation>
+    </message>
+    <message>
+        <source>&amp;Fewer Columns</source>
+        <translation>&amp;Weniger Spalten</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Value</source>
+        <translation>&amp;Wert kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the value clicked, alone</source>
+        <translation>Nur den angeklickten Wert kopieren</translation>
+    </message>
+    <message>
+        <source>Another print is under way: wait for it to end or cancel it first.</source>
+        <translation>Ein anderer Druck läuft: Warten Sie, bis er endet, oder brechen Sie ihn zuerst ab.</translation>
+    </message>
+    <message>
+        <source>Cannot write the %1 &quot;%2&quot;: %3</source>
+        <translation>Die %1 „%2“ kann nicht geschrieben werden: %3</translation>
+    </message>
+    <message>
+        <source>Clipboard cleared at %1</source>
+        <translation>Zwischenablage geleert um %1</translation>
+    </message>
+    <message>
+        <source>%1 M/s</source>
+        <translation>%1 M/s</translation>
+    </message>
+    <message>
+        <source>%1 k/s</source>
+        <translation>%1 k/s</translation>
+    </message>
+    <message>
+        <source>%1 /s</source>
+        <translation>%1 /s</translation>
+    </message>
+    <message>
+        <source>%1 · %2 min left</source>
+        <translation>%1 · noch %2 min</translation>
+    </message>
+    <message>
+        <source>%1 · %2 s left</source>
+        <translation>%1 · noch %2 s</translation>
+    </message>
 </context>
 <context>
     <name>quenvar::ui::SamplingPage</name>
@@ -1034,20 +1134,8 @@ Strg+Klick oder Umschalt+Klick wählt mehrere Einträge</translation>
         <translation>Zwischen 1 und 2147483647</translation>
     </message>
     <message>
-        <source>Count to</source>
-        <translation>Anzahl</translation>
-    </message>
-    <message>
-        <source>Allow duplicate sampling</source>
-        <translation>Doppelte Ziehungen erlauben</translation>
-    </message>
-    <message>
         <source>Option</source>
         <translation>Option</translation>
-    </message>
-    <message>
-        <source>Save left items when exit, so they can be auto loaded next time</source>
-        <translation>Übrige Einträge beim Beenden speichern und beim nächsten Start laden</translation>
     </message>
     <message>
         <source>Random sampling from the %1 checked items below</source>
@@ -1056,10 +1144,6 @@ Strg+Klick oder Umschalt+Klick wählt mehrere Einträge</translation>
     <message>
         <source>In Random Sampling tab, only first 800 items can be saved when exit!</source>
         <translation>Auf der Seite Zufallsstichprobe werden beim Beenden nur die ersten 800 Einträge gespeichert!</translation>
-    </message>
-    <message>
-        <source>Cannot write the items file &quot;%1&quot;: %2</source>
-        <translation>Die Eintragsdatei „%1“ kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>Add item window</source>
@@ -1093,6 +1177,22 @@ Strg+Klick oder Umschalt+Klick wählt mehrere Einträge</translation>
         <source>Please select file to save data</source>
         <translation>Bitte wählen Sie die Datei, in der die Daten gespeichert werden</translation>
     </message>
+    <message>
+        <source>&amp;Count to</source>
+        <translation>&amp;Anzahl</translation>
+    </message>
+    <message>
+        <source>Allow &amp;duplicate sampling</source>
+        <translation>&amp;Doppelte Ziehungen erlauben</translation>
+    </message>
+    <message>
+        <source>Save &amp;left items when exit, so they can be auto loaded next time</source>
+        <translation>Übrige Einträge beim Beenden &amp;speichern und beim nächsten Start laden</translation>
+    </message>
+    <message>
+        <source>items file</source>
+        <translation>Eintragsdatei</translation>
+    </message>
 </context>
 <context>
     <name>quenvar::ui::SeedGroup</name>
@@ -1111,6 +1211,26 @@ Strg+Klick oder Umschalt+Klick wählt mehrere Einträge</translation>
     <message>
         <source>%1 seed</source>
         <translation>%1 (Startwert)</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Automat&amp;ic</source>
+        <translation>Automat&amp;isch</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuell</translation>
+    </message>
+    <message>
+        <source>Ma&amp;nual</source>
+        <translation>&amp;Manuell</translation>
+    </message>
+    <message>
+        <source>S&amp;ystem (cryptographic, not repeatable)</source>
+        <translation>S&amp;ystem (kryptografisch, nicht wiederholbar)</translation>
     </message>
 </context>
 <context>
@@ -1141,20 +1261,8 @@ Doppelklick verschiebt den Eintrag</translation>
         <translation>Um ein Zeichen wörtlich darzustellen, setzen Sie &apos;\&apos; davor.</translation>
     </message>
     <message>
-        <source>Count to</source>
-        <translation>Anzahl</translation>
-    </message>
-    <message>
         <source>Between 1 and 2147483647</source>
         <translation>Zwischen 1 und 2147483647</translation>
-    </message>
-    <message>
-        <source>Allow duplicate strings</source>
-        <translation>Doppelte Zeichenfolgen erlauben</translation>
-    </message>
-    <message>
-        <source>Uppercase A-Z </source>
-        <translation>Großbuchstaben A-Z </translation>
     </message>
     <message>
         <source>Select uppercase letters excluded</source>
@@ -1165,10 +1273,6 @@ Doppelklick verschiebt den Eintrag</translation>
         <translation>Ausgeschlossene Großbuchstaben</translation>
     </message>
     <message>
-        <source>Lowercase a-z  </source>
-        <translation>Kleinbuchstaben a-z  </translation>
-    </message>
-    <message>
         <source>Select lowercase letters excluded</source>
         <translation>Auszuschließende Kleinbuchstaben wählen</translation>
     </message>
@@ -1177,20 +1281,12 @@ Doppelklick verschiebt den Eintrag</translation>
         <translation>Ausgeschlossene Kleinbuchstaben</translation>
     </message>
     <message>
-        <source>Number 0-9 </source>
-        <translation>Ziffern 0-9 </translation>
-    </message>
-    <message>
         <source>Select numbers excluded</source>
         <translation>Auszuschließende Ziffern wählen</translation>
     </message>
     <message>
         <source>Numbers excluded</source>
         <translation>Ausgeschlossene Ziffern</translation>
-    </message>
-    <message>
-        <source>Special character </source>
-        <translation>Sonderzeichen </translation>
     </message>
     <message>
         <source>Select special characters included</source>
@@ -1261,10 +1357,6 @@ Doppelklick verschiebt den Eintrag</translation>
         <translation>Vorgang abbrechen</translation>
     </message>
     <message>
-        <source>Note</source>
-        <translation>Hinweis</translation>
-    </message>
-    <message>
         <source>Please Save or Cancel Wildcard before generate randoms</source>
         <translation>Bitte speichern oder verwerfen Sie den Platzhalter, bevor Sie Zufallszahlen erzeugen</translation>
     </message>
@@ -1275,6 +1367,46 @@ Doppelklick verschiebt den Eintrag</translation>
     <message>
         <source>include</source>
         <translation>einschließen</translation>
+    </message>
+    <message>
+        <source>Mas&amp;k</source>
+        <translation>Mas&amp;ke</translation>
+    </message>
+    <message>
+        <source>Co&amp;unt to</source>
+        <translation>Anza&amp;hl</translation>
+    </message>
+    <message>
+        <source>Allow &amp;duplicate strings</source>
+        <translation>&amp;Doppelte Zeichenfolgen erlauben</translation>
+    </message>
+    <message>
+        <source>U&amp;ppercase A-Z </source>
+        <translation>&amp;Großbuchstaben A-Z </translation>
+    </message>
+    <message>
+        <source>Lo&amp;wercase a-z  </source>
+        <translation>&amp;Kleinbuchstaben a-z  </translation>
+    </message>
+    <message>
+        <source>Num&amp;ber 0-9 </source>
+        <translation>&amp;Ziffern 0-9 </translation>
+    </message>
+    <message>
+        <source>Special c&amp;haracter </source>
+        <translation>&amp;Sonderzeichen </translation>
+    </message>
+    <message>
+        <source>Na&amp;me</source>
+        <translation>Na&amp;me</translation>
+    </message>
+    <message>
+        <source>No&amp;te</source>
+        <translation>&amp;Hinweis</translation>
+    </message>
+    <message>
+        <source>wildcards file</source>
+        <translation>Platzhalterdatei</translation>
     </message>
 </context>
 <context>
@@ -1322,6 +1454,10 @@ Doppelklick verschiebt den Eintrag</translation>
     <message>
         <source>The randoms have been printed!</source>
         <translation>Die Zufallszahlen wurden gedruckt!</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>Druck&amp;vorschau</translation>
     </message>
 </context>
 <context>
@@ -1405,6 +1541,10 @@ Doppelklick verschiebt den Eintrag</translation>
         <source>The randoms have been saved as text file!</source>
         <translation>Die Zufallszahlen wurden als Textdatei gespeichert!</translation>
     </message>
+    <message>
+        <source>File &amp;name</source>
+        <translation>Datei&amp;name</translation>
+    </message>
 </context>
 <context>
     <name>quenvar::ui::TFormSelect</name>
@@ -1451,6 +1591,33 @@ Doppelklick verschiebt den Eintrag</translation>
     <message>
         <source>Selected Items ( %1 )</source>
         <translation>Ausgewählte Einträge ( %1 )</translation>
+    </message>
+</context>
+<context>
+    <name>quenvar::ui::TPrintPreview</name>
+    <message>
+        <source>Print Preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>&amp;Page</source>
+        <translation>&amp;Seite</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <translation>Schl&amp;ießen</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>of %1 pages</source>
+        <translation>von %1 Seiten</translation>
+    </message>
+    <message>
+        <source>of %1 pages so far, counting…</source>
+        <translation>von bisher %1 Seiten, wird gezählt …</translation>
     </message>
 </context>
 <context>

@@ -3,9 +3,11 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <QWidget>
 
 #include "core/Errors.h"
 #include "core/Paths.h"
+#include "ui/Accessible.h"
 #include "ui/Feedback.h"
 
 namespace quenvar::ui {
@@ -39,6 +41,15 @@ QuenvarApplication::QuenvarApplication(int& argc, char** argv) : QApplication(ar
   setDesktopFileName("org.quenvar.Quenvar");
   setWindowIcon(QIcon::fromTheme("org.quenvar.Quenvar"));
   InstallTranslations(*this, QLocale(), TranslationsFolder());
+}
+
+void QuenvarApplication::nameWindowClass(QWidget* first) {
+  // The platform takes the window class from the application's name once,
+  // when the first window is made.
+  const QString name = applicationName();
+  setApplicationName(kWindowClass);
+  first->winId();
+  setApplicationName(name);
 }
 
 bool QuenvarApplication::notify(QObject* receiver, QEvent* event) {

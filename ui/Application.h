@@ -25,6 +25,9 @@ class QuenvarApplication : public QApplication {
  public:
   QuenvarApplication(int& argc, char** argv);
   bool notify(QObject* receiver, QEvent* event) override;
+  // Makes the first window, its WM_CLASS naming the desktop entry (kWindowClass):
+  // docks group the window with its launcher. Call before anything else shows.
+  void nameWindowClass(QWidget* first);
   void setExceptionHandler(std::function<void(const QString&, const QString&)> handler) {
     handler_ = std::move(handler);
   }

@@ -9,6 +9,7 @@
 #include <QValueAxis>
 #include <algorithm>
 
+#include "ui/DialogParts.h"
 #include "ui/Feedback.h"
 
 namespace quenvar::ui {
@@ -110,6 +111,7 @@ DistributionDialog::DistributionDialog(QWidget* parent, const Distribution& dist
   row->addWidget(closeButton);
   layout->addLayout(row);
   summaryLabel->setFocus();
+  AddHelpKey(this, [] { return kDistributionHelp; });  // F1: the chart's own topic
 }
 
 }  // namespace quenvar::ui

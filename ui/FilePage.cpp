@@ -14,6 +14,7 @@
 #include <QStyledItemDelegate>
 
 #include "generators/FileRules.h"
+#include "ui/Accessible.h"
 #include "ui/Feedback.h"
 #include "ui/Platform.h"
 #include "ui/Settings.h"
@@ -26,13 +27,14 @@ const char kDisplayOnHint[] =
 const char kDisplayOffHint[] =
     QT_TRANSLATE_NOOP("quenvar::ui::FilePage", "Don't Display Results In List Box While Create Random File");
 const char kDisplayOffLine[] =
-    QT_TRANSLATE_NOOP("quenvar::ui::FilePage", "You have disabled displaying in the list box to generate random bytes file quickly !");
+    QT_TRANSLATE_NOOP("quenvar::ui::FilePage",
+                      "You have disabled displaying in the list box to generate random bytes file quickly !");
 
 QString WrittenRunGoneText(const std::string& file) {
-  return FilePage::tr(
-             "The bytes of this run cannot be shown: they came from the system's generator, which cannot draw "
-             "them again, and the file '%1' has changed since the run wrote them.")
-      .arg(QString::fromStdString(file));
+  return FilePage::
+      tr("The bytes of this run cannot be shown: they came from the system's generator, which cannot draw "
+         "them again, and the file '%1' has changed since the run wrote them.")
+          .arg(QString::fromStdString(file));
 }
 }  // namespace
 
@@ -57,6 +59,15 @@ FilePage::FilePage() : GeneratorPage(InfoOf(Tab::File)) {
 
 void FilePage::buildToolPieces() {
   auto* radixes = new QActionGroup(this);
+  // One exclusive group to assistive technology: four radio buttons.
+  auto* group = new QWidget;
+  group->setObjectName("radixGroup");
+  group->setProperty(kExclusiveGroup, true);
+  group->setAccessibleName(tr("Display radix"));
+  auto* groupRow = new QHBoxLayout(group);
+  groupRow->setContentsMargins(0, 0, 0, 0);
+  groupRow->setSpacing(2);
+  addToolWidget(group);
   auto radixButton = [&](QAction*& action, const QString& menuText, const QString& caption,
                          const QString& hint, const char* name) {
     action = new QAction(menuText, this);
@@ -65,15 +76,15 @@ void FilePage::buildToolPieces() {
     action->setCheckable(true);
     radixes->addAction(action);
     connect(action, &QAction::triggered, this, [this] { guarded([this] { btnHexClick(); }); });
-    auto* button = new QToolButton;
+    auto* button = new QToolButton(group);
     button->setObjectName(name);
     button->setDefaultAction(action);
     button->setAccessibleName(hint);
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setFixedSize(34, 30);
-    addToolWidget(button);
+    button->setFocusPolicy(Qt::TabFocus);
+    button->setMinimumSize(34, 30);
+    groupRow->addWidget(button);
     return button;
   };
   btnHex = radixButton(mH, tr("As Hex"), tr("Hex"), tr("Display As Hex"), "btnHex");
@@ -93,9 +104,9 @@ void FilePage::buildToolPieces() {
   btn3Displayed->setObjectName("btn3Displayed");
   btn3Displayed->setDefaultAction(pmEnableDisplay);
   btn3Displayed->setAutoRaise(true);
-  btn3Displayed->setFocusPolicy(Qt::NoFocus);
+  btn3Displayed->setFocusPolicy(Qt::TabFocus);
   btn3Displayed->setIconSize(QSize(20, 20));
-  btn3Displayed->setFixedSize(30, 30);
+  btn3Displayed->setMinimumSize(30, 30);
   addToolWidget(btn3Displayed);
 
   // PmFile: "&Display Method" first, then the columns, then display on/off.
@@ -117,12 +128,12 @@ void FilePage::buildInputs() {
 
   auto* fileGroup = new QGroupBox(tr("File"), inputPanel);
   auto* grid = new QGridLayout(fileGroup);
-  auto* Label7 = new QLabel(tr("Size ( Byte )"), fileGroup);
+  auto* Label7 = new QLabel(tr("&Size ( Byte )"), fileGroup);
   Rx3SpinCount = new TByteCountEdit(fileGroup, 1, kInputBound, 100, tr("Between 1 and 2147483647"));
   Rx3SpinCount->setObjectName("Rx3SpinCount");
   Rx3SpinCount->setMaximumWidth(160);
   Label7->setBuddy(Rx3SpinCount);
-  auto* Label14 = new QLabel(tr("Name"), fileGroup);
+  auto* Label14 = new QLabel(tr("N&ame"), fileGroup);
   EditFileName = new QLineEdit(fileGroup);
   EditFileName->setObjectName("EditFileName");
   EditFileName->setReadOnly(true);
@@ -132,14 +143,14 @@ void FilePage::buildInputs() {
   spSelectFile->setText("...");
   spSelectFile->setToolTip(tr("Please select file to save data"));
   spSelectFile->setAccessibleName(tr("Please select file to save data"));
-  ChAutoFileName = new QCheckBox(tr("Auto add number suffix"), fileGroup);
+  ChAutoFileName = new QCheckBox(tr("Au&to add number suffix"), fileGroup);
   ChAutoFileName->setObjectName("ChAutoFileName");
   ChAutoFileName->setChecked(true);
   RxSpinAutoFilename = new TSpinEdit(fileGroup, 1, kMaxFileSuffix, 1, "");
   RxSpinAutoFilename->setObjectName("RxSpinAutoFilename");
   RxSpinAutoFilename->editor()->setReadOnly(true);  // arrows only
-  RxSpinAutoFilename->setFixedWidth(64);
-  auto* Label15 = new QLabel(tr("to filename when generate"), fileGroup);
+  RxSpinAutoFilename->setMinimumWidth(64);
+  auto* Label15 = new QLabel(tr("to &filename when generate"), fileGroup);
   Label15->setBuddy(RxSpinAutoFilename);
   grid->addWidget(Label7, 0, 0);
   grid->addWidget(Rx3SpinCount, 0, 1, 1, 2);
@@ -158,10 +169,10 @@ void FilePage::buildInputs() {
 
   auto* options = new QGroupBox(tr("Options"), inputPanel);
   auto* optionRows = new QVBoxLayout(options);
-  raOverwrite = new QRadioButton(tr("Create or overwrite the file"), options);
+  raOverwrite = new QRadioButton(tr("&Create or overwrite the file"), options);
   raOverwrite->setObjectName("raOverwrite");
   raOverwrite->setChecked(true);
-  raAppend = new QRadioButton(tr("Append data to end of the file"), options);
+  raAppend = new QRadioButton(tr("A&ppend data to end of the file"), options);
   raAppend->setObjectName("raAppend");
   optionRows->addWidget(raOverwrite);
   optionRows->addWidget(raAppend);
@@ -354,9 +365,8 @@ void FilePage::StartClick() {
     run.offset = run.stamp.size - run.count;
     written_ = run;
   }
-  totalsLabel->setText(StopDisplay
-                           ? Translated(kFileCancelledText)
-                           : Translated(FileDoneText(input.FileName, Rx3SpinCount->value())));
+  totalsLabel->setText(StopDisplay ? Translated(kFileCancelledText)
+                                   : Translated(FileDoneText(input.FileName, Rx3SpinCount->value())));
   // The next run writes the next numbered file, after a cancelled run too.
   if (ChAutoFileName->isChecked()) RxSpinAutoFilename->setValue(NextFileSuffix(RxSpinAutoFilename->value()));
   ChAutoFileNameClick();

@@ -35,7 +35,6 @@ class WideRowDelegate : public ResultDelegate {
 }  // namespace
 
 LotteryPage::LotteryPage() : GeneratorPage(InfoOf(Tab::Lottery)) {
-  inputPanel->setFixedHeight(262);
   auto* grid = new QGridLayout(inputPanel);
   grid->setContentsMargins(8, 4, 8, 4);
   grid->setHorizontalSpacing(10);
@@ -62,25 +61,26 @@ LotteryPage::LotteryPage() : GeneratorPage(InfoOf(Tab::Lottery)) {
   };
 
   auto* main = spinGroup(tr("Main Lottery Number"));
-  RxSpinMainLower = spin(main, "RxSpinMainLower", tr("Lower"), -kInputBound, kInputBound, 1, tr(kRangeHint));
-  RxSpinMainUpper = spin(main, "RxSpinMainUpper", tr("Upper"), -kInputBound, kInputBound, 53, tr(kRangeHint));
-  RxSpinMainPick = spin(main, "RxSpinMainPick", tr("No. to pick"), 1, 300, 5, tr("Between 1 and 300"));
+  RxSpinMainLower = spin(main, "RxSpinMainLower", tr("&Lower"), -kInputBound, kInputBound, 1, tr(kRangeHint));
+  RxSpinMainUpper =
+      spin(main, "RxSpinMainUpper", tr("&Upper"), -kInputBound, kInputBound, 53, tr(kRangeHint));
+  RxSpinMainPick = spin(main, "RxSpinMainPick", tr("No. to &pick"), 1, 300, 5, tr("Between 1 and 300"));
   auto* bonus = spinGroup(tr("Bonus Number"));
   RxSpinBonusLower =
-      spin(bonus, "RxSpinBonusLower", tr("Lower"), -kInputBound, kInputBound, 1, tr(kRangeHint));
+      spin(bonus, "RxSpinBonusLower", tr("Lo&wer"), -kInputBound, kInputBound, 1, tr(kRangeHint));
   RxSpinBonusUpper =
-      spin(bonus, "RxSpinBonusUpper", tr("Upper"), -kInputBound, kInputBound, 42, tr(kRangeHint));
-  RxSpinBonusPick = spin(bonus, "RxSpinBonusPick", tr("No. to pick"), 1, 200, 1, tr("Between 1 and 200"));
+      spin(bonus, "RxSpinBonusUpper", tr("Upp&er"), -kInputBound, kInputBound, 42, tr(kRangeHint));
+  RxSpinBonusPick = spin(bonus, "RxSpinBonusPick", tr("No. to pic&k"), 1, 200, 1, tr("Between 1 and 200"));
 
   auto* game = new QGroupBox(tr("Game"), inputPanel);
   auto* gameRows = new QHBoxLayout(game);
-  RadioLotto = new QRadioButton(tr("Lotto + Bonus"), game);
+  RadioLotto = new QRadioButton(tr("Lotto + &Bonus"), game);
   RadioLotto->setObjectName("RadioLotto");
   RadioLotto->setChecked(true);
-  ChExclude = new QCheckBox(tr("Pick bonus numbers from the remaining numbers"), game);
+  ChExclude = new QCheckBox(tr("Pick bonus numbers from the &remaining numbers"), game);
   ChExclude->setObjectName("ChExclude");
   ChExclude->setToolTip(tr("Pick bonus numbers from the remaining numbers in main lottery number box"));
-  RadioNoBonus = new QRadioButton(tr("No Bonus Number"), game);
+  RadioNoBonus = new QRadioButton(tr("N&o Bonus Number"), game);
   RadioNoBonus->setObjectName("RadioNoBonus");
   gameRows->addWidget(RadioLotto);
   gameRows->addWidget(ChExclude);
@@ -88,17 +88,17 @@ LotteryPage::LotteryPage() : GeneratorPage(InfoOf(Tab::Lottery)) {
 
   auto* range = spinGroup(tr("Range"));
   RxSpinEditTotal =
-      spin(range, "RxSpinEditTotal", tr("Count to"), 1, kInputBound, 20, tr("Between 1 and 2147483647"));
+      spin(range, "RxSpinEditTotal", tr("&Count to"), 1, kInputBound, 20, tr("Between 1 and 2147483647"));
 
   auto* options = new QGroupBox(tr("Options"), inputPanel);
   auto* optionRow = new QVBoxLayout(options);
   optionRow->setContentsMargins(8, 2, 8, 2);
   optionRow->setSpacing(2);
   ChDupLines =
-      new QCheckBox(tr("Allow duplicate numbers to appear in a single line if it's checked"), options);
+      new QCheckBox(tr("Allow &duplicate numbers to appear in a single line if it's checked"), options);
   ChDupLines->setObjectName("ChDupLines");
   ChDupRows = new QCheckBox(
-      tr("Prevent duplicate sets of lottery numbers in all lines  ( It will spend much time )"), options);
+      tr("Prevent duplicate &sets of lottery numbers in all lines  ( It will spend much time )"), options);
   ChDupRows->setObjectName("ChDupRows");
   ChDupRows->setToolTip(tr("It will spend much time if you're requesting a larger numbers"));
   optionRow->addWidget(ChDupLines, 0, Qt::AlignLeft);
@@ -118,10 +118,6 @@ LotteryPage::LotteryPage() : GeneratorPage(InfoOf(Tab::Lottery)) {
 
   // Lines of fixed-pitch numbers; a line wider than the list scrolls
   // sideways, its header following.
-  QFont fixed("Courier New");
-  fixed.setStyleHint(QFont::TypeWriter);
-  fixed.setPixelSize(12);
-  list->setFont(fixed);
   list->setItemDelegate(new WideRowDelegate(header, list));
   list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   list->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);

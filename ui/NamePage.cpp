@@ -35,15 +35,15 @@ NamePage::NamePage() : GeneratorPage(InfoOf(Tab::Name)) {
             [this, click] { guarded([this, click] { (this->*click)(); }); });
     return button;
   };
-  chmale = new QCheckBox(tr("Male first name"), gender);
+  chmale = new QCheckBox(tr("&Male first name"), gender);
   chmale->setObjectName("chmale");
   chmale->setChecked(true);
   MaleView = viewButton("MaleView", tr("View or Edit male first name"), &NamePage::MaleViewClick);
-  chFemale = new QCheckBox(tr("Female first name"), gender);
+  chFemale = new QCheckBox(tr("&Female first name"), gender);
   chFemale->setObjectName("chFemale");
   chFemale->setChecked(true);
   ViewFemale = viewButton("ViewFemale", tr("View or Edit female first name"), &NamePage::ViewFemaleClick);
-  auto* Label18 = new QLabel(tr("last name"), gender);
+  auto* Label18 = new QLabel(tr("&last name"), gender);
   SpeedButton3 = viewButton("SpeedButton3", tr("View or Edit last name"), &NamePage::SpeedButton3Click);
   Label18->setBuddy(SpeedButton3);
   genderGrid->addWidget(chmale, 0, 0);
@@ -59,12 +59,12 @@ NamePage::NamePage() : GeneratorPage(InfoOf(Tab::Name)) {
 
   auto* range = new QGroupBox(tr("Range"), inputPanel);
   auto* rangeGrid = new QGridLayout(range);
-  auto* Label17 = new QLabel(tr("Count to"), range);
+  auto* Label17 = new QLabel(tr("&Count to"), range);
   RxSpinEdit44 = new TSpinEdit(range, 1, kInputBound, 100, tr("Between 1 and 2147483647"));
   RxSpinEdit44->setObjectName("RxSpinEdit44");
   RxSpinEdit44->setMinimumWidth(130);
   Label17->setBuddy(RxSpinEdit44);
-  CheckBox44 = new QCheckBox(tr("Allow duplicate names"), range);
+  CheckBox44 = new QCheckBox(tr("Allow &duplicate names"), range);
   CheckBox44->setObjectName("CheckBox44");
   rangeGrid->addWidget(Label17, 0, 0);
   rangeGrid->addWidget(RxSpinEdit44, 0, 1);

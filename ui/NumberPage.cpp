@@ -32,24 +32,24 @@ NumberPage::NumberPage() : GeneratorPage(InfoOf(Tab::Number)) {
     connect(box, &QSpinBox::editingFinished, this, exit);
     return box;
   };
-  RxSpinLow = spin("RxSpinLow", tr("Lower"), -kInputBound, 1, tr(kRangeHint), &NumberPage::RxSpinLowExit);
+  RxSpinLow = spin("RxSpinLow", tr("&Lower"), -kInputBound, 1, tr(kRangeHint), &NumberPage::RxSpinLowExit);
   RxSpinUpper =
-      spin("RxSpinUpper", tr("Upper"), -kInputBound, 10000, tr(kRangeHint), &NumberPage::RxSpinUpperExit);
-  RxSpinCount = spin("RxSpinCount", tr("Count to"), 1, 100, tr("Between 1 and 2147483647"),
+      spin("RxSpinUpper", tr("&Upper"), -kInputBound, 10000, tr(kRangeHint), &NumberPage::RxSpinUpperExit);
+  RxSpinCount = spin("RxSpinCount", tr("&Count to"), 1, 100, tr("Between 1 and 2147483647"),
                      &NumberPage::RxSpinCountExit);
-  ChDuplicate = new QCheckBox(tr("Allow duplicate randoms"), range);
+  ChDuplicate = new QCheckBox(tr("Allow &duplicate randoms"), range);
   ChDuplicate->setObjectName("ChDuplicate");
   grid->addWidget(ChDuplicate, grid->rowCount(), 0, 1, 2);
   connect(ChDuplicate, &QCheckBox::clicked, this, [this] { ChDuplicateClick(); });
   row->addWidget(range, 3);
 
   auto* digits = new QGroupBox(tr("Exclude Digits"), inputPanel);
-  auto* digitRow = new QHBoxLayout(digits);
+  auto* digitRow = new QGridLayout(digits);  // two rows: 0 to 4, 5 to 9
   for (int d = 0; d <= 9; ++d) {
-    Ch[d] = new QCheckBox(QString::number(d), digits);
+    Ch[d] = new QCheckBox("&" + QString::number(d), digits);
     Ch[d]->setObjectName("Ch" + QString::number(d));
     Ch[d]->setAccessibleName(tr("Exclude digit %1").arg(d));
-    digitRow->addWidget(Ch[d]);
+    digitRow->addWidget(Ch[d], d / 5, d % 5);
     connect(Ch[d], &QCheckBox::clicked, this, [this] { Ch0Click(); });
   }
   row->addWidget(digits, 3);

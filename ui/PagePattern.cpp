@@ -25,9 +25,12 @@
 #include "core/Memory.h"
 #include "core/Paths.h"
 #include "core/Printing.h"
+#include "ui/Accessible.h"
+#include "ui/Colours.h"
 #include "ui/DistributionDialog.h"
 #include "ui/Folders.h"
 #include "ui/Guard.h"
+#include "ui/Keyboard.h"
 #include "ui/Platform.h"
 #include "ui/SpinEdit.h"
 #include "ui/Unit_saveText.h"
@@ -39,19 +42,23 @@ namespace {
 
 const char kPopupHint[] = QT_TRANSLATE_NOOP("quenvar::ui::ResultPage", "Right-Click it to open popup menu");
 
-// An icon that is a short text, for commands without a fitting standard icon.
-QIcon TextIcon(const QString& text, const QFont& font) {
-  QPixmap pixmap(40, 20);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
-  QFont bold = font;
-  bold.setBold(true);
-  painter.setFont(bold);
-  painter.drawText(pixmap.rect(), Qt::AlignCenter, text);
-  return QIcon(pixmap);
+}  // namespace
+
+InputArea::InputArea(QWidget* parent) : QScrollArea(parent) {
+  setWidgetResizable(true);
+  setFrameShape(QFrame::NoFrame);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
 }
 
-}  // namespace
+QSize InputArea::sizeHint() const {
+  return widget() != nullptr ? widget()->sizeHint() : QScrollArea::sizeHint();
+}
+
+QSize InputArea::minimumSizeHint() const {
+  // Room for a line of inputs and the scroll bars.
+  return {100, fontMetrics().height() * 3 + 2 * style()->pixelMetric(QStyle::PM_ScrollBarExtent)};
+}
 
 ResultPage::ResultPage(const PageInfo& info) : QWidget(nullptr), info_(info) {
   setObjectName(info_.page);
@@ -60,20 +67,26 @@ ResultPage::ResultPage(const PageInfo& info) : QWidget(nullptr), info_(info) {
   layout->setSpacing(0);
   toolBar = new QFrame(this);
   toolBar->setObjectName(QString(info_.page) + "ToolBar");
-  toolBar->setFixedHeight(35);
   toolBar->setFrameShape(QFrame::StyledPanel);
   inputPanel = new QFrame(this);
   inputPanel->setObjectName(QString(info_.page) + "InputPanel");
-  inputPanel->setFixedHeight(141);
+  // The inputs take the height they need; on a screen too small for them
+  // they scroll, the results and the status line staying in view.
+  inputArea = new InputArea(this);
+  inputArea->setObjectName(QString(info_.page) + "InputArea");
+  inputArea->setWidget(inputPanel);
   seed = new SeedGroup(inputPanel, info_.seed, info_.seedDivisor);
   buildResults();  // the popup and the tool bar act on the list
   buildPopup();
   buildToolBar();
+  bindKeys();
   layout->addWidget(toolBar);
-  layout->addWidget(inputPanel);
+  layout->addWidget(inputArea);
   layout->addWidget(header);
   layout->addWidget(list, 1);
   layout->addWidget(statusPanel);
+  applyColours();
+  fitHeader();
   progressView_ = std::make_unique<WidgetProgress>(progressBar);
   labelView_ = std::make_unique<WidgetLabel>(statusLabel);
 
@@ -92,16 +105,17 @@ QAction* ResultPage::command(const QString& text, const QString& hint, const QIc
   return action;
 }
 
-QToolButton* ResultPage::toolButton(QAction* action, const char* name) {
-  auto* button = new QToolButton(toolBar);
+QToolButton* ResultPage::toolButton(QAction* action, const char* name, QBoxLayout* row) {
+  if (row == nullptr) row = toolRow_;
+  auto* button = new QToolButton(row->parentWidget() != nullptr ? row->parentWidget() : toolBar);
   button->setObjectName(name);
   button->setDefaultAction(action);
   button->setAccessibleName(action->toolTip());  // an icon's name is its hint
   button->setAutoRaise(true);
   button->setFocusPolicy(Qt::NoFocus);  // a click never takes the focus
   button->setIconSize(QSize(20, 20));
-  button->setFixedSize(30, 30);
-  toolRow_->addWidget(button);
+  button->setMinimumSize(30, 30);
+  row->addWidget(button);
   return button;
 }
 
@@ -110,9 +124,18 @@ void ResultPage::buildToolBar() {
   toolRow_->setContentsMargins(4, 1, 4, 1);
   toolRow_->setSpacing(2);
   if (ascAction != nullptr) {
-    ascButton = toolButton(ascAction, info_.asc);
-    dscButton = toolButton(dscAction, info_.dsc);
-    origButton = toolButton(origAction, info_.orig);
+    // One exclusive group to assistive technology: three radio buttons.
+    auto* group = new QWidget(toolBar);
+    group->setObjectName(QString(info_.page) + "SortGroup");
+    group->setProperty(kExclusiveGroup, true);
+    group->setAccessibleName(tr("Sort order"));
+    auto* row = new QHBoxLayout(group);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(toolRow_->spacing());
+    toolRow_->addWidget(group);
+    ascButton = toolButton(ascAction, info_.asc, row);
+    dscButton = toolButton(dscAction, info_.dsc, row);
+    origButton = toolButton(origAction, info_.orig, row);
   }
   if (commaAction != nullptr) {
     commaButton = toolButton(commaAction, info_.comma);
@@ -120,12 +143,12 @@ void ResultPage::buildToolBar() {
   }
   toolRow_->addSpacing(8);
   if (info_.columns != nullptr) {
-    auto* label = new QLabel(tr("Columns"), toolBar);
+    auto* label = new QLabel(tr("C&olumns"), toolBar);
     toolRow_->addWidget(label);
     columnsBox = new QComboBox(toolBar);
     columnsBox->setObjectName(info_.columns);
-    columnsBox->setFocusPolicy(Qt::NoFocus);
-    columnsBox->setFixedWidth(52);
+    columnsBox->setAccessibleName(tr("Columns"));  // read by its label, not its value
+    columnsBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     label->setBuddy(columnsBox);
     for (int c = 1; c <= 20; ++c) columnsBox->addItem(QString::number(c));
     columnsBox->setCurrentIndex(2);  // three columns unless the settings say otherwise
@@ -137,7 +160,7 @@ void ResultPage::buildToolBar() {
   if (saveAction != nullptr) saveButton = toolButton(saveAction, info_.save);
   auto textOnly = [](QToolButton* button, int width) {
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    button->setFixedWidth(width);
+    button->setMinimumWidth(width);
   };
   if (printAction != nullptr) {
     printButton = toolButton(printAction, info_.print);
@@ -146,12 +169,12 @@ void ResultPage::buildToolBar() {
   menuButton = new QToolButton(toolBar);
   menuButton->setObjectName(info_.menu);
   menuButton->setText(tr("Menu"));
-  menuButton->setToolTip(tr("Menu"));
+  menuButton->setToolTip(WithKey(tr("Menu"), QKeySequence(Qt::Key_F10)));
   menuButton->setAccessibleName(tr("Menu"));
   menuButton->setAutoRaise(true);
   menuButton->setFocusPolicy(Qt::NoFocus);
   menuButton->setPopupMode(QToolButton::InstantPopup);
-  menuButton->setFixedSize(56, 30);
+  menuButton->setMinimumSize(56, 30);
   toolRow_->addWidget(menuButton);
   helpButton = toolButton(helpAction, info_.help);
   textOnly(helpButton, 30);
@@ -159,37 +182,96 @@ void ResultPage::buildToolBar() {
 
   QFont bold = font();
   bold.setBold(true);
-  // Red while it can be pressed; the usual grey when disabled.
-  const QString red = "QToolButton { color: #b00000; } QToolButton:disabled { color: palette(mid); }";
+  startAction = command(PageText(info_.startCaption), PageText(info_.startCaption),
+                        style()->standardIcon(QStyle::SP_MediaPlay));
   startButton = new QToolButton(toolBar);
   startButton->setObjectName(info_.start);
-  startButton->setText(PageText(info_.startCaption));
+  startButton->setDefaultAction(startAction);
   startButton->setFocusPolicy(Qt::NoFocus);
   startButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-  startButton->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
-  startButton->setFixedHeight(30);
+  startButton->setMinimumHeight(30);
   startButton->setFont(bold);
-  startButton->setStyleSheet(red);
   toolRow_->addWidget(startButton);
+  cancelAction = command(tr("Cancel"), tr("Cancel Operation"), style()->standardIcon(QStyle::SP_BrowserStop));
   cancelButton = new QToolButton(toolBar);
   cancelButton->setObjectName(info_.cancel);
-  cancelButton->setText(tr("Cancel"));
-  cancelButton->setToolTip(tr("Cancel Operation"));
+  cancelButton->setDefaultAction(cancelAction);
   cancelButton->setFocusPolicy(Qt::NoFocus);
   cancelButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-  cancelButton->setIcon(style()->standardIcon(QStyle::SP_BrowserStop));
-  cancelButton->setFixedHeight(30);
+  cancelButton->setMinimumHeight(30);
   cancelButton->setFont(bold);
-  cancelButton->setStyleSheet(red);
   cancelButton->hide();
   toolRow_->addWidget(cancelButton);
   toolRow_->addStretch(1);
-  auto* exitAction = command(tr("Exit"), tr("Exit"), style()->standardIcon(QStyle::SP_DialogCloseButton));
+  exitAction = command(tr("Exit"), tr("Exit"), QIcon());  // drawn by applyColours
   exitButton = toolButton(exitAction, info_.exit);
 
-  connect(startButton, &QToolButton::clicked, this, [this] { guarded([this] { StartClick(); }); });
-  connect(cancelButton, &QToolButton::clicked, this, [this] { guarded([this] { CancelClick(); }); });
+  connect(startAction, &QAction::triggered, this, [this] { guarded([this] { StartClick(); }); });
+  connect(cancelAction, &QAction::triggered, this, [this] { guarded([this] { CancelClick(); }); });
   connect(exitAction, &QAction::triggered, this, &ResultPage::exitRequested);
+}
+
+void ResultPage::applyColours() {
+  // Start and Cancel red while they can be pressed (the usual grey when
+  // disabled), the totals navy: each as readable on this palette's
+  // background as on the light one they were chosen for.
+  for (QToolButton* button : {startButton, cancelButton}) {
+    QPalette p = button->palette();
+    const QColor red = AlertText(palette(), QPalette::Window);
+    p.setColor(QPalette::Active, QPalette::ButtonText, red);
+    p.setColor(QPalette::Inactive, QPalette::ButtonText, red);
+    button->setPalette(p);
+  }
+  QPalette totals = totalsLabel->palette();
+  totals.setColor(QPalette::WindowText, NoticeText(palette(), QPalette::Window));
+  totalsLabel->setPalette(totals);
+  // Icons drawn in the palette's text colour, seen on light and dark.
+  if (commaAction != nullptr) commaAction->setIcon(TextIcon("1,0", font(), palette()));
+  exitAction->setIcon(TextIcon("\u2715", font(), palette()));
+}
+
+void ResultPage::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::PaletteChange) applyColours();
+  if (event->type() == QEvent::FontChange) fitHeader();
+  QWidget::changeEvent(event);
+}
+
+void ResultPage::fitHeader() {
+  // 22 pixels high at the usual font, taller with a larger one.
+  header->setFixedHeight(std::max(22, header->fontMetrics().height() + 8));
+}
+
+void ResultPage::bindKeys() {
+  // A command's keys work while its page is shown (its button or the page
+  // itself is visible) and the command is enabled.
+  SetKeys(startAction, {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter),
+                        QKeySequence(Qt::Key_F5)});
+  SetKeys(cancelAction, {QKeySequence(Qt::Key_Escape)});
+  SetKeys(exitAction, {QKeySequence(Qt::CTRL | Qt::Key_Q)});
+  if (ascAction != nullptr) {
+    SetKeys(ascAction, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A)});
+    SetKeys(dscAction, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D)});
+    SetKeys(origAction, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G)});
+  }
+  if (commaAction != nullptr) SetKeys(commaAction, {QKeySequence(Qt::CTRL | Qt::Key_Comma)});
+  if (saveAction != nullptr) {
+    SetKeys(saveAction, {QKeySequence(Qt::CTRL | Qt::Key_S)});
+    SetKeys(printAction, {QKeySequence(Qt::CTRL | Qt::Key_P)});
+  }
+  if (moreColumnsAction != nullptr) {
+    SetKeys(moreColumnsAction,
+            {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    SetKeys(fewerColumnsAction, {QKeySequence(Qt::CTRL | Qt::Key_Minus)});
+  }
+  auto* openMenu = new QAction(tr("Menu"), this);
+  openMenu->setShortcut(QKeySequence(Qt::Key_F10));
+  connect(openMenu, &QAction::triggered, menuButton, &QToolButton::showMenu);
+  addAction(openMenu);
+  // F1 is the window's: the "?" button names it.
+  helpAction->setToolTip(WithKey(tr("Help"), QKeySequence(Qt::Key_F1)));
+  for (QAction* action : {ascAction, dscAction, origAction, commaAction, saveAction, printAction,
+                          moreColumnsAction, fewerColumnsAction})
+    if (action != nullptr) addAction(action);
 }
 
 void ResultPage::addToolWidget(QWidget* widget) {
@@ -201,7 +283,6 @@ void ResultPage::buildResults() {
   header = new QHeaderView(Qt::Horizontal, this);
   header->setObjectName(info_.header);
   header->setModel(new QStandardItemModel(0, 0, header));
-  header->setFixedHeight(22);
   header->setSectionsMovable(false);
   header->setSectionsClickable(false);
   header->setStretchLastSection(false);
@@ -220,6 +301,7 @@ void ResultPage::buildResults() {
   list = new ResultListView(this);
   list->setObjectName(info_.list);
   list->setAccessibleName(tr("Results"));
+  list->setFont(ResultDelegate::ResultFont());
   model = new ResultModel(header, list);
   list->setModel(model);
   list->setItemDelegate(new ResultDelegate(list));
@@ -232,7 +314,6 @@ void ResultPage::buildResults() {
 
   statusPanel = new QFrame(this);
   statusPanel->setObjectName(info_.statusPanel);
-  statusPanel->setFixedHeight(24);
   statusPanel->setFrameShape(QFrame::StyledPanel);
   // The progress bar takes the panel's width right of the status label; the
   // totals, shown when it is hidden, lie in the same place, right-aligned.
@@ -240,16 +321,14 @@ void ResultPage::buildResults() {
   row->setContentsMargins(4, 0, 6, 0);
   statusLabel = new QLabel(tr("Status"), statusPanel);
   statusLabel->setObjectName(info_.statusLabel);
-  statusLabel->setFixedWidth(160);
+  statusLabel->setMinimumWidth(160);
   progressBar = new QProgressBar(statusPanel);
   progressBar->setObjectName(info_.progress);
   progressBar->setTextVisible(false);
-  progressBar->setFixedHeight(16);
   progressBar->setAccessibleName(tr("Progress"));
   totalsLabel = new QLabel(statusPanel);
   totalsLabel->setObjectName(info_.totals);
   totalsLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  totalsLabel->setStyleSheet("color: #000080;");
   rateLabel = new QLabel(statusPanel);
   rateLabel->setObjectName(QString(info_.page) + "Rate");
   rateLabel->hide();
@@ -285,7 +364,8 @@ void ResultPage::buildPopup() {
   }
   if (info_.comma != nullptr) {
     popup->addSeparator();
-    commaAction = command(tr("Separate With &Commas"), tr("Separate With Commas"), TextIcon("1,0", font()));
+    commaAction =
+        command(tr("Separate With &Commas"), tr("Separate With Commas"), QIcon());  // drawn by applyColours
     commaAction->setCheckable(true);
     popup->addAction(commaAction);
     connect(commaAction, &QAction::triggered, this, [this] { guarded([this] { CommaClick(); }); });
@@ -304,6 +384,16 @@ void ResultPage::buildPopup() {
         guarded([this] { ColumnsChange(); });
       });
     }
+    columns->addSeparator();
+    moreColumnsAction = columns->addAction(tr("&More Columns"));
+    fewerColumnsAction = columns->addAction(tr("&Fewer Columns"));
+    for (auto [action, step] : {std::pair(moreColumnsAction, 1), std::pair(fewerColumnsAction, -1)})
+      connect(action, &QAction::triggered, this, [this, step] {
+        const int index = std::clamp(columnsBox->currentIndex() + step, 0, columnsBox->count() - 1);
+        if (index == columnsBox->currentIndex()) return;
+        columnsBox->setCurrentIndex(index);
+        guarded([this] { ColumnsChange(); });
+      });
   }
   if (info_.save != nullptr) {
     popup->addSeparator();
@@ -450,7 +540,9 @@ void ResultPage::SetBusy(bool busy) {
     if (action != nullptr) action->setEnabled(!busy);
   if (columnsBox != nullptr) columnsBox->setEnabled(!busy);
   if (columnActions != nullptr) columnActions->setEnabled(!busy);
-  startButton->setEnabled(!busy);
+  for (QAction* action : {moreColumnsAction, fewerColumnsAction})
+    if (action != nullptr) action->setEnabled(!busy);
+  startAction->setEnabled(!busy);
   cancelButton->setVisible(busy);
   emit busyChanged(busy);
 }
@@ -510,6 +602,8 @@ void ResultPage::setSections(const QStringList& captions, const QList<int>& widt
     header->resizeSection(k, widths[k]);
     fitCaption(k);
   }
+  // Read out whole, as the captions of the columns.
+  header->setAccessibleDescription(captions.join(", "));
 }
 
 void ResultPage::fitCaption(int section) {

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
+#include <QScrollArea>
 #include <QToolButton>
 #include <QWidget>
 #include <memory>
@@ -49,6 +50,15 @@ struct ExportPreset {
 // totalsText(); a page whose header is not "NO." plus the columns box's
 // count overrides buildHeader(), one whose generator has no Trandom_base
 // overrides textGenerator(). TFormRandom's constructor adds it to Pages.
+// The area of a page's inputs: as tall as they are, scrolling them when the
+// window is too small.
+class InputArea : public QScrollArea {
+ public:
+  explicit InputArea(QWidget* parent);
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+};
+
 class ResultPage : public QWidget {
   Q_OBJECT
 
@@ -125,7 +135,8 @@ class ResultPage : public QWidget {
 
   QFrame* toolBar;
   QFrame* inputPanel;
-  SeedGroup* seed;  // placed in the input panel by the page
+  QScrollArea* inputArea;  // holds inputPanel
+  SeedGroup* seed;         // placed in the input panel by the page
   QToolButton *ascButton = nullptr, *dscButton = nullptr, *origButton = nullptr, *commaButton = nullptr;
   QComboBox* columnsBox = nullptr;
   QToolButton *saveButton = nullptr, *printButton = nullptr;
@@ -148,6 +159,8 @@ class ResultPage : public QWidget {
   // One action per command, shared by its tool button and the popup menu.
   QAction *ascAction = nullptr, *dscAction = nullptr, *origAction = nullptr, *commaAction = nullptr;
   QAction *saveAction = nullptr, *printAction = nullptr, *helpAction;
+  QAction *startAction, *cancelAction, *exitAction;
+  QAction *moreColumnsAction = nullptr, *fewerColumnsAction = nullptr;
   QAction* distributionAction = nullptr;  // on pages that chart their results
   QActionGroup* sortActions = nullptr;
   QActionGroup* columnActions = nullptr;
@@ -225,12 +238,17 @@ class ResultPage : public QWidget {
   // Sizes the header's sections again once the header has its width: a page
   // that was hidden when the columns were set is laid out when first shown.
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void buildToolBar();
   void buildResults();
   void buildPopup();
-  QToolButton* toolButton(QAction* action, const char* name);
+  void bindKeys();
+  // Picks the colours of our own texts and icons from the palette.
+  void applyColours();
+  void fitHeader();
+  QToolButton* toolButton(QAction* action, const char* name, QBoxLayout* row = nullptr);
   QAction* command(const QString& text, const QString& hint, const QIcon& icon);
   void changeFormat(const std::function<void()>& change);
   // Prints from the print dialog with the status panel's progress and

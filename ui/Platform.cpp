@@ -21,12 +21,7 @@ class DesktopPlatform : public Platform {
  public:
   Answer messageBox(QWidget* parent, const QString& text, Icon icon, bool yesNo) override {
     QMessageBox box(parent);
-    box.setWindowTitle(QApplication::applicationName());
-    box.setText(MessageText(text));
-    box.setIcon(icon == Icon::Error     ? QMessageBox::Critical
-                : icon == Icon::Warning ? QMessageBox::Warning
-                                        : QMessageBox::Information);
-    box.setStandardButtons(yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
+    SetUpMessageBox(box, text, icon, yesNo);
     const int result = box.exec();
     if (!yesNo) return Answer::Ok;
     return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
@@ -88,6 +83,18 @@ DesktopPlatform g_desktop;
 Platform* g_platform = &g_desktop;
 
 }  // namespace
+
+void SetUpMessageBox(QMessageBox& box, const QString& text, Icon icon, bool yesNo) {
+  box.setWindowTitle(QApplication::applicationName());
+  box.setText(MessageText(text));
+  box.setIcon(icon == Icon::Error     ? QMessageBox::Critical
+              : icon == Icon::Warning ? QMessageBox::Warning
+                                      : QMessageBox::Information);
+  box.setStandardButtons(yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
+  // Every question asks before something that deletes or costs: Enter
+  // answers the safe way.
+  if (yesNo) box.setDefaultButton(QMessageBox::No);
+}
 
 Platform& platform() { return *g_platform; }
 void setPlatform(Platform* replacement) { g_platform = replacement != nullptr ? replacement : &g_desktop; }

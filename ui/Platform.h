@@ -8,6 +8,7 @@
 
 class QWidget;
 class QPrinter;
+class QMessageBox;
 
 namespace quenvar::ui {
 
@@ -40,6 +41,9 @@ class Platform {
 };
 
 Platform& platform();
+// Fills the desktop's message box: title, text, icon and buttons; a
+// question's default answer is No.
+void SetUpMessageBox(QMessageBox& box, const QString& text, Icon icon, bool yesNo);
 // Installs another implementation (tests); nullptr restores the desktop's.
 void setPlatform(Platform* replacement);
 

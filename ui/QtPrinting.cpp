@@ -62,11 +62,14 @@ class QtCanvas : public PrintCanvas {
   }
   void newPage() override {
     begin();
-    if (!printer_.newPage()) throw EInOutError(Message(QT_TRANSLATE_NOOP("QtPrinting", "The printer could not start a new page.")));
+    if (!printer_.newPage())
+      throw EInOutError(Message(QT_TRANSLATE_NOOP("QtPrinting", "The printer could not start a new page.")));
   }
   void endDoc() override {
     begin();
-    if (!painter_.end()) throw EInOutError(Message(QT_TRANSLATE_NOOP("QtPrinting", "The print job could not be sent to the printer.")));
+    if (!painter_.end())
+      throw EInOutError(
+          Message(QT_TRANSLATE_NOOP("QtPrinting", "The print job could not be sent to the printer.")));
   }
   void abandonDoc() override {
     if (!painter_.isActive()) return;

@@ -2,16 +2,22 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QToolTip>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <set>
+
+#include "ui/Colours.h"
 
 namespace quenvar::ui {
 
@@ -80,6 +86,19 @@ void ResultModel::addRows(int count) {
   endInsertRows();
 }
 
+QFont ResultDelegate::ResultFont() {
+  QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  if (!QFontInfo(font).fixedPitch()) {
+    font.setFamily("Monospace");
+    font.setStyleHint(QFont::TypeWriter);
+  }
+  return font;
+}
+
+QColor ResultDelegate::RowNumberColour(const QPalette& palette) {
+  return Readable(QColor(Qt::red), palette.color(QPalette::Base));
+}
+
 void ResultDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                            const QModelIndex& index) const {
   const bool selected = option.state & QStyle::State_Selected;
@@ -88,17 +107,37 @@ void ResultDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
   if (!model->hasSource()) return;
   const QRect& r = option.rect;
   painter->setFont(option.font);
-  painter->setPen(selected ? option.palette.highlightedText().color() : QColor(Qt::red));
-  constexpr int kWide = 4000;  // text is not clipped to its section
-  painter->drawText(QRect(r.left() + 6, r.top(), kWide, r.height()), Qt::AlignLeft | Qt::AlignVCenter,
-                    QString::number(index.row() + 1));
-  painter->setPen(selected ? option.palette.highlightedText().color() : QColor(Qt::black));
+  painter->setPen(selected ? option.palette.highlightedText().color() : RowNumberColour(option.palette));
+  // Each text is clipped to its section, cut short with "…" (its tooltip and
+  // copies give it whole).
+  const QHeaderView* header = model->header();
+  const int numberRoom = header->count() > 0 ? header->sectionSize(0) - 8 : r.width() - 6;
+  painter->drawText(
+      QRect(r.left() + 6, r.top(), std::max(numberRoom, 0), r.height()), Qt::AlignLeft | Qt::AlignVCenter,
+      option.fontMetrics.elidedText(QString::number(index.row() + 1), Qt::ElideRight, numberRoom));
+  painter->setPen(selected ? option.palette.highlightedText().color() : option.palette.text().color());
   for (int k = 1; k <= model->columns(); ++k) {
     const QString text = model->cell(index.row(), k);
     if (text.isEmpty()) break;
-    const int x = model->header()->sectionViewportPosition(k) + 4;
-    painter->drawText(QRect(x, r.top(), kWide, r.height()), Qt::AlignLeft | Qt::AlignVCenter, text);
+    const int x = header->sectionViewportPosition(k) + 4;
+    const int room = std::max(header->sectionSize(k) - 8, 0);
+    painter->drawText(QRect(x, r.top(), room, r.height()), Qt::AlignLeft | Qt::AlignVCenter,
+                      option.fontMetrics.elidedText(text, Qt::ElideRight, room));
   }
+}
+
+bool ResultDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                               const QModelIndex& index) {
+  const auto* model = dynamic_cast<const ResultModel*>(index.model());
+  if (event->type() == QEvent::ToolTip && model != nullptr && model->hasSource()) {
+    const int k = model->header()->logicalIndexAt(event->pos().x());
+    const QString text = k >= 1 ? model->cell(index.row(), k) : QString();
+    if (!text.isEmpty() && option.fontMetrics.horizontalAdvance(text) > model->header()->sectionSize(k) - 8) {
+      QToolTip::showText(event->globalPos(), text, view);  // the entry cut short, whole
+      return true;
+    }
+  }
+  return QStyledItemDelegate::helpEvent(event, view, option, index);
 }
 
 ResultListView::ResultListView(QWidget* parent) : QListView(parent) {

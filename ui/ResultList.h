@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QListView>
 #include <QStyledItemDelegate>
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -63,7 +64,17 @@ class ResultDelegate : public QStyledItemDelegate {
  public:
   using QStyledItemDelegate::QStyledItemDelegate;
   void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
-  QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override { return {100, 16}; }
+  // 16 pixels high, or as high as a larger font needs.
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override {
+    return {100, std::max(16, option.fontMetrics.height() + 2)};
+  }
+  // A tooltip over an entry cut short gives it whole.
+  bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                 const QModelIndex& index) override;
+  // The font of every result list: the system's fixed-pitch font.
+  static QFont ResultFont();
+  // Red, readable on the list's background.
+  static QColor RowNumberColour(const QPalette& palette);
 };
 
 // The list box: rows of one height, no border. Row r lies r row heights

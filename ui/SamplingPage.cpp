@@ -24,7 +24,6 @@ const char kTextFilter[] = QT_TRANSLATE_NOOP("quenvar::ui::SamplingPage", "All T
 }
 
 SamplingPage::SamplingPage() : GeneratorPage(InfoOf(Tab::Sampling)) {
-  inputPanel->setFixedHeight(236);
   auto* row = new QHBoxLayout(inputPanel);
   row->setContentsMargins(8, 4, 8, 4);
   row->setSpacing(10);
@@ -41,9 +40,9 @@ SamplingPage::SamplingPage() : GeneratorPage(InfoOf(Tab::Sampling)) {
     b->setObjectName(name);
     b->setToolTip(hint);
     b->setAccessibleName(QString(hint).simplified());  // an icon's name is its hint
-    b->setFocusPolicy(Qt::NoFocus);
+    b->setFocusPolicy(Qt::TabFocus);
     b->setAutoRaise(true);
-    b->setFixedSize(34, 30);
+    b->setMinimumSize(34, 30);
     if (icon.isNull())
       b->setText(text);
     else
@@ -77,10 +76,7 @@ SamplingPage::SamplingPage() : GeneratorPage(InfoOf(Tab::Sampling)) {
   ListBoxSampling = new ItemListView(LabelSampling);
   ListBoxSampling->setObjectName("ListBoxSampling");
   ListBoxSampling->setModel(items);
-  QFont fixed("Courier New");
-  fixed.setStyleHint(QFont::TypeWriter);
-  ListBoxSampling->setFont(fixed);
-  list->setFont(fixed);
+  ListBoxSampling->setFont(ResultDelegate::ResultFont());
   ListBoxSampling->setToolTip(
       tr("Right-click it to open popup menu\r\nCtrl+Click or Shift+Chick to select multi-item"));
   ListBoxSampling->setAccessibleName(tr("Items"));
@@ -114,16 +110,16 @@ SamplingPage::SamplingPage() : GeneratorPage(InfoOf(Tab::Sampling)) {
   auto* rangeGrid = new QGridLayout(range);
   RxSpinEdit22 = new TSpinEdit(range, 1, kInputBound, 100, tr("Between 1 and 2147483647"));
   RxSpinEdit22->setObjectName("RxSpinEdit22");
-  auto* countLabel = new QLabel(tr("Count to"), range);
+  auto* countLabel = new QLabel(tr("&Count to"), range);
   countLabel->setBuddy(RxSpinEdit22);
-  CheckBox22 = new QCheckBox(tr("Allow duplicate sampling"), range);
+  CheckBox22 = new QCheckBox(tr("Allow &duplicate sampling"), range);
   CheckBox22->setObjectName("CheckBox22");
   rangeGrid->addWidget(countLabel, 0, 0);
   rangeGrid->addWidget(RxSpinEdit22, 0, 1);
   rangeGrid->addWidget(CheckBox22, 1, 0, 1, 2);
   auto* option = new QGroupBox(tr("Option"), inputPanel);
   auto* optionRow = new QVBoxLayout(option);
-  ChSaveItem = new QCheckBox(tr("Save left items when exit, so they can be auto loaded next time"), option);
+  ChSaveItem = new QCheckBox(tr("Save &left items when exit, so they can be auto loaded next time"), option);
   ChSaveItem->setObjectName("ChSaveItem");
   optionRow->addWidget(ChSaveItem);
   right->addWidget(range, 0, 0);

@@ -13,14 +13,15 @@ const char kSeedHint[] = QT_TRANSLATE_NOOP("quenvar::ui::SeedGroup", "Between -2
 
 SeedGroup::SeedGroup(QWidget* parent, const SeedNames& names, int32_t divisor)
     : QGroupBox(PageText(names.group), parent), divisor_(divisor) {
-  autoRadio = new QRadioButton(PageText(names.autoCaption), this);
+  // Alt+I, Alt+N and Alt+Y: letters no page uses for its own controls.
+  autoRadio = new QRadioButton(PageText(names.autoCaption).replace(tr("Automatic"), tr("Automat&ic")), this);
   autoRadio->setObjectName(names.autoRadio);
   autoRadio->setChecked(true);
-  manualRadio = new QRadioButton(PageText(names.manualCaption), this);
+  manualRadio = new QRadioButton(PageText(names.manualCaption).replace(tr("Manual"), tr("Ma&nual")), this);
   manualRadio->setObjectName(names.manualRadio);
-  secureRadio = new QRadioButton(tr("System (cryptographic, not repeatable)"), this);
+  secureRadio = new QRadioButton(tr("S&ystem (cryptographic, not repeatable)"), this);
   secureRadio->setObjectName("secureRadioButton");
-  secureRadio->setAccessibleName(secureRadio->text());
+  secureRadio->setAccessibleName(tr("System (cryptographic, not repeatable)"));
   secureRadio->setToolTip(
       tr("Draws from the operating system's cryptographic generator: for passwords and keys"));
   autoSpin = new TSpinEdit(this, -kInputBound, kInputBound, 0, "");

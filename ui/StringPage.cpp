@@ -46,7 +46,6 @@ QPushButton* EditorButton(QWidget* parent, const char* name, const QString& capt
   button->setObjectName(name);
   button->setToolTip(hint);
   button->setAutoDefault(false);
-  button->setFixedSize(72, 24);
   return button;
 }
 
@@ -54,7 +53,6 @@ QPushButton* EditorButton(QWidget* parent, const char* name, const QString& capt
 
 StringPage::StringPage() : GeneratorPage(InfoOf(Tab::String)) {
   loadWildcards();
-  inputPanel->setFixedHeight(206);
   auto* row = new QHBoxLayout(inputPanel);
   row->setContentsMargins(8, 4, 8, 4);
   row->setSpacing(8);
@@ -64,10 +62,6 @@ StringPage::StringPage() : GeneratorPage(InfoOf(Tab::String)) {
   left->addWidget(seed);
   row->addLayout(left, 0);
   row->addWidget(buildWildcards(), 1);
-
-  QFont mono("Courier New");
-  mono.setStyleHint(QFont::TypeWriter);
-  list->setFont(mono);
 
   input.Wildcards = &WildcardList;
   refreshNames();
@@ -96,10 +90,10 @@ void StringPage::loadWildcards() {
 
 QWidget* StringPage::buildRange() {
   auto* range = new QGroupBox(tr("Range"), inputPanel);
-  range->setFixedWidth(270);
+  range->setMinimumWidth(270);
   auto* grid = new QGridLayout(range);
   grid->setVerticalSpacing(4);
-  auto* Label9 = new QLabel(tr("Mask"), range);
+  auto* Label9 = new QLabel(tr("Mas&k"), range);
   comMask = new QComboBox(range);
   comMask->setObjectName("comMask");
   comMask->setEditable(true);
@@ -108,11 +102,13 @@ QWidget* StringPage::buildRange() {
   comMask->setCompleter(nullptr);
   comMask->setToolTip(tr("To represent a literal character, '\\' should be added before the character."));
   Label9->setBuddy(comMask);
-  auto* Label8 = new QLabel(tr("Count to"), range);
+  comMask->setAccessibleName(tr("Mask"));
+  comMask->lineEdit()->setAccessibleName(tr("Mask"));  // the field typed in is read by the same name
+  auto* Label8 = new QLabel(tr("Co&unt to"), range);
   Rx2SpinCount = new TSpinEdit(range, 1, kInputBound, 100, tr("Between 1 and 2147483647"));
   Rx2SpinCount->setObjectName("Rx2SpinCount");
   Label8->setBuddy(Rx2SpinCount);
-  Ch2Duplicate = new QCheckBox(tr("Allow duplicate strings"), range);
+  Ch2Duplicate = new QCheckBox(tr("Allow &duplicate strings"), range);
   Ch2Duplicate->setObjectName("Ch2Duplicate");
   grid->addWidget(Label9, 0, 0);
   grid->addWidget(comMask, 0, 1);
@@ -138,16 +134,16 @@ struct StringPage::GroupSpec {
 
 // clang-format off
 const StringPage::GroupSpec StringPage::kGroups[4] = {
-  {"ChUpper", QT_TRANSLATE_NOOP("quenvar::ui::StringPage", "Uppercase A-Z "), QT_TRANSLATE_NOOP("quenvar::ui::StringPage", "exclude"), "Editupper", "spUpper", QT_TRANSLATE_NOOP("quenvar::ui::StringPage", "Select uppercase letters excluded"),
+  {"ChUpper", QT_TRANSLATE_NOOP("quenvar::ui::StringPage", "U&ppercase A-Z "), QT_TRANSLATE_NOOP("quenvar::ui::StringPage", "exclude"), "Editupper", "spUpper", QT_TRANSLATE_NOOP("quenvar::ui::StringPage", "Select uppercase letters excluded"),
    QT_TRANSLATE_NOOP("quenvar::ui::StringPage", "Uppercase letters excluded"), &StringPage::ChUpper, &StringPage::Editupper, &StringPage::spUpper,
    &Tparchar::IscheckUpper, &Tparchar::UpperExclude, {{65, 90}}},
-  {"Chlower", QT_TRANSLATE_NOOP("quenvar::ui::StringPage", "Lowercase a-z  "), QT_TRANSLATE_NOOP("quenvar::ui::StringPage", "exclude"), "EditLower", "splower", QT_TRANSLATE_NOOP("quenvar::ui::StringPage", "Select lowercase letters excluded"),
+  {"Chlower", QT_TRANSLATE_NOOP("quenvar::ui::StringPage", "Lo&wercase a-z  "), QT_TRANSLATE_NOOP("quenvar::ui::StringPage", "exclude"), "EditLower", "splower", QT_TRANSLATE_NOOP("quenvar::ui::StringPage", "Select lowercase letters excluded"),
    QT_TRANSLATE_NOOP("quenvar::ui::StringPage", "Lowercase letters excluded"), &StringPage::Chlower, &StringPage::EditLower, &StringPage::splower,
    &Tparchar::IscheckLower, &Tparchar::Lowerexclude, {{97, 122}}},
-  {"ChNumber", QT_TRANSLATE_NOOP("quenvar::ui::StringPage", "Number 0-9 "), QT_TRANSLATE_NOOP("quenvar::ui::StringPage", "exclude"), "EditNumber", "spNumber", QT_TRANSLATE_NOOP("quenvar::ui::StringPage", "Select numbers excluded"),
+  {"ChNumber", QT_TRANSLATE_NOOP("quenvar::ui::StringPage", "Num&ber 0-9 "), QT_TRANSLATE_NOOP("quenvar::ui::StringPage", "exclude"), "EditNumber", "spNumber", QT_TRANSLATE_NOOP("quenvar::ui::StringPage", "Select numbers excluded"),
    QT_TRANSLATE_NOOP("quenvar::ui::StringPage", "Numbers excluded"), &StringPage::ChNumber, &StringPage::EditNumber, &StringPage::spNumber,
    &Tparchar::IscheckNumber, &Tparchar::NumberExclude, {{48, 57}}},
-  {"ChSpecial", QT_TRANSLATE_NOOP("quenvar::ui::StringPage", "Special character "), QT_TRANSLATE_NOOP("quenvar::ui::StringPage", "include"), "EditSpecial", "spspecial", QT_TRANSLATE_NOOP("quenvar::ui::StringPage", "Select special characters included"),
+  {"ChSpecial", QT_TRANSLATE_NOOP("quenvar::ui::StringPage", "Special c&haracter "), QT_TRANSLATE_NOOP("quenvar::ui::StringPage", "include"), "EditSpecial", "spspecial", QT_TRANSLATE_NOOP("quenvar::ui::StringPage", "Select special characters included"),
    QT_TRANSLATE_NOOP("quenvar::ui::StringPage", "Special characters included"), &StringPage::ChSpecial, &StringPage::EditSpecial, &StringPage::spspecial,
    &Tparchar::IscheckSpecial, &Tparchar::specialArray, {{32, 47}, {58, 64}, {91, 96}, {123, 126}}},
 };
@@ -166,13 +162,14 @@ void StringPage::addGroupRow(QGridLayout* grid, Group group) {
   g.edit->setToolTip(tr(kEditHint));
   g.edit->setAccessibleName(tr(info.accessible));
   g.edit->installEventFilter(this);
-  label->setBuddy(g.edit);
+  // The edit is named on its own; its check box's key and Tab reach it.
   g.button = this->*info.selectButton = new QToolButton(PanelEdit);
   g.button->setObjectName(info.button);
   g.button->setText("...");
   g.button->setToolTip(tr(info.title));
   g.button->setAccessibleName(tr(info.title));  // "..." says nothing when read aloud
-  g.button->setFixedSize(24, 22);
+  // The whole of a set of 26 letters in view.
+  g.edit->setMinimumWidth(g.edit->fontMetrics().horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZ") + 12);
   const int at = grid->rowCount();
   grid->addWidget(g.check, at, 0);
   grid->addWidget(label, at, 1);
@@ -196,7 +193,7 @@ QWidget* StringPage::buildWildcards() {
   ListBoxSpecial->setUniformRowHeights(true);
   ListBoxSpecial->setSelectionMode(QAbstractItemView::SingleSelection);
   ListBoxSpecial->setAllColumnsShowFocus(true);
-  ListBoxSpecial->setFixedWidth(230);
+  ListBoxSpecial->setMinimumWidth(230);
   // The description is cut at the list's edge rather than scrolled to.
   ListBoxSpecial->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   HeaderControl4 = ListBoxSpecial->header();
@@ -225,15 +222,19 @@ QWidget* StringPage::buildWildcards() {
   auto* grid = new QGridLayout(PanelEdit);
   grid->setContentsMargins(6, 4, 6, 4);
   grid->setVerticalSpacing(2);
-  auto* LabelName = new QLabel(tr("Name"), PanelEdit);
+  auto* LabelName = new QLabel(tr("Na&me"), PanelEdit);
   comName = new QComboBox(PanelEdit);
   comName->setObjectName("comName");
   comName->setMaxVisibleItems(12);
+  comName->setAccessibleName(tr("Name"));
+  // Twelve lines, below the box, in every style (some styles would list
+  // all 93 over the box, as tall as the screen).
+  comName->setStyleSheet("QComboBox { combobox-popup: 0; }");
   for (int code = 33; code <= 126; ++code)
     if (code != '|') comName->addItem(QString(QChar(char16_t(code))));
   comName->setCurrentIndex(-1);
   LabelName->setBuddy(comName);
-  auto* LabelDescription = new QLabel(tr("Note"), PanelEdit);
+  auto* LabelDescription = new QLabel(tr("No&te"), PanelEdit);
   EditDescription = new QLineEdit(PanelEdit);
   EditDescription->setObjectName("EditDescription");
   LabelDescription->setBuddy(EditDescription);

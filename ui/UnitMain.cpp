@@ -1,5 +1,6 @@
 #include "ui/UnitMain.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
@@ -11,10 +12,12 @@
 
 #include "core/Errors.h"
 #include "core/Unit_base.h"
+#include "ui/Accessible.h"
 #include "ui/FilePage.h"
 #include "ui/Folders.h"
 #include "ui/Guard.h"
 #include "ui/HelpWindow.h"
+#include "ui/Keyboard.h"
 #include "ui/LotteryPage.h"
 #include "ui/NamePage.h"
 #include "ui/NumberPage.h"
@@ -27,11 +30,12 @@
 namespace quenvar::ui {
 
 TFormRandom::TFormRandom(QWidget* parent) : QWidget(parent), notifier_(this) {
+  InstallAccessibleRoles();
   setObjectName("TFormRandom");
   setWindowTitle(tr("Quenvar Random Number Generator"));
-  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                 Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-  setFixedSize(932, 666);
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                 Qt::WindowCloseButtonHint);
+  resize(kOpeningSize);  // FormShow fits it to the screen
   const QByteArray separator = QLocale().groupSeparator().toUtf8();
   SetThousandsSeparator(separator.isEmpty() ? "," : separator.toStdString());
 
@@ -102,6 +106,11 @@ void TFormRandom::addPage(const PageInfo& info, ResultPage* page) {
   }
   Pages[static_cast<size_t>(info.tab)] = page;
   PageControl1->addTab(page, PageText(info.caption));
+  OrderTabs(page);
+  // A caption is never squeezed: the inputs scroll sideways instead.
+  for (QAbstractButton* button : page->inputPanel->findChildren<QAbstractButton*>())
+    if (button->sizePolicy().horizontalPolicy() == QSizePolicy::Preferred)
+      button->setSizePolicy(QSizePolicy::Minimum, button->sizePolicy().verticalPolicy());
   page->menuButton->setMenu(PopupMenu1);
   // The menu takes the mouse while open, so the button never hears it
   // leave: it would stay raised after the menu closes.
@@ -138,14 +147,44 @@ void TFormRandom::showEvent(QShowEvent* event) {
     if (page != nullptr) RunGuarded(this, [page] { page->ColumnsChange(); });
 }
 
+QRect TFormRandom::FitToScreen(const QRect& wanted, const QRect& area, const QSize& frame) {
+  // Never larger than the screen's free area, frame included; wholly on it.
+  const QSize size = wanted.size().boundedTo(area.size() - frame).expandedTo(QSize(1, 1));
+  QRect placed(wanted.topLeft(), size);
+  if (wanted.left() == kUnplaced || wanted.top() == kUnplaced)  // centred at the first start
+    placed.moveTo(area.left() + (area.width() - size.width() - frame.width()) / 2,
+                  area.top() + (area.height() - size.height() - frame.height()) / 2);
+  placed.moveLeft(std::clamp(placed.left(), area.left(), area.right() + 1 - size.width() - frame.width()));
+  placed.moveTop(std::clamp(placed.top(), area.top(), area.bottom() + 1 - size.height() - frame.height()));
+  return placed;
+}
+
 void TFormRandom::FormShow() {
-  const QScreen* screen = QGuiApplication::primaryScreen();
+  const QScreen* screen = this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
   if (screen == nullptr) return;
-  const QRect area = screen->geometry();
-  const QSize size = frameGeometry().size();
-  const int left = (area.width() - size.width()) / 2;
-  const int top = std::max(-2, (area.height() - size.height()) / 2 - 17);
-  move(area.left() + left, area.top() + top);
+  const QSize frame = frameGeometry().size() - size();
+  const QRect placed = FitToScreen(saved_, screen->availableGeometry(), frame);
+  resize(placed.size());
+  move(placed.topLeft());
+  if (savedMaximized_) showMaximized();
+}
+
+void TFormRandom::exchangeWindow(SettingsExchange& settings) {
+  // Where the window was and how large, in keys of the program's own.
+  settings.section("Window");
+  const QRect now = isMaximized() ? normalGeometry() : QRect(pos(), size());
+  int left = settings.writing() ? now.left() : kUnplaced, top = settings.writing() ? now.top() : kUnplaced;
+  int width = now.width(), height = now.height();
+  bool maximized = isMaximized();
+  settings.value({"left", kUnplaced}, left);
+  settings.value({"top", kUnplaced}, top);
+  settings.value({"width", kOpeningSize.width()}, width);
+  settings.value({"height", kOpeningSize.height()}, height);
+  settings.value({"maximized", false}, maximized);
+  if (settings.reading()) {
+    saved_ = QRect(left, top, std::max(width, 200), std::max(height, 150));
+    savedMaximized_ = maximized;
+  }
 }
 
 ResultPage* TFormRandom::activePage() const {
@@ -227,6 +266,7 @@ void TFormRandom::LoadSaveSettings(bool writing) {
     int seconds = ResultPage::SecretClearMs / 1000;
     settings.value({"ClearSecretsAfter", 30}, seconds);
     if (settings.reading()) ResultPage::SecretClearMs = std::clamp(seconds, 0, 86400) * 1000;
+    exchangeWindow(settings);
   };
   using Pass = SettingsExchange::Pass;
   SettingsExchange settings(file, writing ? Pass::Write : Pass::Read, &settingsAtStart_);

@@ -19,6 +19,7 @@ class LotteryPage;
 class SamplingPage;
 class NamePage;
 class FilePage;
+class SettingsExchange;
 
 // The program's only window: six pages of random output on a tab control.
 class TFormRandom : public QWidget {
@@ -31,7 +32,17 @@ class TFormRandom : public QWidget {
   // Shows an exception that escaped a handler: class name and message.
   void ApplicationEvents1Exception(const QString& className, const QString& message);
 
+  // Places the window as it was last (or centred at the first start), its
+  // size and place fitted to the screen's free area.
   void FormShow();
+  // The size the window opens at first: its size with the default font.
+  static constexpr QSize kOpeningSize{932, 666};
+  static constexpr int kUnplaced = -32768;  // no place kept: centred
+  // `wanted` (a window's inside) fitted to `area` (a screen's free area),
+  // `frame` being what the window's frame adds.
+  static QRect FitToScreen(const QRect& wanted, const QRect& area, const QSize& frame);
+  // The place and size setup.ini keeps (left and top kUnplaced before the first close).
+  QRect saved() const { return saved_; }
   void Help1Click();
   void About1Click();
   void VisitsWebsite1Click();
@@ -70,6 +81,9 @@ class TFormRandom : public QWidget {
   void addPage(const PageInfo& info, ResultPage* page);
   void pageBusyChanged(const ResultPage* page, bool busy);
   void FormClose();
+  void exchangeWindow(SettingsExchange& settings);
+  QRect saved_{kUnplaced, kUnplaced, kOpeningSize.width(), kOpeningSize.height()};
+  bool savedMaximized_ = false;
   ResultPage* activePage() const;
 
   WidgetNotifier notifier_;

@@ -15,6 +15,7 @@
 #include "ui/Feedback.h"
 #include "ui/Folders.h"
 #include "ui/Guard.h"
+#include "ui/Keyboard.h"
 #include "ui/Platform.h"
 
 namespace quenvar::ui {
@@ -27,8 +28,7 @@ FileNameEdit::FileNameEdit(QWidget* parent) : QWidget(parent) {
   row->setSpacing(2);
   edit = new QLineEdit(this);
   edit->setObjectName("FilenameEdit1");
-  edit->setReadOnly(true);  // the name comes from the browse button only
-  edit->setToolTip(tr("Click right button to select filename"));
+  edit->setToolTip(tr("Type the file name, or click the right button to select it"));
   browse = new QToolButton(this);
   browse->setObjectName("FilenameEdit1Button");
   browse->setText("...");
@@ -86,9 +86,9 @@ TFormSaveText::TFormSaveText(QWidget* parent, const Trandom_base* generator, ui:
   raOverwrite->setChecked(true);
   raAppend = new QRadioButton(tr("Append to end of file"), fileGroup);
   raAppend->setObjectName("raAppend");
-  auto* nameLabel = new QLabel(tr("File name"), fileGroup);
+  auto* nameLabel = new QLabel(tr("File &name"), fileGroup);
   nameLabel->setBuddy(FilenameEdit1->edit);
-  FilenameEdit1->edit->setAccessibleName(nameLabel->text());  // the label sits outside the edit's own widget
+  FilenameEdit1->edit->setAccessibleName(tr("File name"));  // the label sits outside the edit's own widget
   fileGrid->addWidget(nameLabel, 0, 0);
   fileGrid->addWidget(FilenameEdit1, 0, 1);
   fileGrid->addWidget(raOverwrite, 1, 1);
@@ -130,6 +130,7 @@ TFormSaveText::TFormSaveText(QWidget* parent, const Trandom_base* generator, ui:
   Button3 = new QPushButton(tr("Cl&ose"), this);
   Button3->setObjectName("Button3");
   layout->addLayout(ButtonRow({btnSave, btnview, Button3}));
+  btnSave->setDefault(true);  // Enter saves
 
   connect(btnSave, &QPushButton::clicked, this,
           [this] { RunGuarded(parentWidget(), [this] { btnSaveClick(); }); });
@@ -139,6 +140,8 @@ TFormSaveText::TFormSaveText(QWidget* parent, const Trandom_base* generator, ui:
   CentreOnDesktop(this);
 
   RxSpinEdit1->setValue(ClampColumns(columns));
+  OrderTabs(this);
+  FilenameEdit1->edit->setFocus();  // where the file name is typed
 }
 
 void TFormSaveText::fixLayout() {

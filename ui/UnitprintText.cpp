@@ -14,6 +14,7 @@
 #include "ui/DialogParts.h"
 #include "ui/Folders.h"
 #include "ui/Guard.h"
+#include "ui/Keyboard.h"
 #include "ui/Platform.h"
 #include "ui/PrintPreview.h"
 #include "ui/PrinterSetup.h"
@@ -79,6 +80,7 @@ TFormPrinttext::TFormPrinttext(QWidget* parent, const Trandom_base* generator, u
   btnpreview = new QPushButton(tr("Print Pre&view"), this);
   btnpreview->setObjectName("btnpreview");
   layout->addLayout(ButtonRow({btnsetup, btnprint, btnpreview, Button3}));
+  btnprint->setDefault(true);  // Enter prints
 
   connect(RaPor, &QRadioButton::clicked, this, [this] { RaPorClick(); });
   connect(RaLan, &QRadioButton::clicked, this, [this] { RaPorClick(); });
@@ -92,6 +94,7 @@ TFormPrinttext::TFormPrinttext(QWidget* parent, const Trandom_base* generator, u
   CentreOnDesktop(this);
 
   RxSpinEdit1->setValue(ClampColumns(columns));
+  OrderTabs(this);
 }
 
 void TFormPrinttext::fixLayout() {

@@ -1,8 +1,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "core/Version.h"
 #include "core/OutputFile.h"
+#include "core/Version.h"
 #include "ui/Application.h"
 #include "ui/SingleInstance.h"
 #include "ui/UnitMain.h"
@@ -47,6 +47,7 @@ int main(int argc, char** argv) {
   if (instance.raiseRunning()) return 0;
   instance.listen();
   TFormRandom form;
+  app.nameWindowClass(&form);
   app.setExceptionHandler(
       [&form](const QString& c, const QString& m) { form.ApplicationEvents1Exception(c, m); });
   QObject::connect(&instance, &SingleInstance::raiseRequested, &form, &TFormRandom::restoreAndRaise);

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "core/Version.h"
+#include "ui/Colours.h"
 #include "ui/DialogParts.h"
 #include "ui/Platform.h"
 
@@ -17,14 +18,38 @@ namespace quenvar::ui {
 const char kHomePageAddress[] = "https://www.quenvar.org/";
 const char kSupportAddress[] = "support@quenvar.org";
 
-LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) { paintAs(false); }
+LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+  setFocusPolicy(Qt::StrongFocus);  // reached by Tab, opened by Enter or Space
+  paintAs(false);
+}
+
+void LinkLabel::changeEvent(QEvent* event) {
+  QLabel::changeEvent(event);
+  // A new palette of the desktop: the link's colours picked again from it.
+  if (event->type() == QEvent::PaletteChange && !picking_) {
+    picking_ = true;
+    paintAs(hot_);
+    picking_ = false;
+  }
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space) {
+    emit clicked();
+    return;
+  }
+  QLabel::keyPressEvent(event);
+}
 
 void LinkLabel::paintAs(bool hot) {
   QFont f("Arial");
   f.setPixelSize(13);
   f.setUnderline(hot);
   setFont(f);
-  setStyleSheet(hot ? "color: red;" : "color: navy;");
+  hot_ = hot;
+  QPalette p = palette();
+  p.setColor(QPalette::WindowText, hot ? HotLinkText(p, QPalette::Window) : NoticeText(p, QPalette::Window));
+  setPalette(p);
   setCursor(hot ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 

@@ -20,9 +20,13 @@ class LinkLabel : public QLabel {
   void enterEvent(QEnterEvent* event) override;
   void leaveEvent(QEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void paintAs(bool hot);
+  bool hot_ = false;
+  bool picking_ = false;  // setting our own palette is a palette change too
 };
 
 // The about box: the product, its version, the home page and support links.
