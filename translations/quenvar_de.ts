@@ -619,11 +619,11 @@
     </message>
     <message>
         <source>to &amp;filename when generate</source>
-        <translation>beim Erzeugen an den &amp;Dateinamen</translation>
+        <translation>an den &amp;Dateinamen</translation>
     </message>
     <message>
         <source>&amp;Create or overwrite the file</source>
-        <translation>Datei &amp;anlegen oder überschreiben</translation>
+        <translation>Datei an&amp;legen oder überschreiben</translation>
     </message>
     <message>
         <source>A&amp;ppend data to end of the file</source>
@@ -717,7 +717,7 @@
     </message>
     <message>
         <source>Lo&amp;wer</source>
-        <translation>U&amp;ntere</translation>
+        <translation>Unt&amp;ere</translation>
     </message>
     <message>
         <source>Upp&amp;er</source>
@@ -729,7 +729,7 @@
     </message>
     <message>
         <source>Lotto + &amp;Bonus</source>
-        <translation>Lotto + &amp;Zusatzzahl</translation>
+        <translation>Lo&amp;tto + Zusatzzahl</translation>
     </message>
     <message>
         <source>Pick bonus numbers from the &amp;remaining numbers</source>
@@ -788,7 +788,7 @@
     </message>
     <message>
         <source>&amp;last name</source>
-        <translation>&amp;Nachname</translation>
+        <translation>Na&amp;chname</translation>
     </message>
     <message>
         <source>&amp;Count to</source>
@@ -1202,7 +1202,7 @@ Strg+Klick oder Umschalt+Klick wählt mehrere Einträge</translation>
     </message>
     <message>
         <source>System (cryptographic, not repeatable)</source>
-        <translation>System (kryptografisch, nicht wiederholbar)</translation>
+        <translation>System (kryptografisch, unwiederholbar)</translation>
     </message>
     <message>
         <source>Draws from the operating system&apos;s cryptographic generator: for passwords and keys</source>
@@ -1226,11 +1226,11 @@ Strg+Klick oder Umschalt+Klick wählt mehrere Einträge</translation>
     </message>
     <message>
         <source>Ma&amp;nual</source>
-        <translation>&amp;Manuell</translation>
+        <translation>Ma&amp;nuell</translation>
     </message>
     <message>
         <source>S&amp;ystem (cryptographic, not repeatable)</source>
-        <translation>S&amp;ystem (kryptografisch, nicht wiederholbar)</translation>
+        <translation>S&amp;ystem (kryptografisch, unwiederholbar)</translation>
     </message>
 </context>
 <context>
@@ -1318,7 +1318,7 @@ Doppelklick verschiebt den Eintrag</translation>
     </message>
     <message>
         <source>&amp;Add  </source>
-        <translation>&amp;Hinzufügen  </translation>
+        <translation>Hinzu&amp;fügen  </translation>
     </message>
     <message>
         <source>Add wildcard</source>
@@ -1386,7 +1386,7 @@ Doppelklick verschiebt den Eintrag</translation>
     </message>
     <message>
         <source>Lo&amp;wercase a-z  </source>
-        <translation>&amp;Kleinbuchstaben a-z  </translation>
+        <translation>Kl&amp;einbuchstaben a-z  </translation>
     </message>
     <message>
         <source>Num&amp;ber 0-9 </source>
@@ -1394,7 +1394,7 @@ Doppelklick verschiebt den Eintrag</translation>
     </message>
     <message>
         <source>Special c&amp;haracter </source>
-        <translation>&amp;Sonderzeichen </translation>
+        <translation>S&amp;onderzeichen </translation>
     </message>
     <message>
         <source>Na&amp;me</source>
@@ -1402,7 +1402,7 @@ Doppelklick verschiebt den Eintrag</translation>
     </message>
     <message>
         <source>No&amp;te</source>
-        <translation>&amp;Hinweis</translation>
+        <translation>Hin&amp;weis</translation>
     </message>
     <message>
         <source>wildcards file</source>
