@@ -212,8 +212,8 @@ bool TprinterText::PrintFile(const std::string& path, const PrintFeedback& feedb
   PageCounter counter(*canvas);
   bool go = PutLines(counter, text, feedback);
   if (go && counter.pages > kPagesAsked)
-    go = AskYesNo(
-        Text(TR_NOOP("Core", "The print job has %1 pages.\rDo you want to print them all?")).arg(counter.pages));
+    go = AskYesNo(Text(TR_NOOP("Core", "The print job has %1 pages.\rDo you want to print them all?"))
+                      .arg(counter.pages));
   if (go) {
     phase(TR_NOOP("Core", "Printing pages..."));
     go = PutLines(*canvas, text, feedback);

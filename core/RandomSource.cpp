@@ -63,7 +63,8 @@ __attribute__((target_clones("avx2", "default"))) void FillLanes(uint8_t* out, s
 class SecureStream {
  public:
   SecureStream() {
-    if (sodium_init() < 0) throw Exception(Text(TR_NOOP("Core", "The system's random generator is not available.")));
+    if (sodium_init() < 0)
+      throw Exception(Text(TR_NOOP("Core", "The system's random generator is not available.")));
     randombytes_buf(key_, sizeof key_);
   }
   SecureStream(const SecureStream&) = delete;

@@ -49,7 +49,8 @@ void Trandom_base::SaveText(const TsaveTextPar& par) const {
 void Trandom_base::PrintText(const TsaveTextPar& par) const { PrintText(par, PrintFeedback{}); }
 
 bool Trandom_base::PrintText(const TsaveTextPar& par, const PrintFeedback& feedback) const {
-  if (feedback.StatusLabel != nullptr) feedback.StatusLabel->setCaption(TR_NOOP("Core", "Writing the print file..."));
+  if (feedback.StatusLabel != nullptr)
+    feedback.StatusLabel->setCaption(TR_NOOP("Core", "Writing the print file..."));
   if (feedback.ProgressBar != nullptr) feedback.ProgressBar->start(1);
   const bool* stop = feedback.Stop;
   TsavetoText writer(par, [stop] {
