@@ -1139,7 +1139,7 @@ Strg+Klick oder Umschalt+Klick wählt mehrere Einträge</translation>
     </message>
     <message>
         <source>Random sampling from the %1 checked items below</source>
-        <translation>Zufallsstichprobe aus den %1 angekreuzten Einträgen unten</translation>
+        <translation>Stichprobe aus den %1 angekreuzten Einträgen unten</translation>
     </message>
     <message>
         <source>In Random Sampling tab, only first 800 items can be saved when exit!</source>
