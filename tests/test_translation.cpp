@@ -174,7 +174,15 @@ class TranslationTest : public QObject {
     strings->ChUpper->setChecked(true);
     QVERIFY(WhenModal<TFormSelect>([&] { QTest::mouseClick(strings->spUpper, Qt::LeftButton); },
                                    [&](TFormSelect* d) { look(d); }));
-    look(form());  // the editor's panel, and the pages after their runs
+    QTest::mouseClick(strings->btnCancel, Qt::LeftButton);
+    // Each page's totals after a run.
+    strings->comMask->setCurrentText("@@##");
+    for (const Tab tab : {Tab::String, Tab::Lottery}) {
+      ResultPage* shown = form()->page(tab);
+      run(shown);
+      QVERIFY2(shown->totalsLabel->text().startsWith(kMark), qPrintable(shown->totalsLabel->text()));
+    }
+    look(form());  // the pages after their runs
     QCoreApplication::removeTranslator(marking.get());
     unmarked.removeDuplicates();
     for (const QString& text : unmarked) qWarning("not translated: %s", qPrintable(text));

@@ -343,9 +343,9 @@ void StringPage::generate(RandomSource& source) {
 
 QString StringPage::totalsText() const {
   // The run's own setting: the box may have been clicked while it ran.
-  return FromStd(StringTotalsWithStrength(generator.Input.Duplicate, generator.PossibleTotal(),
-                                          generator.GeneratedTotal(), generator.StrengthBits(),
-                                          runSeedBits_));
+  return Translated(StringTotalsWithStrength(generator.Input.Duplicate, generator.PossibleTotal(),
+                                             generator.GeneratedTotal(), generator.StrengthBits(),
+                                             runSeedBits_));
 }
 
 void StringPage::showEvent(QShowEvent* event) {
