@@ -82,7 +82,7 @@ void StringPage::loadWildcards() {
     // The page starts with no wildcards and says why, once the window is up.
     WildcardList.Items.clear();
     WildcardList.Unreadable = true;
-    QTimer::singleShot(0, this, [this, message = QString::fromUtf8(error.what())] {
+    QTimer::singleShot(0, this, [this, message = Translated(error.text())] {
       ShowErrorMessage(window(), "EInOutError", message);
     });
   }
