@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPrinter>
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTranslator>
@@ -23,8 +24,11 @@
 #include "ui/Application.h"
 #include "ui/DistributionDialog.h"
 #include "ui/Feedback.h"
+#include "ui/HelpWindow.h"
 #include "ui/NumberPage.h"
 #include "ui/PageTable.h"
+#include "ui/PrintPreview.h"
+#include "ui/PrinterSetup.h"
 #include "ui/StringPage.h"
 #include "ui/UnitMain.h"
 #include "ui/Unit_saveText.h"
@@ -168,6 +172,16 @@ class TranslationTest : public QObject {
     QVERIFY(WhenModal<DistributionDialog>([&] { page->distributionAction->trigger(); },
                                           [&](DistributionDialog* d) { look(d); }));
     QVERIFY(WhenModal<Taboutform>([&] { form()->About1Click(); }, [&](Taboutform* d) { look(d); }));
+    {
+      QPrinter printer;
+      TPrinterSetupDialog setup(form(), printer);
+      look(&setup);
+      TPrintPreview preview(form(), "1\r\n2\r\n");
+      look(&preview);
+      HelpWindow::showTopic(QUENVAR_SOURCE_DIR "/help", 0);  // its frame; the topics stay in English
+      look(HelpWindow::instance());
+      HelpWindow::instance()->close();
+    }
     StringPage* strings = form()->TabSheet2;
     form()->PageControl1->setCurrentWidget(strings);
     QTest::mouseClick(strings->BtnAdd, Qt::LeftButton);
