@@ -222,7 +222,11 @@ void ResultPage::buildResults() {
   statusPanel->setFrameShape(QFrame::StyledPanel);
   // The progress bar takes the panel's width right of the status label; the
   // totals, shown when it is hidden, lie in the same place, right-aligned.
-  auto* row = new QGridLayout(statusPanel);
+  // They are laid out in a row of their own that the panel sizes by hand
+  // (eventFilter): a new caption, the bar shown or hidden or new totals lay
+  // out that row alone, not the page, which would repaint it all.
+  auto* row = new QGridLayout(new QWidget(statusPanel));
+  statusPanel->installEventFilter(this);
   row->setContentsMargins(4, 0, 6, 0);
   statusLabel = new QLabel("Status", statusPanel);
   statusLabel->setObjectName(info_.statusLabel);
@@ -314,6 +318,9 @@ void ResultPage::buildPopup() {
 void ResultPage::guarded(const std::function<void()>& handler) { RunGuarded(window(), handler); }
 
 bool ResultPage::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == statusPanel &&
+      (event->type() == QEvent::Resize || event->type() == QEvent::ContentsRectChange))
+    statusLabel->parentWidget()->setGeometry(statusPanel->contentsRect());
   if (watched == header && event->type() == QEvent::Resize && header->count() > 0 &&
       static_cast<QResizeEvent*>(event)->oldSize().width() != header->width())
     buildHeader();
@@ -360,8 +367,11 @@ void ResultPage::StartClick() {
   setHints(true);
   totalsLabel->clear();
   SetBusy(true);
+  // Busy from the draw to the last row shown: the buttons change twice a
+  // run, not at every step.
   try {
     generate(source);
+    ReformatResults();
   } catch (...) {
     // A failed run shows nothing and keeps nothing: the page is as before
     // its first run, with every button telling the truth.
@@ -370,12 +380,6 @@ void ResultPage::StartClick() {
     throw;
   }
   SetBusy(false);
-  try {
-    ReformatResults();
-  } catch (...) {
-    showNoResults();
-    throw;
-  }
   totalsLabel->setText(totalsText());
 }
 
@@ -406,15 +410,17 @@ void ResultPage::SetBusy(bool busy) {
 
 void ResultPage::ReformatResults() {
   if (!resultsShown() || !displaysResults()) return;
-  SetBusy(true);
+  // Inside a run the page is busy already and stays so until the run ends.
+  const bool idle = !running();
+  if (idle) SetBusy(true);
   try {
     formatResults();
   } catch (...) {
-    SetBusy(false);
+    if (idle) SetBusy(false);
     throw;
   }
   DisplayResults();
-  SetBusy(false);
+  if (idle) SetBusy(false);
 }
 
 void ResultPage::DisplayResults() {
