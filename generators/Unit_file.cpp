@@ -1,5 +1,7 @@
 #include "generators/Unit_file.h"
 
+#include <sys/mman.h>
+
 #include <vector>
 
 #include "core/Errors.h"
@@ -17,6 +19,14 @@ uint8_t* Trandom_file::MakeRoom(size_t n) {
   CheckMemoryFor(n);
   // Left unwritten until drawn into, so making it costs nothing up front.
   GuardMemory([&] { bytes_ = std::make_unique_for_overwrite<uint8_t[]>(n); });
+  // In pages of 2 MiB where the system allows it: drawing 100 MB into them
+  // then takes some fifty page faults rather than 25,000 of 4 KiB.
+  if (n >= (size_t{4} << 20)) {
+    const uintptr_t huge = uintptr_t{2} << 20;
+    const uintptr_t begin = (reinterpret_cast<uintptr_t>(bytes_.get()) + huge - 1) & ~(huge - 1);
+    const uintptr_t end = (reinterpret_cast<uintptr_t>(bytes_.get()) + n) & ~(huge - 1);
+    if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+  }
   byteCount_ = n;
   return bytes_.get();
 }

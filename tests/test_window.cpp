@@ -397,6 +397,37 @@ class WindowTest : public QObject {
     QCOMPARE(watch.rowsLaidOut, (QList<bool>{true, true, true}));
   }
 
+  // A run paints its status line as it goes, not the whole page: a label of
+  // the inputs once at most (as Cancel appears), the progress bar at most
+  // once for each time messages run.
+  void aRunPaintsItsStatusLineNotThePage() {
+    setSpin(page->RxSpinUpper, 2000000000);
+    setSpin(page->RxSpinCount, 1000000);
+    page->columnsBox->setCurrentIndex(0);
+    page->ColumnsChange();
+    QTest::mouseClick(page->ascButton, Qt::LeftButton);
+    struct Paints : QObject {
+      int n = 0;
+      bool eventFilter(QObject*, QEvent* e) override {
+        n += e->type() == QEvent::Paint;
+        return false;
+      }
+    } input, bar;
+    page->inputPanel->findChild<QLabel*>()->installEventFilter(&input);
+    page->progressBar->installEventFilter(&bar);
+    int pumps = 0;
+    test::FakePump pump([&](int call) {
+      if (call % 4096 != 0) return;
+      ++pumps;
+      QCoreApplication::processEvents();
+    });
+    start();
+    QCOMPARE(page->model->rowCount(), 1000000);
+    QVERIFY2(input.n <= 1, qPrintable(QString("the page painted %1 times").arg(input.n)));
+    QVERIFY2(bar.n <= pumps,
+             qPrintable(QString("progress painted %1 times, %2 pumps").arg(bar.n).arg(pumps)));
+  }
+
   // A re-sort that fails leaves the values shown as they were, and the sort
   // buttons say so.
   void failedResortKeepsTheShownOrder() {

@@ -10,17 +10,49 @@
 namespace quenvar::ui {
 
 void WidgetProgress::applyVisible(bool visible) {
-  if (bar_) bar_->setVisible(visible);
+  if (!bar_) return;
+  state_->hidePending = !visible;
+  if (visible) {
+    bar_->show();
+    return;
+  }
+  // Hidden when pending messages next run, unless the next phase has shown
+  // it again by then: between two phases of a run it stays as it is.
+  QMetaObject::invokeMethod(
+      bar_,
+      [bar = bar_.data(), state = state_] {
+        if (state->hidePending) bar->hide();
+      },
+      Qt::QueuedConnection);
 }
 
 void WidgetProgress::applyMaximum(int64_t maximum) {
   if (!bar_) return;
-  bar_->setMinimum(0);
-  bar_->setMaximum(static_cast<int>(std::clamp<int64_t>(maximum, 0, INT_MAX)));
+  paintLater();
+  bar_->setRange(0, static_cast<int>(std::clamp<int64_t>(maximum, 0, INT_MAX)));
 }
 
 void WidgetProgress::applyPosition(int64_t position) {
-  if (bar_) bar_->setValue(static_cast<int>(std::clamp<int64_t>(position, 0, bar_->maximum())));
+  if (!bar_) return;
+  paintLater();
+  bar_->setValue(static_cast<int>(std::clamp<int64_t>(position, 0, bar_->maximum())));
+}
+
+void WidgetProgress::paintLater() {
+  // QProgressBar repaints at once at a new value, and with it everything
+  // else waiting to be painted in the window, several times a phase. Its
+  // painting waits instead until pending messages run, once for all the
+  // changes since.
+  if (state_->paintPending) return;
+  state_->paintPending = true;
+  bar_->setUpdatesEnabled(false);
+  QMetaObject::invokeMethod(
+      bar_,
+      [bar = bar_.data(), state = state_] {
+        state->paintPending = false;
+        bar->setUpdatesEnabled(true);  // and marks it to be painted
+      },
+      Qt::QueuedConnection);
 }
 
 QString Translated(const Text& text) {

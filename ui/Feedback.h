@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QProgressBar>
+#include <memory>
 
 #include "core/Feedback.h"
 
@@ -20,7 +21,15 @@ class WidgetProgress : public ProgressBarView {
   void applyPosition(int64_t position) override;
 
  private:
+  void paintLater();
+
+  // What waits for pending messages to run, shared with the calls that do it.
+  struct Pending {
+    bool hidePending = false;
+    bool paintPending = false;
+  };
   QPointer<QProgressBar> bar_;
+  std::shared_ptr<Pending> state_ = std::make_shared<Pending>();
 };
 
 // A page's status label: a new caption is painted at once.

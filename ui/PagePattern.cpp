@@ -317,7 +317,11 @@ void ResultPage::buildResults() {
   statusPanel->setFrameShape(QFrame::StyledPanel);
   // The progress bar takes the panel's width right of the status label; the
   // totals, shown when it is hidden, lie in the same place, right-aligned.
-  auto* row = new QGridLayout(statusPanel);
+  // They are laid out in a row of their own that the panel sizes by hand
+  // (eventFilter): a new caption, the bar shown or hidden or new totals lay
+  // out that row alone, not the page, which would repaint it all.
+  auto* row = new QGridLayout(new QWidget(statusPanel));
+  statusPanel->installEventFilter(this);
   row->setContentsMargins(4, 0, 6, 0);
   statusLabel = new QLabel(tr("Status"), statusPanel);
   statusLabel->setObjectName(info_.statusLabel);
@@ -340,7 +344,15 @@ void ResultPage::buildResults() {
   connect(progressBar, &QProgressBar::valueChanged, this, [this] { updateRate(); });
   progressBar->hide();
   progressBar->installEventFilter(this);
+  // The panel is as tall as its row needs at the current font.
+  row->parentWidget()->installEventFilter(this);
+  fitStatusPanel();
   statusPanel->hide();
+}
+
+void ResultPage::fitStatusPanel() {
+  const int frame = 2 * statusPanel->frameWidth();
+  statusPanel->setMinimumHeight(statusLabel->parentWidget()->sizeHint().height() + frame);
 }
 
 void ResultPage::buildPopup() {
@@ -454,6 +466,10 @@ bool ResultPage::eventFilter(QObject* watched, QEvent* event) {
     totalsLabel->setHidden(event->type() == QEvent::ShowToParent);
     restartRate();
   }
+  if (watched == statusPanel &&
+      (event->type() == QEvent::Resize || event->type() == QEvent::ContentsRectChange))
+    statusLabel->parentWidget()->setGeometry(statusPanel->contentsRect());
+  if (watched == statusLabel->parentWidget() && event->type() == QEvent::LayoutRequest) fitStatusPanel();
   if (watched == header && event->type() == QEvent::Resize && header->count() > 0 &&
       static_cast<QResizeEvent*>(event)->oldSize().width() != header->width())
     buildHeader();
@@ -500,8 +516,11 @@ void ResultPage::StartClick() {
   setHints(true);
   totalsLabel->clear();
   SetBusy(true);
+  // Busy from the draw to the last row shown: the buttons change twice a
+  // run, not at every step.
   try {
     generate(source);
+    ReformatResults();
   } catch (...) {
     // A failed run shows nothing and keeps nothing: the page is as before
     // its first run, with every button telling the truth.
@@ -510,12 +529,6 @@ void ResultPage::StartClick() {
     throw;
   }
   SetBusy(false);
-  try {
-    ReformatResults();
-  } catch (...) {
-    showNoResults();
-    throw;
-  }
   totalsLabel->setText(totalsText());
 }
 
@@ -549,15 +562,17 @@ void ResultPage::SetBusy(bool busy) {
 
 void ResultPage::ReformatResults() {
   if (!resultsShown() || !displaysResults()) return;
-  SetBusy(true);
+  // Inside a run the page is busy already and stays so until the run ends.
+  const bool idle = !running();
+  if (idle) SetBusy(true);
   try {
     formatResults();
   } catch (...) {
-    SetBusy(false);
+    if (idle) SetBusy(false);
     throw;
   }
   DisplayResults();
-  SetBusy(false);
+  if (idle) SetBusy(false);
 }
 
 void ResultPage::DisplayResults() {

@@ -243,6 +243,9 @@ class ResultPage : public QWidget {
  private:
   void buildToolBar();
   void buildResults();
+  // Keeps the status panel as tall as its row needs (the row is laid out apart
+  // from the page, so that its changes do not lay out the page).
+  void fitStatusPanel();
   void buildPopup();
   void bindKeys();
   // Picks the colours of our own texts and icons from the palette.
