@@ -389,25 +389,26 @@ class FilePageTest : public QObject, public test::PageFixture<FilePage> {
 
   // Cancel while writing, display on or off, writes nothing; the name moves on.
   void cancelWritesNothing() {
-    // Messages run at every point, so that the write's short phase is seen.
-    SetMessagePump(CurrentMessagePump(), 0);
-    const auto restore = qScopeGuard([pump = CurrentMessagePump()] { SetMessagePump(pump); });
     SetSpin(page->Rx3SpinCount, 40000000);
     columns(20);
     // Clicked at a point where messages run: the write may take less time
     // than the pump's interval.
-    test::CancelWatch seen;
-    {
-      test::FakePump pump([&](int) {
-        const QString now = page->DisplayLabelText();
-        if (seen.phases.isEmpty() || seen.phases.back() != now) seen.phases << now;
-        if (now != "Write File ..." || seen.cancelled) return;
-        seen.cancelled = true;
-        QTest::mouseClick(page->cancelButton, Qt::LeftButton);
-      });
-      start();
-    }
-    SetMessagePump(&form->pump);
+    const auto cancelWhileWriting = [&] {
+      test::CancelWatch seen;
+      {
+        test::FakePump pump([&](int) {
+          const QString now = page->DisplayLabelText();
+          if (seen.phases.isEmpty() || seen.phases.back() != now) seen.phases << now;
+          if (now != "Write File ..." || seen.cancelled) return;
+          seen.cancelled = true;
+          QTest::mouseClick(page->cancelButton, Qt::LeftButton);
+        });
+        start();
+      }
+      SetMessagePump(&form->pump);
+      return seen;
+    };
+    const test::CancelWatch seen = cancelWhileWriting();
     QVERIFY2(seen.cancelled, qPrintable(seen.phases.join(", ")));
     QVERIFY2(seen.phases.contains("Calculating randoms..."), qPrintable(seen.phases.join(", ")));
     QCOMPARE(page->totalsLabel->text(), QString("The user cancel the operation!"));
@@ -418,7 +419,7 @@ class FilePageTest : public QObject, public test::PageFixture<FilePage> {
     QFile old(inHome("byteFile02.dat"));
     QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
     old.close();
-    QVERIFY(test::CancelInPhase(*page, "Write File ...", [&] { start(); }).cancelled);
+    QVERIFY(cancelWhileWriting().cancelled);
     QCOMPARE(Contents(inHome("byteFile02.dat")), QByteArray("old"));
     QTest::mouseClick(page->btn3Displayed, Qt::LeftButton);
     // Cancel while drawing: nothing is written.

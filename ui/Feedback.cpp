@@ -26,6 +26,10 @@ void WidgetProgress::applyVisible(bool visible) {
       Qt::QueuedConnection);
 }
 
+void WidgetProgress::settle() {
+  if (bar_ && state_->hidePending) bar_->hide();
+}
+
 void WidgetProgress::applyMaximum(int64_t maximum) {
   if (!bar_) return;
   paintLater();

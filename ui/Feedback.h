@@ -14,6 +14,9 @@ namespace quenvar::ui {
 class WidgetProgress : public ProgressBarView {
  public:
   explicit WidgetProgress(QProgressBar* bar) : bar_(bar) {}
+  // A hide still waiting for messages to run is done now: when an operation
+  // ends, the bar gives the totals their place at once.
+  void settle();
 
  protected:
   void applyVisible(bool visible) override;

@@ -345,14 +345,15 @@ void ResultPage::buildResults() {
   progressBar->hide();
   progressBar->installEventFilter(this);
   // The panel is as tall as its row needs at the current font.
-  row->parentWidget()->installEventFilter(this);
+  statusRow_ = row->parentWidget();
+  statusRow_->installEventFilter(this);
   fitStatusPanel();
   statusPanel->hide();
 }
 
 void ResultPage::fitStatusPanel() {
   const int frame = 2 * statusPanel->frameWidth();
-  statusPanel->setMinimumHeight(statusLabel->parentWidget()->sizeHint().height() + frame);
+  statusPanel->setMinimumHeight(statusRow_->sizeHint().height() + frame);
 }
 
 void ResultPage::buildPopup() {
@@ -466,10 +467,10 @@ bool ResultPage::eventFilter(QObject* watched, QEvent* event) {
     totalsLabel->setHidden(event->type() == QEvent::ShowToParent);
     restartRate();
   }
-  if (watched == statusPanel &&
+  if (watched == statusPanel && statusRow_ != nullptr &&
       (event->type() == QEvent::Resize || event->type() == QEvent::ContentsRectChange))
-    statusLabel->parentWidget()->setGeometry(statusPanel->contentsRect());
-  if (watched == statusLabel->parentWidget() && event->type() == QEvent::LayoutRequest) fitStatusPanel();
+    statusRow_->setGeometry(statusPanel->contentsRect());
+  if (watched == statusRow_ && event->type() == QEvent::LayoutRequest) fitStatusPanel();
   if (watched == header && event->type() == QEvent::Resize && header->count() > 0 &&
       static_cast<QResizeEvent*>(event)->oldSize().width() != header->width())
     buildHeader();
@@ -557,6 +558,7 @@ void ResultPage::SetBusy(bool busy) {
     if (action != nullptr) action->setEnabled(!busy);
   startAction->setEnabled(!busy);
   cancelButton->setVisible(busy);
+  if (!busy) progressView_->settle();
   emit busyChanged(busy);
 }
 

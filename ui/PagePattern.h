@@ -246,6 +246,7 @@ class ResultPage : public QWidget {
   // Keeps the status panel as tall as its row needs (the row is laid out apart
   // from the page, so that its changes do not lay out the page).
   void fitStatusPanel();
+  QWidget* statusRow_ = nullptr;  // the status panel's row of label, rate, totals and bar
   void buildPopup();
   void bindKeys();
   // Picks the colours of our own texts and icons from the palette.
