@@ -9,6 +9,7 @@
 #include "PageFixture.h"
 #include "ui/Keyboard.h"
 #include "ui/Platform.h"
+#include "ui/StringPage.h"
 #include "ui/Unit_saveText.h"
 #include "ui/UnitprintText.h"
 
@@ -102,6 +103,35 @@ class KeyboardTest : public QObject {
     if (effect == "comma") QVERIFY(page->Comma);
     if (effect.startsWith("columns")) QCOMPARE(page->columnCount(), effect.back().digitValue());
     if (effect == "closed") QVERIFY(!gui.form->isVisible());
+  }
+
+  // Return in an input starts a run, as Ctrl+Return does; a list and the
+  // wildcard editor keep it (no run, so no refusal either).
+  void returnInAnInputStarts_data() {
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<bool>("starts");
+    QTest::newRow("a number box") << int(Tab::Number) << "RxSpinCount" << true;
+    QTest::newRow("a check box") << int(Tab::Number) << "ChDuplicate" << true;
+    QTest::newRow("the mask") << int(Tab::String) << "comMask" << true;
+    QTest::newRow("the wildcard editor") << int(Tab::String) << "EditDescription" << false;
+    QTest::newRow("the item list") << int(Tab::Sampling) << "ListBoxSampling" << false;
+  }
+  void returnInAnInputStarts() {
+    QFETCH(int, tab);
+    QFETCH(QString, input);
+    QFETCH(bool, starts);
+    ResultPage* page = gui.form->page(Tab(tab));
+    gui.form->PageControl1->setCurrentWidget(page);
+    if (input == "comMask") gui.form->TabSheet2->comMask->setEditText("####");
+    if (input == "EditDescription") QTest::mouseClick(gui.form->TabSheet2->BtnAdd, Qt::LeftButton);
+    auto* w = page->findChild<QWidget*>(input);
+    QVERIFY(w != nullptr);
+    w->setFocus();
+    gui.fake->boxes.clear();
+    press(QKeySequence(Qt::Key_Return));
+    QCOMPARE(page->resultsShown(), starts);
+    QVERIFY2(gui.fake->boxes.empty(), qPrintable(gui.fake->boxes.empty() ? "" : gui.fake->boxes[0].text));
   }
 
   void keysOpenTheDialogs() {

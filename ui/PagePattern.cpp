@@ -1,14 +1,19 @@
 #include "ui/PagePattern.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QGridLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QResizeEvent>
 #include <QSaveFile>
@@ -233,6 +238,28 @@ void ResultPage::changeEvent(QEvent* event) {
   if (event->type() == QEvent::PaletteChange) applyColours();
   if (event->type() == QEvent::FontChange) fitHeader();
   QWidget::changeEvent(event);
+}
+
+void ResultPage::keyPressEvent(QKeyEvent* event) {
+  // Inputs pass Return on to the page; lists, multi-line boxes and the
+  // editors that mark themselves kOwnReturn keep it for themselves.
+  const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+  QWidget* focus = QApplication::focusWidget();
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && plain && focus != nullptr &&
+      inputPanel->isAncestorOf(focus)) {
+    bool input = qobject_cast<QLineEdit*>(focus) != nullptr ||
+                 qobject_cast<QAbstractSpinBox*>(focus) != nullptr ||
+                 qobject_cast<QComboBox*>(focus) != nullptr || qobject_cast<QCheckBox*>(focus) != nullptr ||
+                 qobject_cast<QRadioButton*>(focus) != nullptr;
+    for (QWidget* w = focus; w != inputPanel && input; w = w->parentWidget())
+      if (w->property(kOwnReturn).toBool()) input = false;
+    if (input) {
+      event->accept();
+      if (startAction->isEnabled()) startAction->trigger();
+      return;
+    }
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void ResultPage::fitHeader() {

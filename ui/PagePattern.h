@@ -59,6 +59,10 @@ class InputArea : public QScrollArea {
   QSize minimumSizeHint() const override;
 };
 
+// The property of an editor in a page's inputs whose Return is its own: it
+// does not start a run there.
+inline constexpr char kOwnReturn[] = "ownReturn";
+
 class ResultPage : public QWidget {
   Q_OBJECT
 
@@ -239,6 +243,8 @@ class ResultPage : public QWidget {
   // that was hidden when the columns were set is laid out when first shown.
   bool eventFilter(QObject* watched, QEvent* event) override;
   void changeEvent(QEvent* event) override;
+  // Return in an input starts a run, as Ctrl+Return does.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void buildToolBar();
