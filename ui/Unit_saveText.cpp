@@ -184,7 +184,7 @@ void TFormSaveText::btnSaveClick() {
 
 void TFormSaveText::btnviewClick() {
   const QString name = FilenameEdit1->FileName();
-  if (!name.isEmpty() && QFileInfo::exists(name)) platform().openUrl(QUrl::fromLocalFile(name));
+  if (!name.isEmpty() && QFileInfo::exists(name)) OpenUrl(this, QUrl::fromLocalFile(name));
 }
 
 }  // namespace quenvar::ui

@@ -132,8 +132,8 @@ Taboutform::Taboutform(QWidget* parent) : QDialog(parent) {
   AddHelpKey(this, [] { return 30; });
 }
 
-void Taboutform::Label6Click() { platform().openUrl(QUrl(QString::fromLatin1(kHomePageAddress))); }
+void Taboutform::Label6Click() { OpenUrl(this, QUrl(QString::fromLatin1(kHomePageAddress))); }
 
-void Taboutform::Label4Click() { platform().openUrl(QUrl("mailto:" + Label4->text())); }
+void Taboutform::Label4Click() { OpenUrl(this, QUrl("mailto:" + Label4->text())); }
 
 }  // namespace quenvar::ui
