@@ -179,6 +179,39 @@ class AccessTest : public QObject {
                                 .arg(need.height())));
       }
     }
+    // The dialogs open at their usual size and grow with the font.
+    for (int which = 1; which <= 4; ++which) {
+      QApplication::setFont(before);
+      std::unique_ptr<QWidget> usual = test::Dialog(which, gui.form.get(), gui.page->textGenerator());
+      const QSize size = usual->size();
+      QApplication::setFont(large);
+      std::unique_ptr<QWidget> dialog = test::Dialog(which, gui.form.get(), gui.page->textGenerator());
+      dialog->show();
+      QTest::qWait(20);
+      QVERIFY2(dialog->minimumSize() != dialog->maximumSize(), dialog->objectName().toLatin1());
+      QVERIFY(dialog->width() >= size.width() && dialog->height() >= size.height());
+      if (const QString folder = qEnvironmentVariable("QUENVAR_SCREENSHOTS"); !folder.isEmpty())
+        dialog->grab().save(folder + "/" + dialog->objectName() + "-12pt.png");
+      for (QWidget* w : dialog->findChildren<QWidget*>()) {
+        if (!w->isVisible() ||
+            (qobject_cast<QLabel*>(w) == nullptr && qobject_cast<QAbstractButton*>(w) == nullptr &&
+             qobject_cast<QAbstractSpinBox*>(w) == nullptr))
+          continue;
+        // A push button's caption, whole; the rest as they ask.
+        const auto* push = qobject_cast<QPushButton*>(w);
+        const QSize need = push == nullptr
+                               ? w->minimumSizeHint()
+                               : QSize(push->fontMetrics().horizontalAdvance(push->text().remove('&')) + 8,
+                                       push->fontMetrics().height() + 4);
+        QVERIFY2(w->width() >= need.width() && w->height() >= need.height(),
+                 qPrintable(dialog->objectName() + " " + w->objectName() +
+                            QString(" %1x%2 < %3x%4")
+                                .arg(w->width())
+                                .arg(w->height())
+                                .arg(need.width())
+                                .arg(need.height())));
+      }
+    }
     QApplication::setFont(before);
   }
 

@@ -71,8 +71,7 @@ TFormSaveText::TFormSaveText(QWidget* parent, const Trandom_base* generator, ui:
     : QDialog(parent), Generator(generator), PageKind(pageKind) {
   setObjectName("TFormSaveText");
   setWindowTitle("Save Data to Text File");
-  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
-  setFixedSize(437, 329);
+  setWindowFlags(Qt::Dialog | Qt::WindowCloseButtonHint);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(6, 6, 6, 6);
   layout->setSpacing(4);
@@ -80,10 +79,10 @@ TFormSaveText::TFormSaveText(QWidget* parent, const Trandom_base* generator, ui:
   auto* fileGroup = new QGroupBox("File Name", this);
   auto* fileGrid = new QGridLayout(fileGroup);
   FilenameEdit1 = new FileNameEdit(fileGroup);
-  raOverwrite = new QRadioButton("Create or Overwrite file", fileGroup);
+  raOverwrite = new QRadioButton(tr("C&reate or Overwrite file"), fileGroup);
   raOverwrite->setObjectName("raOverwrite");
   raOverwrite->setChecked(true);
-  raAppend = new QRadioButton("Append to end of file", fileGroup);
+  raAppend = new QRadioButton(tr("Append to &end of file"), fileGroup);
   raAppend->setObjectName("raAppend");
   auto* nameLabel = new QLabel(tr("File &name"), fileGroup);
   nameLabel->setBuddy(FilenameEdit1->edit);
@@ -97,14 +96,14 @@ TFormSaveText::TFormSaveText(QWidget* parent, const Trandom_base* generator, ui:
   auto* row = new QHBoxLayout;
   auto* perLine = new QGroupBox("Numbers Per Line", this);
   auto* perGrid = new QGridLayout(perLine);
-  raSingleLine = new QRadioButton("Single Line / All numbers in one line", perLine);
+  raSingleLine = new QRadioButton(tr("Single &Line / All numbers in one line"), perLine);
   raSingleLine->setObjectName("raSingleLine");
   raSingleLine->setMinimumWidth(raSingleLine->sizeHint().width());
-  raMutiCol = new QRadioButton("No. Columns per Line", perLine);
+  raMutiCol = new QRadioButton(tr("No. &Columns per Line"), perLine);
   raMutiCol->setObjectName("raMutiCol");
   raMutiCol->setChecked(true);
   RxSpinEdit1 = ColumnsSpin(perLine);
-  rxOnecol = new QRadioButton("One Number per Line", perLine);
+  rxOnecol = new QRadioButton(tr("One N&umber per Line"), perLine);
   rxOnecol->setObjectName("rxOnecol");
   perGrid->addWidget(raSingleLine, 0, 0, 1, 2);
   perGrid->addWidget(raMutiCol, 1, 0);
@@ -139,6 +138,8 @@ TFormSaveText::TFormSaveText(QWidget* parent, const Trandom_base* generator, ui:
   CentreOnDesktop(this);
 
   RxSpinEdit1->setValue(ClampColumns(columns));
+  // 437 x 329 at the usual font; larger when a larger font needs it.
+  resize(QSize(437, 329).expandedTo(minimumSizeHint()));
   OrderTabs(this);
   FilenameEdit1->edit->setFocus();  // where the file name is typed
 }
