@@ -542,9 +542,10 @@ void ResultPage::StartClick() {
 }
 
 void ResultPage::CancelClick() {
-  if (copying_ || printing_) {  // only the copy or print stops: the results stay shown
+  if (copying_ || printing_ || saving_) {  // only the copy, print or save stops: the results stay shown
     copyStopped_ = copying_;
     printStopped_ = printing_;
+    saveStopped_ = saving_;
     return;
   }
   cancelButton->hide();
@@ -704,7 +705,37 @@ void ResultPage::SaveClick() {
   const ExportPreset preset = exportPreset();
   TFormSaveText dialog(window(), textGenerator(), info_.kind, preset.perLine);
   if (preset.fixedLayout) dialog.fixLayout();
-  dialog.exec();
+  dialog.Save = [this, &dialog](const TsaveTextPar& par) { return saveResults(dialog, par); };
+  // Modal as with exec(), but the dialog may hide while the page saves.
+  dialog.setWindowModality(Qt::ApplicationModal);
+  QEventLoop loop;
+  connect(&dialog, &QDialog::finished, &loop, &QEventLoop::quit);
+  dialog.show();
+  loop.exec();
+}
+
+bool ResultPage::saveResults(QDialog& dialog, const TsaveTextPar& par) {
+  const QString caption = statusLabel->text();
+  saving_ = true;
+  saveStopped_ = false;
+  SetBusy(true);
+  dialog.hide();
+  auto finish = [&] {
+    saving_ = false;
+    progressView_->hide();
+    labelView_->setCaption(caption.toStdString());
+    SetBusy(false);
+    dialog.show();
+  };
+  bool saved = false;
+  try {
+    saved = textGenerator()->SaveText(par, PrintFeedback{progressView(), labelView(), &saveStopped_});
+  } catch (...) {
+    finish();
+    throw;
+  }
+  finish();
+  return saved;
 }
 
 void ResultPage::PrintClick() {

@@ -260,6 +260,8 @@ class ResultPage : public QWidget {
   // Prints from the print dialog with the status panel's progress and
   // Cancel; the dialog steps aside meanwhile.
   bool printResults(QDialog& dialog, const TsaveTextPar& par);
+  // Saves from the save dialog in the same way.
+  bool saveResults(QDialog& dialog, const TsaveTextPar& par);
 
   const PageInfo& info_;
   QHBoxLayout* toolRow_ = nullptr;
@@ -276,6 +278,8 @@ class ResultPage : public QWidget {
   int valueColumn_ = 1;
   bool printing_ = false;      // a print is under way
   bool printStopped_ = false;  // Cancel stopped it
+  bool saving_ = false;        // a save is under way
+  bool saveStopped_ = false;   // Cancel stopped it
   QStringList lastRun_;
 };
 

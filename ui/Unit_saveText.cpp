@@ -179,8 +179,8 @@ void TFormSaveText::btnSaveClick() {
     QPushButton* button;
     ~Enable() { button->setEnabled(true); }
   } enable{btnSave};
-  Generator->SaveText(Par);
-  platform().messageBox(this, "The randoms have been saved as text file!", Icon::Information, false);
+  if (Save ? Save(Par) : (Generator->SaveText(Par), true))
+    platform().messageBox(this, "The randoms have been saved as text file!", Icon::Information, false);
 }
 
 void TFormSaveText::btnviewClick() {
