@@ -39,7 +39,7 @@ class YesPlatform : public Platform {
   }
   QStringList printerNames() override { return {"PDF file"}; }
   bool printerSetup(QWidget*, QPrinter&) override { return false; }
-  void openUrl(const QUrl&) override {}
+  bool openUrl(const QUrl&) override { return true; }
   QString helpViewer() override { return "xchm"; }
   void showHelp(const QString&, int) override {}
   QString question;

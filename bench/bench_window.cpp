@@ -42,7 +42,7 @@ class QuietPlatform : public Platform {
   }
   QStringList printerNames() override { return {}; }
   bool printerSetup(QWidget*, QPrinter&) override { return false; }
-  void openUrl(const QUrl&) override {}
+  bool openUrl(const QUrl&) override { return true; }
   QString helpViewer() override { return "xchm"; }
   void showHelp(const QString&, int) override {}
   QString firstBox;

@@ -151,6 +151,9 @@ class Trandom_base {
   virtual ~Trandom_base() = default;
   // Writes Results to a text file in the layout the record asks for.
   void SaveText(const TsaveTextPar& par) const;
+  // The same, showing its progress and letting messages run; false when it
+  // was stopped, the file then left as it was.
+  bool SaveText(const TsaveTextPar& par, const PrintFeedback& feedback) const;
   // Writes the file, then prints it as one job on the current printer.
   void PrintText(const TsaveTextPar& par) const;
   // The same, showing its progress and letting messages run; false when it

@@ -28,8 +28,14 @@ void TsavetoText::OpenText() {
 }
 
 void TsavetoText::WriteRandoms(const TArrayString& items) {
-  LayOutLines(items, par_.OneLine, par_.PerLine, par_.Separator, "\r\n",
-              [this](std::string_view line) { file_->write(line); });
+  const std::string_view separator = SeparatorText(par_.Separator);
+  constexpr std::string_view kLineEnd = "\r\n";
+  LayOutLines(items, par_.OneLine, par_.PerLine, par_.Separator, kLineEnd, [&](std::string_view piece) {
+    // Separators and line ends come as these very texts; every other piece
+    // is an item.
+    if (piece.data() != separator.data() && piece.data() != kLineEnd.data()) ++items_;
+    file_->write(piece);
+  });
   file_->flush();
 }
 
@@ -44,6 +50,33 @@ void Trandom_base::SaveText(const TsaveTextPar& par) const {
   writer.OpenText();
   writer.WriteRandoms(Results);
   writer.CloseText();
+}
+
+bool Trandom_base::SaveText(const TsaveTextPar& par, const PrintFeedback& feedback) const {
+  ProgressBarView* bar = feedback.ProgressBar;
+  if (feedback.StatusLabel != nullptr) feedback.StatusLabel->setCaption("Saving randoms...");
+  if (bar != nullptr) bar->start(static_cast<int64_t>(Results.size()));
+  const bool* stop = feedback.Stop;
+  const TsavetoText* written = nullptr;
+  int64_t counted = 0;
+  // Asked at every 64 KiB staged: the progress moves and messages run.
+  TsavetoText writer(par, [&] {
+    const int64_t now = written->itemsWritten();
+    CountWork(static_cast<uint64_t>(now - counted));
+    counted = now;
+    if (bar != nullptr) bar->setPosition(now);
+    LetMessagesRun();
+    return stop != nullptr && *stop;
+  });
+  written = &writer;
+  writer.OpenText();
+  try {
+    writer.WriteRandoms(Results);
+  } catch (const OutputFile::Stopped&) {
+    return false;  // the file is left as it was
+  }
+  writer.CloseText();
+  return true;
 }
 
 void Trandom_base::PrintText(const TsaveTextPar& par) const { PrintText(par, PrintFeedback{}); }

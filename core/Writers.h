@@ -59,8 +59,11 @@ class TsavetoText {
   void OpenText();
   void WriteRandoms(const TArrayString& items);
   void CloseText();
+  // The items handed to the file so far.
+  int64_t itemsWritten() const { return items_; }
 
  private:
+  int64_t items_ = 0;
   TsaveTextPar par_;
   std::function<bool()> stopRequested_;
   std::unique_ptr<OutputFile> file_;

@@ -39,7 +39,10 @@ class FakePlatform : public ui::Platform {
     if (setupOrientation) printer.setPageOrientation(*setupOrientation);
     return setupOrientation.has_value();
   }
-  void openUrl(const QUrl& url) override { opened.push_back(url); }
+  bool openUrl(const QUrl& url) override {
+    opened.push_back(url);
+    return opens;
+  }
   QString helpViewer() override { return viewer; }
   void showHelp(const QString& file, int context) override { help.push_back({file, context}); }
 
@@ -49,6 +52,7 @@ class FakePlatform : public ui::Platform {
   std::optional<QString> nextInput;
   QStringList printers;
   std::vector<QUrl> opened;
+  bool opens = true;                 // false: no program can open what is asked
   QString viewer = "/usr/bin/xchm";  // empty: no CHM viewer, the help window opens
   std::vector<std::pair<QString, int>> help;
   int setups = 0;

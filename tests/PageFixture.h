@@ -17,8 +17,32 @@
 #include "ui/PagePattern.h"
 #include "ui/SpinEdit.h"
 #include "ui/UnitMain.h"
+#include "ui/Unit_saveText.h"
+#include "ui/Unit_select.h"
+#include "ui/UnitprintText.h"
+#include "ui/myabout.h"
 
 namespace quenvar::test {
+
+// The dialogs by number: 1 save, 2 print, 3 item selection, 4 about;
+// nullptr for any other.
+inline std::unique_ptr<QWidget> Dialog(int which, QWidget* parent, const Trandom_base* generator) {
+  switch (which) {
+    case 1:
+      return std::make_unique<ui::TFormSaveText>(parent, generator, ui::PageKind(1), 3);
+    case 2:
+      return std::make_unique<ui::TFormPrinttext>(parent, generator, ui::PageKind(1), 3);
+    case 3: {
+      auto select = std::make_unique<ui::TFormSelect>(parent);
+      select->AddRangeItems('A', 'Z');
+      return select;
+    }
+    case 4:
+      return std::make_unique<ui::Taboutform>(parent);
+    default:
+      return nullptr;
+  }
+}
 
 inline void SetSpin(ui::TSpinEdit* spin, qlonglong value) {
   spin->editor()->selectAll();

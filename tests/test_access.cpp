@@ -12,7 +12,9 @@
 #include "ui/Accessible.h"
 #include "ui/Colours.h"
 #include "ui/FilePage.h"
+#include "ui/NamePage.h"
 #include "ui/StringPage.h"
+#include "ui/Unit_saveText.h"
 #include "ui/myabout.h"
 
 using namespace quenvar;
@@ -61,6 +63,40 @@ class AccessTest : public QObject {
     QVERIFY(about.Label6->focusPolicy() & Qt::TabFocus);
     QTest::keyClick(about.Label4, Qt::Key_Return);
     QCOMPARE(gui.fake->opened.size(), size_t(1));
+  }
+
+  // Where no program can open an address, a list or a saved file, a
+  // message says so, naming it.
+  void noProgramToOpenIsSaid_data() {
+    QTest::addColumn<QString>("what");
+    for (const char* what : {"website", "about link", "name list", "saved file"}) QTest::newRow(what) << what;
+  }
+  void noProgramToOpenIsSaid() {
+    QFETCH(QString, what);
+    gui.fake->opens = false;
+    if (what == "website") gui.form->VisitsWebsite1Click();
+    if (what == "about link") {
+      Taboutform about(gui.form.get());
+      QTest::keyClick(about.Label4, Qt::Key_Return);
+    }
+    if (what == "name list") QTest::mouseClick(gui.form->TabSheet44->MaleView, Qt::LeftButton);
+    if (what == "saved file") {
+      QTest::mouseClick(gui.page->startButton, Qt::LeftButton);
+      const QString file = QString::fromStdString(gui.folder->file("saved.txt"));
+      QVERIFY(test::WhenModal<TFormSaveText>([&] { QTest::mouseClick(gui.page->saveButton, Qt::LeftButton); },
+                                             [&](TFormSaveText* d) {
+                                               d->FilenameEdit1->setChosen(file);
+                                               QTest::mouseClick(d->btnSave, Qt::LeftButton);
+                                               QTest::mouseClick(d->btnview, Qt::LeftButton);
+                                             }));
+    }
+    QCOMPARE(gui.fake->opened.size(), size_t(1));
+    const QUrl url = gui.fake->opened[0];
+    QVERIFY(!gui.fake->boxes.empty());
+    const auto& box = gui.fake->boxes.back();
+    QCOMPARE(box.text, "No program on this system can open " +
+                           (url.isLocalFile() ? url.toLocalFile() : url.toString()) + ".");
+    QCOMPARE(int(box.icon), int(Icon::Warning));
   }
 
   // Every colour the program sets reads at least 4.5:1 on what it is drawn
@@ -137,6 +173,39 @@ class AccessTest : public QObject {
         QVERIFY2(w->width() >= need.width() && w->height() >= need.height(),
                  qPrintable(page->objectName() + " " + w->objectName() + " " +
                             QString("%1x%2 < %3x%4")
+                                .arg(w->width())
+                                .arg(w->height())
+                                .arg(need.width())
+                                .arg(need.height())));
+      }
+    }
+    // The dialogs open at their usual size and grow with the font.
+    for (int which = 1; which <= 4; ++which) {
+      QApplication::setFont(before);
+      std::unique_ptr<QWidget> usual = test::Dialog(which, gui.form.get(), gui.page->textGenerator());
+      const QSize size = usual->size();
+      QApplication::setFont(large);
+      std::unique_ptr<QWidget> dialog = test::Dialog(which, gui.form.get(), gui.page->textGenerator());
+      dialog->show();
+      QTest::qWait(20);
+      QVERIFY2(dialog->minimumSize() != dialog->maximumSize(), dialog->objectName().toLatin1());
+      QVERIFY(dialog->width() >= size.width() && dialog->height() >= size.height());
+      if (const QString folder = qEnvironmentVariable("QUENVAR_SCREENSHOTS"); !folder.isEmpty())
+        dialog->grab().save(folder + "/" + dialog->objectName() + "-12pt.png");
+      for (QWidget* w : dialog->findChildren<QWidget*>()) {
+        if (!w->isVisible() ||
+            (qobject_cast<QLabel*>(w) == nullptr && qobject_cast<QAbstractButton*>(w) == nullptr &&
+             qobject_cast<QAbstractSpinBox*>(w) == nullptr))
+          continue;
+        // A push button's caption, whole; the rest as they ask.
+        const auto* push = qobject_cast<QPushButton*>(w);
+        const QSize need = push == nullptr
+                               ? w->minimumSizeHint()
+                               : QSize(push->fontMetrics().horizontalAdvance(push->text().remove('&')) + 8,
+                                       push->fontMetrics().height() + 4);
+        QVERIFY2(w->width() >= need.width() && w->height() >= need.height(),
+                 qPrintable(dialog->objectName() + " " + w->objectName() +
+                            QString(" %1x%2 < %3x%4")
                                 .arg(w->width())
                                 .arg(w->height())
                                 .arg(need.width())

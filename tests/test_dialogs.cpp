@@ -187,6 +187,58 @@ class DialogTest : public QObject {
              QString("/opt/q/temp/20261207_090503.txt"));
   }
 
+  // A save of a million rows shows the page's progress and lets messages
+  // run every 64 KiB at most; Cancel leaves the old file as it was.
+  void longSavesShowProgressAndCancel() {
+    page->RxSpinUpper->setValue(2000000000);
+    page->RxSpinUpperExit();
+    page->RxSpinCount->setValue(1000000);
+    page->RxSpinCountExit();
+    QTest::mouseClick(page->startButton, Qt::LeftButton);
+    QCOMPARE(page->generator.Results.size(), size_t(1000000));
+    const QString file = pathFor("saved.txt");
+    auto save = [&] {
+      QVERIFY(WhenModal<TFormSaveText>([&] { QTest::mouseClick(page->saveButton, Qt::LeftButton); },
+                                       [&](TFormSaveText* d) {
+                                         d->FilenameEdit1->setChosen(file);
+                                         QTest::mouseClick(d->rxOnecol, Qt::LeftButton);
+                                         QTest::mouseClick(d->btnSave, Qt::LeftButton);
+                                       }));
+    };
+    uint64_t longest = 0;
+    int64_t shownAt = -1;  // the progress seen while messages ran
+    bool shown = true;
+    TakeWork();
+    {
+      test::FakePump pump([&](int) {
+        longest = std::max(longest, TakeWork());
+        shown = shown && page->running() && page->progressBar->isVisible();
+        shownAt = std::max<int64_t>(shownAt, page->progressBar->value());
+      });
+      save();
+      QVERIFY(pump.calls >= 50);
+    }
+    QVERIFY(shown);
+    QVERIFY(longest > 0 && longest <= 65536);
+    QVERIFY(shownAt > 500000);
+    QCOMPARE(fake->boxes.back().text, QString("The randoms have been saved as text file!"));
+    const std::string before = test::ReadFile(file.toStdString());
+    QCOMPARE(std::count(before.begin(), before.end(), '\n'), 1000000);
+
+    // Cancelled halfway: the file is as it was, and nothing says saved.
+    const size_t boxes = fake->boxes.size();
+    page->commaAction->trigger();  // another layout, so that a finished save would differ
+    {
+      test::FakePump pump([&](int call) {
+        if (call == 40) page->cancelButton->click();
+      });
+      save();
+    }
+    QCOMPARE(fake->boxes.size(), boxes);
+    QVERIFY(test::ReadFile(file.toStdString()) == before);
+    QVERIFY(!page->running() && page->resultsShown());
+  }
+
   // A long print lays out, asks over 50 pages, and draws a line at a time
   // between message runs, with the page's progress and Cancel; the results
   // stay shown.

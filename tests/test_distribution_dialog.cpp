@@ -27,6 +27,7 @@ struct Shown {
   QList<qint64> counts;
   QStringList categories;
   QString summary;
+  QString warning;  // empty when hidden
   QStringList unnamed;
   QString chartName, summaryName;
 };
@@ -40,6 +41,8 @@ std::optional<Shown> OpenChart(ResultPage* page) {
                                                         shown.counts << qRound64(d->counts->at(k));
                                                       shown.categories = d->categories;
                                                       shown.summary = d->summaryLabel->text();
+                                                      if (d->warningLabel->isVisibleTo(d))
+                                                        shown.warning = d->warningLabel->text();
                                                       shown.unnamed = UnnamedControls(d);
                                                       shown.chartName = AccessibleName(d->chartView);
                                                       shown.summaryName = AccessibleName(d->summaryLabel);
@@ -141,6 +144,14 @@ class DistributionDialogTest : public QObject, public GuiFixture {
     QVERIFY2(shown->unnamed.isEmpty(), qPrintable(shown->unnamed.join(", ")));
     QCOMPARE(shown->chartName, QString("Distribution chart"));
     QCOMPARE(shown->summaryName, QString("Summary"));
+    QVERIFY2(shown->warning.isEmpty(), qPrintable(shown->warning));  // 100 values a bar
+
+    // 4 values a bar: the test is said to be unreliable.
+    runNumbers(100, 200, 7);
+    const auto few = OpenChart(p);
+    QVERIFY(few);
+    QCOMPARE(few->warning, QString("Fewer than 5 values are expected per bar (4.00): the chi-square test is "
+                                   "unreliable. Draw more values for a sound test."));
 
     // Without repeats there is no test.
     QTest::mouseClick(p->ChDuplicate, Qt::LeftButton);
@@ -232,6 +243,15 @@ class DistributionDialogTest : public QObject, public GuiFixture {
                                           [&](DistributionDialog* d) {
                                             QTest::qWait(300);
                                             saved = d->grab().save(folder + "/dialog-distribution.png");
+                                          }));
+    QVERIFY(saved);
+    // Long bar names, whole, and the warning of too few values a bar.
+    p = runNumbers(2000000000, 200, 2024);
+    saved = false;
+    QVERIFY(WhenModal<DistributionDialog>([p] { p->distributionAction->trigger(); },
+                                          [&](DistributionDialog* d) {
+                                            QTest::qWait(300);
+                                            saved = d->grab().save(folder + "/dialog-distribution-few.png");
                                           }));
     QVERIFY(saved);
   }

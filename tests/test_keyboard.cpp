@@ -9,6 +9,7 @@
 #include "PageFixture.h"
 #include "ui/Keyboard.h"
 #include "ui/Platform.h"
+#include "ui/StringPage.h"
 #include "ui/Unit_saveText.h"
 #include "ui/UnitprintText.h"
 
@@ -104,6 +105,35 @@ class KeyboardTest : public QObject {
     if (effect == "closed") QVERIFY(!gui.form->isVisible());
   }
 
+  // Return in an input starts a run, as Ctrl+Return does; a list and the
+  // wildcard editor keep it (no run, so no refusal either).
+  void returnInAnInputStarts_data() {
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<bool>("starts");
+    QTest::newRow("a number box") << int(Tab::Number) << "RxSpinCount" << true;
+    QTest::newRow("a check box") << int(Tab::Number) << "ChDuplicate" << true;
+    QTest::newRow("the mask") << int(Tab::String) << "comMask" << true;
+    QTest::newRow("the wildcard editor") << int(Tab::String) << "EditDescription" << false;
+    QTest::newRow("the item list") << int(Tab::Sampling) << "ListBoxSampling" << false;
+  }
+  void returnInAnInputStarts() {
+    QFETCH(int, tab);
+    QFETCH(QString, input);
+    QFETCH(bool, starts);
+    ResultPage* page = gui.form->page(Tab(tab));
+    gui.form->PageControl1->setCurrentWidget(page);
+    if (input == "comMask") gui.form->TabSheet2->comMask->setEditText("####");
+    if (input == "EditDescription") QTest::mouseClick(gui.form->TabSheet2->BtnAdd, Qt::LeftButton);
+    auto* w = page->findChild<QWidget*>(input);
+    QVERIFY(w != nullptr);
+    w->setFocus();
+    gui.fake->boxes.clear();
+    press(QKeySequence(Qt::Key_Return));
+    QCOMPARE(page->resultsShown(), starts);
+    QVERIFY2(gui.fake->boxes.empty(), qPrintable(gui.fake->boxes.empty() ? "" : gui.fake->boxes[0].text));
+  }
+
   void keysOpenTheDialogs() {
     run();
     QVERIFY(test::WhenModal<TFormSaveText>([&] { press(QKeySequence::Save); },
@@ -197,12 +227,17 @@ class KeyboardTest : public QObject {
   // Each label with a control, each check box and radio button has its
   // Alt+letter, and no two of a page share one.
   void mnemonicsDoNotClash_data() {
-    QTest::addColumn<int>("tab");
+    QTest::addColumn<int>("tab");  // a dialog below 0
     for (const PageInfo& info : kPages) QTest::newRow(info.page) << int(info.tab);
+    QTest::newRow("Save dialog") << -1;
+    QTest::newRow("Print dialog") << -2;
+    QTest::newRow("Select dialog") << -3;
+    QTest::newRow("About box") << -4;
   }
   void mnemonicsDoNotClash() {
     QFETCH(int, tab);
-    ResultPage* page = gui.form->page(Tab(tab));
+    std::unique_ptr<QWidget> dialog = test::Dialog(-tab, gui.form.get(), gui.page->textGenerator());
+    QWidget* page = tab >= 0 ? gui.form->page(Tab(tab)) : dialog.get();
     QMap<QChar, QString> taken;
     for (QWidget* w : page->findChildren<QWidget*>()) {
       QString text;
@@ -213,7 +248,8 @@ class KeyboardTest : public QObject {
       } else if (qobject_cast<QCheckBox*>(w) != nullptr || qobject_cast<QRadioButton*>(w) != nullptr ||
                  qobject_cast<QPushButton*>(w) != nullptr) {
         text = static_cast<QAbstractButton*>(w)->text();
-        needed = true;
+        needed = qobject_cast<QPushButton*>(w) == nullptr ||
+                 !QRegularExpression("^[<>]").match(static_cast<QPushButton*>(w)->text()).hasMatch();
       } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
         text = group->title();
       }

@@ -101,14 +101,14 @@ class SelectTest : public QObject {
     TFormSelect& d = open(kUpper, {79, 73});
     QCOMPARE(d.windowTitle(), QString("Select"));
     QCOMPARE(d.size(), QSize(439, 323));
-    QCOMPARE(Snapshot(d), QStringList({"Available Items ( 24 ) [ABCDEFGHJKLMNPQRSTUVWXYZ] highlighted 0",
-                                       "Selected Items ( 2 ) [IO] highlighted 0"}));
+    QCOMPARE(Snapshot(d), QStringList({"&Available Items ( 24 ) [ABCDEFGHJKLMNPQRSTUVWXYZ] highlighted 0",
+                                       "&Selected Items ( 2 ) [IO] highlighted 0"}));
     QCOMPARE(d.ListBoxSource->toolTip(),
              QString("Shift, Ctrl+click to select multi-item\nDouble-click it to move the item"));
     QCOMPARE(d.ListBoxSource->visualItemRect(d.ListBoxSource->item(1)).height(), 18);
 
     TFormSelect& none = open(kUpper, {});
-    QCOMPARE(none.Label2->text(), QString("Selected Items ( 0 )"));
+    QCOMPARE(none.Label2->text(), QString("&Selected Items ( 0 )"));
     QCOMPARE(none.ListBoxTarget->count(), 0);
     QCOMPARE(Highlighted(none.ListBoxSource), QList<int>{0});
   }
@@ -116,15 +116,15 @@ class SelectTest : public QObject {
   void buttonsMoveTheHighlightedLines() {
     TFormSelect& d = open(kUpper, {73});
     click(d.btnselect);  // right after opening: exactly the first line
-    QCOMPARE(Snapshot(d), QStringList({"Available Items ( 24 ) [BCDEFGHJKLMNOPQRSTUVWXYZ] highlighted 0",
-                                       "Selected Items ( 2 ) [AI] highlighted 0"}));
+    QCOMPARE(Snapshot(d), QStringList({"&Available Items ( 24 ) [BCDEFGHJKLMNOPQRSTUVWXYZ] highlighted 0",
+                                       "&Selected Items ( 2 ) [AI] highlighted 0"}));
     // Two lines picked with Ctrl land in code order, not at the end.
     d.ListBoxSource->item(2)->setSelected(true);   // D
     d.ListBoxSource->item(20)->setSelected(true);  // W
     d.ListBoxSource->item(0)->setSelected(false);
     click(d.btnselect);
     QCOMPARE(Lines(d.ListBoxTarget), QString("ADIW"));
-    QCOMPARE(d.Label1->text(), QString("Available Items ( 22 )"));
+    QCOMPARE(d.Label1->text(), QString("&Available Items ( 22 )"));
     click(d.btnUnselect);  // the first selected line again
     QCOMPARE(Lines(d.ListBoxTarget), QString("DIW"));
     QCOMPARE(Lines(d.ListBoxSource).left(3), QString("ABC"));
@@ -144,8 +144,8 @@ class SelectTest : public QObject {
     click(d.btnSelectAll);
     QCOMPARE(d.ListBoxSource->count(), 0);
     QCOMPARE(Lines(d.ListBoxTarget), AllCodes(kSpecial));
-    QCOMPARE(d.Label1->text(), QString("Available Items ( 0 )"));
-    QCOMPARE(d.Label2->text(), QString("Selected Items ( 33 )"));
+    QCOMPARE(d.Label1->text(), QString("&Available Items ( 0 )"));
+    QCOMPARE(d.Label2->text(), QString("&Selected Items ( 33 )"));
     click(d.btnUnSelectAll);
     QCOMPARE(Snapshot(d), opening);
   }
@@ -168,7 +168,7 @@ class SelectTest : public QObject {
     Drop(d.ListBoxTarget, own.get(), &accepted);
     QVERIFY(accepted);
     QCOMPARE(Lines(d.ListBoxTarget), QString("ABZ"));
-    QCOMPARE(d.Label2->text(), QString("Selected Items ( 3 )"));
+    QCOMPARE(d.Label2->text(), QString("&Selected Items ( 3 )"));
     // And back: the highlighted first selected line.
     std::unique_ptr<QMimeData> back(d.ListBoxTarget->dragData());
     Drop(d.ListBoxSource, back.get(), &accepted);
@@ -180,12 +180,12 @@ class SelectTest : public QObject {
     TFormSelect& d = open(kUpper, {});
     doubleClick(d.ListBoxSource, 3);
     QCOMPARE(Lines(d.ListBoxTarget), QString("D"));
-    QCOMPARE(d.Label1->text(), QString("Available Items ( 25 )"));
+    QCOMPARE(d.Label1->text(), QString("&Available Items ( 25 )"));
     doubleClick(d.ListBoxSource, 0);
     QCOMPARE(Lines(d.ListBoxTarget), QString("AD"));
     doubleClick(d.ListBoxTarget, 1);
     QCOMPARE(Lines(d.ListBoxTarget), QString("A"));
-    QCOMPARE(d.Label2->text(), QString("Selected Items ( 1 )"));
+    QCOMPARE(d.Label2->text(), QString("&Selected Items ( 1 )"));
   }
 
   void theSpaceIsABlankLineThatMoves() {

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/Folders.h"
 #include "ui/Guard.h"
@@ -22,7 +23,8 @@ QSpinBox* ColumnsSpin(QWidget* parent) {
   spin->setRange(2, 100);
   spin->setValue(4);
   spin->findChild<QLineEdit*>()->setReadOnly(true);
-  spin->setFixedWidth(56);
+  spin->setMinimumWidth(std::max(56, spin->minimumSizeHint().width()));
+  spin->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);  // its own width, wider with the font
   return spin;
 }
 
@@ -30,12 +32,12 @@ SeparatorGroup::SeparatorGroup(QWidget* parent, const char* tabName, const char*
                                const char* spaceName) {
   group = new QGroupBox(QCoreApplication::translate("DialogParts", "Out Format"), parent);
   auto* column = new QVBoxLayout(group);
-  tab = new QRadioButton(QCoreApplication::translate("DialogParts", "Tab Delimited"), group);
+  tab = new QRadioButton(QCoreApplication::translate("DialogParts", "&Tab Delimited"), group);
   tab->setObjectName(tabName);
   tab->setChecked(true);
-  comma = new QRadioButton(QCoreApplication::translate("DialogParts", "Comma Separated"), group);
+  comma = new QRadioButton(QCoreApplication::translate("DialogParts", "Co&mma Separated"), group);
   comma->setObjectName(commaName);
-  space = new QRadioButton(QCoreApplication::translate("DialogParts", "Space Separated"), group);
+  space = new QRadioButton(QCoreApplication::translate("DialogParts", "Sp&ace Separated"), group);
   space->setObjectName(spaceName);
   for (QRadioButton* r : {tab, comma, space}) column->addWidget(r);
 }

@@ -53,6 +53,7 @@ DistributionDialog::DistributionDialog(QWidget* parent, const Distribution& dist
     int longest = 0;
     for (const QString& name : categories) longest = std::max(longest, static_cast<int>(name.size()));
     names->setLabelsAngle(longest * categories.size() > 60 ? -60 : 0);
+    names->setTruncateLabels(false);  // a bar's name whole, turned when they are long
     chart->addAxis(names, Qt::AlignBottom);
     series->attachAxis(names);
   } else {
@@ -73,6 +74,7 @@ DistributionDialog::DistributionDialog(QWidget* parent, const Distribution& dist
       longest = std::max(longest, static_cast<int>(categories[k].size()));
     }
     names->setLabelsAngle(longest > 3 ? -60 : 0);
+    names->setTruncateLabels(false);
     chart->addAxis(names, Qt::AlignBottom);
     series->attachAxis(names);
   }
@@ -99,6 +101,24 @@ DistributionDialog::DistributionDialog(QWidget* parent, const Distribution& dist
   summaryLabel->setAccessibleName(tr("Summary"));
   summaryLabel->setAccessibleDescription(summary);
 
+  // Pearson's test is trusted only with at least 5 values expected in each
+  // category.
+  double fewest = 0;
+  for (const double e : distribution.expected)
+    if (e > 0 && (fewest == 0 || e < fewest)) fewest = e;
+  warningLabel = new QLabel(this);
+  warningLabel->setObjectName("warningLabel");
+  warningLabel->setWordWrap(true);
+  if (distribution.test && fewest < 5) {
+    warningLabel->setText(
+        tr("Fewer than 5 values are expected per bar (%1): the chi-square test is unreliable. "
+           "Draw more values for a sound test.")
+            .arg(fewest, 0, 'f', 2));
+    chartView->setAccessibleDescription(chartView->accessibleDescription() + " " + warningLabel->text());
+  } else {
+    warningLabel->hide();
+  }
+
   closeButton = new QPushButton(tr("Close"), this);
   closeButton->setObjectName("closeButton");
   closeButton->setDefault(true);
@@ -106,6 +126,7 @@ DistributionDialog::DistributionDialog(QWidget* parent, const Distribution& dist
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(chartView, 1);
+  layout->addWidget(warningLabel);
   auto* row = new QHBoxLayout;
   row->addWidget(summaryLabel, 1);
   row->addWidget(closeButton);

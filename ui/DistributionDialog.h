@@ -25,6 +25,7 @@ class DistributionDialog : public QDialog {
   QBarSet* counts;  // the bars, in the order of the categories
   QStringList categories;
   QLabel* summaryLabel;
+  QLabel* warningLabel;  // shown when too few values are expected per bar for the test
   QPushButton* closeButton;
 };
 

@@ -139,7 +139,7 @@ QString NamePage::totalsText() const {
 
 void NamePage::openList(const std::string& path) {
   // Neither checked nor waited for: an edited list is read at the next run.
-  platform().openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+  OpenUrl(window(), QUrl::fromLocalFile(QString::fromStdString(path)));
 }
 
 }  // namespace quenvar::ui

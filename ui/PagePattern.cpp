@@ -1,14 +1,19 @@
 #include "ui/PagePattern.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QGridLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QResizeEvent>
 #include <QSaveFile>
@@ -234,6 +239,28 @@ void ResultPage::changeEvent(QEvent* event) {
   if (event->type() == QEvent::PaletteChange) applyColours();
   if (event->type() == QEvent::FontChange) fitHeader();
   QWidget::changeEvent(event);
+}
+
+void ResultPage::keyPressEvent(QKeyEvent* event) {
+  // Inputs pass Return on to the page; lists, multi-line boxes and the
+  // editors that mark themselves kOwnReturn keep it for themselves.
+  const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+  QWidget* focus = QApplication::focusWidget();
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && plain && focus != nullptr &&
+      inputPanel->isAncestorOf(focus)) {
+    bool input = qobject_cast<QLineEdit*>(focus) != nullptr ||
+                 qobject_cast<QAbstractSpinBox*>(focus) != nullptr ||
+                 qobject_cast<QComboBox*>(focus) != nullptr || qobject_cast<QCheckBox*>(focus) != nullptr ||
+                 qobject_cast<QRadioButton*>(focus) != nullptr;
+    for (QWidget* w = focus; w != inputPanel && input; w = w->parentWidget())
+      if (w->property(kOwnReturn).toBool()) input = false;
+    if (input) {
+      event->accept();
+      if (startAction->isEnabled()) startAction->trigger();
+      return;
+    }
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void ResultPage::fitHeader() {
@@ -534,9 +561,10 @@ void ResultPage::StartClick() {
 }
 
 void ResultPage::CancelClick() {
-  if (copying_ || printing_) {  // only the copy or print stops: the results stay shown
+  if (copying_ || printing_ || saving_) {  // only the copy, print or save stops: the results stay shown
     copyStopped_ = copying_;
     printStopped_ = printing_;
+    saveStopped_ = saving_;
     return;
   }
   cancelButton->hide();
@@ -699,7 +727,37 @@ void ResultPage::SaveClick() {
   const ExportPreset preset = exportPreset();
   TFormSaveText dialog(window(), textGenerator(), info_.kind, preset.perLine);
   if (preset.fixedLayout) dialog.fixLayout();
-  dialog.exec();
+  dialog.Save = [this, &dialog](const TsaveTextPar& par) { return saveResults(dialog, par); };
+  // Modal as with exec(), but the dialog may hide while the page saves.
+  dialog.setWindowModality(Qt::ApplicationModal);
+  QEventLoop loop;
+  connect(&dialog, &QDialog::finished, &loop, &QEventLoop::quit);
+  dialog.show();
+  loop.exec();
+}
+
+bool ResultPage::saveResults(QDialog& dialog, const TsaveTextPar& par) {
+  const QString caption = statusLabel->text();
+  saving_ = true;
+  saveStopped_ = false;
+  SetBusy(true);
+  dialog.hide();
+  auto finish = [&] {
+    saving_ = false;
+    progressView_->hide();
+    labelView_->setCaption(caption.toStdString());
+    SetBusy(false);
+    dialog.show();
+  };
+  bool saved = false;
+  try {
+    saved = textGenerator()->SaveText(par, PrintFeedback{progressView(), labelView(), &saveStopped_});
+  } catch (...) {
+    finish();
+    throw;
+  }
+  finish();
+  return saved;
 }
 
 void ResultPage::PrintClick() {

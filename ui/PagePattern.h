@@ -59,6 +59,10 @@ class InputArea : public QScrollArea {
   QSize minimumSizeHint() const override;
 };
 
+// The property of an editor in a page's inputs whose Return is its own: it
+// does not start a run there.
+inline constexpr char kOwnReturn[] = "ownReturn";
+
 class ResultPage : public QWidget {
   Q_OBJECT
 
@@ -239,6 +243,8 @@ class ResultPage : public QWidget {
   // that was hidden when the columns were set is laid out when first shown.
   bool eventFilter(QObject* watched, QEvent* event) override;
   void changeEvent(QEvent* event) override;
+  // Return in an input starts a run, as Ctrl+Return does.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void buildToolBar();
@@ -258,6 +264,8 @@ class ResultPage : public QWidget {
   // Prints from the print dialog with the status panel's progress and
   // Cancel; the dialog steps aside meanwhile.
   bool printResults(QDialog& dialog, const TsaveTextPar& par);
+  // Saves from the save dialog in the same way.
+  bool saveResults(QDialog& dialog, const TsaveTextPar& par);
 
   const PageInfo& info_;
   QHBoxLayout* toolRow_ = nullptr;
@@ -274,6 +282,8 @@ class ResultPage : public QWidget {
   int valueColumn_ = 1;
   bool printing_ = false;      // a print is under way
   bool printStopped_ = false;  // Cancel stopped it
+  bool saving_ = false;        // a save is under way
+  bool saveStopped_ = false;   // Cancel stopped it
   QStringList lastRun_;
 };
 

@@ -55,7 +55,7 @@ class DesktopPlatform : public Platform {
     return dialog.exec() == QDialog::Accepted;
   }
 
-  void openUrl(const QUrl& url) override { QDesktopServices::openUrl(url); }
+  bool openUrl(const QUrl& url) override { return QDesktopServices::openUrl(url); }
 
   QString helpViewer() override { return QStandardPaths::findExecutable("xchm"); }
 
@@ -97,6 +97,14 @@ void SetUpMessageBox(QMessageBox& box, const QString& text, Icon icon, bool yesN
 }
 
 Platform& platform() { return *g_platform; }
+
+void OpenUrl(QWidget* parent, const QUrl& url) {
+  if (platform().openUrl(url)) return;
+  const QString what = url.isLocalFile() ? url.toLocalFile() : url.toString();
+  platform().messageBox(
+      parent, QCoreApplication::translate("Platform", "No program on this system can open %1.").arg(what),
+      Icon::Warning, false);
+}
 void setPlatform(Platform* replacement) { g_platform = replacement != nullptr ? replacement : &g_desktop; }
 
 QString MessageText(const QString& text) {

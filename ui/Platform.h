@@ -31,8 +31,9 @@ class Platform {
   virtual QStringList printerNames() = 0;
   // The system's printer set-up dialog on the program's printer; true on OK.
   virtual bool printerSetup(QWidget* parent, QPrinter& printer) = 0;
-  // Opens an address, an e-mail link or a file with the desktop's default handler.
-  virtual void openUrl(const QUrl& url) = 0;
+  // Opens an address, an e-mail link or a file with the desktop's default
+  // handler; false when no program could open it.
+  virtual bool openUrl(const QUrl& url) = 0;
   // The compiled-HTML help viewer; empty where none is installed (F1 then
   // shows the help's topics in a window of the program's own, HelpWindow.h).
   virtual QString helpViewer() = 0;
@@ -41,6 +42,9 @@ class Platform {
 };
 
 Platform& platform();
+// Opens the address through the platform and says so in a message box when
+// no program can open it.
+void OpenUrl(QWidget* parent, const QUrl& url);
 // Fills the desktop's message box: title, text, icon and buttons; a
 // question's default answer is No.
 void SetUpMessageBox(QMessageBox& box, const QString& text, Icon icon, bool yesNo);

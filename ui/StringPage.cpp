@@ -219,6 +219,7 @@ QWidget* StringPage::buildWildcards() {
   PanelEdit = new QFrame(box);
   PanelEdit->setObjectName("PanelEdit");
   PanelEdit->setFrameShape(QFrame::StyledPanel);
+  PanelEdit->setProperty(kOwnReturn, true);  // a wildcard being edited is saved first, not run
   auto* grid = new QGridLayout(PanelEdit);
   grid->setContentsMargins(6, 4, 6, 4);
   grid->setVerticalSpacing(2);

@@ -210,7 +210,7 @@ void TFormRandom::About1Click() {
   about.exec();
 }
 
-void TFormRandom::VisitsWebsite1Click() { platform().openUrl(QUrl(QString::fromLatin1(kHomePageAddress))); }
+void TFormRandom::VisitsWebsite1Click() { OpenUrl(this, QUrl(QString::fromLatin1(kHomePageAddress))); }
 
 bool TFormRandom::anyPageRunning() const {
   return std::any_of(Pages.begin(), Pages.end(),

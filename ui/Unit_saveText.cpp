@@ -72,8 +72,7 @@ TFormSaveText::TFormSaveText(QWidget* parent, const Trandom_base* generator, ui:
     : QDialog(parent), Generator(generator), PageKind(pageKind) {
   setObjectName("TFormSaveText");
   setWindowTitle(tr("Save Data to Text File"));
-  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
-  setFixedSize(437, 329);
+  setWindowFlags(Qt::Dialog | Qt::WindowCloseButtonHint);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(6, 6, 6, 6);
   layout->setSpacing(4);
@@ -81,10 +80,10 @@ TFormSaveText::TFormSaveText(QWidget* parent, const Trandom_base* generator, ui:
   auto* fileGroup = new QGroupBox(tr("File Name"), this);
   auto* fileGrid = new QGridLayout(fileGroup);
   FilenameEdit1 = new FileNameEdit(fileGroup);
-  raOverwrite = new QRadioButton(tr("Create or Overwrite file"), fileGroup);
+  raOverwrite = new QRadioButton(tr("C&reate or Overwrite file"), fileGroup);
   raOverwrite->setObjectName("raOverwrite");
   raOverwrite->setChecked(true);
-  raAppend = new QRadioButton(tr("Append to end of file"), fileGroup);
+  raAppend = new QRadioButton(tr("Append to &end of file"), fileGroup);
   raAppend->setObjectName("raAppend");
   auto* nameLabel = new QLabel(tr("File &name"), fileGroup);
   nameLabel->setBuddy(FilenameEdit1->edit);
@@ -98,14 +97,14 @@ TFormSaveText::TFormSaveText(QWidget* parent, const Trandom_base* generator, ui:
   auto* row = new QHBoxLayout;
   auto* perLine = new QGroupBox(tr("Numbers Per Line"), this);
   auto* perGrid = new QGridLayout(perLine);
-  raSingleLine = new QRadioButton(tr("Single Line / All numbers in one line"), perLine);
+  raSingleLine = new QRadioButton(tr("Single &Line / All numbers in one line"), perLine);
   raSingleLine->setObjectName("raSingleLine");
   raSingleLine->setMinimumWidth(raSingleLine->sizeHint().width());
-  raMutiCol = new QRadioButton(tr("No. Columns per Line"), perLine);
+  raMutiCol = new QRadioButton(tr("No. &Columns per Line"), perLine);
   raMutiCol->setObjectName("raMutiCol");
   raMutiCol->setChecked(true);
   RxSpinEdit1 = ColumnsSpin(perLine);
-  rxOnecol = new QRadioButton(tr("One Number per Line"), perLine);
+  rxOnecol = new QRadioButton(tr("One N&umber per Line"), perLine);
   rxOnecol->setObjectName("rxOnecol");
   perGrid->addWidget(raSingleLine, 0, 0, 1, 2);
   perGrid->addWidget(raMutiCol, 1, 0);
@@ -140,6 +139,8 @@ TFormSaveText::TFormSaveText(QWidget* parent, const Trandom_base* generator, ui:
   CentreOnDesktop(this);
 
   RxSpinEdit1->setValue(ClampColumns(columns));
+  // 437 x 329 at the usual font; larger when a larger font needs it.
+  resize(QSize(437, 329).expandedTo(minimumSizeHint()));
   OrderTabs(this);
   FilenameEdit1->edit->setFocus();  // where the file name is typed
 }
@@ -179,13 +180,13 @@ void TFormSaveText::btnSaveClick() {
     QPushButton* button;
     ~Enable() { button->setEnabled(true); }
   } enable{btnSave};
-  Generator->SaveText(Par);
-  platform().messageBox(this, tr("The randoms have been saved as text file!"), Icon::Information, false);
+  if (Save ? Save(Par) : (Generator->SaveText(Par), true))
+    platform().messageBox(this, tr("The randoms have been saved as text file!"), Icon::Information, false);
 }
 
 void TFormSaveText::btnviewClick() {
   const QString name = FilenameEdit1->FileName();
-  if (!name.isEmpty() && QFileInfo::exists(name)) platform().openUrl(QUrl::fromLocalFile(name));
+  if (!name.isEmpty() && QFileInfo::exists(name)) OpenUrl(this, QUrl::fromLocalFile(name));
 }
 
 }  // namespace quenvar::ui

@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QToolButton>
+#include <functional>
 
 #include "core/Unit_base.h"
 #include "core/Writers.h"
@@ -43,6 +44,9 @@ class TFormSaveText : public QDialog {
 
   TsaveTextPar Par;
   const Trandom_base* Generator;
+  // Saves for the opening page, showing the progress on it; false when the
+  // save was stopped. Unset: Generator saves at once.
+  std::function<bool(const TsaveTextPar&)> Save;
   ui::PageKind PageKind;
 
   FileNameEdit* FilenameEdit1;

@@ -33,7 +33,11 @@ QPushButton* MoveButton(QWidget* parent, const char* name, const QString& captio
   button->setToolTip(hint);
   button->setAccessibleName(hint);  // a bare arrow says nothing when read aloud
   button->setAutoDefault(false);
-  button->setFixedSize(33, 25);
+  // 33 x 25 at the usual font, room for ">>" at a larger one.
+  const QFontMetrics metrics = button->fontMetrics();
+  button->setMinimumSize(std::max(33, metrics.horizontalAdvance(">>") + 14),
+                         std::max(25, metrics.height() + 8));
+  button->setMaximumWidth(button->minimumWidth());
   return button;
 }
 
@@ -83,17 +87,16 @@ void SelectList::dropEvent(QDropEvent* event) {
 TFormSelect::TFormSelect(QWidget* parent) : QDialog(parent) {
   setObjectName("TFormSelect");
   setWindowTitle(tr("Select"));
-  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
-  setFixedSize(439, 323);
+  setWindowFlags(Qt::Dialog | Qt::WindowCloseButtonHint);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(8, 6, 8, 8);
   auto* grid = new QGridLayout;
   grid->setHorizontalSpacing(10);
 
-  Label1 = new QLabel(tr("Available Items"), this);
+  Label1 = new QLabel(tr("&Available Items"), this);
   Label1->setObjectName("Label1");
-  Label2 = new QLabel(tr("Selected Items"), this);
+  Label2 = new QLabel(tr("&Selected Items"), this);
   Label2->setObjectName("Label2");
   ListBoxSource = new SelectList(this);
   ListBoxSource->setObjectName("ListBoxSource");
@@ -140,6 +143,8 @@ TFormSelect::TFormSelect(QWidget* parent) : QDialog(parent) {
   // A drop on the selected side brings the available lines over, and back.
   connect(ListBoxTarget, &SelectList::dropped, this, [this] { btnselectClick(); });
   connect(ListBoxSource, &SelectList::dropped, this, [this] { btnUnselectClick(); });
+  // 439 x 323 at the usual font; larger when a larger font needs it.
+  resize(QSize(439, 323).expandedTo(minimumSizeHint()));
   connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
   connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -188,8 +193,8 @@ void TFormSelect::RefreshLists() {
   for (QListWidget* list :
        {static_cast<QListWidget*>(ListBoxSource), static_cast<QListWidget*>(ListBoxTarget)})
     if (list->count() > 0) list->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
-  Label1->setText(tr("Available Items ( %1 )").arg(available));
-  Label2->setText(tr("Selected Items ( %1 )").arg(selected));
+  Label1->setText(tr("&Available Items ( %1 )").arg(available));
+  Label2->setText(tr("&Selected Items ( %1 )").arg(selected));
 }
 
 void TFormSelect::MoveSelected(QListWidget* list, const char* flag) {

@@ -28,18 +28,17 @@ TFormPrinttext::TFormPrinttext(QWidget* parent, const Trandom_base* generator, u
     : QDialog(parent), Generator(generator), PageKind(pageKind) {
   setObjectName("TFormPrinttext");
   setWindowTitle(tr("Print Data"));
-  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
-  setFixedSize(422, 299);
+  setWindowFlags(Qt::Dialog | Qt::WindowCloseButtonHint);
   auto* layout = new QVBoxLayout(this);
   auto* row = new QHBoxLayout;
 
   auto* perLine = new QGroupBox(tr("Numbers Per Line"), this);
   auto* perGrid = new QGridLayout(perLine);
-  raMutiCol = new QRadioButton(tr("No. Columns per Line"), perLine);
+  raMutiCol = new QRadioButton(tr("No. &Columns per Line"), perLine);
   raMutiCol->setObjectName("raMutiCol");
   raMutiCol->setChecked(true);
   RxSpinEdit1 = ColumnsSpin(perLine);
-  rxOnecol = new QRadioButton(tr("One Number per Line"), perLine);
+  rxOnecol = new QRadioButton(tr("One N&umber per Line"), perLine);
   rxOnecol->setObjectName("rxOnecol");
   raMutiCol->setMinimumWidth(raMutiCol->sizeHint().width());  // never under its spin box
   perGrid->addWidget(raMutiCol, 0, 0);
@@ -58,10 +57,10 @@ TFormPrinttext::TFormPrinttext(QWidget* parent, const Trandom_base* generator, u
 
   auto* pageLayout = new QGroupBox(tr("Page Layout"), this);
   auto* pageRow = new QHBoxLayout(pageLayout);
-  RaPor = new QRadioButton(tr("Portrait"), pageLayout);
+  RaPor = new QRadioButton(tr("Portra&it"), pageLayout);
   RaPor->setObjectName("RaPor");
   RaPor->setIcon(PageIcon(false));
-  RaLan = new QRadioButton(tr("Landscape"), pageLayout);
+  RaLan = new QRadioButton(tr("&Landscape"), pageLayout);
   RaLan->setObjectName("RaLan");
   RaLan->setIcon(PageIcon(true));
   // The radios show the orientation the printer has now.
@@ -94,6 +93,8 @@ TFormPrinttext::TFormPrinttext(QWidget* parent, const Trandom_base* generator, u
   CentreOnDesktop(this);
 
   RxSpinEdit1->setValue(ClampColumns(columns));
+  // 422 x 299 at the usual font; larger when a larger font needs it.
+  resize(QSize(422, 299).expandedTo(minimumSizeHint()));
   OrderTabs(this);
 }
 

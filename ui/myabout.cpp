@@ -71,15 +71,14 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
 Taboutform::Taboutform(QWidget* parent) : QDialog(parent) {
   setObjectName("Taboutform");
   setWindowTitle(tr("About Quenvar Random Number Generator "));
-  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
-  setFixedSize(341, 232);
+  setWindowFlags(Qt::Dialog | Qt::WindowCloseButtonHint);
   CentreOnDesktop(this);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(4, 4, 4, 8);
   auto* frame = new QFrame(this);
   frame->setFrameShape(QFrame::StyledPanel);
   frame->setFrameShadow(QFrame::Raised);
-  frame->setFixedHeight(179);
+  frame->setMinimumHeight(179);
   auto* inside = new QVBoxLayout(frame);
   inside->setContentsMargins(4, 8, 4, 8);
 
@@ -126,14 +125,16 @@ Taboutform::Taboutform(QWidget* parent) : QDialog(parent) {
   buttons->addStretch(1);
   layout->addLayout(buttons);
 
+  // 341 x 232 at the usual font; larger when a larger font needs it.
+  resize(QSize(341, 232).expandedTo(minimumSizeHint()));
   connect(Label6, &LinkLabel::clicked, this, [this] { Label6Click(); });
   connect(Label4, &LinkLabel::clicked, this, [this] { Label4Click(); });
   connect(Button1, &QPushButton::clicked, this, &QDialog::close);
   AddHelpKey(this, [] { return 30; });
 }
 
-void Taboutform::Label6Click() { platform().openUrl(QUrl(QString::fromLatin1(kHomePageAddress))); }
+void Taboutform::Label6Click() { OpenUrl(this, QUrl(QString::fromLatin1(kHomePageAddress))); }
 
-void Taboutform::Label4Click() { platform().openUrl(QUrl("mailto:" + Label4->text())); }
+void Taboutform::Label4Click() { OpenUrl(this, QUrl("mailto:" + Label4->text())); }
 
 }  // namespace quenvar::ui
