@@ -319,15 +319,15 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Tab Delimited</source>
+        <source>&amp;Tab Delimited</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Comma Separated</source>
+        <source>Co&amp;mma Separated</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Space Separated</source>
+        <source>Sp&amp;ace Separated</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -439,6 +439,13 @@
     </message>
 </context>
 <context>
+    <name>Platform</name>
+    <message>
+        <source>No program on this system can open %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QtPrinting</name>
     <message>
         <source>No printer in your system!</source>
@@ -485,6 +492,10 @@
     </message>
     <message>
         <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fewer than 5 values are expected per bar (%1): the chi-square test is unreliable. Draw more values for a sound test.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1418,23 +1429,7 @@ Double-click it to move the item</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>No. Columns per Line</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>One Number per Line</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Page Layout</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Portrait</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Landscape</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1455,6 +1450,22 @@ Double-click it to move the item</source>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No. &amp;Columns per Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One N&amp;umber per Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Portra&amp;it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Landscape</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1492,31 +1503,11 @@ Double-click it to move the item</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Create or Overwrite file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Append to end of file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>File name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Numbers Per Line</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Single Line / All numbers in one line</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No. Columns per Line</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>One Number per Line</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1541,6 +1532,26 @@ Double-click it to move the item</source>
     </message>
     <message>
         <source>File &amp;name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;reate or Overwrite file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Append to &amp;end of file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Single &amp;Line / All numbers in one line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No. &amp;Columns per Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One N&amp;umber per Line</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1583,11 +1594,19 @@ Double-click it to move the item</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Available Items ( %1 )</source>
+        <source>&amp;Available Items</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Selected Items ( %1 )</source>
+        <source>&amp;Selected Items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Available Items ( %1 )</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Selected Items ( %1 )</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -319,16 +319,16 @@
         <translation>Ausgabeformat</translation>
     </message>
     <message>
-        <source>Tab Delimited</source>
-        <translation>Tabulator-getrennt</translation>
+        <source>&amp;Tab Delimited</source>
+        <translation>&amp;Tabulator-getrennt</translation>
     </message>
     <message>
-        <source>Comma Separated</source>
-        <translation>Komma-getrennt</translation>
+        <source>Co&amp;mma Separated</source>
+        <translation>Ko&amp;mma-getrennt</translation>
     </message>
     <message>
-        <source>Space Separated</source>
-        <translation>Leerzeichen-getrennt</translation>
+        <source>Sp&amp;ace Separated</source>
+        <translation>&amp;Leerzeichen-getrennt</translation>
     </message>
 </context>
 <context>
@@ -439,6 +439,13 @@
     </message>
 </context>
 <context>
+    <name>Platform</name>
+    <message>
+        <source>No program on this system can open %1.</source>
+        <translation>Kein Programm auf diesem System kann %1 öffnen.</translation>
+    </message>
+</context>
+<context>
     <name>QtPrinting</name>
     <message>
         <source>No printer in your system!</source>
@@ -486,6 +493,10 @@
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Fewer than 5 values are expected per bar (%1): the chi-square test is unreliable. Draw more values for a sound test.</source>
+        <translation>Je Balken werden weniger als 5 Werte erwartet (%1): Der Chi-Quadrat-Test ist unzuverlässig. Ziehen Sie mehr Werte für einen belastbaren Test.</translation>
     </message>
 </context>
 <context>
@@ -1420,24 +1431,8 @@ Doppelklick verschiebt den Eintrag</translation>
         <translation>Zahlen pro Zeile</translation>
     </message>
     <message>
-        <source>No. Columns per Line</source>
-        <translation>Spalten pro Zeile</translation>
-    </message>
-    <message>
-        <source>One Number per Line</source>
-        <translation>Eine Zahl pro Zeile</translation>
-    </message>
-    <message>
         <source>Page Layout</source>
         <translation>Seitenlayout</translation>
-    </message>
-    <message>
-        <source>Portrait</source>
-        <translation>Hochformat</translation>
-    </message>
-    <message>
-        <source>Landscape</source>
-        <translation>Querformat</translation>
     </message>
     <message>
         <source>Print &amp;Setup</source>
@@ -1458,6 +1453,22 @@ Doppelklick verschiebt den Eintrag</translation>
     <message>
         <source>Print Pre&amp;view</source>
         <translation>Druck&amp;vorschau</translation>
+    </message>
+    <message>
+        <source>No. &amp;Columns per Line</source>
+        <translation>S&amp;palten pro Zeile</translation>
+    </message>
+    <message>
+        <source>One N&amp;umber per Line</source>
+        <translation>Eine Za&amp;hl pro Zeile</translation>
+    </message>
+    <message>
+        <source>Portra&amp;it</source>
+        <translation>H&amp;ochformat</translation>
+    </message>
+    <message>
+        <source>&amp;Landscape</source>
+        <translation>&amp;Querformat</translation>
     </message>
 </context>
 <context>
@@ -1494,32 +1505,12 @@ Doppelklick verschiebt den Eintrag</translation>
         <translation>Dateiname</translation>
     </message>
     <message>
-        <source>Create or Overwrite file</source>
-        <translation>Datei anlegen oder überschreiben</translation>
-    </message>
-    <message>
-        <source>Append to end of file</source>
-        <translation>An das Dateiende anhängen</translation>
-    </message>
-    <message>
         <source>File name</source>
         <translation>Dateiname</translation>
     </message>
     <message>
         <source>Numbers Per Line</source>
         <translation>Zahlen pro Zeile</translation>
-    </message>
-    <message>
-        <source>Single Line / All numbers in one line</source>
-        <translation>Alle Zahlen in einer Zeile</translation>
-    </message>
-    <message>
-        <source>No. Columns per Line</source>
-        <translation>Spalten pro Zeile</translation>
-    </message>
-    <message>
-        <source>One Number per Line</source>
-        <translation>Eine Zahl pro Zeile</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -1544,6 +1535,26 @@ Doppelklick verschiebt den Eintrag</translation>
     <message>
         <source>File &amp;name</source>
         <translation>Datei&amp;name</translation>
+    </message>
+    <message>
+        <source>C&amp;reate or Overwrite file</source>
+        <translation>Datei anlegen oder ü&amp;berschreiben</translation>
+    </message>
+    <message>
+        <source>Append to &amp;end of file</source>
+        <translation>An das Datei&amp;ende anhängen</translation>
+    </message>
+    <message>
+        <source>Single &amp;Line / All numbers in one line</source>
+        <translation>Alle &amp;Zahlen in einer Zeile</translation>
+    </message>
+    <message>
+        <source>No. &amp;Columns per Line</source>
+        <translation>S&amp;palten pro Zeile</translation>
+    </message>
+    <message>
+        <source>One N&amp;umber per Line</source>
+        <translation>Eine Za&amp;hl pro Zeile</translation>
     </message>
 </context>
 <context>
@@ -1585,12 +1596,20 @@ Doppelklick verschiebt den Eintrag</translation>
         <translation>&amp;Abbrechen</translation>
     </message>
     <message>
-        <source>Available Items ( %1 )</source>
-        <translation>Verfügbare Einträge ( %1 )</translation>
+        <source>&amp;Available Items</source>
+        <translation>&amp;Verfügbare Einträge</translation>
     </message>
     <message>
-        <source>Selected Items ( %1 )</source>
-        <translation>Ausgewählte Einträge ( %1 )</translation>
+        <source>&amp;Selected Items</source>
+        <translation>Aus&amp;gewählte Einträge</translation>
+    </message>
+    <message>
+        <source>&amp;Available Items ( %1 )</source>
+        <translation>&amp;Verfügbare Einträge ( %1 )</translation>
+    </message>
+    <message>
+        <source>&amp;Selected Items ( %1 )</source>
+        <translation>Aus&amp;gewählte Einträge ( %1 )</translation>
     </message>
 </context>
 <context>
