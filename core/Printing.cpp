@@ -104,22 +104,13 @@ class PageWriter {
 };
 
 // Lays the pages out on another canvas's measures without drawing, counting them.
-class PageCounter : public PrintCanvas {
+class PageCounter : public MeasuredCanvas {
  public:
-  explicit PageCounter(const PrintCanvas& measures) : measures_(measures) {}
-  int pageWidth() const override { return measures_.pageWidth(); }
-  int pageHeight() const override { return measures_.pageHeight(); }
-  int textWidth(std::string_view text) const override { return measures_.textWidth(text); }
-  int textHeight(std::string_view text) const override { return measures_.textHeight(text); }
-  int charHeight() const override { return measures_.charHeight(); }
-  int averageCharWidth() const override { return measures_.averageCharWidth(); }
+  explicit PageCounter(const PrintCanvas& measures) : MeasuredCanvas(measures) {}
   void drawText(int, int, std::string_view) override {}
   void newPage() override { ++pages; }
   void endDoc() override {}
   int64_t pages = 1;
-
- private:
-  const PrintCanvas& measures_;
 };
 
 // Every line of the text on the canvas, messages running after each; false
@@ -140,15 +131,10 @@ bool PutLines(PrintCanvas& canvas, std::string_view text, const PrintFeedback& f
 
 // Lets one page of a listing through to a canvas: drawing before and after
 // it goes nowhere.
-class OnePage : public PrintCanvas {
+class OnePage : public MeasuredCanvas {
  public:
-  OnePage(PrintCanvas& target, int64_t page, int64_t wanted) : target_(target), page(page), wanted_(wanted) {}
-  int pageWidth() const override { return target_.pageWidth(); }
-  int pageHeight() const override { return target_.pageHeight(); }
-  int textWidth(std::string_view text) const override { return target_.textWidth(text); }
-  int textHeight(std::string_view text) const override { return target_.textHeight(text); }
-  int charHeight() const override { return target_.charHeight(); }
-  int averageCharWidth() const override { return target_.averageCharWidth(); }
+  OnePage(PrintCanvas& target, int64_t page, int64_t wanted)
+      : MeasuredCanvas(target), page(page), target_(target), wanted_(wanted) {}
   void drawText(int x, int y, std::string_view text) override {
     if (page == wanted_) target_.drawText(x, y, text);
   }

@@ -30,6 +30,21 @@ class PrintCanvas {
   virtual void abandonDoc() {}
 };
 
+// A canvas that takes its measures from another one and draws in its own way.
+class MeasuredCanvas : public PrintCanvas {
+ public:
+  explicit MeasuredCanvas(const PrintCanvas& measures) : measures_(measures) {}
+  int pageWidth() const override { return measures_.pageWidth(); }
+  int pageHeight() const override { return measures_.pageHeight(); }
+  int textWidth(std::string_view text) const override { return measures_.textWidth(text); }
+  int textHeight(std::string_view text) const override { return measures_.textHeight(text); }
+  int charHeight() const override { return measures_.charHeight(); }
+  int averageCharWidth() const override { return measures_.averageCharWidth(); }
+
+ private:
+  const PrintCanvas& measures_;
+};
+
 // The printing service: starts a job on the currently selected printer, with
 // its orientation and an empty document title.
 class PrinterService {

@@ -20,16 +20,10 @@ namespace {
 
 // Draws a page's text on a picture of the page: the printer's measures,
 // the painter scaled from printer units.
-class PictureCanvas : public PrintCanvas {
+class PictureCanvas : public MeasuredCanvas {
  public:
   PictureCanvas(const PrintCanvas& measures, QPainter& painter, int ascent)
-      : measures_(measures), painter_(painter), ascent_(ascent) {}
-  int pageWidth() const override { return measures_.pageWidth(); }
-  int pageHeight() const override { return measures_.pageHeight(); }
-  int textWidth(std::string_view text) const override { return measures_.textWidth(text); }
-  int textHeight(std::string_view text) const override { return measures_.textHeight(text); }
-  int charHeight() const override { return measures_.charHeight(); }
-  int averageCharWidth() const override { return measures_.averageCharWidth(); }
+      : MeasuredCanvas(measures), painter_(painter), ascent_(ascent) {}
   void drawText(int x, int y, std::string_view text) override {
     painter_.drawText(QPoint(x, y + ascent_),
                       QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
@@ -38,7 +32,6 @@ class PictureCanvas : public PrintCanvas {
   void endDoc() override {}
 
  private:
-  const PrintCanvas& measures_;
   QPainter& painter_;
   int ascent_;
 };
