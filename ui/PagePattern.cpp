@@ -17,6 +17,7 @@
 #include <QRegularExpression>
 #include <QResizeEvent>
 #include <QSaveFile>
+#include <QScopeGuard>
 #include <QStandardItemModel>
 #include <QStyle>
 #include <QTime>
@@ -736,28 +737,27 @@ void ResultPage::SaveClick() {
   loop.exec();
 }
 
-bool ResultPage::saveResults(QDialog& dialog, const TsaveTextPar& par) {
+bool ResultPage::exportBesideDialog(QDialog& dialog, bool& underWay, bool& stopped,
+                                    const std::function<bool(const PrintFeedback&)>& work) {
   const QString caption = statusLabel->text();
-  saving_ = true;
-  saveStopped_ = false;
+  underWay = true;
+  stopped = false;
   SetBusy(true);
   dialog.hide();
-  auto finish = [&] {
-    saving_ = false;
+  const auto finish = qScopeGuard([&] {
+    underWay = false;
     progressView_->hide();
     labelView_->setCaption(caption.toStdString());
     SetBusy(false);
     dialog.show();
-  };
-  bool saved = false;
-  try {
-    saved = textGenerator()->SaveText(par, PrintFeedback{progressView(), labelView(), &saveStopped_});
-  } catch (...) {
-    finish();
-    throw;
-  }
-  finish();
-  return saved;
+  });
+  return work(PrintFeedback{progressView(), labelView(), &stopped});
+}
+
+bool ResultPage::saveResults(QDialog& dialog, const TsaveTextPar& par) {
+  return exportBesideDialog(dialog, saving_, saveStopped_, [&](const PrintFeedback& feedback) {
+    return textGenerator()->SaveText(par, feedback);
+  });
 }
 
 void ResultPage::PrintClick() {
@@ -792,29 +792,11 @@ bool ResultPage::printResults(QDialog& dialog, const TsaveTextPar& par) {
                           Icon::Information, false);
     return false;
   }
-  const QString caption = statusLabel->text();
   printUnderWay = true;
-  printing_ = true;
-  printStopped_ = false;
-  SetBusy(true);
-  dialog.hide();
-  auto finish = [&] {
-    printUnderWay = false;
-    printing_ = false;
-    progressView_->hide();
-    labelView_->setCaption(caption.toStdString());
-    SetBusy(false);
-    dialog.show();
-  };
-  bool printed = false;
-  try {
-    printed = textGenerator()->PrintText(par, PrintFeedback{progressView(), labelView(), &printStopped_});
-  } catch (...) {
-    finish();
-    throw;
-  }
-  finish();
-  return printed;
+  const auto clear = qScopeGuard([] { printUnderWay = false; });
+  return exportBesideDialog(dialog, printing_, printStopped_, [&](const PrintFeedback& feedback) {
+    return textGenerator()->PrintText(par, feedback);
+  });
 }
 
 void ResultPage::enableDistribution() {

@@ -266,6 +266,10 @@ class ResultPage : public QWidget {
   bool printResults(QDialog& dialog, const TsaveTextPar& par);
   // Saves from the save dialog in the same way.
   bool saveResults(QDialog& dialog, const TsaveTextPar& par);
+  // What both share: `work` runs with the page's progress and Cancel while
+  // the dialog steps aside, then the caption, buttons and dialog come back.
+  bool exportBesideDialog(QDialog& dialog, bool& underWay, bool& stopped,
+                          const std::function<bool(const PrintFeedback&)>& work);
 
   const PageInfo& info_;
   QHBoxLayout* toolRow_ = nullptr;
