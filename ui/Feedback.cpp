@@ -37,7 +37,6 @@ EventPump::EventPump() {
 EventPump::~EventPump() { SetMessagePump(nullptr); }
 
 void EventPump::processMessages() {
-  ++calls_;
   longestGapMs_ = std::max(longestGapMs_, sinceLast_.elapsed());
   QCoreApplication::processEvents(QEventLoop::AllEvents);
   sinceLast_.restart();
@@ -45,7 +44,6 @@ void EventPump::processMessages() {
 
 void EventPump::resetGaps() {
   longestGapMs_ = 0;
-  calls_ = 0;
   sinceLast_.restart();
 }
 

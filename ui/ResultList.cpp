@@ -79,13 +79,6 @@ void ResultModel::setRows(int count) {
   endResetModel();
 }
 
-void ResultModel::addRows(int count) {
-  if (count <= 0) return;
-  beginInsertRows(QModelIndex(), rows_, rows_ + count - 1);
-  rows_ += count;
-  endInsertRows();
-}
-
 QFont ResultDelegate::ResultFont() {
   QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   if (!QFontInfo(font).fixedPitch()) {
