@@ -30,7 +30,7 @@ bool QuenvarApplication::notify(QObject* receiver, QEvent* event) {
   } catch (...) {
     const ErrorReport report = DescribeCurrentException();
     if (!report.silent && handler_)
-      handler_(QString::fromStdString(report.className), QString::fromUtf8(report.message));
+      handler_(QString::fromStdString(report.className), QString::fromStdString(report.message));
   }
   return false;
 }

@@ -31,8 +31,7 @@ class PictureCanvas : public PrintCanvas {
   int charHeight() const override { return measures_.charHeight(); }
   int averageCharWidth() const override { return measures_.averageCharWidth(); }
   void drawText(int x, int y, std::string_view text) override {
-    painter_.drawText(QPoint(x, y + ascent_),
-                      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    painter_.drawText(QPoint(x, y + ascent_), QString::fromUtf8(text));
   }
   void newPage() override {}
   void endDoc() override {}

@@ -75,9 +75,7 @@ class QtCanvas : public PrintCanvas {
   }
 
  private:
-  static QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-  }
+  static QString Text(std::string_view text) { return QString::fromUtf8(text); }
   void begin() {
     if (painter_.isActive()) return;
     if (!painter_.begin(&printer_))

@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QVBoxLayout>
 
 #include "core/Codes.h"
@@ -174,10 +175,7 @@ void TFormSaveText::ReadOptions() {
 void TFormSaveText::btnSaveClick() {
   ReadOptions();
   btnSave->setEnabled(false);
-  struct Enable {
-    QPushButton* button;
-    ~Enable() { button->setEnabled(true); }
-  } enable{btnSave};
+  const auto enable = qScopeGuard([this] { btnSave->setEnabled(true); });
   Generator->SaveText(Par);
   platform().messageBox(this, "The randoms have been saved as text file!", Icon::Information, false);
 }
