@@ -11,6 +11,8 @@
 
 #include "core/Errors.h"
 #include "core/Memory.h"
+#include "core/Printing.h"
+#include "core/Writers.h"
 
 namespace quenvar {
 
@@ -631,6 +633,33 @@ void Tmake_random::FormatRandoms(TArrayString& list, TformatPar options) {
   });
   list.swap(formatted);
   formatted.releaseInSlices();  // the texts shown before
+}
+
+void Trandom_base::SaveText(const TsaveTextPar& par) const {
+  TsavetoText writer(par);
+  writer.OpenText();
+  writer.WriteRandoms(Results);
+  writer.CloseText();
+}
+
+void Trandom_base::PrintText(const TsaveTextPar& par) const { PrintText(par, PrintFeedback{}); }
+
+bool Trandom_base::PrintText(const TsaveTextPar& par, const PrintFeedback& feedback) const {
+  if (feedback.StatusLabel != nullptr) feedback.StatusLabel->setCaption("Writing the print file...");
+  if (feedback.ProgressBar != nullptr) feedback.ProgressBar->start(1);
+  const bool* stop = feedback.Stop;
+  TsavetoText writer(par, [stop] {
+    LetMessagesRun();
+    return stop != nullptr && *stop;
+  });
+  writer.OpenText();
+  try {
+    writer.WriteRandoms(Results);
+  } catch (const OutputFile::Stopped&) {
+    return false;
+  }
+  writer.CloseText();
+  return TprinterText().PrintFile(par.FileName, feedback);
 }
 
 }  // namespace quenvar

@@ -1,8 +1,5 @@
 #include "core/Writers.h"
 
-#include "core/Printing.h"
-#include "core/Unit_base.h"
-
 namespace quenvar {
 
 std::string_view SeparatorText(uint8_t separator) {
@@ -37,33 +34,6 @@ void TsavetoText::CloseText() {
   if (!file_) return;
   file_->commit();
   file_.reset();
-}
-
-void Trandom_base::SaveText(const TsaveTextPar& par) const {
-  TsavetoText writer(par);
-  writer.OpenText();
-  writer.WriteRandoms(Results);
-  writer.CloseText();
-}
-
-void Trandom_base::PrintText(const TsaveTextPar& par) const { PrintText(par, PrintFeedback{}); }
-
-bool Trandom_base::PrintText(const TsaveTextPar& par, const PrintFeedback& feedback) const {
-  if (feedback.StatusLabel != nullptr) feedback.StatusLabel->setCaption("Writing the print file...");
-  if (feedback.ProgressBar != nullptr) feedback.ProgressBar->start(1);
-  const bool* stop = feedback.Stop;
-  TsavetoText writer(par, [stop] {
-    LetMessagesRun();
-    return stop != nullptr && *stop;
-  });
-  writer.OpenText();
-  try {
-    writer.WriteRandoms(Results);
-  } catch (const OutputFile::Stopped&) {
-    return false;
-  }
-  writer.CloseText();
-  return TprinterText().PrintFile(par.FileName, feedback);
 }
 
 void tsavetoBin::SaveBin(const TsaveBinPar& par) {

@@ -1,4 +1,4 @@
-#include "ui/Feedback.h"
+#include "ui/WidgetFeedback.h"
 
 #include <QCoreApplication>
 #include <QLabel>
