@@ -12,7 +12,8 @@ void ShowErrorMessage(QWidget* parent, const QString& className, const QString& 
 void ReportCurrentException(QWidget* parent) {
   const ErrorReport report = DescribeCurrentException();
   if (!report.silent)
-    ShowErrorMessage(parent, QString::fromStdString(report.className), QString::fromStdString(report.message));
+    ShowErrorMessage(parent, QString::fromStdString(report.className),
+                     QString::fromStdString(report.message));
 }
 
 void RunGuarded(QWidget* parent, const std::function<void()>& handler) {

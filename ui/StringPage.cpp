@@ -338,8 +338,8 @@ void StringPage::generate(RandomSource& source) {
 QString StringPage::totalsText() const {
   // The run's own setting: the box may have been clicked while it ran.
   return QString::fromStdString(StringTotalsWithStrength(generator.Input.Duplicate, generator.PossibleTotal(),
-                                          generator.GeneratedTotal(), generator.StrengthBits(),
-                                          runSeedBits_));
+                                                         generator.GeneratedTotal(), generator.StrengthBits(),
+                                                         runSeedBits_));
 }
 
 void StringPage::showEvent(QShowEvent* event) {
@@ -404,8 +404,8 @@ void StringPage::ListBoxSpecialClick() {
 }
 
 void StringPage::ShowWildcard() {
-  comName->setCurrentIndex(
-      comName->findText(QString::fromStdString(EditWildcard.Name), Qt::MatchExactly | Qt::MatchCaseSensitive));
+  comName->setCurrentIndex(comName->findText(QString::fromStdString(EditWildcard.Name),
+                                             Qt::MatchExactly | Qt::MatchCaseSensitive));
   EditDescription->setText(QString::fromStdString(EditWildcard.Description));
   for (const GroupRow& g : groups_) {
     g.check->setChecked(EditWildcard.*g.info->flag);
