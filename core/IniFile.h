@@ -46,7 +46,6 @@ class IniFile {
   // Writes the file; a failure throws EInOutError "Unable to write to <path>".
   void UpdateFile() const;
   std::string Text() const;
-  const std::string& Path() const { return path_; }
 
   // Parses a whole integer the way ReadInteger does; false when it is none.
   static bool ParseInteger(std::string_view text, bool dollarHex, int32_t& value);

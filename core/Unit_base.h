@@ -143,13 +143,14 @@ class Tmake_random {
   DrawnSet drawn_;
 };
 
-struct TsaveTextPar;
+struct TsaveTextPar;  // core/Writers.h
 
 // The common base of the generators whose output is a list of text lines.
 class Trandom_base {
  public:
   virtual ~Trandom_base() = default;
-  // Writes Results to a text file in the layout the record asks for.
+  // Writes Results to a text file in the layout the record asks for, with
+  // TsavetoText (core/Writers.h).
   void SaveText(const TsaveTextPar& par) const;
   // The same, showing its progress and letting messages run; false when it
   // was stopped, the file then left as it was.

@@ -1,8 +1,5 @@
 #include "core/Writers.h"
 
-#include "core/Printing.h"
-#include "core/Unit_base.h"
-
 namespace quenvar {
 
 std::string_view SeparatorText(uint8_t separator) {
@@ -43,61 +40,6 @@ void TsavetoText::CloseText() {
   if (!file_) return;
   file_->commit();
   file_.reset();
-}
-
-void Trandom_base::SaveText(const TsaveTextPar& par) const {
-  TsavetoText writer(par);
-  writer.OpenText();
-  writer.WriteRandoms(Results);
-  writer.CloseText();
-}
-
-bool Trandom_base::SaveText(const TsaveTextPar& par, const PrintFeedback& feedback) const {
-  ProgressBarView* bar = feedback.ProgressBar;
-  if (feedback.StatusLabel != nullptr) feedback.StatusLabel->setCaption("Saving randoms...");
-  if (bar != nullptr) bar->start(static_cast<int64_t>(Results.size()));
-  const bool* stop = feedback.Stop;
-  const TsavetoText* written = nullptr;
-  int64_t counted = 0;
-  // Asked at every 64 KiB staged: the progress moves and messages run.
-  TsavetoText writer(par, [&] {
-    const int64_t now = written->itemsWritten();
-    CountWork(static_cast<uint64_t>(now - counted));
-    counted = now;
-    if (bar != nullptr) bar->setPosition(now);
-    LetMessagesRun();
-    return stop != nullptr && *stop;
-  });
-  written = &writer;
-  writer.OpenText();
-  try {
-    writer.WriteRandoms(Results);
-  } catch (const OutputFile::Stopped&) {
-    return false;  // the file is left as it was
-  }
-  writer.CloseText();
-  return true;
-}
-
-void Trandom_base::PrintText(const TsaveTextPar& par) const { PrintText(par, PrintFeedback{}); }
-
-bool Trandom_base::PrintText(const TsaveTextPar& par, const PrintFeedback& feedback) const {
-  if (feedback.StatusLabel != nullptr)
-    feedback.StatusLabel->setCaption(TR_NOOP("Core", "Writing the print file..."));
-  if (feedback.ProgressBar != nullptr) feedback.ProgressBar->start(1);
-  const bool* stop = feedback.Stop;
-  TsavetoText writer(par, [stop] {
-    LetMessagesRun();
-    return stop != nullptr && *stop;
-  });
-  writer.OpenText();
-  try {
-    writer.WriteRandoms(Results);
-  } catch (const OutputFile::Stopped&) {
-    return false;
-  }
-  writer.CloseText();
-  return TprinterText().PrintFile(par.FileName, feedback);
 }
 
 void tsavetoBin::SaveBin(const TsaveBinPar& par) {

@@ -374,33 +374,20 @@ void Trandom_character::Generate(const TinputString& par, RandomSource& source) 
     if (choices > 1) Bits += std::log2(static_cast<double>(choices));
     drawn.push_back(d);
   }
-  std::string s(drawn.size(), '\0');
   // The mask's possible total counts every string, but the random source may
   // not reach them all: a run that comes round to draws it already rejected
   // ends with what it found.
-  RepeatWatch watch;
-  watch.restart(source);
   Exhausted = false;
-  int64_t i = 0;
-  while (!Stopped && i < Wanted) {
+  const auto draw = [&](std::string& s) {
+    s.resize(drawn.size());
     for (size_t k = 0; k < drawn.size(); ++k) {
       s[k] = drawn[k].draw(source);
       LetMessagesRun();  // the engine lets messages run once per drawn value
     }
-    if (!Input.Duplicate && seen.contains(s)) {
-      if (watch.cycled(source)) {
-        Exhausted = true;
-        break;
-      }
-      continue;
-    }
-    watch.restart(source);
-    Strings.push_back(s);
-    if (!Input.Duplicate) seen.insert(static_cast<uint32_t>(i));
-    ++i;
-    if (bar != nullptr) bar->step();
-    LetMessagesRun();
-  }
+    return true;
+  };
+  const int64_t i = DrawDistinctTexts(Wanted, Wanted, Input.Duplicate, Stopped, source, Strings, seen, bar,
+                                      Exhausted, draw, [] { LetMessagesRun(); });
   if (Exhausted) {
     Wanted = i;
     ShowWarning(

@@ -19,6 +19,7 @@ void ArrangeTexts(const TArrayString& drawn, TArrayString& results, uint8_t sort
                   std::string_view caption, const bool& stopped, ProgressBarView* bar,
                   StatusLabelView* label) {
   const size_t n = drawn.size();
+  if (bar != nullptr) bar->show();
   if (bar != nullptr) bar->start(static_cast<int64_t>(n));
   if (label != nullptr) label->setCaption(caption);
   TArrayString arranged;
@@ -289,36 +290,21 @@ void Trandom_name::Generate(const TinputName& par, RandomSource& source) {
   std::vector<uint64_t> pairsDrawn;
   if (!Input.Duplicate && !Stopped && combinations <= (int64_t{1} << 27))
     GuardMemory([&] { pairsDrawn.assign(static_cast<size_t>(combinations + 63) / 64, 0); });
-  std::string candidate;
-  RepeatWatch watch;
-  watch.restart(source);
-  int64_t i = 0;
-  while (!Stopped && i < Generated) {
+  const auto draw = [&](std::string& candidate) {
     LetMessagesRun();
-    if (i == reachable) {
-      Exhausted = true;
-      break;
-    }
     const uint32_t f = source.RandomBelow(nFirst);  // the first name is always drawn first
     const uint32_t l = source.RandomBelow(nLast);
-    bool repeated = false;
     if (!pairsDrawn.empty()) {
       const uint64_t pair = uint64_t{f} * nLast + l;
       uint64_t& word = pairsDrawn[pair >> 6];
-      repeated = (word >> (pair & 63)) & 1u;
+      if ((word >> (pair & 63)) & 1u) return false;
       word |= uint64_t{1} << (pair & 63);
     }
-    if (!repeated) candidate.assign(firsts[f]).append(" ").append(lasts[l]);
-    if (repeated || (!Input.Duplicate && seen.contains(candidate))) {
-      if (watch.cycled(source)) reachable = i;
-      continue;
-    }
-    watch.restart(source);
-    Names.push_back(candidate);
-    if (!Input.Duplicate) seen.insert(static_cast<uint32_t>(i));
-    ++i;
-    if (bar != nullptr) bar->step();
-  }
+    candidate.assign(firsts[f]).append(" ").append(lasts[l]);
+    return true;
+  };
+  const int64_t i = DrawDistinctTexts(Generated, reachable, Input.Duplicate, Stopped, source, Names, seen,
+                                      bar, Exhausted, draw, [] {});
   if (Exhausted) {
     Generated = i;
     ShowWarning(Text(TR_NOOP("Core",

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/RepeatWatch.h"
+#include "core/TextSet.h"
 #include "core/Unit_base.h"
 
 namespace quenvar {
@@ -81,8 +83,6 @@ static_assert(RandomGenerator<Trandom_name, TinputName>);
 // through blanks).
 int64_t DistinctFullNames(const TArrayString& firsts, const TArrayString& lasts, int64_t wanted);
 
-class TextSet;
-
 // Weighs a run of n texts of `characters` bytes in all, with the set that
 // finds repeats (unless they are allowed) and the sorted copy for display,
 // and refuses it with EOutOfMemory when it is too large, leaving everything
@@ -91,8 +91,46 @@ class TextSet;
 void PrepareTextRun(uint64_t n, uint64_t characters, bool repeats, TArrayString& texts, TextSet& seen,
                     TArrayString& results);
 
-// Results in ordinal text order (0 ascending, 1 descending) or as drawn (2),
-// with the caption, progress and Cancel behaviour the generators share.
+// The drawing loop of the string and name generators: draws candidates
+// until `wanted` texts are kept in `texts`, each one new unless repeats are
+// allowed. `draw(candidate)` draws one candidate into the string, or returns
+// false for one it knows to be a repeat without spelling it out; `kept()`
+// runs after each text kept. The loop ends early on `stopped`, and with
+// `exhausted` set once `reachable` texts are kept or the source comes round
+// to draws it already rejected. Returns how many texts were kept.
+template <typename Draw, typename Kept>
+int64_t DrawDistinctTexts(int64_t wanted, int64_t reachable, bool repeats, const bool& stopped,
+                          RandomSource& source, TArrayString& texts, TextSet& seen, ProgressBarView* bar,
+                          bool& exhausted, Draw draw, Kept kept) {
+  std::string candidate;
+  RepeatWatch watch;
+  watch.restart(source);
+  int64_t i = 0;
+  while (!stopped && i < wanted) {
+    if (i == reachable) {
+      exhausted = true;
+      break;
+    }
+    if (!draw(candidate) || (!repeats && seen.contains(candidate))) {
+      if (watch.cycled(source)) {
+        exhausted = true;
+        break;
+      }
+      continue;
+    }
+    watch.restart(source);
+    texts.push_back(candidate);
+    if (!repeats) seen.insert(static_cast<uint32_t>(i));
+    ++i;
+    if (bar != nullptr) bar->step();
+    kept();
+  }
+  return i;
+}
+
+// The FormatResults of the string, sampling and name generators: the texts
+// drawn, in ordinal text order (0 ascending, 1 descending) or as drawn (2),
+// with the caption, progress and Cancel behaviour they share.
 void ArrangeTexts(const TArrayString& drawn, TArrayString& results, uint8_t sortOrder,
                   std::string_view caption, const bool& stopped, ProgressBarView* bar,
                   StatusLabelView* label);

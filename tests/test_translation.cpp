@@ -13,6 +13,7 @@
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTranslator>
 #include <QTreeWidget>
 #include <QXmlStreamReader>
@@ -23,17 +24,18 @@
 #include "generators/NumberRules.h"
 #include "ui/Application.h"
 #include "ui/DistributionDialog.h"
-#include "ui/Feedback.h"
 #include "ui/HelpWindow.h"
 #include "ui/NumberPage.h"
 #include "ui/PageTable.h"
 #include "ui/PrintPreview.h"
 #include "ui/PrinterSetup.h"
+#include "ui/QtPrinting.h"
 #include "ui/StringPage.h"
 #include "ui/UnitMain.h"
 #include "ui/Unit_saveText.h"
 #include "ui/Unit_select.h"
 #include "ui/UnitprintText.h"
+#include "ui/WidgetFeedback.h"
 #include "ui/myabout.h"
 
 using namespace quenvar;
@@ -176,7 +178,11 @@ class TranslationTest : public QObject {
       QPrinter printer;
       TPrinterSetupDialog setup(form(), printer);
       look(&setup);
+      // The preview measures on the chosen printer: a PDF file stands in for one here.
+      QTemporaryDir pdfFolder;
+      CurrentPrinter().setOutputFileName(pdfFolder.filePath("preview.pdf"));
       TPrintPreview preview(form(), "1\r\n2\r\n");
+      CurrentPrinter().setOutputFileName(QString());
       look(&preview);
       HelpWindow::showTopic(QUENVAR_SOURCE_DIR "/help", 0);  // its frame; the topics stay in English
       look(HelpWindow::instance());

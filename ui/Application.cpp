@@ -8,7 +8,7 @@
 #include "core/Errors.h"
 #include "core/Paths.h"
 #include "ui/Accessible.h"
-#include "ui/Feedback.h"
+#include "ui/WidgetFeedback.h"
 
 namespace quenvar::ui {
 

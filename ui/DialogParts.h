@@ -8,8 +8,6 @@
 #include <functional>
 #include <initializer_list>
 
-#include "core/Codes.h"
-
 namespace quenvar::ui {
 
 // Pieces the save and print dialogs share.
@@ -20,9 +18,6 @@ QSpinBox* ColumnsSpin(QWidget* parent);
 // "Out Format": tab (checked), comma or space between values.
 struct SeparatorGroup {
   SeparatorGroup(QWidget* parent, const char* tabName, const char* commaName, const char* spaceName);
-  TSeparator code() const {
-    return tab->isChecked() ? SeparatorTab : comma->isChecked() ? SeparatorComma : SeparatorSpace;
-  }
   QGroupBox* group;
   QRadioButton *tab, *comma, *space;
 };

@@ -10,7 +10,7 @@
 #include <algorithm>
 
 #include "ui/DialogParts.h"
-#include "ui/Feedback.h"
+#include "ui/WidgetFeedback.h"
 
 namespace quenvar::ui {
 

@@ -15,9 +15,9 @@
 
 #include "generators/FileRules.h"
 #include "ui/Accessible.h"
-#include "ui/Feedback.h"
 #include "ui/Platform.h"
 #include "ui/Settings.h"
+#include "ui/WidgetFeedback.h"
 
 namespace quenvar::ui {
 

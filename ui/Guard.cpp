@@ -1,8 +1,8 @@
 #include "ui/Guard.h"
 
 #include "core/Errors.h"
-#include "ui/Feedback.h"
 #include "ui/Platform.h"
+#include "ui/WidgetFeedback.h"
 
 namespace quenvar::ui {
 

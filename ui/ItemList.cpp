@@ -24,8 +24,7 @@ class ItemDelegate : public QStyledItemDelegate {
 }  // namespace
 
 QString ItemListModel::text(int row) const {
-  const std::string& t = texts_[static_cast<size_t>(row)];
-  return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+  return QString::fromStdString(texts_[static_cast<size_t>(row)]);
 }
 
 QVariant ItemListModel::data(const QModelIndex& index, int role) const {

@@ -9,8 +9,8 @@
 
 #include "core/Codes.h"
 #include "generators/LotteryRules.h"
-#include "ui/Feedback.h"
 #include "ui/Settings.h"
+#include "ui/WidgetFeedback.h"
 
 namespace quenvar::ui {
 

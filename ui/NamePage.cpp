@@ -9,10 +9,10 @@
 
 #include "core/Errors.h"
 #include "generators/NameRules.h"
-#include "ui/Feedback.h"
 #include "ui/Folders.h"
 #include "ui/Platform.h"
 #include "ui/Settings.h"
+#include "ui/WidgetFeedback.h"
 
 namespace quenvar::ui {
 

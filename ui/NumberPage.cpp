@@ -7,8 +7,8 @@
 
 #include "core/Feedback.h"
 #include "generators/NumberRules.h"
-#include "ui/Feedback.h"
 #include "ui/Settings.h"
+#include "ui/WidgetFeedback.h"
 
 namespace quenvar::ui {
 

@@ -966,7 +966,7 @@ void ResultPage::CopyClick() {
         const int end = static_cast<int>(std::min<int64_t>(from + kSlice - 1, bottom));
         slice.clear();
         model->appendRows(slice, static_cast<int>(from), end);
-        copied += QString::fromUtf8(slice.data(), static_cast<qsizetype>(slice.size()));
+        copied += QString::fromStdString(slice);
         CountWork(static_cast<uint64_t>(end - from + 1));
         done += static_cast<uint64_t>(end - from + 1);
         progressView_->setPosition(static_cast<int64_t>(done));

@@ -19,10 +19,10 @@
 #include "core/StringArray.h"
 #include "core/Unit_base.h"
 #include "generators/Distribution.h"
-#include "ui/Feedback.h"
 #include "ui/PageTable.h"
 #include "ui/ResultList.h"
 #include "ui/SeedGroup.h"
+#include "ui/WidgetFeedback.h"
 
 namespace quenvar::ui {
 

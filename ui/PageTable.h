@@ -39,10 +39,10 @@ struct PageInfo {
   const char *page, *start, *startCaption, *cancel, *list, *header, *statusPanel, *statusLabel, *progress,
       *totals, *popup, *menu, *help, *exit;
   // Optional pieces.
-  const char *asc, *dsc, *orig;  // the three sort buttons
-  const char* comma;             // the thousands-separator button
-  const char* columns;           // the columns box (1 to 20) and the popup's "C&olumns"
-  const char *save, *saveHint, *print, *printHint;
+  const char *asc = nullptr, *dsc = nullptr, *orig = nullptr;  // the three sort buttons
+  const char* comma = nullptr;                                 // the thousands-separator button
+  const char* columns = nullptr;  // the columns box (1 to 20) and the popup's "C&olumns"
+  const char *save = nullptr, *saveHint = nullptr, *print = nullptr, *printHint = nullptr;
   const char* displayText;  // the status while rows are added
   SeedNames seed;
 };

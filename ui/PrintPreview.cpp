@@ -25,8 +25,7 @@ class PictureCanvas : public MeasuredCanvas {
   PictureCanvas(const PrintCanvas& measures, QPainter& painter, int ascent)
       : MeasuredCanvas(measures), painter_(painter), ascent_(ascent) {}
   void drawText(int x, int y, std::string_view text) override {
-    painter_.drawText(QPoint(x, y + ascent_),
-                      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    painter_.drawText(QPoint(x, y + ascent_), QString::fromUtf8(text));
   }
   void newPage() override {}
   void endDoc() override {}

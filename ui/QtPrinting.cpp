@@ -84,9 +84,7 @@ class QtCanvas : public PrintCanvas {
   static std::string Message(const char* text) {
     return QCoreApplication::translate("QtPrinting", text).toStdString();
   }
-  static QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-  }
+  static QString Text(std::string_view text) { return QString::fromUtf8(text); }
   void begin() {
     if (painter_.isActive()) return;
     if (!painter_.begin(&printer_))

@@ -34,7 +34,7 @@ QString ResultModel::cell(int row, int k) const {
   const size_t entry = static_cast<size_t>(row) * static_cast<size_t>(c) + static_cast<size_t>(k - 1);
   if (entry >= (entryText_ ? entryCount_() : results->size())) return {};
   const std::string_view text = entryText_ ? entryText_(entry) : (*results)[entry];
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  return QString::fromUtf8(text);
 }
 
 QString ResultModel::rowText(int row) const {
@@ -77,13 +77,6 @@ void ResultModel::setRows(int count) {
   beginResetModel();
   rows_ = count;
   endResetModel();
-}
-
-void ResultModel::addRows(int count) {
-  if (count <= 0) return;
-  beginInsertRows(QModelIndex(), rows_, rows_ + count - 1);
-  rows_ += count;
-  endInsertRows();
 }
 
 QFont ResultDelegate::ResultFont() {

@@ -26,7 +26,6 @@ class ResultModel : public QAbstractListModel {
   int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : rows_; }
   QVariant data(const QModelIndex& index, int role) const override;
   void clear();
-  void addRows(int count);
   // Sets the count at once: one reset.
   void setRows(int count);
 

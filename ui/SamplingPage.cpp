@@ -13,9 +13,9 @@
 #include "core/Paths.h"
 #include "core/TextLines.h"
 #include "generators/SamplingRules.h"
-#include "ui/Feedback.h"
 #include "ui/Platform.h"
 #include "ui/Settings.h"
+#include "ui/WidgetFeedback.h"
 
 namespace quenvar::ui {
 

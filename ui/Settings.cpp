@@ -12,10 +12,6 @@ namespace quenvar::ui {
 
 namespace {
 
-QString FromUtf8(const std::string& text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // A line break would end the line early: it is written as a blank.
 std::string OneLine(QString text) {
   return text.replace(QLatin1Char('\r'), QLatin1Char(' '))
@@ -59,7 +55,7 @@ void SettingsExchange::value(const TextKey& key, QString& value) {
   if (writing()) {
     writeText(key.name, value);
   } else {
-    value = FromUtf8(file_.ReadString(section_, key.name, key.fallback.toStdString()));
+    value = QString::fromStdString(file_.ReadString(section_, key.name, key.fallback.toStdString()));
   }
 }
 
@@ -130,7 +126,7 @@ QStringList SettingsExchange::list(IntKey count, const char* prefix, const QStri
   const int64_t n = std::min<int64_t>(file_.ReadInteger(section_, count.name, count.fallback), limit);
   QStringList stored;
   for (int64_t i = 0; i < n; ++i)
-    stored << FromUtf8(file_.ReadString(section_, prefix + std::to_string(i), ""));
+    stored << QString::fromStdString(file_.ReadString(section_, prefix + std::to_string(i), ""));
   return stored;
 }
 

@@ -16,10 +16,10 @@
 #include "core/Feedback.h"
 #include "core/IniFile.h"
 #include "generators/StringRules.h"
-#include "ui/Feedback.h"
 #include "ui/Folders.h"
 #include "ui/Guard.h"
 #include "ui/Settings.h"
+#include "ui/WidgetFeedback.h"
 
 namespace quenvar::ui {
 
@@ -28,10 +28,6 @@ namespace {
 constexpr int kHistoryLength = 8;
 const char kEditHint[] =
     QT_TRANSLATE_NOOP("quenvar::ui::StringPage", "Left-click or Double-click it to select");
-
-QString FromStd(const std::string& text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The characters of a list of codes, in list order, without separators.
 QString ShowCodes(const TArrayInteger& codes) {
@@ -266,7 +262,7 @@ QWidget* StringPage::buildWildcards() {
 QStringList StringPage::commandLine() const {
   // "=" keeps a mask or a path that starts with "--" a value.
   // The wildcards file is named when the command is copied (writeCommandFiles).
-  QStringList args{"string", "--mask=" + FromStd(input.Mask), "--wildcards=", "--count",
+  QStringList args{"string", "--mask=" + QString::fromStdString(input.Mask), "--wildcards=", "--count",
                    QString::number(input.Count)};
   if (input.Duplicate) args << "--duplicates";
   return args << "--seed" << QString::number(seed->lastTaken());
@@ -313,7 +309,7 @@ void StringPage::exchangeSettings(SettingsExchange& settings) {
 }
 
 void StringPage::AddMaskHistory() {
-  const QString mask = FromStd(input.Mask);
+  const QString mask = QString::fromStdString(input.Mask);
   if (mask.isEmpty()) return;
   // Changing the items may change the edit text; what was typed stays.
   const QString typed = comMask->currentText();
@@ -388,7 +384,7 @@ void StringPage::refreshNames() {
   QList<QTreeWidgetItem*> rows;
   rows.reserve(static_cast<qsizetype>(WildcardNames.size()));
   for (const auto& [name, note] : WildcardNames) {
-    auto* item = new QTreeWidgetItem({FromStd(name), FromStd(note)});
+    auto* item = new QTreeWidgetItem({QString::fromStdString(name), QString::fromStdString(note)});
     item->setSizeHint(0, QSize(0, 15));
     rows << item;
   }
@@ -411,9 +407,9 @@ void StringPage::ListBoxSpecialClick() {
 }
 
 void StringPage::ShowWildcard() {
-  comName->setCurrentIndex(
-      comName->findText(FromStd(EditWildcard.Name), Qt::MatchExactly | Qt::MatchCaseSensitive));
-  EditDescription->setText(FromStd(EditWildcard.Description));
+  comName->setCurrentIndex(comName->findText(QString::fromStdString(EditWildcard.Name),
+                                             Qt::MatchExactly | Qt::MatchCaseSensitive));
+  EditDescription->setText(QString::fromStdString(EditWildcard.Description));
   for (const GroupRow& g : groups_) {
     g.check->setChecked(EditWildcard.*g.info->flag);
     g.edit->setText(ShowCodes(EditWildcard.*g.info->codes));

@@ -85,9 +85,8 @@ TFormRandom::TFormRandom(QWidget* parent) : QWidget(parent), notifier_(this) {
         return TabSheet44;
       case Tab::File:
         return TabSheet3;
-      default:
-        return nullptr;
     }
+    Q_UNREACHABLE();
   };
   for (const PageInfo& info : kPages) addPage(info, built(info.tab));
   PageControl1->setCurrentIndex(0);
@@ -98,12 +97,6 @@ TFormRandom::TFormRandom(QWidget* parent) : QWidget(parent), notifier_(this) {
 TFormRandom::~TFormRandom() = default;
 
 void TFormRandom::addPage(const PageInfo& info, ResultPage* page) {
-  if (page == nullptr) {  // a page still to come: an empty tab
-    auto* empty = new QWidget(PageControl1);
-    empty->setObjectName(info.page);
-    PageControl1->addTab(empty, PageText(info.caption));
-    return;
-  }
   Pages[static_cast<size_t>(info.tab)] = page;
   PageControl1->addTab(page, PageText(info.caption));
   OrderTabs(page);

@@ -5,10 +5,10 @@
 #include <QWidget>
 #include <array>
 
-#include "ui/Feedback.h"
 #include "ui/PageTable.h"
 #include "ui/QtPrinting.h"
 #include "ui/Settings.h"
+#include "ui/WidgetFeedback.h"
 
 namespace quenvar::ui {
 

@@ -7,16 +7,17 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QVBoxLayout>
 
 #include "core/Codes.h"
 #include "core/Feedback.h"
 #include "ui/DialogParts.h"
-#include "ui/Feedback.h"
 #include "ui/Folders.h"
 #include "ui/Guard.h"
 #include "ui/Keyboard.h"
 #include "ui/Platform.h"
+#include "ui/WidgetFeedback.h"
 
 namespace quenvar::ui {
 
@@ -176,10 +177,7 @@ void TFormSaveText::ReadOptions() {
 void TFormSaveText::btnSaveClick() {
   ReadOptions();
   btnSave->setEnabled(false);
-  struct Enable {
-    QPushButton* button;
-    ~Enable() { button->setEnabled(true); }
-  } enable{btnSave};
+  const auto enable = qScopeGuard([this] { btnSave->setEnabled(true); });
   if (Save ? Save(Par) : (Generator->SaveText(Par), true))
     platform().messageBox(this, tr("The randoms have been saved as text file!"), Icon::Information, false);
 }

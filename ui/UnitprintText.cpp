@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -138,10 +139,7 @@ void TFormPrinttext::btnsetupClick() {
 
 void TFormPrinttext::btnprintClick() {
   btnprint->setEnabled(false);
-  struct Enable {
-    QPushButton* button;
-    ~Enable() { button->setEnabled(true); }
-  } enable{btnprint};
+  const auto enable = qScopeGuard([this] { btnprint->setEnabled(true); });
   Par.FileName = PrintFileName(TempFolder(), QDateTime::currentDateTime()).toStdString();
   ReadOptions();
   if (Print ? Print(Par) : (Generator->PrintText(Par), true))

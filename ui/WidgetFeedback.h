@@ -55,12 +55,10 @@ class EventPump : public MessagePump {
   void processMessages() override;
   void resetGaps();
   qint64 longestGapMs() const { return longestGapMs_; }
-  qint64 calls() const { return calls_; }
 
  private:
   QElapsedTimer sinceLast_;
   qint64 longestGapMs_ = 0;
-  qint64 calls_ = 0;
 };
 
 // A message of the core in the user's language: each template translated in

@@ -1,4 +1,4 @@
-#include "ui/Feedback.h"
+#include "ui/WidgetFeedback.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -100,7 +100,6 @@ EventPump::EventPump() {
 EventPump::~EventPump() { SetMessagePump(nullptr); }
 
 void EventPump::processMessages() {
-  ++calls_;
   longestGapMs_ = std::max(longestGapMs_, sinceLast_.elapsed());
   QCoreApplication::processEvents(QEventLoop::AllEvents);
   sinceLast_.restart();
@@ -108,7 +107,6 @@ void EventPump::processMessages() {
 
 void EventPump::resetGaps() {
   longestGapMs_ = 0;
-  calls_ = 0;
   sinceLast_.restart();
 }
 

@@ -1,1 +1,0 @@
-#include "generators/Unit_number.h"
