@@ -60,9 +60,15 @@ class AccessTest : public QObject {
     // The about box's links: focusable links that open when pressed.
     Taboutform about(gui.form.get());
     QCOMPARE(role(about.Label6), QAccessible::Link);
+    QCOMPARE(name(about.Label6), QString(kHomePageAddress));
     QVERIFY(about.Label6->focusPolicy() & Qt::TabFocus);
     QTest::keyClick(about.Label4, Qt::Key_Return);
     QCOMPARE(gui.fake->opened.size(), size_t(1));
+    QAccessible::queryAccessibleInterface(about.Label6)
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(gui.fake->opened,
+             (std::vector<QUrl>{QUrl(QString("mailto:") + kSupportAddress), QUrl(kHomePageAddress)}));
   }
 
   // Where no program can open an address, a list or a saved file, a
@@ -130,7 +136,7 @@ class AccessTest : public QObject {
         {"Start", textOf(page->startButton, QPalette::ButtonText)},
         {"Cancel", textOf(page->cancelButton, QPalette::ButtonText)},
         {"totals", textOf(page->totalsLabel, QPalette::WindowText)},
-        {"link", textOf(about.Label6, QPalette::WindowText)},
+        {"link", textOf(about.Label6, QPalette::Link)},
         {"row number", ResultDelegate::RowNumberColour(page->list->palette())},
     };
     for (const auto& [what, colour] : colours) {

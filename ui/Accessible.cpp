@@ -5,14 +5,14 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QComboBox>
+#include <QLabel>
 #include <QToolButton>
-
-#include "ui/myabout.h"
 
 namespace quenvar::ui {
 
 const char kWindowClass[] = "org.quenvar.Quenvar";
 const char kExclusiveGroup[] = "exclusiveGroup";
+const char kLinkTarget[] = "linkTarget";
 
 namespace {
 
@@ -62,17 +62,16 @@ class NamedComboBox : public QAccessibleWidget {
   QComboBox* box() const { return static_cast<QComboBox*>(widget()); }
 };
 
+// A label that is a link: named by its accessible name, pressed as a click
+// on its link would be.
 class Link : public QAccessibleWidget {
  public:
-  explicit Link(LinkLabel* label) : QAccessibleWidget(label, QAccessible::Link) {}
-  QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Name) return static_cast<QLabel*>(widget())->text();
-    return QAccessibleWidget::text(t);
-  }
+  explicit Link(QLabel* label) : QAccessibleWidget(label, QAccessible::Link) {}
   QStringList actionNames() const override { return {pressAction(), setFocusAction()}; }
   void doAction(const QString& name) override {
+    auto* label = static_cast<QLabel*>(widget());
     if (name == pressAction())
-      emit static_cast<LinkLabel*>(widget())->clicked();
+      emit label->linkActivated(label->property(kLinkTarget).toString());
     else
       QAccessibleWidget::doAction(name);
   }
@@ -87,8 +86,8 @@ QAccessibleInterface* Factory(const QString& className, QObject* object) {
   } else if (className == "QComboBox") {
     auto* box = static_cast<QComboBox*>(object);
     if (!box->isEditable() && !box->accessibleName().isEmpty()) return new NamedComboBox(box);
-  } else if (className == "quenvar::ui::LinkLabel") {
-    return new Link(static_cast<LinkLabel*>(object));
+  } else if (className == "QLabel" && object->property(kLinkTarget).isValid()) {
+    return new Link(static_cast<QLabel*>(object));
   } else if (className == "QWidget" && object->property(kExclusiveGroup).toBool()) {
     return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Grouping);
   } else if (className == "quenvar::ui::TFormRandom") {

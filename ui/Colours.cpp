@@ -49,10 +49,6 @@ QColor NoticeText(const QPalette& palette, QPalette::ColorRole background) {
   return Readable(back.lightnessF() > 0.5 ? QColor(0, 0, 0x80) : QColor(0x60, 0x90, 0xff), back);
 }
 
-QColor HotLinkText(const QPalette& palette, QPalette::ColorRole background) {
-  return Readable(QColor(Qt::red), palette.color(background));
-}
-
 QIcon TextIcon(const QString& text, const QFont& font, const QPalette& palette) {
   QPixmap pixmap(40, 20);
   pixmap.fill(Qt::transparent);

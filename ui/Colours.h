@@ -16,8 +16,7 @@ QColor Readable(const QColor& wanted, const QColor& background);
 
 // The colours the program gives its own texts, picked from the palette.
 QColor AlertText(const QPalette& palette, QPalette::ColorRole background);  // red: Start, Cancel, row numbers
-QColor NoticeText(const QPalette& palette, QPalette::ColorRole background);   // navy: totals, links
-QColor HotLinkText(const QPalette& palette, QPalette::ColorRole background);  // a link under the mouse
+QColor NoticeText(const QPalette& palette, QPalette::ColorRole background);  // navy: totals, links
 
 // An icon that is a short text, drawn in the palette's button text colour.
 QIcon TextIcon(const QString& text, const QFont& font, const QPalette& palette);

@@ -5,10 +5,11 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QMouseEvent>
+#include <QKeyEvent>
 #include <QVBoxLayout>
 
 #include "core/Version.h"
+#include "ui/Accessible.h"
 #include "ui/Colours.h"
 #include "ui/DialogParts.h"
 #include "ui/Platform.h"
@@ -18,55 +19,45 @@ namespace quenvar::ui {
 const char kHomePageAddress[] = "https://www.quenvar.org/";
 const char kSupportAddress[] = "support@quenvar.org";
 
-LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
-  setFocusPolicy(Qt::StrongFocus);  // reached by Tab, opened by Enter or Space
-  paintAs(false);
-}
+namespace {
 
-void LinkLabel::changeEvent(QEvent* event) {
-  QLabel::changeEvent(event);
-  // A new palette of the desktop: the link's colours picked again from it.
-  if (event->type() == QEvent::PaletteChange && !picking_) {
-    picking_ = true;
-    paintAs(hot_);
-    picking_ = false;
+// Enter or Space on a link label opens it as a click does. On its own a
+// label opens a link from the keyboard only after a second Tab has moved
+// onto the link inside it, and Enter would press the box's Close button.
+class LinkKeys : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space) return false;
+    auto* label = static_cast<QLabel*>(watched);
+    emit label->linkActivated(label->property(kLinkTarget).toString());
+    return true;
   }
+};
+
+// A label showing `shown` as a link to `target`, reached by Tab and opened
+// by Enter, Space or a click. Qt does not open it itself: the label's
+// linkActivated goes through the platform, as every address the program
+// opens does.
+QLabel* NewLink(const QString& shown, const QString& target, QWidget* parent) {
+  auto* label = new QLabel(parent);
+  label->setProperty(kLinkTarget, target);  // first: it makes the label a link to assistive technology
+  label->setText(QString("<a href=\"%1\">%2</a>").arg(target.toHtmlEscaped(), shown.toHtmlEscaped()));
+  label->setTextFormat(Qt::RichText);
+  label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+  label->setOpenExternalLinks(false);
+  label->setFocusPolicy(Qt::StrongFocus);
+  label->setAccessibleName(shown);
+  label->installEventFilter(new LinkKeys(label));
+  QFont font("Arial");
+  font.setPixelSize(13);
+  label->setFont(font);
+  return label;
 }
 
-void LinkLabel::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space) {
-    emit clicked();
-    return;
-  }
-  QLabel::keyPressEvent(event);
-}
-
-void LinkLabel::paintAs(bool hot) {
-  QFont f("Arial");
-  f.setPixelSize(13);
-  f.setUnderline(hot);
-  setFont(f);
-  hot_ = hot;
-  QPalette p = palette();
-  p.setColor(QPalette::WindowText, hot ? HotLinkText(p, QPalette::Window) : NoticeText(p, QPalette::Window));
-  setPalette(p);
-  setCursor(hot ? Qt::PointingHandCursor : Qt::ArrowCursor);
-}
-
-void LinkLabel::enterEvent(QEnterEvent* event) {
-  paintAs(true);
-  QLabel::enterEvent(event);
-}
-
-void LinkLabel::leaveEvent(QEvent* event) {
-  paintAs(false);
-  QLabel::leaveEvent(event);
-}
-
-void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
-  QLabel::mouseReleaseEvent(event);
-}
+}  // namespace
 
 Taboutform::Taboutform(QWidget* parent) : QDialog(parent) {
   setObjectName("Taboutform");
@@ -100,10 +91,10 @@ Taboutform::Taboutform(QWidget* parent) : QDialog(parent) {
 
   auto* links = new QGridLayout;
   Label5 = new QLabel(tr("Homepage Site: "), frame);
-  Label6 = new LinkLabel(kHomePageAddress, frame);
+  Label6 = NewLink(kHomePageAddress, kHomePageAddress, frame);
   Label6->setObjectName("Label6");
   Label1 = new QLabel(tr("Technology Support: "), frame);
-  Label4 = new LinkLabel(kSupportAddress, frame);
+  Label4 = NewLink(kSupportAddress, QString("mailto:") + kSupportAddress, frame);
   Label4->setObjectName("Label4");
   links->addWidget(Label5, 0, 0);
   links->addWidget(Label6, 0, 1);
@@ -127,14 +118,30 @@ Taboutform::Taboutform(QWidget* parent) : QDialog(parent) {
 
   // 341 x 232 at the usual font; larger when a larger font needs it.
   resize(QSize(341, 232).expandedTo(minimumSizeHint()));
-  connect(Label6, &LinkLabel::clicked, this, [this] { Label6Click(); });
-  connect(Label4, &LinkLabel::clicked, this, [this] { Label4Click(); });
+  colourLinks();
+  connect(Label6, &QLabel::linkActivated, this, [this] { Label6Click(); });
+  connect(Label4, &QLabel::linkActivated, this, [this] { Label4Click(); });
   connect(Button1, &QPushButton::clicked, this, &QDialog::close);
   AddHelpKey(this, [] { return 30; });
 }
 
 void Taboutform::Label6Click() { OpenUrl(this, QUrl(QString::fromLatin1(kHomePageAddress))); }
 
-void Taboutform::Label4Click() { OpenUrl(this, QUrl("mailto:" + Label4->text())); }
+void Taboutform::Label4Click() { OpenUrl(this, QUrl(QString("mailto:") + kSupportAddress)); }
+
+// The links in navy, picked again from a new palette of the desktop.
+void Taboutform::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  if (event->type() == QEvent::PaletteChange) colourLinks();
+}
+
+void Taboutform::colourLinks() {
+  for (QLabel* link : {Label6, Label4}) {
+    if (link == nullptr) continue;  // not made yet
+    QPalette p = link->palette();
+    p.setColor(QPalette::Link, NoticeText(palette(), QPalette::Window));
+    link->setPalette(p);
+  }
+}
 
 }  // namespace quenvar::ui
