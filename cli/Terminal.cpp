@@ -13,17 +13,28 @@ namespace quenvar::cli {
 
 namespace {
 
-volatile std::sig_atomic_t g_interrupted = 0;
-char g_stopLine[200] = "quenvar-cli: stopped\n";
+// What the signal handler reads and writes: whether a stop was asked, and
+// the line a second one writes as it ends the process at once.
+// Constant-initialized, so the handler may reach it at any time.
+struct StopState {
+  volatile std::sig_atomic_t interrupted = 0;
+  char line[200] = "quenvar-cli: stopped\n";
+};
+
+StopState& Stop() {
+  static StopState state;
+  return state;
+}
 
 extern "C" void OnInterrupt(int) {
+  StopState& stop = Stop();
   // Files being staged have no name and vanish with the process; only a
   // file being written into must be finished (or put back) first.
-  if (g_interrupted && !OutputFile::Committing()) {
-    [[maybe_unused]] const ssize_t n = ::write(STDERR_FILENO, g_stopLine, strlen(g_stopLine));
+  if (stop.interrupted && !OutputFile::Committing()) {
+    [[maybe_unused]] const ssize_t n = ::write(STDERR_FILENO, stop.line, strlen(stop.line));
     _exit(130);
   }
-  g_interrupted = 1;
+  stop.interrupted = 1;
   RequestInterrupt();  // ends a wait on a pipe or a FIFO
 }
 
@@ -86,7 +97,7 @@ InterruptPump::InterruptPump(std::function<void()> cancel) : cancel_(std::move(c
 InterruptPump::~InterruptPump() { SetMessagePump(nullptr); }
 
 void InterruptPump::InstallHandlers(const std::string& command) {
-  std::snprintf(g_stopLine, sizeof(g_stopLine),
+  std::snprintf(Stop().line, sizeof(Stop().line),
                 "quenvar-cli %.100s: stopped at once; nothing more was written\n", command.c_str());
   struct sigaction action {};
   action.sa_handler = OnInterrupt;
@@ -98,12 +109,12 @@ void InterruptPump::InstallHandlers(const std::string& command) {
 }
 
 void InterruptPump::processMessages() {
-  if (g_interrupted && !cancelled_) {
+  if (Stop().interrupted && !cancelled_) {
     cancelled_ = true;
     cancel_();
   }
 }
 
-bool InterruptPump::interrupted() { return g_interrupted != 0; }
+bool InterruptPump::interrupted() { return Stop().interrupted != 0; }
 
 }  // namespace quenvar::cli

@@ -6,12 +6,16 @@
 namespace quenvar {
 
 namespace {
-std::atomic<bool> g_interrupt{false};
 static_assert(std::atomic<bool>::is_always_lock_free);
+// Constant-initialized: a signal handler may reach it at any time.
+std::atomic<bool>& InterruptFlag() noexcept {
+  static std::atomic<bool> requested{false};
+  return requested;
+}
 }  // namespace
 
-void RequestInterrupt() noexcept { g_interrupt.store(true, std::memory_order_relaxed); }
-bool InterruptRequested() noexcept { return g_interrupt.load(std::memory_order_relaxed); }
+void RequestInterrupt() noexcept { InterruptFlag().store(true, std::memory_order_relaxed); }
+bool InterruptRequested() noexcept { return InterruptFlag().load(std::memory_order_relaxed); }
 
 ErrorReport DescribeCurrentException() {
   try {

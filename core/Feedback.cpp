@@ -12,10 +12,11 @@ namespace quenvar {
 
 namespace {
 
-ProgressBarView* g_firstBar = nullptr;
-MessagePump* g_pump = nullptr;
-int64_t g_intervalNs = 20'000'000;
-int64_t g_lastPump = 0;
+// The registry of live progress bars, flushed before messages run.
+ProgressBarView*& FirstLiveBar() {
+  static ProgressBarView* first = nullptr;
+  return first;
+}
 
 int64_t NowNs() {
   return std::chrono::duration_cast<std::chrono::nanoseconds>(
@@ -60,7 +61,7 @@ class Ticker {
     int idle = 0;
     while (!stop_ && idle < kIdlePeriods) {
       wake_.wait_for(lock, std::chrono::nanoseconds(periodNs), [this] { return stop_; });
-      if (pump_detail::due.exchange(true, std::memory_order_relaxed))
+      if (pump_detail::points().due.exchange(true, std::memory_order_relaxed))
         ++idle;
       else
         idle = 0;
@@ -75,47 +76,59 @@ class Ticker {
   std::thread thread_;
 };
 
-Ticker g_ticker;
+// The process's message pump: what SetMessagePump installed, how often it
+// runs, when it last ran, and the ticker that raises the flag meanwhile.
+struct InstalledPump {
+  MessagePump* pump = nullptr;
+  int64_t intervalNs = 20'000'000;
+  int64_t lastPump = 0;
+  Ticker ticker;
+};
+
+InstalledPump& Pump() {
+  static InstalledPump installed;
+  return installed;
+}
 
 }  // namespace
 
 namespace pump_detail {
 
-std::atomic<bool> due{false};
-uint64_t work = 0;
-
 void slowPath() {
-  if (g_pump == nullptr) {
+  std::atomic<bool>& due = points().due;
+  InstalledPump& installed = Pump();
+  if (installed.pump == nullptr) {
     due.store(false, std::memory_order_relaxed);
     return;
   }
-  if (g_intervalNs <= 0) {  // every point pumps; the flag stays up
+  if (installed.intervalNs <= 0) {  // every point pumps; the flag stays up
     ProgressBarView::flushAll();
-    g_pump->processMessages();
+    installed.pump->processMessages();
     return;
   }
   due.store(false, std::memory_order_relaxed);
-  g_ticker.keepRunning(std::max<int64_t>(g_intervalNs / 4, 1'000'000));
-  if (NowNs() - g_lastPump >= g_intervalNs) {
+  installed.ticker.keepRunning(std::max<int64_t>(installed.intervalNs / 4, 1'000'000));
+  if (NowNs() - installed.lastPump >= installed.intervalNs) {
     ProgressBarView::flushAll();
-    g_pump->processMessages();
-    g_lastPump = NowNs();
+    installed.pump->processMessages();
+    installed.lastPump = NowNs();
   }
 }
 
 }  // namespace pump_detail
 
 void SetMessagePump(MessagePump* pump, int64_t intervalMicroseconds) {
-  g_ticker.stop();
-  g_pump = pump;
-  g_intervalNs = intervalMicroseconds * 1000;
-  g_lastPump = NowNs();
+  InstalledPump& installed = Pump();
+  installed.ticker.stop();
+  installed.pump = pump;
+  installed.intervalNs = intervalMicroseconds * 1000;
+  installed.lastPump = NowNs();
   // Up, so that the first point pumps (every point, with an interval of 0)
   // or starts the ticker.
-  pump_detail::due.store(pump != nullptr, std::memory_order_relaxed);
+  pump_detail::points().due.store(pump != nullptr, std::memory_order_relaxed);
 }
 
-MessagePump* CurrentMessagePump() { return g_pump; }
+MessagePump* CurrentMessagePump() { return Pump().pump; }
 
 namespace {
 
@@ -126,13 +139,24 @@ class SilentNotifier : public Notifier {
   bool confirm(std::string_view) override { return false; }
 };
 
-SilentNotifier g_silent;
-Notifier* g_notifier = &g_silent;
+// The process's notifier: the one SetNotifier installed, or the silent one.
+struct InstalledNotifier {
+  SilentNotifier silent;
+  Notifier* notifier = &silent;
+};
+
+InstalledNotifier& Notifiers() {
+  static InstalledNotifier installed;
+  return installed;
+}
 
 }  // namespace
 
-void SetNotifier(Notifier* notifier) { g_notifier = notifier != nullptr ? notifier : &g_silent; }
-Notifier& CurrentNotifier() { return *g_notifier; }
+void SetNotifier(Notifier* notifier) {
+  InstalledNotifier& installed = Notifiers();
+  installed.notifier = notifier != nullptr ? notifier : &installed.silent;
+}
+Notifier& CurrentNotifier() { return *Notifiers().notifier; }
 
 bool Notifier::tell(Kind kind, const Text& message) {
   const std::string english = message.english();
@@ -149,9 +173,9 @@ bool Notifier::tell(Kind kind, const Text& message) {
   return false;
 }
 
-void ShowError(const Text& message) { g_notifier->tell(Notifier::Kind::Error, message); }
-void ShowWarning(const Text& message) { g_notifier->tell(Notifier::Kind::Warning, message); }
-bool AskYesNo(const Text& question) { return g_notifier->tell(Notifier::Kind::Question, question); }
+void ShowError(const Text& message) { CurrentNotifier().tell(Notifier::Kind::Error, message); }
+void ShowWarning(const Text& message) { CurrentNotifier().tell(Notifier::Kind::Warning, message); }
+bool AskYesNo(const Text& question) { return CurrentNotifier().tell(Notifier::Kind::Question, question); }
 
 void RefuseInput(const Text& message) {
   ShowError(message);
@@ -159,15 +183,16 @@ void RefuseInput(const Text& message) {
 }
 
 ProgressBarView::ProgressBarView() {
-  next_ = g_firstBar;
-  if (g_firstBar != nullptr) g_firstBar->prev_ = this;
-  g_firstBar = this;
+  ProgressBarView*& first = FirstLiveBar();
+  next_ = first;
+  if (first != nullptr) first->prev_ = this;
+  first = this;
 }
 
 ProgressBarView::~ProgressBarView() {
   if (prev_ != nullptr) prev_->next_ = next_;
   if (next_ != nullptr) next_->prev_ = prev_;
-  if (g_firstBar == this) g_firstBar = next_;
+  if (FirstLiveBar() == this) FirstLiveBar() = next_;
 }
 
 void ProgressBarView::start(int64_t maximum) {
@@ -198,7 +223,7 @@ void ProgressBarView::flush() {
 }
 
 void ProgressBarView::flushAll() {
-  for (ProgressBarView* bar = g_firstBar; bar != nullptr; bar = bar->next_) bar->flush();
+  for (ProgressBarView* bar = FirstLiveBar(); bar != nullptr; bar = bar->next_) bar->flush();
 }
 
 }  // namespace quenvar

@@ -99,29 +99,35 @@ bool AskYesNo(const Text& question);
 // Shows the message as an error and ends the operation silently (EAbort).
 [[noreturn]] void RefuseInput(const Text& message);
 
-// The work loops have done since it was last taken, in values touched. The
-// long phases count their slices here, so a test's pump can check that no
-// phase runs for long without letting messages run.
 namespace pump_detail {
-extern uint64_t work;
-}  // namespace pump_detail
-inline void CountWork(uint64_t values) { pump_detail::work += values; }
-inline uint64_t TakeWork() { return std::exchange(pump_detail::work, 0); }
-
-namespace pump_detail {
-// Raised every few milliseconds by a ticker thread while pump points are
-// being reached, and left up while none is (always up with an interval of
-// 0). The ticker lives only while points come: the first point after a
-// pause finds the flag up and starts it again.
-extern std::atomic<bool> due;
+// What the work loops touch at their pump points. Constant-initialized, so
+// reaching it costs no more than reaching a plain variable.
+struct Points {
+  // Raised every few milliseconds by a ticker thread while pump points are
+  // being reached, and left up while none is (always up with an interval of
+  // 0). The ticker lives only while points come: the first point after a
+  // pause finds the flag up and starts it again.
+  std::atomic<bool> due{false};
+  // The work loops have done since it was last taken, in values touched.
+  uint64_t work = 0;
+};
+inline Points& points() {
+  static Points shared;
+  return shared;
+}
 void slowPath();
 }  // namespace pump_detail
+
+// The long phases count their slices here, so a test's pump can check that
+// no phase runs for long without letting messages run.
+inline void CountWork(uint64_t values) { pump_detail::points().work += values; }
+inline uint64_t TakeWork() { return std::exchange(pump_detail::points().work, 0); }
 
 // Called at every point where pending messages may run (once per accepted
 // value and so on). Cheap: one load of a flag that a ticker raises every few
 // milliseconds, so the pump runs on time whatever a call costs.
 inline void LetMessagesRun() {
-  if (pump_detail::due.load(std::memory_order_relaxed)) pump_detail::slowPath();
+  if (pump_detail::points().due.load(std::memory_order_relaxed)) pump_detail::slowPath();
 }
 
 }  // namespace quenvar

@@ -29,7 +29,12 @@ constexpr char kCannotOpen[] = TR_NOOP("Core", "Cannot open file \"%1\". %2");
 constexpr char kCannotRead[] = TR_NOOP("Core", "Cannot read file \"%1\". %2");
 constexpr char kCannotWrite[] = TR_NOOP("Core", "Cannot write to file \"%1\". %2");
 
-std::atomic<int> g_committing{0};
+// How many files are being committed now; the command-line tool's signal
+// handler reads it (constant-initialized, so it may at any time).
+std::atomic<int>& FilesCommitting() noexcept {
+  static std::atomic<int> files{0};
+  return files;
+}
 
 std::string FolderOf(const std::string& path) {
   const size_t slash = path.rfind('/');
@@ -140,16 +145,16 @@ void IgnoreFileSizeSignal() {
 
 class CommitGuard {
  public:
-  CommitGuard() { ++g_committing; }
-  ~CommitGuard() { --g_committing; }
+  CommitGuard() { ++FilesCommitting(); }
+  ~CommitGuard() { --FilesCommitting(); }
 };
 
 }  // namespace
 
-bool OutputFile::Committing() { return g_committing.load() > 0; }
+bool OutputFile::Committing() { return FilesCommitting().load() > 0; }
 
-OutputFile::CommitScope::CommitScope() { ++g_committing; }
-OutputFile::CommitScope::~CommitScope() { --g_committing; }
+OutputFile::CommitScope::CommitScope() { ++FilesCommitting(); }
+OutputFile::CommitScope::~CommitScope() { --FilesCommitting(); }
 
 bool OutputFile::SameFile(const std::string& a, const std::string& b) {
   struct stat sa {

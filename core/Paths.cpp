@@ -23,8 +23,17 @@ namespace quenvar::paths {
 
 namespace {
 
-std::optional<Places> g_current;
-std::string g_programFolder;
+// The folder the program's files are looked for beside (empty: the
+// executable's own), and the places found from it once asked for.
+struct KnownPlaces {
+  std::string programFolder;
+  std::optional<Places> current;
+};
+
+KnownPlaces& Known() {
+  static KnownPlaces known;
+  return known;
+}
 
 bool IsFolder(const std::string& path) {
   std::error_code error;
@@ -126,13 +135,16 @@ std::string ExecutableFolder() {
 }
 
 const Places& Current() {
-  if (!g_current) g_current = Locate(g_programFolder.empty() ? ExecutableFolder() : g_programFolder);
-  return *g_current;
+  KnownPlaces& known = Known();
+  if (!known.current)
+    known.current = Locate(known.programFolder.empty() ? ExecutableFolder() : known.programFolder);
+  return *known.current;
 }
 
 void SetProgramFolder(const std::string& folder) {
-  g_programFolder = folder;
-  g_current.reset();
+  KnownPlaces& known = Known();
+  known.programFolder = folder;
+  known.current.reset();
 }
 
 std::string SettingsFile() { return Current().config + "/setup.ini"; }

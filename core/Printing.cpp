@@ -11,7 +11,10 @@ namespace quenvar {
 
 namespace {
 
-PrinterService* g_service = nullptr;
+PrinterService*& InstalledPrinterService() {
+  static PrinterService* service = nullptr;
+  return service;
+}
 
 class PageWriter {
  public:
@@ -178,15 +181,16 @@ void PrintLayout::DrawPage(PrintCanvas& canvas, std::string_view text, int64_t p
   });
 }
 
-void SetPrinterService(PrinterService* service) { g_service = service; }
-PrinterService* CurrentPrinterService() { return g_service; }
+void SetPrinterService(PrinterService* service) { InstalledPrinterService() = service; }
+PrinterService* CurrentPrinterService() { return InstalledPrinterService(); }
 
 void TprinterText::PrintLines(PrintCanvas& canvas, std::string_view text) { PutLines(canvas, text, {}); }
 
 bool TprinterText::PrintFile(const std::string& path, const PrintFeedback& feedback) {
   const std::string text = ReadWholeFile(path);
-  if (g_service == nullptr) throw EInOutError(Text(TR_NOOP("Core", "No printer is available.")));
-  std::unique_ptr<PrintCanvas> canvas = g_service->beginDoc();
+  PrinterService* service = CurrentPrinterService();
+  if (service == nullptr) throw EInOutError(Text(TR_NOOP("Core", "No printer is available.")));
+  std::unique_ptr<PrintCanvas> canvas = service->beginDoc();
   const auto lines = static_cast<int64_t>(std::count(text.begin(), text.end(), '\n')) +
                      (text.empty() || text.back() == '\n' ? 0 : 1);
   auto phase = [&](const char* caption) {

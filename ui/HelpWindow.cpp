@@ -17,7 +17,11 @@ namespace quenvar::ui {
 
 namespace {
 
-QPointer<HelpWindow> g_window;
+// The one help window, while it is open.
+QPointer<HelpWindow>& TheWindow() {
+  static QPointer<HelpWindow> window;
+  return window;
+}
 
 }  // namespace
 
@@ -76,11 +80,12 @@ HelpWindow::HelpWindow() {
   connect(qApp, &QCoreApplication::aboutToQuit, this, &QObject::deleteLater);
 }
 
-HelpWindow* HelpWindow::instance() { return g_window; }
+HelpWindow* HelpWindow::instance() { return TheWindow(); }
 
 void HelpWindow::showTopic(const QString& topicsFolder, int context) {
-  if (g_window == nullptr) g_window = new HelpWindow;
-  g_window->open(topicsFolder, context);
+  QPointer<HelpWindow>& window = TheWindow();
+  if (window == nullptr) window = new HelpWindow;
+  window->open(topicsFolder, context);
 }
 
 void HelpWindow::open(const QString& topicsFolder, int context) {

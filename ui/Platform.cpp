@@ -79,8 +79,16 @@ class DesktopPlatform : public Platform {
   int helpContext_ = 0;
 };
 
-DesktopPlatform g_desktop;
-Platform* g_platform = &g_desktop;
+// The platform in use: the desktop's, or the one a test installed.
+struct InstalledPlatform {
+  DesktopPlatform desktop;
+  Platform* platform = &desktop;
+};
+
+InstalledPlatform& Platforms() {
+  static InstalledPlatform installed;
+  return installed;
+}
 
 }  // namespace
 
@@ -96,7 +104,7 @@ void SetUpMessageBox(QMessageBox& box, const QString& text, Icon icon, bool yesN
   if (yesNo) box.setDefaultButton(QMessageBox::No);
 }
 
-Platform& platform() { return *g_platform; }
+Platform& platform() { return *Platforms().platform; }
 
 void OpenUrl(QWidget* parent, const QUrl& url) {
   if (platform().openUrl(url)) return;
@@ -105,7 +113,10 @@ void OpenUrl(QWidget* parent, const QUrl& url) {
       parent, QCoreApplication::translate("Platform", "No program on this system can open %1.").arg(what),
       Icon::Warning, false);
 }
-void setPlatform(Platform* replacement) { g_platform = replacement != nullptr ? replacement : &g_desktop; }
+void setPlatform(Platform* replacement) {
+  InstalledPlatform& installed = Platforms();
+  installed.platform = replacement != nullptr ? replacement : &installed.desktop;
+}
 
 QString MessageText(const QString& text) {
   QString out = text;
