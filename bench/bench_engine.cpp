@@ -24,7 +24,7 @@ static void BM_EngineCountAndDrawOne(benchmark::State& state) {
   par.Lower = 1;
   par.Upper = 2147483647;
   par.Count = 1;
-  par.ExcludeKind = 1;
+  par.ExcludeKind = ExcludeDigits;
   par.Excluded = {1, 3};
   Tmake_random engine;
   for (auto _ : state) {

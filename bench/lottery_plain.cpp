@@ -19,13 +19,13 @@ int main(int argc, char** argv) {
   par.Lower = 1;
   par.Upper = 49;
   par.Count = 6;
-  par.ExcludeKind = 0;
+  par.ExcludeKind = ExcludeNumbers;
   std::vector<std::vector<std::string>> accepted;
   accepted.reserve(static_cast<size_t>(lines));
   while (static_cast<long>(accepted.size()) < lines) {
     engine.MakeRandoms(par, source);
     TArrayString texts;
-    engine.FormatRandoms(texts, TformatPar{2, false, 0});
+    engine.FormatRandoms(texts, TformatPar{SortDrawn, false, RadixDecimal});
     std::vector<std::string> candidate = texts.toVector();
     bool isNew = true;
     for (const auto& line : accepted) {

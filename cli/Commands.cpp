@@ -192,10 +192,10 @@ std::vector<OptionSpec> With(std::vector<OptionSpec> specs, std::vector<OptionSp
   return specs;
 }
 
-uint8_t ReadSort(const ParsedOptions& options) {
-  if (auto v = options.value("sort"))
-    return static_cast<uint8_t>(ParseChoice(*v, "sort", {"asc", "desc", "drawn"}));
-  return 2;
+TSortOrder ReadSort(const ParsedOptions& options) {
+  static const TSortOrder kOrders[] = {SortAscending, SortDescending, SortDrawn};
+  if (auto v = options.value("sort")) return kOrders[ParseChoice(*v, "sort", {"asc", "desc", "drawn"})];
+  return SortDrawn;
 }
 
 int32_t ReadInt(const ParsedOptions& options, const std::string& name, int32_t fallback, int64_t min,
@@ -241,7 +241,7 @@ int RunNumber(const std::vector<std::string>& args) {
   input.Lower = ReadInt(options, "lower", 1, -kMaxInt, kMaxInt);
   input.Upper = ReadInt(options, "upper", 10000, -kMaxInt, kMaxInt);
   input.Count = ReadInt(options, "count", 100, 1, kMaxInt);
-  input.ExcludeKind = 1;
+  input.ExcludeKind = ExcludeDigits;
   input.Duplicate = options.has("duplicates");
   bool digits[10] = {};
   if (auto v = options.value("exclude-digits")) {
@@ -252,7 +252,7 @@ int RunNumber(const std::vector<std::string>& args) {
   }
   for (int d = 0; d <= 9; ++d)
     if (digits[d]) input.Excluded.push_back(d);
-  const TformatPar format{ReadSort(options), options.has("comma"), 0};
+  const TformatPar format{ReadSort(options), options.has("comma"), RadixDecimal};
   const Layout layout = ReadLayout(options);
 
   if (auto error = NumberInputError(input.Lower, input.Upper, input.Excluded.size())) Refuse(*error);
@@ -306,7 +306,7 @@ int RunLottery(const std::vector<std::string>& args) {
   input.DupLines = options.has("duplicate-numbers");
   input.DupRows = options.has("unique-lines");
   input.Total = ReadInt(options, "lines", 20, 1, kMaxInt);
-  const uint8_t order = ReadSort(options);
+  const TSortOrder order = ReadSort(options);
   Layout layout = ReadLayout(options);
 
   if (auto error = LotteryInputError(input.MainLow, input.MainUpper, input.Lotto && !input.RemainPick,
@@ -344,7 +344,7 @@ int RunSample(const std::vector<std::string>& args) {
   TinputSampling input;
   input.Count = ReadInt(options, "count", 100, 1, kMaxInt);
   input.Duplicate = options.has("duplicates");
-  const TformatPar format{ReadSort(options), false, 0};
+  const TformatPar format{ReadSort(options), false, RadixDecimal};
   const Layout layout = ReadLayout(options);
   // "-": the items come from standard input.
   const TArrayString items = ReadNonEmptyLines(*itemsFile == "-" ? "/dev/stdin" : *itemsFile, false);
@@ -376,7 +376,7 @@ int RunString(const std::vector<std::string>& args) {
   input.Mask = TrimMask(options.value("mask").value_or(""));
   input.Count = ReadInt(options, "count", 100, 1, kMaxInt);
   input.Duplicate = options.has("duplicates");
-  const TformatPar format{ReadSort(options), false, 0};
+  const TformatPar format{ReadSort(options), false, RadixDecimal};
   const Layout layout = ReadLayout(options);
   if (auto error = StringInputError(input.Mask)) Refuse(*error);
   const std::string wildcardFile = options.value("wildcards").value_or(paths::WildcardFile(paths::Use::Read));
@@ -411,7 +411,7 @@ int RunName(const std::vector<std::string>& args) {
   }
   TinputName input;
   if (auto v = options.value("gender")) {
-    static const uint8_t kGender[] = {1, 2, 3};
+    static const TGender kGender[] = {GenderFemale, GenderMale, GenderBoth};
     input.Gender = kGender[ParseChoice(*v, "gender", {"female", "male", "both"})];
   }
   const NameLists shipped = NameListFiles(paths::Use::Read);
@@ -420,7 +420,7 @@ int RunName(const std::vector<std::string>& args) {
   input.LastFile = options.value("last").value_or(shipped.last);
   input.Count = ReadInt(options, "count", 100, 1, kMaxInt);
   input.Duplicate = options.has("duplicates");
-  const TformatPar format{ReadSort(options), false, 0};
+  const TformatPar format{ReadSort(options), false, RadixDecimal};
   const Layout layout = ReadLayout(options);
 
   // The lists are read once, here, with progress, and pooled as the
@@ -429,7 +429,7 @@ int RunName(const std::vector<std::string>& args) {
   Trandom_name generator;
   Run run([&generator] { generator.Cancel(); });
   run.progress.setCaption("Load names database...");
-  const bool female = (input.Gender & 1) != 0, male = (input.Gender & 2) != 0;
+  const bool female = (input.Gender & GenderFemale) != 0, male = (input.Gender & GenderMale) != 0;
   TArrayString firsts, lasts;
   if (male) firsts = ReadNonEmptyLines(input.MaleFile, true, &run.progress);
   if (female) {
@@ -469,9 +469,9 @@ int RunFile(const std::vector<std::string>& args) {
   if (auto v = options.value("size")) input.Count = static_cast<int32_t>(ParseSize(*v, "size", 1, kMaxInt));
   // --append belongs to the byte file here, --save-append to --save.
   input.Append = options.has("append");
-  std::optional<uint8_t> radix;
+  std::optional<TRadix> radix;
   if (auto v = options.value("show")) {
-    static const uint8_t kRadix[] = {1, 0, 2, 3};
+    static const TRadix kRadix[] = {RadixHex, RadixDecimal, RadixOctal, RadixBinary};
     radix = kRadix[ParseChoice(*v, "show", {"hex", "dec", "oct", "bin"})];
   }
   const Layout layout = ReadLayout(options, false);
@@ -514,7 +514,7 @@ int RunFile(const std::vector<std::string>& args) {
   // Shown bytes need every value at once: draw and format, then stage both
   // files before either is committed.
   generator.Generate(input, source);
-  if (!generator.Stopped()) generator.FormatResults(TformatPar{2, false, *radix});
+  if (!generator.Stopped()) generator.FormatResults(TformatPar{SortDrawn, false, *radix});
   std::unique_ptr<OutputFile> bytes;
   if (!generator.Stopped()) bytes = generator.StageFile();
   if (!bytes || !shown.stage(generator.Results)) return cancelled();

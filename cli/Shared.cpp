@@ -61,7 +61,7 @@ Layout ReadLayout(const ParsedOptions& options, bool appendIsTheSaves) {
     layout.perLine = static_cast<int32_t>(ParseInteger(*v, "per-line", 1, 100));
   layout.oneLine = options.has("one-line");
   if (auto v = options.value("separator")) {
-    static const uint8_t kCodes[] = {1, 0, 2};  // tab, comma, space
+    static const TSeparator kCodes[] = {SeparatorTab, SeparatorComma, SeparatorSpace};
     layout.separator = kCodes[ParseChoice(*v, "separator", {"tab", "comma", "space"})];
   }
   layout.saveTo = options.value("save");
@@ -144,7 +144,11 @@ int Cancelled(const Layout& layout) {
 
 namespace {
 
-std::string g_command;
+// The command being run, named in every message.
+std::string& CommandName() {
+  static std::string command;
+  return command;
+}
 
 bool Blank(char c) { return c == ' ' || c == '\t'; }
 bool Break(char c) { return c == '\r' || c == '\n'; }
@@ -173,10 +177,10 @@ std::string OneLine(std::string_view message) {
   return out.substr(first, out.find_last_not_of(" \t") - first + 1);
 }
 
-void SetCommandName(std::string command) { g_command = std::move(command); }
+void SetCommandName(std::string command) { CommandName() = std::move(command); }
 
 void PrintMessage(std::string_view message) {
-  const std::string line = "quenvar-cli " + g_command + ": " + OneLine(message);
+  const std::string line = "quenvar-cli " + CommandName() + ": " + OneLine(message);
   std::fprintf(stderr, "%s\n", line.c_str());
 }
 

@@ -20,7 +20,7 @@ constexpr int64_t kMaxInt = 2147483647;
 struct Layout {
   bool oneLine = false;
   int32_t perLine = 1;
-  uint8_t separator = 1;              // 0 comma, 1 tab, 2 space
+  TSeparator separator = SeparatorTab;
   std::optional<std::string> saveTo;  // "-": standard output, with CR LF line ends
   bool append = false;
   bool quiet = false;  // no totals line

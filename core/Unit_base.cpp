@@ -18,7 +18,10 @@ namespace quenvar {
 
 namespace {
 
-std::string g_thousandsSeparator = ",";
+std::string& ThousandsSeparatorSetting() {
+  static std::string separator = ",";
+  return separator;
+}
 
 // Longest text FormatRandom can give: a negative binary IntToBase is up to
 // 31 pieces of "-1".
@@ -160,8 +163,8 @@ int64_t CountUpTo(int64_t n, unsigned excluded) {
 
 }  // namespace
 
-void SetThousandsSeparator(std::string separator) { g_thousandsSeparator = std::move(separator); }
-const std::string& ThousandsSeparator() { return g_thousandsSeparator; }
+void SetThousandsSeparator(std::string separator) { ThousandsSeparatorSetting() = std::move(separator); }
+const std::string& ThousandsSeparator() { return ThousandsSeparatorSetting(); }
 
 std::string IntToBase(int32_t v, int32_t base, size_t width) {
   std::string text;
@@ -203,7 +206,7 @@ void Tmake_random::PrepareExclusions() {
     }
     digitMask_ |= 1u << e;
   }
-  if (ExcludeKind != 1 || !digitsOnly_ || tableMask_ == digitMask_) return;
+  if (ExcludeKind != ExcludeDigits || !digitsOnly_ || tableMask_ == digitMask_) return;
   digitTable_.assign(2 * kDigitGroup, 0);
   for (uint32_t g = 0; g < kDigitGroup; ++g) {
     const unsigned inner = DigitsOf(g) | (g < 1000 ? 1u : 0u);
@@ -214,11 +217,11 @@ void Tmake_random::PrepareExclusions() {
 }
 
 bool Tmake_random::IsExcluded(int32_t v) const {
-  if (ExcludeKind == 0) {
+  if (ExcludeKind == ExcludeNumbers) {
     return !Excluded.empty() && Excluded.front() <= v && v <= Excluded.back() &&
            std::binary_search(Excluded.begin(), Excluded.end(), v);
   }
-  if (ExcludeKind == 1) {
+  if (ExcludeKind == ExcludeDigits) {
     if (digitsOnly_) return HasExcludedDigit(digitTable_.data(), v);
     const std::string text = std::to_string(v);
     for (int32_t e : Excluded)
@@ -238,9 +241,9 @@ int64_t Tmake_random::AllowedWholeNumbers() const {
 
 void Tmake_random::CalcPossible() {
   if (Duplicate) return;
-  if (ExcludeKind == 0) {
+  if (ExcludeKind == ExcludeNumbers) {
     Possible = static_cast<int32_t>(AllowedWholeNumbers());
-  } else if (ExcludeKind == 1) {
+  } else if (ExcludeKind == ExcludeDigits) {
     if (Excluded.empty())
       Possible = static_cast<int32_t>(int64_t{Upper} - Lower + 1);
     else
@@ -289,8 +292,8 @@ void Tmake_random::MakeRandoms(const Tinputpar& par, RandomSource& source) {
   // that nothing can be drawn, whatever the count: such a run holds nothing.
   const bool drawsNothing =
       Duplicate && !Excluded.empty() &&
-      ((ExcludeKind == 0 && AllowedWholeNumbers() == 0) ||
-       (ExcludeKind == 1 && digitsOnly_ && CountFreeOfDigits(Lower, Upper, digitMask_) == 0));
+      ((ExcludeKind == ExcludeNumbers && AllowedWholeNumbers() == 0) ||
+       (ExcludeKind == ExcludeDigits && digitsOnly_ && CountFreeOfDigits(Lower, Upper, digitMask_) == 0));
   // The whole run is weighed before anything is drawn: drawing (the values
   // and the drawn-before set), then sorting and formatting them as last
   // asked (PlanFormat). A request too large for memory leaves the last run as
@@ -320,10 +323,10 @@ void Tmake_random::MakeRandoms(const Tinputpar& par, RandomSource& source) {
   const bool exclusions = !Excluded.empty();
   if (exclusions && Duplicate) {
     int64_t guard = 100;
-    if (ExcludeKind == 1) {
+    if (ExcludeKind == ExcludeDigits) {
       CountPossible();
       guard = Possible;
-    } else if (ExcludeKind == 0 && AllowedWholeNumbers() == 0) {
+    } else if (ExcludeKind == ExcludeNumbers && AllowedWholeNumbers() == 0) {
       guard = 0;  // every value is excluded: nothing can ever be drawn
     }
     uint32_t rejected = 0;
@@ -334,7 +337,7 @@ void Tmake_random::MakeRandoms(const Tinputpar& par, RandomSource& source) {
       else if (++rejected % 4096 == 0)
         LetMessagesRun();
     }
-  } else if (exclusions && ExcludeKind == 1 && digitsOnly_) {
+  } else if (exclusions && ExcludeKind == ExcludeDigits && digitsOnly_) {
     // Most draws are rejected when many digits are excluded: over a wide
     // range sixteen at a time are tested on the state alone first.
     std::vector<uint8_t> buckets;
@@ -504,12 +507,12 @@ void Tmake_random::SortValues(const TArrayInteger& values, TArrayInteger& sorted
 
 size_t Tmake_random::FormatRandomTo(char* out, int32_t v) const {
   switch (Radix) {
-    case 0: {
+    case RadixDecimal: {
       if (!Comma) return static_cast<size_t>(std::to_chars(out, out + kMaxFormatted, v).ptr - out);
       char digits[16];
       const uint32_t magnitude = v < 0 ? 0u - static_cast<uint32_t>(v) : static_cast<uint32_t>(v);
       const size_t count = static_cast<size_t>(std::to_chars(digits, digits + 16, magnitude).ptr - digits);
-      const std::string& sep = g_thousandsSeparator;
+      const std::string& sep = ThousandsSeparatorSetting();
       char* p = out;
       if (v < 0) *p++ = '-';
       for (size_t i = 0; i < count; ++i) {
@@ -521,7 +524,7 @@ size_t Tmake_random::FormatRandomTo(char* out, int32_t v) const {
       }
       return static_cast<size_t>(p - out);
     }
-    case 1: {
+    case RadixHex: {
       static const char kHex[] = "0123456789ABCDEF";
       uint32_t u = static_cast<uint32_t>(v);
       const int width = v < 0 ? 8 : 2;
@@ -536,9 +539,9 @@ size_t Tmake_random::FormatRandomTo(char* out, int32_t v) const {
       while (len > 0) *p++ = tmp[--len];
       return static_cast<size_t>(p - out);
     }
-    case 2:
-    case 3: {
-      const std::string text = IntToBase(v, Radix == 2 ? 8 : 2, Radix == 2 ? 3 : 8);
+    case RadixOctal:
+    case RadixBinary: {
+      const std::string text = IntToBase(v, Radix == RadixOctal ? 8 : 2, Radix == RadixOctal ? 3 : 8);
       memcpy(out, text.data(), text.size());
       return text.size();
     }
@@ -556,7 +559,7 @@ size_t Tmake_random::LongestText(int32_t low, int32_t high) const {
 uint64_t Tmake_random::FormatBytes(uint64_t n, size_t longest) const {
   // The values, their texts, and for a sorted order a sorted copy (the radix
   // sort's scratch copy is gone before the texts are made).
-  return n * 4 + TextListBytes(n, n * longest) + (SortOrder <= 1 ? n * 4 : 0);
+  return n * 4 + TextListBytes(n, n * longest) + (SortsValues(SortOrder) ? n * 4 : 0);
 }
 
 std::string Tmake_random::FormatRandom(int32_t v) const {
@@ -585,8 +588,9 @@ size_t Tmake_random::CharactersFor(const TArrayInteger& values, bool sorted) {
     }
   }
   // Octal and binary texts of negative values are pieced; take the bound.
-  const size_t widest =
-      Radix >= 2 && low < 0 ? kMaxFormatted : std::max(FormatRandom(low).size(), FormatRandom(high).size());
+  const size_t widest = Radix >= RadixOctal && low < 0
+                            ? kMaxFormatted
+                            : std::max(FormatRandom(low).size(), FormatRandom(high).size());
   return values.size() * widest + kMaxFormatted + 16;
 }
 
@@ -609,7 +613,7 @@ void Tmake_random::FormatRandoms(TArrayString& list, TformatPar options) {
   Comma = options.Comma;
   Radix = options.Radix;
   const size_t n = Randoms.size();
-  if (SortOrder > 2) {
+  if (SortOrder > SortDrawn) {
     list.resize(n);
     return;
   }
@@ -619,9 +623,9 @@ void Tmake_random::FormatRandoms(TArrayString& list, TformatPar options) {
   const size_t longest = n > 0 ? LongestText(Lower, Upper) : 0;
   CheckMemoryFor(FormatBytes(n, longest) - n * 4);  // the values are there already
   GuardMemory([&] {
-    if (SortOrder <= 1) {
+    if (SortsValues(SortOrder)) {
       TArrayInteger sorted;
-      SortValues(Randoms, sorted, SortOrder == 1);
+      SortValues(Randoms, sorted, SortOrder == SortDescending);
       formatted.reserve(n, CharactersFor(sorted, true));
       FormatInto(formatted, sorted, TR_NOOP("Core", "Format randoms.."));
       ReleasePagesInSlices(sorted.data(), sorted.capacity() * sizeof(int32_t));

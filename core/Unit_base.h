@@ -20,8 +20,8 @@ struct PrintFeedback;
 struct Tinputpar {
   int32_t Lower = 0;
   int32_t Upper = 0;
-  TArrayInteger Excluded;   // whole numbers (kind 0) or decimal digits (kind 1)
-  uint8_t ExcludeKind = 0;  // 0 numbers, 1 digits, anything else: nothing excluded
+  TArrayInteger Excluded;  // whole numbers or decimal digits, as ExcludeKind says
+  TExcludeKind ExcludeKind = ExcludeNumbers;
   int32_t Count = 0;
   bool Duplicate = false;
   bool ShowProgress = false;
@@ -29,12 +29,10 @@ struct Tinputpar {
   StatusLabelView* StatusLabel = nullptr;
 };
 
-// SortOrder 0 ascending, 1 descending, 2 drawing order; Radix 0 decimal,
-// 1 hexadecimal, 2 octal, 3 binary.
 struct TformatPar {
-  uint8_t SortOrder = 2;
+  TSortOrder SortOrder = SortDrawn;
   bool Comma = false;
-  uint8_t Radix = 0;
+  TRadix Radix = RadixDecimal;
 };
 
 // The highest possible total the string and lottery generators report (2^55).
@@ -82,7 +80,7 @@ class Tmake_random {
   int32_t Lower = 0;
   int32_t Upper = 0;
   TArrayInteger Excluded;
-  uint8_t ExcludeKind = 0;
+  TExcludeKind ExcludeKind = ExcludeNumbers;
   int32_t Count = 0;
   bool Duplicate = false;
   bool ShowProgress = false;
@@ -91,9 +89,9 @@ class Tmake_random {
   bool Stopped = false;
   int32_t Generated = 0;
   int32_t Possible = 0;
-  uint8_t SortOrder = 2;
+  TSortOrder SortOrder = SortDrawn;
   bool Comma = false;
-  uint8_t Radix = 0;
+  TRadix Radix = RadixDecimal;
   TArrayInteger Randoms;
 
  private:

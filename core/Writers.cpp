@@ -2,13 +2,13 @@
 
 namespace quenvar {
 
-std::string_view SeparatorText(uint8_t separator) {
+std::string_view SeparatorText(TSeparator separator) {
   switch (separator) {
-    case 0:
+    case SeparatorComma:
       return ",";
-    case 1:
+    case SeparatorTab:
       return "\t";
-    case 2:
+    case SeparatorSpace:
       return " ";
     default:
       return "";

@@ -6,28 +6,29 @@
 #include <string>
 #include <string_view>
 
+#include "core/Codes.h"
 #include "core/Feedback.h"
 #include "core/OutputFile.h"
 #include "core/StringArray.h"
 
 namespace quenvar {
 
-// What the save and print dialogs ask for. Separator: 0 comma, 1 tab, 2 space.
+// What the save and print dialogs ask for.
 struct TsaveTextPar {
   std::string FileName;
   bool Append = false;
   bool OneLine = false;  // wins over PerLine
   int32_t PerLine = 1;
-  uint8_t Separator = 1;
+  TSeparator Separator = SeparatorTab;
 };
 
-std::string_view SeparatorText(uint8_t separator);
+std::string_view SeparatorText(TSeparator separator);
 
 // Lays the items out in lines (all on one line, one per line, or rows of
 // PerLine) and hands the text to `sink` piece by piece, each line ending in
 // `lineEnd`.
 template <typename Emit>
-void LayOutLines(const TArrayString& items, bool oneLine, int32_t perLine, uint8_t separator,
+void LayOutLines(const TArrayString& items, bool oneLine, int32_t perLine, TSeparator separator,
                  std::string_view lineEnd, Emit sink) {
   const size_t n = items.size();
   if (n == 0) return;

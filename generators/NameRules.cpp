@@ -2,8 +2,8 @@
 
 namespace quenvar {
 
-std::optional<Text> NameInputError(uint8_t gender) {
-  if ((gender & 3) == 0)
+std::optional<Text> NameInputError(TGender gender) {
+  if ((gender & GenderBoth) == 0)
     return Text(TR_NOOP("Core", "You must check at least one of the Female and Male box!"));
   return std::nullopt;
 }

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "core/Codes.h"
 #include "core/Paths.h"
 #include "core/Text.h"
 
@@ -12,8 +13,8 @@ namespace quenvar {
 // The Random Name request's check, its name lists and its totals line: one
 // place for the window's page and quenvar-cli.
 
-// The message when no first-name list is chosen (bit 0 female, bit 1 male).
-std::optional<Text> NameInputError(uint8_t gender);
+// The message when no first-name list is chosen.
+std::optional<Text> NameInputError(TGender gender);
 
 // The three lists of the "name" folder: the user's, or the shipped ones (see
 // core/Paths.h).

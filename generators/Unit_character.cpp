@@ -258,7 +258,7 @@ void Tlistparchar::MakeInputpar(const std::string& name, Tinputpar& out) const {
   out.Upper = upper;
   for (int c = lower; c <= upper; ++c)
     if (!marks[c]) out.Excluded.push_back(c);
-  out.ExcludeKind = 0;
+  out.ExcludeKind = ExcludeNumbers;
   out.Count = 1;
   out.Duplicate = false;
   out.ShowProgress = false;
@@ -276,7 +276,7 @@ void TparseString::Parse(std::string_view mask, TArrayInputpar& out) {
   auto literal = [&out](unsigned char c) {
     Tinputpar p;
     p.Lower = p.Upper = c;
-    p.ExcludeKind = 0;
+    p.ExcludeKind = ExcludeNumbers;
     p.Count = 1;
     out.push_back(std::move(p));
   };

@@ -231,10 +231,10 @@ void Trandom_Lottery::FormatResults(uint8_t order) {
     if (r < filled_) {
       std::copy_n(&Lines[static_cast<size_t>(r * width)], width, line.begin());
       const auto bonus = line.begin() + Input.MainPick;
-      if (order == 0) {
+      if (order == SortAscending) {
         std::sort(line.begin(), bonus);
         std::sort(bonus, line.end());
-      } else if (order == 1) {
+      } else if (order == SortDescending) {
         std::sort(line.begin(), bonus, std::greater<>());
         std::sort(bonus, line.end(), std::greater<>());
       }

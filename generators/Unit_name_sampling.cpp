@@ -15,7 +15,7 @@
 
 namespace quenvar {
 
-void ArrangeTexts(const TArrayString& drawn, TArrayString& results, uint8_t sortOrder,
+void ArrangeTexts(const TArrayString& drawn, TArrayString& results, TSortOrder sortOrder,
                   std::string_view caption, const bool& stopped, ProgressBarView* bar,
                   StatusLabelView* label) {
   const size_t n = drawn.size();
@@ -23,11 +23,11 @@ void ArrangeTexts(const TArrayString& drawn, TArrayString& results, uint8_t sort
   if (bar != nullptr) bar->start(static_cast<int64_t>(n));
   if (label != nullptr) label->setCaption(caption);
   TArrayString arranged;
-  CheckMemoryFor(ArrangeBytes(n, drawn.characters(), sortOrder <= 1));
+  CheckMemoryFor(ArrangeBytes(n, drawn.characters(), SortsValues(sortOrder)));
   GuardMemory([&] {
-    if (sortOrder <= 1) {
+    if (SortsValues(sortOrder)) {
       std::vector<uint32_t> order;
-      const bool done = SortTextOrder(drawn, sortOrder == 1, order, [&](size_t progress) {
+      const bool done = SortTextOrder(drawn, sortOrder == SortDescending, order, [&](size_t progress) {
         if (bar != nullptr) bar->setPosition(static_cast<int64_t>(progress));
         LetMessagesRun();
         return stopped;
@@ -71,7 +71,7 @@ void Trandom_sampling::Generate(const TinputSampling& par, RandomSource& source)
   request.Count = Input.Count;
   // With no items there is nothing to draw, with or without repeats.
   request.Duplicate = Input.Duplicate && !items.empty();
-  request.ExcludeKind = 0;
+  request.ExcludeKind = ExcludeNumbers;
   request.ShowProgress = true;
   request.ProgressBar = Input.ProgressBar;
   request.StatusLabel = Input.StatusLabel;
@@ -95,7 +95,7 @@ void Trandom_sampling::Generate(const TinputSampling& par, RandomSource& source)
   Results.clear();
   if (Input.ProgressBar != nullptr) Input.ProgressBar->show();
   Engine.MakeRandoms(request, source);
-  Engine.FormatRandoms(Samples, TformatPar{2, false, 0});
+  Engine.FormatRandoms(Samples, TformatPar{SortDrawn, false, RadixDecimal});
 
   const size_t drawn = Samples.size();
   if (Input.StatusLabel != nullptr) Input.StatusLabel->setCaption(TR_NOOP("Core", "Evaluate Randoms..."));
@@ -235,10 +235,10 @@ void Trandom_name::Generate(const TinputName& par, RandomSource& source) {
   LastNames.clear();
   TArrayString firstsRead;
   if (Input.FirstNames == nullptr) {
-    if ((Input.Gender & 2) != 0 && !Stopped) MaleNames = ReadNonEmptyLines(Input.MaleFile, true);
+    if ((Input.Gender & GenderMale) != 0 && !Stopped) MaleNames = ReadNonEmptyLines(Input.MaleFile, true);
     firstsRead = MaleNames;
     LetMessagesRun();
-    if ((Input.Gender & 1) != 0 && !Stopped) {
+    if ((Input.Gender & GenderFemale) != 0 && !Stopped) {
       FemaleNames = ReadNonEmptyLines(Input.FemaleFile, true);
       for (size_t i = 0; i < FemaleNames.size(); ++i) firstsRead.push_back(FemaleNames[i]);
     }

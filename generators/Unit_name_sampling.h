@@ -39,7 +39,7 @@ class Trandom_sampling : public Trandom_base {
 struct TinputName {
   int32_t Count = 100;
   bool Duplicate = false;
-  uint8_t Gender = 3;  // bit 0 female list, bit 1 male list
+  TGender Gender = GenderBoth;
   std::string FemaleFile;
   std::string MaleFile;
   std::string LastFile;
@@ -129,9 +129,9 @@ int64_t DrawDistinctTexts(int64_t wanted, int64_t reachable, bool repeats, const
 }
 
 // The FormatResults of the string, sampling and name generators: the texts
-// drawn, in ordinal text order (0 ascending, 1 descending) or as drawn (2),
-// with the caption, progress and Cancel behaviour they share.
-void ArrangeTexts(const TArrayString& drawn, TArrayString& results, uint8_t sortOrder,
+// drawn, in ordinal text order (ascending or descending) or as drawn, with
+// the caption, progress and Cancel behaviour they share.
+void ArrangeTexts(const TArrayString& drawn, TArrayString& results, TSortOrder sortOrder,
                   std::string_view caption, const bool& stopped, ProgressBarView* bar,
                   StatusLabelView* label);
 

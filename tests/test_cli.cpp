@@ -216,11 +216,11 @@ TEST_F(Cli, SaveWritesWhatTheTextWriterWrites) {
   par.Lower = 1;
   par.Upper = 10000;
   par.Count = 25;
-  par.ExcludeKind = 1;
+  par.ExcludeKind = quenvar::ExcludeDigits;
   base.Engine.MakeRandoms(par, source);
   base.Engine.FormatRandoms(base.Results, quenvar::TformatPar{});
-  base.SaveText(quenvar::TsaveTextPar{path("lib.txt"), false, false, 4, 0});
-  base.SaveText(quenvar::TsaveTextPar{path("lib.txt"), true, false, 4, 0});
+  base.SaveText(quenvar::TsaveTextPar{path("lib.txt"), false, false, 4, quenvar::SeparatorComma});
+  base.SaveText(quenvar::TsaveTextPar{path("lib.txt"), true, false, 4, quenvar::SeparatorComma});
   EXPECT_EQ(ReadFile(path("cli.txt")), ReadFile(path("lib.txt")));
   EXPECT_NE(ReadFile(path("cli.txt")).find("\r\n"), std::string::npos);
 }

@@ -66,7 +66,7 @@ class DialogTest : public QObject {
   std::unique_ptr<TFormRandom>& form = gui.form;
   NumberPage*& page = gui.page;
 
-  QString layoutOf(bool oneLine, int perLine, uint8_t separator) const {
+  QString layoutOf(bool oneLine, int perLine, TSeparator separator) const {
     QString text;
     LayOutLines(page->generator.Results, oneLine, perLine, separator, "\r\n",
                 [&text](std::string_view piece) { text += QString::fromStdString(std::string(piece)); });
@@ -101,12 +101,12 @@ class DialogTest : public QObject {
       QRadioButton* TFormSaveText::*separator;
       bool oneLine;
       int perLine;
-      uint8_t sep;
+      TSeparator sep;
     };
-    const Case cases[] = {{&TFormSaveText::raSingleLine, &TFormSaveText::RaComma, true, 1, 0},
-                          {&TFormSaveText::raMutiCol, &TFormSaveText::RaTab, false, 3, 1},
-                          {&TFormSaveText::rxOnecol, &TFormSaveText::RaSpace, false, 1, 2},
-                          {&TFormSaveText::raMutiCol, &TFormSaveText::RaSpace, false, 3, 2}};
+    const Case cases[] = {{&TFormSaveText::raSingleLine, &TFormSaveText::RaComma, true, 1, SeparatorComma},
+                          {&TFormSaveText::raMutiCol, &TFormSaveText::RaTab, false, 3, SeparatorTab},
+                          {&TFormSaveText::rxOnecol, &TFormSaveText::RaSpace, false, 1, SeparatorSpace},
+                          {&TFormSaveText::raMutiCol, &TFormSaveText::RaSpace, false, 3, SeparatorSpace}};
     int n = 0;
     for (const Case& c : cases) {
       const QString file = pathFor(QString("layout%1.txt").arg(n++));
@@ -142,7 +142,7 @@ class DialogTest : public QObject {
                                        QCOMPARE(fake->opened.size(), size_t(1));
                                        QCOMPARE(fake->opened[0], QUrl::fromLocalFile(file));
                                      }));
-    const QString once = layoutOf(false, 3, 1);
+    const QString once = layoutOf(false, 3, SeparatorTab);
     QCOMPARE((ReadAll(file)), once + once);
   }
 
@@ -178,10 +178,10 @@ class DialogTest : public QObject {
     QVERIFY(QFile::exists(printedFile));
     QVERIFY(printedFile.startsWith(TempFolder() + "/"));
     QVERIFY(QRegularExpression(R"(/temp/\d{8}_\d{6}\.txt$)").match(printedFile).hasMatch());
-    QCOMPARE((ReadAll(printedFile)), layoutOf(false, 3, 2));
+    QCOMPARE((ReadAll(printedFile)), layoutOf(false, 3, SeparatorSpace));
     QStringList lines;
     for (const auto& [y, text] : service.drawn) lines << text.trimmed();
-    QCOMPARE(lines.join("\n"), layoutOf(false, 3, 2).trimmed().replace("\r\n", "\n"));
+    QCOMPARE(lines.join("\n"), layoutOf(false, 3, SeparatorSpace).trimmed().replace("\r\n", "\n"));
     QCOMPARE(fake->boxes.back().text, QString("The randoms have been printed!"));
     QCOMPARE(TFormPrinttext::PrintFileName("/opt/q/temp", QDateTime(QDate(2026, 12, 7), QTime(9, 5, 3))),
              QString("/opt/q/temp/20261207_090503.txt"));

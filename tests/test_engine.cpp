@@ -31,7 +31,7 @@ Tinputpar Request(int32_t lower, int32_t upper, int32_t count, bool duplicate, T
   par.Count = count;
   par.Duplicate = duplicate;
   par.Excluded = std::move(excluded);
-  par.ExcludeKind = kind;
+  par.ExcludeKind = static_cast<TExcludeKind>(kind);  // the reference model's codes
   return par;
 }
 
@@ -48,7 +48,7 @@ TArrayInteger Draw(const Tinputpar& par, int32_t seed, Tmake_random* keep = null
 
 std::vector<std::string> Format(Tmake_random& engine, uint8_t order, bool comma = false, uint8_t radix = 0) {
   TArrayString list;
-  engine.FormatRandoms(list, TformatPar{order, comma, radix});
+  engine.FormatRandoms(list, TformatPar{static_cast<TSortOrder>(order), comma, static_cast<TRadix>(radix)});
   return list.toVector();
 }
 
@@ -231,18 +231,18 @@ TEST(Engine, WholeNumberExclusionsCoveringTheRangeEndTheRun) {
 
 TEST(Engine, Formatting) {
   Tmake_random engine;
-  engine.Radix = 1;
+  engine.Radix = RadixHex;
   EXPECT_EQ(engine.FormatRandom(255), "FF");
   EXPECT_EQ(engine.FormatRandom(10), "0A");
   EXPECT_EQ(engine.FormatRandom(-1), "FFFFFFFF");
-  engine.Radix = 2;
+  engine.Radix = RadixOctal;
   EXPECT_EQ(engine.FormatRandom(8), "010");
   EXPECT_EQ(engine.FormatRandom(-8), "-10");  // negative values are written in negative digit pieces
-  engine.Radix = 3;
+  engine.Radix = RadixBinary;
   EXPECT_EQ(engine.FormatRandom(5), "00000101");
   EXPECT_EQ(engine.FormatRandom(0), "00000000");
   EXPECT_EQ(engine.FormatRandom(-1), "000000-1");
-  engine.Radix = 0;
+  engine.Radix = RadixDecimal;
   engine.Comma = true;
   EXPECT_EQ(engine.FormatRandom(1234567), "1,234,567");
   EXPECT_EQ(engine.FormatRandom(-1000), "-1,000");
@@ -274,7 +274,7 @@ TEST(Engine, EveryPhaseOfAReformatLetsMessagesRun) {
     TakeWork();
     longest = total = 0;
     TArrayString list;
-    engine.FormatRandoms(list, TformatPar{order, false, 0});
+    engine.FormatRandoms(list, TformatPar{order, false, RadixDecimal});
     EXPECT_LE(longest, uint64_t{1} << 16) << "order " << int(order);
     // Sorted: copy and count, three passes, copy back, format; drawn: the
     // scan for the widest text, format.
@@ -315,7 +315,7 @@ TEST(MessagePump, KeepsTimeOnlyDuringARun) {
 
 TEST(Engine, PhasesInOrder) {
   FakePump pump;
-  auto phases = [](Tinputpar par, uint8_t order) {
+  auto phases = [](Tinputpar par, TSortOrder order) {
     FakeStatus status;
     par.ShowProgress = true;
     par.ProgressBar = &status;
@@ -324,17 +324,17 @@ TEST(Engine, PhasesInOrder) {
     RandomSource source;
     engine.MakeRandoms(par, source);
     TArrayString list;
-    engine.FormatRandoms(list, TformatPar{order, false, 0});
+    engine.FormatRandoms(list, TformatPar{order, false, RadixDecimal});
     return status.captions;
   };
   using V = std::vector<std::string>;
   EXPECT_EQ(
-      phases(Request(1, 100, 5, false, {3}), 2),
+      phases(Request(1, 100, 5, false, {3}), SortDrawn),
       (V{"Calculate Possible...", "Done", "Calculating randoms...", "Done", "Format randoms...", "Done"}));
-  EXPECT_EQ(phases(Request(1, 100, 5, true, {3}), 0),
+  EXPECT_EQ(phases(Request(1, 100, 5, true, {3}), SortAscending),
             (V{"Calculating randoms...", "Calculate Possible...", "Done", "Done", "Sorting randoms...",
                "Done", "Format randoms..", "Done"}));
-  EXPECT_EQ(phases(Request(1, 100, 5, true), 1),
+  EXPECT_EQ(phases(Request(1, 100, 5, true), SortDescending),
             (V{"Calculating randoms...", "Done", "Sorting randoms...", "Done", "Format randoms..", "Done"}));
 }
 
@@ -399,7 +399,7 @@ TEST(NumberGenerator, EdgeCases) {
   Trandom_simply generator;
   auto run = [&generator](Tinputpar par, int32_t seed) {
     test::SeededRun(generator, par, seed);
-    generator.FormatResults(TformatPar{0, false, 0});
+    generator.FormatResults(TformatPar{SortAscending, false, RadixDecimal});
     return generator.Results.toVector();
   };
   EXPECT_EQ(run(Request(0, 99, 10, false, {1, 2, 3, 4, 5, 6, 7, 8, 9}), 5), std::vector<std::string>{"0"});
@@ -435,7 +435,7 @@ namespace {
 [[noreturn]] void RunOutOfMemory() {
   Trandom_simply generator;
   test::SeededRun(generator, Request(1, 100, 10, true), 1);
-  generator.FormatResults(TformatPar{2, false, 0});
+  generator.FormatResults(TformatPar{SortDrawn, false, RadixDecimal});
   const TArrayString before = generator.Results;
   const rlimit limit{512u << 20, 512u << 20};
   setrlimit(RLIMIT_AS, &limit);
@@ -478,7 +478,7 @@ void LimitMemoryTo(uint64_t more) {
   test::FakeStatus status;
   Trandom_simply generator;
   test::SeededRun(generator, Request(1, 100, 10, true), 1);
-  generator.FormatResults(TformatPar{2, false, 0});
+  generator.FormatResults(TformatPar{SortDrawn, false, RadixDecimal});
   const TArrayString before = generator.Results;
   LimitMemoryTo(uint64_t{600} << 20);
   // 10^8 values fit (400 MB), their texts do not.
@@ -506,7 +506,7 @@ void LimitMemoryTo(uint64_t more) {
   in.Count = 3;
   in.Duplicate = true;
   test::SeededRun(generator, in, 0);
-  generator.FormatResults(TformatPar{2, false, 0});
+  generator.FormatResults(TformatPar{SortDrawn, false, RadixDecimal});
   const TArrayString before = generator.Results;
   LimitMemoryTo(uint64_t{600} << 20);
   in.Count = 2000;  // about 1000 copies of the huge item, twice

@@ -23,10 +23,10 @@ struct ReferenceLottery {
     par.Upper = upper;
     par.Count = count;
     par.Duplicate = dup;
-    par.ExcludeKind = 0;
+    par.ExcludeKind = ExcludeNumbers;
     engine.MakeRandoms(par, source);
     TArrayString texts;
-    engine.FormatRandoms(texts, TformatPar{2, false, 0});
+    engine.FormatRandoms(texts, TformatPar{SortDrawn, false, RadixDecimal});
     return texts.toVector();
   }
 
@@ -147,7 +147,7 @@ TEST(Lottery, InfeasibleRequestsAndWideRanges) {
   SeededRun(g, in, 1);
   EXPECT_EQ(g.PossibleTotal(), -1);
   EXPECT_EQ(g.GeneratedTotal(), 0);
-  g.FormatResults(0);
+  g.FormatResults(SortAscending);
   EXPECT_TRUE(g.Results.empty());
   in.DupLines = true;
   SeededRun(g, in, 1);

@@ -51,7 +51,7 @@ class NamePageTest : public QObject, public test::PageFixture<NamePage> {
     QCOMPARE(form->PageControl1->tabText(form->PageControl1->indexOf(page)), QString("Random Name"));
     QCOMPARE(page->startButton->text(), QString("Create Random Names"));
     QVERIFY(page->chmale->isChecked() && page->chFemale->isChecked());
-    QCOMPARE(page->input.Gender, uint8_t(3));
+    QCOMPARE(page->input.Gender, GenderBoth);
     QCOMPARE(page->RxSpinEdit44->value(), 100);
     QCOMPARE(page->RxSpinEdit44->minimum(), 1);
     QVERIFY(!page->CheckBox44->isChecked());
@@ -68,7 +68,7 @@ class NamePageTest : public QObject, public test::PageFixture<NamePage> {
   void atLeastOneFirstNameList() {
     QTest::mouseClick(page->chmale, Qt::LeftButton);
     QTest::mouseClick(page->chFemale, Qt::LeftButton);
-    QCOMPARE(page->input.Gender, uint8_t(0));
+    QCOMPARE(page->input.Gender, GenderNone);
     start();
     QCOMPARE(fake->boxes.size(), size_t(1));
     QCOMPARE(fake->boxes[0].text, QString("You must check at least one of the Female and Male box!"));
@@ -76,7 +76,7 @@ class NamePageTest : public QObject, public test::PageFixture<NamePage> {
     QVERIFY(page->statusPanel->isHidden());  // the run never started
     // Female only: no male name ever appears.
     QTest::mouseClick(page->chFemale, Qt::LeftButton);
-    QCOMPARE(page->input.Gender, uint8_t(1));
+    QCOMPARE(page->input.Gender, GenderFemale);
     QTest::mouseClick(page->CheckBox44, Qt::LeftButton);
     SetSpin(page->RxSpinEdit44, 50);
     start();

@@ -40,7 +40,7 @@ std::vector<int32_t> SecureNumbers(int32_t lower, int32_t upper, int32_t count, 
   par.Upper = upper;
   par.Count = count;
   par.Duplicate = duplicate;
-  par.ExcludeKind = 0;  // no whole number excluded
+  par.ExcludeKind = ExcludeNumbers;  // no whole number excluded
   engine.MakeRandoms(par, secure);
   return engine.Randoms;
 }
@@ -121,7 +121,7 @@ TEST(SecureSource, DistinctAndExcludedDrawsKeepTheirRules) {
     par.Upper = 100000000;  // wide: the seeded run would test sixteen at a time
     par.Count = 200;
     par.Duplicate = duplicate;
-    par.ExcludeKind = 1;
+    par.ExcludeKind = ExcludeDigits;
     par.Excluded = {1, 2, 3, 4, 5, 6, 7, 8};
     engine.MakeRandoms(par, secure);
     ASSERT_EQ(engine.Randoms.size(), 200u);

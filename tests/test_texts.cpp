@@ -46,7 +46,7 @@ int32_t EngineIndex(Tmake_random& engine, RandomSource& source, int32_t upper) {
   par.Count = 1;
   engine.MakeRandoms(par, source);
   TArrayString texts;
-  engine.FormatRandoms(texts, TformatPar{2, false, 0});
+  engine.FormatRandoms(texts, TformatPar{SortDrawn, false, RadixDecimal});
   return std::stoi(std::string(texts[0]));
 }
 
@@ -84,7 +84,7 @@ TEST(Sampling, NoItemsEndsCleanly) {
   for (bool dup : {false, true}) {
     in.Duplicate = dup;
     test::SeededRun(g, in, 0);
-    g.FormatResults(TformatPar{0, false, 0});
+    g.FormatResults(TformatPar{SortAscending, false, RadixDecimal});
     EXPECT_EQ(g.GeneratedTotal(), 0);
     EXPECT_TRUE(g.Results.empty());
   }
@@ -115,9 +115,10 @@ TEST(Sampling, MatchesReference) {
     engine.MakeRandoms(par, source);
     V expected;
     for (int32_t pos : engine.Randoms) expected.push_back(items[size_t(pos)]);
-    for (uint8_t order : {2, 0, 1}) {
-      g.FormatResults(TformatPar{order, false, 0});
-      ASSERT_EQ(Results(g), order == 2 ? expected : InsertionSort(expected, order == 0)) << round;
+    for (TSortOrder order : {SortDrawn, SortAscending, SortDescending}) {
+      g.FormatResults(TformatPar{order, false, RadixDecimal});
+      ASSERT_EQ(Results(g), order == SortDrawn ? expected : InsertionSort(expected, order == SortAscending))
+          << round;
     }
   }
 }
@@ -149,7 +150,7 @@ TEST(Names, MatchesReferenceAndRules) {
   const std::string female = dir.write("f.txt", "Ann\r\nBea\r\n\r\nCleo");
   const std::string male = dir.write("m.txt", "Al\nBo\n");
   const std::string last = dir.write("l.txt", "Smith\nsmith\nJones\n");
-  for (uint8_t gender : {1, 2, 3}) {
+  for (TGender gender : {GenderFemale, GenderMale, GenderBoth}) {
     for (bool dup : {false, true}) {
       TinputName in;
       in.Gender = gender;
@@ -182,9 +183,10 @@ TEST(Names, MatchesReferenceAndRules) {
       if (!dup) {
         EXPECT_EQ(g.PossibleTotal(), int64_t(firsts.size() * lasts.size()));
       }
-      for (uint8_t order : {2, 0, 1}) {
-        g.FormatResults(TformatPar{order, false, 0});
-        ASSERT_EQ(Results(g), order == 2 ? expected : InsertionSort(expected, order == 0));
+      for (TSortOrder order : {SortDrawn, SortAscending, SortDescending}) {
+        g.FormatResults(TformatPar{order, false, RadixDecimal});
+        ASSERT_EQ(Results(g),
+                  order == SortDrawn ? expected : InsertionSort(expected, order == SortAscending));
       }
     }
   }
@@ -197,7 +199,7 @@ TEST(Names, ExhaustedListsStopTheRun) {
   Warnings warnings;
   SetNotifier(&warnings);
   TinputName in;
-  in.Gender = 3;
+  in.Gender = GenderBoth;
   in.FemaleFile = dir.write("f.txt", "Kim\n");
   in.MaleFile = dir.write("m.txt", "Kim\n");  // the same name in both lists
   in.LastFile = dir.write("l.txt", "Lee\nLee\nPark\n");
@@ -272,7 +274,7 @@ TEST(Names, ListsMeetingThroughBlanksEndWithTheNamesThePlainLoopFinds) {
     text += word + "\n";
   }
   TinputName in;
-  in.Gender = 1;
+  in.Gender = GenderFemale;
   in.FemaleFile = dir.write("f.txt", text);
   in.LastFile = dir.write("l.txt", text);
   in.Count = 1000;
@@ -377,7 +379,7 @@ TEST(Wildcards, MakeInputpar) {
   EXPECT_EQ(par.Lower, '2');
   EXPECT_EQ(par.Upper, 'Z');
   EXPECT_EQ(par.Excluded, (TArrayInteger{58, 59, 60, 61, 62, 63, 64, 73, 79}));
-  EXPECT_EQ(par.ExcludeKind, 0);
+  EXPECT_EQ(par.ExcludeKind, ExcludeNumbers);
 
   list.Items.push_back(
       Wildcard("s", false, false, false, {32, 500, -3}));  // codes outside 32..126 are ignored
@@ -433,16 +435,17 @@ TEST(StringGenerator, MatchesReference) {
       for (const Tinputpar& p : positions) {
         engine.MakeRandoms(p, source);
         TArrayString texts;
-        engine.FormatRandoms(texts, TformatPar{2, false, 0});
+        engine.FormatRandoms(texts, TformatPar{SortDrawn, false, RadixDecimal});
         s += char(std::stoi(std::string(texts[0])));
       }
       if (in.Duplicate || std::find(expected.begin(), expected.end(), s) == expected.end())
         expected.push_back(s);
     }
     EXPECT_EQ(g.GeneratedTotal(), wanted);
-    for (uint8_t order : {2, 0, 1}) {
-      g.FormatResults(TformatPar{order, false, 0});
-      ASSERT_EQ(Results(g), order == 2 ? expected : InsertionSort(expected, order == 0)) << in.Mask;
+    for (TSortOrder order : {SortDrawn, SortAscending, SortDescending}) {
+      g.FormatResults(TformatPar{order, false, RadixDecimal});
+      ASSERT_EQ(Results(g), order == SortDrawn ? expected : InsertionSort(expected, order == SortAscending))
+          << in.Mask;
     }
   }
 }
@@ -473,11 +476,11 @@ TEST(StringGenerator, StrengthAndSecureRuns) {
   in.Count = 500;
   RandomSource secure = RandomSource::System();
   g.Generate(in, secure);
-  g.FormatResults(TformatPar{2, false, 0});
+  g.FormatResults(TformatPar{SortDrawn, false, RadixDecimal});
   V first = Results(g);
   secure = RandomSource::System();
   g.Generate(in, secure);
-  g.FormatResults(TformatPar{2, false, 0});
+  g.FormatResults(TformatPar{SortDrawn, false, RadixDecimal});
   EXPECT_FALSE(g.Exhausted);
   EXPECT_EQ(g.GeneratedTotal(), 500);
   EXPECT_NE(Results(g), first);  // two orders of the same 500 strings
@@ -498,7 +501,7 @@ TEST(StringGenerator, EdgeCases) {
   in.Duplicate = true;
   test::SeededRun(g, in, 0);
   EXPECT_EQ(g.GeneratedTotal(), 50);
-  g.FormatResults(TformatPar{0, false, 0});
+  g.FormatResults(TformatPar{SortAscending, false, RadixDecimal});
   EXPECT_EQ(Results(g), V(50, "lit"));
 }
 

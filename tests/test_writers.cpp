@@ -39,7 +39,7 @@ std::string Save(const TArrayString& items, TsaveTextPar par) {
 
 TsaveTextPar Par(const std::string& file, int32_t perLine, uint8_t separator, bool oneLine = false,
                  bool append = false) {
-  return TsaveTextPar{file, append, oneLine, perLine, separator};
+  return TsaveTextPar{file, append, oneLine, perLine, static_cast<TSeparator>(separator)};
 }
 
 const TArrayString kFive{"7", "12", "3", "9", "1"};

@@ -78,7 +78,7 @@ NamePage::NamePage() : GeneratorPage(InfoOf(Tab::Name)) {
   input.FemaleFile = lists.female;
   input.MaleFile = lists.male;
   input.LastFile = lists.last;
-  input.Gender = 0;
+  input.Gender = GenderNone;
   chFemaleClick();
   chmaleClick();
   RxSpinEdit44Exit();
@@ -98,11 +98,11 @@ void NamePage::validateInputs() {
 }
 
 QStringList NamePage::commandLine() const {
-  static const char* const kGender[] = {"both", "female", "male", "both"};
+  static const char* const kGender[] = {"both", "female", "male", "both"};  // by TGender
   const auto path = [](const std::string& file) { return QString::fromStdString(file); };
   QStringList args{"name",
                    "--gender",
-                   kGender[input.Gender & 3],
+                   kGender[input.Gender & GenderBoth],
                    "--female=" + path(input.FemaleFile),
                    "--male=" + path(input.MaleFile),
                    "--last=" + path(input.LastFile),
@@ -119,13 +119,13 @@ void NamePage::writeCommandFiles() {
     const char* option;
     const char* prefix;
     const TArrayString& names;
-    uint8_t gender;  // the gender bit that reads it; 0: always read
+    TGender gender;  // the list of first names it is; GenderNone: always read
   };
-  const List lists[] = {{"--female=", "female-names-", generator.FemaleNames, 1},
-                        {"--male=", "male-names-", generator.MaleNames, 2},
-                        {"--last=", "last-names-", generator.LastNames, 0}};
+  const List lists[] = {{"--female=", "female-names-", generator.FemaleNames, GenderFemale},
+                        {"--male=", "male-names-", generator.MaleNames, GenderMale},
+                        {"--last=", "last-names-", generator.LastNames, GenderNone}};
   for (const List& list : lists) {
-    if (list.gender != 0 && (generator.Input.Gender & list.gender) == 0) continue;  // not read
+    if (list.gender != GenderNone && (generator.Input.Gender & list.gender) == 0) continue;  // not read
     const QString path = WriteCommandFile(list.prefix, ".txt", LinesText(list.names), tr("name list"));
     const QString option = list.option;
     for (QString& word : recordedRun())

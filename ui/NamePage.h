@@ -26,8 +26,8 @@ class NamePage : public GeneratorPage<Trandom_name, TinputName> {
   // Handlers of the page's own inputs.
   void RxSpinEdit44Exit() { input.Count = RxSpinEdit44->value(); }
   void CheckBox44Click() { input.Duplicate = CheckBox44->isChecked(); }
-  void chFemaleClick() { setGender(1, chFemale->isChecked()); }
-  void chmaleClick() { setGender(2, chmale->isChecked()); }
+  void chFemaleClick() { setGender(GenderFemale, chFemale->isChecked()); }
+  void chmaleClick() { setGender(GenderMale, chmale->isChecked()); }
   void MaleViewClick() { openList(input.MaleFile); }
   void ViewFemaleClick() { openList(input.FemaleFile); }
   void SpeedButton3Click() { openList(input.LastFile); }
@@ -43,7 +43,9 @@ class NamePage : public GeneratorPage<Trandom_name, TinputName> {
   void writeCommandFiles() override;
 
  private:
-  void setGender(uint8_t bit, bool on) { input.Gender = on ? (input.Gender | bit) : (input.Gender & ~bit); }
+  void setGender(TGender list, bool on) {
+    input.Gender = static_cast<TGender>(on ? (input.Gender | list) : (input.Gender & ~list));
+  }
   void openList(const std::string& path);
 };
 

@@ -56,7 +56,7 @@ NumberPage::NumberPage() : GeneratorPage(InfoOf(Tab::Number)) {
   row->addWidget(seed, 2);
 
   enableDistribution();
-  input.ExcludeKind = 1;
+  input.ExcludeKind = ExcludeDigits;
   ChDuplicateClick();
   RxSpinLowExit();
   RxSpinUpperExit();

@@ -827,7 +827,7 @@ QStringList ResultPage::formatArguments() const {
   // Pages without sorting write no text (the File page): nothing to lay out.
   if (sortActions == nullptr) return args;
   static const char* const kOrder[] = {"asc", "desc", "drawn"};
-  args << "--sort" << kOrder[std::min<int>(SortOrder, 2)];
+  args << "--sort" << kOrder[std::min<int>(SortOrder, SortDrawn)];
   if (commaAction != nullptr && Comma) args << "--comma";
   if (!exportPreset().fixedLayout) args << "--per-line" << QString::number(columnCount());
   return args;

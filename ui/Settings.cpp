@@ -94,10 +94,12 @@ void SettingsExchange::comma(BoolKey key, ResultPage& page) {
 
 void SettingsExchange::sortOrder(IntKey key, ResultPage& page) {
   QAction* const buttons[] = {page.ascAction, page.dscAction, page.origAction};
-  int order = page.ascAction->isChecked() ? 0 : page.dscAction->isChecked() ? 1 : 2;
+  int order = page.ascAction->isChecked()   ? SortAscending
+              : page.dscAction->isChecked() ? SortDescending
+                                            : SortDrawn;
   value(key, order);
   if (writing()) return;
-  if (order >= 0 && order <= 2) buttons[order]->setChecked(true);
+  if (order >= SortAscending && order <= SortDrawn) buttons[order]->setChecked(true);
   page.SortClick();
 }
 
