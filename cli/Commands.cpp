@@ -208,7 +208,7 @@ int32_t ReadInt(const ParsedOptions& options, const std::string& name, int32_t f
 // reports the totals line. A request the generator refuses with an error
 // message is a usage error.
 template <typename Generator, typename Input>
-  requires RandomGenerator<Generator, Input>
+requires RandomGenerator<Generator, Input>
 int DrawAndWrite(Generator& generator, Run& run, const Input& input, const ParsedOptions& options,
                  TformatPar format, const Layout& layout, const std::function<std::string()>& totals) {
   if (InterruptPump::interrupted()) return Cancelled(layout);  // while the lists were read
@@ -493,7 +493,8 @@ int RunFile(const std::vector<std::string>& args) {
     return kInterrupted;
   };
   if (!radix) {
-    generator.GenerateStreamed(input, {source, &run.progress, &run.progress});  // written as drawn, nothing held
+    // Written as drawn, nothing held.
+    generator.GenerateStreamed(input, {source, &run.progress, &run.progress});
     return generator.Stopped() ? cancelled() : Finish(layout, FileDoneText(input.FileName, input.Count));
   }
   // Shown bytes need every value at once: draw and format, then stage both

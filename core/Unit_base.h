@@ -194,16 +194,16 @@ class Trandom_base {
 //   for every generator (the string and lottery totals reach 2^55);
 // - ReleaseResults frees what a run left behind (after a failed run).
 template <class G, class Input>
-concept RandomGenerator =
-    requires(G& generator, const G& done, const Input& input, const RunContext& run, TformatPar format) {
-      generator.Generate(input, run);
-      generator.FormatResults(format);
-      generator.Cancel();
-      generator.ReleaseResults();
-      { done.Stopped() } -> std::same_as<bool>;
-      { done.GeneratedTotal() } -> std::same_as<int64_t>;
-      { done.PossibleTotal() } -> std::same_as<int64_t>;
-      { done.Results } -> std::same_as<const TArrayString&>;
-    };
+concept RandomGenerator = requires(G& generator, const G& done, const Input& input, const RunContext& run,
+                                   TformatPar format) {
+  generator.Generate(input, run);
+  generator.FormatResults(format);
+  generator.Cancel();
+  generator.ReleaseResults();
+  { done.Stopped() } -> std::same_as<bool>;
+  { done.GeneratedTotal() } -> std::same_as<int64_t>;
+  { done.PossibleTotal() } -> std::same_as<int64_t>;
+  { done.Results } -> std::same_as<const TArrayString&>;
+};
 
 }  // namespace quenvar

@@ -4,8 +4,8 @@
 #include <span>
 #include <string>
 
-#include "core/Unit_base.h"
 #include "core/OutputFile.h"
+#include "core/Unit_base.h"
 
 namespace quenvar {
 

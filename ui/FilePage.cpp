@@ -341,8 +341,8 @@ void FilePage::StartClick() {
     if (!StopDisplay) {
       if (display)
         generator.Generate(input, {source, progressView(), labelView()});
-      else
-        generator.GenerateStreamed(input, {source, progressView(), labelView()});  // written as drawn, nothing held
+      else  // written as drawn, nothing held
+        generator.GenerateStreamed(input, {source, progressView(), labelView()});
     }
     if (!StopDisplay) ReformatResults();
     if (!StopDisplay && display) {

@@ -296,7 +296,7 @@ class ResultPage : public QWidget {
 // and status label, formats with the page's sort order, comma and radix, and
 // cancels and releases.
 template <class Generator, class Input>
-  requires RandomGenerator<Generator, Input>
+requires RandomGenerator<Generator, Input>
 class GeneratorPage : public ResultPage {
  public:
   explicit GeneratorPage(const PageInfo& info) : ResultPage(info) {}
@@ -313,7 +313,9 @@ class GeneratorPage : public ResultPage {
   TRadix radix = RadixDecimal;
 
  protected:
-  void generate(RandomSource& source) override { generator.Generate(input, {source, progressView(), labelView()}); }
+  void generate(RandomSource& source) override {
+    generator.Generate(input, {source, progressView(), labelView()});
+  }
   void formatResults() override { generator.FormatResults(TformatPar{SortOrder, Comma, radix}); }
   const TArrayString& results() const override { return generator.Results; }
   void cancelGenerator() override { generator.Cancel(); }
