@@ -400,7 +400,6 @@ void Trandom_character::Generate(const TinputString& par, const RunContext& run)
 }
 
 void Trandom_character::FormatResults(TformatPar format) {
-  if (bar_ != nullptr) bar_->show();
   ArrangeTexts(Strings, Results, format.SortOrder, TR_NOOP("Core", "Sort Randoms..."), stopped_, bar_,
                label_);
 }

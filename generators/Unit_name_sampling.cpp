@@ -117,7 +117,6 @@ void Trandom_sampling::Generate(const TinputSampling& par, const RunContext& run
 }
 
 void Trandom_sampling::FormatResults(TformatPar format) {
-  if (bar_ != nullptr) bar_->show();
   ArrangeTexts(Samples, Results, format.SortOrder, TR_NOOP("Core", "Sort Randoms..."), stopped_, bar_,
                label_);
 }
@@ -316,7 +315,6 @@ void Trandom_name::Generate(const TinputName& par, const RunContext& run) {
 }
 
 void Trandom_name::FormatResults(TformatPar format) {
-  if (bar_ != nullptr) bar_->show();
   ArrangeTexts(Names, Results, format.SortOrder, TR_NOOP("Core", "Sort Names..."), stopped_, bar_, label_);
 }
 
