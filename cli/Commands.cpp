@@ -204,20 +204,22 @@ int32_t ReadInt(const ParsedOptions& options, const std::string& name, int32_t f
   return fallback;
 }
 
-// Seeds, draws, arranges and writes the results of a generator whose input
-// record carries its seed, then reports the totals line.
+// Takes the run's source, draws, arranges and writes the results, then
+// reports the totals line. A request the generator refuses with an error
+// message is a usage error.
 template <typename Generator, typename Input>
-int DrawAndWrite(Generator& generator, Run& run, Input& input, const ParsedOptions& options,
+requires RandomGenerator<Generator, Input>
+int DrawAndWrite(Generator& generator, Run& run, const Input& input, const ParsedOptions& options,
                  TformatPar format, const Layout& layout, const std::function<std::string()>& totals) {
   if (InterruptPump::interrupted()) return Cancelled(layout);  // while the lists were read
   ResultsOutput output(layout);
-  input.ProgressBar = &run.progress;
-  input.StatusLabel = &run.progress;
   RandomSource source = TakeSource(options);
-  generator.Generate(input, source);
-  if (generator.Stopped) return Cancelled(layout);
+  const int errors = run.notifier.errors;
+  generator.Generate(input, {source, &run.progress, &run.progress});
+  if (run.notifier.errors > errors) return kUsage;
+  if (generator.Stopped()) return Cancelled(layout);
   generator.FormatResults(format);
-  if (generator.Stopped || !output.write(generator.Results)) return Cancelled(layout);
+  if (generator.Stopped() || !output.write(generator.Results)) return Cancelled(layout);
   return Finish(layout, totals());
 }
 
@@ -258,20 +260,12 @@ int RunNumber(const std::vector<std::string>& args) {
   if (auto error = NumberInputError(input.Lower, input.Upper, input.Excluded.size())) Refuse(*error);
   if (format.Comma) UseLocaleSeparator();
 
-  ResultsOutput output(layout);
   Trandom_simply generator;
   Run run([&generator] { generator.Cancel(); });
-  input.ShowProgress = true;
-  input.ProgressBar = &run.progress;
-  input.StatusLabel = &run.progress;
-  RandomSource source = TakeSource(options);
   generator.Engine.PlanFormat(format);  // the run is weighed with its sorting and formatting
-  generator.Generate(input, source);
-  if (generator.Engine.Stopped) return Cancelled(layout);
-  generator.FormatResults(format);
-  if (generator.Engine.Stopped || !output.write(generator.Results)) return Cancelled(layout);
-  return Finish(layout,
-                NumberTotalsText(input.Duplicate, generator.PossibleTotal(), generator.GeneratedTotal()));
+  return DrawAndWrite(generator, run, input, options, format, layout, [&] {
+    return NumberTotalsText(input.Duplicate, generator.PossibleTotal(), generator.GeneratedTotal());
+  });
 }
 
 int RunLottery(const std::vector<std::string>& args) {
@@ -306,7 +300,7 @@ int RunLottery(const std::vector<std::string>& args) {
   input.DupLines = options.has("duplicate-numbers");
   input.DupRows = options.has("unique-lines");
   input.Total = ReadInt(options, "lines", 20, 1, kMaxInt);
-  const TSortOrder order = ReadSort(options);
+  const TformatPar format{ReadSort(options), false, RadixDecimal};
   Layout layout = ReadLayout(options);
 
   if (auto error = LotteryInputError(input.MainLow, input.MainUpper, input.Lotto && !input.RemainPick,
@@ -314,18 +308,11 @@ int RunLottery(const std::vector<std::string>& args) {
     Refuse(*error);
 
   layout.perLine = input.MainPick + (input.Lotto ? input.ChildPick : 0);  // one line per lottery line
-  ResultsOutput output(layout);
   Trandom_Lottery generator;
   Run run([&generator] { generator.Cancel(); });
-  input.ProgressBar = &run.progress;
-  input.StatusLabel = &run.progress;
-  RandomSource source = TakeSource(options);
-  generator.Generate(input, source);
-  if (run.notifier.errors > 0) return kUsage;  // the request cannot be filled
-  if (generator.Stopped) return Cancelled(layout);
-  generator.FormatResults(order);
-  if (generator.Stopped || !output.write(generator.Results)) return Cancelled(layout);
-  return Finish(layout, LotteryTotalsText(generator.PossibleTotal(), generator.GeneratedTotal()));
+  return DrawAndWrite(generator, run, input, options, format, layout, [&] {
+    return LotteryTotalsText(generator.PossibleTotal(), generator.GeneratedTotal());
+  });
 }
 
 int RunSample(const std::vector<std::string>& args) {
@@ -493,8 +480,6 @@ int RunFile(const std::vector<std::string>& args) {
 
   Trandom_file generator;
   Run run([&generator] { generator.Cancel(); });
-  input.ProgressBar = &run.progress;
-  input.StatusLabel = &run.progress;
   // Both files are tried first, so that one that cannot be written is
   // reported before the run (the byte file is left as it was).
   OutputFile(input.FileName, OutputFile::Options{.append = input.Append});
@@ -508,12 +493,13 @@ int RunFile(const std::vector<std::string>& args) {
     return kInterrupted;
   };
   if (!radix) {
-    generator.GenerateStreamed(input, source);  // written as drawn, nothing held
+    // Written as drawn, nothing held.
+    generator.GenerateStreamed(input, {source, &run.progress, &run.progress});
     return generator.Stopped() ? cancelled() : Finish(layout, FileDoneText(input.FileName, input.Count));
   }
   // Shown bytes need every value at once: draw and format, then stage both
   // files before either is committed.
-  generator.Generate(input, source);
+  generator.Generate(input, {source, &run.progress, &run.progress});
   if (!generator.Stopped()) generator.FormatResults(TformatPar{SortDrawn, false, *radix});
   std::unique_ptr<OutputFile> bytes;
   if (!generator.Stopped()) bytes = generator.StageFile();

@@ -270,16 +270,17 @@ void Tmake_random::CountPossible() {
   ShowStatus(0, 0, Phase::Finish, TR_NOOP("Core", "Done"));
 }
 
-void Tmake_random::MakeRandoms(const Tinputpar& par, RandomSource& source) {
+void Tmake_random::MakeRandoms(const Tinputpar& par, const RunContext& run) {
+  RandomSource& source = run.Source;
   Lower = par.Lower;
   Upper = par.Upper;
   Excluded = par.Excluded;
   ExcludeKind = par.ExcludeKind;
   Count = par.Count;
   Duplicate = par.Duplicate;
-  ShowProgress = par.ShowProgress && par.ProgressBar != nullptr && par.StatusLabel != nullptr;
-  ProgressBar = par.ProgressBar;
-  StatusLabel = par.StatusLabel;
+  ShowProgress = run.Progress != nullptr && run.Status != nullptr;
+  ProgressBar = run.Progress;
+  StatusLabel = run.Status;
   Stopped = false;
   std::sort(Excluded.begin(), Excluded.end());
   PrepareExclusions();
@@ -637,6 +638,12 @@ void Tmake_random::FormatRandoms(TArrayString& list, TformatPar options) {
   });
   list.swap(formatted);
   formatted.releaseInSlices();  // the texts shown before
+}
+
+void Trandom_base::ReleaseResults() {
+  Results.releaseInSlices();
+  ReleasePagesInSlices(Engine.Randoms.data(), Engine.Randoms.capacity() * sizeof(int32_t));
+  TArrayInteger().swap(Engine.Randoms);
 }
 
 void Trandom_base::SaveText(const TsaveTextPar& par) const {

@@ -24,9 +24,19 @@ struct Tinputpar {
   TExcludeKind ExcludeKind = ExcludeNumbers;
   int32_t Count = 0;
   bool Duplicate = false;
-  bool ShowProgress = false;
-  ProgressBarView* ProgressBar = nullptr;  // lent by the page, not owned
-  StatusLabelView* StatusLabel = nullptr;
+};
+
+// What a run lends its generator for Generate: the random source it draws
+// from, and nothing else, and the progress bar and status label it shows its
+// phases on (a run shows them only when it has both). The generator keeps the
+// two views for the FormatResults that follows. A source alone is a run that
+// shows nothing.
+struct RunContext {
+  RunContext(RandomSource& source, ProgressBarView* progress = nullptr, StatusLabelView* status = nullptr)
+      : Source(source), Progress(progress), Status(status) {}
+  RandomSource& Source;
+  ProgressBarView* Progress;
+  StatusLabelView* Status;
 };
 
 struct TformatPar {
@@ -56,10 +66,10 @@ int64_t CountFreeOfDigits(int64_t lower, int64_t upper, unsigned excludedDigits)
 // sorts and formats what it drew.
 class Tmake_random {
  public:
-  // Draws Count values (without repeats at most Possible) from `source`,
-  // which the run lends for this call. A request whose memory cannot be had
-  // throws EOutOfMemory and leaves Randoms as it was.
-  void MakeRandoms(const Tinputpar& par, RandomSource& source);
+  // Draws Count values (without repeats at most Possible) from the run's
+  // source, showing its phases on the run's views. A request whose memory
+  // cannot be had throws EOutOfMemory and leaves Randoms as it was.
+  void MakeRandoms(const Tinputpar& par, const RunContext& run);
   void Cancel() { Stopped = true; }
   int32_t PossibleTotal() const { return Possible; }
   int32_t GeneratedTotal() const { return Generated; }
@@ -158,26 +168,40 @@ class Trandom_base {
   // The same, showing its progress and letting messages run; false when it
   // was stopped (the file then may be missing) or the user declined.
   bool PrintText(const TsaveTextPar& par, const PrintFeedback& feedback) const;
+  // Frees the formatted results and the engine's values in slices, letting
+  // messages run while a large block goes.
+  void ReleaseResults();
 
   Tmake_random Engine;
   TArrayString Results;
 };
 
-// What a page relies on in its generator. A run takes its random source when
-// it starts and lends it to Generate, which draws from nothing else;
-// FormatResults arranges the values drawn (with the page's format record, or
-// the sort order alone for lottery lines); Cancel may come from a handler
-// nested inside either and only asks the running loop to stop. The totals
-// are what the page's totals line shows.
+// What the window's pages and the command-line tool rely on in a generator,
+// the same for every one of them:
+// - Generate draws a run for its input record from the run's context (the
+//   source, the progress bar and the status label it is lent) and keeps the
+//   two views for the FormatResults that follows;
+// - FormatResults arranges what the last run drew into Results, in the sort
+//   order, thousands separators and radix asked for (a generator ignores what
+//   does not apply to its values), and may be called again with other
+//   options without drawing again;
+// - Cancel only asks the running Generate or FormatResults to stop (it comes
+//   from a handler nested inside them); Stopped says whether it did, and
+//   stays so until the next Generate;
+// - GeneratedTotal and PossibleTotal are the totals of the last run, 64-bit
+//   for every generator (the string and lottery totals reach 2^55);
+// - ReleaseResults frees what a run left behind (after a failed run).
 template <class G, class Input>
-concept RandomGenerator = requires(G& generator, const G& done, const Input& input, RandomSource& source) {
-  generator.Generate(input, source);
+concept RandomGenerator = requires(G& generator, const G& done, const Input& input, const RunContext& run,
+                                   TformatPar format) {
+  generator.Generate(input, run);
+  generator.FormatResults(format);
   generator.Cancel();
-  { done.GeneratedTotal() } -> std::convertible_to<int64_t>;
-  { done.PossibleTotal() } -> std::convertible_to<int64_t>;
-}
-&&(
-    requires(G& generator, TformatPar format) { generator.FormatResults(format); } ||
-    requires(G & generator, uint8_t order) { generator.FormatResults(order); });
+  generator.ReleaseResults();
+  { done.Stopped() } -> std::same_as<bool>;
+  { done.GeneratedTotal() } -> std::same_as<int64_t>;
+  { done.PossibleTotal() } -> std::same_as<int64_t>;
+  { done.Results } -> std::same_as<const TArrayString&>;
+};
 
 }  // namespace quenvar

@@ -261,7 +261,6 @@ void Tlistparchar::MakeInputpar(const std::string& name, Tinputpar& out) const {
   out.ExcludeKind = ExcludeNumbers;
   out.Count = 1;
   out.Duplicate = false;
-  out.ShowProgress = false;
 }
 
 void TparseString::Parse(std::string_view mask, TArrayInputpar& out) {
@@ -326,24 +325,25 @@ struct Position {
 
 }  // namespace
 
-void Trandom_character::Generate(const TinputString& par, RandomSource& source) {
+void Trandom_character::Generate(const TinputString& par, const RunContext& run) {
   Input = par;
-  Stopped = false;
+  stopped_ = false;
   static const Tlistparchar kNoWildcards;
   TparseString parser(Input.Wildcards != nullptr ? *Input.Wildcards : kNoWildcards);
-  StatusLabelView* label = Input.StatusLabel;
-  ProgressBarView* bar = Input.ProgressBar;
+  RandomSource& source = run.Source;
+  StatusLabelView* label = label_ = run.Status;
+  ProgressBarView* bar = bar_ = run.Progress;
 
   if (label != nullptr) label->setCaption(TR_NOOP("Core", "Parse Mask..."));
   LetMessagesRun();
   TArrayInputpar positions;
-  if (!Stopped) parser.Parse(Input.Mask, positions);
+  if (!stopped_) parser.Parse(Input.Mask, positions);
   LetMessagesRun();
   if (label != nullptr) label->setCaption(TR_NOOP("Core", "Calculating randoms..."));
   const int64_t wanted = Input.Duplicate ? Input.Count : std::min(Input.Count, parser.PossibleTotal());
   LetMessagesRun();
   TextSet seen(Strings);
-  if (!Stopped) {
+  if (!stopped_) {
     // The whole run is weighed before anything is drawn: the strings, the
     // set that finds repeats, and the sorted copy for display. A refused run
     // leaves the last one as it was.
@@ -386,7 +386,7 @@ void Trandom_character::Generate(const TinputString& par, RandomSource& source) 
     }
     return true;
   };
-  const int64_t i = DrawDistinctTexts(Wanted, Wanted, Input.Duplicate, Stopped, source, Strings, seen, bar,
+  const int64_t i = DrawDistinctTexts(Wanted, Wanted, Input.Duplicate, stopped_, source, Strings, seen, bar,
                                       Exhausted, draw, [] { LetMessagesRun(); });
   if (Exhausted) {
     Wanted = i;
@@ -400,9 +400,8 @@ void Trandom_character::Generate(const TinputString& par, RandomSource& source) 
 }
 
 void Trandom_character::FormatResults(TformatPar format) {
-  if (Input.ProgressBar != nullptr) Input.ProgressBar->show();
-  ArrangeTexts(Strings, Results, format.SortOrder, TR_NOOP("Core", "Sort Randoms..."), Stopped,
-               Input.ProgressBar, Input.StatusLabel);
+  ArrangeTexts(Strings, Results, format.SortOrder, TR_NOOP("Core", "Sort Randoms..."), stopped_, bar_,
+               label_);
 }
 
 }  // namespace quenvar

@@ -82,16 +82,15 @@ struct TinputString {
   int64_t Count = 100;
   bool Duplicate = false;
   const Tlistparchar* Wildcards = nullptr;
-  ProgressBarView* ProgressBar = nullptr;
-  StatusLabelView* StatusLabel = nullptr;
 };
 
 // Random strings following a mask, one engine draw per character.
 class Trandom_character : public Trandom_base {
  public:
-  void Generate(const TinputString& par, RandomSource& source);
+  void Generate(const TinputString& par, const RunContext& run);
   void FormatResults(TformatPar format);
-  void Cancel() { Stopped = true; }
+  void Cancel() { stopped_ = true; }
+  bool Stopped() const { return stopped_; }
   int64_t PossibleTotal() const { return Possible; }
   int64_t GeneratedTotal() const { return Wanted; }
   // The mask's strength: log2 of the number of strings it can give, counted
@@ -101,12 +100,16 @@ class Trandom_character : public Trandom_base {
   int64_t Wanted = 0;
   double Bits = 0;
   int64_t Possible = 0;
-  bool Stopped = false;
   // Set when the random source could not reach as many different strings as
   // asked: the run stopped with all it found, and Wanted says how many.
   bool Exhausted = false;
   TArrayString Strings;
   TinputString Input;
+
+ private:
+  bool stopped_ = false;
+  ProgressBarView* bar_ = nullptr;  // the last run's views
+  StatusLabelView* label_ = nullptr;
 };
 
 static_assert(RandomGenerator<Trandom_character, TinputString>);

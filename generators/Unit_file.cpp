@@ -37,11 +37,11 @@ void Trandom_file::ReleaseBytes() {
   byteCount_ = 0;
 }
 
-void Trandom_file::Generate(const TinputFilePar& par, RandomSource& source) {
+void Trandom_file::Generate(const TinputFilePar& par, const RunContext& run) {
   Input = par;
-  streamStopped_ = false;
-  BinWriter.Stopped = false;
-  Engine.Stopped = false;
+  bar_ = run.Progress;
+  label_ = run.Status;
+  stopped_ = false;
   written_ = 0;
   Results.clear();
   ReleaseBytes();  // the bytes of an earlier run are not this run's
@@ -49,29 +49,29 @@ void Trandom_file::Generate(const TinputFilePar& par, RandomSource& source) {
   uint8_t* bytes = MakeRoom(static_cast<size_t>(count));
   // The phase the engine shows for a draw; the bytes are those of RandomBelow(256)
   // drawn one by one, made a block at a time.
-  const bool progress = Input.ProgressBar != nullptr && Input.StatusLabel != nullptr;
+  const bool progress = bar_ != nullptr && label_ != nullptr;
   if (progress) {
     const auto b = static_cast<uint32_t>(count);
     const uint32_t sum = b + b / 30;
     const int64_t high = sum >= 2147483647u ? b : sum;
-    Input.ProgressBar->start(high == 2147483647 ? high : high + 1);
-    Input.StatusLabel->setCaption(TR_NOOP("Core", "Calculating randoms..."));
+    bar_->start(high == 2147483647 ? high : high + 1);
+    label_->setCaption(TR_NOOP("Core", "Calculating randoms..."));
   }
   int64_t drawn = 0;
-  while (drawn < count && !Stopped()) {
+  while (drawn < count && !stopped_) {
     const int64_t n = std::min(kBlock, count - drawn);
-    source.FillRandomBytes(bytes + drawn, static_cast<size_t>(n));
+    run.Source.FillRandomBytes(bytes + drawn, static_cast<size_t>(n));
     drawn += n;
     CountWork(static_cast<uint64_t>(n));
-    if (progress) Input.ProgressBar->advance(n);
+    if (progress) bar_->advance(n);
     LetMessagesRun();
   }
   byteCount_ = static_cast<size_t>(drawn);  // a cancelled draw keeps what it drew
-  Engine.Generated = static_cast<int32_t>(drawn);
+  generated_ = drawn;
   if (progress) {
-    Input.ProgressBar->fill();
-    Input.StatusLabel->setCaption(TR_NOOP("Core", "Done"));
-    Input.ProgressBar->hide();
+    bar_->fill();
+    label_->setCaption(TR_NOOP("Core", "Done"));
+    bar_->hide();
   }
 }
 
@@ -84,7 +84,7 @@ void Trandom_file::FormatResults(TformatPar options) {
   CheckMemoryFor(TextListBytes(byteCount_, byteCount_ * widest));
   TArrayString list;
   GuardMemory([&] { list.reserve(byteCount_, byteCount_ * widest); });
-  for (size_t i = 0; i < byteCount_ && !Stopped(); ++i) {
+  for (size_t i = 0; i < byteCount_ && !stopped_; ++i) {
     list.push_back(texts[bytes_[i]]);
     if (i % kBlock == 0) LetMessagesRun();
   }
@@ -97,23 +97,22 @@ void Trandom_file::SaveToFile() {
 }
 
 std::unique_ptr<OutputFile> Trandom_file::StageFile() {
-  BinWriter.Stopped = false;
-  if (Input.StatusLabel != nullptr) Input.StatusLabel->setCaption(TR_NOOP("Core", "Write File ..."));
-  if (Input.ProgressBar != nullptr) Input.ProgressBar->start(static_cast<int64_t>(byteCount_));
+  if (label_ != nullptr) label_->setCaption(TR_NOOP("Core", "Write File ..."));
+  if (bar_ != nullptr) bar_->start(static_cast<int64_t>(byteCount_));
   auto file = std::make_unique<OutputFile>(Input.FileName, OutputFile::Options{.append = Input.Append});
   file->reserve(static_cast<int64_t>(byteCount_));
   size_t done = 0;
-  while (done < byteCount_ && !BinWriter.Stopped) {
+  while (done < byteCount_ && !stopped_) {
     const size_t n = std::min<size_t>(kBlock, byteCount_ - done);
     file->write(std::string_view(reinterpret_cast<const char*>(bytes_.get() + done), n));
     done += n;
-    if (Input.ProgressBar != nullptr) Input.ProgressBar->advance(static_cast<int64_t>(n));
+    if (bar_ != nullptr) bar_->advance(static_cast<int64_t>(n));
     LetMessagesRun();
   }
-  if (Input.StatusLabel != nullptr) Input.StatusLabel->setCaption(TR_NOOP("Core", "Done"));
-  if (Input.ProgressBar != nullptr) Input.ProgressBar->hide();
+  if (label_ != nullptr) label_->setCaption(TR_NOOP("Core", "Done"));
+  if (bar_ != nullptr) bar_->hide();
   // Cancelled, the staged bytes go with the object: the file is as it was.
-  if (BinWriter.Stopped) {
+  if (stopped_) {
     file.reset();
   } else {
     file->flush();
@@ -122,40 +121,41 @@ std::unique_ptr<OutputFile> Trandom_file::StageFile() {
   return file;
 }
 
-void Trandom_file::Cancel() {
-  streamStopped_ = true;
-  BinWriter.Cancel();
-  Engine.Cancel();
+void Trandom_file::ReleaseResults() {
+  Results.releaseInSlices();
+  ReleaseBytes();
 }
 
-void Trandom_file::GenerateStreamed(const TinputFilePar& par, RandomSource& source) {
+void Trandom_file::GenerateStreamed(const TinputFilePar& par, const RunContext& run) {
   Input = par;
-  streamStopped_ = false;
-  BinWriter.Stopped = false;
-  Engine.Stopped = false;
+  bar_ = run.Progress;
+  label_ = run.Status;
+  stopped_ = false;
   written_ = 0;
+  generated_ = 0;
   Results.clear();
   ReleaseBytes();  // the bytes of an earlier shown run are not this run's
   const int64_t count = Input.Count > 0 ? Input.Count : 0;
-  if (Input.StatusLabel != nullptr) Input.StatusLabel->setCaption(TR_NOOP("Core", "Write File ..."));
-  if (Input.ProgressBar != nullptr) Input.ProgressBar->start(count);
+  if (label_ != nullptr) label_->setCaption(TR_NOOP("Core", "Write File ..."));
+  if (bar_ != nullptr) bar_->start(count);
   OutputFile file(Input.FileName, OutputFile::Options{.append = Input.Append});
   file.reserve(count);
   std::vector<uint8_t> block(kBlock);
-  while (written_ < count && !streamStopped_) {
+  while (written_ < count && !stopped_) {
     const int64_t n = std::min(kBlock, count - written_);
-    source.FillRandomBytes(block.data(), static_cast<size_t>(n));
+    run.Source.FillRandomBytes(block.data(), static_cast<size_t>(n));
     file.write(std::string_view(reinterpret_cast<const char*>(block.data()), static_cast<size_t>(n)));
     written_ += n;
-    if (Input.ProgressBar != nullptr) Input.ProgressBar->advance(n);
+    if (bar_ != nullptr) bar_->advance(n);
     LetMessagesRun();
   }
-  if (streamStopped_)
+  generated_ = written_;
+  if (stopped_)
     written_ = 0;  // the staged blocks go unnamed: the file is left as it was
   else
     file.commit();
-  if (Input.StatusLabel != nullptr) Input.StatusLabel->setCaption(TR_NOOP("Core", "Done"));
-  if (Input.ProgressBar != nullptr) Input.ProgressBar->hide();
+  if (label_ != nullptr) label_->setCaption(TR_NOOP("Core", "Done"));
+  if (bar_ != nullptr) bar_->hide();
 }
 
 }  // namespace quenvar

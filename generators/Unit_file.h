@@ -4,8 +4,8 @@
 #include <span>
 #include <string>
 
+#include "core/OutputFile.h"
 #include "core/Unit_base.h"
-#include "core/Writers.h"
 
 namespace quenvar {
 
@@ -13,8 +13,6 @@ struct TinputFilePar {
   std::string FileName;
   bool Append = false;
   int32_t Count = 100;
-  ProgressBarView* ProgressBar = nullptr;
-  StatusLabelView* StatusLabel = nullptr;
 };
 
 // The Random File page's generator: bytes 0 .. 255 drawn with repeats,
@@ -22,18 +20,26 @@ struct TinputFilePar {
 class Trandom_file {
  public:
   // Draws every byte and keeps them (a byte each) for display and writing.
-  void Generate(const TinputFilePar& par, RandomSource& source);
-  // The held bytes as text, in drawing order (the sort order is not used).
+  void Generate(const TinputFilePar& par, const RunContext& run);
+  // The held bytes as text in the radix asked for, in drawing order (the
+  // sort order and separators are not used).
   void FormatResults(TformatPar options);
   // A cancelled write leaves the file as it was.
   void SaveToFile();
-  // SaveToFile short of the commit (see tsavetoBin::StageBin).
+  // SaveToFile short of the commit; nothing when the run was stopped.
   std::unique_ptr<OutputFile> StageFile();
-  void Cancel();
+  // Stops the draw, the formatting or the write under way, and whatever of
+  // the run comes after it.
+  void Cancel() { stopped_ = true; }
+  bool Stopped() const { return stopped_; }
   // Draws and writes in blocks, without holding every value: the same bytes
   // as Generate followed by SaveToFile. A cancel leaves the file as it was.
-  void GenerateStreamed(const TinputFilePar& par, RandomSource& source);
-  bool Stopped() const { return Engine.Stopped || BinWriter.Stopped || streamStopped_; }
+  void GenerateStreamed(const TinputFilePar& par, const RunContext& run);
+  // The bytes the last run drew (a stopped one: as far as it came).
+  int64_t GeneratedTotal() const { return generated_; }
+  // A byte takes one of 256 values, as a number page's range of 0 .. 255
+  // counts them.
+  int64_t PossibleTotal() const { return 256; }
   int64_t WrittenTotal() const { return written_; }
   // The bytes of the last run drawn by Generate, in drawing order.
   std::span<const uint8_t> Bytes() const { return {bytes_.get(), byteCount_}; }
@@ -42,17 +48,22 @@ class Trandom_file {
   uint8_t* MakeRoom(size_t n);
   // Frees the held bytes, letting messages run while a large block goes.
   void ReleaseBytes();
+  // Frees the held bytes and their texts.
+  void ReleaseResults();
 
-  Tmake_random Engine;
-  tsavetoBin BinWriter;
   TinputFilePar Input;
   TArrayString Results;
 
  private:
-  bool streamStopped_ = false;
+  bool stopped_ = false;
+  ProgressBarView* bar_ = nullptr;  // the last run's views
+  StatusLabelView* label_ = nullptr;
+  int64_t generated_ = 0;
   int64_t written_ = 0;
   std::unique_ptr<uint8_t[]> bytes_;
   size_t byteCount_ = 0;
 };
+
+static_assert(RandomGenerator<Trandom_file, TinputFilePar>);
 
 }  // namespace quenvar

@@ -126,10 +126,12 @@ int64_t Trandom_Lottery::CalcPossible() const {
   return total(m, p);
 }
 
-void Trandom_Lottery::Generate(const TinputLottery& par, RandomSource& source) {
+void Trandom_Lottery::Generate(const TinputLottery& par, const RunContext& run) {
   Input = par;
   if (!Input.Lotto) Input.ChildPick = 0;
-  Stopped = false;
+  stopped_ = false;
+  bar_ = run.Progress;
+  label_ = run.Status;
   Results.clear();
   Lines.clear();
   filled_ = 0;
@@ -163,13 +165,13 @@ void Trandom_Lottery::Generate(const TinputLottery& par, RandomSource& source) {
   CheckMemoryFor(cells * 4 + std::max(set, TextListBytes(cells, cells * LongestNumber())));
   GuardMemory([&] { Lines.assign(static_cast<size_t>(cells), 0); });
   LineCount = lineCount;
-  if (Input.StatusLabel != nullptr) Input.StatusLabel->setCaption(TR_NOOP("Core", "Calculating randoms..."));
-  if (Input.ProgressBar != nullptr) Input.ProgressBar->start(LineCount);
+  if (label_ != nullptr) label_->setCaption(TR_NOOP("Core", "Calculating randoms..."));
+  if (bar_ != nullptr) bar_->start(LineCount);
   if (Input.Lotto)
-    GenerateLines<true>(source);
+    GenerateLines<true>(run.Source);
   else
-    GenerateLines<false>(source);
-  if (Input.StatusLabel != nullptr) Input.StatusLabel->setCaption(TR_NOOP("Core", "Done"));
+    GenerateLines<false>(run.Source);
+  if (label_ != nullptr) label_->setCaption(TR_NOOP("Core", "Done"));
 }
 
 template <bool kWithBonus>
@@ -185,7 +187,7 @@ void Trandom_Lottery::GenerateLines(RandomSource& source) {
   RepeatWatch watch;
   watch.restart(source);
   int64_t i = 0;
-  while (!Stopped && i < LineCount) {
+  while (!stopped_ && i < LineCount) {
     candidate.clear();
     if (kWithBonus && Input.RemainPick) {
       DrawNumbers(Input.MainLow, Input.MainUpper, width, Input.DupLines, candidate, source);
@@ -210,12 +212,13 @@ void Trandom_Lottery::GenerateLines(RandomSource& source) {
     watch.restart(source);
     ++i;
     filled_ = i;
-    if (Input.ProgressBar != nullptr) Input.ProgressBar->step();
+    if (bar_ != nullptr) bar_->step();
     LetMessagesRun();
   }
 }
 
-void Trandom_Lottery::FormatResults(uint8_t order) {
+void Trandom_Lottery::FormatResults(TformatPar format) {
+  const uint8_t order = format.SortOrder;
   const int32_t width = LineWidth();
   const int64_t rows = width > 0 ? static_cast<int64_t>(Lines.size()) / width : 0;
   TArrayString results;
@@ -224,8 +227,8 @@ void Trandom_Lottery::FormatResults(uint8_t order) {
   GuardMemory([&] {
     results.reserve(static_cast<size_t>(cells), static_cast<size_t>(cells * LongestNumber() + 12));
   });
-  if (Input.ProgressBar != nullptr) Input.ProgressBar->start(rows);
-  if (Input.StatusLabel != nullptr) Input.StatusLabel->setCaption(TR_NOOP("Core", "Sort Randoms..."));
+  if (bar_ != nullptr) bar_->start(rows);
+  if (label_ != nullptr) label_->setCaption(TR_NOOP("Core", "Sort Randoms..."));
   std::vector<int32_t> line(static_cast<size_t>(width));
   for (int64_t r = 0; r < rows; ++r) {
     if (r < filled_) {
@@ -244,12 +247,17 @@ void Trandom_Lottery::FormatResults(uint8_t order) {
     } else {
       for (int32_t c = 0; c < width; ++c) results.push_back("");
     }
-    if (Stopped) break;
-    if (Input.ProgressBar != nullptr) Input.ProgressBar->step();
+    if (stopped_) break;
+    if (bar_ != nullptr) bar_->step();
     LetMessagesRun();
   }
   results.resize(static_cast<size_t>(rows * width));
   Results.swap(results);
+}
+
+void Trandom_Lottery::ReleaseResults() {
+  TArrayString().swap(Results);
+  std::vector<int32_t>().swap(Lines);
 }
 
 }  // namespace quenvar

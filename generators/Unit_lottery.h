@@ -19,8 +19,6 @@ struct TinputLottery {
   bool DupLines = false;    // a number may repeat within a line
   bool DupRows = false;     // no two lines of a run alike
   int32_t Total = 20;
-  ProgressBarView* ProgressBar = nullptr;
-  StatusLabelView* StatusLabel = nullptr;
 };
 
 // n^k and n (n-1) ... (n-k+1) in extended precision, capped at MaxPossible
@@ -32,11 +30,14 @@ int64_t PermutationTotal(int64_t n, int64_t k);
 // line from the random source, optionally with no line repeated.
 class Trandom_Lottery {
  public:
-  void Generate(const TinputLottery& par, RandomSource& source);
-  // 0 ascending, 1 descending, 2 drawing order; main and bonus numbers are
-  // sorted apart.
-  void FormatResults(uint8_t order);
-  void Cancel() { Stopped = true; }
+  void Generate(const TinputLottery& par, const RunContext& run);
+  // In the sort order alone (0 ascending, 1 descending, 2 drawing order);
+  // main and bonus numbers are sorted apart.
+  void FormatResults(TformatPar format);
+  void Cancel() { stopped_ = true; }
+  bool Stopped() const { return stopped_; }
+  // Frees the lines and their texts.
+  void ReleaseResults();
   int64_t PossibleTotal() const { return Possible; }
   int64_t GeneratedTotal() const { return LineCount; }
   int32_t LineWidth() const { return Input.MainPick + Input.ChildPick; }
@@ -47,7 +48,6 @@ class Trandom_Lottery {
   TinputLottery Input;
   int64_t LineCount = 0;
   int64_t Possible = 0;
-  bool Stopped = false;
   // Set when the random source could not reach as many different lines as
   // asked: the run stopped with all it found, and LineCount says how many.
   bool Exhausted = false;
@@ -62,6 +62,9 @@ class Trandom_Lottery {
   void GenerateLines(RandomSource& source);
 
   int64_t filled_ = 0;
+  bool stopped_ = false;
+  ProgressBarView* bar_ = nullptr;  // the last run's views
+  StatusLabelView* label_ = nullptr;
 };
 
 static_assert(RandomGenerator<Trandom_Lottery, TinputLottery>);

@@ -60,9 +60,11 @@ void PrepareTextRun(uint64_t n, uint64_t characters, bool repeats, TArrayString&
   });
 }
 
-void Trandom_sampling::Generate(const TinputSampling& par, RandomSource& source) {
-  Stopped = false;
+void Trandom_sampling::Generate(const TinputSampling& par, const RunContext& run) {
+  stopped_ = false;
   Input = par;
+  bar_ = run.Progress;
+  label_ = run.Status;
   static const TArrayString kNoItems;
   const TArrayString& items = Input.Items != nullptr ? *Input.Items : kNoItems;
   Tinputpar request;
@@ -72,9 +74,6 @@ void Trandom_sampling::Generate(const TinputSampling& par, RandomSource& source)
   // With no items there is nothing to draw, with or without repeats.
   request.Duplicate = Input.Duplicate && !items.empty();
   request.ExcludeKind = ExcludeNumbers;
-  request.ShowProgress = true;
-  request.ProgressBar = Input.ProgressBar;
-  request.StatusLabel = Input.StatusLabel;
   // The whole run is weighed before anything is drawn: the positions and
   // their texts, the items looked up (of the list's mean length), and their
   // sorted copy for display.
@@ -93,34 +92,33 @@ void Trandom_sampling::Generate(const TinputSampling& par, RandomSource& source)
                  std::max({drawing, lookingUp, TextListBytes(n, chars) + ArrangeBytes(n, chars, true)}));
   Samples.clear();
   Results.clear();
-  if (Input.ProgressBar != nullptr) Input.ProgressBar->show();
-  Engine.MakeRandoms(request, source);
+  if (bar_ != nullptr) bar_->show();
+  Engine.MakeRandoms(request, run);
   Engine.FormatRandoms(Samples, TformatPar{SortDrawn, false, RadixDecimal});
 
   const size_t drawn = Samples.size();
-  if (Input.StatusLabel != nullptr) Input.StatusLabel->setCaption(TR_NOOP("Core", "Evaluate Randoms..."));
-  if (Input.ProgressBar != nullptr) Input.ProgressBar->start(static_cast<int64_t>(drawn));
+  if (label_ != nullptr) label_->setCaption(TR_NOOP("Core", "Evaluate Randoms..."));
+  if (bar_ != nullptr) bar_->start(static_cast<int64_t>(drawn));
   TArrayString texts;
   GuardMemory([&] {
     texts.reserve(drawn, static_cast<size_t>(chars));
     size_t i = 0;
     for (; i < drawn; ++i) {
       LetMessagesRun();
-      if (Stopped) break;
+      if (stopped_) break;
       texts.push_back(items[static_cast<size_t>(Engine.Randoms[i])]);
-      if (Input.ProgressBar != nullptr) Input.ProgressBar->step();
+      if (bar_ != nullptr) bar_->step();
     }
     // A stopped run keeps the positions it did not look up.
     for (; i < drawn; ++i) texts.push_back(Samples[i]);
   });
   Samples.swap(texts);
-  if (Input.StatusLabel != nullptr) Input.StatusLabel->setCaption(TR_NOOP("Core", "Done"));
+  if (label_ != nullptr) label_->setCaption(TR_NOOP("Core", "Done"));
 }
 
 void Trandom_sampling::FormatResults(TformatPar format) {
-  if (Input.ProgressBar != nullptr) Input.ProgressBar->show();
-  ArrangeTexts(Samples, Results, format.SortOrder, TR_NOOP("Core", "Sort Randoms..."), Stopped,
-               Input.ProgressBar, Input.StatusLabel);
+  ArrangeTexts(Samples, Results, format.SortOrder, TR_NOOP("Core", "Sort Randoms..."), stopped_, bar_,
+               label_);
 }
 
 namespace {
@@ -220,12 +218,13 @@ int64_t DistinctFullNames(const TArrayString& firsts, const TArrayString& lasts,
   return std::min(wanted, static_cast<int64_t>(std::unique(names.begin(), names.end()) - names.begin()));
 }
 
-void Trandom_name::Generate(const TinputName& par, RandomSource& source) {
+void Trandom_name::Generate(const TinputName& par, const RunContext& run) {
   Input = par;
-  Stopped = false;
+  stopped_ = false;
   Exhausted = false;
-  StatusLabelView* label = Input.StatusLabel;
-  ProgressBarView* bar = Input.ProgressBar;
+  RandomSource& source = run.Source;
+  StatusLabelView* label = label_ = run.Status;
+  ProgressBarView* bar = bar_ = run.Progress;
 
   if (label != nullptr) label->setCaption(TR_NOOP("Core", "Load names database..."));
   LetMessagesRun();
@@ -235,16 +234,16 @@ void Trandom_name::Generate(const TinputName& par, RandomSource& source) {
   LastNames.clear();
   TArrayString firstsRead;
   if (Input.FirstNames == nullptr) {
-    if ((Input.Gender & GenderMale) != 0 && !Stopped) MaleNames = ReadNonEmptyLines(Input.MaleFile, true);
+    if ((Input.Gender & GenderMale) != 0 && !stopped_) MaleNames = ReadNonEmptyLines(Input.MaleFile, true);
     firstsRead = MaleNames;
     LetMessagesRun();
-    if ((Input.Gender & GenderFemale) != 0 && !Stopped) {
+    if ((Input.Gender & GenderFemale) != 0 && !stopped_) {
       FemaleNames = ReadNonEmptyLines(Input.FemaleFile, true);
       for (size_t i = 0; i < FemaleNames.size(); ++i) firstsRead.push_back(FemaleNames[i]);
     }
     LetMessagesRun();
   }
-  if (Input.LastNames == nullptr && !Stopped) LastNames = ReadNonEmptyLines(Input.LastFile, true);
+  if (Input.LastNames == nullptr && !stopped_) LastNames = ReadNonEmptyLines(Input.LastFile, true);
   const TArrayString& firsts = Input.FirstNames != nullptr ? *Input.FirstNames : firstsRead;
   const TArrayString& lasts = Input.LastNames != nullptr ? *Input.LastNames : LastNames;
 
@@ -256,12 +255,12 @@ void Trandom_name::Generate(const TinputName& par, RandomSource& source) {
   // the lists give fewer than asked, or when the random source cannot reach
   // the names left (the same rejected draws would come round again).
   int64_t reachable = wanted;
-  if (!Input.Duplicate && !Stopped) {
+  if (!Input.Duplicate && !stopped_) {
     const int64_t distinct = DistinctFullNames(firsts, lasts, wanted);
     if (distinct >= 0) reachable = distinct;
   }
   TextSet seen(Names);
-  if (!Stopped) {
+  if (!stopped_) {
     // The whole run is weighed before anything is drawn: the names (of the
     // lists' mean length), the set that finds repeats, and the sorted copy
     // for display. A refused run leaves the last one as it was.
@@ -288,7 +287,7 @@ void Trandom_name::Generate(const TinputName& par, RandomSource& source) {
   // the last names of a nearly exhausted run are found without spelling out
   // every rejected one.
   std::vector<uint64_t> pairsDrawn;
-  if (!Input.Duplicate && !Stopped && combinations <= (int64_t{1} << 27))
+  if (!Input.Duplicate && !stopped_ && combinations <= (int64_t{1} << 27))
     GuardMemory([&] { pairsDrawn.assign(static_cast<size_t>(combinations + 63) / 64, 0); });
   const auto draw = [&](std::string& candidate) {
     LetMessagesRun();
@@ -303,7 +302,7 @@ void Trandom_name::Generate(const TinputName& par, RandomSource& source) {
     candidate.assign(firsts[f]).append(" ").append(lasts[l]);
     return true;
   };
-  const int64_t i = DrawDistinctTexts(Generated, reachable, Input.Duplicate, Stopped, source, Names, seen,
+  const int64_t i = DrawDistinctTexts(Generated, reachable, Input.Duplicate, stopped_, source, Names, seen,
                                       bar, Exhausted, draw, [] {});
   if (Exhausted) {
     Generated = i;
@@ -316,9 +315,7 @@ void Trandom_name::Generate(const TinputName& par, RandomSource& source) {
 }
 
 void Trandom_name::FormatResults(TformatPar format) {
-  if (Input.ProgressBar != nullptr) Input.ProgressBar->show();
-  ArrangeTexts(Names, Results, format.SortOrder, TR_NOOP("Core", "Sort Names..."), Stopped, Input.ProgressBar,
-               Input.StatusLabel);
+  ArrangeTexts(Names, Results, format.SortOrder, TR_NOOP("Core", "Sort Names..."), stopped_, bar_, label_);
 }
 
 }  // namespace quenvar

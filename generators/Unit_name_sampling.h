@@ -13,8 +13,6 @@ struct TinputSampling {
   int32_t Count = 100;
   bool Duplicate = false;
   const TArrayString* Items = nullptr;  // the texts to draw from; read only during Generate
-  ProgressBarView* ProgressBar = nullptr;
-  StatusLabelView* StatusLabel = nullptr;
 };
 
 // Samples from a list of texts: the engine draws positions, which are then
@@ -22,18 +20,24 @@ struct TinputSampling {
 // same text may both be drawn.
 class Trandom_sampling : public Trandom_base {
  public:
-  void Generate(const TinputSampling& par, RandomSource& source);
+  void Generate(const TinputSampling& par, const RunContext& run);
   void FormatResults(TformatPar format);
+  // Stops the engine's draw too.
   void Cancel() {
-    Stopped = true;
+    stopped_ = true;
     Engine.Cancel();
   }
+  bool Stopped() const { return stopped_; }
   int64_t PossibleTotal() const { return Engine.PossibleTotal(); }
   int64_t GeneratedTotal() const { return Engine.GeneratedTotal(); }
 
   TinputSampling Input;
-  bool Stopped = false;
   TArrayString Samples;
+
+ private:
+  bool stopped_ = false;
+  ProgressBarView* bar_ = nullptr;  // the last run's views
+  StatusLabelView* label_ = nullptr;
 };
 
 struct TinputName {
@@ -48,30 +52,33 @@ struct TinputName {
   // lines, then the female ones, as Generate pools them.
   const TArrayString* FirstNames = nullptr;
   const TArrayString* LastNames = nullptr;
-  ProgressBarView* ProgressBar = nullptr;
-  StatusLabelView* StatusLabel = nullptr;
 };
 
 // Person names: a first name from the female and/or male list, one space, a
 // last name.
 class Trandom_name : public Trandom_base {
  public:
-  void Generate(const TinputName& par, RandomSource& source);
+  void Generate(const TinputName& par, const RunContext& run);
   void FormatResults(TformatPar format);
-  void Cancel() { Stopped = true; }
+  void Cancel() { stopped_ = true; }
+  bool Stopped() const { return stopped_; }
   int64_t GeneratedTotal() const { return Generated; }
   int64_t PossibleTotal() const { return Possible; }
 
   TinputName Input;
   int64_t Generated = 0;
   int64_t Possible = 0;  // first names times last names, when repeats are not allowed
-  bool Stopped = false;
   // Set when the lists cannot give as many different names as asked: the
   // run stopped with every name they can give.
   bool Exhausted = false;
   TArrayString Names;
   // The lists the last run read (a list its gender leaves out stays empty).
   TArrayString FemaleNames, MaleNames, LastNames;
+
+ private:
+  bool stopped_ = false;
+  ProgressBarView* bar_ = nullptr;  // the last run's views
+  StatusLabelView* label_ = nullptr;
 };
 
 static_assert(RandomGenerator<Trandom_sampling, TinputSampling>);

@@ -44,11 +44,12 @@ class FakePump : public MessagePump {
 };
 
 // A generator's run as a page makes it with a manual seed: the run's own
-// source, seeded and lent for the run. Returns the source as the run left it.
+// source, seeded and lent for the run, with `status` as its progress bar and
+// status label when given. Returns the source as the run left it.
 template <class Generator, class Input>
-RandomSource SeededRun(Generator& generator, const Input& input, int32_t seed) {
+RandomSource SeededRun(Generator& generator, const Input& input, int32_t seed, FakeStatus* status = nullptr) {
   RandomSource source(seed);
-  generator.Generate(input, source);
+  generator.Generate(input, {source, status, status});
   return source;
 }
 

@@ -317,12 +317,9 @@ TEST(Engine, PhasesInOrder) {
   FakePump pump;
   auto phases = [](Tinputpar par, TSortOrder order) {
     FakeStatus status;
-    par.ShowProgress = true;
-    par.ProgressBar = &status;
-    par.StatusLabel = &status;
     Tmake_random engine;
     RandomSource source;
-    engine.MakeRandoms(par, source);
+    engine.MakeRandoms(par, {source, &status, &status});
     TArrayString list;
     engine.FormatRandoms(list, TformatPar{order, false, RadixDecimal});
     return status.captions;
@@ -342,12 +339,9 @@ TEST(Engine, ProgressStepsOncePerAcceptedValue) {
   FakePump pump;
   FakeStatus status;
   Tinputpar par = Request(1, 60, 50, false);
-  par.ShowProgress = true;
-  par.ProgressBar = &status;
-  par.StatusLabel = &status;
   Tmake_random engine;
   RandomSource source;
-  engine.MakeRandoms(par, source);
+  engine.MakeRandoms(par, {source, &status, &status});
   // 50 + 50 div 30 = 51, plus one: the bar's maximum.
   ASSERT_EQ(status.maximums, std::vector<int64_t>{52});
   // The pump sees the position before each value is added: 0, 1, 2, ... 49,
@@ -362,12 +356,9 @@ TEST(Engine, ProgressStepsOncePerAcceptedValue) {
 TEST(Engine, CountingTheWholeRangeSetsTheBarMaximumToHighMinusLow) {
   FakeStatus status;
   Tinputpar par = Request(1, 2147483647, 1, false, {1, 2, 3, 4, 5, 6, 7, 8});
-  par.ShowProgress = true;
-  par.ProgressBar = &status;
-  par.StatusLabel = &status;
   Tmake_random engine;
   RandomSource source;
-  engine.MakeRandoms(par, source);
+  engine.MakeRandoms(par, {source, &status, &status});
   ASSERT_FALSE(status.maximums.empty());
   EXPECT_EQ(status.maximums.front(), 2147483646);
   EXPECT_EQ(engine.PossibleTotal(), 511);
@@ -385,11 +376,8 @@ TEST(Engine, CancelKeepsWhatWasDrawn) {
     if (engine.Generated == 119) engine.Cancel();  // the value being added still goes in
   });
   Tinputpar par = Request(1, 1000000, 500, false);
-  par.ShowProgress = true;
-  par.ProgressBar = &status;
-  par.StatusLabel = &status;
   RandomSource source(99);
-  engine.MakeRandoms(par, source);
+  engine.MakeRandoms(par, {source, &status, &status});
   ASSERT_EQ(engine.GeneratedTotal(), 120);
   EXPECT_EQ(engine.Randoms, TArrayInteger(full.begin(), full.begin() + 120));
   EXPECT_EQ(status.captions.back(), "Done");
@@ -483,11 +471,8 @@ void LimitMemoryTo(uint64_t more) {
   LimitMemoryTo(uint64_t{600} << 20);
   // 10^8 values fit (400 MB), their texts do not.
   Tinputpar huge = Request(1, 10000, 100000000, true);
-  huge.ShowProgress = true;
-  huge.ProgressBar = &status;
-  huge.StatusLabel = &status;
   try {
-    test::SeededRun(generator, huge, 1);
+    test::SeededRun(generator, huge, 1, &status);
     std::exit(3);
   } catch (const EOutOfMemory& e) {
     if (std::string(e.what()).find("MiB are free") == std::string::npos) std::exit(5);
@@ -510,10 +495,8 @@ void LimitMemoryTo(uint64_t more) {
   const TArrayString before = generator.Results;
   LimitMemoryTo(uint64_t{600} << 20);
   in.Count = 2000;  // about 1000 copies of the huge item, twice
-  in.ProgressBar = &status;
-  in.StatusLabel = &status;
   try {
-    test::SeededRun(generator, in, 0);
+    test::SeededRun(generator, in, 0, &status);
     std::exit(3);
   } catch (const EOutOfMemory&) {
   }

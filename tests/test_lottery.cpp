@@ -147,7 +147,7 @@ TEST(Lottery, InfeasibleRequestsAndWideRanges) {
   SeededRun(g, in, 1);
   EXPECT_EQ(g.PossibleTotal(), -1);
   EXPECT_EQ(g.GeneratedTotal(), 0);
-  g.FormatResults(SortAscending);
+  g.FormatResults(TformatPar{SortAscending, false, RadixDecimal});
   EXPECT_TRUE(g.Results.empty());
   in.DupLines = true;
   SeededRun(g, in, 1);
@@ -200,7 +200,7 @@ TEST(Lottery, MatchesReference) {
     ReferenceLottery ref;
     ref.Generate(in, seed, g.GeneratedTotal());
     for (int order = 0; order < 3; ++order) {
-      g.FormatResults(uint8_t(order));
+      g.FormatResults(TformatPar{static_cast<TSortOrder>(order), false, RadixDecimal});
       ASSERT_EQ(g.Results.toVector(), ref.Results(order, in.MainPick))
           << "round " << round << " order " << order;
     }

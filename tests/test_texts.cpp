@@ -79,11 +79,9 @@ TEST(Sampling, NoItemsEndsCleanly) {
   TinputSampling in;
   in.Items = &none;
   in.Count = 5;
-  in.ProgressBar = &status;
-  in.StatusLabel = &status;
   for (bool dup : {false, true}) {
     in.Duplicate = dup;
-    test::SeededRun(g, in, 0);
+    test::SeededRun(g, in, 0, &status);
     g.FormatResults(TformatPar{SortAscending, false, RadixDecimal});
     EXPECT_EQ(g.GeneratedTotal(), 0);
     EXPECT_TRUE(g.Results.empty());

@@ -298,7 +298,7 @@ void FilePage::ShowWrittenRun() {
         TinputFilePar again = input;
         again.Count = static_cast<int32_t>(run.count);
         RandomSource source(run.seed);
-        generator.Generate(again, source);
+        generator.Generate(again, {source, progressView(), labelView()});
       } else {
         disabledLine->setStringList({WrittenRunGoneText(run.file)});
         showModel(disabledLine, lineDelegate_);
@@ -340,9 +340,9 @@ void FilePage::StartClick() {
   try {
     if (!StopDisplay) {
       if (display)
-        generator.Generate(input, source);
-      else
-        generator.GenerateStreamed(input, source);  // written as drawn, nothing held
+        generator.Generate(input, {source, progressView(), labelView()});
+      else  // written as drawn, nothing held
+        generator.GenerateStreamed(input, {source, progressView(), labelView()});
     }
     if (!StopDisplay) ReformatResults();
     if (!StopDisplay && display) {

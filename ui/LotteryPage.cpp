@@ -208,7 +208,7 @@ void LotteryPage::generate(RandomSource& source) {
   }
   ReadLotteryInput();
   drawnOnce_ = true;
-  generator.Generate(input, source);
+  GeneratorPage::generate(source);
 }
 
 void LotteryPage::formatResults() {
@@ -216,7 +216,7 @@ void LotteryPage::formatResults() {
   // has the new width, the texts are still the old ones.
   model->setSource({});
   buildHeader();
-  generator.FormatResults(SortOrder);
+  GeneratorPage::formatResults();
   lineTexts_.Results.swap(generator.Results);
   TArrayString().swap(generator.Results);
   model->setSource(
@@ -245,8 +245,7 @@ QString LotteryPage::totalsText() const {
 
 void LotteryPage::releaseResults() {
   TArrayString().swap(lineTexts_.Results);
-  TArrayString().swap(generator.Results);
-  std::vector<int32_t>().swap(generator.Lines);
+  generator.ReleaseResults();
 }
 
 }  // namespace quenvar::ui

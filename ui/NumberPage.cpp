@@ -95,6 +95,9 @@ void NumberPage::generate(RandomSource& source) {
   unsigned digits = 0;
   for (const int32_t d : input.Excluded) digits |= 1u << d;
   run_ = {input.Lower, input.Upper, input.Duplicate, digits};
+  // The run is weighed before it draws, with the sorting and formatting the
+  // page will ask for.
+  generator.Engine.PlanFormat(TformatPar{SortOrder, Comma, radix});
   GeneratorPage::generate(source);
 }
 

@@ -292,17 +292,14 @@ class ResultPage : public QWidget {
 };
 
 // The generator's part of a page: it owns its generator and its input
-// record, lends them the page's progress bar and status label, lends the
-// generator the run's source, formats with the page's sort order, comma and
-// radix, and cancels and releases.
+// record, lends the generator the run's source with the page's progress bar
+// and status label, formats with the page's sort order, comma and radix, and
+// cancels and releases.
 template <class Generator, class Input>
+requires RandomGenerator<Generator, Input>
 class GeneratorPage : public ResultPage {
  public:
-  explicit GeneratorPage(const PageInfo& info) : ResultPage(info) {
-    input.ProgressBar = progressView();
-    input.StatusLabel = labelView();
-    if constexpr (requires { input.ShowProgress; }) input.ShowProgress = true;
-  }
+  explicit GeneratorPage(const PageInfo& info) : ResultPage(info) {}
 
   const Trandom_base* textGenerator() const override {
     if constexpr (std::is_base_of_v<Trandom_base, Generator>)
@@ -317,28 +314,12 @@ class GeneratorPage : public ResultPage {
 
  protected:
   void generate(RandomSource& source) override {
-    // The run is weighed before it draws, with the sorting and formatting
-    // the page will ask for.
-    if constexpr (requires { generator.Engine.PlanFormat(TformatPar{}); })
-      generator.Engine.PlanFormat(TformatPar{SortOrder, Comma, radix});
-    generator.Generate(input, source);
+    generator.Generate(input, {source, progressView(), labelView()});
   }
-  void formatResults() override {
-    if constexpr (requires { generator.FormatResults(TformatPar{}); })
-      generator.FormatResults(TformatPar{SortOrder, Comma, radix});
-    else
-      generator.FormatResults(SortOrder);
-  }
+  void formatResults() override { generator.FormatResults(TformatPar{SortOrder, Comma, radix}); }
   const TArrayString& results() const override { return generator.Results; }
   void cancelGenerator() override { generator.Cancel(); }
-  void releaseResults() override {
-    generator.Results.releaseInSlices();
-    if constexpr (requires { generator.Engine.Randoms; }) {
-      TArrayInteger& values = generator.Engine.Randoms;
-      ReleasePagesInSlices(values.data(), values.capacity() * sizeof(int32_t));
-      TArrayInteger().swap(values);
-    }
-  }
+  void releaseResults() override { generator.ReleaseResults(); }
 };
 
 }  // namespace quenvar::ui

@@ -185,7 +185,7 @@ void SamplingPage::generate(RandomSource& source) {
   const TArrayString& checked = runItems_;
   input.Items = &checked;
   try {
-    generator.Generate(input, source);
+    GeneratorPage::generate(source);
   } catch (...) {
     input.Items = nullptr;
     throw;
