@@ -3,6 +3,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "core/Unit_base.h"
 #include "core/Writers.h"
@@ -30,13 +31,31 @@ class Trandom_file {
   // SaveToFile short of the commit (see tsavetoBin::StageBin).
   std::unique_ptr<OutputFile> StageFile();
   void Cancel();
-  // Draws and writes in blocks, without holding every value: the same bytes
+  // Draws and writes in blocks, each written as it is drawn: the same bytes
   // as Generate followed by SaveToFile. A cancel leaves the file as it was.
-  void GenerateStreamed(const TinputFilePar& par, RandomSource& source);
+  // With `keep`, the run's bytes stay at hand for display: a seeded run's
+  // as the state it started from (drawn again when asked for, at no cost in
+  // memory), a System run's held a byte each.
+  void GenerateStreamed(const TinputFilePar& par, RandomSource& source, bool keep = false);
   bool Stopped() const { return Engine.Stopped || BinWriter.Stopped || streamStopped_; }
   int64_t WrittenTotal() const { return written_; }
-  // The bytes of the last run drawn by Generate, in drawing order.
-  std::span<const uint8_t> Bytes() const { return {bytes_.get(), byteCount_}; }
+  // The number of bytes of the last run at hand (none after a run that kept
+  // nothing).
+  size_t ByteCount() const { return byteCount_; }
+  // Byte `entry` of them, in drawing order. A seeded run's are drawn again
+  // a slice at a time, so that reading them in order costs a draw each.
+  uint8_t ByteAt(size_t entry) const {
+    if (bytes_ != nullptr) return bytes_[entry];
+    if (entry / kSlice != slice_) DrawSlice(entry / kSlice);
+    return sliceBytes_[entry % kSlice];
+  }
+  // n of them from `from` on, into `out`.
+  void CopyBytes(size_t from, size_t n, uint8_t* out) const;
+  // A copy of all of them.
+  std::vector<uint8_t> Bytes() const;
+  // The bytes of a seeded run of n bytes drawn from `seed`, drawn again when
+  // asked for; the bytes held before go first.
+  void KeepSeeded(int32_t seed, size_t n);
   // Room for n bytes, weighed first (EOutOfMemory when it cannot be had);
   // the bytes held before go first.
   uint8_t* MakeRoom(size_t n);
@@ -49,10 +68,17 @@ class Trandom_file {
   TArrayString Results;
 
  private:
+  static constexpr size_t kSlice = 4096;
+  void DrawSlice(size_t slice) const;
+
   bool streamStopped_ = false;
   int64_t written_ = 0;
-  std::unique_ptr<uint8_t[]> bytes_;
+  std::unique_ptr<uint8_t[]> bytes_;  // held bytes, or none for a seeded run's
   size_t byteCount_ = 0;
+  uint32_t startState_ = 0;  // a seeded run's state before its first draw
+  // The last slice of a seeded run's bytes drawn again.
+  mutable size_t slice_ = SIZE_MAX;
+  mutable uint8_t sliceBytes_[kSlice];
 };
 
 }  // namespace quenvar
