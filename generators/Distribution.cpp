@@ -111,10 +111,15 @@ Distribution NumberDistribution(const TArrayInteger& values, int32_t lower, int3
 }
 
 Distribution ByteDistribution(std::span<const uint8_t> values) {
+  std::vector<int64_t> counts(256, 0);
+  for (const uint8_t v : values) ++counts[v];
+  return ByteDistribution(std::move(counts));
+}
+
+Distribution ByteDistribution(std::vector<int64_t> counts) {
   Distribution d;
-  d.counts.assign(256, 0);
-  for (const uint8_t v : values) ++d.counts[v];
-  d.total = static_cast<int64_t>(values.size());
+  d.total = std::accumulate(counts.begin(), counts.end(), int64_t{0});
+  d.counts = std::move(counts);
   d.categories = 256;
   d.expected.assign(256, static_cast<double>(d.total) / 256);
   for (int k = 0; k < 256; ++k) d.labels.push_back(Number(k));

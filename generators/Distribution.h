@@ -68,6 +68,8 @@ Distribution NumberDistribution(const TArrayInteger& values, int32_t lower, int3
 
 // The frequency of each byte value 0 .. 255, tested against a uniform draw.
 Distribution ByteDistribution(std::span<const uint8_t> values);
+// The same from the counts of the 256 byte values.
+Distribution ByteDistribution(std::vector<int64_t> counts);
 
 // The count of each item drawn by position from `items`; the `shown` most
 // frequent are kept (ties in list order), the test covers all of them and

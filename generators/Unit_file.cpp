@@ -2,6 +2,7 @@
 
 #include <sys/mman.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "core/Errors.h"
@@ -12,6 +13,22 @@ namespace quenvar {
 
 namespace {
 constexpr int64_t kBlock = 1 << 16;
+
+// The seeded generator's state `steps` draws after `state`: the map of one
+// draw, s -> kRandomMultiplier * s + 1, raised to the power by squaring.
+uint32_t Advance(uint32_t state, uint64_t steps) {
+  uint32_t mul = 1u, add = 0u;
+  uint32_t powerMul = kRandomMultiplier, powerAdd = 1u;  // the map of 2^k draws
+  for (; steps > 0; steps >>= 1) {
+    if ((steps & 1u) != 0) {
+      add = add * powerMul + powerAdd;
+      mul *= powerMul;
+    }
+    powerAdd = powerAdd * powerMul + powerAdd;
+    powerMul *= powerMul;
+  }
+  return mul * state + add;
+}
 }  // namespace
 
 uint8_t* Trandom_file::MakeRoom(size_t n) {
@@ -35,6 +52,36 @@ void Trandom_file::ReleaseBytes() {
   if (bytes_ != nullptr) ReleasePagesInSlices(bytes_.get(), byteCount_);
   bytes_.reset();
   byteCount_ = 0;
+  slice_ = SIZE_MAX;
+}
+
+void Trandom_file::KeepSeeded(int32_t seed, size_t n) {
+  ReleaseBytes();
+  startState_ = RandomSource(seed).state;
+  byteCount_ = n;
+}
+
+void Trandom_file::CopyBytes(size_t from, size_t n, uint8_t* out) const {
+  if (bytes_ != nullptr) {
+    std::copy_n(bytes_.get() + from, n, out);
+    return;
+  }
+  // The state the draw of byte `from` starts from, then the same draws.
+  RandomSource again;
+  again.state = Advance(startState_, from);
+  again.FillRandomBytes(out, n);
+}
+
+void Trandom_file::DrawSlice(size_t slice) const {
+  const size_t from = slice * kSlice;
+  CopyBytes(from, std::min(kSlice, byteCount_ - from), sliceBytes_);
+  slice_ = slice;
+}
+
+std::vector<uint8_t> Trandom_file::Bytes() const {
+  std::vector<uint8_t> all(byteCount_);
+  CopyBytes(0, byteCount_, all.data());
+  return all;
 }
 
 void Trandom_file::Generate(const TinputFilePar& par, const RunContext& run) {
@@ -85,7 +132,7 @@ void Trandom_file::FormatResults(TformatPar options) {
   TArrayString list;
   GuardMemory([&] { list.reserve(byteCount_, byteCount_ * widest); });
   for (size_t i = 0; i < byteCount_ && !stopped_; ++i) {
-    list.push_back(texts[bytes_[i]]);
+    list.push_back(texts[ByteAt(i)]);
     if (i % kBlock == 0) LetMessagesRun();
   }
   list.resize(byteCount_);
@@ -126,7 +173,7 @@ void Trandom_file::ReleaseResults() {
   ReleaseBytes();
 }
 
-void Trandom_file::GenerateStreamed(const TinputFilePar& par, const RunContext& run) {
+void Trandom_file::GenerateStreamed(const TinputFilePar& par, const RunContext& run, bool keep) {
   Input = par;
   bar_ = run.Progress;
   label_ = run.Status;
@@ -140,20 +187,31 @@ void Trandom_file::GenerateStreamed(const TinputFilePar& par, const RunContext& 
   if (bar_ != nullptr) bar_->start(count);
   OutputFile file(Input.FileName, OutputFile::Options{.append = Input.Append});
   file.reserve(count);
-  std::vector<uint8_t> block(kBlock);
+  const uint32_t startState = run.Source.state;
+  // A System run's bytes cannot be drawn again: kept, they are drawn into
+  // their place and written from there.
+  uint8_t* held = keep && run.Source.secure() ? MakeRoom(static_cast<size_t>(count)) : nullptr;
+  std::vector<uint8_t> block(held != nullptr ? 0 : kBlock);
   while (written_ < count && !stopped_) {
     const int64_t n = std::min(kBlock, count - written_);
-    run.Source.FillRandomBytes(block.data(), static_cast<size_t>(n));
-    file.write(std::string_view(reinterpret_cast<const char*>(block.data()), static_cast<size_t>(n)));
+    uint8_t* drawn = held != nullptr ? held + written_ : block.data();
+    run.Source.FillRandomBytes(drawn, static_cast<size_t>(n));
+    file.write(std::string_view(reinterpret_cast<const char*>(drawn), static_cast<size_t>(n)));
     written_ += n;
     if (bar_ != nullptr) bar_->advance(n);
     LetMessagesRun();
   }
   generated_ = written_;
-  if (stopped_)
+  if (stopped_) {
     written_ = 0;  // the staged blocks go unnamed: the file is left as it was
-  else
+    ReleaseBytes();
+  } else {
     file.commit();
+    if (keep && held == nullptr) {
+      startState_ = startState;
+      byteCount_ = static_cast<size_t>(written_);
+    }
+  }
   if (label_ != nullptr) label_->setCaption(TR_NOOP("Core", "Done"));
   if (bar_ != nullptr) bar_->hide();
 }

@@ -42,7 +42,7 @@ FilePage::FilePage() : GeneratorPage(InfoOf(Tab::File)) {
   rowDelegate_ = list->itemDelegate();
   lineDelegate_ = new QStyledItemDelegate(list);
   disabledLine = new QStringListModel(QStringList{tr(kDisplayOffLine)}, this);
-  model->setEntries([this] { return entryCount() > 0 ? generator.Bytes().size() : size_t(0); },
+  model->setEntries([this] { return entryCount() > 0 ? generator.ByteCount() : size_t(0); },
                     [this](size_t entry) { return byteText(entry); });
   formatter_.Comma = false;
   buildToolPieces();
@@ -238,7 +238,7 @@ void FilePage::btn3DisplayedClick() {
     showModel(model, rowDelegate_);
     pmEnableDisplay->setToolTip(tr(kDisplayOnHint));
     pmEnableDisplay->setText(tr(kDisplayOnHint));
-    if (written_ && resultsShown() && generator.Bytes().empty()) ShowWrittenRun();
+    if (written_ && resultsShown() && generator.ByteCount() == 0) ShowWrittenRun();
     ReformatResults();
   } else {
     if (disabledLine->stringList() != QStringList{tr(kDisplayOffLine)})
@@ -288,21 +288,18 @@ bool FilePage::readBack(const WrittenRun& run) {
 
 void FilePage::ShowWrittenRun() {
   const WrittenRun run = *written_;
+  if (run.seeded) {
+    // Drawn again from the run's seed as they are shown; the random source
+    // is left as it was, for a run on another page that may be under way.
+    generator.KeepSeeded(run.seed, static_cast<size_t>(run.count));
+    return;
+  }
   StopDisplay = false;
   SetBusy(true);
   try {
     if (!readBack(run) && !StopDisplay) {
-      if (run.seeded) {
-        // Drawn again from the run's seed; the random source is left as it
-        // was, for a run on another page that may be under way.
-        TinputFilePar again = input;
-        again.Count = static_cast<int32_t>(run.count);
-        RandomSource source(run.seed);
-        generator.Generate(again, {source, progressView(), labelView()});
-      } else {
-        disabledLine->setStringList({WrittenRunGoneText(run.file)});
-        showModel(disabledLine, lineDelegate_);
-      }
+      disabledLine->setStringList({WrittenRunGoneText(run.file)});
+      showModel(disabledLine, lineDelegate_);
     }
   } catch (...) {
     SetBusy(false);
@@ -313,8 +310,21 @@ void FilePage::ShowWrittenRun() {
   if (StopDisplay) generator.ReleaseBytes();  // cancelled: nothing is shown
 }
 
+Distribution FilePage::distribution() const {
+  // Counted a slice at a time: a seeded run's bytes are drawn again, not held.
+  const size_t total = generator.ByteCount();
+  std::vector<int64_t> counts(256, 0);
+  std::vector<uint8_t> slice(std::min<size_t>(size_t{1} << 16, total));
+  for (size_t from = 0; from < total; from += slice.size()) {
+    const size_t n = std::min(slice.size(), total - from);
+    generator.CopyBytes(from, n, slice.data());
+    for (size_t i = 0; i < n; ++i) ++counts[slice[i]];
+  }
+  return ByteDistribution(std::move(counts));
+}
+
 qint64 FilePage::entryCount() const {
-  return displaysResults() && resultsShown() ? static_cast<qint64>(generator.Bytes().size()) : 0;
+  return displaysResults() && resultsShown() ? static_cast<qint64>(generator.ByteCount()) : 0;
 }
 
 void FilePage::StartClick() {
@@ -338,17 +348,9 @@ void FilePage::StartClick() {
   SetBusy(true);
   const bool display = displaysResults();
   try {
-    if (!StopDisplay) {
-      if (display)
-        generator.Generate(input, {source, progressView(), labelView()});
-      else  // written as drawn, nothing held
-        generator.GenerateStreamed(input, {source, progressView(), labelView()});
-    }
+    // Written as drawn; shown, the bytes stay at hand for the list.
+    if (!StopDisplay) generator.GenerateStreamed(input, {source, progressView(), labelView()}, display);
     if (!StopDisplay) ReformatResults();
-    if (!StopDisplay && display) {
-      SetBusy(true);  // Cancel stays at hand while the file is written
-      generator.SaveToFile();
-    }
   } catch (...) {
     SetBusy(false);
     showNoResults();

@@ -20,9 +20,11 @@ class SettingsExchange;
 
 // The "Random File" page: a file of random bytes, written under a name that
 // can be numbered anew for every run, and shown (when display is on) as
-// hexadecimal, decimal, octal or binary. Rows are formatted as they are
-// drawn, from the drawn bytes and the chosen radix, so a hundred million
-// bytes cost no text; with display off the bytes go straight to the file.
+// hexadecimal, decimal, octal or binary. Every run writes its bytes to the
+// file as they are drawn. Shown, a seeded run's bytes are drawn again from
+// its seed as rows are painted, and a System run's are held a byte each;
+// rows are formatted as they are painted, from the bytes and the chosen
+// radix, so a hundred million bytes cost no text.
 class FilePage : public GeneratorPage<Trandom_file, TinputFilePar> {
   Q_OBJECT
 
@@ -31,7 +33,7 @@ class FilePage : public GeneratorPage<Trandom_file, TinputFilePar> {
 
   void validateInputs() override {}  // every size and name is accepted
   QStringList commandLine() const override;
-  // Draws, shows, then writes; the file is named anew after every run.
+  // Draws and writes, then shows; the file is named anew after every run.
   void StartClick() override;
 
   // Handlers of the page's own inputs.
@@ -41,10 +43,10 @@ class FilePage : public GeneratorPage<Trandom_file, TinputFilePar> {
   void spSelectFileClick();
   void btnHexClick();
   void btn3DisplayedClick();
-  // Display switched on after a run written with display off: its bytes
-  // read back from its file while that is as the run left it, else drawn
-  // again from its seed; a System run whose file has changed says why its
-  // bytes cannot be shown.
+  // Display switched on after a run written with display off: a seeded
+  // run's bytes drawn again from its seed; a System run's read back from its
+  // file while that is as the run left it, else it says why its bytes
+  // cannot be shown.
   void ShowWrittenRun();
 
   // The page's section of setup.ini, "File".
@@ -54,7 +56,7 @@ class FilePage : public GeneratorPage<Trandom_file, TinputFilePar> {
   static QString DefaultFileName();
 
   // The text a byte is shown as in the current radix.
-  std::string_view byteText(size_t entry) const { return byteTexts_[generator.Bytes()[entry]]; }
+  std::string_view byteText(size_t entry) const { return byteTexts_[generator.ByteAt(entry)]; }
 
   QString BaseFileName;  // the chosen name, before any number is added
   TSpinEdit *Rx3SpinCount, *RxSpinAutoFilename;
@@ -77,8 +79,8 @@ class FilePage : public GeneratorPage<Trandom_file, TinputFilePar> {
   QString totalsText() const override { return totalsLabel->text(); }
   // Held only when the bytes were shown; a run written straight to the file
   // keeps none.
-  bool holdsDistribution() const override { return !generator.Bytes().empty(); }
-  Distribution distribution() const override { return ByteDistribution(generator.Bytes()); }
+  bool holdsDistribution() const override { return generator.ByteCount() > 0; }
+  Distribution distribution() const override;
   void showEvent(QShowEvent* event) override;
 
  private:
