@@ -233,29 +233,6 @@ class DistributionDialogTest : public QObject, public GuiFixture {
     QVERIFY(!p->exports().distributionAction()->isEnabled());
     QVERIFY(!OpenChart(p));
   }
-
-  // scripts/screenshot sets QUENVAR_SCREENSHOTS to the folder for the picture.
-  void screenshot() {
-    const QString folder = qEnvironmentVariable("QUENVAR_SCREENSHOTS");
-    if (folder.isEmpty()) QSKIP("QUENVAR_SCREENSHOTS is not set");
-    NumberPage* p = runNumbers(1000, 100000, 2024);
-    bool saved = false;
-    QVERIFY(WhenModal<DistributionDialog>([p] { p->exports().distributionAction()->trigger(); },
-                                          [&](DistributionDialog* d) {
-                                            QTest::qWait(300);
-                                            saved = d->grab().save(folder + "/dialog-distribution.png");
-                                          }));
-    QVERIFY(saved);
-    // Long bar names, whole, and the warning of too few values a bar.
-    p = runNumbers(2000000000, 200, 2024);
-    saved = false;
-    QVERIFY(WhenModal<DistributionDialog>([p] { p->exports().distributionAction()->trigger(); },
-                                          [&](DistributionDialog* d) {
-                                            QTest::qWait(300);
-                                            saved = d->grab().save(folder + "/dialog-distribution-few.png");
-                                          }));
-    QVERIFY(saved);
-  }
 };
 
 QTEST_MAIN(DistributionDialogTest)

@@ -591,35 +591,6 @@ class StringPageTest : public QObject {
     QVERIFY(page->generated().GeneratedTotal() == 5000000 && page->generated().Strings.size() < 5000000);
     QVERIFY(page->actions().startButton()->isEnabled());
   }
-
-  // scripts/screenshot sets QUENVAR_SCREENSHOTS to the folder for the pictures.
-  void screenshot() {
-    const QString folder = qEnvironmentVariable("QUENVAR_SCREENSHOTS");
-    if (folder.isEmpty()) QSKIP("QUENVAR_SCREENSHOTS is not set");
-    showPage(Tab::String);
-    run("@@##-\\#*", 60, 42);
-    QTest::qWait(300);
-    QVERIFY(form->grab().save(folder + "/tab4-string-browsing.png"));
-    click(page->btnEdit);
-    page->EditDescription->setText("letters, no vowels");
-    page->EditWildcard.UpperExclude = {65, 69, 73, 79, 85};
-    page->EditWildcard.Lowerexclude = {97, 101, 105, 111, 117};
-    page->ShowWildcard();
-    for (QCheckBox* box : {page->ChUpper, page->Chlower, page->ChNumber}) click(box);
-    QTest::qWait(300);
-    QVERIFY(form->grab().save(folder + "/tab4-string-editing.png"));
-    DialogDriver dialogs;
-    bool saved = false;
-    dialogs.when([&](TFormSelect* d) {
-      d->ListBoxSource->item(3)->setSelected(true);
-      QTest::qWait(300);
-      saved = d->grab().save(folder + "/dialog-select-from-page.png");
-      click(d->BitBtn2);
-    });
-    click(page->spUpper);
-    QVERIFY(saved);
-    click(page->btnCancel);
-  }
 };
 
 QTEST_MAIN(StringPageTest)

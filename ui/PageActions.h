@@ -23,7 +23,6 @@ class PageActions : public QObject {
   // Fills the page's tool bar and builds its popup menu (after its list).
   PageActions(ResultPage& page, const PageInfo& info, QFrame* toolBar);
 
-  QFrame* toolBar() const { return toolBar_; }
   QToolButton* ascButton() const { return ascButton_; }
   QToolButton* dscButton() const { return dscButton_; }
   QToolButton* origButton() const { return origButton_; }

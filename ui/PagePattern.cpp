@@ -44,15 +44,15 @@ ResultPage::ResultPage(const PageInfo& info) : QWidget(nullptr), info_(info) {
   inputPanel_->setObjectName(QString(info_.page) + "InputPanel");
   // The inputs take the height they need; on a screen too small for them
   // they scroll, the results and the status line staying in view.
-  inputArea_ = new InputArea(this);
-  inputArea_->setObjectName(QString(info_.page) + "InputArea");
-  inputArea_->setWidget(inputPanel_);
+  auto* inputArea = new InputArea(this);
+  inputArea->setObjectName(QString(info_.page) + "InputArea");
+  inputArea->setWidget(inputPanel_);
   seed = new SeedGroup(inputPanel_, info_.seed, info_.seedDivisor);
   view_ = std::make_unique<ResultView>(*this, info_);  // the popup and the tool bar act on the list
   actions_ = std::make_unique<PageActions>(*this, info_, toolBar);
   exports_ = std::make_unique<RunExports>(*this);
   layout->addWidget(toolBar);
-  layout->addWidget(inputArea_);
+  layout->addWidget(inputArea);
   layout->addWidget(view_->header());
   layout->addWidget(view_->list(), 1);
   layout->addWidget(view_->statusPanel());

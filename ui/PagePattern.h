@@ -103,7 +103,6 @@ class ResultPage : public QWidget {
   PageActions& actions() const { return *actions_; }
   RunExports& exports() const { return *exports_; }
   QFrame* inputPanel() const { return inputPanel_; }
-  QScrollArea* inputArea() const { return inputArea_; }
   SeedGroup* seedGroup() const { return seed; }
 
  signals:
@@ -154,7 +153,7 @@ class ResultPage : public QWidget {
   // Return in an input starts a run, as Ctrl+Return does.
   void keyPressEvent(QKeyEvent* event) override;
 
-  SeedGroup* seed;  // placed in the input panel by the page
+  SeedGroup* seed;  // placed in the input panel by the page; seedGroup() outside
   bool StopDisplay = false;
   TSortOrder SortOrder = SortDrawn;
   bool Comma = false;
@@ -168,7 +167,6 @@ class ResultPage : public QWidget {
 
   const PageInfo& info_;
   QFrame* inputPanel_;
-  QScrollArea* inputArea_;  // holds inputPanel_
   std::unique_ptr<ResultView> view_;
   std::unique_ptr<PageActions> actions_;
   std::unique_ptr<RunExports> exports_;
