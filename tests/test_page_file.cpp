@@ -90,8 +90,6 @@ class FilePageTest : public QObject, public test::PageFixture<FilePage> {
             page->actions().saveButton() == nullptr);  // no sort, save or print
     // The manual seed proposed at start is seed div 13458 + seed.
     QVERIFY(test::ProposedFromClock(page->seedGroup()->manualSpin->value(), 13458));
-    page->actions().PopupRequested(QPoint(5, 5));  // no menu before the first run
-    QVERIFY(!page->actions().popup()->isVisible());
   }
 
   void defaultsWriteNumberedFiles() {
