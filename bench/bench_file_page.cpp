@@ -47,11 +47,11 @@ int main(int argc, char** argv) {
   page->ChAutoFileNameClick();
   page->Rx3SpinCount->setValue(size);
   page->Rx3SpinCountExit();
-  page->seed->manualRadio->setChecked(true);
-  page->seed->manualSpin->setValue(1);
+  page->seedGroup()->manualRadio->setChecked(true);
+  page->seedGroup()->manualSpin->setValue(1);
   if (page->btn3Displayed->isChecked() != display) page->pmEnableDisplay->trigger();
   if (const char* columns = std::getenv("COLUMNS_CHOICE")) {
-    page->columnsBox->setCurrentIndex(std::atoi(columns) - 1);
+    page->actions().columnsBox()->setCurrentIndex(std::atoi(columns) - 1);
     page->ColumnsChange();
   }
   QApplication::processEvents();
@@ -74,13 +74,13 @@ int main(int argc, char** argv) {
   form.pump.resetGaps();
   QElapsedTimer run;
   run.start();
-  page->startButton->click();
+  page->actions().startButton()->click();
   const qint64 ms = run.elapsed();
   const qint64 loopGap = form.pump.longestGapMs();
   longestGap = std::max(longestGap, sinceTick.elapsed());
   if (!display) {
     std::printf("window file run, display off: %.3f s, %s\n", ms / 1000.0,
-                qPrintable(page->totalsLabel->text()));
+                qPrintable(page->view().totalsLabel()->text()));
     return 0;
   }
   // A second more of messages, the gaps still watched: nothing of the run
@@ -94,7 +94,7 @@ int main(int argc, char** argv) {
     QElapsedTimer one;
     one.start();
     radix->trigger();
-    page->list->viewport()->repaint();
+    page->view().list()->viewport()->repaint();
     slowestSwitch = std::max(slowestSwitch, one.nsecsElapsed() / 1000);
   }
   std::printf(
@@ -104,19 +104,19 @@ int main(int argc, char** argv) {
       "outside event processing %lld ms; "
       "slowest radix switch with repaint %.3f "
       "ms\n",
-      ms / 1000.0, page->model->rowCount(), PeakKiB() / 1024, baseKiB / 1024,
+      ms / 1000.0, page->view().model()->rowCount(), PeakKiB() / 1024, baseKiB / 1024,
       static_cast<long long>(longestGap), gapPhase.toUtf8().constData(), static_cast<long long>(loopGap),
       slowestSwitch / 1000.0);
 
   // Every row selected and copied (Ctrl+A, Ctrl+C), the gaps watched again.
   if (std::getenv("NO_COPY") != nullptr) return 0;
-  page->list->selectAll();
+  page->view().list()->selectAll();
   longestGap = 0;
   form.pump.resetGaps();
   ticker.start();
   sinceTick.restart();
   run.restart();
-  page->CopyClick();
+  page->view().CopyClick();
   const qint64 copyMs = run.elapsed();
   longestGap = std::max(longestGap, sinceTick.elapsed());
   ticker.stop();

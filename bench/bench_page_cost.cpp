@@ -43,12 +43,12 @@ double CpuSeconds() {
 }
 
 void Manual(ResultPage* page) {
-  page->seed->manualRadio->setChecked(true);
-  page->seed->manualSpin->setValue(1);
+  page->seedGroup()->manualRadio->setChecked(true);
+  page->seedGroup()->manualSpin->setValue(1);
 }
 
 void Columns(ResultPage* page, int columns) {
-  page->columnsBox->setCurrentIndex(columns - 1);
+  page->actions().columnsBox()->setCurrentIndex(columns - 1);
   page->ColumnsChange();
 }
 
@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
     p->RxSpinUpper->setValue(2000000000);
     p->RxSpinCount->setValue(1000000);
     if (p->ChDuplicate->isChecked()) p->ChDuplicate->click();
-    p->ascAction->trigger();
+    p->actions().ascAction()->trigger();
     Columns(p, 10);
     page = p;
   } else if (std::strcmp(what, "lottery") == 0) {
@@ -82,7 +82,7 @@ int main(int argc, char** argv) {
     p->RxSpinMainPick->setValue(6);
     p->RxSpinEditTotal->setValue(1000000);
     p->ChDupRows->setChecked(true);
-    p->ascAction->trigger();
+    p->actions().ascAction()->trigger();
     page = p;
   } else if (std::strcmp(what, "sampling") == 0) {
     SamplingPage* p = form.TabSheet22;
@@ -97,13 +97,13 @@ int main(int argc, char** argv) {
     form.PageControl1->setCurrentWidget(p);
     p->comMask->setEditText("########");
     p->Rx2SpinCount->setValue(1000000);
-    p->ascAction->trigger();
+    p->actions().ascAction()->trigger();
     Columns(p, 10);
     page = p;
   } else if (std::strcmp(what, "name") == 0) {
     NamePage* p = form.TabSheet44;
     p->RxSpinEdit44->setValue(1000000);
-    p->ascAction->trigger();
+    p->actions().ascAction()->trigger();
     Columns(p, 1);
     page = p;
   } else if (std::strcmp(what, "file") == 0 || std::strcmp(what, "shown") == 0) {
@@ -126,20 +126,20 @@ int main(int argc, char** argv) {
 
   // PROFILE_REPEAT=N runs it N times more first, for a profiler.
   for (int k = qEnvironmentVariableIntValue("PROFILE_REPEAT"); k > 0; --k) {
-    page->startButton->click();
+    page->actions().startButton()->click();
     QApplication::processEvents();
   }
   const double cpuBefore = CpuSeconds();
   QElapsedTimer run;
   run.start();
-  page->startButton->click();
+  page->actions().startButton()->click();
   // Whatever the click left queued (a pending repaint, a layout, and what
   // they queue in turn) is part of the run.
   for (int pass = 0; pass < 16; ++pass)
     if (!QAbstractEventDispatcher::instance()->processEvents(QEventLoop::AllEvents)) break;
   const qint64 ns = run.nsecsElapsed();
   std::printf("%.3f %.3f\n", ns / 1e9, CpuSeconds() - cpuBefore);
-  std::fprintf(stderr, "%s: %d rows, %s\n", what, page->model->rowCount(),
-               page->totalsLabel->text().toStdString().c_str());
+  std::fprintf(stderr, "%s: %d rows, %s\n", what, page->view().model()->rowCount(),
+               page->view().totalsLabel()->text().toStdString().c_str());
   return 0;
 }

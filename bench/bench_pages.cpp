@@ -59,15 +59,15 @@ int main(int argc, char** argv) {
   lottery->RxSpinMainPick->setValue(6);
   lottery->RxSpinEditTotal->setValue(1000000);
   lottery->ChDupRows->setChecked(true);
-  lottery->seed->manualRadio->setChecked(true);
-  lottery->seed->manualSpin->setValue(1);
+  lottery->seedGroup()->manualRadio->setChecked(true);
+  lottery->seedGroup()->manualSpin->setValue(1);
   QApplication::processEvents();
-  const Timed drawn = Measure([&] { lottery->startButton->click(); });
-  const Timed sorted = Measure([&] { lottery->ascAction->trigger(); });
+  const Timed drawn = Measure([&] { lottery->actions().startButton()->click(); });
+  const Timed sorted = Measure([&] { lottery->actions().ascAction()->trigger(); });
   std::printf("lottery window: run %.3f s, re-sort %.3f s, %d rows, longest event gap %lld ms, %s\n",
-              drawn.seconds, sorted.seconds, lottery->model->rowCount(),
+              drawn.seconds, sorted.seconds, lottery->view().model()->rowCount(),
               static_cast<long long>(std::max(drawn.longestGapMs, sorted.longestGapMs)),
-              lottery->totalsLabel->text().toStdString().c_str());
+              lottery->view().totalsLabel()->text().toStdString().c_str());
 
   // Loading a file of 1,000,000 lines into the item list.
   SamplingPage* sampling = form.TabSheet22;
@@ -82,14 +82,14 @@ int main(int argc, char** argv) {
   sampling->loadItems(argv[2]);
   sampling->RxSpinEdit22->setValue(1000000);
   sampling->RxSpinEdit22Exit();
-  sampling->seed->manualRadio->setChecked(true);
-  sampling->seed->manualSpin->setValue(1);
-  sampling->columnsBox->setCurrentIndex(0);
+  sampling->seedGroup()->manualRadio->setChecked(true);
+  sampling->seedGroup()->manualSpin->setValue(1);
+  sampling->actions().columnsBox()->setCurrentIndex(0);
   sampling->ColumnsChange();
   QApplication::processEvents();
-  const Timed sample = Measure([&] { sampling->startButton->click(); });
+  const Timed sample = Measure([&] { sampling->actions().startButton()->click(); });
   std::printf("sampling window: run %.3f s, %d rows, longest event gap %lld ms, %s\n", sample.seconds,
-              sampling->model->rowCount(), static_cast<long long>(sample.longestGapMs),
-              sampling->totalsLabel->text().toStdString().c_str());
+              sampling->view().model()->rowCount(), static_cast<long long>(sample.longestGapMs),
+              sampling->view().totalsLabel()->text().toStdString().c_str());
   return 0;
 }

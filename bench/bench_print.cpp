@@ -56,12 +56,12 @@ int main(int argc, char** argv) {
   TFormRandom form;
   form.show();
   NumberPage* page = form.TabSheet1;
-  page->seed->manualRadio->setChecked(true);
-  page->seed->manualSpin->setValue(1);
+  page->seedGroup()->manualRadio->setChecked(true);
+  page->seedGroup()->manualSpin->setValue(1);
   page->RxSpinLow->setValue(1);
   page->RxSpinUpper->setValue(2000000000);
   page->RxSpinCount->setValue(1000000);
-  page->startButton->click();
+  page->actions().startButton()->click();
 
   QTimer ticker;
   QElapsedTimer sinceTick;
@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
     dialog->btnprint->click();
     dialog->close();
   });
-  page->printButton->click();
+  page->actions().printButton()->click();
   const qint64 ms = run.elapsed();
   if (sinceTick.elapsed() > longest) gapPhase = phase + "\" to the end";
   longest = std::max(longest, sinceTick.elapsed());

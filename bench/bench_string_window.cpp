@@ -26,9 +26,9 @@ int main(int argc, char** argv) {
   StringPage* page = form.TabSheet2;
   page->comMask->setEditText("########");
   page->Rx2SpinCount->setValue(1000000);
-  page->seed->manualRadio->setChecked(true);
-  page->seed->manualSpin->setValue(1);
-  page->columnsBox->setCurrentIndex(9);
+  page->seedGroup()->manualRadio->setChecked(true);
+  page->seedGroup()->manualSpin->setValue(1);
+  page->actions().columnsBox()->setCurrentIndex(9);
   page->ColumnsChange();
   QApplication::processEvents();
 
@@ -52,23 +52,24 @@ int main(int argc, char** argv) {
   ticker.start();
   sinceTick.start();
   run.start();
-  page->startButton->click();
+  page->actions().startButton()->click();
   const qint64 drawn = run.elapsed();
-  page->ascAction->trigger();
+  page->actions().ascAction()->trigger();
   const qint64 ms = run.elapsed();
   if (sinceTick.elapsed() > longestGap) {
     longestGap = sinceTick.elapsed();
     gapPhases = "the end";
   }
   const std::string first =
-      page->generator.Results.size() > 0 ? std::string(page->generator.Results[0]) : "-";
+      page->generated().Results.size() > 0 ? std::string(page->generated().Results[0]) : "-";
   std::printf(
       "string window run: %.3f s (drawn and shown %.3f s, re-sorted and shown %.3f s), %lld rows, %zu "
       "strings, "
       "first %s, longest gap between event batches: %lld ms (%s), %s\n",
-      ms / 1000.0, drawn / 1000.0, (ms - drawn) / 1000.0, static_cast<long long>(page->model->rowCount()),
-      page->generator.Results.size(), first.c_str(), static_cast<long long>(longestGap),
-      gapPhases.toStdString().c_str(), page->totalsLabel->text().toStdString().c_str());
+      ms / 1000.0, drawn / 1000.0, (ms - drawn) / 1000.0,
+      static_cast<long long>(page->view().model()->rowCount()), page->generated().Results.size(),
+      first.c_str(), static_cast<long long>(longestGap), gapPhases.toStdString().c_str(),
+      page->view().totalsLabel()->text().toStdString().c_str());
   for (size_t i = 0; i < phases.size(); ++i)
     std::fprintf(stderr, "  %-24s from %6.3f s\n", phases[i].first.toStdString().c_str(),
                  phases[i].second / 1000.0);

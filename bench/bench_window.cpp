@@ -90,35 +90,35 @@ int main(int argc, char** argv) {
   TFormRandom form;
   form.show();
   NumberPage* page = form.TabSheet1;
-  page->seed->manualRadio->setChecked(true);
-  page->seed->manualSpin->setValue(1);
-  page->ascAction->trigger();
-  page->columnsBox->setCurrentIndex(9);
+  page->seedGroup()->manualRadio->setChecked(true);
+  page->seedGroup()->manualSpin->setValue(1);
+  page->actions().ascAction()->trigger();
+  page->actions().columnsBox()->setCurrentIndex(9);
   page->ColumnsChange();
   Gaps gaps;
 
   Set(page, 1, 2000000000, 1000000, false);
-  gaps.measure("window run: 1M of 1..2e9, sorted", [&] { page->startButton->click(); });
-  std::printf("  %lld rows, %s\n", static_cast<long long>(page->model->rowCount()),
-              page->totalsLabel->text().toStdString().c_str());
+  gaps.measure("window run: 1M of 1..2e9, sorted", [&] { page->actions().startButton()->click(); });
+  std::printf("  %lld rows, %s\n", static_cast<long long>(page->view().model()->rowCount()),
+              page->view().totalsLabel()->text().toStdString().c_str());
   // The same results in one column: a million rows selected and copied.
-  page->columnsBox->setCurrentIndex(0);
+  page->actions().columnsBox()->setCurrentIndex(0);
   page->ColumnsChange();
   gaps.measure("  Ctrl+A, Ctrl+C of 1M rows", [&] {
-    page->list->selectAll();
-    page->CopyClick();
+    page->view().list()->selectAll();
+    page->view().CopyClick();
   });
   std::printf("  %lld characters copied\n", static_cast<long long>(QApplication::clipboard()->text().size()));
-  page->columnsBox->setCurrentIndex(9);
+  page->actions().columnsBox()->setCurrentIndex(9);
   page->ColumnsChange();
   if (argc > 1 && std::strcmp(argv[1], "1m") == 0) return 0;
 
   Set(page, 1, 2000000000, 50000000, true);
-  gaps.measure("50M with repeats, sorted ascending", [&] { page->startButton->click(); });
-  gaps.measure("  re-sorted descending", [&] { page->dscButton->click(); });
-  gaps.measure("  shown in drawing order", [&] { page->origButton->click(); });
-  gaps.measure("  re-sorted ascending", [&] { page->ascButton->click(); });
-  std::printf("  %lld rows\n", static_cast<long long>(page->model->rowCount()));
+  gaps.measure("50M with repeats, sorted ascending", [&] { page->actions().startButton()->click(); });
+  gaps.measure("  re-sorted descending", [&] { page->actions().dscButton()->click(); });
+  gaps.measure("  shown in drawing order", [&] { page->actions().origButton()->click(); });
+  gaps.measure("  re-sorted ascending", [&] { page->actions().ascButton()->click(); });
+  std::printf("  %lld rows\n", static_cast<long long>(page->view().model()->rowCount()));
   if (argc > 1 && std::strcmp(argv[1], "50m") == 0) return 0;
 
   // Too large for memory: 2147483647 values, distinct or with repeats. Both
@@ -127,7 +127,7 @@ int main(int argc, char** argv) {
     quiet.firstBox.clear();
     Set(page, -2147483647, -1, 2147483647, duplicates);
     gaps.measure(duplicates ? "2147483647 with repeats: until refused" : "2147483646 distinct: until refused",
-                 [&] { page->startButton->click(); });
+                 [&] { page->actions().startButton()->click(); });
     std::printf("  message: %s\n", quiet.firstBox.left(110).replace('\r', ' ').toStdString().c_str());
   }
   return 0;

@@ -38,7 +38,7 @@ inline CancelWatch CancelInPhase(ui::ResultPage& page, const QString& phase, con
     watch.stop();
     if (atCancel) atCancel();
     seen.cancelled = true;
-    QTest::mouseClick(page.cancelButton, Qt::LeftButton);
+    QTest::mouseClick(page.actions().cancelButton(), Qt::LeftButton);
   });
   watch.start();
   run();

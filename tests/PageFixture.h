@@ -52,12 +52,12 @@ inline void SetSpin(ui::TSpinEdit* spin, qlonglong value) {
 }
 
 inline void ManualSeed(ui::ResultPage& page, int seed) {
-  page.seed->manualRadio->setChecked(true);
-  SetSpin(page.seed->manualSpin, seed);
+  page.seedGroup()->manualRadio->setChecked(true);
+  SetSpin(page.seedGroup()->manualSpin, seed);
 }
 
 inline void ChooseColumns(ui::ResultPage& page, int columns) {
-  page.columnsBox->setCurrentIndex(columns - 1);
+  page.actions().columnsBox()->setCurrentIndex(columns - 1);
   page.ColumnsChange();
 }
 
@@ -78,16 +78,17 @@ inline QStringList Texts(const TArrayString& results) {
 
 // Idle, showing nothing, ready for the next run.
 inline bool IdleWithoutResults(const ui::ResultPage& page) {
-  return page.statusPanel->isHidden() && page.cancelButton->isHidden() && page.startButton->isEnabled() &&
-         page.exitButton->isEnabled() && page.model->rowCount() == 0;
+  return page.view().statusPanel()->isHidden() && page.actions().cancelButton()->isHidden() &&
+         page.actions().startButton()->isEnabled() && page.actions().exitButton()->isEnabled() &&
+         page.view().model()->rowCount() == 0;
 }
 
 // The entries of a page's result list in reading order, cell by cell.
 inline QStringList ShownEntries(const ui::ResultPage& page) {
   QStringList out;
-  for (int r = 0; r < page.model->rowCount(); ++r)
+  for (int r = 0; r < page.view().model()->rowCount(); ++r)
     for (int k = 1; k <= page.columnCount(); ++k) {
-      const QString cell = page.model->cell(r, k);
+      const QString cell = page.view().model()->cell(r, k);
       if (!cell.isEmpty()) out << cell;
     }
   return out;
@@ -135,12 +136,12 @@ class PageFixture {
   }
 
   static void setSpin(ui::TSpinEdit* spin, qlonglong value) { SetSpin(spin, value); }
-  void start() { QTest::mouseClick(page->startButton, Qt::LeftButton); }
+  void start() { QTest::mouseClick(page->actions().startButton(), Qt::LeftButton); }
   void manualSeed(int seed) { ManualSeed(*page, seed); }
   // The result rows as shown: number, then the entries, tab-separated.
   QStringList rows() const {
     QStringList out;
-    for (int r = 0; r < page->model->rowCount(); ++r) out << page->model->rowText(r);
+    for (int r = 0; r < page->view().model()->rowCount(); ++r) out << page->view().model()->rowText(r);
     return out;
   }
 

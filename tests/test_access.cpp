@@ -39,21 +39,22 @@ class AccessTest : public QObject {
     auto name = [](QObject* o) { return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Name); };
     QCOMPARE(role(gui.form.get()), QAccessible::Window);  // a frame
     NumberPage* page = gui.page;
-    QCOMPARE(role(page->columnsBox), QAccessible::ComboBox);
-    QCOMPARE(name(page->columnsBox), QString("Columns"));
-    QCOMPARE(QAccessible::queryAccessibleInterface(page->columnsBox)->text(QAccessible::Value), QString("3"));
+    QCOMPARE(role(page->actions().columnsBox()), QAccessible::ComboBox);
+    QCOMPARE(name(page->actions().columnsBox()), QString("Columns"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(page->actions().columnsBox())->text(QAccessible::Value),
+             QString("3"));
     // The sort order: one group of three radio buttons, the one down checked.
-    QAccessibleInterface* sort = QAccessible::queryAccessibleInterface(page->ascButton);
+    QAccessibleInterface* sort = QAccessible::queryAccessibleInterface(page->actions().ascButton());
     QCOMPARE(sort->role(), QAccessible::RadioButton);
     QCOMPARE(sort->parent()->role(), QAccessible::Grouping);
     QCOMPARE(sort->parent()->childCount(), 3);
-    QVERIFY(QAccessible::queryAccessibleInterface(page->origButton)->state().checked);
+    QVERIFY(QAccessible::queryAccessibleInterface(page->actions().origButton())->state().checked);
     sort->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QVERIFY(page->ascAction->isChecked());
+    QVERIFY(page->actions().ascAction()->isChecked());
     auto* file = gui.form->TabSheet3;
     QCOMPARE(role(file->btnHex), QAccessible::RadioButton);
     QCOMPARE(QAccessible::queryAccessibleInterface(file->btnHex)->parent()->childCount(), 4);
-    QCOMPARE(QAccessible::queryAccessibleInterface(page->header)->text(QAccessible::Description),
+    QCOMPARE(QAccessible::queryAccessibleInterface(page->view().header())->text(QAccessible::Description),
              QString("NO., Column 1, Column 2, Column 3"));
     QCOMPARE(name(gui.form->TabSheet2->comMask->lineEdit()), QString("Mask"));
     QCOMPARE(name(gui.form->TabSheet2->comName), QString("Name"));
@@ -87,14 +88,15 @@ class AccessTest : public QObject {
     }
     if (what == "name list") QTest::mouseClick(gui.form->TabSheet44->MaleView, Qt::LeftButton);
     if (what == "saved file") {
-      QTest::mouseClick(gui.page->startButton, Qt::LeftButton);
+      QTest::mouseClick(gui.page->actions().startButton(), Qt::LeftButton);
       const QString file = QString::fromStdString(gui.folder->file("saved.txt"));
-      QVERIFY(test::WhenModal<TFormSaveText>([&] { QTest::mouseClick(gui.page->saveButton, Qt::LeftButton); },
-                                             [&](TFormSaveText* d) {
-                                               d->FilenameEdit1->setChosen(file);
-                                               QTest::mouseClick(d->btnSave, Qt::LeftButton);
-                                               QTest::mouseClick(d->btnview, Qt::LeftButton);
-                                             }));
+      QVERIFY(test::WhenModal<TFormSaveText>(
+          [&] { QTest::mouseClick(gui.page->actions().saveButton(), Qt::LeftButton); },
+          [&](TFormSaveText* d) {
+            d->FilenameEdit1->setChosen(file);
+            QTest::mouseClick(d->btnSave, Qt::LeftButton);
+            QTest::mouseClick(d->btnview, Qt::LeftButton);
+          }));
     }
     QCOMPARE(gui.fake->opened.size(), size_t(1));
     const QUrl url = gui.fake->opened[0];
@@ -133,18 +135,19 @@ class AccessTest : public QObject {
       return w->palette().color(QPalette::Active, role);
     };
     const QList<std::pair<QString, QColor>> colours{
-        {"Start", textOf(page->startButton, QPalette::ButtonText)},
-        {"Cancel", textOf(page->cancelButton, QPalette::ButtonText)},
-        {"totals", textOf(page->totalsLabel, QPalette::WindowText)},
+        {"Start", textOf(page->actions().startButton(), QPalette::ButtonText)},
+        {"Cancel", textOf(page->actions().cancelButton(), QPalette::ButtonText)},
+        {"totals", textOf(page->view().totalsLabel(), QPalette::WindowText)},
         {"link", textOf(about.Label6, QPalette::Link)},
-        {"row number", ResultDelegate::RowNumberColour(page->list->palette())},
+        {"row number", ResultDelegate::RowNumberColour(page->view().list()->palette())},
     };
     for (const auto& [what, colour] : colours) {
-      const QColor back = what == "row number" ? page->list->palette().color(QPalette::Base) : window;
+      const QColor back =
+          what == "row number" ? page->view().list()->palette().color(QPalette::Base) : window;
       QVERIFY2(Contrast(colour, back) >= 4.5, qPrintable(what + " " + colour.name() + " on " + back.name()));
     }
     // An icon is seen when its drawn pixels stand out from the background.
-    for (QAction* action : {page->commaAction, page->exitAction}) {
+    for (QAction* action : {page->actions().commaAction(), page->actions().exitAction()}) {
       const QImage image = action->icon().pixmap(QSize(40, 20)).toImage();
       double best = 1;
       for (int y = 0; y < image.height(); ++y)
@@ -169,8 +172,8 @@ class AccessTest : public QObject {
     for (ResultPage* page : gui.form->Pages) {
       gui.form->PageControl1->setCurrentWidget(page);
       QTest::qWait(20);  // the layouts follow the new font
-      QVERIFY2(QFontInfo(page->list->font()).fixedPitch(), page->objectName().toLatin1());
-      for (QWidget* w : page->inputPanel->findChildren<QWidget*>()) {
+      QVERIFY2(QFontInfo(page->view().list()->font()).fixedPitch(), page->objectName().toLatin1());
+      for (QWidget* w : page->inputPanel()->findChildren<QWidget*>()) {
         if (!w->isVisible() ||
             (qobject_cast<QLabel*>(w) == nullptr && qobject_cast<QAbstractButton*>(w) == nullptr &&
              qobject_cast<QAbstractSpinBox*>(w) == nullptr && qobject_cast<QComboBox*>(w) == nullptr))
@@ -229,17 +232,18 @@ class AccessTest : public QObject {
     test::SetSpin(page->RxSpinUpper, -2000000000);
     test::SetSpin(page->RxSpinCount, 40);
     QTest::mouseClick(page->ChDuplicate, Qt::LeftButton);
-    page->columnsBox->setCurrentIndex(19);  // 20 narrow columns
+    page->actions().columnsBox()->setCurrentIndex(19);  // 20 narrow columns
     page->ColumnsChange();
-    page->commaAction->setChecked(true);
+    page->actions().commaAction()->setChecked(true);
     page->CommaClick();
-    QTest::mouseClick(page->startButton, Qt::LeftButton);
-    const QString whole = page->model->cell(0, 1);
-    QVERIFY(page->list->fontMetrics().horizontalAdvance(whole) > page->header->sectionSize(1) - 8);
-    const QPoint at(page->header->sectionViewportPosition(1) + 10,
-                    page->list->visualRect(page->model->index(0)).center().y());
-    QHelpEvent help(QEvent::ToolTip, at, page->list->viewport()->mapToGlobal(at));
-    QCoreApplication::sendEvent(page->list->viewport(), &help);
+    QTest::mouseClick(page->actions().startButton(), Qt::LeftButton);
+    const QString whole = page->view().model()->cell(0, 1);
+    QVERIFY(page->view().list()->fontMetrics().horizontalAdvance(whole) >
+            page->view().header()->sectionSize(1) - 8);
+    const QPoint at(page->view().header()->sectionViewportPosition(1) + 10,
+                    page->view().list()->visualRect(page->view().model()->index(0)).center().y());
+    QHelpEvent help(QEvent::ToolTip, at, page->view().list()->viewport()->mapToGlobal(at));
+    QCoreApplication::sendEvent(page->view().list()->viewport(), &help);
     QCOMPARE(QToolTip::text(), whole);
   }
 

@@ -67,7 +67,7 @@ class CopyTest : public QObject {
   std::unique_ptr<TFormRandom> form;
 
   void show(ResultPage* page) { form->PageControl1->setCurrentWidget(page); }
-  void start(ResultPage* page) { QTest::mouseClick(page->startButton, Qt::LeftButton); }
+  void start(ResultPage* page) { QTest::mouseClick(page->actions().startButton(), Qt::LeftButton); }
   // What Ctrl+Shift+C in the window puts on the clipboard.
   QString copiedCommand() {
     QApplication::clipboard()->clear();
@@ -77,7 +77,8 @@ class CopyTest : public QObject {
   // The rows shown without their numbers: the lines quenvar-cli prints.
   static QStringList Shown(const ResultPage& page) {
     QStringList out;
-    for (int r = 0; r < page.model->rowCount(); ++r) out << page.model->rowText(r).section('\t', 1);
+    for (int r = 0; r < page.view().model()->rowCount(); ++r)
+      out << page.view().model()->rowText(r).section('\t', 1);
     return out;
   }
   // Runs the command copied from `page` and compares its lines with the rows
@@ -88,7 +89,8 @@ class CopyTest : public QObject {
     QVERIFY(command.startsWith(page == form->TabSheet55   ? "quenvar-cli lottery "
                                : page == form->TabSheet22 ? "quenvar-cli sample "
                                                           : "quenvar-cli "));
-    QVERIFY2(command.contains("--seed " + QString::number(page->seed->lastTaken())), qPrintable(command));
+    QVERIFY2(command.contains("--seed " + QString::number(page->seedGroup()->lastTaken())),
+             qPrintable(command));
     const ShellRun run = RunInShell(command);
     QVERIFY2(run.exitCode == 0, run.err.constData());
     const QStringList lines = QString::fromUtf8(run.out).split('\n', Qt::SkipEmptyParts);
@@ -96,7 +98,7 @@ class CopyTest : public QObject {
     QCOMPARE(lines, Shown(*page));
     // The totals line on standard error is the one shown (the window adds a
     // mask's strength in bits, which the tool leaves out).
-    QString shown = page->totalsLabel->text();
+    QString shown = page->view().totalsLabel()->text();
     shown.remove(QRegularExpression(R"( \(\d+\.\d bits(, seed limit \d+\.\d bits)?\))"));
     QCOMPARE(QString::fromUtf8(run.err).split('\n').value(0), shown);
   }
@@ -129,14 +131,14 @@ class CopyTest : public QObject {
   }
 
   void quotesForAPosixShell() {
-    QCOMPARE(ResultPage::ShellQuote("--count"), QString("--count"));
-    QCOMPARE(ResultPage::ShellQuote("-42"), QString("-42"));
-    QCOMPARE(ResultPage::ShellQuote(""), QString("''"));
-    QCOMPARE(ResultPage::ShellQuote("a b"), QString("'a b'"));
-    QCOMPARE(ResultPage::ShellQuote("it's"), QString("'it'\\''s'"));
+    QCOMPARE(RunExports::ShellQuote("--count"), QString("--count"));
+    QCOMPARE(RunExports::ShellQuote("-42"), QString("-42"));
+    QCOMPARE(RunExports::ShellQuote(""), QString("''"));
+    QCOMPARE(RunExports::ShellQuote("a b"), QString("'a b'"));
+    QCOMPARE(RunExports::ShellQuote("it's"), QString("'it'\\''s'"));
     // Every byte a shell treats specially comes back as it was.
     const QString nasty = "$HOME `id` \"q\" 'a' \\ * ? ~ ; & | < > ( ) # ! {x} [y] \t end";
-    const ShellRun run = RunInShell("printf %s " + ResultPage::ShellQuote(nasty));
+    const ShellRun run = RunInShell("printf %s " + RunExports::ShellQuote(nasty));
     QCOMPARE(QString::fromUtf8(run.out), nasty);
   }
 
@@ -147,7 +149,7 @@ class CopyTest : public QObject {
     QCOMPARE(fake->boxes[0].text, QString("No run to be copied as a command line!"));
     // The popup has both commands.
     QStringList texts;
-    for (QAction* a : form->TabSheet1->popup->actions()) texts << a->text();
+    for (QAction* a : form->TabSheet1->actions().popup()->actions()) texts << a->text();
     QVERIFY(texts.contains("&Copy") && texts.contains("Copy as Command &Line"));
     QVERIFY(form->PopupMenu1->actions().contains(form->CopyCommand1));
   }
@@ -161,8 +163,8 @@ class CopyTest : public QObject {
     page->Ch[7]->click();
     start(page);  // the automatic seed
     QVERIFY(page->resultsShown());
-    page->dscAction->trigger();
-    page->commaAction->trigger();
+    page->actions().dscAction()->trigger();
+    page->actions().commaAction()->trigger();
     test::ChooseColumns(*page, 4);
     // Inputs changed after the run are not the run's.
     SetSpin(page->RxSpinCount, 5);
@@ -171,12 +173,12 @@ class CopyTest : public QObject {
     QVERIFY(copiedCommand().contains("--exclude-digits 7 "));
 
     // A manual seed, duplicates, the drawing order, one column.
-    page->seed->manualRadio->click();
-    SetSpin(page->seed->manualSpin, -77);
+    page->seedGroup()->manualRadio->click();
+    SetSpin(page->seedGroup()->manualSpin, -77);
     page->ChDuplicate->click();
-    page->commaAction->trigger();
+    page->actions().commaAction()->trigger();
     start(page);
-    page->origAction->trigger();
+    page->actions().origAction()->trigger();
     test::ChooseColumns(*page, 1);
     verifyRepeats(page);
   }
@@ -186,14 +188,15 @@ class CopyTest : public QObject {
   void aSecureRunSaysSo() {
     NumberPage* page = form->TabSheet1;
     show(page);
-    page->seed->secureRadio->click();
+    page->seedGroup()->secureRadio->click();
     start(page);
     QVERIFY(page->resultsShown());
     const QString command = copiedCommand();
     QVERIFY2(command.contains(" --secure") && !command.contains("--seed"), qPrintable(command));
     const ShellRun run = RunInShell(command);
     QVERIFY2(run.exitCode == 0, run.err.constData());
-    QCOMPARE(QString::fromUtf8(run.out).split('\n', Qt::SkipEmptyParts).size(), page->model->rowCount());
+    QCOMPARE(QString::fromUtf8(run.out).split('\n', Qt::SkipEmptyParts).size(),
+             page->view().model()->rowCount());
   }
 
   // A seeded run owns its source: a run started on another page while it
@@ -215,22 +218,22 @@ class CopyTest : public QObject {
     SetSpin(page->RxSpinUpper, 2000000000);
     SetSpin(page->RxSpinCount, 3000);
     page->ChDuplicate->click();
-    page->seed->manualRadio->click();
-    SetSpin(page->seed->manualSpin, 777);
+    page->seedGroup()->manualRadio->click();
+    SetSpin(page->seedGroup()->manualSpin, 777);
     start(page);
     const QStringList alone = Shown(*page);
     QCOMPARE(alone.size(), 1000);
     bool done = false;
     {
       test::FakePump pump([&](int) {
-        if (done || page->generator.Engine.Generated != 1500) return;
+        if (done || page->generated().Engine.Generated != 1500) return;
         done = true;
-        if (during == "another page's run") other->startButton->click();
-        if (during == "another page's Automatic") other->seed->autoRadio->click();
-        if (during == "another page's proposal") other->seed->proposeManual();
+        if (during == "another page's run") other->actions().startButton()->click();
+        if (during == "another page's Automatic") other->seedGroup()->autoRadio->click();
+        if (during == "another page's proposal") other->seedGroup()->proposeManual();
         if (during == "this page's Automatic") {
-          page->seed->autoRadio->click();
-          page->seed->manualRadio->click();  // back to 777 for the next run
+          page->seedGroup()->autoRadio->click();
+          page->seedGroup()->manualRadio->click();  // back to 777 for the next run
         }
       });
       start(page);
@@ -249,14 +252,14 @@ class CopyTest : public QObject {
     SetSpin(page->RxSpinEditTotal, 40);
     page->ChDupRows->click();
     start(page);
-    page->ascAction->trigger();
+    page->actions().ascAction()->trigger();
     verifyRepeats(page);
 
     page->RadioNoBonus->click();
     page->ChDupRows->click();
     page->ChDupLines->click();
     start(page);
-    page->dscAction->trigger();
+    page->actions().dscAction()->trigger();
     verifyRepeats(page);
   }
 
@@ -318,11 +321,11 @@ class CopyTest : public QObject {
     page->comMask->setEditText("--@@'## $x");
     page->comMaskExit();
     SetSpin(page->Rx2SpinCount, 50);
-    page->seed->manualRadio->click();
-    SetSpin(page->seed->manualSpin, 2024);
+    page->seedGroup()->manualRadio->click();
+    SetSpin(page->seedGroup()->manualSpin, 2024);
     start(page);
     QVERIFY(page->resultsShown());
-    page->ascAction->trigger();
+    page->actions().ascAction()->trigger();
     // Wildcards edited after the copy, and after the run before a copy: the
     // command draws from the run's own.
     auto digitsToLetters = [page](const char* name) {
@@ -346,7 +349,7 @@ class CopyTest : public QObject {
     SetSpin(page->RxSpinEdit44, 30);
     page->CheckBox44->click();
     start(page);
-    page->dscAction->trigger();
+    page->actions().dscAction()->trigger();
     test::ChooseColumns(*page, 5);
     // Lists edited after the copy: the command draws from the run's own.
     auto edit = [&](const char* list) {
@@ -364,19 +367,19 @@ class CopyTest : public QObject {
     FilePage* page = form->TabSheet3;
     show(page);
     SetSpin(page->Rx3SpinCount, 70000);
-    const QString written = QString::fromStdString(page->input.FileName);
+    const QString written = QString::fromStdString(page->inputs().FileName);
     QVERIFY(written.contains("$HOME"));
     start(page);
     const QByteArray bytes = ReadAll(written);
     QCOMPARE(bytes.size(), 70000);
     QVERIFY(QFile::remove(written));
     const QString command = copiedCommand();
-    QVERIFY(command.contains("--seed " + QString::number(page->seed->lastTaken())));
+    QVERIFY(command.contains("--seed " + QString::number(page->seedGroup()->lastTaken())));
     const ShellRun run = RunInShell(command);
     QVERIFY2(run.exitCode == 0, run.err.constData());
     QCOMPARE(ReadAll(written), bytes);
     // The bytes shown are those bytes.
-    QCOMPARE(page->model->cell(0, 1), QString::number(uint8_t(bytes[0])));
+    QCOMPARE(page->view().model()->cell(0, 1), QString::number(uint8_t(bytes[0])));
   }
 
   void aRefusedRunKeepsTheCommandOfTheRunShown() {
@@ -411,21 +414,23 @@ class CopyTest : public QObject {
     page->ChDuplicate->click();
     start(page);
     test::ChooseColumns(*page, 3);
-    QItemSelectionModel* selection = page->list->selectionModel();
-    selection->select(page->model->index(4), QItemSelectionModel::Select);
-    selection->select(QItemSelection(page->model->index(1), page->model->index(2)),
+    QItemSelectionModel* selection = page->view().list()->selectionModel();
+    selection->select(page->view().model()->index(4), QItemSelectionModel::Select);
+    selection->select(QItemSelection(page->view().model()->index(1), page->view().model()->index(2)),
                       QItemSelectionModel::Select);
-    selection->select(page->model->index(33), QItemSelectionModel::Select);  // the last row: one entry
-    page->list->setFocus();
+    selection->select(page->view().model()->index(33),
+                      QItemSelectionModel::Select);  // the last row: one entry
+    page->view().list()->setFocus();
     QApplication::clipboard()->clear();
-    QTest::keyClick(page->list, Qt::Key_C, Qt::ControlModifier);
-    const QString expected = page->model->rowText(1) + "\n" + page->model->rowText(2) + "\n" +
-                             page->model->rowText(4) + "\n" + page->model->rowText(33) + "\n";
+    QTest::keyClick(page->view().list(), Qt::Key_C, Qt::ControlModifier);
+    const QString expected = page->view().model()->rowText(1) + "\n" + page->view().model()->rowText(2) +
+                             "\n" + page->view().model()->rowText(4) + "\n" +
+                             page->view().model()->rowText(33) + "\n";
     QCOMPARE(QApplication::clipboard()->text(), expected);
-    QCOMPARE(page->model->rowText(33).count('\t'), 1);
+    QCOMPARE(page->view().model()->rowText(33).count('\t'), 1);
     // Nothing selected: the clipboard is left alone.
     selection->clearSelection();
-    page->copyAction->trigger();
+    page->actions().copyAction()->trigger();
     QCOMPARE(QApplication::clipboard()->text(), expected);
   }
 
@@ -437,19 +442,19 @@ class CopyTest : public QObject {
     start(page);
     test::ChooseColumns(*page, 3);
     const auto at = [page](int row, int section) {
-      return QPoint(page->header->sectionViewportPosition(section) + 10,
-                    page->list->visualRect(page->model->index(row)).center().y());
+      return QPoint(page->view().header()->sectionViewportPosition(section) + 10,
+                    page->view().list()->visualRect(page->view().model()->index(row)).center().y());
     };
     QApplication::clipboard()->setText("before");
-    QTest::mouseDClick(page->list->viewport(), Qt::LeftButton, {}, at(2, 0));
+    QTest::mouseDClick(page->view().list()->viewport(), Qt::LeftButton, {}, at(2, 0));
     QCOMPARE(QApplication::clipboard()->text(), QString("before"));
-    QTest::mouseDClick(page->list->viewport(), Qt::LeftButton, {}, at(2, 2));
-    QCOMPARE(QApplication::clipboard()->text(), page->model->cell(2, 2));
-    QVERIFY(!page->model->cell(2, 2).isEmpty());
-    QTest::mouseClick(page->list->viewport(), Qt::LeftButton, {}, at(4, 3));
-    QTest::keyClick(page->list, Qt::Key_C, Qt::ControlModifier | Qt::AltModifier);
-    QCOMPARE(QApplication::clipboard()->text(), page->model->cell(4, 3));
-    QVERIFY(page->popup->actions().contains(page->copyValueAction));
+    QTest::mouseDClick(page->view().list()->viewport(), Qt::LeftButton, {}, at(2, 2));
+    QCOMPARE(QApplication::clipboard()->text(), page->view().model()->cell(2, 2));
+    QVERIFY(!page->view().model()->cell(2, 2).isEmpty());
+    QTest::mouseClick(page->view().list()->viewport(), Qt::LeftButton, {}, at(4, 3));
+    QTest::keyClick(page->view().list(), Qt::Key_C, Qt::ControlModifier | Qt::AltModifier);
+    QCOMPARE(QApplication::clipboard()->text(), page->view().model()->cell(4, 3));
+    QVERIFY(page->actions().popup()->actions().contains(page->actions().copyValueAction()));
     QVERIFY(!QApplication::clipboard()->mimeData()->hasFormat("x-kde-passwordManagerHint"));
   }
 
@@ -458,24 +463,24 @@ class CopyTest : public QObject {
   void secretsLeaveTheClipboard() {
     NumberPage* page = form->TabSheet1;
     show(page);
-    page->seed->secureRadio->click();
+    page->seedGroup()->secureRadio->click();
     start(page);
-    ResultPage::SecretClearMs = 20;
-    auto restore = qScopeGuard([] { ResultPage::SecretClearMs = 30000; });
-    page->list->selectAll();
-    page->CopyClick();
+    ResultView::SecretClearMs = 20;
+    auto restore = qScopeGuard([] { ResultView::SecretClearMs = 30000; });
+    page->view().list()->selectAll();
+    page->view().CopyClick();
     const QMimeData* copied = QApplication::clipboard()->mimeData();
     QCOMPARE(copied->data("x-kde-passwordManagerHint"), QByteArray("secret"));
-    QVERIFY(copied->text().startsWith(page->model->rowText(0)));
+    QVERIFY(copied->text().startsWith(page->view().model()->rowText(0)));
     QTRY_VERIFY(QApplication::clipboard()->text().isEmpty());
     QVERIFY2(QRegularExpression(R"(^Clipboard cleared at \d\d:\d\d:\d\d$)")
                  .match(page->DisplayLabelText())
                  .hasMatch(),
              qPrintable(page->DisplayLabelText()));
     // Something else copied meanwhile stays.
-    page->list->setCurrentIndex(page->model->index(0));
-    page->CopyValueClick();
-    QCOMPARE(QApplication::clipboard()->text(), page->model->cell(0, 1));
+    page->view().list()->setCurrentIndex(page->view().model()->index(0));
+    page->view().CopyValueClick();
+    QCOMPARE(QApplication::clipboard()->text(), page->view().model()->cell(0, 1));
     QApplication::clipboard()->setText("mine");
     QTest::qWait(60);
     QCOMPARE(QApplication::clipboard()->text(), QString("mine"));
@@ -489,9 +494,9 @@ class CopyTest : public QObject {
     SetSpin(page->RxSpinCount, 2000000);
     test::ChooseColumns(*page, 2);
     start(page);
-    QCOMPARE(page->model->rowCount(), 1000000);
-    page->list->setFocus();
-    QTest::keyClick(page->list, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(page->view().model()->rowCount(), 1000000);
+    page->view().list()->setFocus();
+    QTest::keyClick(page->view().list(), Qt::Key_A, Qt::ControlModifier);
     QApplication::clipboard()->setText("before");
 
     // Cancel in the middle: the copy stops, the clipboard and the rows stay.
@@ -499,32 +504,32 @@ class CopyTest : public QObject {
     {
       test::FakePump pump([&](int call) {
         busyWhileCopying = page->running() && page->DisplayLabelText() == "Copying rows...";
-        if (call == 3) page->cancelButton->click();
+        if (call == 3) page->actions().cancelButton()->click();
       });
-      QTest::keyClick(page->list, Qt::Key_C, Qt::ControlModifier);
+      QTest::keyClick(page->view().list(), Qt::Key_C, Qt::ControlModifier);
     }
     QVERIFY(busyWhileCopying);
     QCOMPARE(QApplication::clipboard()->text(), QString("before"));
-    QCOMPARE(page->model->rowCount(), 1000000);
+    QCOMPARE(page->view().model()->rowCount(), 1000000);
     QCOMPARE(page->DisplayLabelText(), QString("Done"));
-    QVERIFY(!page->running() && page->startButton->isEnabled());
+    QVERIFY(!page->running() && page->actions().startButton()->isEnabled());
 
     // Whole: in slices of at most 65,536 rows between two pump calls. The
     // clock goes 200 ms a slice: past a second the rate and the time left
     // are shown beside the status, at most every 250 ms.
     uint64_t longest = 0;
     qint64 now = 0;
-    auto restore = qScopeGuard([clock = ResultPage::RateClock] { ResultPage::RateClock = clock; });
-    ResultPage::RateClock = [&now] { return now; };
+    auto restore = qScopeGuard([clock = ResultView::RateClock] { ResultView::RateClock = clock; });
+    ResultView::RateClock = [&now] { return now; };
     QStringList rates;
     TakeWork();
     {
       test::FakePump pump([&](int) {
         longest = std::max(longest, TakeWork());
-        rates << page->rateLabel->text();
+        rates << page->view().rateLabel()->text();
         now += 200;
       });
-      QTest::keyClick(page->list, Qt::Key_C, Qt::ControlModifier);
+      QTest::keyClick(page->view().list(), Qt::Key_C, Qt::ControlModifier);
       QVERIFY(pump.calls >= 15);
     }
     QVERIFY2(longest <= 65536, qPrintable(QString::number(longest)));
@@ -532,16 +537,17 @@ class CopyTest : public QObject {
     QCOMPARE(rates.mid(0, 8), QStringList({"", "", "", "", "", "393.2 k/s \u00b7 2 s left",
                                            "393.2 k/s \u00b7 2 s left", "374.5 k/s \u00b7 2 s left"}));
     for (qsizetype i = 5; i + 1 < rates.size(); i += 2) QCOMPARE(rates[i + 1], rates[i]);
-    QVERIFY(!page->rateLabel->isVisible());
-    QCOMPARE(ResultPage::RateText(12.3e6, 2.2), QString("12.3 M/s \u00b7 3 s left"));
-    QCOMPARE(ResultPage::RateText(950, 600), QString("950 /s \u00b7 10 min left"));
+    QVERIFY(!page->view().rateLabel()->isVisible());
+    QCOMPARE(ResultView::RateText(12.3e6, 2.2), QString("12.3 M/s \u00b7 3 s left"));
+    QCOMPARE(ResultView::RateText(950, 600), QString("950 /s \u00b7 10 min left"));
     const QString text = QApplication::clipboard()->text();
     QCOMPARE(text.count('\n'), 1000000);
-    QVERIFY(text.startsWith(page->model->rowText(0) + "\n" + page->model->rowText(1) + "\n"));
-    QVERIFY(text.endsWith("\n" + page->model->rowText(999999) + "\n"));
+    QVERIFY(
+        text.startsWith(page->view().model()->rowText(0) + "\n" + page->view().model()->rowText(1) + "\n"));
+    QVERIFY(text.endsWith("\n" + page->view().model()->rowText(999999) + "\n"));
     // Row by row, the same text.
     const QStringList lines = text.split('\n');
-    for (int r : {12345, 500000, 777777}) QCOMPARE(lines[r], page->model->rowText(r));
+    for (int r : {12345, 500000, 777777}) QCOMPARE(lines[r], page->view().model()->rowText(r));
   }
 
   // A copy started on another page while one is being made wins: the older
@@ -551,29 +557,29 @@ class CopyTest : public QObject {
     FilePage* bytes = form->TabSheet3;
     show(bytes);
     start(bytes);
-    bytes->list->selectAll();
+    bytes->view().list()->selectAll();
     show(numbers);
     numbers->ChDuplicate->click();
     SetSpin(numbers->RxSpinCount, 300000);
     test::ChooseColumns(*numbers, 1);
     start(numbers);
-    numbers->list->selectAll();
+    numbers->view().list()->selectAll();
     QString fromBytes;
     {
       test::FakePump pump([&](int call) {
         if (call == 2) {
-          bytes->CopyClick();
+          bytes->view().CopyClick();
           fromBytes = QApplication::clipboard()->text();
         }
         // Cancel on the page whose copy was stopped cancels nothing more.
         if (call == 3) numbers->CancelClick();
       });
-      numbers->CopyClick();
+      numbers->view().CopyClick();
       QVERIFY(pump.calls >= 3);
     }
     QCOMPARE(fromBytes.count('\n'), 34);  // 100 bytes in three columns
     QCOMPARE(QApplication::clipboard()->text(), fromBytes);
-    QCOMPARE(numbers->model->rowCount(), 300000);
+    QCOMPARE(numbers->view().model()->rowCount(), 300000);
     QVERIFY(!numbers->running() && !bytes->running());
     QCOMPARE(numbers->DisplayLabelText(), QString("Done"));
   }
@@ -586,9 +592,9 @@ class CopyTest : public QObject {
     show(page);
     SetSpin(page->Rx3SpinCount, 3000000);
     start(page);
-    QCOMPARE(page->model->rowCount(), 1000000);
-    page->list->setFocus();
-    QTest::keyClick(page->list, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(page->view().model()->rowCount(), 1000000);
+    page->view().list()->setFocus();
+    QTest::keyClick(page->view().list(), Qt::Key_A, Qt::ControlModifier);
     QApplication::clipboard()->setText("before");
     rlimit old{};
     getrlimit(RLIMIT_AS, &old);
@@ -598,7 +604,7 @@ class CopyTest : public QObject {
     // Room for 10 MB more: the 1,000,000 rows' text and its copies need more.
     const rlimit tight{rlim_t(pages * uint64_t(sysconf(_SC_PAGESIZE)) + (10 << 20)), old.rlim_max};
     setrlimit(RLIMIT_AS, &tight);
-    QTest::keyClick(page->list, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(page->view().list(), Qt::Key_C, Qt::ControlModifier);
     setrlimit(RLIMIT_AS, &old);
     QCOMPARE(fake->boxes.size(), size_t(1));
     QVERIFY2(fake->boxes[0].text.startsWith("EOutOfMemory\n") && fake->boxes[0].text.contains(" MiB"),
@@ -607,7 +613,7 @@ class CopyTest : public QObject {
     QVERIFY(!page->running());
     QCOMPARE(page->DisplayLabelText(), QString("Done"));
     // With the memory back, the same copy goes through.
-    QTest::keyClick(page->list, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(page->view().list(), Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QApplication::clipboard()->text().count('\n'), 1000000);
   }
 };

@@ -68,7 +68,7 @@ class DialogTest : public QObject {
 
   QString layoutOf(bool oneLine, int perLine, TSeparator separator) const {
     QString text;
-    LayOutLines(page->generator.Results, oneLine, perLine, separator, "\r\n",
+    LayOutLines(page->generated().Results, oneLine, perLine, separator, "\r\n",
                 [&text](std::string_view piece) { text += QString::fromStdString(std::string(piece)); });
     return text;
   }
@@ -80,12 +80,12 @@ class DialogTest : public QObject {
   }
   // A seeded run of seven numbers shown in three columns.
   void run() {
-    page->seed->manualRadio->setChecked(true);
-    page->seed->manualSpin->setValue(12345);
+    page->seedGroup()->manualRadio->setChecked(true);
+    page->seedGroup()->manualSpin->setValue(12345);
     page->RxSpinCount->setValue(7);
     page->RxSpinCountExit();
-    QTest::mouseClick(page->startButton, Qt::LeftButton);
-    QCOMPARE(page->generator.Results.size(), size_t(7));
+    QTest::mouseClick(page->actions().startButton(), Qt::LeftButton);
+    QCOMPARE(page->generated().Results.size(), size_t(7));
   }
 
  private slots:
@@ -111,14 +111,15 @@ class DialogTest : public QObject {
     for (const Case& c : cases) {
       const QString file = pathFor(QString("layout%1.txt").arg(n++));
       fake->nextFile = file;
-      QVERIFY(WhenModal<TFormSaveText>([&] { QTest::mouseClick(page->saveButton, Qt::LeftButton); },
-                                       [&](TFormSaveText* d) {
-                                         QCOMPARE(d->RxSpinEdit1->value(), 3);  // the page's three columns
-                                         QTest::mouseClick(d->FilenameEdit1->browse, Qt::LeftButton);
-                                         (d->*c.layout)->setChecked(true);
-                                         (d->*c.separator)->setChecked(true);
-                                         QTest::mouseClick(d->btnSave, Qt::LeftButton);
-                                       }));
+      QVERIFY(
+          WhenModal<TFormSaveText>([&] { QTest::mouseClick(page->actions().saveButton(), Qt::LeftButton); },
+                                   [&](TFormSaveText* d) {
+                                     QCOMPARE(d->RxSpinEdit1->value(), 3);  // the page's three columns
+                                     QTest::mouseClick(d->FilenameEdit1->browse, Qt::LeftButton);
+                                     (d->*c.layout)->setChecked(true);
+                                     (d->*c.separator)->setChecked(true);
+                                     QTest::mouseClick(d->btnSave, Qt::LeftButton);
+                                   }));
       QCOMPARE((ReadAll(file)), layoutOf(c.oneLine, c.perLine, c.sep));
     }
     QCOMPARE(fake->boxes.back().text, QString("The randoms have been saved as text file!"));
@@ -128,7 +129,7 @@ class DialogTest : public QObject {
   void appendTwiceAndQuotedNames() {
     const QString file = pathFor("with blanks.txt");
     fake->nextFile = file;
-    QVERIFY(WhenModal<TFormSaveText>([&] { QTest::mouseClick(page->saveButton, Qt::LeftButton); },
+    QVERIFY(WhenModal<TFormSaveText>([&] { QTest::mouseClick(page->actions().saveButton(), Qt::LeftButton); },
                                      [&](TFormSaveText* d) {
                                        QTest::mouseClick(d->btnview,
                                                          Qt::LeftButton);  // nothing saved yet: nothing opens
@@ -148,7 +149,7 @@ class DialogTest : public QObject {
 
   void emptyNameIsRefused() {
     QVERIFY(
-        WhenModal<TFormSaveText>([&] { QTest::mouseClick(page->saveButton, Qt::LeftButton); },
+        WhenModal<TFormSaveText>([&] { QTest::mouseClick(page->actions().saveButton(), Qt::LeftButton); },
                                  [&](TFormSaveText* d) { QTest::mouseClick(d->btnSave, Qt::LeftButton); }));
     QCOMPARE(fake->boxes.size(), size_t(1));
     QCOMPARE(fake->boxes[0].text, QString("Please input file name! "));
@@ -156,10 +157,10 @@ class DialogTest : public QObject {
   }
 
   void oneColumnPresetsTwo() {
-    page->columnsBox->setCurrentIndex(0);
+    page->actions().columnsBox()->setCurrentIndex(0);
     page->ColumnsChange();
     int preset = 0;
-    QVERIFY(WhenModal<TFormSaveText>([&] { QTest::mouseClick(page->saveButton, Qt::LeftButton); },
+    QVERIFY(WhenModal<TFormSaveText>([&] { QTest::mouseClick(page->actions().saveButton(), Qt::LeftButton); },
                                      [&](TFormSaveText* d) { preset = d->RxSpinEdit1->value(); }));
     QCOMPARE(preset, 2);
   }
@@ -168,12 +169,13 @@ class DialogTest : public QObject {
     FakeService service;
     fake->printers = {"Fake printer"};
     QString printedFile;
-    QVERIFY(WhenModal<TFormPrinttext>([&] { QTest::mouseClick(page->printButton, Qt::LeftButton); },
-                                      [&](TFormPrinttext* d) {
-                                        d->raspace->setChecked(true);
-                                        QTest::mouseClick(d->btnprint, Qt::LeftButton);
-                                        printedFile = QString::fromStdString(d->Par.FileName);
-                                      }));
+    QVERIFY(
+        WhenModal<TFormPrinttext>([&] { QTest::mouseClick(page->actions().printButton(), Qt::LeftButton); },
+                                  [&](TFormPrinttext* d) {
+                                    d->raspace->setChecked(true);
+                                    QTest::mouseClick(d->btnprint, Qt::LeftButton);
+                                    printedFile = QString::fromStdString(d->Par.FileName);
+                                  }));
     QCOMPARE(service.jobs, 1);
     QVERIFY(QFile::exists(printedFile));
     QVERIFY(printedFile.startsWith(TempFolder() + "/"));
@@ -194,16 +196,17 @@ class DialogTest : public QObject {
     page->RxSpinUpperExit();
     page->RxSpinCount->setValue(1000000);
     page->RxSpinCountExit();
-    QTest::mouseClick(page->startButton, Qt::LeftButton);
-    QCOMPARE(page->generator.Results.size(), size_t(1000000));
+    QTest::mouseClick(page->actions().startButton(), Qt::LeftButton);
+    QCOMPARE(page->generated().Results.size(), size_t(1000000));
     const QString file = pathFor("saved.txt");
     auto save = [&] {
-      QVERIFY(WhenModal<TFormSaveText>([&] { QTest::mouseClick(page->saveButton, Qt::LeftButton); },
-                                       [&](TFormSaveText* d) {
-                                         d->FilenameEdit1->setChosen(file);
-                                         QTest::mouseClick(d->rxOnecol, Qt::LeftButton);
-                                         QTest::mouseClick(d->btnSave, Qt::LeftButton);
-                                       }));
+      QVERIFY(
+          WhenModal<TFormSaveText>([&] { QTest::mouseClick(page->actions().saveButton(), Qt::LeftButton); },
+                                   [&](TFormSaveText* d) {
+                                     d->FilenameEdit1->setChosen(file);
+                                     QTest::mouseClick(d->rxOnecol, Qt::LeftButton);
+                                     QTest::mouseClick(d->btnSave, Qt::LeftButton);
+                                   }));
     };
     uint64_t longest = 0;
     int64_t shownAt = -1;  // the progress seen while messages ran
@@ -212,8 +215,8 @@ class DialogTest : public QObject {
     {
       test::FakePump pump([&](int) {
         longest = std::max(longest, TakeWork());
-        shown = shown && page->running() && page->progressBar->isVisible();
-        shownAt = std::max<int64_t>(shownAt, page->progressBar->value());
+        shown = shown && page->running() && page->view().progressBar()->isVisible();
+        shownAt = std::max<int64_t>(shownAt, page->view().progressBar()->value());
       });
       save();
       QVERIFY(pump.calls >= 50);
@@ -227,10 +230,10 @@ class DialogTest : public QObject {
 
     // Cancelled halfway: the file is as it was, and nothing says saved.
     const size_t boxes = fake->boxes.size();
-    page->commaAction->trigger();  // another layout, so that a finished save would differ
+    page->actions().commaAction()->trigger();  // another layout, so that a finished save would differ
     {
       test::FakePump pump([&](int call) {
-        if (call == 40) page->cancelButton->click();
+        if (call == 40) page->actions().cancelButton()->click();
       });
       save();
     }
@@ -248,11 +251,11 @@ class DialogTest : public QObject {
     fake->printers = {"Fake printer"};
     page->RxSpinCount->setValue(1000);
     page->RxSpinCountExit();
-    QTest::mouseClick(page->startButton, Qt::LeftButton);
-    const QString totals = page->totalsLabel->text();
+    QTest::mouseClick(page->actions().startButton(), Qt::LeftButton);
+    const QString totals = page->view().totalsLabel()->text();
     auto print = [&] {
       QVERIFY(WhenModal<TFormPrinttext>(
-          [&] { QTest::mouseClick(page->printButton, Qt::LeftButton); },
+          [&] { QTest::mouseClick(page->actions().printButton(), Qt::LeftButton); },
           [&](TFormPrinttext* d) { QTest::mouseClick(d->btnprint, Qt::LeftButton); }));
     };
     fake->answers = {false};
@@ -267,7 +270,8 @@ class DialogTest : public QObject {
     {
       test::FakePump pump([&](int) {
         longest = std::max(longest, TakeWork());
-        shown = shown && page->running() && page->progressBar->isVisible() && !page->totalsLabel->isVisible();
+        shown = shown && page->running() && page->view().progressBar()->isVisible() &&
+                !page->view().totalsLabel()->isVisible();
       });
       print();
       QVERIFY(pump.calls >= 2 * 334);
@@ -282,27 +286,28 @@ class DialogTest : public QObject {
     fake->answers = {true};
     {
       test::FakePump pump([&](int call) {
-        if (call == 500) page->cancelButton->click();
+        if (call == 500) page->actions().cancelButton()->click();
       });
       print();
     }
     QCOMPARE(service.jobs, 1);
     QCOMPARE(service.abandoned, 2);
     QCOMPARE(fake->boxes.size(), boxes + 1);  // only the question
-    QVERIFY(!page->running() && page->resultsShown() && page->totalsLabel->isVisible());
-    QCOMPARE(page->totalsLabel->text(), totals);
+    QVERIFY(!page->running() && page->resultsShown() && page->view().totalsLabel()->isVisible());
+    QCOMPARE(page->view().totalsLabel()->text(), totals);
     QCOMPARE(page->DisplayLabelText(), QString("Done"));
-    QCOMPARE(page->model->rowCount(), 334);
+    QCOMPARE(page->view().model()->rowCount(), 334);
 
     // A re-sort draws its progress in the totals' place, never under them.
     {
-      test::FakePump pump(
-          [&](int) { shown = shown && page->progressBar->isVisible() && !page->totalsLabel->isVisible(); });
-      page->dscAction->trigger();
+      test::FakePump pump([&](int) {
+        shown = shown && page->view().progressBar()->isVisible() && !page->view().totalsLabel()->isVisible();
+      });
+      page->actions().dscAction()->trigger();
       QVERIFY(pump.calls > 0);
     }
     QVERIFY(shown);
-    QVERIFY(page->totalsLabel->isVisible());
+    QVERIFY(page->view().totalsLabel()->isVisible());
   }
 
   // The preview counts the pages the printer will print (as the question
@@ -314,13 +319,13 @@ class DialogTest : public QObject {
     auto restore = qScopeGuard([] { CurrentPrinter().setOutputFileName({}); });
     page->RxSpinCount->setValue(5000);
     page->RxSpinCountExit();
-    QTest::mouseClick(page->startButton, Qt::LeftButton);
+    QTest::mouseClick(page->actions().startButton(), Qt::LeftButton);
     std::vector<int64_t> counts;
     for (bool landscape : {false, true}) {
       int64_t previewed = 0;
       QString question;
       QVERIFY(WhenModal<TFormPrinttext>(
-          [&] { QTest::mouseClick(page->printButton, Qt::LeftButton); },
+          [&] { QTest::mouseClick(page->actions().printButton(), Qt::LeftButton); },
           [&](TFormPrinttext* d) {
             QTest::mouseClick(landscape ? d->RaLan : d->RaPor, Qt::LeftButton);
             d->rxOnecol->setChecked(true);
@@ -350,24 +355,25 @@ class DialogTest : public QObject {
 
   void printSetupSetsTheOrientation() {
     fake->printers = {"Fake printer"};
-    QVERIFY(WhenModal<TFormPrinttext>([&] { QTest::mouseClick(page->printButton, Qt::LeftButton); },
-                                      [&](TFormPrinttext* d) {
-                                        fake->setupOrientation = QPageLayout::Landscape;
-                                        QTest::mouseClick(d->btnsetup, Qt::LeftButton);
-                                        QVERIFY(d->RaLan->isChecked());
-                                        fake->setupOrientation.reset();  // cancelled: nothing changes
-                                        QTest::mouseClick(d->btnsetup, Qt::LeftButton);
-                                        QVERIFY(d->RaLan->isChecked());
-                                      }));
+    QVERIFY(
+        WhenModal<TFormPrinttext>([&] { QTest::mouseClick(page->actions().printButton(), Qt::LeftButton); },
+                                  [&](TFormPrinttext* d) {
+                                    fake->setupOrientation = QPageLayout::Landscape;
+                                    QTest::mouseClick(d->btnsetup, Qt::LeftButton);
+                                    QVERIFY(d->RaLan->isChecked());
+                                    fake->setupOrientation.reset();  // cancelled: nothing changes
+                                    QTest::mouseClick(d->btnsetup, Qt::LeftButton);
+                                    QVERIFY(d->RaLan->isChecked());
+                                  }));
     QCOMPARE(fake->setups, 2);
     // Opened again, the dialog shows the printer's landscape; Portrait sets it back.
-    QVERIFY(WhenModal<TFormPrinttext>([&] { QTest::mouseClick(page->printButton, Qt::LeftButton); },
-                                      [&](TFormPrinttext* d) {
-                                        QVERIFY(d->RaLan->isChecked());
-                                        QTest::mouseClick(d->RaPor, Qt::LeftButton);
-                                        QCOMPARE(CurrentPrinter().pageLayout().orientation(),
-                                                 QPageLayout::Portrait);
-                                      }));
+    QVERIFY(WhenModal<TFormPrinttext>(
+        [&] { QTest::mouseClick(page->actions().printButton(), Qt::LeftButton); },
+        [&](TFormPrinttext* d) {
+          QVERIFY(d->RaLan->isChecked());
+          QTest::mouseClick(d->RaPor, Qt::LeftButton);
+          QCOMPARE(CurrentPrinter().pageLayout().orientation(), QPageLayout::Portrait);
+        }));
   }
 
   // The printer set-up dialog sets printer, paper and orientation on OK.
@@ -403,11 +409,12 @@ class DialogTest : public QObject {
       for (QAction* a : d->actions())
         if (a->shortcut() == QKeySequence(Qt::Key_F1)) a->trigger();
     };
-    QVERIFY(WhenModal<TFormSaveText>([&] { QTest::mouseClick(page->saveButton, Qt::LeftButton); },
+    QVERIFY(WhenModal<TFormSaveText>([&] { QTest::mouseClick(page->actions().saveButton(), Qt::LeftButton); },
                                      [&](TFormSaveText* d) { pressF1(d); }));
     fake->printers = {"Fake printer"};
-    QVERIFY(WhenModal<TFormPrinttext>([&] { QTest::mouseClick(page->printButton, Qt::LeftButton); },
-                                      [&](TFormPrinttext* d) { pressF1(d); }));
+    QVERIFY(
+        WhenModal<TFormPrinttext>([&] { QTest::mouseClick(page->actions().printButton(), Qt::LeftButton); },
+                                  [&](TFormPrinttext* d) { pressF1(d); }));
     QCOMPARE(fake->help.size(), size_t(2));
     QCOMPARE(fake->help[0].second, 23);
     QCOMPARE(fake->help[1].second, 24);

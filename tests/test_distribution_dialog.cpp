@@ -35,21 +35,21 @@ struct Shown {
 // Opens the page's chart through its menu command and reads it.
 std::optional<Shown> OpenChart(ResultPage* page) {
   Shown shown;
-  const bool opened = WhenModal<DistributionDialog>([page] { page->distributionAction->trigger(); },
-                                                    [&shown](DistributionDialog* d) {
-                                                      for (int k = 0; k < d->counts->count(); ++k)
-                                                        shown.counts << qRound64(d->counts->at(k));
-                                                      shown.categories = d->categories;
-                                                      shown.summary = d->summaryLabel->text();
-                                                      if (d->warningLabel->isVisibleTo(d))
-                                                        shown.warning = d->warningLabel->text();
-                                                      shown.unnamed = UnnamedControls(d);
-                                                      shown.chartName = AccessibleName(d->chartView);
-                                                      shown.summaryName = AccessibleName(d->summaryLabel);
-                                                      for (QAction* key : d->actions())  // F1
-                                                        if (key->shortcut() == QKeySequence(Qt::Key_F1))
-                                                          key->trigger();
-                                                    });
+  const bool opened =
+      WhenModal<DistributionDialog>([page] { page->exports().distributionAction()->trigger(); },
+                                    [&shown](DistributionDialog* d) {
+                                      for (int k = 0; k < d->counts->count(); ++k)
+                                        shown.counts << qRound64(d->counts->at(k));
+                                      shown.categories = d->categories;
+                                      shown.summary = d->summaryLabel->text();
+                                      if (d->warningLabel->isVisibleTo(d))
+                                        shown.warning = d->warningLabel->text();
+                                      shown.unnamed = UnnamedControls(d);
+                                      shown.chartName = AccessibleName(d->chartView);
+                                      shown.summaryName = AccessibleName(d->summaryLabel);
+                                      for (QAction* key : d->actions())  // F1
+                                        if (key->shortcut() == QKeySequence(Qt::Key_F1)) key->trigger();
+                                    });
   if (!opened) return std::nullopt;
   return shown;
 }
@@ -72,7 +72,7 @@ class DistributionDialogTest : public QObject, public GuiFixture {
   std::unique_ptr<QTemporaryDir> dir;
   QList<ResultPage*> charted() const { return {form->TabSheet1, form->TabSheet3, form->TabSheet22}; }
   void show(ResultPage* p) { form->PageControl1->setCurrentWidget(p); }
-  static void start(ResultPage* p) { QTest::mouseClick(p->startButton, Qt::LeftButton); }
+  static void start(ResultPage* p) { QTest::mouseClick(p->actions().startButton(), Qt::LeftButton); }
 
   // A run of `count` numbers from 1 .. upper with repeats.
   NumberPage* runNumbers(int upper, int count, int seed) {
@@ -110,28 +110,28 @@ class DistributionDialogTest : public QObject, public GuiFixture {
 
   void nothingOpensBeforeARun() {
     for (ResultPage* p : charted()) {
-      QVERIFY(p->distributionAction != nullptr);
-      QVERIFY(p->popup->actions().contains(p->distributionAction));
-      QCOMPARE(p->distributionAction->text(), QString("Distri&bution\u2026"));
-      QVERIFY(!p->distributionAction->isEnabled());
+      QVERIFY(p->exports().distributionAction() != nullptr);
+      QVERIFY(p->actions().popup()->actions().contains(p->exports().distributionAction()));
+      QCOMPARE(p->exports().distributionAction()->text(), QString("Distri&bution\u2026"));
+      QVERIFY(!p->exports().distributionAction()->isEnabled());
       fake->boxes.clear();
-      bool opened =
-          WhenModal<DistributionDialog>([p] { p->DistributionClick(); }, [](DistributionDialog*) {});
+      bool opened = WhenModal<DistributionDialog>([p] { p->exports().DistributionClick(); },
+                                                  [](DistributionDialog*) {});
       QVERIFY(!opened);
       QCOMPARE(fake->boxes.size(), size_t(1));
       QCOMPARE(fake->boxes[0].text, QString("No randoms to chart: start a run first."));
     }
     // The other pages have no such command.
     for (ResultPage* p : form->Pages)
-      if (!charted().contains(p)) QVERIFY(p->distributionAction == nullptr);
+      if (!charted().contains(p)) QVERIFY(p->exports().distributionAction() == nullptr);
   }
 
   void numbersInBins() {
     NumberPage* p = runNumbers(100, 5000, 7);
-    QVERIFY(p->distributionAction->isEnabled());
+    QVERIFY(p->exports().distributionAction()->isEnabled());
     QList<qint64> expected(50, 0);
-    for (size_t i = 0; i < p->generator.Results.size(); ++i)
-      expected[(std::stoi(std::string(p->generator.Results[i])) - 1) / 2]++;
+    for (size_t i = 0; i < p->generated().Results.size(); ++i)
+      expected[(std::stoi(std::string(p->generated().Results[i])) - 1) / 2]++;
     const auto shown = OpenChart(p);
     QVERIFY(shown);
     QCOMPARE(shown->counts, expected);
@@ -163,7 +163,7 @@ class DistributionDialogTest : public QObject, public GuiFixture {
     QVERIFY(once->summary.contains("without repeats"));
     SetSpin(p->RxSpinLow, 500);  // refused: upper below lower
     start(p);                    // refused: the run shown stays, and so does its chart
-    QVERIFY(p->distributionAction->isEnabled());
+    QVERIFY(p->exports().distributionAction()->isEnabled());
   }
 
   void byteFrequencies() {
@@ -174,7 +174,7 @@ class DistributionDialogTest : public QObject, public GuiFixture {
     QFile file(p->EditFileName->text());
     start(p);
     QList<qint64> expected(256, 0);
-    for (const uint8_t v : p->generator.Bytes()) expected[v]++;
+    for (const uint8_t v : p->generated().Bytes()) expected[v]++;
     // The bytes written are the bytes charted.
     QVERIFY(file.open(QIODevice::ReadOnly));
     QList<qint64> inFile(256, 0);
@@ -190,9 +190,10 @@ class DistributionDialogTest : public QObject, public GuiFixture {
     // Written straight to the file, the bytes are not held: nothing to chart.
     p->pmEnableDisplay->trigger();
     start(p);
-    QVERIFY(!p->distributionAction->isEnabled());
+    QVERIFY(!p->exports().distributionAction()->isEnabled());
     fake->boxes.clear();
-    QVERIFY(!WhenModal<DistributionDialog>([p] { p->DistributionClick(); }, [](DistributionDialog*) {}));
+    QVERIFY(!WhenModal<DistributionDialog>([p] { p->exports().DistributionClick(); },
+                                           [](DistributionDialog*) {}));
     QCOMPARE(fake->boxes.size(), size_t(1));
   }
 
@@ -200,8 +201,8 @@ class DistributionDialogTest : public QObject, public GuiFixture {
     runSampling();
     SamplingPage* s = form->TabSheet22;
     std::map<QString, qint64> drawn;
-    for (size_t i = 0; i < s->generator.Results.size(); ++i) {
-      const std::string_view text = s->generator.Results[i];
+    for (size_t i = 0; i < s->generated().Results.size(); ++i) {
+      const std::string_view text = s->generated().Results[i];
       drawn[QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))]++;
     }
     QCOMPARE(drawn.size(), size_t(5));
@@ -227,33 +228,10 @@ class DistributionDialogTest : public QObject, public GuiFixture {
   void cancelTakesTheChartAway() {
     NumberPage* p = form->TabSheet1;
     start(p);
-    QVERIFY(p->distributionAction->isEnabled());
+    QVERIFY(p->exports().distributionAction()->isEnabled());
     p->CancelClick();
-    QVERIFY(!p->distributionAction->isEnabled());
+    QVERIFY(!p->exports().distributionAction()->isEnabled());
     QVERIFY(!OpenChart(p));
-  }
-
-  // scripts/screenshot sets QUENVAR_SCREENSHOTS to the folder for the picture.
-  void screenshot() {
-    const QString folder = qEnvironmentVariable("QUENVAR_SCREENSHOTS");
-    if (folder.isEmpty()) QSKIP("QUENVAR_SCREENSHOTS is not set");
-    NumberPage* p = runNumbers(1000, 100000, 2024);
-    bool saved = false;
-    QVERIFY(WhenModal<DistributionDialog>([p] { p->distributionAction->trigger(); },
-                                          [&](DistributionDialog* d) {
-                                            QTest::qWait(300);
-                                            saved = d->grab().save(folder + "/dialog-distribution.png");
-                                          }));
-    QVERIFY(saved);
-    // Long bar names, whole, and the warning of too few values a bar.
-    p = runNumbers(2000000000, 200, 2024);
-    saved = false;
-    QVERIFY(WhenModal<DistributionDialog>([p] { p->distributionAction->trigger(); },
-                                          [&](DistributionDialog* d) {
-                                            QTest::qWait(300);
-                                            saved = d->grab().save(folder + "/dialog-distribution-few.png");
-                                          }));
-    QVERIFY(saved);
   }
 };
 

@@ -96,11 +96,11 @@ class KeyboardTest : public QObject {
     QFETCH(QString, effect);
     NumberPage* page = gui.page;
     if (effect != "shown") run();
-    page->dscAction->setChecked(effect == "sort 0");  // a sort away from the one asked for
+    page->actions().dscAction()->setChecked(effect == "sort 0");  // a sort away from the one asked for
     press(QKeySequence(key));
     if (effect == "shown") QVERIFY(page->resultsShown());
-    if (effect.startsWith("sort")) QCOMPARE(int(page->SortOrder), effect.back().digitValue());
-    if (effect == "comma") QVERIFY(page->Comma);
+    if (effect.startsWith("sort")) QCOMPARE(int(page->sortOrder()), effect.back().digitValue());
+    if (effect == "comma") QVERIFY(page->comma());
     if (effect.startsWith("columns")) QCOMPARE(page->columnCount(), effect.back().digitValue());
     if (effect == "closed") QVERIFY(!gui.form->isVisible());
   }
@@ -176,11 +176,13 @@ class KeyboardTest : public QObject {
   // The tooltip names each command's key, and the popup menu shows it.
   void tooltipsNameTheKeys() {
     NumberPage* page = gui.page;
-    for (QToolButton* button : {page->startButton, page->ascButton, page->commaButton, page->saveButton,
-                                page->printButton, page->exitButton, page->helpButton, page->menuButton})
+    for (QToolButton* button :
+         {page->actions().startButton(), page->actions().ascButton(), page->actions().commaButton(),
+          page->actions().saveButton(), page->actions().printButton(), page->actions().exitButton(),
+          page->actions().helpButton(), page->actions().menuButton()})
       QVERIFY2(button->toolTip().contains(QRegularExpression("\\(.+\\)$")), qPrintable(button->toolTip()));
-    QCOMPARE(page->saveAction->shortcut(), QKeySequence(QKeySequence::Save));
-    QCOMPARE(page->startButton->focusPolicy(), Qt::NoFocus);
+    QCOMPARE(page->actions().saveAction()->shortcut(), QKeySequence(QKeySequence::Save));
+    QCOMPARE(page->actions().startButton()->focusPolicy(), Qt::NoFocus);
   }
 
   // Tab runs through the controls as they are laid out: the tool bar, then

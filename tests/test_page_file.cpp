@@ -51,7 +51,7 @@ class FilePageTest : public QObject, public test::PageFixture<FilePage> {
   }
   QList<int> drawnBytes() const {
     QList<int> out;
-    for (uint8_t v : page->generator.Bytes()) out << int(v);
+    for (uint8_t v : page->generated().Bytes()) out << int(v);
     return out;
   }
   // Idle, showing nothing, with the page's own buttons back too.
@@ -74,7 +74,7 @@ class FilePageTest : public QObject, public test::PageFixture<FilePage> {
 
   void layoutAndDefaults() {
     QCOMPARE(form->PageControl1->tabText(form->PageControl1->indexOf(page)), QString("Random File"));
-    QCOMPARE(page->startButton->text(), QString("Generate File"));
+    QCOMPARE(page->actions().startButton()->text(), QString("Generate File"));
     QCOMPARE(page->Rx3SpinCount->value(), 100);
     QVERIFY(page->Rx3SpinCount->hasFocus());  // the page's first box when it is shown
     QVERIFY(page->EditFileName->isReadOnly());
@@ -83,21 +83,21 @@ class FilePageTest : public QObject, public test::PageFixture<FilePage> {
     QVERIFY(page->raOverwrite->isChecked());
     QVERIFY(page->btnDec->isChecked() && page->btn3Displayed->isChecked());
     QCOMPARE(page->btn3Displayed->toolTip(), QString("Display Results In List Box While Create Random File"));
-    QCOMPARE(page->header->count(), 4);
+    QCOMPARE(page->view().header()->count(), 4);
     // Behind another tab when the window opened, sized when first shown.
-    QCOMPARE(page->header->sectionSize(1), (page->header->width() - 80) / 3);
-    QVERIFY(page->ascButton == nullptr && page->saveButton == nullptr);  // no sort, save or print
+    QCOMPARE(page->view().header()->sectionSize(1), (page->view().header()->width() - 80) / 3);
+    QVERIFY(page->actions().ascButton() == nullptr &&
+            page->actions().saveButton() == nullptr);  // no sort, save or print
     // The manual seed proposed at start is seed div 13458 + seed.
-    QVERIFY(test::ProposedFromClock(page->seed->manualSpin->value(), 13458));
-    page->PopupRequested(QPoint(5, 5));  // no menu before the first run
-    QVERIFY(!page->popup->isVisible());
+    QVERIFY(test::ProposedFromClock(page->seedGroup()->manualSpin->value(), 13458));
   }
 
   void defaultsWriteNumberedFiles() {
     start();
     QCOMPARE(Contents(inHome("byteFile01.dat")).size(), 100);
-    QCOMPARE(page->totalsLabel->text(), "The random file '" + inHome("byteFile01.dat") +
-                                            "' is generated successfully !     Generated total randoms: 100");
+    QCOMPARE(page->view().totalsLabel()->text(),
+             "The random file '" + inHome("byteFile01.dat") +
+                 "' is generated successfully !     Generated total randoms: 100");
     QCOMPARE(page->EditFileName->text(), inHome("byteFile02.dat"));
     QCOMPARE(page->RxSpinAutoFilename->value(), 2);
     // The bytes shown are those written, as drawn.
@@ -105,8 +105,8 @@ class FilePageTest : public QObject, public test::PageFixture<FilePage> {
     QStringList expected;
     for (char b : written) expected << QString::number(uint8_t(b));
     QCOMPARE(test::ShownEntries(*page), expected);
-    QCOMPARE(page->generator.Results.size(), size_t(0));  // no text is kept for them
-    QCOMPARE(page->model->rowCount(), 34);                // 100 bytes in 3 columns
+    QCOMPARE(page->generated().Results.size(), size_t(0));  // no text is kept for them
+    QCOMPARE(page->view().model()->rowCount(), 34);         // 100 bytes in 3 columns
 
     // Numbering off: every run writes the name as chosen.
     QTest::mouseClick(page->ChAutoFileName, Qt::LeftButton);
@@ -132,7 +132,7 @@ class FilePageTest : public QObject, public test::PageFixture<FilePage> {
     QCOMPARE(shownFor("/d/noextension", 7), QString("/d/noextension07"));
     QCOMPARE(shownFor("/d/v1.2/plain", 3), QString("/d/v1.2/plain03"));  // a dot in a folder is no extension
     QCOMPARE(shownFor("/d/a.b.dat", 1), QString("/d/a.b01.dat"));
-    QCOMPARE(page->input.FileName, std::string("/d/a.b01.dat"));
+    QCOMPARE(page->inputs().FileName, std::string("/d/a.b01.dat"));
     // A blank name changes nothing shown.
     QCOMPARE(shownFor("   ", 5), QString("/d/a.b01.dat"));
     // The chooser: a name without extension gets the number at its end.
@@ -172,13 +172,13 @@ class FilePageTest : public QObject, public test::PageFixture<FilePage> {
     QTest::keyClicks(page->Rx3SpinCount->editor(), typed);
     page->Rx3SpinCount->interpretText();
     emit page->Rx3SpinCount->editingFinished();
-    QCOMPARE(page->input.Count, count);
+    QCOMPARE(page->inputs().Count, count);
   }
 
   void appendTwiceDoublesTheFile() {
     QTest::mouseClick(page->ChAutoFileName, Qt::LeftButton);
     QTest::mouseClick(page->raAppend, Qt::LeftButton);
-    QVERIFY(page->input.Append);
+    QVERIFY(page->inputs().Append);
     manualSeed(77);
     SetSpin(page->Rx3SpinCount, 1000);
     start();
@@ -199,23 +199,22 @@ class FilePageTest : public QObject, public test::PageFixture<FilePage> {
     start();
     const QList<int> bytes = drawnBytes();
     QVERIFY(bytes.contains(255));
-    const QByteArray written = Contents(page->totalsLabel->text().section('\'', 1, 1));
+    const QByteArray written = Contents(page->view().totalsLabel()->text().section('\'', 1, 1));
     const QPair<QToolButton*, TRadix> buttons[] = {{page->btnHex, RadixHex},
                                                    {page->btnOct, RadixOctal},
                                                    {page->btnBin, RadixBinary},
                                                    {page->btnDec, RadixDecimal}};
     for (const auto& [button, radix] : buttons) {
       QTest::mouseClick(button, Qt::LeftButton);
-      QCOMPARE(page->radix, radix);
       QStringList plain;
       for (int v : bytes) plain << PlainText(v, radix);
       QCOMPARE(test::ShownEntries(*page), plain);
     }
     QCOMPARE(drawnBytes(), bytes);
-    QCOMPARE(Contents(page->totalsLabel->text().section('\'', 1, 1)), written);  // not written again
+    QCOMPARE(Contents(page->view().totalsLabel()->text().section('\'', 1, 1)), written);  // not written again
     // 255 as FF, 377 and eight ones; the popup's items do the same.
     const int at = int(bytes.indexOf(255));
-    auto shownAt = [&] { return page->model->cell(at / 7, at % 7 + 1); };
+    auto shownAt = [&] { return page->view().model()->cell(at / 7, at % 7 + 1); };
     page->mH->trigger();
     QCOMPARE(shownAt(), QString("FF"));
     QVERIFY(page->btnHex->isChecked());
@@ -234,33 +233,33 @@ class FilePageTest : public QObject, public test::PageFixture<FilePage> {
              QString("Don't Display Results In List Box While Create Random File"));
     const QString line =
         "You have disabled displaying in the list box to generate random bytes file quickly !";
-    QCOMPARE(test::AccessibleRows(page->list), QStringList{line});
+    QCOMPARE(test::AccessibleRows(page->view().list()), QStringList{line});
     manualSeed(5);
     SetSpin(page->Rx3SpinCount, 5000);
     start();
     QCOMPARE(QFileInfo(inHome("byteFile01.dat")).size(), 5000);
-    QVERIFY(page->totalsLabel->text().startsWith("The random file '" + inHome("byteFile01.dat")));
-    QCOMPARE(test::AccessibleRows(page->list), QStringList{line});
-    QCOMPARE(page->generator.Bytes().size(), size_t(0));  // written as drawn, not held
+    QVERIFY(page->view().totalsLabel()->text().startsWith("The random file '" + inHome("byteFile01.dat")));
+    QCOMPARE(test::AccessibleRows(page->view().list()), QStringList{line});
+    QCOMPARE(page->generated().Bytes().size(), size_t(0));  // written as drawn, not held
     for (QToolButton* b : {page->btnHex, page->btnBin, page->btnOct}) {
       QTest::mouseClick(b, Qt::LeftButton);
-      QCOMPARE(test::AccessibleRows(page->list), QStringList{line});
+      QCOMPARE(test::AccessibleRows(page->view().list()), QStringList{line});
     }
     // Display on again shows the run's bytes; a run with display on writes the same.
     QTest::mouseClick(page->btn3Displayed, Qt::LeftButton);
-    QCOMPARE(page->model->rowCount(), 5000 / 3 + 1);
+    QCOMPARE(page->view().model()->rowCount(), 5000 / 3 + 1);
     start();
     QCOMPARE(Contents(inHome("byteFile02.dat")), Contents(inHome("byteFile01.dat")));
-    QCOMPARE(page->model->rowCount(), 5000 / 3 + 1);
+    QCOMPARE(page->view().model()->rowCount(), 5000 / 3 + 1);
     // The popup's last item is display on/off, captioned by the button's hint.
-    page->PopupRequested(QPoint(5, 5));
-    QVERIFY(page->popup->isVisible());
+    page->actions().PopupRequested(QPoint(5, 5));
+    QVERIFY(page->actions().popup()->isVisible());
     QCOMPARE(page->pmEnableDisplay->text(), page->btn3Displayed->toolTip());
     QVERIFY(page->pmEnableDisplay->isChecked());
-    page->popup->hide();
+    page->actions().popup()->hide();
     page->pmEnableDisplay->trigger();
     QVERIFY(!page->btn3Displayed->isChecked());
-    QCOMPARE(test::AccessibleRows(page->list), QStringList{line});
+    QCOMPARE(test::AccessibleRows(page->view().list()), QStringList{line});
   }
 
   // Display switched on after a run written with display off shows that
@@ -270,7 +269,7 @@ class FilePageTest : public QObject, public test::PageFixture<FilePage> {
   void displayOnShowsTheRunWrittenWithDisplayOff() {
     auto display = [&] { QTest::mouseClick(page->btn3Displayed, Qt::LeftButton); };
     auto held = [&] {
-      const auto bytes = page->generator.Bytes();
+      const auto bytes = page->generated().Bytes();
       return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
     };
     auto append = [](const QString& path, const QByteArray& bytes) {
@@ -284,7 +283,7 @@ class FilePageTest : public QObject, public test::PageFixture<FilePage> {
       const QString name = inHome(secure ? "byteFile01.dat" : "byteFile02.dat");
       append(name, "before");
       if (secure)
-        QTest::mouseClick(page->seed->secureRadio, Qt::LeftButton);
+        QTest::mouseClick(page->seedGroup()->secureRadio, Qt::LeftButton);
       else
         manualSeed(31);
       display();  // off
@@ -292,7 +291,7 @@ class FilePageTest : public QObject, public test::PageFixture<FilePage> {
       const QByteArray run = Contents(name).mid(6);
       QCOMPARE(run.size(), 3000);
       display();  // on: the file as written
-      QCOMPARE(page->model->rowCount(), 1000);
+      QCOMPARE(page->view().model()->rowCount(), 1000);
       QCOMPARE(held(), run);
       display();  // off, and the run again, its file changed afterwards
       page->RxSpinAutoFilename->setValue(page->RxSpinAutoFilename->value() - 1);
@@ -304,14 +303,14 @@ class FilePageTest : public QObject, public test::PageFixture<FilePage> {
       append(name, "after");
       display();  // on
       if (secure) {
-        QCOMPARE(test::AccessibleRows(page->list),
+        QCOMPARE(test::AccessibleRows(page->view().list()),
                  QStringList{"The bytes of this run cannot be shown: they came from the system's generator, "
                              "which cannot draw them again, and the file '" +
                              name + "' has changed since the run wrote them."});
-        QVERIFY(page->generator.Bytes().empty());
+        QVERIFY(page->generated().Bytes().empty());
       } else {
         QCOMPARE(held(), run);
-        QCOMPARE(page->model->rowCount(), 1000);
+        QCOMPARE(page->view().model()->rowCount(), 1000);
       }
     }
   }
@@ -340,7 +339,7 @@ class FilePageTest : public QObject, public test::PageFixture<FilePage> {
       QCOMPARE(test::ShownEntries(*page), printed);
     }
     const QString done = QString::fromUtf8(cli.err).trimmed().section('\n', -1);
-    QCOMPARE(done, page->totalsLabel->text().replace(inHome("byteFile01.dat"), cliFile));
+    QCOMPARE(done, page->view().totalsLabel()->text().replace(inHome("byteFile01.dat"), cliFile));
   }
 
   // Errors end in the window's message and an idle page, ready to run.
@@ -384,7 +383,7 @@ class FilePageTest : public QObject, public test::PageFixture<FilePage> {
     page->ChAutoFileNameClick();
     start();
     QCOMPARE(QFileInfo(inHome("fine01.dat")).size(), 100);
-    QVERIFY(!page->statusPanel->isHidden());
+    QVERIFY(!page->view().statusPanel()->isHidden());
   }
 
   // Shown, the bytes in the list are those written, seeded (drawn again as
@@ -398,7 +397,7 @@ class FilePageTest : public QObject, public test::PageFixture<FilePage> {
   void shownBytesAreTheBytesWritten() {
     QFETCH(bool, secure);
     if (secure)
-      QTest::mouseClick(page->seed->secureRadio, Qt::LeftButton);
+      QTest::mouseClick(page->seedGroup()->secureRadio, Qt::LeftButton);
     else
       manualSeed(4242);
     SetSpin(page->Rx3SpinCount, 200003);
@@ -437,13 +436,13 @@ class FilePageTest : public QObject, public test::PageFixture<FilePage> {
         if (seen.phases.isEmpty() || seen.phases.back() != now) seen.phases << now;
         if (now != "Write File ..." || seen.cancelled || ++writing < 50) return;
         seen.cancelled = true;
-        QTest::mouseClick(page->cancelButton, Qt::LeftButton);
+        QTest::mouseClick(page->actions().cancelButton(), Qt::LeftButton);
       });
       start();
     }
     SetMessagePump(&form->pump);
     QVERIFY2(seen.cancelled, qPrintable(seen.phases.join(", ")));
-    QCOMPARE(page->totalsLabel->text(), QString("The user cancel the operation!"));
+    QCOMPARE(page->view().totalsLabel()->text(), QString("The user cancel the operation!"));
     verifyIdleWithoutResults();
     QCOMPARE(Contents(inHome("byteFile01.dat")), QByteArray("old"));
     QCOMPARE(QDir(home->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"byteFile01.dat"});
@@ -452,11 +451,11 @@ class FilePageTest : public QObject, public test::PageFixture<FilePage> {
 
   void automaticSeedsDiffer() {
     start();
-    const int first = page->seed->autoSpin->value();
+    const int first = page->seedGroup()->autoSpin->value();
     QTest::qWait(20);
     start();
-    QVERIFY(page->seed->autoSpin->value() != first);
-    QCOMPARE(page->seed->lastTaken(), page->seed->autoSpin->value());
+    QVERIFY(page->seedGroup()->autoSpin->value() != first);
+    QCOMPARE(page->seedGroup()->lastTaken(), page->seedGroup()->autoSpin->value());
     QVERIFY(Contents(inHome("byteFile01.dat")) != Contents(inHome("byteFile02.dat")));
   }
 
@@ -472,7 +471,7 @@ class FilePageTest : public QObject, public test::PageFixture<FilePage> {
     QCOMPARE(AccessibleName(page->btnOct), QString("Display As Octet"));
     QCOMPARE(AccessibleName(page->btn3Displayed),
              QString("Display Results In List Box While Create Random File"));
-    QCOMPARE(AccessibleName(page->columnsBox), QString("Columns"));
+    QCOMPARE(AccessibleName(page->actions().columnsBox()), QString("Columns"));
     const QStringList unnamed = test::UnnamedControls(page);
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
     SetSpin(page->Rx3SpinCount, 5);
@@ -481,11 +480,11 @@ class FilePageTest : public QObject, public test::PageFixture<FilePage> {
     start();
     const QList<int> b = drawnBytes();
     auto hex = [](int v) { return PlainText(v, RadixHex); };
-    QCOMPARE(test::AccessibleRows(page->list),
+    QCOMPARE(test::AccessibleRows(page->view().list()),
              (QStringList{"1\t" + hex(b[0]) + "\t" + hex(b[1]), "2\t" + hex(b[2]) + "\t" + hex(b[3]),
                           "3\t" + hex(b[4])}));
     QTest::mouseClick(page->btnBin, Qt::LeftButton);
-    QCOMPARE(test::AccessibleRows(page->list).last(), "3\t" + PlainText(b[4], RadixBinary));
+    QCOMPARE(test::AccessibleRows(page->view().list()).last(), "3\t" + PlainText(b[4], RadixBinary));
   }
 };
 

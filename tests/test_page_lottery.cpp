@@ -23,8 +23,8 @@ class LotteryPageTest : public QObject, public test::PageFixture<LotteryPage> {
   // The sections' whole captions (a section too narrow shows it cut short).
   QStringList captions() const {
     QStringList out;
-    for (int k = 0; k < page->header->count(); ++k)
-      out << page->header->model()->headerData(k, Qt::Horizontal, Qt::UserRole).toString();
+    for (int k = 0; k < page->view().header()->count(); ++k)
+      out << page->view().header()->model()->headerData(k, Qt::Horizontal, Qt::UserRole).toString();
     return out;
   }
 
@@ -34,20 +34,20 @@ class LotteryPageTest : public QObject, public test::PageFixture<LotteryPage> {
 
   void pageBeforeTheFirstRun() {
     QCOMPARE(form->PageControl1->tabText(1), QString("Lottery Number"));
-    QCOMPARE(page->startButton->text(), QString("Generate Lottery Numbers"));
-    QVERIFY(page->columnsBox == nullptr && page->commaButton == nullptr);
+    QCOMPARE(page->actions().startButton()->text(), QString("Generate Lottery Numbers"));
+    QVERIFY(page->actions().columnsBox() == nullptr && page->actions().commaButton() == nullptr);
     QCOMPARE(page->RxSpinMainUpper->value(), 53);
     QCOMPARE(page->RxSpinMainPick->maximum(), 300);
     QCOMPARE(page->RxSpinBonusPick->maximum(), 200);
     QCOMPARE(page->RxSpinBonusUpper->value(), 42);
     QCOMPARE(page->RxSpinEditTotal->value(), 20);
     QCOMPARE(page->RxSpinMainLower->toolTip(), QString("Between -2147483647 and  2147483647"));
-    QCOMPARE(page->header->count(), 2);
-    QCOMPARE(page->header->sectionSize(1), 50);
-    QVERIFY(page->statusPanel->isHidden());
+    QCOMPARE(page->view().header()->count(), 2);
+    QCOMPARE(page->view().header()->sectionSize(1), 50);
+    QVERIFY(page->view().statusPanel()->isHidden());
     // No menu before a run.
-    page->PopupRequested(QPoint(5, 5));
-    QVERIFY(!page->popup->isVisible());
+    page->actions().PopupRequested(QPoint(5, 5));
+    QVERIFY(!page->actions().popup()->isVisible());
   }
 
   // The values and totals of these runs are quenvar-cli's (sameOutputAsTheCommandLine).
@@ -56,15 +56,15 @@ class LotteryPageTest : public QObject, public test::PageFixture<LotteryPage> {
     start();
     QCOMPARE(captions(),
              (QStringList{"NO.", "Column 1", "Column 2", "Column 3", "Column 4", "Column 5", "Bonus 1"}));
-    QCOMPARE(page->header->sectionSize(0), 45);
-    QCOMPARE(page->header->sectionSize(1), (page->header->width() - 45) / 6);
-    QCOMPARE(page->model->rowCount(), 20);
-    QTest::mouseClick(page->ascButton, Qt::LeftButton);
+    QCOMPARE(page->view().header()->sectionSize(0), 45);
+    QCOMPARE(page->view().header()->sectionSize(1), (page->view().header()->width() - 45) / 6);
+    QCOMPARE(page->view().model()->rowCount(), 20);
+    QTest::mouseClick(page->actions().ascButton(), Qt::LeftButton);
     QCOMPARE(rows()[0], QString("1\t5\t16\t21\t30\t34\t15"));
-    QTest::mouseClick(page->dscButton, Qt::LeftButton);
+    QTest::mouseClick(page->actions().dscButton(), Qt::LeftButton);
     QCOMPARE(rows()[0], QString("1\t34\t30\t21\t16\t5\t15"));
-    page->popup->actions()[0]->menu()->actions()[2]->trigger();  // "By Original"
-    QVERIFY(page->origButton->isChecked());
+    page->actions().popup()->actions()[0]->menu()->actions()[2]->trigger();  // "By Original"
+    QVERIFY(page->actions().origButton()->isChecked());
     QCOMPARE(rows()[0], QString("1\t21\t16\t5\t30\t34\t15"));
   }
 
@@ -77,7 +77,8 @@ class LotteryPageTest : public QObject, public test::PageFixture<LotteryPage> {
     start();
     QCOMPARE(captions(), (QStringList{"NO.", "Column 1", "Column 2", "Column 3", "Column 4", "Column 5"}));
     QCOMPARE(rows()[0], QString("1\t21\t16\t5\t30\t34"));
-    QCOMPARE(page->totalsLabel->text(), QString("Possible total: 344362200      Generated total: 20"));
+    QCOMPARE(page->view().totalsLabel()->text(),
+             QString("Possible total: 344362200      Generated total: 20"));
     QTest::mouseClick(page->RadioLotto, Qt::LeftButton);
     for (QWidget* w : bonus) QVERIFY(w->isEnabled());
     // Bonus numbers from the main range: the bonus range is off and
@@ -105,13 +106,13 @@ class LotteryPageTest : public QObject, public test::PageFixture<LotteryPage> {
     manualSeed(3);
     start();
     const QStringList before = rows();
-    const QString totals = page->totalsLabel->text();
+    const QString totals = page->view().totalsLabel()->text();
     setSpin(page->RxSpinMainLower, 5);
     setSpin(page->RxSpinMainUpper, 3);
     start();
     QCOMPARE(fake->boxes.size(), size_t(1));
     QCOMPARE(rows(), before);
-    QCOMPARE(page->totalsLabel->text(), totals);
+    QCOMPARE(page->view().totalsLabel()->text(), totals);
     // A request no line can fill without repeats: the generator's message,
     // an empty list under a header of the width asked for, -1 and 0.
     setSpin(page->RxSpinMainLower, 1);
@@ -122,15 +123,15 @@ class LotteryPageTest : public QObject, public test::PageFixture<LotteryPage> {
     QCOMPARE(fake->boxes[1].text,
              QString("Can't get more numbers than defined by \nthe Lower and the Upper components. "));
     QCOMPARE(fake->boxes[1].icon, Icon::Error);
-    QCOMPARE(page->model->rowCount(), 0);
-    QCOMPARE(page->header->count(), 8);
-    QCOMPARE(page->totalsLabel->text(), QString("Possible total: -1      Generated total: 0"));
-    QVERIFY(page->startButton->isEnabled());
+    QCOMPARE(page->view().model()->rowCount(), 0);
+    QCOMPARE(page->view().header()->count(), 8);
+    QCOMPARE(page->view().totalsLabel()->text(), QString("Possible total: -1      Generated total: 0"));
+    QVERIFY(page->actions().startButton()->isEnabled());
     // With repeats in a line the same request is fine.
     QTest::mouseClick(page->RadioNoBonus, Qt::LeftButton);
     QTest::mouseClick(page->ChDupLines, Qt::LeftButton);
     start();
-    QCOMPARE(page->totalsLabel->text(), QString("Possible total: 15625      Generated total: 20"));
+    QCOMPARE(page->view().totalsLabel()->text(), QString("Possible total: 15625      Generated total: 20"));
   }
 
   void cappedTotalReadsOver() {
@@ -138,7 +139,7 @@ class LotteryPageTest : public QObject, public test::PageFixture<LotteryPage> {
     setSpin(page->RxSpinMainUpper, 1000);
     setSpin(page->RxSpinMainPick, 10);
     start();
-    QCOMPARE(page->totalsLabel->text(),
+    QCOMPARE(page->view().totalsLabel()->text(),
              QString("Possible total:  Over 36028797018963968      Generated total: 20"));
   }
 
@@ -148,13 +149,13 @@ class LotteryPageTest : public QObject, public test::PageFixture<LotteryPage> {
     setSpin(page->RxSpinMainPick, 2);
     manualSeed(0);
     start();
-    QTest::mouseClick(page->ascButton, Qt::LeftButton);
+    QTest::mouseClick(page->actions().ascButton(), Qt::LeftButton);
     QTest::mouseClick(page->ChDupRows, Qt::LeftButton);
     start();
-    QVERIFY(page->origButton->isChecked());
-    QCOMPARE(page->SortOrder, SortDrawn);
+    QVERIFY(page->actions().origButton()->isChecked());
+    QCOMPARE(page->sortOrder(), SortDrawn);
     QCOMPARE(rows(), (QStringList{"1\t1\t2", "2\t3\t1", "3\t1\t3", "4\t2\t1", "5\t2\t3", "6\t3\t2"}));
-    QCOMPARE(page->totalsLabel->text(), QString("Possible total: 6      Generated total: 6"));
+    QCOMPARE(page->view().totalsLabel()->text(), QString("Possible total: 6      Generated total: 6"));
   }
 
   // 300 main and 200 bonus numbers: every column 10 pixels wide, the list
@@ -166,18 +167,18 @@ class LotteryPageTest : public QObject, public test::PageFixture<LotteryPage> {
     setSpin(page->RxSpinBonusPick, 200);
     setSpin(page->RxSpinEditTotal, 3);
     start();
-    QCOMPARE(page->header->count(), 501);
-    for (int k = 1; k <= 500; ++k) QCOMPARE(page->header->sectionSize(k), 10);
+    QCOMPARE(page->view().header()->count(), 501);
+    for (int k = 1; k <= 500; ++k) QCOMPARE(page->view().header()->sectionSize(k), 10);
     QCOMPARE(captions()[300], QString("Column 300"));
-    QCOMPARE(page->header->model()->headerData(300, Qt::Horizontal, Qt::ToolTipRole).toString(),
+    QCOMPARE(page->view().header()->model()->headerData(300, Qt::Horizontal, Qt::ToolTipRole).toString(),
              QString("Column 300"));
     QCOMPARE(captions()[500], QString("Bonus 200"));
-    QCOMPARE(page->header->length(), 45 + 5000);
-    QScrollBar* bar = page->list->horizontalScrollBar();
+    QCOMPARE(page->view().header()->length(), 45 + 5000);
+    QScrollBar* bar = page->view().list()->horizontalScrollBar();
     QTRY_VERIFY(bar->maximum() > 4000);
     bar->setValue(1000);
-    QCOMPARE(page->header->offset(), 1000);
-    QCOMPARE(page->header->sectionViewportPosition(1), 45 - 1000);
+    QCOMPARE(page->view().header()->offset(), 1000);
+    QCOMPARE(page->view().header()->sectionViewportPosition(1), 45 - 1000);
     QCOMPARE(page->lineTexts().size(), size_t(1500));
   }
 
@@ -188,24 +189,25 @@ class LotteryPageTest : public QObject, public test::PageFixture<LotteryPage> {
     setSpin(page->RxSpinEditTotal, 200000);
     bool seenBusy = false;
     QTimer::singleShot(30, this, [&] {
-      seenBusy = page->running() && !page->startButton->isEnabled() && !page->saveButton->isEnabled();
+      seenBusy = page->running() && !page->actions().startButton()->isEnabled() &&
+                 !page->actions().saveButton()->isEnabled();
       for (ResultPage* p : form->Pages)
-        if (p != nullptr) seenBusy = seenBusy && !p->exitButton->isEnabled();  // all six
-      QVERIFY(page->RxSpinMainUpper->isEnabled());                             // inputs stay open
-      page->PopupRequested(QPoint(5, 5));
-      QVERIFY(!page->popup->isVisible());
-      QTest::mouseClick(page->cancelButton, Qt::LeftButton);
+        if (p != nullptr) seenBusy = seenBusy && !p->actions().exitButton()->isEnabled();  // all six
+      QVERIFY(page->RxSpinMainUpper->isEnabled());                                         // inputs stay open
+      page->actions().PopupRequested(QPoint(5, 5));
+      QVERIFY(!page->actions().popup()->isVisible());
+      QTest::mouseClick(page->actions().cancelButton(), Qt::LeftButton);
     });
     start();
     QVERIFY(seenBusy);
-    QVERIFY(page->statusPanel->isHidden());
-    QCOMPARE(page->model->rowCount(), 0);
+    QVERIFY(page->view().statusPanel()->isHidden());
+    QCOMPARE(page->view().model()->rowCount(), 0);
     QVERIFY(!page->running());
     for (ResultPage* p : form->Pages)
-      if (p != nullptr) QVERIFY(p->exitButton->isEnabled());
+      if (p != nullptr) QVERIFY(p->actions().exitButton()->isEnabled());
     // A cancelled run is not re-sorted.
-    QTest::mouseClick(page->ascButton, Qt::LeftButton);
-    QCOMPARE(page->model->rowCount(), 0);
+    QTest::mouseClick(page->actions().ascButton(), Qt::LeftButton);
+    QCOMPARE(page->view().model()->rowCount(), 0);
   }
 
   // The save dialog opens on one lottery line per text line, the values per
@@ -227,7 +229,7 @@ class LotteryPageTest : public QObject, public test::PageFixture<LotteryPage> {
       checked = true;
       dialog->reject();
     });
-    page->saveAction->trigger();
+    page->actions().saveAction()->trigger();
     QVERIFY(checked);
   }
 
@@ -260,11 +262,11 @@ class LotteryPageTest : public QObject, public test::PageFixture<LotteryPage> {
     if (!option("--lines").isEmpty()) setSpin(page->RxSpinEditTotal, option("--lines").toInt());
     start();
     const QString sort = option("--sort");
-    if (sort == "asc") QTest::mouseClick(page->ascButton, Qt::LeftButton);
-    if (sort == "desc") QTest::mouseClick(page->dscButton, Qt::LeftButton);
+    if (sort == "asc") QTest::mouseClick(page->actions().ascButton(), Qt::LeftButton);
+    if (sort == "desc") QTest::mouseClick(page->actions().dscButton(), Qt::LeftButton);
     QStringList window;
     for (const QString& row : rows()) window << row.section('\t', 1);
-    window << page->totalsLabel->text();
+    window << page->view().totalsLabel()->text();
     const QStringList printed = CliOutput(QStringList{"lottery"} + args);
     QCOMPARE(window.size(), printed.size());
     QCOMPARE(window, printed);
@@ -275,15 +277,15 @@ class LotteryPageTest : public QObject, public test::PageFixture<LotteryPage> {
     QCOMPARE(AccessibleName(page->RxSpinMainLower), QString("Lower"));
     QCOMPARE(AccessibleName(page->RxSpinBonusPick), QString("No. to pick"));
     QCOMPARE(AccessibleName(page->RxSpinEditTotal), QString("Count to"));
-    QCOMPARE(AccessibleName(page->ascButton), QString("Sort Ascending"));
-    QCOMPARE(AccessibleName(page->saveButton), QString("Save Random Numbers As Text File"));
-    QCOMPARE(AccessibleName(page->seed->manualSpin), QString("Manual created seed"));
+    QCOMPARE(AccessibleName(page->actions().ascButton()), QString("Sort Ascending"));
+    QCOMPARE(AccessibleName(page->actions().saveButton()), QString("Save Random Numbers As Text File"));
+    QCOMPARE(AccessibleName(page->seedGroup()->manualSpin), QString("Manual created seed"));
     const QStringList unnamed = UnnamedControls(page);
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
     manualSeed(12345);
     setSpin(page->RxSpinEditTotal, 2);
     start();
-    const QStringList read = AccessibleRows(page->list);
+    const QStringList read = AccessibleRows(page->view().list());
     QCOMPARE(read, (QStringList{"1\t21\t16\t5\t30\t34\t15", "2\t24\t5\t2\t49\t52\t14"}));
   }
 };

@@ -31,7 +31,7 @@ class NamePageTest : public QObject, public test::PageFixture<NamePage> {
   static QByteArray ReadAll(const QString& path) {
     return QByteArray::fromStdString(test::ReadFile(path.toStdString()));
   }
-  QStringList drawn() const { return test::Texts(page->generator.Names); }
+  QStringList drawn() const { return test::Texts(page->generated().Names); }
   void columns(int c) { test::ChooseColumns(*page, c); }
 
  private slots:
@@ -49,34 +49,34 @@ class NamePageTest : public QObject, public test::PageFixture<NamePage> {
 
   void layoutAndDefaults() {
     QCOMPARE(form->PageControl1->tabText(form->PageControl1->indexOf(page)), QString("Random Name"));
-    QCOMPARE(page->startButton->text(), QString("Create Random Names"));
+    QCOMPARE(page->actions().startButton()->text(), QString("Create Random Names"));
     QVERIFY(page->chmale->isChecked() && page->chFemale->isChecked());
-    QCOMPARE(page->input.Gender, GenderBoth);
+    QCOMPARE(page->inputs().Gender, GenderBoth);
     QCOMPARE(page->RxSpinEdit44->value(), 100);
     QCOMPARE(page->RxSpinEdit44->minimum(), 1);
     QVERIFY(!page->CheckBox44->isChecked());
-    QVERIFY(page->seed->autoRadio->isChecked());
-    QCOMPARE(page->header->count(), 4);  // three columns without settings
+    QVERIFY(page->seedGroup()->autoRadio->isChecked());
+    QCOMPARE(page->view().header()->count(), 4);  // three columns without settings
     // Behind another tab when the window opened, sized when first shown.
-    QCOMPARE(page->header->sectionSize(1), (page->header->width() - 80) / 3);
-    QVERIFY(page->statusPanel->isHidden());
-    QVERIFY(QString::fromStdString(page->input.MaleFile).endsWith("/name/male_first_names.txt"));
+    QCOMPARE(page->view().header()->sectionSize(1), (page->view().header()->width() - 80) / 3);
+    QVERIFY(page->view().statusPanel()->isHidden());
+    QVERIFY(QString::fromStdString(page->inputs().MaleFile).endsWith("/name/male_first_names.txt"));
     // The manual seed proposed at start is seed div 13559 + seed.
-    QVERIFY(test::ProposedFromClock(page->seed->manualSpin->value(), 13559));
+    QVERIFY(test::ProposedFromClock(page->seedGroup()->manualSpin->value(), 13559));
   }
 
   void atLeastOneFirstNameList() {
     QTest::mouseClick(page->chmale, Qt::LeftButton);
     QTest::mouseClick(page->chFemale, Qt::LeftButton);
-    QCOMPARE(page->input.Gender, GenderNone);
+    QCOMPARE(page->inputs().Gender, GenderNone);
     start();
     QCOMPARE(fake->boxes.size(), size_t(1));
     QCOMPARE(fake->boxes[0].text, QString("You must check at least one of the Female and Male box!"));
     QCOMPARE(fake->boxes[0].icon, Icon::Warning);
-    QVERIFY(page->statusPanel->isHidden());  // the run never started
+    QVERIFY(page->view().statusPanel()->isHidden());  // the run never started
     // Female only: no male name ever appears.
     QTest::mouseClick(page->chFemale, Qt::LeftButton);
-    QCOMPARE(page->input.Gender, GenderFemale);
+    QCOMPARE(page->inputs().Gender, GenderFemale);
     QTest::mouseClick(page->CheckBox44, Qt::LeftButton);
     SetSpin(page->RxSpinEdit44, 50);
     start();
@@ -88,12 +88,12 @@ class NamePageTest : public QObject, public test::PageFixture<NamePage> {
     manualSeed(99);
     SetSpin(page->RxSpinEdit44, 4);
     start();
-    QCOMPARE(page->totalsLabel->text(), QString("Possible total: 6      Generated total: 4"));
+    QCOMPARE(page->view().totalsLabel()->text(), QString("Possible total: 6      Generated total: 4"));
     // Repeats allowed: only the generated total, six blanks first.
     QTest::mouseClick(page->CheckBox44, Qt::LeftButton);
     SetSpin(page->RxSpinEdit44, 40);
     start();
-    QCOMPARE(page->totalsLabel->text(), QString("      Generated total: 40"));
+    QCOMPARE(page->view().totalsLabel()->text(), QString("      Generated total: 40"));
     QCOMPARE(drawn().size(), 40);
     QCOMPARE(page->DisplayLabelText(), QString("Done"));
   }
@@ -102,7 +102,7 @@ class NamePageTest : public QObject, public test::PageFixture<NamePage> {
   void moreNamesThanTheListsGive() {
     SetSpin(page->RxSpinEdit44, 1000);
     start();
-    QCOMPARE(page->totalsLabel->text(), QString("Possible total: 6      Generated total: 6"));
+    QCOMPARE(page->view().totalsLabel()->text(), QString("Possible total: 6      Generated total: 6"));
     QStringList names = drawn();
     names.sort();
     QCOMPARE(names, (QStringList{"Anna Jones", "Anna Smith", "Carl Jones", "Carl Smith", "Dave Jones",
@@ -115,23 +115,23 @@ class NamePageTest : public QObject, public test::PageFixture<NamePage> {
     SetSpin(page->RxSpinEdit44, 5);
     columns(3);
     start();
-    QCOMPARE(page->model->rowCount(), 2);
+    QCOMPARE(page->view().model()->rowCount(), 2);
     const QStringList asDrawn = test::ShownEntries(*page);
     QCOMPARE(asDrawn, drawn());
     columns(1);
-    QCOMPARE(page->header->count(), 2);
-    QCOMPARE(page->model->rowCount(), 5);
+    QCOMPARE(page->view().header()->count(), 2);
+    QCOMPARE(page->view().model()->rowCount(), 5);
     QCOMPARE(test::ShownEntries(*page), asDrawn);
-    QTest::mouseClick(page->ascButton, Qt::LeftButton);
+    QTest::mouseClick(page->actions().ascButton(), Qt::LeftButton);
     QStringList sorted = asDrawn;
     std::sort(sorted.begin(), sorted.end(), [](const QString& a, const QString& b) {
       return a.toStdString() < b.toStdString();  // byte order, case-sensitive
     });
     QCOMPARE(test::ShownEntries(*page), sorted);
-    QTest::mouseClick(page->dscButton, Qt::LeftButton);
+    QTest::mouseClick(page->actions().dscButton(), Qt::LeftButton);
     std::reverse(sorted.begin(), sorted.end());
     QCOMPARE(test::ShownEntries(*page), sorted);
-    page->origAction->trigger();  // "By Original" in the popup menu
+    page->actions().origAction()->trigger();  // "By Original" in the popup menu
     QCOMPARE(test::ShownEntries(*page), asDrawn);
   }
 
@@ -140,11 +140,11 @@ class NamePageTest : public QObject, public test::PageFixture<NamePage> {
     SetSpin(page->RxSpinEdit44, 30);
     start();
     const QStringList first = drawn();
-    const int firstSeed = page->seed->autoSpin->value();
+    const int firstSeed = page->seedGroup()->autoSpin->value();
     QTest::qWait(20);  // the clock seed counts milliseconds
     start();
-    QVERIFY(page->seed->autoSpin->value() != firstSeed);
-    QCOMPARE(page->seed->lastTaken(), page->seed->autoSpin->value());
+    QVERIFY(page->seedGroup()->autoSpin->value() != firstSeed);
+    QCOMPARE(page->seedGroup()->lastTaken(), page->seedGroup()->autoSpin->value());
     QVERIFY(drawn() != first);
     manualSeed(424242);
     start();
@@ -165,7 +165,7 @@ class NamePageTest : public QObject, public test::PageFixture<NamePage> {
     writeList("last_names.txt", "Brown\n");
     SetSpin(page->RxSpinEdit44, 10);
     start();
-    QCOMPARE(page->totalsLabel->text(), QString("Possible total: 3      Generated total: 3"));
+    QCOMPARE(page->view().totalsLabel()->text(), QString("Possible total: 3      Generated total: 3"));
   }
 
   // An installed copy (bin/ beside share/quenvar/) copies the shipped lists
@@ -195,7 +195,7 @@ class NamePageTest : public QObject, public test::PageFixture<NamePage> {
     };
 
     reopen();
-    QCOMPARE(QString::fromStdString(page->input.LastFile), user + "last_names.txt");
+    QCOMPARE(QString::fromStdString(page->inputs().LastFile), user + "last_names.txt");
     QCOMPARE(ReadAll(user + "last_names.txt"), ReadAll(shipped + "last_names.txt"));
     QCOMPARE(NameListFile(paths::NameList::Male), user + "male_first_names.txt");
     QTest::mouseClick(page->SpeedButton3, Qt::LeftButton);
@@ -209,7 +209,7 @@ class NamePageTest : public QObject, public test::PageFixture<NamePage> {
     reopen();
     SetSpin(page->RxSpinEdit44, 3);
     start();
-    QCOMPARE(page->totalsLabel->text(), QString("Possible total: 3      Generated total: 3"));
+    QCOMPARE(page->view().totalsLabel()->text(), QString("Possible total: 3      Generated total: 3"));
     for (const QString& name : drawn()) QVERIFY2(name.endsWith(" Brown"), qPrintable(name));
     QCOMPARE(ReadAll(user + "last_names.txt"), QByteArray("Brown\n"));
   }
@@ -219,7 +219,7 @@ class NamePageTest : public QObject, public test::PageFixture<NamePage> {
   void missingListEndsInAMessageAndAnIdlePage() {
     SetSpin(page->RxSpinEdit44, 3);
     start();
-    QVERIFY(!page->statusPanel->isHidden());
+    QVERIFY(!page->view().statusPanel()->isHidden());
     QVERIFY(QFile::remove(names() + "last_names.txt"));
     start();
     QCOMPARE(fake->boxes.size(), size_t(1));
@@ -227,25 +227,23 @@ class NamePageTest : public QObject, public test::PageFixture<NamePage> {
     QVERIFY(fake->boxes[0].text.contains("last_names.txt"));
     QCOMPARE(fake->boxes[0].icon, Icon::Error);
     QVERIFY(test::IdleWithoutResults(*page));
-    page->PopupRequested(QPoint(5, 5));
-    QVERIFY(!page->popup->isVisible());
     writeList("last_names.txt", "Smith\n");
     start();
-    QCOMPARE(page->model->rowCount(), 1);
-    QCOMPARE(page->totalsLabel->text(), QString("Possible total: 3      Generated total: 3"));
+    QCOMPARE(page->view().model()->rowCount(), 1);
+    QCOMPARE(page->view().totalsLabel()->text(), QString("Possible total: 3      Generated total: 3"));
   }
 
   void popupColumnsMenu() {
     SetSpin(page->RxSpinEdit44, 3);
     start();
-    page->PopupRequested(QPoint(10, 10));
-    QVERIFY(page->popup->isVisible());
+    page->actions().PopupRequested(QPoint(10, 10));
+    QVERIFY(page->actions().popup()->isVisible());
     // The popup's columns item of the columns box is checked; its items are 1 to 10.
-    QCOMPARE(page->columnActions->actions().size(), 10);
-    QVERIFY(page->columnActions->checkedAction() != nullptr);
-    QCOMPARE(page->columnActions->checkedAction()->data().toInt(), 3);
-    page->popup->hide();
-    QVERIFY(page->commaButton == nullptr);  // names have no thousands
+    QCOMPARE(page->actions().columnActions()->actions().size(), 10);
+    QVERIFY(page->actions().columnActions()->checkedAction() != nullptr);
+    QCOMPARE(page->actions().columnActions()->checkedAction()->data().toInt(), 3);
+    page->actions().popup()->hide();
+    QVERIFY(page->actions().commaButton() == nullptr);  // names have no thousands
   }
 
   void busyStateAndCancel() {
@@ -255,13 +253,14 @@ class NamePageTest : public QObject, public test::PageFixture<NamePage> {
     test::CancelInPhase(
         *page, "Calculating names...", [&] { start(); },
         [&] {
-          sawBusy = !page->startButton->isEnabled() && !page->ascButton->isEnabled() &&
-                    !page->columnsBox->isEnabled() && !page->saveButton->isEnabled() &&
-                    !form->page(Tab::Number)->exitButton->isEnabled();
+          sawBusy = !page->actions().startButton()->isEnabled() &&
+                    !page->actions().ascButton()->isEnabled() && !page->actions().columnsBox()->isEnabled() &&
+                    !page->actions().saveButton()->isEnabled() &&
+                    !form->page(Tab::Number)->actions().exitButton()->isEnabled();
         });
     QVERIFY(sawBusy);
     QVERIFY(test::IdleWithoutResults(*page));
-    QVERIFY(form->page(Tab::Number)->exitButton->isEnabled());
+    QVERIFY(form->page(Tab::Number)->actions().exitButton()->isEnabled());
   }
 
   // For the same seed and inputs the page shows what quenvar-cli prints.
@@ -287,7 +286,8 @@ class NamePageTest : public QObject, public test::PageFixture<NamePage> {
     if (duplicates) QTest::mouseClick(page->CheckBox44, Qt::LeftButton);
     manualSeed(-1234567);
     SetSpin(page->RxSpinEdit44, 500);
-    QToolButton* sortButton[] = {page->ascButton, page->dscButton, page->origButton};
+    QToolButton* sortButton[] = {page->actions().ascButton(), page->actions().dscButton(),
+                                 page->actions().origButton()};
     QTest::mouseClick(sortButton[sort], Qt::LeftButton);
     columns(4);
     start();
@@ -302,11 +302,11 @@ class NamePageTest : public QObject, public test::PageFixture<NamePage> {
                      "--gender",
                      gender,
                      "--male",
-                     QString::fromStdString(page->input.MaleFile),
+                     QString::fromStdString(page->inputs().MaleFile),
                      "--female",
-                     QString::fromStdString(page->input.FemaleFile),
+                     QString::fromStdString(page->inputs().FemaleFile),
                      "--last",
-                     QString::fromStdString(page->input.LastFile)};
+                     QString::fromStdString(page->inputs().LastFile)};
     if (duplicates) args << "--duplicates";
     const test::CliRun cli = test::RunCli(args);
     QCOMPARE(cli.exitCode, 0);
@@ -314,7 +314,7 @@ class NamePageTest : public QObject, public test::PageFixture<NamePage> {
     QCOMPARE(printed.takeLast(), QString());
     QCOMPARE(printed.size(), 500);
     QCOMPARE(test::ShownEntries(*page), printed);
-    QCOMPARE(QString::fromUtf8(cli.err).trimmed(), page->totalsLabel->text().trimmed());
+    QCOMPARE(QString::fromUtf8(cli.err).trimmed(), page->view().totalsLabel()->text().trimmed());
   }
 
   void accessibleNamesAndRows() {
@@ -326,10 +326,10 @@ class NamePageTest : public QObject, public test::PageFixture<NamePage> {
     QCOMPARE(AccessibleName(page->SpeedButton3), QString("View or Edit last name"));
     QCOMPARE(AccessibleName(page->RxSpinEdit44), QString("Count to"));
     QCOMPARE(AccessibleName(page->CheckBox44), QString("Allow duplicate names"));
-    QCOMPARE(AccessibleName(page->columnsBox), QString("Columns"));
-    QCOMPARE(AccessibleName(page->saveButton), QString("Save Random Names As Text File"));
-    QCOMPARE(AccessibleName(page->printButton), QString("Print Random Names"));
-    QCOMPARE(AccessibleName(page->seed->manualSpin), QString("Manual created seed"));
+    QCOMPARE(AccessibleName(page->actions().columnsBox()), QString("Columns"));
+    QCOMPARE(AccessibleName(page->actions().saveButton()), QString("Save Random Names As Text File"));
+    QCOMPARE(AccessibleName(page->actions().printButton()), QString("Print Random Names"));
+    QCOMPARE(AccessibleName(page->seedGroup()->manualSpin), QString("Manual created seed"));
     const QStringList unnamed = test::UnnamedControls(page);
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
 
@@ -337,7 +337,7 @@ class NamePageTest : public QObject, public test::PageFixture<NamePage> {
     columns(2);
     start();
     const QStringList names = drawn();
-    QCOMPARE(test::AccessibleRows(page->list),
+    QCOMPARE(test::AccessibleRows(page->view().list()),
              (QStringList{"1\t" + names[0] + "\t" + names[1], "2\t" + names[2]}));
   }
 };

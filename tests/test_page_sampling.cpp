@@ -31,7 +31,7 @@ class SamplingPageTest : public QObject, public test::PageFixture<SamplingPage> 
     }
   }
   QStringList itemTexts() const { return page->items->texts(); }
-  QStringList results() const { return Texts(page->generator.Results); }
+  QStringList results() const { return Texts(page->generated().Results); }
   QString writeFile(const QString& name, const QByteArray& bytes) {
     const QString path = dir->filePath(name);
     QFile file(path);
@@ -42,7 +42,7 @@ class SamplingPageTest : public QObject, public test::PageFixture<SamplingPage> 
   int current() const { return page->ListBoxSampling->currentIndex().row(); }
   QString caption() const { return page->LabelSampling->title(); }
   void setColumns(int c) {
-    page->columnsBox->setCurrentIndex(c - 1);
+    page->actions().columnsBox()->setCurrentIndex(c - 1);
     page->ColumnsChange();
   }
 
@@ -59,17 +59,17 @@ class SamplingPageTest : public QObject, public test::PageFixture<SamplingPage> 
   void emptyOrUncheckedListIsRefused() {
     QCOMPARE(form->PageControl1->tabText(2), QString("Random Sampling"));
     QCOMPARE(caption(), QString("Random sampling from the 0 checked items below"));
-    QCOMPARE(page->startButton->text(), QString("Random Sampling"));
+    QCOMPARE(page->actions().startButton()->text(), QString("Random Sampling"));
     // Shown after the window, the page's header still spans its width.
-    QCOMPARE(page->header->count(), 4);
-    QCOMPARE(page->header->sectionSize(3), (page->header->width() - 80) / 3);
-    QVERIFY(page->header->sectionSize(3) > 200);
+    QCOMPARE(page->view().header()->count(), 4);
+    QCOMPARE(page->view().header()->sectionSize(3), (page->view().header()->width() - 80) / 3);
+    QVERIFY(page->view().header()->sectionSize(3) > 200);
     start();
     QCOMPARE(fake->boxes.size(), size_t(1));
     QCOMPARE(fake->boxes[0].text,
              QString("Please load items from TXT file,\n\nor manually add item one by one!\n"));
     QCOMPARE(fake->boxes[0].icon, Icon::Warning);
-    QVERIFY(page->statusPanel->isHidden());
+    QVERIFY(page->view().statusPanel()->isHidden());
     // Items, none checked: nothing to draw from, with or without repeats.
     addItems({"a", "b"}, false);
     for (bool duplicates : {false, true}) {
@@ -77,7 +77,7 @@ class SamplingPageTest : public QObject, public test::PageFixture<SamplingPage> 
       start();
       QCOMPARE(fake->boxes.back().icon, Icon::Warning);
       QVERIFY(fake->boxes.back().text.startsWith("No item is checked."));
-      QVERIFY(page->statusPanel->isHidden());
+      QVERIFY(page->view().statusPanel()->isHidden());
     }
     QCOMPARE(fake->boxes.size(), size_t(3));
   }
@@ -90,7 +90,7 @@ class SamplingPageTest : public QObject, public test::PageFixture<SamplingPage> 
     QStringList got = results();
     got.sort();
     QCOMPARE(got, (QStringList{"a", "b", "c"}));
-    QCOMPARE(page->totalsLabel->text(), QString("Possible total: 3      Generated total: 3"));
+    QCOMPARE(page->view().totalsLabel()->text(), QString("Possible total: 3      Generated total: 3"));
     page->items->setChecked(0, false);
     page->items->setChecked(2, false);
     start();
@@ -99,7 +99,7 @@ class SamplingPageTest : public QObject, public test::PageFixture<SamplingPage> 
     QTest::mouseClick(page->CheckBox22, Qt::LeftButton);
     start();
     QCOMPARE(results(), QStringList(10, "b"));
-    QCOMPARE(page->totalsLabel->text(), QString("      Generated total: 10"));
+    QCOMPARE(page->view().totalsLabel()->text(), QString("      Generated total: 10"));
   }
 
   // "7" from the popup's columns menu selects 7 in the columns box.
@@ -107,12 +107,12 @@ class SamplingPageTest : public QObject, public test::PageFixture<SamplingPage> 
     addItems({"a", "b", "c", "d", "e"}, true);
     setSpin(page->RxSpinEdit22, 5);
     start();
-    QMenu* columns = page->popup->actions()[2]->menu();
+    QMenu* columns = page->actions().popup()->actions()[2]->menu();
     QVERIFY(columns != nullptr);
     columns->actions()[6]->trigger();
-    QCOMPARE(page->columnsBox->currentText(), QString("7"));
-    QCOMPARE(page->header->count(), 8);
-    QCOMPARE(page->model->rowCount(), 1);
+    QCOMPARE(page->actions().columnsBox()->currentText(), QString("7"));
+    QCOMPARE(page->view().header()->count(), 8);
+    QCOMPARE(page->view().model()->rowCount(), 1);
   }
 
   void addEditInsertAndCheckMarks() {
@@ -291,7 +291,7 @@ class SamplingPageTest : public QObject, public test::PageFixture<SamplingPage> 
     start();
     QVERIFY(emptied);
     QCOMPARE(page->items->count(), 0);
-    QCOMPARE(page->generator.Results.size(), size_t(1000));
+    QCOMPARE(page->generated().Results.size(), size_t(1000));
     QStringList got = results();
     got.sort();
     got.removeDuplicates();
@@ -310,15 +310,15 @@ class SamplingPageTest : public QObject, public test::PageFixture<SamplingPage> 
     test::FakePump pump([&](int) {
       if (cancelled || page->DisplayLabelText() != "Evaluate Randoms...") return;
       cancelled = true;
-      QVERIFY(!page->startButton->isEnabled() && !page->saveButton->isEnabled());
+      QVERIFY(!page->actions().startButton()->isEnabled() && !page->actions().saveButton()->isEnabled());
       QVERIFY(page->SpeedButton17->isEnabled());  // the item list stays usable
-      QTest::mouseClick(page->cancelButton, Qt::LeftButton);
+      QTest::mouseClick(page->actions().cancelButton(), Qt::LeftButton);
     });
     start();
     QVERIFY(cancelled);
-    QVERIFY(page->statusPanel->isHidden());
-    QCOMPARE(page->model->rowCount(), 0);
-    QVERIFY(page->startButton->isEnabled());
+    QVERIFY(page->view().statusPanel()->isHidden());
+    QCOMPARE(page->view().model()->rowCount(), 0);
+    QVERIFY(page->actions().startButton()->isEnabled());
   }
 
   // The save dialog opens on the page's columns, every layout available.
@@ -333,11 +333,11 @@ class SamplingPageTest : public QObject, public test::PageFixture<SamplingPage> 
       QCOMPARE(dialog->PageKind, PageKind::Sampling);
       QCOMPARE(dialog->RxSpinEdit1->value(), 5);
       QVERIFY(dialog->raSingleLine->isEnabled() && dialog->rxOnecol->isEnabled());
-      QCOMPARE(dialog->Generator, static_cast<const Trandom_base*>(&page->generator));
+      QCOMPARE(dialog->Generator, static_cast<const Trandom_base*>(&page->generated()));
       checked = true;
       dialog->reject();
     });
-    QTest::mouseClick(page->saveButton, Qt::LeftButton);
+    QTest::mouseClick(page->actions().saveButton(), Qt::LeftButton);
     QVERIFY(checked);
   }
 
@@ -364,11 +364,12 @@ class SamplingPageTest : public QObject, public test::PageFixture<SamplingPage> 
     if (args.contains("--duplicates")) QTest::mouseClick(page->CheckBox22, Qt::LeftButton);
     setColumns(3);
     start();
-    if (option("--sort") == "asc") QTest::mouseClick(page->ascButton, Qt::LeftButton);
-    if (option("--sort") == "desc") QTest::mouseClick(page->dscButton, Qt::LeftButton);
+    if (option("--sort") == "asc") QTest::mouseClick(page->actions().ascButton(), Qt::LeftButton);
+    if (option("--sort") == "desc") QTest::mouseClick(page->actions().dscButton(), Qt::LeftButton);
     QStringList window;
-    for (int r = 0; r < page->model->rowCount(); ++r) window << page->model->rowText(r).section('\t', 1);
-    window << page->totalsLabel->text();
+    for (int r = 0; r < page->view().model()->rowCount(); ++r)
+      window << page->view().model()->rowText(r).section('\t', 1);
+    window << page->view().totalsLabel()->text();
     const QStringList printed = CliOutput(QStringList{"sample", "--items", file, "--per-line", "3"} + args);
     QCOMPARE(window.size(), printed.size());
     QCOMPARE(window, printed);
@@ -379,7 +380,7 @@ class SamplingPageTest : public QObject, public test::PageFixture<SamplingPage> 
     QCOMPARE(AccessibleName(page->RxSpinEdit22), QString("Count to"));
     QCOMPARE(AccessibleName(page->SpeedButton17), QString("Add item"));
     QCOMPARE(AccessibleName(page->SpeedButton15), QString("Load items from TXT file ( Append method )"));
-    QCOMPARE(AccessibleName(page->columnsBox), QString("Columns"));
+    QCOMPARE(AccessibleName(page->actions().columnsBox()), QString("Columns"));
     const QStringList unnamed = UnnamedControls(page);
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
     addItems({"a", "b", "c", "d", "e"}, true);
@@ -391,7 +392,7 @@ class SamplingPageTest : public QObject, public test::PageFixture<SamplingPage> 
     setSpin(page->RxSpinEdit22, 3);
     setColumns(2);
     start();
-    const QStringList read = AccessibleRows(page->list);
+    const QStringList read = AccessibleRows(page->view().list());
     QCOMPARE(read, (QStringList{"1\ta\tb", "2\te"}));
   }
 };

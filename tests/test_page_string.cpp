@@ -75,9 +75,9 @@ class StringPageTest : public QObject {
     typeMask(mask);
     test::SetSpin(page->Rx2SpinCount, count);
     test::ManualSeed(*page, seed);
-    click(page->startButton);
+    click(page->actions().startButton());
   }
-  QStringList shown() const { return test::Texts(page->generator.Results); }
+  QStringList shown() const { return test::Texts(page->generated().Results); }
   QStringList rows() const {
     QStringList out;
     for (int i = 0; i < page->ListBoxSpecial->topLevelItemCount(); ++i)
@@ -101,12 +101,12 @@ class StringPageTest : public QObject {
   bool browsing() const {
     return !page->PanelEdit->isEnabled() && page->ListBoxSpecial->isEnabled() && page->BtnAdd->isEnabled() &&
            page->btnEdit->isEnabled() && page->btndelete->isEnabled() && !page->btnSave->isEnabled() &&
-           !page->btnCancel->isEnabled() && page->header->isEnabled();
+           !page->btnCancel->isEnabled() && page->view().header()->isEnabled();
   }
   bool editing() const {
     return page->PanelEdit->isEnabled() && !page->ListBoxSpecial->isEnabled() && !page->BtnAdd->isEnabled() &&
            !page->btnEdit->isEnabled() && !page->btndelete->isEnabled() && page->btnSave->isEnabled() &&
-           page->btnCancel->isEnabled() && !page->header->isEnabled();
+           page->btnCancel->isEnabled() && !page->view().header()->isEnabled();
   }
   void showPage(Tab tab) { form->PageControl1->setCurrentIndex(int(tab)); }
   // Adds a wildcard through the editor: name, note and digits.
@@ -160,19 +160,19 @@ class StringPageTest : public QObject {
     QCOMPARE(page->comName->itemText(92), QString("~"));
     QCOMPARE(page->comName->findText("|"), -1);
     QCOMPARE(page->Rx2SpinCount->value(), 100);
-    QCOMPARE(page->input.Count, 100);
-    QVERIFY(page->origAction->isChecked());
-    QVERIFY(page->seed->autoRadio->isChecked());
-    QVERIFY(test::ProposedFromClock(page->seed->manualSpin->value(), 43254));
+    QCOMPARE(page->inputs().Count, 100);
+    QVERIFY(page->actions().origAction()->isChecked());
+    QVERIFY(page->seedGroup()->autoRadio->isChecked());
+    QVERIFY(test::ProposedFromClock(page->seedGroup()->manualSpin->value(), 43254));
     QVERIFY(browsing());
     QCOMPARE(page->selectedRow(), -1);  // not shown yet
     QCOMPARE(editor(), QString("||0000||||"));
 
     showPage(Tab::String);
     // Hidden when the columns were set, the header is sized once shown.
-    QCOMPARE(page->header->count(), 4);
-    QVERIFY(page->header->width() > 800);
-    QCOMPARE(page->header->sectionSize(3), (page->header->width() - 80) / 3);
+    QCOMPARE(page->view().header()->count(), 4);
+    QVERIFY(page->view().header()->width() > 800);
+    QCOMPARE(page->view().header()->sectionSize(3), (page->view().header()->width() - 80) / 3);
     QCOMPARE(page->selectedRow(), 0);
     QCOMPARE(editor(), QString("#|digits 0-9|0010||||"));
     QVERIFY(page->comMask->hasFocus());
@@ -187,7 +187,7 @@ class StringPageTest : public QObject {
     QCOMPARE(messages(), QStringList{"The edit box of Mask can not be blank!"});
     QCOMPARE(fake->boxes[0].icon, Icon::Error);
     QVERIFY(page->maskHistory().isEmpty());
-    QVERIFY(page->statusPanel->isHidden());
+    QVERIFY(page->view().statusPanel()->isHidden());
 
     // Nine masks: the newest on top, the oldest pushed out; the typed text stays.
     for (int i = 1; i <= 9; ++i) run(QString("  m%1#  ").arg(i), 1, 1);
@@ -197,7 +197,7 @@ class StringPageTest : public QObject {
     run("M5#", 1, 1);
     QCOMPARE(page->maskHistory().size(), 8);
     QCOMPARE(page->maskHistory()[4], QString("m5#"));
-    QCOMPARE(page->input.Mask, std::string("M5#"));  // as typed: not matched to the entry
+    QCOMPARE(page->inputs().Mask, std::string("M5#"));  // as typed: not matched to the entry
     QCOMPARE(page->comMask->currentText(), QString("M5#"));
     QCOMPARE(shown().size(), 1);
     QVERIFY(shown()[0].startsWith("M5"));
@@ -205,8 +205,8 @@ class StringPageTest : public QObject {
     // Typed key by key, the start of a longer entry is not completed to it.
     typeMask("");
     QTest::keyClicks(page->comMask->lineEdit(), "m7");
-    click(page->startButton);
-    QCOMPARE(page->input.Mask, std::string("m7"));
+    click(page->actions().startButton());
+    QCOMPARE(page->inputs().Mask, std::string("m7"));
     QCOMPARE(shown(), QStringList{"m7"});
   }
 
@@ -230,7 +230,9 @@ class StringPageTest : public QObject {
     if (duplicates) click(page->Ch2Duplicate);
     test::ChooseColumns(*page, 4);
     run(mask, count, 20240607);
-    click(sort == 0 ? page->ascButton : sort == 1 ? page->dscButton : page->origButton);
+    click(sort == 0   ? page->actions().ascButton()
+          : sort == 1 ? page->actions().dscButton()
+                      : page->actions().origButton());
     QStringList args{"--mask", mask,       "--count", QString::number(count),
                      "--seed", "20240607", "--sort",  QStringList{"asc", "desc", "drawn"}[sort]};
     if (duplicates) args << "--duplicates";
@@ -240,38 +242,38 @@ class StringPageTest : public QObject {
     // The window adds the mask's strength in bits; the rest is the tool's line.
     static const QRegularExpression strength(
         R"( \(\d+\.\d bits, seed limit 32\.0 bits\)|^Strength: \d+\.\d bits, seed limit 32\.0 bits)");
-    QCOMPARE(page->totalsLabel->text().count(strength), 1);
-    QCOMPARE(page->totalsLabel->text().remove(strength), totals);
+    QCOMPARE(page->view().totalsLabel()->text().count(strength), 1);
+    QCOMPARE(page->view().totalsLabel()->text().remove(strength), totals);
     // The rows read as shown: number, then four strings.
-    QCOMPARE(page->model->rowCount(), (int(lines.size()) + 3) / 4);
-    QCOMPARE(page->model->rowText(0), "1\t" + QStringList(lines.mid(0, 4)).join('\t'));
+    QCOMPARE(page->view().model()->rowCount(), (int(lines.size()) + 3) / 4);
+    QCOMPARE(page->view().model()->rowText(0), "1\t" + QStringList(lines.mid(0, 4)).join('\t'));
   }
 
   void totalsTexts() {
     showPage(Tab::String);
     run("#", 15, 1);
     QCOMPARE(
-        page->totalsLabel->text(),
+        page->view().totalsLabel()->text(),
         QString(
             "Possible total randoms: 10 (3.3 bits, seed limit 32.0 bits)      Generated total randoms: 10"));
     // The strength is counted in full where the total is capped.
     run(QString(16, '#'), 3, 1);
-    QCOMPARE(page->totalsLabel->text(),
+    QCOMPARE(page->view().totalsLabel()->text(),
              QString("Possible total randoms: Over 36028797018963968 (53.2 bits, seed "
                      "limit 32.0 bits)      Generated total randoms: 3"));
     run(QString(40, '#'), 3, 1);
-    QVERIFY(page->totalsLabel->text().contains("(132.9 bits, seed limit 32.0 bits)"));
+    QVERIFY(page->view().totalsLabel()->text().contains("(132.9 bits, seed limit 32.0 bits)"));
     // A seeded run is no stronger than its seed: a clock seed is the
     // milliseconds of a day. A System run has no seed to limit it.
-    click(page->seed->autoRadio);
-    click(page->startButton);
-    QVERIFY(page->totalsLabel->text().contains("(132.9 bits, seed limit 26.4 bits)"));
-    click(page->seed->secureRadio);
-    click(page->startButton);
-    QVERIFY(page->totalsLabel->text().contains("(132.9 bits)"));
+    click(page->seedGroup()->autoRadio);
+    click(page->actions().startButton());
+    QVERIFY(page->view().totalsLabel()->text().contains("(132.9 bits, seed limit 26.4 bits)"));
+    click(page->seedGroup()->secureRadio);
+    click(page->actions().startButton());
+    QVERIFY(page->view().totalsLabel()->text().contains("(132.9 bits)"));
     click(page->Ch2Duplicate);
     run("#", 15, 1);
-    QCOMPARE(page->totalsLabel->text(),
+    QCOMPARE(page->view().totalsLabel()->text(),
              QString("Strength: 3.3 bits, seed limit 32.0 bits      Generated total randoms: 15"));
   }
 
@@ -288,7 +290,7 @@ class StringPageTest : public QObject {
     run("#", 5, 1);
     QCOMPARE(messages(), QStringList{"Please Save or Cancel Wildcard before generate randoms"});
     QCOMPARE(fake->boxes[0].icon, Icon::Error);
-    QVERIFY(page->statusPanel->isHidden());
+    QVERIFY(page->view().statusPanel()->isHidden());
     QVERIFY(page->maskHistory().isEmpty());
 
     showPage(Tab::Number);
@@ -303,7 +305,7 @@ class StringPageTest : public QObject {
     QCOMPARE(page->selectedRow(), 0);
     QCOMPARE(editor(), QString("#|digits 0-9|0010||||"));
     run("#", 5, 1);
-    QVERIFY(!page->statusPanel->isHidden());
+    QVERIFY(!page->view().statusPanel()->isHidden());
   }
 
   // Every refusal shows its message and leaves the editor open with what
@@ -558,7 +560,7 @@ class StringPageTest : public QObject {
 
     test::ChooseColumns(*page, 2);
     run("#\\-#", 3, 5);
-    QCOMPARE(test::AccessibleRows(page->list),
+    QCOMPARE(test::AccessibleRows(page->view().list()),
              (QStringList{"1\t" + shown()[0] + "\t" + shown()[1], "2\t" + shown()[2]}));
     QVERIFY(shown()[0].contains('-'));
   }
@@ -578,45 +580,16 @@ class StringPageTest : public QObject {
       QCOMPARE(dialog->RxSpinEdit1->value(), 4);
       dialog->reject();
     });
-    click(page->saveButton);
+    click(page->actions().saveButton());
     QVERIFY(opened);
 
     const bool cancelled =
         test::CancelInPhase(*page, "Calculating randoms...", [&] { run("########", 5000000, 9); }).cancelled;
     QVERIFY2(cancelled, "the draw was never seen");
-    QVERIFY(page->statusPanel->isHidden());
-    QCOMPARE(page->model->rowCount(), 0);
-    QVERIFY(page->generator.GeneratedTotal() == 5000000 && page->generator.Strings.size() < 5000000);
-    QVERIFY(page->startButton->isEnabled());
-  }
-
-  // scripts/screenshot sets QUENVAR_SCREENSHOTS to the folder for the pictures.
-  void screenshot() {
-    const QString folder = qEnvironmentVariable("QUENVAR_SCREENSHOTS");
-    if (folder.isEmpty()) QSKIP("QUENVAR_SCREENSHOTS is not set");
-    showPage(Tab::String);
-    run("@@##-\\#*", 60, 42);
-    QTest::qWait(300);
-    QVERIFY(form->grab().save(folder + "/tab4-string-browsing.png"));
-    click(page->btnEdit);
-    page->EditDescription->setText("letters, no vowels");
-    page->EditWildcard.UpperExclude = {65, 69, 73, 79, 85};
-    page->EditWildcard.Lowerexclude = {97, 101, 105, 111, 117};
-    page->ShowWildcard();
-    for (QCheckBox* box : {page->ChUpper, page->Chlower, page->ChNumber}) click(box);
-    QTest::qWait(300);
-    QVERIFY(form->grab().save(folder + "/tab4-string-editing.png"));
-    DialogDriver dialogs;
-    bool saved = false;
-    dialogs.when([&](TFormSelect* d) {
-      d->ListBoxSource->item(3)->setSelected(true);
-      QTest::qWait(300);
-      saved = d->grab().save(folder + "/dialog-select-from-page.png");
-      click(d->BitBtn2);
-    });
-    click(page->spUpper);
-    QVERIFY(saved);
-    click(page->btnCancel);
+    QVERIFY(page->view().statusPanel()->isHidden());
+    QCOMPARE(page->view().model()->rowCount(), 0);
+    QVERIFY(page->generated().GeneratedTotal() == 5000000 && page->generated().Strings.size() < 5000000);
+    QVERIFY(page->actions().startButton()->isEnabled());
   }
 };
 

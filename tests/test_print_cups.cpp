@@ -50,11 +50,11 @@ class CupsTest : public QObject {
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     NumberPage* page = form.TabSheet1;
-    page->seed->manualRadio->setChecked(true);
-    page->seed->manualSpin->setValue(4242);
+    page->seedGroup()->manualRadio->setChecked(true);
+    page->seedGroup()->manualSpin->setValue(4242);
     page->RxSpinCount->setValue(30);
     page->RxSpinCountExit();
-    QTest::mouseClick(page->startButton, Qt::LeftButton);
+    QTest::mouseClick(page->actions().startButton(), Qt::LeftButton);
     CurrentPrinter().setPrinterName(printer);
 
     // The PDF back end writes to the PDF folder in the job owner's home.
@@ -63,7 +63,7 @@ class CupsTest : public QObject {
     const QSet<QString> before = Pdfs(pdfFolder);
     QString printedFile;
     QVERIFY(quenvar::test::WhenModal<TFormPrinttext>(
-        [&] { QTest::mouseClick(page->printButton, Qt::LeftButton); },
+        [&] { QTest::mouseClick(page->actions().printButton(), Qt::LeftButton); },
         [&](TFormPrinttext* dialog) {
           dialog->raspace->setChecked(true);
           QTest::mouseClick(dialog->btnprint, Qt::LeftButton);

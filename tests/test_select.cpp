@@ -271,17 +271,6 @@ class SelectTest : public QObject {
     QCOMPARE(available.mid(0, 3), QStringList({"space", "\"", "#"}));
     QCOMPARE(rows(d.ListBoxTarget), QStringList({"!"}));
   }
-
-  // scripts/screenshot sets QUENVAR_SCREENSHOTS to the folder for the picture.
-  void screenshot() {
-    const QString folder = qEnvironmentVariable("QUENVAR_SCREENSHOTS");
-    if (folder.isEmpty()) QSKIP("QUENVAR_SCREENSHOTS is not set");
-    TFormSelect& d = open(kSpecial, {33, 35, 64, 95});
-    d.setWindowTitle("Select special characters included");
-    d.ListBoxSource->item(2)->setSelected(true);
-    QTest::qWait(300);
-    QVERIFY(d.grab().save(folder + "/dialog-select.png"));
-  }
 };
 
 QTEST_MAIN(SelectTest)

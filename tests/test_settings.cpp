@@ -57,7 +57,7 @@ QList<int> LotterySpins(const LotteryPage* page) {
 
 // The sort button that is down: 0 ascending, 1 descending, 2 as drawn.
 int SortButtonDown(const ResultPage& page) {
-  return page.ascAction->isChecked() ? 0 : page.dscAction->isChecked() ? 1 : 2;
+  return page.actions().ascAction()->isChecked() ? 0 : page.actions().dscAction()->isChecked() ? 1 : 2;
 }
 
 }  // namespace
@@ -98,7 +98,7 @@ class SettingsTest : public QObject {
     return out;
   }
   static void columns(ResultPage* page, int count) {
-    page->columnsBox->setCurrentIndex(count - 1);
+    page->actions().columnsBox()->setCurrentIndex(count - 1);
     page->ColumnsChange();
   }
   static QStringList masks(const StringPage* page) { return page->maskHistory(); }
@@ -189,12 +189,12 @@ class SettingsTest : public QObject {
     openWindow();
     NumberPage* number = form->TabSheet1;
     columns(number, 5);
-    QTest::mouseClick(number->commaButton, Qt::LeftButton);
+    QTest::mouseClick(number->actions().commaButton(), Qt::LeftButton);
     QTest::mouseClick(number->ChDuplicate, Qt::LeftButton);
     SetSpin(number->RxSpinLow, -50);
     SetSpin(number->RxSpinUpper, 70000);
     SetSpin(number->RxSpinCount, 12);
-    QTest::mouseClick(number->dscButton, Qt::LeftButton);
+    QTest::mouseClick(number->actions().dscButton(), Qt::LeftButton);
 
     StringPage* string = form->TabSheet2;
     columns(string, 7);
@@ -204,7 +204,7 @@ class SettingsTest : public QObject {
       string->AddMaskHistory();
     }
     QTest::mouseClick(string->Ch2Duplicate, Qt::LeftButton);
-    QTest::mouseClick(string->ascButton, Qt::LeftButton);
+    QTest::mouseClick(string->actions().ascButton(), Qt::LeftButton);
 
     FilePage* file = form->TabSheet3;
     columns(file, 1);
@@ -239,46 +239,46 @@ class SettingsTest : public QObject {
 
     openWindow();
     number = form->TabSheet1;
-    QCOMPARE(number->columnsBox->currentIndex(), 4);
-    QCOMPARE(number->header->count(), 6);
-    QVERIFY(number->commaAction->isChecked());
-    QVERIFY(number->Comma);
+    QCOMPARE(number->actions().columnsBox()->currentIndex(), 4);
+    QCOMPARE(number->view().header()->count(), 6);
+    QVERIFY(number->actions().commaAction()->isChecked());
+    QVERIFY(number->comma());
     QVERIFY(number->ChDuplicate->isChecked());
-    QVERIFY(number->input.Duplicate);
+    QVERIFY(number->inputs().Duplicate);
     QCOMPARE(Values({number->RxSpinLow, number->RxSpinUpper, number->RxSpinCount}),
              (QList<int>{-50, 70000, 12}));
-    QCOMPARE(number->input.Lower, -50);
-    QCOMPARE(number->input.Upper, 70000);
-    QCOMPARE(number->input.Count, 12);
+    QCOMPARE(number->inputs().Lower, -50);
+    QCOMPARE(number->inputs().Upper, 70000);
+    QCOMPARE(number->inputs().Count, 12);
     QCOMPARE(SortButtonDown(*number), 1);
-    QCOMPARE(number->SortOrder, SortDescending);
+    QCOMPARE(number->sortOrder(), SortDescending);
 
     string = form->TabSheet2;
-    QCOMPARE(string->columnsBox->currentIndex(), 6);
-    QCOMPARE(string->header->count(), 8);
+    QCOMPARE(string->actions().columnsBox()->currentIndex(), 6);
+    QCOMPARE(string->view().header()->count(), 8);
     QCOMPARE(masks(string), (QStringList{"AA", "?##"}));
     QCOMPARE(string->comMask->currentText(), QString("AA"));
-    QCOMPARE(string->input.Mask, std::string("AA"));
+    QCOMPARE(string->inputs().Mask, std::string("AA"));
     QVERIFY(string->Ch2Duplicate->isChecked());
-    QVERIFY(string->input.Duplicate);
-    QCOMPARE(string->SortOrder, SortAscending);
+    QVERIFY(string->inputs().Duplicate);
+    QCOMPARE(string->sortOrder(), SortAscending);
 
     file = form->TabSheet3;
-    QCOMPARE(file->columnsBox->currentIndex(), 0);
+    QCOMPARE(file->actions().columnsBox()->currentIndex(), 0);
     QCOMPARE(file->BaseFileName, folder->filePath("bytes.bin"));
     QVERIFY(!file->ChAutoFileName->isChecked());
     QCOMPARE(file->RxSpinAutoFilename->value(), 9);
     QVERIFY(!file->RxSpinAutoFilename->isEnabled());
     QCOMPARE(file->EditFileName->text(), folder->filePath("bytes.bin"));
-    QCOMPARE(file->input.FileName, folder->filePath("bytes.bin").toStdString());
+    QCOMPARE(file->inputs().FileName, folder->filePath("bytes.bin").toStdString());
     QVERIFY(!file->btn3Displayed->isChecked());
-    QCOMPARE(file->list->model(), file->disabledLine);
+    QCOMPARE(file->view().list()->model(), file->disabledLine);
 
     sampling = form->TabSheet22;
-    QCOMPARE(sampling->columnsBox->currentIndex(), 9);
+    QCOMPARE(sampling->actions().columnsBox()->currentIndex(), 9);
     QCOMPARE(sampling->items->texts(), (QStringList{"alpha", "beta", "gamma delta"}));
-    QCOMPARE(form->TabSheet44->columnsBox->currentIndex(), 19);
-    QCOMPARE(form->TabSheet44->header->count(), 21);
+    QCOMPARE(form->TabSheet44->actions().columnsBox()->currentIndex(), 19);
+    QCOMPARE(form->TabSheet44->view().header()->count(), 21);
 
     lottery = form->TabSheet55;
     QCOMPARE(LotterySpins(lottery), (QList<int>{3, 60, 6, 2, 30, 2, 7}));
@@ -299,18 +299,18 @@ class SettingsTest : public QObject {
     openWindow();
     const std::array<SeedGroup::Choice, 6> chosen{SeedGroup::System,    SeedGroup::Manual, SeedGroup::System,
                                                   SeedGroup::Automatic, SeedGroup::Manual, SeedGroup::System};
-    for (size_t k = 0; k < 6; ++k) form->Pages[k]->seed->setChoice(chosen[k]);
+    for (size_t k = 0; k < 6; ++k) form->Pages[k]->seedGroup()->setChoice(chosen[k]);
     closeWindow();
     QVERIFY(readIni().contains("[Lotty]"));
     openWindow();
-    for (size_t k = 0; k < 6; ++k) QCOMPARE(form->Pages[k]->seed->choice(), chosen[k]);
-    QCOMPARE(form->Pages[0]->seed->secureRadio->isChecked(), true);
+    for (size_t k = 0; k < 6; ++k) QCOMPARE(form->Pages[k]->seedGroup()->choice(), chosen[k]);
+    QCOMPARE(form->Pages[0]->seedGroup()->secureRadio->isChecked(), true);
     closeWindow();
     writeIni("[Simply]\r\nSeedChoice=7\r\n[Clipboard]\r\nClearSecretsAfter=5\r\n");
     openWindow();
-    QCOMPARE(form->Pages[0]->seed->choice(), SeedGroup::Automatic);
-    QCOMPARE(ResultPage::SecretClearMs, 5000);
-    ResultPage::SecretClearMs = 30000;
+    QCOMPARE(form->Pages[0]->seedGroup()->choice(), SeedGroup::Automatic);
+    QCOMPARE(ResultView::SecretClearMs, 5000);
+    ResultView::SecretClearMs = 30000;
   }
 
   void itemListKeepsAtMost800() {
@@ -375,7 +375,7 @@ class SettingsTest : public QObject {
     const StringPage* string = form->TabSheet2;
     QCOMPARE(masks(string), (QStringList{"a?", "", "b#"}));
     QCOMPARE(string->comMask->currentIndex(), 0);
-    QCOMPARE(string->input.Mask, std::string("a?"));
+    QCOMPARE(string->inputs().Mask, std::string("a?"));
     closeWindow();
     // Unchanged, the list is not written again; the earlier run's key stays.
     QVERIFY(readIni().startsWith(
@@ -409,7 +409,7 @@ class SettingsTest : public QObject {
     openWindow();
     for (const ResultPage* page : {static_cast<ResultPage*>(form->TabSheet1), form->page(Tab::String)}) {
       QCOMPARE(SortButtonDown(*page), down);
-      QCOMPARE(int(page->SortOrder), down);
+      QCOMPARE(int(page->sortOrder()), down);
     }
   }
 
@@ -427,21 +427,21 @@ class SettingsTest : public QObject {
     openWindow();
     const NumberPage* number = form->TabSheet1;
     QCOMPARE(number->RxSpinLow->value(), 16);
-    QCOMPARE(number->input.Lower, 16);
+    QCOMPARE(number->inputs().Lower, 16);
     QCOMPARE(number->RxSpinUpper->value(), 2147483647);
     QCOMPARE(number->RxSpinCount->value(), 1);
     QVERIFY(number->ChDuplicate->isChecked());
-    QVERIFY(!number->commaAction->isChecked());
-    QCOMPARE(number->columnsBox->currentIndex(), 2);
-    QCOMPARE(number->header->count(), 4);
-    QCOMPARE(form->TabSheet2->columnsBox->currentIndex(), 19);
+    QVERIFY(!number->actions().commaAction()->isChecked());
+    QCOMPARE(number->actions().columnsBox()->currentIndex(), 2);
+    QCOMPARE(number->view().header()->count(), 4);
+    QCOMPARE(form->TabSheet2->actions().columnsBox()->currentIndex(), 19);
     QVERIFY(!form->TabSheet2->Ch2Duplicate->isChecked());
     const FilePage* file = form->TabSheet3;
-    QCOMPARE(file->columnsBox->currentIndex(), 2);
+    QCOMPARE(file->actions().columnsBox()->currentIndex(), 2);
     QCOMPARE(file->BaseFileName, FilePage::DefaultFileName());  // an empty name is no name
     QCOMPARE(file->EditFileName->text(), FilePage::DefaultFileName());
     QCOMPARE(file->RxSpinAutoFilename->value(), 12);
-    QCOMPARE(form->TabSheet22->columnsBox->currentIndex(), 2);
+    QCOMPARE(form->TabSheet22->actions().columnsBox()->currentIndex(), 2);
     const LotteryPage* lottery = form->TabSheet55;
     QCOMPARE(lottery->RxSpinMainPick->value(), 300);
     QCOMPARE(lottery->RxSpinEditTotal->value(), 1);

@@ -140,7 +140,7 @@ class TranslationTest : public QObject {
   void look(QWidget* w) { unmarked << Unmarked(w); }
   void run(ResultPage* page) {
     form()->PageControl1->setCurrentWidget(page);
-    QTest::mouseClick(page->startButton, Qt::LeftButton);
+    QTest::mouseClick(page->actions().startButton(), Qt::LeftButton);
   }
   TFormRandom* form() { return gui.form.get(); }
 
@@ -157,21 +157,22 @@ class TranslationTest : public QObject {
     NumberPage* page = gui.page;
     page->RxSpinLow->setValue(5);
     page->RxSpinUpper->setValue(1);
-    QTest::mouseClick(page->startButton, Qt::LeftButton);
+    QTest::mouseClick(page->actions().startButton(), Qt::LeftButton);
     QVERIFY(!gui.fake->boxes.empty());
     QVERIFY2(gui.fake->boxes.back().text.startsWith(kMark), qPrintable(gui.fake->boxes.back().text));
     page->RxSpinUpper->setValue(100);
 
     // The dialogs, on a page with results.
     run(page);
-    QVERIFY(page->totalsLabel->text().startsWith(kMark));
+    QVERIFY(page->view().totalsLabel()->text().startsWith(kMark));
     QVERIFY(page->DisplayLabelText().startsWith(kMark));
-    QVERIFY(WhenModal<TFormSaveText>([&] { QTest::mouseClick(page->saveButton, Qt::LeftButton); },
+    QVERIFY(WhenModal<TFormSaveText>([&] { QTest::mouseClick(page->actions().saveButton(), Qt::LeftButton); },
                                      [&](TFormSaveText* d) { look(d); }));
     gui.fake->printers = {"Fake printer"};
-    QVERIFY(WhenModal<TFormPrinttext>([&] { QTest::mouseClick(page->printButton, Qt::LeftButton); },
-                                      [&](TFormPrinttext* d) { look(d); }));
-    QVERIFY(WhenModal<DistributionDialog>([&] { page->distributionAction->trigger(); },
+    QVERIFY(
+        WhenModal<TFormPrinttext>([&] { QTest::mouseClick(page->actions().printButton(), Qt::LeftButton); },
+                                  [&](TFormPrinttext* d) { look(d); }));
+    QVERIFY(WhenModal<DistributionDialog>([&] { page->exports().distributionAction()->trigger(); },
                                           [&](DistributionDialog* d) { look(d); }));
     QVERIFY(WhenModal<Taboutform>([&] { form()->About1Click(); }, [&](Taboutform* d) { look(d); }));
     {
@@ -200,7 +201,8 @@ class TranslationTest : public QObject {
     for (const Tab tab : {Tab::String, Tab::Lottery}) {
       ResultPage* shown = form()->page(tab);
       run(shown);
-      QVERIFY2(shown->totalsLabel->text().startsWith(kMark), qPrintable(shown->totalsLabel->text()));
+      QVERIFY2(shown->view().totalsLabel()->text().startsWith(kMark),
+               qPrintable(shown->view().totalsLabel()->text()));
     }
     look(form());  // the pages after their runs
     QCoreApplication::removeTranslator(marking.get());
@@ -232,7 +234,7 @@ class TranslationTest : public QObject {
     paths::SetProgramFolder({});
     gui.openWindow();
     QCOMPARE(form()->PageControl1->tabText(0).remove('&'), QString("Zufallszahl"));
-    QCOMPARE(gui.page->startButton->text().remove('&'), QString("Zufallszahlen erzeugen"));
+    QCOMPARE(gui.page->actions().startButton()->text().remove('&'), QString("Zufallszahlen erzeugen"));
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Abbrechen"));
     // No two controls of a page share an Alt+letter in German either.
     QStringList clashes;

@@ -54,8 +54,8 @@ class WindowTest : public QObject {
   NumberPage*& page = gui.page;
 
   static void setSpin(TSpinEdit* spin, qlonglong value) { test::SetSpin(spin, value); }
-  void start() { QTest::mouseClick(page->startButton, Qt::LeftButton); }
-  QStringList shown() const { return test::Texts(page->generator.Results); }
+  void start() { QTest::mouseClick(page->actions().startButton(), Qt::LeftButton); }
+  QStringList shown() const { return test::Texts(page->generated().Results); }
   void manualSeed(int seed) { test::ManualSeed(*page, seed); }
 
  private slots:
@@ -69,11 +69,11 @@ class WindowTest : public QObject {
     for (int i = 0; i < form->PageControl1->count(); ++i) tabs << form->PageControl1->tabText(i);
     QCOMPARE(tabs, (QStringList{"Random Number", "Lottery Number", "Random Sampling", "Random String",
                                 "Random Name", "Random File"}));
-    QCOMPARE(page->header->count(), 4);  // "NO." and three columns without settings
-    QCOMPARE(page->header->model()->headerData(3, Qt::Horizontal).toString(), QString("Column 3"));
-    QVERIFY(page->statusPanel->isHidden());
-    QVERIFY(page->cancelButton->isHidden());
-    QVERIFY(test::ProposedFromClock(page->seed->manualSpin->value(), 75675));
+    QCOMPARE(page->view().header()->count(), 4);  // "NO." and three columns without settings
+    QCOMPARE(page->view().header()->model()->headerData(3, Qt::Horizontal).toString(), QString("Column 3"));
+    QVERIFY(page->view().statusPanel()->isHidden());
+    QVERIFY(page->actions().cancelButton()->isHidden());
+    QVERIFY(test::ProposedFromClock(page->seedGroup()->manualSpin->value(), 75675));
   }
 
   void typedValueIsUsedWithoutLeavingTheBox() {
@@ -82,8 +82,8 @@ class WindowTest : public QObject {
     page->RxSpinUpper->editor()->selectAll();
     QTest::keyClicks(page->RxSpinUpper->editor(), "50");
     start();
-    QCOMPARE(page->input.Upper, 50);
-    QCOMPARE(page->generator.PossibleTotal(), 50);
+    QCOMPARE(page->inputs().Upper, 50);
+    QCOMPARE(page->generated().PossibleTotal(), 50);
     for (const QString& v : shown()) QVERIFY(v.toInt() >= 1 && v.toInt() <= 50);
   }
 
@@ -104,19 +104,19 @@ class WindowTest : public QObject {
              QString("The Upper number minus the Lower number\n\n    must be less than 2147483647!"));
     QCOMPARE(fake->boxes[2].text, QString("You can not exclude all digits!"));
     for (const auto& box : fake->boxes) QCOMPARE(box.icon, Icon::Error);
-    QVERIFY(page->statusPanel->isHidden());  // nothing of a run happened
+    QVERIFY(page->view().statusPanel()->isHidden());  // nothing of a run happened
     // -2147483647 to -1 passes.
     QTest::mouseClick(page->Ch[0], Qt::LeftButton);
     setSpin(page->RxSpinCount, 3);
     start();
     QCOMPARE(fake->boxes.size(), size_t(3));
-    QVERIFY(!page->statusPanel->isHidden());
+    QVERIFY(!page->view().statusPanel()->isHidden());
   }
 
   void countAboveTheMaximumIsClamped() {
     setSpin(page->RxSpinCount, 99999999999LL);
     QCOMPARE(page->RxSpinCount->value(), 2147483647);
-    QCOMPARE(page->input.Count, 2147483647);
+    QCOMPARE(page->inputs().Count, 2147483647);
   }
 
   void seededRunAndTotals() {
@@ -126,11 +126,11 @@ class WindowTest : public QObject {
     for (int run = 0; run < 2; ++run) {
       start();
       QCOMPARE(shown(), (QStringList{"3854", "2894", "798", "5537", "6337"}));
-      QCOMPARE(page->totalsLabel->text(), QString("      Generated total randoms: 5"));
+      QCOMPARE(page->view().totalsLabel()->text(), QString("      Generated total randoms: 5"));
     }
     QTest::mouseClick(page->ChDuplicate, Qt::LeftButton);
     start();
-    QCOMPARE(page->totalsLabel->text(),
+    QCOMPARE(page->view().totalsLabel()->text(),
              QString("Possible total randoms: 10000      Generated total randoms: 5"));
     QCOMPARE(page->DisplayLabelText(), QString("Done"));
   }
@@ -145,8 +145,8 @@ class WindowTest : public QObject {
     QTest::mouseClick(page->Ch[1], Qt::LeftButton);
     start();
     QVERIFY(fake->boxes.empty());
-    QCOMPARE(page->totalsLabel->text(), QString("      Generated total randoms: 0"));
-    QCOMPARE(page->model->rowCount(), 0);
+    QCOMPARE(page->view().totalsLabel()->text(), QString("      Generated total randoms: 0"));
+    QCOMPARE(page->view().model()->rowCount(), 0);
   }
 
   // The third seed choice: every run fresh from the system's generator, no
@@ -154,17 +154,17 @@ class WindowTest : public QObject {
   void secureChoice() {
     setSpin(page->RxSpinUpper, 1000000000);
     setSpin(page->RxSpinCount, 50);
-    QTest::mouseClick(page->seed->secureRadio, Qt::LeftButton);
-    QVERIFY(page->seed->secure());
-    QVERIFY(page->seed->autoSpin->text().isEmpty());
+    QTest::mouseClick(page->seedGroup()->secureRadio, Qt::LeftButton);
+    QVERIFY(page->seedGroup()->secure());
+    QVERIFY(page->seedGroup()->autoSpin->text().isEmpty());
     start();
     const QStringList first = shown();
     QCOMPARE(first.size(), 50);
     start();
     QCOMPARE(shown().size(), 50);
     QVERIFY(shown() != first);
-    QVERIFY(page->seed->autoSpin->text().isEmpty());
-    QCOMPARE(page->totalsLabel->text(),
+    QVERIFY(page->seedGroup()->autoSpin->text().isEmpty());
+    QCOMPARE(page->view().totalsLabel()->text(),
              QString("Possible total randoms: 1000000000      Generated total randoms: 50"));
 
     setSpin(page->RxSpinUpper, 10000);
@@ -172,10 +172,10 @@ class WindowTest : public QObject {
     QTest::mouseClick(page->ChDuplicate, Qt::LeftButton);
     manualSeed(12345);
     start();
-    QVERIFY(!page->seed->secure());
+    QVERIFY(!page->seedGroup()->secure());
     QCOMPARE(shown(), (QStringList{"3854", "2894", "798", "5537", "6337"}));
-    QTest::mouseClick(page->seed->autoRadio, Qt::LeftButton);
-    QVERIFY(!page->seed->autoSpin->text().isEmpty());  // a clock seed again
+    QTest::mouseClick(page->seedGroup()->autoRadio, Qt::LeftButton);
+    QVERIFY(!page->seedGroup()->autoSpin->text().isEmpty());  // a clock seed again
 
     QAccessible::setActive(true);
     const auto groups = form->findChildren<SeedGroup*>();
@@ -188,15 +188,15 @@ class WindowTest : public QObject {
   // that page's next run only: the running one draws nothing from the
   // seeded generator, not even from the clock seed the click took.
   void seedChoicesElsewhereDoNotReachASystemRun() {
-    SeedGroup* other = form->TabSheet2->seed;
+    SeedGroup* other = form->TabSheet2->seedGroup();
     setSpin(page->RxSpinUpper, 2000000000);
     setSpin(page->RxSpinCount, 2000);
     QTest::mouseClick(page->ChDuplicate, Qt::LeftButton);
-    QTest::mouseClick(page->seed->secureRadio, Qt::LeftButton);
+    QTest::mouseClick(page->seedGroup()->secureRadio, Qt::LeftButton);
     bool clicked = false;
     {
       test::FakePump pump([&](int) {
-        if (clicked || page->generator.Engine.Generated != 1000) return;
+        if (clicked || page->generated().Engine.Generated != 1000) return;
         clicked = true;
         other->manualRadio->click();
         other->autoRadio->click();
@@ -209,65 +209,65 @@ class WindowTest : public QObject {
     QStringList fromSeed;
     for (int i = 0; i < 5; ++i) fromSeed << QString::number(1 + seeded.RandomBelow(2000000000));
     QVERIFY(shown().mid(1001, 5) != fromSeed);
-    QVERIFY(page->seed->secure() && !other->secure());
+    QVERIFY(page->seedGroup()->secure() && !other->secure());
   }
 
   void rowsColumnsAndResorting() {
     manualSeed(7);
     setSpin(page->RxSpinCount, 25);
-    page->columnsBox->setCurrentIndex(1);
+    page->actions().columnsBox()->setCurrentIndex(1);
     page->ColumnsChange();
     start();
-    QCOMPARE(page->model->rowCount(), 13);
-    QCOMPARE(page->header->count(), 3);
+    QCOMPARE(page->view().model()->rowCount(), 13);
+    QCOMPARE(page->view().header()->count(), 3);
     const QStringList drawn = shown();
-    QTest::mouseClick(page->ascButton, Qt::LeftButton);
+    QTest::mouseClick(page->actions().ascButton(), Qt::LeftButton);
     QStringList sorted = drawn;
     std::sort(sorted.begin(), sorted.end(),
               [](const QString& a, const QString& b) { return a.toInt() < b.toInt(); });
     QCOMPARE(shown(), sorted);
-    QTest::mouseClick(page->dscButton, Qt::LeftButton);
+    QTest::mouseClick(page->actions().dscButton(), Qt::LeftButton);
     QCOMPARE(shown().first(), sorted.last());
-    QTest::mouseClick(page->origButton, Qt::LeftButton);
+    QTest::mouseClick(page->actions().origButton(), Qt::LeftButton);
     QCOMPARE(shown(), drawn);
-    page->columnsBox->setCurrentIndex(4);
+    page->actions().columnsBox()->setCurrentIndex(4);
     page->ColumnsChange();
-    QCOMPARE(page->model->rowCount(), 5);
-    QCOMPARE(page->header->sectionSize(1), (page->header->width() - 80) / 5);
+    QCOMPARE(page->view().model()->rowCount(), 5);
+    QCOMPARE(page->view().header()->sectionSize(1), (page->view().header()->width() - 80) / 5);
     // Twenty columns: captions too long for their sections end in "…", and
     // their tooltips give them whole.
-    page->columnsBox->setCurrentIndex(19);
+    page->actions().columnsBox()->setCurrentIndex(19);
     page->ColumnsChange();
-    const QString cut = page->header->model()->headerData(20, Qt::Horizontal).toString();
+    const QString cut = page->view().header()->model()->headerData(20, Qt::Horizontal).toString();
     QVERIFY2(cut.endsWith(QChar(0x2026)) && cut.size() < 9, qPrintable(cut));
-    QCOMPARE(page->header->model()->headerData(20, Qt::Horizontal, Qt::ToolTipRole).toString(),
+    QCOMPARE(page->view().header()->model()->headerData(20, Qt::Horizontal, Qt::ToolTipRole).toString(),
              QString("Column 20"));
-    page->columnsBox->setCurrentIndex(4);
+    page->actions().columnsBox()->setCurrentIndex(4);
     page->ColumnsChange();
     QCOMPARE(shown(), drawn);
     // Thousands grouping is a redisplay too.
     setSpin(page->RxSpinUpper, 2000000);
     start();
-    QTest::mouseClick(page->commaButton, Qt::LeftButton);
+    QTest::mouseClick(page->actions().commaButton(), Qt::LeftButton);
     for (const QString& v : shown()) QVERIFY(v.toLongLong() < 1000 || v.contains(','));
   }
 
   void popupMenuRules() {
-    page->PopupRequested(QPoint(10, 10));
-    QVERIFY(!page->popup->isVisible());
-    QTest::mouseClick(page->saveButton, Qt::LeftButton);
-    QTest::mouseClick(page->printButton, Qt::LeftButton);
+    page->actions().PopupRequested(QPoint(10, 10));
+    QVERIFY(!page->actions().popup()->isVisible());
+    QTest::mouseClick(page->actions().saveButton(), Qt::LeftButton);
+    QTest::mouseClick(page->actions().printButton(), Qt::LeftButton);
     QCOMPARE(fake->boxes.size(), size_t(2));
     QCOMPARE(fake->boxes[0].text, QString("No randoms to be saved!"));
     QCOMPARE(fake->boxes[1].text, QString("No randoms to be printed!"));
     QCOMPARE(fake->boxes[0].icon, Icon::Information);
     setSpin(page->RxSpinCount, 3);
     start();
-    QTest::mouseClick(page->printButton, Qt::LeftButton);
+    QTest::mouseClick(page->actions().printButton(), Qt::LeftButton);
     QCOMPARE(fake->boxes.back().text, QString("No printer in your system!"));
-    page->PopupRequested(QPoint(10, 10));
-    QVERIFY(page->popup->isVisible());
-    page->popup->hide();
+    page->actions().PopupRequested(QPoint(10, 10));
+    QVERIFY(page->actions().popup()->isVisible());
+    page->actions().popup()->hide();
   }
 
   // Pieces a page lacks (sort buttons, comma, columns box, save and print)
@@ -286,19 +286,19 @@ class WindowTest : public QObject {
       bare.ColumnsChange();
       bare.SortClick();
       bare.CommaClick();
-      bare.PopupRequested(QPoint(5, 5));
-      bare.popup->hide();
-      if (!bare.resultsShown()) bare.SaveClick();  // with results it opens the dialog
-      bare.PrintClick();                           // no printer here: a message
+      bare.actions().PopupRequested(QPoint(5, 5));
+      bare.actions().popup()->hide();
+      if (!bare.resultsShown()) bare.exports().SaveClick();  // with results it opens the dialog
+      bare.exports().PrintClick();                           // no printer here: a message
     };
     everyHandler();
     bare.StartClick();
-    QCOMPARE(bare.generator.Results.size(), size_t(7));
-    QCOMPARE(bare.model->rowCount(), (7 + bare.columnCount() - 1) / bare.columnCount());
-    QCOMPARE(bare.totalsLabel->text(), QString("totals"));
+    QCOMPARE(bare.generated().Results.size(), size_t(7));
+    QCOMPARE(bare.view().model()->rowCount(), (7 + bare.columnCount() - 1) / bare.columnCount());
+    QCOMPARE(bare.view().totalsLabel()->text(), QString("totals"));
     everyHandler();
     // The manual seed proposed at start is seed div D + seed for the page's D.
-    QVERIFY(test::ProposedFromClock(bare.seed->manualSpin->value(), info.seedDivisor));
+    QVERIFY(test::ProposedFromClock(bare.seedGroup()->manualSpin->value(), info.seedDivisor));
   }
 
   // One action per command: the tool button and the popup item are the
@@ -306,27 +306,28 @@ class WindowTest : public QObject {
   void commandsAreSharedActions() {
     setSpin(page->RxSpinCount, 3);
     start();
-    QCOMPARE(page->ascButton->defaultAction(), page->ascAction);
-    QCOMPARE(page->saveButton->defaultAction(), page->saveAction);
+    const PageActions& a = page->actions();
+    QCOMPARE(a.ascButton()->defaultAction(), a.ascAction());
+    QCOMPARE(a.saveButton()->defaultAction(), a.saveAction());
     QList<QAction*> inMenu;
-    for (QAction* a : page->popup->actions()) {
-      inMenu << a;
-      if (a->menu() != nullptr) inMenu << a->menu()->actions();
+    for (QAction* item : a.popup()->actions()) {
+      inMenu << item;
+      if (item->menu() != nullptr) inMenu << item->menu()->actions();
     }
-    for (QAction* a : {page->ascAction, page->dscAction, page->origAction, page->commaAction,
-                       page->saveAction, page->printAction})
-      QVERIFY(inMenu.contains(a));
-    QTest::mouseClick(page->dscButton, Qt::LeftButton);
-    QVERIFY(page->dscAction->isChecked());
-    QCOMPARE(page->SortOrder, SortDescending);
-    page->origAction->trigger();
-    QVERIFY(page->origButton->isChecked());
-    QCOMPARE(page->SortOrder, SortDrawn);
+    for (QAction* action :
+         {a.ascAction(), a.dscAction(), a.origAction(), a.commaAction(), a.saveAction(), a.printAction()})
+      QVERIFY(inMenu.contains(action));
+    QTest::mouseClick(a.dscButton(), Qt::LeftButton);
+    QVERIFY(a.dscAction()->isChecked());
+    QCOMPARE(page->sortOrder(), SortDescending);
+    a.origAction()->trigger();
+    QVERIFY(a.origButton()->isChecked());
+    QCOMPARE(page->sortOrder(), SortDrawn);
     page->SetBusy(true);
-    QVERIFY(!page->ascButton->isEnabled() && !page->ascAction->isEnabled());
-    QVERIFY(!page->exitButton->isEnabled());
+    QVERIFY(!a.ascButton()->isEnabled() && !a.ascAction()->isEnabled());
+    QVERIFY(!a.exitButton()->isEnabled());
     page->SetBusy(false);
-    QVERIFY(page->saveButton->isEnabled() && page->exitButton->isEnabled());
+    QVERIFY(a.saveButton()->isEnabled() && a.exitButton()->isEnabled());
   }
 
   // Through the accessibility interfaces every control of the page has a
@@ -338,20 +339,20 @@ class WindowTest : public QObject {
     QCOMPARE(nameOf(page->RxSpinLow), QString("Lower"));
     QCOMPARE(nameOf(page->RxSpinUpper), QString("Upper"));
     QCOMPARE(nameOf(page->RxSpinCount), QString("Count to"));
-    QCOMPARE(nameOf(page->columnsBox), QString("Columns"));
-    QCOMPARE(nameOf(page->ascButton), QString("Sort Ascending"));
-    QCOMPARE(nameOf(page->commaButton), QString("Separate With Commas"));
-    QCOMPARE(nameOf(page->seed->manualSpin), QString("Manual seed"));
+    QCOMPARE(nameOf(page->actions().ascButton()), QString("Sort Ascending"));
+    QCOMPARE(nameOf(page->actions().commaButton()), QString("Separate With Commas"));
+    QCOMPARE(nameOf(page->seedGroup()->manualSpin), QString("Manual seed"));
     const QStringList unnamed = test::UnnamedControls(page);
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
 
     manualSeed(12345);
     setSpin(page->RxSpinCount, 5);
     QTest::mouseClick(page->ChDuplicate, Qt::LeftButton);
-    page->columnsBox->setCurrentIndex(1);
+    page->actions().columnsBox()->setCurrentIndex(1);
     page->ColumnsChange();
     start();
-    QCOMPARE(test::AccessibleRows(page->list), (QStringList{"1\t3854\t2894", "2\t798\t5537", "3\t6337"}));
+    QCOMPARE(test::AccessibleRows(page->view().list()),
+             (QStringList{"1\t3854\t2894", "2\t798\t5537", "3\t6337"}));
   }
 
   // Every phase of a run and of a re-sort lets messages run after a slice of
@@ -361,9 +362,9 @@ class WindowTest : public QObject {
     setSpin(page->RxSpinUpper, 2000000000);
     setSpin(page->RxSpinCount, 2000000);
     QTest::mouseClick(page->ChDuplicate, Qt::LeftButton);
-    page->columnsBox->setCurrentIndex(0);
+    page->actions().columnsBox()->setCurrentIndex(0);
     page->ColumnsChange();
-    QTest::mouseClick(page->ascButton, Qt::LeftButton);
+    QTest::mouseClick(page->actions().ascButton(), Qt::LeftButton);
     uint64_t longest = 0;
     test::FakePump pump([&](int) { longest = std::max(longest, TakeWork()); });
     struct DoneWatch : QObject {
@@ -373,26 +374,26 @@ class WindowTest : public QObject {
       bool eventFilter(QObject*, QEvent* e) override {
         if (e->type() == QEvent::Paint && page->DisplayLabelText() != last) {
           if (last.startsWith("Displaying") && page->DisplayLabelText() == "Done")
-            rowsLaidOut << page->list->visualRect(page->model->index(0, 0)).isValid();
+            rowsLaidOut << page->view().list()->visualRect(page->view().model()->index(0, 0)).isValid();
           last = page->DisplayLabelText();
         }
         return false;
       }
     } watch;
     watch.page = page;
-    page->statusLabel->installEventFilter(&watch);
+    page->view().statusLabel()->installEventFilter(&watch);
     auto check = [&](const char* what) {
       QVERIFY2(longest <= (1u << 16),
                qPrintable(QString("%1: %2 values between two pump calls").arg(what).arg(longest)));
-      QCOMPARE(page->model->rowCount(), 2000000);
+      QCOMPARE(page->view().model()->rowCount(), 2000000);
       longest = 0;
     };
     TakeWork();
     start();
     check("run");
-    QTest::mouseClick(page->dscButton, Qt::LeftButton);
+    QTest::mouseClick(page->actions().dscButton(), Qt::LeftButton);
     check("descending");
-    QTest::mouseClick(page->origButton, Qt::LeftButton);
+    QTest::mouseClick(page->actions().origButton(), Qt::LeftButton);
     check("drawing order");
     QCOMPARE(watch.rowsLaidOut, (QList<bool>{true, true, true}));
   }
@@ -403,9 +404,9 @@ class WindowTest : public QObject {
   void aRunPaintsItsStatusLineNotThePage() {
     setSpin(page->RxSpinUpper, 2000000000);
     setSpin(page->RxSpinCount, 1000000);
-    page->columnsBox->setCurrentIndex(0);
+    page->actions().columnsBox()->setCurrentIndex(0);
     page->ColumnsChange();
-    QTest::mouseClick(page->ascButton, Qt::LeftButton);
+    QTest::mouseClick(page->actions().ascButton(), Qt::LeftButton);
     struct Paints : QObject {
       int n = 0;
       bool eventFilter(QObject*, QEvent* e) override {
@@ -413,8 +414,8 @@ class WindowTest : public QObject {
         return false;
       }
     } input, bar;
-    page->inputPanel->findChild<QLabel*>()->installEventFilter(&input);
-    page->progressBar->installEventFilter(&bar);
+    page->inputPanel()->findChild<QLabel*>()->installEventFilter(&input);
+    page->view().progressBar()->installEventFilter(&bar);
     int pumps = 0;
     test::FakePump pump([&](int call) {
       if (call % 4096 != 0) return;
@@ -422,7 +423,7 @@ class WindowTest : public QObject {
       QCoreApplication::processEvents();
     });
     start();
-    QCOMPARE(page->model->rowCount(), 1000000);
+    QCOMPARE(page->view().model()->rowCount(), 1000000);
     QVERIFY2(input.n <= 1, qPrintable(QString("the page painted %1 times").arg(input.n)));
     QVERIFY2(bar.n <= pumps,
              qPrintable(QString("progress painted %1 times, %2 pumps").arg(bar.n).arg(pumps)));
@@ -436,9 +437,9 @@ class WindowTest : public QObject {
     setSpin(page->RxSpinCount, 5000000);
     QTest::mouseClick(page->ChDuplicate, Qt::LeftButton);
     start();
-    QVERIFY(page->origAction->isChecked());
-    const std::string first(page->generator.Results[0]);
-    const int rows = page->model->rowCount();
+    QVERIFY(page->actions().origAction()->isChecked());
+    const std::string first(page->generated().Results[0]);
+    const int rows = page->view().model()->rowCount();
     // Room for little more than what the process holds now.
     long pages = 0;
     QFile statm("/proc/self/statm");
@@ -448,18 +449,18 @@ class WindowTest : public QObject {
     getrlimit(RLIMIT_AS, &old);
     const rlimit tight{rlim_t(pages) * rlim_t(sysconf(_SC_PAGESIZE)) + (rlim_t(40) << 20), old.rlim_max};
     setrlimit(RLIMIT_AS, &tight);
-    QTest::mouseClick(page->ascButton, Qt::LeftButton);
+    QTest::mouseClick(page->actions().ascButton(), Qt::LeftButton);
     setrlimit(RLIMIT_AS, &old);
     QCOMPARE(fake->boxes.size(), size_t(1));
     QVERIFY(fake->boxes[0].text.startsWith("EOutOfMemory\n"));
-    QVERIFY(page->origAction->isChecked() && page->origButton->isChecked());
-    QCOMPARE(page->SortOrder, SortDrawn);
-    QCOMPARE(std::string(page->generator.Results[0]), first);
-    QCOMPARE(page->model->rowCount(), rows);
+    QVERIFY(page->actions().origAction()->isChecked() && page->actions().origButton()->isChecked());
+    QCOMPARE(page->sortOrder(), SortDrawn);
+    QCOMPARE(std::string(page->generated().Results[0]), first);
+    QCOMPARE(page->view().model()->rowCount(), rows);
     QVERIFY(!page->running());
-    QTest::mouseClick(page->ascButton, Qt::LeftButton);  // with room again it sorts
+    QTest::mouseClick(page->actions().ascButton(), Qt::LeftButton);  // with room again it sorts
     QCOMPARE(fake->boxes.size(), size_t(1));
-    QCOMPARE(page->SortOrder, SortAscending);
+    QCOMPARE(page->sortOrder(), SortAscending);
   }
 
   // Close is refused while a page runs; Cancel hides the results and then
@@ -474,15 +475,15 @@ class WindowTest : public QObject {
       form->close();
       stillOpen = form->isVisible();
       QVERIFY(page->running());
-      QTest::mouseClick(page->cancelButton, Qt::LeftButton);
+      QTest::mouseClick(page->actions().cancelButton(), Qt::LeftButton);
     });
     start();
     QVERIFY(triedClose);
     QVERIFY(stillOpen);
-    QVERIFY(page->statusPanel->isHidden());
+    QVERIFY(page->view().statusPanel()->isHidden());
     QVERIFY(!page->running());
-    QCOMPARE(page->model->rowCount(), 0);
-    QVERIFY(page->startButton->isEnabled());
+    QCOMPARE(page->view().model()->rowCount(), 0);
+    QVERIFY(page->actions().startButton()->isEnabled());
     QVERIFY(form->close());
     QVERIFY(!form->isVisible());
   }
@@ -496,13 +497,13 @@ class WindowTest : public QObject {
     QFETCH(QString, phase);
     setSpin(page->RxSpinUpper, 2000000000);
     setSpin(page->RxSpinCount, 8000000);
-    page->columnsBox->setCurrentIndex(0);
+    page->actions().columnsBox()->setCurrentIndex(0);
     page->ColumnsChange();
-    QTest::mouseClick(page->ascButton, Qt::LeftButton);
+    QTest::mouseClick(page->actions().ascButton(), Qt::LeftButton);
     const bool cancelled = test::CancelInPhase(*page, phase, [&] { start(); }).cancelled;
     QVERIFY2(cancelled, "the phase was never seen");
-    QVERIFY(page->statusPanel->isHidden());
-    QCOMPARE(page->model->rowCount(), 0);
+    QVERIFY(page->view().statusPanel()->isHidden());
+    QCOMPARE(page->view().model()->rowCount(), 0);
   }
 
   // The close removes the print files and then the temp folder, but nothing
@@ -555,27 +556,27 @@ class WindowTest : public QObject {
     // Weighed before drawing: the message gives the figure.
     QVERIFY2(fake->boxes[0].text.contains(" MiB, but only "), qPrintable(fake->boxes[0].text));
     QCOMPARE(fake->boxes[0].icon, Icon::Error);
-    QVERIFY(page->statusPanel->isHidden());
-    QCOMPARE(page->model->rowCount(), 0);
-    QCOMPARE(page->generator.Results.size(), size_t(0));
-    QCOMPARE(page->generator.Engine.Randoms.capacity(), size_t(0));
-    QVERIFY(page->startButton->isEnabled());
+    QVERIFY(page->view().statusPanel()->isHidden());
+    QCOMPARE(page->view().model()->rowCount(), 0);
+    QCOMPARE(page->generated().Results.size(), size_t(0));
+    QCOMPARE(page->generated().Engine.Randoms.capacity(), size_t(0));
+    QVERIFY(page->actions().startButton()->isEnabled());
     QVERIFY(!page->running());
     // Nothing shown: sorting shows no message and opens no menu.
-    QTest::mouseClick(page->ascButton, Qt::LeftButton);
-    QTest::mouseClick(page->origButton, Qt::LeftButton);
-    page->PopupRequested(QPoint(10, 10));
-    QVERIFY(!page->popup->isVisible());
+    QTest::mouseClick(page->actions().ascButton(), Qt::LeftButton);
+    QTest::mouseClick(page->actions().origButton(), Qt::LeftButton);
+    page->actions().PopupRequested(QPoint(10, 10));
+    QVERIFY(!page->actions().popup()->isVisible());
     QCOMPARE(fake->boxes.size(), size_t(1));
     setSpin(page->RxSpinCount, 5);
     start();
     QCOMPARE(shown(), before);
-    QVERIFY(!page->statusPanel->isHidden());
+    QVERIFY(!page->view().statusPanel()->isHidden());
   }
 
   void helpAndWebsite() {
     QTest::keyClick(form.get(), Qt::Key_F1);
-    QTest::mouseClick(page->helpButton, Qt::LeftButton);
+    QTest::mouseClick(page->actions().helpButton(), Qt::LeftButton);
     QCOMPARE(fake->help.size(), size_t(2));
     QCOMPARE(fake->help[0].second, 58);
     QVERIFY(fake->help[0].first.endsWith("/help.chm"));

@@ -39,15 +39,15 @@ QString WrittenRunGoneText(const std::string& file) {
 }  // namespace
 
 FilePage::FilePage() : GeneratorPage(InfoOf(Tab::File)) {
-  rowDelegate_ = list->itemDelegate();
-  lineDelegate_ = new QStyledItemDelegate(list);
+  rowDelegate_ = view().list()->itemDelegate();
+  lineDelegate_ = new QStyledItemDelegate(view().list());
   disabledLine = new QStringListModel(QStringList{tr(kDisplayOffLine)}, this);
-  model->setEntries([this] { return entryCount() > 0 ? generator.ByteCount() : size_t(0); },
-                    [this](size_t entry) { return byteText(entry); });
+  view().model()->setEntries([this] { return entryCount() > 0 ? generator.ByteCount() : size_t(0); },
+                             [this](size_t entry) { return byteText(entry); });
   formatter_.Comma = false;
   buildToolPieces();
   buildInputs();
-  enableDistribution();
+  exports().enableDistribution();
 
   BaseFileName = DefaultFileName();
   ChAutoFileNameClick();
@@ -67,7 +67,7 @@ void FilePage::buildToolPieces() {
   auto* groupRow = new QHBoxLayout(group);
   groupRow->setContentsMargins(0, 0, 0, 0);
   groupRow->setSpacing(2);
-  addToolWidget(group);
+  actions().addToolWidget(group);
   auto radixButton = [&](QAction*& action, const QString& menuText, const QString& caption,
                          const QString& hint, const char* name) {
     action = new QAction(menuText, this);
@@ -107,14 +107,14 @@ void FilePage::buildToolPieces() {
   btn3Displayed->setFocusPolicy(Qt::TabFocus);
   btn3Displayed->setIconSize(QSize(20, 20));
   btn3Displayed->setMinimumSize(30, 30);
-  addToolWidget(btn3Displayed);
+  actions().addToolWidget(btn3Displayed);
 
   // PmFile: "&Display Method" first, then the columns, then display on/off.
-  auto* method = new QMenu(tr("&Display Method"), popup);
+  auto* method = new QMenu(tr("&Display Method"), actions().popup());
   method->addActions({mH, mD, mO, mB});
-  popup->insertMenu(popup->actions().value(0), method);
-  popup->addSeparator();
-  popup->addAction(pmEnableDisplay);
+  actions().popup()->insertMenu(actions().popup()->actions().value(0), method);
+  actions().popup()->addSeparator();
+  actions().popup()->addAction(pmEnableDisplay);
 
   connect(this, &ResultPage::busyChanged, this, [this](bool busy) {
     for (QAction* action : {mH, mD, mO, mB, pmEnableDisplay}) action->setEnabled(!busy);
@@ -122,11 +122,11 @@ void FilePage::buildToolPieces() {
 }
 
 void FilePage::buildInputs() {
-  auto* row = new QHBoxLayout(inputPanel);
+  auto* row = new QHBoxLayout(inputPanel());
   row->setContentsMargins(8, 6, 8, 6);
   row->setSpacing(10);
 
-  auto* fileGroup = new QGroupBox(tr("File"), inputPanel);
+  auto* fileGroup = new QGroupBox(tr("File"), inputPanel());
   auto* grid = new QGridLayout(fileGroup);
   auto* Label7 = new QLabel(tr("&Size ( Byte )"), fileGroup);
   Rx3SpinCount = new TByteCountEdit(fileGroup, 1, kInputBound, 100, tr("Between 1 and 2147483647"));
@@ -167,7 +167,7 @@ void FilePage::buildInputs() {
   connect(RxSpinAutoFilename, &QSpinBox::valueChanged, this, [this] { ChAutoFileNameClick(); });
   row->addWidget(fileGroup, 6);
 
-  auto* options = new QGroupBox(tr("Options"), inputPanel);
+  auto* options = new QGroupBox(tr("Options"), inputPanel());
   auto* optionRows = new QVBoxLayout(options);
   raOverwrite = new QRadioButton(tr("&Create or overwrite the file"), options);
   raOverwrite->setObjectName("raOverwrite");
@@ -221,21 +221,21 @@ void FilePage::btnHexClick() {
   formatter_.Radix = radix;
   for (int value = 0; value < 256; ++value) byteTexts_[size_t(value)] = formatter_.FormatRandom(value);
   // The rows are formatted as they are drawn: a repaint shows the new form.
-  list->viewport()->update();
+  view().list()->viewport()->update();
 }
 
 void FilePage::showModel(QAbstractItemModel* shown, QAbstractItemDelegate* delegate) {
-  if (list->model() == shown) return;
-  QItemSelectionModel* old = list->selectionModel();
-  list->setModel(shown);
-  list->setItemDelegate(delegate);
+  if (view().list()->model() == shown) return;
+  QItemSelectionModel* old = view().list()->selectionModel();
+  view().list()->setModel(shown);
+  view().list()->setItemDelegate(delegate);
   delete old;
 }
 
 void FilePage::btn3DisplayedClick() {
   if (btn3Displayed->isChecked()) {
-    model->clear();
-    showModel(model, rowDelegate_);
+    view().model()->clear();
+    showModel(view().model(), rowDelegate_);
     pmEnableDisplay->setToolTip(tr(kDisplayOnHint));
     pmEnableDisplay->setText(tr(kDisplayOnHint));
     if (written_ && resultsShown() && generator.ByteCount() == 0) ShowWrittenRun();
@@ -244,7 +244,7 @@ void FilePage::btn3DisplayedClick() {
     if (disabledLine->stringList() != QStringList{tr(kDisplayOffLine)})
       disabledLine->setStringList({tr(kDisplayOffLine)});
     showModel(disabledLine, lineDelegate_);
-    model->clear();
+    view().model()->clear();
     pmEnableDisplay->setToolTip(tr(kDisplayOffHint));
     pmEnableDisplay->setText(tr(kDisplayOffHint));
   }
@@ -327,51 +327,50 @@ qint64 FilePage::entryCount() const {
   return displaysResults() && resultsShown() ? static_cast<qint64>(generator.ByteCount()) : 0;
 }
 
-void FilePage::StartClick() {
-  StopDisplay = false;
-  // Moving the focus away from the size box commits what is typed there.
-  list->setFocus();
-  commitEdits();
-  validateInputs();
-  // Automatic mode draws a fresh seed for every run; the run holds its own
-  // source until it ends.
-  RandomSource source = seed->takeSource();
-  const int32_t runSeed = seed->lastTaken();
-  const bool runSeeded = !source.secure();
-  recordRun();
+void FilePage::validateInputs() {
+  // Every size and name is accepted; the file's folder is made, and a name
+  // whose folder cannot be made is refused before the run shows anything.
   CreateFolderOf(input.FileName, false);
-  statusPanel->show();
-  setHints(true);
-  totalsLabel->clear();
-  model->clear();  // the last run's rows go with its bytes
+}
+
+void FilePage::generate(RandomSource& source) {
+  view().model()->clear();  // the last run's rows go with its bytes
   written_.reset();
-  SetBusy(true);
-  const bool display = displaysResults();
-  try {
-    // Written as drawn; shown, the bytes stay at hand for the list.
-    if (!StopDisplay) generator.GenerateStreamed(input, {source, progressView(), labelView()}, display);
-    if (!StopDisplay) ReformatResults();
-  } catch (...) {
-    SetBusy(false);
-    showNoResults();
-    throw;
+  runFile_ = input.FileName;
+  runSeed_ = seed->lastTaken();
+  runSeeded_ = !source.secure();
+  streamed_ = !displaysResults();
+  // Written as drawn; shown, the bytes stay at hand for the list.
+  generator.GenerateStreamed(input, {source, progressView(), labelView()}, !streamed_);
+}
+
+void FilePage::formatted() {
+  if (StopDisplay) {
+    nextFile();
+    return;
   }
-  SetBusy(false);
-  if (!display && !StopDisplay) {
+  if (streamed_) {
     WrittenRun run;
-    run.file = input.FileName;
+    run.file = runFile_;
     run.count = generator.WrittenTotal();
-    run.seeded = runSeeded;
-    run.seed = runSeed;
+    run.seeded = runSeeded_;
+    run.seed = runSeed_;
     run.stamp = WrittenRun::StampOf(run.file);
     run.offset = run.stamp.size - run.count;
     written_ = run;
   }
-  totalsLabel->setText(StopDisplay ? Translated(kFileCancelledText)
-                                   : Translated(FileDoneText(input.FileName, Rx3SpinCount->value())));
+  nextFile();
+}
+
+void FilePage::nextFile() {
   // The next run writes the next numbered file, after a cancelled run too.
   if (ChAutoFileName->isChecked()) RxSpinAutoFilename->setValue(NextFileSuffix(RxSpinAutoFilename->value()));
   ChAutoFileNameClick();
+}
+
+QString FilePage::totalsText() const {
+  return StopDisplay ? Translated(kFileCancelledText)
+                     : Translated(FileDoneText(runFile_, Rx3SpinCount->value()));
 }
 
 QStringList FilePage::commandLine() const {

@@ -31,10 +31,8 @@ class FilePage : public GeneratorPage<Trandom_file, TinputFilePar> {
  public:
   FilePage();
 
-  void validateInputs() override {}  // every size and name is accepted
+  void validateInputs() override;
   QStringList commandLine() const override;
-  // Draws and writes, then shows; the file is named anew after every run.
-  void StartClick() override;
 
   // Handlers of the page's own inputs.
   void ChAutoFileNameClick();
@@ -69,14 +67,18 @@ class FilePage : public GeneratorPage<Trandom_file, TinputFilePar> {
   QStringListModel* disabledLine;  // the list's one line while display is off
 
  protected:
+  // A run draws, shows, then writes (or, with display off, writes as it
+  // draws); the file is named anew after every run.
+  void generate(RandomSource& source) override;
   void formatResults() override {}  // rows are formatted when drawn
+  void formatted() override;
   void releaseResults() override {
     GeneratorPage::releaseResults();
     generator.ReleaseBytes();
   }
   qint64 entryCount() const override;
   bool displaysResults() const override { return btn3Displayed->isChecked(); }
-  QString totalsText() const override { return totalsLabel->text(); }
+  QString totalsText() const override;
   // Held only when the bytes were shown; a run written straight to the file
   // keeps none.
   bool holdsDistribution() const override { return generator.ByteCount() > 0; }
@@ -87,6 +89,7 @@ class FilePage : public GeneratorPage<Trandom_file, TinputFilePar> {
   void buildToolPieces();
   void buildInputs();
   void showModel(QAbstractItemModel* shown, QAbstractItemDelegate* delegate);
+  void nextFile();
 
   // The last run, when it was written with display off: where its bytes
   // are, the file as it left it, and how to draw them again.
@@ -105,6 +108,11 @@ class FilePage : public GeneratorPage<Trandom_file, TinputFilePar> {
   };
   bool readBack(const WrittenRun& run);
   std::optional<WrittenRun> written_;
+  // The run under way: its file, its seed, and whether it is written as drawn.
+  std::string runFile_;
+  int32_t runSeed_ = 0;
+  bool runSeeded_ = false;
+  bool streamed_ = false;
 
   Tmake_random formatter_;  // formats one value in the chosen radix
   // The texts of the 256 byte values in the chosen radix, made when it is

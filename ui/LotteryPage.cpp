@@ -35,14 +35,14 @@ class WideRowDelegate : public ResultDelegate {
 }  // namespace
 
 LotteryPage::LotteryPage() : GeneratorPage(InfoOf(Tab::Lottery)) {
-  auto* grid = new QGridLayout(inputPanel);
+  auto* grid = new QGridLayout(inputPanel());
   grid->setContentsMargins(8, 4, 8, 4);
   grid->setHorizontalSpacing(10);
   grid->setVerticalSpacing(2);
 
   // A group of labelled spin edits, one per row.
   auto spinGroup = [this](const QString& title) {
-    auto* group = new QGroupBox(title, inputPanel);
+    auto* group = new QGroupBox(title, inputPanel());
     new QGridLayout(group);
     return group;
   };
@@ -72,7 +72,7 @@ LotteryPage::LotteryPage() : GeneratorPage(InfoOf(Tab::Lottery)) {
       spin(bonus, "RxSpinBonusUpper", tr("Upp&er"), -kInputBound, kInputBound, 42, tr(kRangeHint));
   RxSpinBonusPick = spin(bonus, "RxSpinBonusPick", tr("No. to pic&k"), 1, 200, 1, tr("Between 1 and 200"));
 
-  auto* game = new QGroupBox(tr("Game"), inputPanel);
+  auto* game = new QGroupBox(tr("Game"), inputPanel());
   auto* gameRows = new QHBoxLayout(game);
   RadioLotto = new QRadioButton(tr("Lotto + &Bonus"), game);
   RadioLotto->setObjectName("RadioLotto");
@@ -90,7 +90,7 @@ LotteryPage::LotteryPage() : GeneratorPage(InfoOf(Tab::Lottery)) {
   RxSpinEditTotal =
       spin(range, "RxSpinEditTotal", tr("&Count to"), 1, kInputBound, 20, tr("Between 1 and 2147483647"));
 
-  auto* options = new QGroupBox(tr("Options"), inputPanel);
+  auto* options = new QGroupBox(tr("Options"), inputPanel());
   auto* optionRow = new QVBoxLayout(options);
   optionRow->setContentsMargins(8, 2, 8, 2);
   optionRow->setSpacing(2);
@@ -118,10 +118,11 @@ LotteryPage::LotteryPage() : GeneratorPage(InfoOf(Tab::Lottery)) {
 
   // Lines of fixed-pitch numbers; a line wider than the list scrolls
   // sideways, its header following.
-  list->setItemDelegate(new WideRowDelegate(header, list));
-  list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  list->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-  connect(list->horizontalScrollBar(), &QScrollBar::valueChanged, header, &QHeaderView::setOffset);
+  view().list()->setItemDelegate(new WideRowDelegate(view().header(), view().list()));
+  view().list()->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  view().list()->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+  connect(view().list()->horizontalScrollBar(), &QScrollBar::valueChanged, view().header(),
+          &QHeaderView::setOffset);
 }
 
 void LotteryPage::RadioLottoClick() {
@@ -203,7 +204,7 @@ QStringList LotteryPage::commandLine() const {
 void LotteryPage::generate(RandomSource& source) {
   // Unique lines are first shown as drawn.
   if (ChDupRows->isChecked()) {
-    origAction->setChecked(true);
+    actions().origAction()->setChecked(true);
     SortOrder = SortDrawn;
   }
   ReadLotteryInput();
@@ -214,29 +215,29 @@ void LotteryPage::generate(RandomSource& source) {
 void LotteryPage::formatResults() {
   // While the lines are sorted the rows show nothing: the header already
   // has the new width, the texts are still the old ones.
-  model->setSource({});
+  view().model()->setSource({});
   buildHeader();
   GeneratorPage::formatResults();
   lineTexts_.Results.swap(generator.Results);
   TArrayString().swap(generator.Results);
-  model->setSource(
+  view().model()->setSource(
       [this]() -> const TArrayString* { return resultsShown() ? &lineTexts_.Results : nullptr; });
 }
 
 void LotteryPage::buildHeader() {
   if (!drawnOnce_) {
-    setSections({tr("NO."), tr("Column 1")}, {50, 50});
+    view().setSections({tr("NO."), tr("Column 1")}, {50, 50});
     return;
   }
   const int p = input.MainPick;
   const int q = input.Lotto ? input.ChildPick : 0;
-  const int width = std::max((header->width() - 45) / std::max(p + q, 1), 10);
+  const int width = std::max((view().header()->width() - 45) / std::max(p + q, 1), 10);
   QStringList captions{tr("NO.")};
   QList<int> widths{45};
   for (int k = 1; k <= p; ++k) captions << tr("Column %1").arg(k);
   for (int k = 1; k <= q; ++k) captions << tr("Bonus %1").arg(k);
   while (widths.size() < captions.size()) widths << width;
-  setSections(captions, widths);
+  view().setSections(captions, widths);
 }
 
 QString LotteryPage::totalsText() const {

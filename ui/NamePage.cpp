@@ -17,11 +17,11 @@
 namespace quenvar::ui {
 
 NamePage::NamePage() : GeneratorPage(InfoOf(Tab::Name)) {
-  auto* row = new QHBoxLayout(inputPanel);
+  auto* row = new QHBoxLayout(inputPanel());
   row->setContentsMargins(8, 6, 8, 6);
   row->setSpacing(10);
 
-  auto* gender = new QGroupBox(tr("Gender"), inputPanel);
+  auto* gender = new QGroupBox(tr("Gender"), inputPanel());
   auto* genderGrid = new QGridLayout(gender);
   // A list's line: its check box (or label) and the button that opens it.
   auto viewButton = [&](const char* name, const QString& hint, void (NamePage::*click)()) {
@@ -57,7 +57,7 @@ NamePage::NamePage() : GeneratorPage(InfoOf(Tab::Name)) {
   connect(chFemale, &QCheckBox::clicked, this, [this] { chFemaleClick(); });
   row->addWidget(gender, 3);
 
-  auto* range = new QGroupBox(tr("Range"), inputPanel);
+  auto* range = new QGroupBox(tr("Range"), inputPanel());
   auto* rangeGrid = new QGridLayout(range);
   auto* Label17 = new QLabel(tr("&Count to"), range);
   RxSpinEdit44 = new TSpinEdit(range, 1, kInputBound, 100, tr("Between 1 and 2147483647"));
@@ -126,9 +126,10 @@ void NamePage::writeCommandFiles() {
                         {"--last=", "last-names-", generator.LastNames, GenderNone}};
   for (const List& list : lists) {
     if (list.gender != GenderNone && (generator.Input.Gender & list.gender) == 0) continue;  // not read
-    const QString path = WriteCommandFile(list.prefix, ".txt", LinesText(list.names), tr("name list"));
+    const QString path =
+        RunExports::WriteCommandFile(list.prefix, ".txt", RunExports::LinesText(list.names), tr("name list"));
     const QString option = list.option;
-    for (QString& word : recordedRun())
+    for (QString& word : exports().recordedRun())
       if (word.startsWith(option)) word = option + path;
   }
 }

@@ -13,12 +13,12 @@
 namespace quenvar::ui {
 
 NumberPage::NumberPage() : GeneratorPage(InfoOf(Tab::Number)) {
-  auto* row = new QHBoxLayout(inputPanel);
+  auto* row = new QHBoxLayout(inputPanel());
   row->setContentsMargins(8, 6, 8, 6);
   row->setSpacing(10);
 
   const char kRangeHint[] = QT_TR_NOOP("Between -2147483647 and  2147483647");
-  auto* range = new QGroupBox(tr("Range"), inputPanel);
+  auto* range = new QGroupBox(tr("Range"), inputPanel());
   auto* grid = new QGridLayout(range);
   auto spin = [&](const char* name, const QString& label, int min, int value, const QString& hint,
                   void (NumberPage::*exit)()) {
@@ -43,7 +43,7 @@ NumberPage::NumberPage() : GeneratorPage(InfoOf(Tab::Number)) {
   connect(ChDuplicate, &QCheckBox::clicked, this, [this] { ChDuplicateClick(); });
   row->addWidget(range, 3);
 
-  auto* digits = new QGroupBox(tr("Exclude Digits"), inputPanel);
+  auto* digits = new QGroupBox(tr("Exclude Digits"), inputPanel());
   auto* digitRow = new QGridLayout(digits);  // two rows: 0 to 4, 5 to 9
   for (int d = 0; d <= 9; ++d) {
     Ch[d] = new QCheckBox("&" + QString::number(d), digits);
@@ -55,7 +55,7 @@ NumberPage::NumberPage() : GeneratorPage(InfoOf(Tab::Number)) {
   row->addWidget(digits, 3);
   row->addWidget(seed, 2);
 
-  enableDistribution();
+  exports().enableDistribution();
   input.ExcludeKind = ExcludeDigits;
   ChDuplicateClick();
   RxSpinLowExit();

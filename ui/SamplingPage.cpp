@@ -24,11 +24,11 @@ const char kTextFilter[] = QT_TRANSLATE_NOOP("quenvar::ui::SamplingPage", "All T
 }
 
 SamplingPage::SamplingPage() : GeneratorPage(InfoOf(Tab::Sampling)) {
-  auto* row = new QHBoxLayout(inputPanel);
+  auto* row = new QHBoxLayout(inputPanel());
   row->setContentsMargins(8, 4, 8, 4);
   row->setSpacing(10);
 
-  LabelSampling = new QGroupBox(inputPanel);
+  LabelSampling = new QGroupBox(inputPanel());
   LabelSampling->setObjectName("LabelSampling");
   auto* itemRow = new QHBoxLayout(LabelSampling);
   itemRow->setContentsMargins(6, 4, 6, 6);
@@ -106,7 +106,7 @@ SamplingPage::SamplingPage() : GeneratorPage(InfoOf(Tab::Sampling)) {
 
   auto* right = new QGridLayout;
   right->setSpacing(6);
-  auto* range = new QGroupBox(tr("Range"), inputPanel);
+  auto* range = new QGroupBox(tr("Range"), inputPanel());
   auto* rangeGrid = new QGridLayout(range);
   RxSpinEdit22 = new TSpinEdit(range, 1, kInputBound, 100, tr("Between 1 and 2147483647"));
   RxSpinEdit22->setObjectName("RxSpinEdit22");
@@ -117,7 +117,7 @@ SamplingPage::SamplingPage() : GeneratorPage(InfoOf(Tab::Sampling)) {
   rangeGrid->addWidget(countLabel, 0, 0);
   rangeGrid->addWidget(RxSpinEdit22, 0, 1);
   rangeGrid->addWidget(CheckBox22, 1, 0, 1, 2);
-  auto* option = new QGroupBox(tr("Option"), inputPanel);
+  auto* option = new QGroupBox(tr("Option"), inputPanel());
   auto* optionRow = new QVBoxLayout(option);
   ChSaveItem = new QCheckBox(tr("Save &left items when exit, so they can be auto loaded next time"), option);
   ChSaveItem->setObjectName("ChSaveItem");
@@ -135,7 +135,7 @@ SamplingPage::SamplingPage() : GeneratorPage(InfoOf(Tab::Sampling)) {
   RxSpinEdit22Exit();
   CheckBox22Click();
   UpdateSamplingCaption();
-  enableDistribution();
+  exports().enableDistribution();
 }
 
 void SamplingPage::UpdateSamplingCaption() {
@@ -194,7 +194,7 @@ void SamplingPage::generate(RandomSource& source) {
 }
 
 QString SamplingPage::CommandItemsFile(const TArrayString& texts) {
-  return CommandFile("sampling-items-", ".txt", LinesText(texts));
+  return RunExports::CommandFile("sampling-items-", ".txt", RunExports::LinesText(texts));
 }
 
 QStringList SamplingPage::commandLine() const {
@@ -205,8 +205,9 @@ QStringList SamplingPage::commandLine() const {
 }
 
 void SamplingPage::writeCommandFiles() {
-  const QString path = WriteCommandFile("sampling-items-", ".txt", LinesText(runItems_), tr("items file"));
-  for (QString& word : recordedRun())
+  const QString path = RunExports::WriteCommandFile("sampling-items-", ".txt",
+                                                    RunExports::LinesText(runItems_), tr("items file"));
+  for (QString& word : exports().recordedRun())
     if (word.startsWith("--items=")) word = "--items=" + path;
 }
 

@@ -79,7 +79,7 @@ void SettingsExchange::check(BoolKey key, QAction* action) {
 }
 
 void SettingsExchange::columns(IntKey key, ResultPage& page) {
-  QComboBox* box = page.columnsBox;
+  QComboBox* box = page.actions().columnsBox();
   int index = box->currentIndex();
   value(key, index);
   if (writing()) return;
@@ -88,15 +88,16 @@ void SettingsExchange::columns(IntKey key, ResultPage& page) {
 }
 
 void SettingsExchange::comma(BoolKey key, ResultPage& page) {
-  check(key, page.commaAction);
+  check(key, page.actions().commaAction());
   if (reading()) page.CommaClick();
 }
 
 void SettingsExchange::sortOrder(IntKey key, ResultPage& page) {
-  QAction* const buttons[] = {page.ascAction, page.dscAction, page.origAction};
-  int order = page.ascAction->isChecked()   ? SortAscending
-              : page.dscAction->isChecked() ? SortDescending
-                                            : SortDrawn;
+  QAction* const buttons[] = {page.actions().ascAction(), page.actions().dscAction(),
+                              page.actions().origAction()};
+  int order = page.actions().ascAction()->isChecked()   ? SortAscending
+              : page.actions().dscAction()->isChecked() ? SortDescending
+                                                        : SortDrawn;
   value(key, order);
   if (writing()) return;
   if (order >= SortAscending && order <= SortDrawn) buttons[order]->setChecked(true);
@@ -104,10 +105,10 @@ void SettingsExchange::sortOrder(IntKey key, ResultPage& page) {
 }
 
 void SettingsExchange::seedChoice(IntKey key, ResultPage& page) {
-  int choice = page.seed->choice();
+  int choice = page.seedGroup()->choice();
   value(key, choice);
   if (reading() && choice >= SeedGroup::Automatic && choice <= SeedGroup::System)
-    page.seed->setChoice(static_cast<SeedGroup::Choice>(choice));
+    page.seedGroup()->setChoice(static_cast<SeedGroup::Choice>(choice));
 }
 
 QStringList SettingsExchange::list(IntKey count, const char* prefix, const QStringList& entries) {

@@ -49,7 +49,7 @@ QPushButton* EditorButton(QWidget* parent, const char* name, const QString& capt
 
 StringPage::StringPage() : GeneratorPage(InfoOf(Tab::String)) {
   loadWildcards();
-  auto* row = new QHBoxLayout(inputPanel);
+  auto* row = new QHBoxLayout(inputPanel());
   row->setContentsMargins(8, 4, 8, 4);
   row->setSpacing(8);
   auto* left = new QVBoxLayout;
@@ -85,7 +85,7 @@ void StringPage::loadWildcards() {
 }
 
 QWidget* StringPage::buildRange() {
-  auto* range = new QGroupBox(tr("Range"), inputPanel);
+  auto* range = new QGroupBox(tr("Range"), inputPanel());
   range->setMinimumWidth(270);
   auto* grid = new QGridLayout(range);
   grid->setVerticalSpacing(4);
@@ -176,7 +176,7 @@ void StringPage::addGroupRow(QGridLayout* grid, Group group) {
 }
 
 QWidget* StringPage::buildWildcards() {
-  auto* box = new QGroupBox(tr("Wildcard"), inputPanel);
+  auto* box = new QGroupBox(tr("Wildcard"), inputPanel());
   auto* row = new QHBoxLayout(box);
   row->setSpacing(6);
 
@@ -275,8 +275,8 @@ void StringPage::writeCommandFiles() {
   wildcards.Items = runWildcards_;
   IniFile ini;
   wildcards.SaveTo(ini);
-  const QString path = WriteCommandFile("wildcards-", ".ini", ini.Text(), tr("wildcards file"));
-  for (QString& word : recordedRun())
+  const QString path = RunExports::WriteCommandFile("wildcards-", ".ini", ini.Text(), tr("wildcards file"));
+  for (QString& word : exports().recordedRun())
     if (word.startsWith("--wildcards=")) word = "--wildcards=" + path;
 }
 
@@ -429,7 +429,7 @@ void StringPage::SetEditMode(bool editing) {
   for (QWidget* w : {static_cast<QWidget*>(ListBoxSpecial), static_cast<QWidget*>(BtnAdd),
                      static_cast<QWidget*>(btnEdit), static_cast<QWidget*>(btndelete)})
     w->setEnabled(!editing);
-  header->setEnabled(!editing);
+  view().header()->setEnabled(!editing);
 }
 
 void StringPage::BtnAddClick() {

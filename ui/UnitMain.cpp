@@ -61,7 +61,7 @@ TFormRandom::TFormRandom(QWidget* parent) : QWidget(parent), notifier_(this) {
   PopupMenu1->addSeparator();
   PopupMenu1->addAction(CopyCommand1);
   connect(CopyCommand1, &QAction::triggered, this, [this] {
-    if (ResultPage* page = activePage()) RunGuarded(this, [page] { page->CopyCommandClick(); });
+    if (ResultPage* page = activePage()) RunGuarded(this, [page] { page->exports().CopyCommandClick(); });
   });
   addAction(CopyCommand1);  // Ctrl+Shift+C anywhere in the window
 
@@ -101,20 +101,21 @@ void TFormRandom::addPage(const PageInfo& info, ResultPage* page) {
   PageControl1->addTab(page, PageText(info.caption));
   OrderTabs(page);
   // A caption is never squeezed: the inputs scroll sideways instead.
-  for (QAbstractButton* button : page->inputPanel->findChildren<QAbstractButton*>())
+  for (QAbstractButton* button : page->inputPanel()->findChildren<QAbstractButton*>())
     if (button->sizePolicy().horizontalPolicy() == QSizePolicy::Preferred)
       button->setSizePolicy(QSizePolicy::Minimum, button->sizePolicy().verticalPolicy());
-  page->menuButton->setMenu(PopupMenu1);
+  page->actions().menuButton()->setMenu(PopupMenu1);
   // The menu takes the mouse while open, so the button never hears it
   // leave: it would stay raised after the menu closes.
-  connect(PopupMenu1, &QMenu::aboutToHide, page->menuButton, [button = page->menuButton] {
-    QTimer::singleShot(0, button, [button] {
-      if (!button->rect().contains(button->mapFromGlobal(QCursor::pos()))) {
-        button->setAttribute(Qt::WA_UnderMouse, false);
-        button->update();
-      }
-    });
-  });
+  connect(PopupMenu1, &QMenu::aboutToHide, page->actions().menuButton(),
+          [button = page->actions().menuButton()] {
+            QTimer::singleShot(0, button, [button] {
+              if (!button->rect().contains(button->mapFromGlobal(QCursor::pos()))) {
+                button->setAttribute(Qt::WA_UnderMouse, false);
+                button->update();
+              }
+            });
+          });
   connect(page, &ResultPage::busyChanged, this, [this, page](bool busy) { pageBusyChanged(page, busy); });
   connect(page, &ResultPage::helpRequested, this, &TFormRandom::Help1Click);
   connect(page, &ResultPage::exitRequested, this, &TFormRandom::btnExitClick);
@@ -123,7 +124,7 @@ void TFormRandom::addPage(const PageInfo& info, ResultPage* page) {
 void TFormRandom::pageBusyChanged(const ResultPage* page, bool busy) {
   for (ResultPage* other : Pages)
     if (other != nullptr && (page->info().exitButtons & TabBit(other->info().tab)) != 0)
-      other->exitButton->setEnabled(!busy);
+      other->actions().exitButton()->setEnabled(!busy);
 }
 
 void TFormRandom::ApplicationEvents1Exception(const QString& className, const QString& message) {
@@ -256,9 +257,9 @@ void TFormRandom::LoadSaveSettings(bool writing) {
       settings.seedChoice({"SeedChoice", 0}, *page);
     }
     settings.section("Clipboard");
-    int seconds = ResultPage::SecretClearMs / 1000;
+    int seconds = ResultView::SecretClearMs / 1000;
     settings.value({"ClearSecretsAfter", 30}, seconds);
-    if (settings.reading()) ResultPage::SecretClearMs = std::clamp(seconds, 0, 86400) * 1000;
+    if (settings.reading()) ResultView::SecretClearMs = std::clamp(seconds, 0, 86400) * 1000;
     exchangeWindow(settings);
   };
   using Pass = SettingsExchange::Pass;
