@@ -35,70 +35,34 @@ namespace quenvar::cli {
 
 namespace {
 
-const char kUsageText[] =
-    "Usage: quenvar-cli COMMAND [OPTIONS]\n"
-    "\n"
-    "Runs the generators of Quenvar Random Number Generator from a terminal.\n"
-    "The same seed and options give the same output as the window.\n"
-    "\n"
-    "Commands:\n"
-    "  number   random whole numbers from a range\n"
-    "  lottery  lottery lines of main and bonus numbers\n"
-    "  sample   samples from a list of items\n"
-    "  string   random strings following a mask\n"
-    "  name     random person names\n"
-    "  file     a file of random bytes\n"
-    "\n"
-    "Run 'quenvar-cli COMMAND --help' for the options of a command,\n"
-    "'quenvar-cli --version' for the version.\n";
-
-const char kSortHelp[] =
-    "  --sort ORDER          asc, desc or drawn (drawing order, the default)\n"
-    "  --seed S              manual seed, -2147483647 to 2147483647;\n"
-    "                        without it the seed comes from the clock\n"
-    "  --secure              draw from the system's cryptographic generator\n"
-    "                        (for passwords and keys; not repeatable, no seed)\n"
-    "  --help                print the command's options and exit\n"
-    "\n";
+// The tool's --help.
+std::string UsageText() {
+  std::string text =
+      "Usage: quenvar-cli COMMAND [OPTIONS]\n"
+      "\n"
+      "Runs the generators of Quenvar Random Number Generator from a terminal.\n"
+      "The same seed and options give the same output as the window.\n"
+      "\n"
+      "Commands:\n";
+  for (const runs::Command* command : runs::kCommands)
+    text += "  " + (command->word + std::string(9, ' ')).substr(0, 9) + command->summary + "\n";
+  return text +
+         "\n"
+         "Run 'quenvar-cli COMMAND --help' for the options of a command,\n"
+         "'quenvar-cli --version' for the version.\n";
+}
 
 const char kNumberHelp[] =
     "Usage: quenvar-cli number [OPTIONS]\n"
     "\n"
     "Random whole numbers from a range, as the Random Number page draws them.\n"
-    "\n"
-    "  --lower L             lowest number, -2147483647 to 2147483647 (default 1)\n"
-    "  --upper U             highest number, same limits (default 10000);\n"
-    "                        U - L must be less than 2147483647\n"
-    "  --count N             how many numbers, 1 to 2147483647 (default 100);\n"
-    "                        without --duplicates at most the possible total\n"
-    "  --duplicates          allow a number to be drawn more than once\n"
-    "  --exclude-digits D    never draw a number containing any of these\n"
-    "                        digits, e.g. 479 (not all ten)\n"
-    "  --comma               group thousands with the locale's separator\n"
-    "                        (a comma where the locale has none)\n";
+    "\n";
 
 const char kLotteryHelp[] =
     "Usage: quenvar-cli lottery [OPTIONS]\n"
     "\n"
     "Lottery lines, as the Lottery Number page draws them: one line per output\n"
     "line, main numbers first, then bonus numbers.\n"
-    "\n"
-    "  --main-low L          lowest main number (default 1)\n"
-    "  --main-upper U        highest main number (default 53)\n"
-    "  --main-pick P         main numbers per line, 1 to 300 (default 5)\n"
-    "  --bonus-low L         lowest bonus number (default 1)\n"
-    "  --bonus-upper U       highest bonus number (default 42)\n"
-    "  --bonus-pick Q        bonus numbers per line, 1 to 200 (default 1)\n"
-    "  --no-bonus            main numbers only\n"
-    "  --bonus-from-remaining  draw the bonus numbers from the main range, apart\n"
-    "                        from the line's main numbers\n"
-    "  --duplicate-numbers   a number may appear twice in one line\n"
-    "  --unique-lines        no two lines alike: lines are compared number by\n"
-    "                        number in drawing order, before any sorting, so\n"
-    "                        1 2 and 2 1 count as different lines\n"
-    "  --lines N             number of lines, 1 to 2147483647 (default 20)\n"
-    "\n"
-    "The numbers' limits: -2147483647 to 2147483647.\n"
     "\n";
 
 const char kSampleHelp[] =
@@ -107,11 +71,7 @@ const char kSampleHelp[] =
     "Samples from a list of items, as the Random Sampling page draws them. The\n"
     "items are the lines of FILE (a line ends at CR, LF or CR LF; empty lines\n"
     "are dropped), all taking part.\n"
-    "\n"
-    "  --items FILE          the item list; FILE - is standard input\n"
-    "  --count N             how many samples, 1 to 2147483647 (default 100);\n"
-    "                        without --duplicates at most the number of items\n"
-    "  --duplicates          allow an item to be drawn more than once\n";
+    "\n";
 
 const char kStringHelp[] =
     "Usage: quenvar-cli string --mask M [OPTIONS]\n"
@@ -121,49 +81,19 @@ const char kStringHelp[] =
     "from the wildcard's set; every other character stands for itself; a\n"
     "backslash makes the next character literal. Blanks and control\n"
     "characters at both ends of the mask are dropped.\n"
-    "\n"
-    "  --mask M              the mask\n"
-    "  --wildcards FILE      the wildcard definitions (default: wildcard.ini\n"
-    "                        beside this program; installed, the user's copy\n"
-    "                        in ~/.config/quenvar, else the shipped one)\n"
-    "  --count N             how many strings, 1 to 2147483647 (default 100);\n"
-    "                        without --duplicates at most the possible total\n"
-    "  --duplicates          allow a string to be drawn more than once\n";
+    "\n";
 
 const char kNameHelp[] =
     "Usage: quenvar-cli name [OPTIONS]\n"
     "\n"
     "Random person names, as the Random Name page draws them: a first name, a\n"
     "blank and a last name.\n"
-    "\n"
-    "  --gender G            female, male or both (default both)\n"
-    "  --female FILE         female first names, one per line (default: the\n"
-    "                        list in name/ beside this program; installed,\n"
-    "                        the user's copy in ~/.local/share/quenvar/name,\n"
-    "                        else the shipped one)\n"
-    "  --male FILE           male first names (default: the same folder's)\n"
-    "  --last FILE           last names (default: the same folder's)\n"
-    "  --count N             how many names, 1 to 2147483647 (default 100)\n"
-    "  --duplicates          allow a name to be drawn more than once\n";
+    "\n";
 
 const char kFileHelp[] =
     "Usage: quenvar-cli file --output PATH [OPTIONS]\n"
     "\n"
     "A file of random bytes, as the Random File page writes it.\n"
-    "\n"
-    "  --output PATH         the file to write (missing folders are created);\n"
-    "                        PATH - is standard output\n"
-    "  --size N              number of bytes, 1 to 2147483647 (default 100);\n"
-    "                        K, M and G multiply by 1024, 1024^2 and 1024^3\n"
-    "  --append              add the bytes to the end of an existing file\n"
-    "                        (--save-append does so for the text of --save)\n"
-    "  --seed S              manual seed, -2147483647 to 2147483647;\n"
-    "                        without it the seed comes from the clock\n"
-    "  --secure              draw from the system's cryptographic generator\n"
-    "                        (for passwords and keys; not repeatable, no seed)\n"
-    "  --show RADIX          also print the bytes: hex, dec, oct or bin (or,\n"
-    "                        with --save, write them to a text file)\n"
-    "  --help                print the command's options and exit\n"
     "\n";
 
 // The run of one generator: progress on the terminal, Ctrl+C as Cancel.
@@ -185,23 +115,13 @@ std::string StandardOutputFile(bool& append) {
   return std::string(path, static_cast<size_t>(size));
 }
 
-// Every command takes --secure beside its --seed.
-std::vector<OptionSpec> With(std::vector<OptionSpec> specs, std::vector<OptionSpec> more) {
-  specs.insert(specs.end(), more.begin(), more.end());
-  specs.push_back({"secure", false});
-  return specs;
-}
-
-uint8_t ReadSort(const ParsedOptions& options) {
-  if (auto v = options.value("sort"))
-    return static_cast<uint8_t>(ParseChoice(*v, "sort", {"asc", "desc", "drawn"}));
-  return 2;
-}
-
-int32_t ReadInt(const ParsedOptions& options, const std::string& name, int32_t fallback, int64_t min,
-                int64_t max) {
-  if (auto v = options.value(name)) return static_cast<int32_t>(ParseInteger(*v, name, min, max));
-  return fallback;
+// Parses `args` by the options of `help`; true when --help was asked for
+// and its text printed.
+bool Parse(const std::vector<std::string>& args, const CommandHelp& help, ParsedOptions& options) {
+  options = ParseOptions(args, help.specs());
+  if (!options.has(runs::kHelp.word)) return false;
+  std::cout << help.text();
+  return true;
 }
 
 // Seeds, draws, arranges and writes the results of a generator whose input
@@ -224,27 +144,20 @@ int DrawAndWrite(Generator& generator, Run& run, Input& input, const ParsedOptio
 }  // namespace
 
 int RunNumber(const std::vector<std::string>& args) {
-  const ParsedOptions options = ParseOptions(args, With(LayoutSpecs(), {{"lower", true},
-                                                                        {"upper", true},
-                                                                        {"count", true, 'n'},
-                                                                        {"duplicates", false},
-                                                                        {"exclude-digits", true},
-                                                                        {"seed", true, 's'},
-                                                                        {"sort", true},
-                                                                        {"comma", false}}));
-  if (options.has("help")) {
-    std::cout << HelpText(std::string(kNumberHelp) + kSortHelp + kLayoutHelp + kAppendHelp + kHelpFooter,
-                          options.specs);
-    return kOk;
-  }
+  using namespace runs::number;
+  CommandHelp help;
+  help << kNumberHelp << kLower << kUpper << kCount << kDuplicates << kExcludeDigits << kComma;
+  LayoutHelp(DrawingHelp(help)) << runs::kAppend << kHelpFooter;
+  ParsedOptions options;
+  if (Parse(args, help, options)) return kOk;
   Tinputpar input;
-  input.Lower = ReadInt(options, "lower", 1, -kMaxInt, kMaxInt);
-  input.Upper = ReadInt(options, "upper", 10000, -kMaxInt, kMaxInt);
-  input.Count = ReadInt(options, "count", 100, 1, kMaxInt);
+  input.Lower = ReadNumber(options, kLower);
+  input.Upper = ReadNumber(options, kUpper);
+  input.Count = ReadNumber(options, kCount);
   input.ExcludeKind = 1;
-  input.Duplicate = options.has("duplicates");
+  input.Duplicate = options.has(kDuplicates.word);
   bool digits[10] = {};
-  if (auto v = options.value("exclude-digits")) {
+  if (auto v = options.value(kExcludeDigits.word)) {
     for (char c : *v) {
       if (c < '0' || c > '9') throw UsageError("--exclude-digits takes digits 0 to 9 (got '" + *v + "')");
       digits[c - '0'] = true;
@@ -252,7 +165,7 @@ int RunNumber(const std::vector<std::string>& args) {
   }
   for (int d = 0; d <= 9; ++d)
     if (digits[d]) input.Excluded.push_back(d);
-  const TformatPar format{ReadSort(options), options.has("comma"), 0};
+  const TformatPar format{static_cast<uint8_t>(ReadWord(options, runs::kSort)), options.has(kComma.word), 0};
   const Layout layout = ReadLayout(options);
 
   if (auto error = NumberInputError(input.Lower, input.Upper, input.Excluded.size())) Refuse(*error);
@@ -275,38 +188,30 @@ int RunNumber(const std::vector<std::string>& args) {
 }
 
 int RunLottery(const std::vector<std::string>& args) {
-  const ParsedOptions options = ParseOptions(args, With(LayoutSpecs(true), {{"main-low", true},
-                                                                            {"main-upper", true},
-                                                                            {"main-pick", true},
-                                                                            {"bonus-low", true},
-                                                                            {"bonus-upper", true},
-                                                                            {"bonus-pick", true},
-                                                                            {"no-bonus", false},
-                                                                            {"bonus-from-remaining", false},
-                                                                            {"duplicate-numbers", false},
-                                                                            {"unique-lines", false},
-                                                                            {"lines", true},
-                                                                            {"seed", true, 's'},
-                                                                            {"sort", true}}));
-  if (options.has("help")) {
-    std::cout << HelpText(
-        std::string(kLotteryHelp) + kSortHelp + kFixedLayoutHelp + kAppendHelp + kHelpFooter, options.specs);
-    return kOk;
-  }
+  using namespace runs::lottery;
+  CommandHelp help;
+  help << kLotteryHelp << kMainLow << kMainUpper << kMainPick << kBonusLow << kBonusUpper << kBonusPick
+       << kNoBonus << kBonusFromRemaining << kDuplicateNumbers << kUniqueLines << kLines
+       << "\n"
+          "The numbers' limits: -2147483647 to 2147483647.\n"
+          "\n";
+  LayoutHelp(DrawingHelp(help), true) << runs::kAppend << kHelpFooter;
+  ParsedOptions options;
+  if (Parse(args, help, options)) return kOk;
   TinputLottery input;
-  input.MainLow = ReadInt(options, "main-low", 1, -kMaxInt, kMaxInt);
-  input.MainUpper = ReadInt(options, "main-upper", 53, -kMaxInt, kMaxInt);
-  input.MainPick = ReadInt(options, "main-pick", 5, 1, 300);
-  input.ChildLow = ReadInt(options, "bonus-low", 1, -kMaxInt, kMaxInt);
-  input.ChildUpper = ReadInt(options, "bonus-upper", 42, -kMaxInt, kMaxInt);
-  input.ChildPick = ReadInt(options, "bonus-pick", 1, 1, 200);
-  input.Lotto = !options.has("no-bonus");
+  input.MainLow = ReadNumber(options, kMainLow);
+  input.MainUpper = ReadNumber(options, kMainUpper);
+  input.MainPick = ReadNumber(options, kMainPick);
+  input.ChildLow = ReadNumber(options, kBonusLow);
+  input.ChildUpper = ReadNumber(options, kBonusUpper);
+  input.ChildPick = ReadNumber(options, kBonusPick);
+  input.Lotto = !options.has(kNoBonus.word);
   if (!input.Lotto) input.ChildPick = 0;
-  input.RemainPick = options.has("bonus-from-remaining");
-  input.DupLines = options.has("duplicate-numbers");
-  input.DupRows = options.has("unique-lines");
-  input.Total = ReadInt(options, "lines", 20, 1, kMaxInt);
-  const uint8_t order = ReadSort(options);
+  input.RemainPick = options.has(kBonusFromRemaining.word);
+  input.DupLines = options.has(kDuplicateNumbers.word);
+  input.DupRows = options.has(kUniqueLines.word);
+  input.Total = ReadNumber(options, kLines);
+  const auto order = static_cast<uint8_t>(ReadWord(options, runs::kSort));
   Layout layout = ReadLayout(options);
 
   if (auto error = LotteryInputError(input.MainLow, input.MainUpper, input.Lotto && !input.RemainPick,
@@ -329,22 +234,18 @@ int RunLottery(const std::vector<std::string>& args) {
 }
 
 int RunSample(const std::vector<std::string>& args) {
-  const ParsedOptions options = ParseOptions(args, With(LayoutSpecs(), {{"items", true},
-                                                                        {"count", true, 'n'},
-                                                                        {"duplicates", false},
-                                                                        {"seed", true, 's'},
-                                                                        {"sort", true}}));
-  if (options.has("help")) {
-    std::cout << HelpText(std::string(kSampleHelp) + kSortHelp + kLayoutHelp + kAppendHelp + kHelpFooter,
-                          options.specs);
-    return kOk;
-  }
-  const auto itemsFile = options.value("items");
+  using namespace runs::sample;
+  CommandHelp help;
+  help << kSampleHelp << kItems << kCount << kDuplicates;
+  LayoutHelp(DrawingHelp(help)) << runs::kAppend << kHelpFooter;
+  ParsedOptions options;
+  if (Parse(args, help, options)) return kOk;
+  const auto itemsFile = options.value(kItems.word);
   if (!itemsFile) throw UsageError("--items FILE is required");
   TinputSampling input;
-  input.Count = ReadInt(options, "count", 100, 1, kMaxInt);
-  input.Duplicate = options.has("duplicates");
-  const TformatPar format{ReadSort(options), false, 0};
+  input.Count = ReadNumber(options, kCount);
+  input.Duplicate = options.has(kDuplicates.word);
+  const TformatPar format{static_cast<uint8_t>(ReadWord(options, runs::kSort)), false, 0};
   const Layout layout = ReadLayout(options);
   // "-": the items come from standard input.
   const TArrayString items = ReadNonEmptyLines(*itemsFile == "-" ? "/dev/stdin" : *itemsFile, false);
@@ -361,25 +262,21 @@ int RunSample(const std::vector<std::string>& args) {
 }
 
 int RunString(const std::vector<std::string>& args) {
-  const ParsedOptions options = ParseOptions(args, With(LayoutSpecs(), {{"mask", true},
-                                                                        {"wildcards", true},
-                                                                        {"count", true, 'n'},
-                                                                        {"duplicates", false},
-                                                                        {"seed", true, 's'},
-                                                                        {"sort", true}}));
-  if (options.has("help")) {
-    std::cout << HelpText(std::string(kStringHelp) + kSortHelp + kLayoutHelp + kAppendHelp + kHelpFooter,
-                          options.specs);
-    return kOk;
-  }
+  using namespace runs::string;
+  CommandHelp help;
+  help << kStringHelp << kMask << kWildcards << kCount << kDuplicates;
+  LayoutHelp(DrawingHelp(help)) << runs::kAppend << kHelpFooter;
+  ParsedOptions options;
+  if (Parse(args, help, options)) return kOk;
   TinputString input;
-  input.Mask = TrimMask(options.value("mask").value_or(""));
-  input.Count = ReadInt(options, "count", 100, 1, kMaxInt);
-  input.Duplicate = options.has("duplicates");
-  const TformatPar format{ReadSort(options), false, 0};
+  input.Mask = TrimMask(options.value(kMask.word).value_or(""));
+  input.Count = ReadNumber(options, kCount);
+  input.Duplicate = options.has(kDuplicates.word);
+  const TformatPar format{static_cast<uint8_t>(ReadWord(options, runs::kSort)), false, 0};
   const Layout layout = ReadLayout(options);
   if (auto error = StringInputError(input.Mask)) Refuse(*error);
-  const std::string wildcardFile = options.value("wildcards").value_or(paths::WildcardFile(paths::Use::Read));
+  const std::string wildcardFile =
+      options.value(kWildcards.word).value_or(paths::WildcardFile(paths::Use::Read));
   // Without its wildcards every mask character would silently stand for
   // itself: a file that is missing, unreadable or empty is reported.
   ReadWholeFile(wildcardFile);
@@ -396,31 +293,21 @@ int RunString(const std::vector<std::string>& args) {
 }
 
 int RunName(const std::vector<std::string>& args) {
-  const ParsedOptions options = ParseOptions(args, With(LayoutSpecs(), {{"gender", true},
-                                                                        {"female", true},
-                                                                        {"male", true},
-                                                                        {"last", true},
-                                                                        {"count", true, 'n'},
-                                                                        {"duplicates", false},
-                                                                        {"seed", true, 's'},
-                                                                        {"sort", true}}));
-  if (options.has("help")) {
-    std::cout << HelpText(std::string(kNameHelp) + kSortHelp + kLayoutHelp + kAppendHelp + kHelpFooter,
-                          options.specs);
-    return kOk;
-  }
+  using namespace runs::name;
+  CommandHelp help;
+  help << kNameHelp << kGender << kFemale << kMale << kLast << kCount << kDuplicates;
+  LayoutHelp(DrawingHelp(help)) << runs::kAppend << kHelpFooter;
+  ParsedOptions options;
+  if (Parse(args, help, options)) return kOk;
   TinputName input;
-  if (auto v = options.value("gender")) {
-    static const uint8_t kGender[] = {1, 2, 3};
-    input.Gender = kGender[ParseChoice(*v, "gender", {"female", "male", "both"})];
-  }
+  input.Gender = static_cast<uint8_t>(ReadWord(options, kGender) + 1);  // female 1, male 2, both 3
   const NameLists shipped = NameListFiles(paths::Use::Read);
-  input.FemaleFile = options.value("female").value_or(shipped.female);
-  input.MaleFile = options.value("male").value_or(shipped.male);
-  input.LastFile = options.value("last").value_or(shipped.last);
-  input.Count = ReadInt(options, "count", 100, 1, kMaxInt);
-  input.Duplicate = options.has("duplicates");
-  const TformatPar format{ReadSort(options), false, 0};
+  input.FemaleFile = options.value(kFemale.word).value_or(shipped.female);
+  input.MaleFile = options.value(kMale.word).value_or(shipped.male);
+  input.LastFile = options.value(kLast.word).value_or(shipped.last);
+  input.Count = ReadNumber(options, kCount);
+  input.Duplicate = options.has(kDuplicates.word);
+  const TformatPar format{static_cast<uint8_t>(ReadWord(options, runs::kSort)), false, 0};
   const Layout layout = ReadLayout(options);
 
   // The lists are read once, here, with progress, and pooled as the
@@ -454,25 +341,26 @@ int RunName(const std::vector<std::string>& args) {
 }
 
 int RunFile(const std::vector<std::string>& args) {
-  const ParsedOptions options = ParseOptions(
-      args,
-      With(LayoutSpecs(false, false),
-           {{"output", true, 'o'}, {"size", true}, {"seed", true, 's'}, {"show", true}, {"append", false}}));
-  if (options.has("help")) {
-    std::cout << HelpText(std::string(kFileHelp) + kLayoutHelp + kHelpFooter, options.specs);
-    return kOk;
-  }
+  using namespace runs::file;
+  CommandHelp help;
+  help << kFileHelp << kOutput << kSize << kAppend << runs::kSeed << runs::kSecure << kShow << runs::kHelp
+       << "\n";
+  LayoutHelp(help) << kHelpFooter;
+  ParsedOptions options;
+  if (Parse(args, help, options)) return kOk;
   TinputFilePar input;
-  const auto output = options.value("output");
+  const auto output = options.value(kOutput.word);
   if (!output || output->empty()) throw UsageError("--output PATH is required");
   input.FileName = *output;
-  if (auto v = options.value("size")) input.Count = static_cast<int32_t>(ParseSize(*v, "size", 1, kMaxInt));
+  input.Count = kSize.fallback;
+  if (auto v = options.value(kSize.word))
+    input.Count = static_cast<int32_t>(ParseSize(*v, kSize.word, kSize.min, kSize.max));
   // --append belongs to the byte file here, --save-append to --save.
-  input.Append = options.has("append");
+  input.Append = options.has(kAppend.word);
   std::optional<uint8_t> radix;
-  if (auto v = options.value("show")) {
+  if (options.has(kShow.word)) {
     static const uint8_t kRadix[] = {1, 0, 2, 3};
-    radix = kRadix[ParseChoice(*v, "show", {"hex", "dec", "oct", "bin"})];
+    radix = kRadix[ReadWord(options, kShow)];
   }
   const Layout layout = ReadLayout(options, false);
   if (layout.saveTo && !radix)
@@ -561,13 +449,18 @@ int Main(int argc, char** argv) {
   return RunCommand(argc > 1 ? argv[1] : "", [argc, argv]() -> int {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
+      std::string words;
+      for (const runs::Command* command : runs::kCommands)
+        words += (words.empty() ? "" : ", ") + std::string(command->word);
       std::cerr << "Usage: quenvar-cli COMMAND [OPTIONS]\n"
-                   "Commands: number, lottery, sample, string, name, file.\n"
+                   "Commands: "
+                << words
+                << ".\n"
                    "Run 'quenvar-cli --help' for more.\n";
       return kUsage;
     }
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
-      std::cout << kUsageText;
+      std::cout << UsageText();
       return kOk;
     }
     if (args[0] == "--version") {
@@ -580,12 +473,12 @@ int Main(int argc, char** argv) {
     const std::string command = args[0];
     args.erase(args.begin());
     InterruptPump::InstallHandlers(command);
-    if (command == "number") return RunNumber(args);
-    if (command == "lottery") return RunLottery(args);
-    if (command == "sample") return RunSample(args);
-    if (command == "string") return RunString(args);
-    if (command == "name") return RunName(args);
-    if (command == "file") return RunFile(args);
+    using RunOf = int (*)(const std::vector<std::string>&);
+    static const std::pair<const runs::Command*, RunOf> kRuns[] = {
+        {&runs::kNumber, RunNumber}, {&runs::kLottery, RunLottery}, {&runs::kSample, RunSample},
+        {&runs::kString, RunString}, {&runs::kName, RunName},       {&runs::kFile, RunFile}};
+    for (const auto& [known, run] : kRuns)
+      if (command == known->word) return run(args);
     throw UsageError("unknown command '" + command + "' (try --help)");
   });
 }
