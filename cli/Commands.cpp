@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <iostream>
@@ -34,23 +35,6 @@
 namespace quenvar::cli {
 
 namespace {
-
-// The tool's --help.
-std::string UsageText() {
-  std::string text =
-      "Usage: quenvar-cli COMMAND [OPTIONS]\n"
-      "\n"
-      "Runs the generators of Quenvar Random Number Generator from a terminal.\n"
-      "The same seed and options give the same output as the window.\n"
-      "\n"
-      "Commands:\n";
-  for (const runs::Command* command : runs::kCommands)
-    text += "  " + (command->word + std::string(9, ' ')).substr(0, 9) + command->summary + "\n";
-  return text +
-         "\n"
-         "Run 'quenvar-cli COMMAND --help' for the options of a command,\n"
-         "'quenvar-cli --version' for the version.\n";
-}
 
 const char kNumberHelp[] =
     "Usage: quenvar-cli number [OPTIONS]\n"
@@ -95,6 +79,53 @@ const char kFileHelp[] =
     "\n"
     "A file of random bytes, as the Random File page writes it.\n"
     "\n";
+
+CommandHelp NumberHelp() {
+  using namespace runs::number;
+  CommandHelp help;
+  help << kNumberHelp << kLower << kUpper << kCount << kDuplicates << kExcludeDigits << kComma;
+  return LayoutHelp(DrawingHelp(help)) << runs::kAppend << kHelpFooter;
+}
+
+CommandHelp LotteryHelp() {
+  using namespace runs::lottery;
+  CommandHelp help;
+  help << kLotteryHelp << kMainLow << kMainUpper << kMainPick << kBonusLow << kBonusUpper << kBonusPick
+       << kNoBonus << kBonusFromRemaining << kDuplicateNumbers << kUniqueLines << kLines
+       << "\n"
+          "The numbers' limits: -2147483647 to 2147483647.\n"
+          "\n";
+  return LayoutHelp(DrawingHelp(help), true) << runs::kAppend << kHelpFooter;
+}
+
+CommandHelp SampleHelp() {
+  using namespace runs::sample;
+  CommandHelp help;
+  help << kSampleHelp << kItems << kCount << kDuplicates;
+  return LayoutHelp(DrawingHelp(help)) << runs::kAppend << kHelpFooter;
+}
+
+CommandHelp StringHelp() {
+  using namespace runs::string;
+  CommandHelp help;
+  help << kStringHelp << kMask << kWildcards << kCount << kDuplicates;
+  return LayoutHelp(DrawingHelp(help)) << runs::kAppend << kHelpFooter;
+}
+
+CommandHelp NameHelp() {
+  using namespace runs::name;
+  CommandHelp help;
+  help << kNameHelp << kGender << kFemale << kMale << kLast << kCount << kDuplicates;
+  return LayoutHelp(DrawingHelp(help)) << runs::kAppend << kHelpFooter;
+}
+
+CommandHelp FileHelp() {
+  using namespace runs::file;
+  CommandHelp help;
+  help << kFileHelp << kOutput << kSize << kAppend << runs::kSeed << runs::kSecure << kShow << runs::kHelp
+       << "\n";
+  return LayoutHelp(help) << kHelpFooter;
+}
 
 // The run of one generator: progress on the terminal, Ctrl+C as Cancel.
 struct Run {
@@ -145,11 +176,8 @@ int DrawAndWrite(Generator& generator, Run& run, Input& input, const ParsedOptio
 
 int RunNumber(const std::vector<std::string>& args) {
   using namespace runs::number;
-  CommandHelp help;
-  help << kNumberHelp << kLower << kUpper << kCount << kDuplicates << kExcludeDigits << kComma;
-  LayoutHelp(DrawingHelp(help)) << runs::kAppend << kHelpFooter;
   ParsedOptions options;
-  if (Parse(args, help, options)) return kOk;
+  if (Parse(args, NumberHelp(), options)) return kOk;
   Tinputpar input;
   input.Lower = ReadNumber(options, kLower);
   input.Upper = ReadNumber(options, kUpper);
@@ -189,15 +217,8 @@ int RunNumber(const std::vector<std::string>& args) {
 
 int RunLottery(const std::vector<std::string>& args) {
   using namespace runs::lottery;
-  CommandHelp help;
-  help << kLotteryHelp << kMainLow << kMainUpper << kMainPick << kBonusLow << kBonusUpper << kBonusPick
-       << kNoBonus << kBonusFromRemaining << kDuplicateNumbers << kUniqueLines << kLines
-       << "\n"
-          "The numbers' limits: -2147483647 to 2147483647.\n"
-          "\n";
-  LayoutHelp(DrawingHelp(help), true) << runs::kAppend << kHelpFooter;
   ParsedOptions options;
-  if (Parse(args, help, options)) return kOk;
+  if (Parse(args, LotteryHelp(), options)) return kOk;
   TinputLottery input;
   input.MainLow = ReadNumber(options, kMainLow);
   input.MainUpper = ReadNumber(options, kMainUpper);
@@ -235,11 +256,8 @@ int RunLottery(const std::vector<std::string>& args) {
 
 int RunSample(const std::vector<std::string>& args) {
   using namespace runs::sample;
-  CommandHelp help;
-  help << kSampleHelp << kItems << kCount << kDuplicates;
-  LayoutHelp(DrawingHelp(help)) << runs::kAppend << kHelpFooter;
   ParsedOptions options;
-  if (Parse(args, help, options)) return kOk;
+  if (Parse(args, SampleHelp(), options)) return kOk;
   const auto itemsFile = options.value(kItems.word);
   if (!itemsFile) throw UsageError("--items FILE is required");
   TinputSampling input;
@@ -263,11 +281,8 @@ int RunSample(const std::vector<std::string>& args) {
 
 int RunString(const std::vector<std::string>& args) {
   using namespace runs::string;
-  CommandHelp help;
-  help << kStringHelp << kMask << kWildcards << kCount << kDuplicates;
-  LayoutHelp(DrawingHelp(help)) << runs::kAppend << kHelpFooter;
   ParsedOptions options;
-  if (Parse(args, help, options)) return kOk;
+  if (Parse(args, StringHelp(), options)) return kOk;
   TinputString input;
   input.Mask = TrimMask(options.value(kMask.word).value_or(""));
   input.Count = ReadNumber(options, kCount);
@@ -294,11 +309,8 @@ int RunString(const std::vector<std::string>& args) {
 
 int RunName(const std::vector<std::string>& args) {
   using namespace runs::name;
-  CommandHelp help;
-  help << kNameHelp << kGender << kFemale << kMale << kLast << kCount << kDuplicates;
-  LayoutHelp(DrawingHelp(help)) << runs::kAppend << kHelpFooter;
   ParsedOptions options;
-  if (Parse(args, help, options)) return kOk;
+  if (Parse(args, NameHelp(), options)) return kOk;
   TinputName input;
   input.Gender = static_cast<uint8_t>(ReadWord(options, kGender) + 1);  // female 1, male 2, both 3
   const NameLists shipped = NameListFiles(paths::Use::Read);
@@ -342,12 +354,8 @@ int RunName(const std::vector<std::string>& args) {
 
 int RunFile(const std::vector<std::string>& args) {
   using namespace runs::file;
-  CommandHelp help;
-  help << kFileHelp << kOutput << kSize << kAppend << runs::kSeed << runs::kSecure << kShow << runs::kHelp
-       << "\n";
-  LayoutHelp(help) << kHelpFooter;
   ParsedOptions options;
-  if (Parse(args, help, options)) return kOk;
+  if (Parse(args, FileHelp(), options)) return kOk;
   TinputFilePar input;
   const auto output = options.value(kOutput.word);
   if (!output || output->empty()) throw UsageError("--output PATH is required");
@@ -444,14 +452,87 @@ int RunCommand(const std::string& command, const std::function<int()>& run) {
   }
 }
 
+namespace {
+
+// The commands, one for each kind of run, in the order of the window's pages.
+struct Entry {
+  const runs::Command* command;
+  CommandHelp (*help)();
+  int (*run)(const std::vector<std::string>&);
+};
+const Entry kEntries[] = {{&runs::kNumber, NumberHelp, RunNumber}, {&runs::kLottery, LotteryHelp, RunLottery},
+                          {&runs::kSample, SampleHelp, RunSample}, {&runs::kString, StringHelp, RunString},
+                          {&runs::kName, NameHelp, RunName},       {&runs::kFile, FileHelp, RunFile}};
+
+// The tool's --help.
+std::string UsageText() {
+  std::string text =
+      "Usage: quenvar-cli COMMAND [OPTIONS]\n"
+      "\n"
+      "Runs the generators of Quenvar Random Number Generator from a terminal.\n"
+      "The same seed and options give the same output as the window.\n"
+      "\n"
+      "Commands:\n";
+  for (const Entry& entry : kEntries)
+    text += "  " + (entry.command->word + std::string(9, ' ')).substr(0, 9) + entry.command->summary + "\n";
+  return text +
+         "\n"
+         "Run 'quenvar-cli COMMAND --help' for the options of a command,\n"
+         "'quenvar-cli --version' for the version.\n";
+}
+
+}  // namespace
+
+std::string BashCompletion(std::string script) {
+  std::string commands, words, files, values;
+  std::vector<std::string> seen;
+  // "--word | -w" as a case pattern; long lists go on over lines.
+  const auto add = [](std::string& list, const runs::Option& option) {
+    std::string names = std::string("--") + option.word;
+    if (option.shortName != 0) names += std::string(" | -") + option.shortName;
+    const size_t lineStart = list.rfind('\n') == std::string::npos ? 0 : list.rfind('\n') + 1;
+    if (!list.empty()) list += list.size() - lineStart + names.size() > 100 ? " | \\\n      " : " | ";
+    list += names;
+  };
+  for (const Entry& entry : kEntries) {
+    commands += (commands.empty() ? "" : " ") + std::string(entry.command->word);
+    for (const runs::Option* option : entry.help().options()) {
+      if (std::find(seen.begin(), seen.end(), option->word) != seen.end()) continue;
+      seen.push_back(option->word);
+      switch (option->value) {
+        case runs::Value::Word:
+          words += std::string("    --") + option->word + ") COMPREPLY=($(compgen -W \"" + option->choices +
+                   "\" -- \"$cur\")); return ;;\n";
+          break;
+        case runs::Value::File:
+          add(files, *option);
+          break;
+        case runs::Value::None:
+          break;
+        default:
+          add(values, *option);
+      }
+    }
+  }
+  const auto fill = [&script](const std::string& key, const std::string& text) {
+    const size_t at = script.find(key);
+    if (at != std::string::npos) script.replace(at, key.size(), text);
+  };
+  fill("@COMMANDS@", commands);
+  fill("@WORDS@\n", words);
+  fill("@FILES@", files);
+  fill("@VALUES@", values);
+  return script;
+}
+
 int Main(int argc, char** argv) {
   OpenStandardStreams();
   return RunCommand(argc > 1 ? argv[1] : "", [argc, argv]() -> int {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
       std::string words;
-      for (const runs::Command* command : runs::kCommands)
-        words += (words.empty() ? "" : ", ") + std::string(command->word);
+      for (const Entry& entry : kEntries)
+        words += (words.empty() ? "" : ", ") + std::string(entry.command->word);
       std::cerr << "Usage: quenvar-cli COMMAND [OPTIONS]\n"
                    "Commands: "
                 << words
@@ -473,12 +554,8 @@ int Main(int argc, char** argv) {
     const std::string command = args[0];
     args.erase(args.begin());
     InterruptPump::InstallHandlers(command);
-    using RunOf = int (*)(const std::vector<std::string>&);
-    static const std::pair<const runs::Command*, RunOf> kRuns[] = {
-        {&runs::kNumber, RunNumber}, {&runs::kLottery, RunLottery}, {&runs::kSample, RunSample},
-        {&runs::kString, RunString}, {&runs::kName, RunName},       {&runs::kFile, RunFile}};
-    for (const auto& [known, run] : kRuns)
-      if (command == known->word) return run(args);
+    for (const Entry& entry : kEntries)
+      if (command == entry.command->word) return entry.run(args);
     throw UsageError("unknown command '" + command + "' (try --help)");
   });
 }

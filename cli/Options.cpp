@@ -81,11 +81,17 @@ std::string CommandHelp::text() const {
   return text;
 }
 
+std::vector<const runs::Option*> CommandHelp::options() const {
+  std::vector<const runs::Option*> options;
+  for (const auto& piece : pieces_)
+    if (const auto* option = std::get_if<const runs::Option*>(&piece)) options.push_back(*option);
+  return options;
+}
+
 std::vector<OptionSpec> CommandHelp::specs() const {
   std::vector<OptionSpec> specs;
-  for (const auto& piece : pieces_)
-    if (const auto* option = std::get_if<const runs::Option*>(&piece))
-      specs.push_back({(*option)->word, (*option)->value != runs::Value::None, (*option)->shortName});
+  for (const runs::Option* option : options())
+    specs.push_back({option->word, option->value != runs::Value::None, option->shortName});
   return specs;
 }
 

@@ -32,6 +32,7 @@ class CommandHelp {
   CommandHelp& operator<<(const runs::Option& option);
   std::string text() const;
   std::vector<OptionSpec> specs() const;
+  std::vector<const runs::Option*> options() const;
 
  private:
   std::vector<std::variant<const char*, const runs::Option*>> pieces_;

@@ -285,8 +285,7 @@ inline constexpr Option kShow{.word = "show",
                                   "with --save, write them to a text file)"};
 }  // namespace file
 
-// The commands of the CLI, one for each kind of run, in the order of the
-// window's pages.
+// The commands of the CLI, one for each kind of run.
 struct Command {
   const char* word;
   const char* summary;  // its line in the tool's --help
@@ -297,6 +296,5 @@ inline constexpr Command kSample{"sample", "samples from a list of items"};
 inline constexpr Command kString{"string", "random strings following a mask"};
 inline constexpr Command kName{"name", "random person names"};
 inline constexpr Command kFile{"file", "a file of random bytes"};
-inline constexpr const Command* kCommands[] = {&kNumber, &kLottery, &kSample, &kString, &kName, &kFile};
 
 }  // namespace quenvar::runs
