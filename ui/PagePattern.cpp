@@ -38,6 +38,7 @@
 #include "ui/Guard.h"
 #include "ui/Keyboard.h"
 #include "ui/Platform.h"
+#include "ui/RunArguments.h"
 #include "ui/SpinEdit.h"
 #include "ui/Unit_saveText.h"
 #include "ui/UnitprintText.h"
@@ -826,10 +827,9 @@ QStringList ResultPage::formatArguments() const {
   QStringList args;
   // Pages without sorting write no text (the File page): nothing to lay out.
   if (sortActions == nullptr) return args;
-  static const char* const kOrder[] = {"asc", "desc", "drawn"};
-  args << "--sort" << kOrder[std::min<int>(SortOrder, 2)];
-  if (commaAction != nullptr && Comma) args << "--comma";
-  if (!exportPreset().fixedLayout) args << "--per-line" << QString::number(columnCount());
+  args << Arg(runs::kSort) << Arg(runs::kSort, std::min<int>(SortOrder, 2));
+  if (commaAction != nullptr && Comma) args << Arg(runs::number::kComma);
+  if (!exportPreset().fixedLayout) args << Arg(runs::kPerLine) << QString::number(columnCount());
   return args;
 }
 
