@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 
+#include "core/RunOptions.h"
 #include "core/Unit_base.h"
 #include "core/Writers.h"
 
@@ -12,7 +13,7 @@ namespace quenvar {
 struct TinputFilePar {
   std::string FileName;
   bool Append = false;
-  int32_t Count = 100;
+  int32_t Count = runs::file::kSize.fallback;
   ProgressBarView* ProgressBar = nullptr;
   StatusLabelView* StatusLabel = nullptr;
 };
