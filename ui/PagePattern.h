@@ -21,6 +21,7 @@
 #include "generators/Distribution.h"
 #include "ui/PageTable.h"
 #include "ui/ResultList.h"
+#include "ui/RunArguments.h"
 #include "ui/SeedGroup.h"
 #include "ui/WidgetFeedback.h"
 
@@ -196,8 +197,8 @@ class ResultPage : public QWidget {
     lastRun_ = commandLine();
     // A run from the system's secure source has no seed to repeat it by:
     // its command says so rather than naming a seed it did not use.
-    if (const qsizetype at = lastRun_.indexOf("--seed"); seed->secure() && at >= 0) {
-      lastRun_.replace(at, "--secure");
+    if (const qsizetype at = lastRun_.indexOf(Arg(runs::kSeed)); seed->secure() && at >= 0) {
+      lastRun_.replace(at, Arg(runs::kSecure));
       lastRun_.removeAt(at + 1);
     }
   }
