@@ -80,51 +80,48 @@ const char kFileHelp[] =
     "A file of random bytes, as the Random File page writes it.\n"
     "\n";
 
+// The --help of a command whose values are drawn, sorted and laid out:
+// `own` (its usage and options) followed by the shared options and the
+// footer; `fixedLines` for lottery lines, laid out one to a line.
+CommandHelp Drawing(CommandHelp own, bool fixedLines = false) {
+  return LayoutHelp(DrawingHelp(own), fixedLines) << runs::kAppend << kHelpFooter;
+}
+
 CommandHelp NumberHelp() {
   using namespace runs::number;
-  CommandHelp help;
-  help << kNumberHelp << kLower << kUpper << kCount << kDuplicates << kExcludeDigits << kComma;
-  return LayoutHelp(DrawingHelp(help)) << runs::kAppend << kHelpFooter;
+  return Drawing(CommandHelp() << kNumberHelp << kLower << kUpper << kCount << kDuplicates << kExcludeDigits
+                               << kComma);
 }
 
 CommandHelp LotteryHelp() {
   using namespace runs::lottery;
-  CommandHelp help;
-  help << kLotteryHelp << kMainLow << kMainUpper << kMainPick << kBonusLow << kBonusUpper << kBonusPick
-       << kNoBonus << kBonusFromRemaining << kDuplicateNumbers << kUniqueLines << kLines
-       << "\n"
-          "The numbers' limits: -2147483647 to 2147483647.\n"
-          "\n";
-  return LayoutHelp(DrawingHelp(help), true) << runs::kAppend << kHelpFooter;
+  return Drawing(CommandHelp() << kLotteryHelp << kMainLow << kMainUpper << kMainPick << kBonusLow
+                               << kBonusUpper << kBonusPick << kNoBonus << kBonusFromRemaining
+                               << kDuplicateNumbers << kUniqueLines << kLines
+                               << "\nThe numbers' limits: -2147483647 to 2147483647.\n\n",
+                 true);
 }
 
 CommandHelp SampleHelp() {
   using namespace runs::sample;
-  CommandHelp help;
-  help << kSampleHelp << kItems << kCount << kDuplicates;
-  return LayoutHelp(DrawingHelp(help)) << runs::kAppend << kHelpFooter;
+  return Drawing(CommandHelp() << kSampleHelp << kItems << kCount << kDuplicates);
 }
 
 CommandHelp StringHelp() {
   using namespace runs::string;
-  CommandHelp help;
-  help << kStringHelp << kMask << kWildcards << kCount << kDuplicates;
-  return LayoutHelp(DrawingHelp(help)) << runs::kAppend << kHelpFooter;
+  return Drawing(CommandHelp() << kStringHelp << kMask << kWildcards << kCount << kDuplicates);
 }
 
 CommandHelp NameHelp() {
   using namespace runs::name;
-  CommandHelp help;
-  help << kNameHelp << kGender << kFemale << kMale << kLast << kCount << kDuplicates;
-  return LayoutHelp(DrawingHelp(help)) << runs::kAppend << kHelpFooter;
+  return Drawing(CommandHelp() << kNameHelp << kGender << kFemale << kMale << kLast << kCount << kDuplicates);
 }
 
 CommandHelp FileHelp() {
   using namespace runs::file;
-  CommandHelp help;
-  help << kFileHelp << kOutput << kSize << kAppend << runs::kSeed << runs::kSecure << kShow << runs::kHelp
-       << "\n";
-  return LayoutHelp(help) << kHelpFooter;
+  return LayoutHelp(CommandHelp() << kFileHelp << kOutput << kSize << kAppend << runs::kSeed << runs::kSecure
+                                  << kShow << runs::kHelp << "\n")
+         << kHelpFooter;
 }
 
 // The run of one generator: progress on the terminal, Ctrl+C as Cancel.
