@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <iostream>
@@ -35,70 +36,17 @@ namespace quenvar::cli {
 
 namespace {
 
-const char kUsageText[] =
-    "Usage: quenvar-cli COMMAND [OPTIONS]\n"
-    "\n"
-    "Runs the generators of Quenvar Random Number Generator from a terminal.\n"
-    "The same seed and options give the same output as the window.\n"
-    "\n"
-    "Commands:\n"
-    "  number   random whole numbers from a range\n"
-    "  lottery  lottery lines of main and bonus numbers\n"
-    "  sample   samples from a list of items\n"
-    "  string   random strings following a mask\n"
-    "  name     random person names\n"
-    "  file     a file of random bytes\n"
-    "\n"
-    "Run 'quenvar-cli COMMAND --help' for the options of a command,\n"
-    "'quenvar-cli --version' for the version.\n";
-
-const char kSortHelp[] =
-    "  --sort ORDER          asc, desc or drawn (drawing order, the default)\n"
-    "  --seed S              manual seed, -2147483647 to 2147483647;\n"
-    "                        without it the seed comes from the clock\n"
-    "  --secure              draw from the system's cryptographic generator\n"
-    "                        (for passwords and keys; not repeatable, no seed)\n"
-    "  --help                print the command's options and exit\n"
-    "\n";
-
 const char kNumberHelp[] =
     "Usage: quenvar-cli number [OPTIONS]\n"
     "\n"
     "Random whole numbers from a range, as the Random Number page draws them.\n"
-    "\n"
-    "  --lower L             lowest number, -2147483647 to 2147483647 (default 1)\n"
-    "  --upper U             highest number, same limits (default 10000);\n"
-    "                        U - L must be less than 2147483647\n"
-    "  --count N             how many numbers, 1 to 2147483647 (default 100);\n"
-    "                        without --duplicates at most the possible total\n"
-    "  --duplicates          allow a number to be drawn more than once\n"
-    "  --exclude-digits D    never draw a number containing any of these\n"
-    "                        digits, e.g. 479 (not all ten)\n"
-    "  --comma               group thousands with the locale's separator\n"
-    "                        (a comma where the locale has none)\n";
+    "\n";
 
 const char kLotteryHelp[] =
     "Usage: quenvar-cli lottery [OPTIONS]\n"
     "\n"
     "Lottery lines, as the Lottery Number page draws them: one line per output\n"
     "line, main numbers first, then bonus numbers.\n"
-    "\n"
-    "  --main-low L          lowest main number (default 1)\n"
-    "  --main-upper U        highest main number (default 53)\n"
-    "  --main-pick P         main numbers per line, 1 to 300 (default 5)\n"
-    "  --bonus-low L         lowest bonus number (default 1)\n"
-    "  --bonus-upper U       highest bonus number (default 42)\n"
-    "  --bonus-pick Q        bonus numbers per line, 1 to 200 (default 1)\n"
-    "  --no-bonus            main numbers only\n"
-    "  --bonus-from-remaining  draw the bonus numbers from the main range, apart\n"
-    "                        from the line's main numbers\n"
-    "  --duplicate-numbers   a number may appear twice in one line\n"
-    "  --unique-lines        no two lines alike: lines are compared number by\n"
-    "                        number in drawing order, before any sorting, so\n"
-    "                        1 2 and 2 1 count as different lines\n"
-    "  --lines N             number of lines, 1 to 2147483647 (default 20)\n"
-    "\n"
-    "The numbers' limits: -2147483647 to 2147483647.\n"
     "\n";
 
 const char kSampleHelp[] =
@@ -107,11 +55,7 @@ const char kSampleHelp[] =
     "Samples from a list of items, as the Random Sampling page draws them. The\n"
     "items are the lines of FILE (a line ends at CR, LF or CR LF; empty lines\n"
     "are dropped), all taking part.\n"
-    "\n"
-    "  --items FILE          the item list; FILE - is standard input\n"
-    "  --count N             how many samples, 1 to 2147483647 (default 100);\n"
-    "                        without --duplicates at most the number of items\n"
-    "  --duplicates          allow an item to be drawn more than once\n";
+    "\n";
 
 const char kStringHelp[] =
     "Usage: quenvar-cli string --mask M [OPTIONS]\n"
@@ -121,50 +65,64 @@ const char kStringHelp[] =
     "from the wildcard's set; every other character stands for itself; a\n"
     "backslash makes the next character literal. Blanks and control\n"
     "characters at both ends of the mask are dropped.\n"
-    "\n"
-    "  --mask M              the mask\n"
-    "  --wildcards FILE      the wildcard definitions (default: wildcard.ini\n"
-    "                        beside this program; installed, the user's copy\n"
-    "                        in ~/.config/quenvar, else the shipped one)\n"
-    "  --count N             how many strings, 1 to 2147483647 (default 100);\n"
-    "                        without --duplicates at most the possible total\n"
-    "  --duplicates          allow a string to be drawn more than once\n";
+    "\n";
 
 const char kNameHelp[] =
     "Usage: quenvar-cli name [OPTIONS]\n"
     "\n"
     "Random person names, as the Random Name page draws them: a first name, a\n"
     "blank and a last name.\n"
-    "\n"
-    "  --gender G            female, male or both (default both)\n"
-    "  --female FILE         female first names, one per line (default: the\n"
-    "                        list in name/ beside this program; installed,\n"
-    "                        the user's copy in ~/.local/share/quenvar/name,\n"
-    "                        else the shipped one)\n"
-    "  --male FILE           male first names (default: the same folder's)\n"
-    "  --last FILE           last names (default: the same folder's)\n"
-    "  --count N             how many names, 1 to 2147483647 (default 100)\n"
-    "  --duplicates          allow a name to be drawn more than once\n";
+    "\n";
 
 const char kFileHelp[] =
     "Usage: quenvar-cli file --output PATH [OPTIONS]\n"
     "\n"
     "A file of random bytes, as the Random File page writes it.\n"
-    "\n"
-    "  --output PATH         the file to write (missing folders are created);\n"
-    "                        PATH - is standard output\n"
-    "  --size N              number of bytes, 1 to 2147483647 (default 100);\n"
-    "                        K, M and G multiply by 1024, 1024^2 and 1024^3\n"
-    "  --append              add the bytes to the end of an existing file\n"
-    "                        (--save-append does so for the text of --save)\n"
-    "  --seed S              manual seed, -2147483647 to 2147483647;\n"
-    "                        without it the seed comes from the clock\n"
-    "  --secure              draw from the system's cryptographic generator\n"
-    "                        (for passwords and keys; not repeatable, no seed)\n"
-    "  --show RADIX          also print the bytes: hex, dec, oct or bin (or,\n"
-    "                        with --save, write them to a text file)\n"
-    "  --help                print the command's options and exit\n"
     "\n";
+
+// The --help of a command whose values are drawn, sorted and laid out:
+// `own` (its usage and options) followed by the shared options and the
+// footer; `fixedLines` for lottery lines, laid out one to a line.
+CommandHelp Drawing(CommandHelp own, bool fixedLines = false) {
+  return LayoutHelp(DrawingHelp(own), fixedLines) << runs::kAppend << kHelpFooter;
+}
+
+CommandHelp NumberHelp() {
+  using namespace runs::number;
+  return Drawing(CommandHelp() << kNumberHelp << kLower << kUpper << kCount << kDuplicates << kExcludeDigits
+                               << kComma);
+}
+
+CommandHelp LotteryHelp() {
+  using namespace runs::lottery;
+  return Drawing(CommandHelp() << kLotteryHelp << kMainLow << kMainUpper << kMainPick << kBonusLow
+                               << kBonusUpper << kBonusPick << kNoBonus << kBonusFromRemaining
+                               << kDuplicateNumbers << kUniqueLines << kLines
+                               << "\nThe numbers' limits: -2147483647 to 2147483647.\n\n",
+                 true);
+}
+
+CommandHelp SampleHelp() {
+  using namespace runs::sample;
+  return Drawing(CommandHelp() << kSampleHelp << kItems << kCount << kDuplicates);
+}
+
+CommandHelp StringHelp() {
+  using namespace runs::string;
+  return Drawing(CommandHelp() << kStringHelp << kMask << kWildcards << kCount << kDuplicates);
+}
+
+CommandHelp NameHelp() {
+  using namespace runs::name;
+  return Drawing(CommandHelp() << kNameHelp << kGender << kFemale << kMale << kLast << kCount << kDuplicates);
+}
+
+CommandHelp FileHelp() {
+  using namespace runs::file;
+  return LayoutHelp(CommandHelp() << kFileHelp << kOutput << kSize << kAppend << runs::kSeed << runs::kSecure
+                                  << kShow << runs::kHelp << "\n")
+         << kHelpFooter;
+}
 
 // The run of one generator: progress on the terminal, Ctrl+C as Cancel.
 struct Run {
@@ -185,23 +143,17 @@ std::string StandardOutputFile(bool& append) {
   return std::string(path, static_cast<size_t>(size));
 }
 
-// Every command takes --secure beside its --seed.
-std::vector<OptionSpec> With(std::vector<OptionSpec> specs, std::vector<OptionSpec> more) {
-  specs.insert(specs.end(), more.begin(), more.end());
-  specs.push_back({"secure", false});
-  return specs;
+// Parses `args` by the options of `help`; true when --help was asked for
+// and its text printed.
+bool Parse(const std::vector<std::string>& args, const CommandHelp& help, ParsedOptions& options) {
+  options = ParseOptions(args, help.specs());
+  if (!options.has(runs::kHelp.word)) return false;
+  std::cout << help.text();
+  return true;
 }
 
 TSortOrder ReadSort(const ParsedOptions& options) {
-  static const TSortOrder kOrders[] = {SortAscending, SortDescending, SortDrawn};
-  if (auto v = options.value("sort")) return kOrders[ParseChoice(*v, "sort", {"asc", "desc", "drawn"})];
-  return SortDrawn;
-}
-
-int32_t ReadInt(const ParsedOptions& options, const std::string& name, int32_t fallback, int64_t min,
-                int64_t max) {
-  if (auto v = options.value(name)) return static_cast<int32_t>(ParseInteger(*v, name, min, max));
-  return fallback;
+  return static_cast<TSortOrder>(ReadWord(options, runs::kSort));  // asc, desc, drawn
 }
 
 // Takes the run's source, draws, arranges and writes the results, then
@@ -226,27 +178,17 @@ int DrawAndWrite(Generator& generator, Run& run, const Input& input, const Parse
 }  // namespace
 
 int RunNumber(const std::vector<std::string>& args) {
-  const ParsedOptions options = ParseOptions(args, With(LayoutSpecs(), {{"lower", true},
-                                                                        {"upper", true},
-                                                                        {"count", true, 'n'},
-                                                                        {"duplicates", false},
-                                                                        {"exclude-digits", true},
-                                                                        {"seed", true, 's'},
-                                                                        {"sort", true},
-                                                                        {"comma", false}}));
-  if (options.has("help")) {
-    std::cout << HelpText(std::string(kNumberHelp) + kSortHelp + kLayoutHelp + kAppendHelp + kHelpFooter,
-                          options.specs);
-    return kOk;
-  }
+  using namespace runs::number;
+  ParsedOptions options;
+  if (Parse(args, NumberHelp(), options)) return kOk;
   Tinputpar input;
-  input.Lower = ReadInt(options, "lower", 1, -kMaxInt, kMaxInt);
-  input.Upper = ReadInt(options, "upper", 10000, -kMaxInt, kMaxInt);
-  input.Count = ReadInt(options, "count", 100, 1, kMaxInt);
+  input.Lower = ReadNumber(options, kLower);
+  input.Upper = ReadNumber(options, kUpper);
+  input.Count = ReadNumber(options, kCount);
   input.ExcludeKind = ExcludeDigits;
-  input.Duplicate = options.has("duplicates");
+  input.Duplicate = options.has(kDuplicates.word);
   bool digits[10] = {};
-  if (auto v = options.value("exclude-digits")) {
+  if (auto v = options.value(kExcludeDigits.word)) {
     for (char c : *v) {
       if (c < '0' || c > '9') throw UsageError("--exclude-digits takes digits 0 to 9 (got '" + *v + "')");
       digits[c - '0'] = true;
@@ -254,7 +196,7 @@ int RunNumber(const std::vector<std::string>& args) {
   }
   for (int d = 0; d <= 9; ++d)
     if (digits[d]) input.Excluded.push_back(d);
-  const TformatPar format{ReadSort(options), options.has("comma"), RadixDecimal};
+  const TformatPar format{ReadSort(options), options.has(kComma.word), RadixDecimal};
   const Layout layout = ReadLayout(options);
 
   if (auto error = NumberInputError(input.Lower, input.Upper, input.Excluded.size())) Refuse(*error);
@@ -269,37 +211,22 @@ int RunNumber(const std::vector<std::string>& args) {
 }
 
 int RunLottery(const std::vector<std::string>& args) {
-  const ParsedOptions options = ParseOptions(args, With(LayoutSpecs(true), {{"main-low", true},
-                                                                            {"main-upper", true},
-                                                                            {"main-pick", true},
-                                                                            {"bonus-low", true},
-                                                                            {"bonus-upper", true},
-                                                                            {"bonus-pick", true},
-                                                                            {"no-bonus", false},
-                                                                            {"bonus-from-remaining", false},
-                                                                            {"duplicate-numbers", false},
-                                                                            {"unique-lines", false},
-                                                                            {"lines", true},
-                                                                            {"seed", true, 's'},
-                                                                            {"sort", true}}));
-  if (options.has("help")) {
-    std::cout << HelpText(
-        std::string(kLotteryHelp) + kSortHelp + kFixedLayoutHelp + kAppendHelp + kHelpFooter, options.specs);
-    return kOk;
-  }
+  using namespace runs::lottery;
+  ParsedOptions options;
+  if (Parse(args, LotteryHelp(), options)) return kOk;
   TinputLottery input;
-  input.MainLow = ReadInt(options, "main-low", 1, -kMaxInt, kMaxInt);
-  input.MainUpper = ReadInt(options, "main-upper", 53, -kMaxInt, kMaxInt);
-  input.MainPick = ReadInt(options, "main-pick", 5, 1, 300);
-  input.ChildLow = ReadInt(options, "bonus-low", 1, -kMaxInt, kMaxInt);
-  input.ChildUpper = ReadInt(options, "bonus-upper", 42, -kMaxInt, kMaxInt);
-  input.ChildPick = ReadInt(options, "bonus-pick", 1, 1, 200);
-  input.Lotto = !options.has("no-bonus");
+  input.MainLow = ReadNumber(options, kMainLow);
+  input.MainUpper = ReadNumber(options, kMainUpper);
+  input.MainPick = ReadNumber(options, kMainPick);
+  input.ChildLow = ReadNumber(options, kBonusLow);
+  input.ChildUpper = ReadNumber(options, kBonusUpper);
+  input.ChildPick = ReadNumber(options, kBonusPick);
+  input.Lotto = !options.has(kNoBonus.word);
   if (!input.Lotto) input.ChildPick = 0;
-  input.RemainPick = options.has("bonus-from-remaining");
-  input.DupLines = options.has("duplicate-numbers");
-  input.DupRows = options.has("unique-lines");
-  input.Total = ReadInt(options, "lines", 20, 1, kMaxInt);
+  input.RemainPick = options.has(kBonusFromRemaining.word);
+  input.DupLines = options.has(kDuplicateNumbers.word);
+  input.DupRows = options.has(kUniqueLines.word);
+  input.Total = ReadNumber(options, kLines);
   const TformatPar format{ReadSort(options), false, RadixDecimal};
   Layout layout = ReadLayout(options);
 
@@ -316,21 +243,14 @@ int RunLottery(const std::vector<std::string>& args) {
 }
 
 int RunSample(const std::vector<std::string>& args) {
-  const ParsedOptions options = ParseOptions(args, With(LayoutSpecs(), {{"items", true},
-                                                                        {"count", true, 'n'},
-                                                                        {"duplicates", false},
-                                                                        {"seed", true, 's'},
-                                                                        {"sort", true}}));
-  if (options.has("help")) {
-    std::cout << HelpText(std::string(kSampleHelp) + kSortHelp + kLayoutHelp + kAppendHelp + kHelpFooter,
-                          options.specs);
-    return kOk;
-  }
-  const auto itemsFile = options.value("items");
+  using namespace runs::sample;
+  ParsedOptions options;
+  if (Parse(args, SampleHelp(), options)) return kOk;
+  const auto itemsFile = options.value(kItems.word);
   if (!itemsFile) throw UsageError("--items FILE is required");
   TinputSampling input;
-  input.Count = ReadInt(options, "count", 100, 1, kMaxInt);
-  input.Duplicate = options.has("duplicates");
+  input.Count = ReadNumber(options, kCount);
+  input.Duplicate = options.has(kDuplicates.word);
   const TformatPar format{ReadSort(options), false, RadixDecimal};
   const Layout layout = ReadLayout(options);
   // "-": the items come from standard input.
@@ -348,25 +268,18 @@ int RunSample(const std::vector<std::string>& args) {
 }
 
 int RunString(const std::vector<std::string>& args) {
-  const ParsedOptions options = ParseOptions(args, With(LayoutSpecs(), {{"mask", true},
-                                                                        {"wildcards", true},
-                                                                        {"count", true, 'n'},
-                                                                        {"duplicates", false},
-                                                                        {"seed", true, 's'},
-                                                                        {"sort", true}}));
-  if (options.has("help")) {
-    std::cout << HelpText(std::string(kStringHelp) + kSortHelp + kLayoutHelp + kAppendHelp + kHelpFooter,
-                          options.specs);
-    return kOk;
-  }
+  using namespace runs::string;
+  ParsedOptions options;
+  if (Parse(args, StringHelp(), options)) return kOk;
   TinputString input;
-  input.Mask = TrimMask(options.value("mask").value_or(""));
-  input.Count = ReadInt(options, "count", 100, 1, kMaxInt);
-  input.Duplicate = options.has("duplicates");
+  input.Mask = TrimMask(options.value(kMask.word).value_or(""));
+  input.Count = ReadNumber(options, kCount);
+  input.Duplicate = options.has(kDuplicates.word);
   const TformatPar format{ReadSort(options), false, RadixDecimal};
   const Layout layout = ReadLayout(options);
   if (auto error = StringInputError(input.Mask)) Refuse(*error);
-  const std::string wildcardFile = options.value("wildcards").value_or(paths::WildcardFile(paths::Use::Read));
+  const std::string wildcardFile =
+      options.value(kWildcards.word).value_or(paths::WildcardFile(paths::Use::Read));
   // Without its wildcards every mask character would silently stand for
   // itself: a file that is missing, unreadable or empty is reported.
   ReadWholeFile(wildcardFile);
@@ -383,30 +296,17 @@ int RunString(const std::vector<std::string>& args) {
 }
 
 int RunName(const std::vector<std::string>& args) {
-  const ParsedOptions options = ParseOptions(args, With(LayoutSpecs(), {{"gender", true},
-                                                                        {"female", true},
-                                                                        {"male", true},
-                                                                        {"last", true},
-                                                                        {"count", true, 'n'},
-                                                                        {"duplicates", false},
-                                                                        {"seed", true, 's'},
-                                                                        {"sort", true}}));
-  if (options.has("help")) {
-    std::cout << HelpText(std::string(kNameHelp) + kSortHelp + kLayoutHelp + kAppendHelp + kHelpFooter,
-                          options.specs);
-    return kOk;
-  }
+  using namespace runs::name;
+  ParsedOptions options;
+  if (Parse(args, NameHelp(), options)) return kOk;
   TinputName input;
-  if (auto v = options.value("gender")) {
-    static const TGender kGender[] = {GenderFemale, GenderMale, GenderBoth};
-    input.Gender = kGender[ParseChoice(*v, "gender", {"female", "male", "both"})];
-  }
+  input.Gender = static_cast<TGender>(ReadWord(options, kGender) + 1);  // female 1, male 2, both 3
   const NameLists shipped = NameListFiles(paths::Use::Read);
-  input.FemaleFile = options.value("female").value_or(shipped.female);
-  input.MaleFile = options.value("male").value_or(shipped.male);
-  input.LastFile = options.value("last").value_or(shipped.last);
-  input.Count = ReadInt(options, "count", 100, 1, kMaxInt);
-  input.Duplicate = options.has("duplicates");
+  input.FemaleFile = options.value(kFemale.word).value_or(shipped.female);
+  input.MaleFile = options.value(kMale.word).value_or(shipped.male);
+  input.LastFile = options.value(kLast.word).value_or(shipped.last);
+  input.Count = ReadNumber(options, kCount);
+  input.Duplicate = options.has(kDuplicates.word);
   const TformatPar format{ReadSort(options), false, RadixDecimal};
   const Layout layout = ReadLayout(options);
 
@@ -441,25 +341,22 @@ int RunName(const std::vector<std::string>& args) {
 }
 
 int RunFile(const std::vector<std::string>& args) {
-  const ParsedOptions options = ParseOptions(
-      args,
-      With(LayoutSpecs(false, false),
-           {{"output", true, 'o'}, {"size", true}, {"seed", true, 's'}, {"show", true}, {"append", false}}));
-  if (options.has("help")) {
-    std::cout << HelpText(std::string(kFileHelp) + kLayoutHelp + kHelpFooter, options.specs);
-    return kOk;
-  }
+  using namespace runs::file;
+  ParsedOptions options;
+  if (Parse(args, FileHelp(), options)) return kOk;
   TinputFilePar input;
-  const auto output = options.value("output");
+  const auto output = options.value(kOutput.word);
   if (!output || output->empty()) throw UsageError("--output PATH is required");
   input.FileName = *output;
-  if (auto v = options.value("size")) input.Count = static_cast<int32_t>(ParseSize(*v, "size", 1, kMaxInt));
+  input.Count = kSize.fallback;
+  if (auto v = options.value(kSize.word))
+    input.Count = static_cast<int32_t>(ParseSize(*v, kSize.word, kSize.min, kSize.max));
   // --append belongs to the byte file here, --save-append to --save.
-  input.Append = options.has("append");
+  input.Append = options.has(kAppend.word);
   std::optional<TRadix> radix;
-  if (auto v = options.value("show")) {
+  if (options.has(kShow.word)) {
     static const TRadix kRadix[] = {RadixHex, RadixDecimal, RadixOctal, RadixBinary};
-    radix = kRadix[ParseChoice(*v, "show", {"hex", "dec", "oct", "bin"})];
+    radix = kRadix[ReadWord(options, kShow)];
   }
   const Layout layout = ReadLayout(options, false);
   if (layout.saveTo && !radix)
@@ -542,18 +439,96 @@ int RunCommand(const std::string& command, const std::function<int()>& run) {
   }
 }
 
+namespace {
+
+// The commands, one for each kind of run, in the order of the window's pages.
+struct Entry {
+  const runs::Command* command;
+  CommandHelp (*help)();
+  int (*run)(const std::vector<std::string>&);
+};
+const Entry kEntries[] = {{&runs::kNumber, NumberHelp, RunNumber}, {&runs::kLottery, LotteryHelp, RunLottery},
+                          {&runs::kSample, SampleHelp, RunSample}, {&runs::kString, StringHelp, RunString},
+                          {&runs::kName, NameHelp, RunName},       {&runs::kFile, FileHelp, RunFile}};
+
+// The tool's --help.
+std::string UsageText() {
+  std::string text =
+      "Usage: quenvar-cli COMMAND [OPTIONS]\n"
+      "\n"
+      "Runs the generators of Quenvar Random Number Generator from a terminal.\n"
+      "The same seed and options give the same output as the window.\n"
+      "\n"
+      "Commands:\n";
+  for (const Entry& entry : kEntries)
+    text += "  " + (entry.command->word + std::string(9, ' ')).substr(0, 9) + entry.command->summary + "\n";
+  return text +
+         "\n"
+         "Run 'quenvar-cli COMMAND --help' for the options of a command,\n"
+         "'quenvar-cli --version' for the version.\n";
+}
+
+}  // namespace
+
+std::string BashCompletion(std::string script) {
+  std::string commands, words, files, values;
+  std::vector<std::string> seen;
+  // "--word | -w" as a case pattern; long lists go on over lines.
+  const auto add = [](std::string& list, const runs::Option& option) {
+    std::string names = std::string("--") + option.word;
+    if (option.shortName != 0) names += std::string(" | -") + option.shortName;
+    const size_t lineStart = list.rfind('\n') == std::string::npos ? 0 : list.rfind('\n') + 1;
+    if (!list.empty()) list += list.size() - lineStart + names.size() > 100 ? " | \\\n      " : " | ";
+    list += names;
+  };
+  for (const Entry& entry : kEntries) {
+    commands += (commands.empty() ? "" : " ") + std::string(entry.command->word);
+    for (const runs::Option* option : entry.help().options()) {
+      if (std::find(seen.begin(), seen.end(), option->word) != seen.end()) continue;
+      seen.push_back(option->word);
+      switch (option->value) {
+        case runs::Value::Word:
+          words += std::string("    --") + option->word + ") COMPREPLY=($(compgen -W \"" + option->choices +
+                   "\" -- \"$cur\")); return ;;\n";
+          break;
+        case runs::Value::File:
+          add(files, *option);
+          break;
+        case runs::Value::None:
+          break;
+        default:
+          add(values, *option);
+      }
+    }
+  }
+  const auto fill = [&script](const std::string& key, const std::string& text) {
+    const size_t at = script.find(key);
+    if (at != std::string::npos) script.replace(at, key.size(), text);
+  };
+  fill("@COMMANDS@", commands);
+  fill("@WORDS@\n", words);
+  fill("@FILES@", files);
+  fill("@VALUES@", values);
+  return script;
+}
+
 int Main(int argc, char** argv) {
   OpenStandardStreams();
   return RunCommand(argc > 1 ? argv[1] : "", [argc, argv]() -> int {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
+      std::string words;
+      for (const Entry& entry : kEntries)
+        words += (words.empty() ? "" : ", ") + std::string(entry.command->word);
       std::cerr << "Usage: quenvar-cli COMMAND [OPTIONS]\n"
-                   "Commands: number, lottery, sample, string, name, file.\n"
+                   "Commands: "
+                << words
+                << ".\n"
                    "Run 'quenvar-cli --help' for more.\n";
       return kUsage;
     }
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
-      std::cout << kUsageText;
+      std::cout << UsageText();
       return kOk;
     }
     if (args[0] == "--version") {
@@ -566,12 +541,8 @@ int Main(int argc, char** argv) {
     const std::string command = args[0];
     args.erase(args.begin());
     InterruptPump::InstallHandlers(command);
-    if (command == "number") return RunNumber(args);
-    if (command == "lottery") return RunLottery(args);
-    if (command == "sample") return RunSample(args);
-    if (command == "string") return RunString(args);
-    if (command == "name") return RunName(args);
-    if (command == "file") return RunFile(args);
+    for (const Entry& entry : kEntries)
+      if (command == entry.command->word) return entry.run(args);
     throw UsageError("unknown command '" + command + "' (try --help)");
   });
 }

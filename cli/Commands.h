@@ -19,5 +19,9 @@ int RunFile(const std::vector<std::string>& args);
 // "quenvar-cli COMMAND: ...", and nothing escapes uncaught.
 int RunCommand(const std::string& command, const std::function<int()>& run);
 int Main(int argc, char** argv);
+// The bash completion script `script` with its commands (@COMMANDS@), their
+// word options (@WORDS@) and the options that take a file (@FILES@) or
+// another value (@VALUES@) filled in.
+std::string BashCompletion(std::string script);
 
 }  // namespace quenvar::cli

@@ -15,7 +15,6 @@ std::optional<std::string> ParsedOptions::value(const std::string& name) const {
 
 ParsedOptions ParseOptions(const std::vector<std::string>& args, const std::vector<OptionSpec>& specs) {
   ParsedOptions parsed;
-  parsed.specs = specs;
   bool optionsEnded = false;
   for (size_t i = 0; i < args.size(); ++i) {
     std::string arg = args[i];
@@ -58,25 +57,42 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args, const std::vect
     }
   }
   // A secure run has no seed to repeat it by.
-  if (parsed.has("secure") && parsed.has("seed"))
+  if (parsed.has(runs::kSecure.word) && parsed.has(runs::kSeed.word))
     throw UsageError("--secure and --seed exclude each other: a secure run cannot be repeated from a seed");
   return parsed;
 }
 
-std::string HelpText(std::string text, const std::vector<OptionSpec>& specs) {
-  for (const OptionSpec& s : specs) {
-    if (s.shortName == 0) continue;
-    const std::string head = "\n  --" + s.name;
-    size_t at = text.find(head + " ");
-    if (at == std::string::npos) at = text.find(head + "\n");
-    if (at == std::string::npos) continue;
-    text.insert(at + 3, std::string("-") + s.shortName + ", ");
-    // The description keeps its column: four of the blanks before it go.
-    const size_t end = text.find('\n', at + 1);
-    const size_t gap = text.find("      ", at + 3);
-    if (gap != std::string::npos && gap < end) text.erase(gap, 4);
-  }
+CommandHelp& CommandHelp::operator<<(const char* text) {
+  pieces_.emplace_back(text);
+  return *this;
+}
+
+CommandHelp& CommandHelp::operator<<(const runs::Option& option) {
+  pieces_.emplace_back(&option);
+  return *this;
+}
+
+std::string CommandHelp::text() const {
+  std::string text;
+  for (const auto& piece : pieces_)
+    text += std::holds_alternative<const char*>(piece)
+                ? std::get<const char*>(piece)
+                : runs::HelpLines(*std::get<const runs::Option*>(piece));
   return text;
+}
+
+std::vector<const runs::Option*> CommandHelp::options() const {
+  std::vector<const runs::Option*> options;
+  for (const auto& piece : pieces_)
+    if (const auto* option = std::get_if<const runs::Option*>(&piece)) options.push_back(*option);
+  return options;
+}
+
+std::vector<OptionSpec> CommandHelp::specs() const {
+  std::vector<OptionSpec> specs;
+  for (const runs::Option* option : options())
+    specs.push_back({option->word, option->value != runs::Value::None, option->shortName});
+  return specs;
 }
 
 namespace {

@@ -5,7 +5,10 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <variant>
 #include <vector>
+
+#include "core/RunOptions.h"
 
 namespace quenvar::cli {
 
@@ -18,7 +21,21 @@ class UsageError : public std::runtime_error {
 struct OptionSpec {
   std::string name;  // without the leading dashes
   bool takesValue;
-  char shortName = 0;  // "-n" beside "--count"; shown by --help (HelpText)
+  char shortName = 0;  // "-n" beside "--count"
+};
+
+// A command's --help, its texts and options in order; the options listed
+// are the ones its parser takes.
+class CommandHelp {
+ public:
+  CommandHelp& operator<<(const char* text);
+  CommandHelp& operator<<(const runs::Option& option);
+  std::string text() const;
+  std::vector<OptionSpec> specs() const;
+  std::vector<const runs::Option*> options() const;
+
+ private:
+  std::vector<std::variant<const char*, const runs::Option*>> pieces_;
 };
 
 // Options as given: "--name value" or "--name=value", "-n value" or "-nvalue"
@@ -29,18 +46,12 @@ class ParsedOptions {
   bool has(const std::string& name) const { return values_.count(name) > 0; }
   std::optional<std::string> value(const std::string& name) const;
   void set(const std::string& name, std::string value) { values_[name] = std::move(value); }
-  // The options that were allowed, for the --help text.
-  std::vector<OptionSpec> specs;
 
  private:
   std::map<std::string, std::string> values_;
 };
 
 ParsedOptions ParseOptions(const std::vector<std::string>& args, const std::vector<OptionSpec>& specs);
-
-// A --help text with the short names of `specs` put before their long ones
-// ("  -n, --count N"), the descriptions kept in their column.
-std::string HelpText(std::string text, const std::vector<OptionSpec>& specs);
 
 // A whole number within min .. max, or a UsageError naming the option.
 int64_t ParseInteger(const std::string& text, const std::string& option, int64_t min, int64_t max);

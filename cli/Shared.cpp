@@ -25,53 +25,44 @@ const char kHelpFooter[] =
     "  2    bad options or input; no file was touched\n"
     "  130  cancelled by Ctrl+C or SIGTERM; every file named is left as it was\n";
 
-const char kLayoutHelp[] =
-    "Layout of the results (as in the save dialog):\n"
-    "  --per-line P          values per line, 1 to 100 (default 1)\n"
-    "  --one-line            all values on a single line\n"
-    "  --separator S         tab, comma or space between values (default tab)\n"
-    "  --save FILE           write the results to FILE with CR LF line ends\n"
-    "                        instead of standard output (LF line ends);\n"
-    "                        FILE - is standard output with CR LF\n"
-    "  --save-append         with --save: add to the end of FILE\n"
-    "  --quiet               leave out the totals line\n";
+CommandHelp& DrawingHelp(CommandHelp& help) {
+  return help << runs::kSort << runs::kSeed << runs::kSecure << runs::kHelp << "\n";
+}
 
-const char kFixedLayoutHelp[] =
-    "Output:\n"
-    "  --separator S         tab, comma or space between numbers (default tab)\n"
-    "  --save FILE           write the lines to FILE with CR LF line ends\n"
-    "                        instead of standard output (LF line ends);\n"
-    "                        FILE - is standard output with CR LF\n"
-    "  --save-append         with --save: add to the end of FILE\n"
-    "  --quiet               leave out the totals line\n";
+CommandHelp& LayoutHelp(CommandHelp& help, bool fixedLines) {
+  using namespace runs;
+  if (fixedLines)
+    return help << "Output:\n" << lottery::kSeparator << lottery::kSave << kSaveAppend << kQuiet;
+  return help << "Layout of the results (as in the save dialog):\n"
+              << kPerLine << kOneLine << kSeparator << kSave << kSaveAppend << kQuiet;
+}
 
-const char kAppendHelp[] = "  --append              the same as --save-append\n";
+int32_t ReadNumber(const ParsedOptions& options, const runs::Option& option) {
+  if (auto v = options.value(option.word))
+    return static_cast<int32_t>(ParseInteger(*v, option.word, option.min, option.max));
+  return option.fallback;
+}
 
-std::vector<OptionSpec> LayoutSpecs(bool fixedLines, bool appendIsTheSaves) {
-  std::vector<OptionSpec> specs = {
-      {"separator", true}, {"save", true}, {"save-append", false}, {"help", false, 'h'}, {"quiet", false}};
-  if (appendIsTheSaves) specs.push_back({"append", false});
-  if (!fixedLines) specs.insert(specs.end(), {{"per-line", true}, {"one-line", false}});
-  return specs;
+int ReadWord(const ParsedOptions& options, const runs::Option& option) {
+  if (auto v = options.value(option.word)) return ParseChoice(*v, option.word, runs::Choices(option));
+  return option.fallback;
 }
 
 Layout ReadLayout(const ParsedOptions& options, bool appendIsTheSaves) {
+  using namespace runs;
   Layout layout;
-  if (auto v = options.value("per-line"))
-    layout.perLine = static_cast<int32_t>(ParseInteger(*v, "per-line", 1, 100));
-  layout.oneLine = options.has("one-line");
-  if (auto v = options.value("separator")) {
-    static const TSeparator kCodes[] = {SeparatorTab, SeparatorComma, SeparatorSpace};
-    layout.separator = kCodes[ParseChoice(*v, "separator", {"tab", "comma", "space"})];
-  }
-  layout.saveTo = options.value("save");
+  layout.perLine = ReadNumber(options, kPerLine);
+  layout.oneLine = options.has(kOneLine.word);
+  static const TSeparator kCodes[] = {SeparatorTab, SeparatorComma, SeparatorSpace};
+  layout.separator = kCodes[ReadWord(options, kSeparator)];
+  layout.saveTo = options.value(kSave.word);
   if (layout.saveTo && layout.saveTo->empty()) throw UsageError("--save needs a file name");
-  const bool saveAppend = options.has("save-append");
-  const bool append = appendIsTheSaves && options.has("append");
+  const bool saveAppend = options.has(kSaveAppend.word);
+  const bool append = appendIsTheSaves && options.has(kAppend.word);
   if ((saveAppend || append) && !layout.saveTo)
     throw UsageError(std::string(saveAppend ? "--save-append" : "--append") + " needs --save FILE");
   layout.append = saveAppend || append;
-  layout.quiet = options.has("quiet");
+  layout.quiet = options.has(kQuiet.word);
   return layout;
 }
 
@@ -187,9 +178,8 @@ void PrintMessage(std::string_view message) {
 void Refuse(std::string message) { throw UsageError(OneLine(message)); }
 
 RandomSource TakeSource(const ParsedOptions& options) {
-  if (options.has("secure")) return RandomSource::System();
-  if (auto v = options.value("seed"))
-    return RandomSource(static_cast<int32_t>(ParseInteger(*v, "seed", -kMaxInt, kMaxInt)));
+  if (options.has(runs::kSecure.word)) return RandomSource::System();
+  if (options.has(runs::kSeed.word)) return RandomSource(ReadNumber(options, runs::kSeed));
   const int32_t seed = ClockSeed();
   std::fprintf(stderr, "Seed: %d\n", seed);
   return RandomSource(seed);

@@ -19,23 +19,29 @@ constexpr int64_t kMaxInt = 2147483647;
 // Where results go and how they are laid out, as in the save dialog.
 struct Layout {
   bool oneLine = false;
-  int32_t perLine = 1;
+  int32_t perLine = runs::kPerLine.fallback;
   TSeparator separator = SeparatorTab;
   std::optional<std::string> saveTo;  // "-": standard output, with CR LF line ends
   bool append = false;
   bool quiet = false;  // no totals line
 };
 
-extern const char kLayoutHelp[];
-extern const char kFixedLayoutHelp[];
-extern const char kAppendHelp[];
 extern const char kHelpFooter[];
 
-// The layout options; `fixedLines` leaves out --per-line and --one-line.
+// The options of drawing (--sort, --seed, --secure) and --help, as most
+// commands tell them.
+CommandHelp& DrawingHelp(CommandHelp& help);
+// The layout options under their heading; `fixedLines` (lottery lines)
+// leaves out --per-line and --one-line.
+CommandHelp& LayoutHelp(CommandHelp& help, bool fixedLines = false);
 // Where `appendIsTheSaves`, --append is another name for --save-append (the
 // file command keeps --append for its byte file).
-std::vector<OptionSpec> LayoutSpecs(bool fixedLines = false, bool appendIsTheSaves = true);
 Layout ReadLayout(const ParsedOptions& options, bool appendIsTheSaves = true);
+
+// The value of a number option, or its default.
+int32_t ReadNumber(const ParsedOptions& options, const runs::Option& option);
+// The index of a word option's word, or its default.
+int ReadWord(const ParsedOptions& options, const runs::Option& option);
 
 // Where the results go: standard output (LF line ends), or the --save file
 // through the text writer (CR LF). The file is opened at once, so that one

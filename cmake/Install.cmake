@@ -34,7 +34,7 @@ add_custom_target(changelog ALL DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/debian/chang
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/debian/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
 # What lintian takes amiss in the package and is right as it is.
 install(FILES dist/debian/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME quenvar)
-install(FILES dist/quenvar-cli.bash-completion DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
+install(FILES ${QUENVAR_COMPLETION} DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
         RENAME quenvar-cli)
 
 # The man pages: quenvar-cli(1) from the commands' --help texts, quenvar(1)

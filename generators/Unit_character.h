@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/IniFile.h"
+#include "core/RunOptions.h"
 #include "core/Unit_base.h"
 
 namespace quenvar {
@@ -79,7 +80,7 @@ class TparseString {
 
 struct TinputString {
   std::string Mask;  // trimmed by the caller
-  int64_t Count = 100;
+  int64_t Count = runs::string::kCount.fallback;
   bool Duplicate = false;
   const Tlistparchar* Wildcards = nullptr;
 };

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/OutputFile.h"
+#include "core/RunOptions.h"
 #include "core/Unit_base.h"
 
 namespace quenvar {
@@ -13,7 +14,7 @@ namespace quenvar {
 struct TinputFilePar {
   std::string FileName;
   bool Append = false;
-  int32_t Count = 100;
+  int32_t Count = runs::file::kSize.fallback;
 };
 
 // The Random File page's generator: bytes 0 .. 255 drawn with repeats,

@@ -3,22 +3,24 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/RunOptions.h"
 #include "core/Unit_base.h"
 
 namespace quenvar {
 
 struct TinputLottery {
-  int32_t MainLow = 1;
-  int32_t MainUpper = 53;
-  int32_t MainPick = 5;
-  int32_t ChildLow = 1;
-  int32_t ChildUpper = 42;
-  int32_t ChildPick = 1;    // 0 whenever Lotto is false
+  int32_t MainLow = runs::lottery::kMainLow.fallback;
+  int32_t MainUpper = runs::lottery::kMainUpper.fallback;
+  int32_t MainPick = runs::lottery::kMainPick.fallback;
+  int32_t ChildLow = runs::lottery::kBonusLow.fallback;
+  int32_t ChildUpper = runs::lottery::kBonusUpper.fallback;
+  // 0 whenever Lotto is false
+  int32_t ChildPick = runs::lottery::kBonusPick.fallback;
   bool Lotto = true;        // lines carry bonus numbers
   bool RemainPick = false;  // bonus numbers come from the main range, in the same draw
   bool DupLines = false;    // a number may repeat within a line
   bool DupRows = false;     // no two lines of a run alike
-  int32_t Total = 20;
+  int32_t Total = runs::lottery::kLines.fallback;
 };
 
 // n^k and n (n-1) ... (n-k+1) in extended precision, capped at MaxPossible

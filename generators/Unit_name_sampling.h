@@ -4,13 +4,14 @@
 #include <string>
 
 #include "core/RepeatWatch.h"
+#include "core/RunOptions.h"
 #include "core/TextSet.h"
 #include "core/Unit_base.h"
 
 namespace quenvar {
 
 struct TinputSampling {
-  int32_t Count = 100;
+  int32_t Count = runs::sample::kCount.fallback;
   bool Duplicate = false;
   const TArrayString* Items = nullptr;  // the texts to draw from; read only during Generate
 };
@@ -41,9 +42,9 @@ class Trandom_sampling : public Trandom_base {
 };
 
 struct TinputName {
-  int32_t Count = 100;
+  int32_t Count = runs::name::kCount.fallback;
   bool Duplicate = false;
-  TGender Gender = GenderBoth;
+  TGender Gender = static_cast<TGender>(runs::name::kGender.fallback + 1);  // bit 0 female list, bit 1 male list
   std::string FemaleFile;
   std::string MaleFile;
   std::string LastFile;

@@ -18,6 +18,7 @@
 #include "FakePlatform.h"
 #include "Fakes.h"
 #include "PageFixture.h"
+#include "core/RunOptions.h"
 #include "ui/FilePage.h"
 #include "ui/Folders.h"
 #include "ui/LotteryPage.h"
@@ -586,6 +587,84 @@ class CopyTest : public QObject {
 
   // A copy larger than the memory the process may have is refused with the
   // figures before any text is made, and the page goes on.
+  // Each default and limit of the options' table is the one the window and
+  // the tool state: the page's control as built and as read from an empty
+  // setup.ini, the copied command of a run from the defaults, quenvar-cli's
+  // --help and its range check.
+  void defaultsAndLimitsAreTheTables() {
+    using namespace runs;
+    struct Row {
+      const Command& command;
+      const Option& option;
+      const char* control;
+      bool runsAsBuilt;  // a run from the defaults can be copied
+    };
+    const Row rows[] = {{kNumber, number::kLower, "RxSpinLow", true},
+                        {kNumber, number::kUpper, "RxSpinUpper", true},
+                        {kNumber, number::kCount, "RxSpinCount", true},
+                        {kLottery, lottery::kMainLow, "RxSpinMainLower", true},
+                        {kLottery, lottery::kMainUpper, "RxSpinMainUpper", true},
+                        {kLottery, lottery::kMainPick, "RxSpinMainPick", true},
+                        {kLottery, lottery::kBonusLow, "RxSpinBonusLower", true},
+                        {kLottery, lottery::kBonusUpper, "RxSpinBonusUpper", true},
+                        {kLottery, lottery::kBonusPick, "RxSpinBonusPick", true},
+                        {kLottery, lottery::kLines, "RxSpinEditTotal", true},
+                        {kSample, sample::kCount, "RxSpinEdit22", false},
+                        {kString, string::kCount, "Rx2SpinCount", false},
+                        {kName, name::kCount, "RxSpinEdit44", true},
+                        {kFile, file::kSize, "Rx3SpinCount", true}};
+    NumberPage number;
+    LotteryPage lottery;
+    SamplingPage sampling;
+    StringPage string;
+    NamePage name;
+    FilePage file;
+    const QWidget* const built[] = {&number, &lottery, &sampling, &string, &name, &file};
+    const auto cli = [](const QStringList& args) {
+      QProcess tool;
+      tool.start(QUENVAR_CLI, args);
+      tool.closeWriteChannel();
+      tool.waitForFinished(30000);
+      return QString::fromUtf8(tool.readAllStandardOutput() + tool.readAllStandardError());
+    };
+    QMap<ResultPage*, QString> copied;
+    for (const Row& row : rows) {
+      const QString what = QString(row.command.word) + " --" + row.option.word;
+      const QString fallback = QString::number(row.option.fallback);
+      const auto* shown = form->findChild<QSpinBox*>(row.control);
+      QVERIFY2(shown != nullptr, qPrintable(what));
+      for (const QWidget* page : built)
+        if (const auto* spin = page->findChild<QSpinBox*>(row.control))
+          QVERIFY2(spin->value() == row.option.fallback, qPrintable(what + ": as built"));
+      QVERIFY2(shown->value() == row.option.fallback, qPrintable(what + ": as read"));
+      QVERIFY2(shown->minimum() == row.option.min && shown->maximum() == row.option.max, qPrintable(what));
+
+      ResultPage* page = nullptr;
+      for (QWidget* w = shown->parentWidget(); page == nullptr && w != nullptr; w = w->parentWidget())
+        page = qobject_cast<ResultPage*>(w);
+      if (row.runsAsBuilt && !copied.contains(page)) {
+        show(page);
+        start(page);
+        copied[page] = copiedCommand();
+      }
+      if (row.runsAsBuilt)
+        QVERIFY2(copied[page].contains(" --" + QString(row.option.word) + " " + fallback), qPrintable(what));
+
+      const QString help = cli({row.command.word, "--help"});
+      const QRegularExpression line("\\n  (-., )?--" + QString(row.option.word) +
+                                    " \\S+ +[^\\n]*\\(default " + fallback + "\\)");
+      QVERIFY2(line.match(help).hasMatch(), qPrintable(what + ": --help"));
+      const QStringList needed = row.command.word == std::string("sample") ? QStringList{"--items=-"}
+                                 : row.command.word == std::string("file") ? QStringList{"--output=-"}
+                                                                           : QStringList{};
+      const QString outside = QString::number(int64_t{row.option.max} + 1);
+      const QString refused =
+          cli(QStringList{row.command.word, "--" + QString(row.option.word) + "=" + outside} + needed);
+      QVERIFY2(refused.contains(QString("from %1 to %2").arg(row.option.min).arg(row.option.max)),
+               qPrintable(what + ": " + refused));
+    }
+  }
+
   void aCopyTooLargeIsRefusedFirst() {
     if (test::kAddressSanitizer) QSKIP("limits the address space");
     FilePage* page = form->TabSheet3;

@@ -7,11 +7,9 @@
 #include <QPushButton>
 
 #include "generators/Distribution.h"
+#include "ui/HelpTopics.h"
 
 namespace quenvar::ui {
-
-// The help topic of the chart (F1 in it).
-constexpr int kDistributionHelp = 95;
 
 // The chart of a run's results: one bar per bin, byte value or item, and
 // under it the test against a uniform draw as text a screen reader reads.

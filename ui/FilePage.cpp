@@ -16,10 +16,13 @@
 #include "generators/FileRules.h"
 #include "ui/Accessible.h"
 #include "ui/Platform.h"
+#include "ui/RunArguments.h"
 #include "ui/Settings.h"
 #include "ui/WidgetFeedback.h"
 
 namespace quenvar::ui {
+
+using namespace runs::file;
 
 namespace {
 const char kDisplayOnHint[] =
@@ -129,7 +132,8 @@ void FilePage::buildInputs() {
   auto* fileGroup = new QGroupBox(tr("File"), inputPanel());
   auto* grid = new QGridLayout(fileGroup);
   auto* Label7 = new QLabel(tr("&Size ( Byte )"), fileGroup);
-  Rx3SpinCount = new TByteCountEdit(fileGroup, 1, kInputBound, 100, tr("Between 1 and 2147483647"));
+  Rx3SpinCount =
+      new TByteCountEdit(fileGroup, kSize.min, kSize.max, kSize.fallback, tr("Between 1 and 2147483647"));
   Rx3SpinCount->setObjectName("Rx3SpinCount");
   Rx3SpinCount->setMaximumWidth(160);
   Label7->setBuddy(Rx3SpinCount);
@@ -374,10 +378,10 @@ QString FilePage::totalsText() const {
 }
 
 QStringList FilePage::commandLine() const {
-  QStringList args{"file",   "--output=" + QString::fromStdString(input.FileName),
-                   "--size", QString::number(input.Count),
-                   "--seed", QString::number(seed->lastTaken())};
-  if (input.Append) args << "--append";
+  QStringList args{Arg(runs::kFile), Arg(kOutput, QString::fromStdString(input.FileName)),
+                   Arg(kSize),       QString::number(input.Count),
+                   Arg(runs::kSeed), QString::number(seed->lastTaken())};
+  if (input.Append) args << Arg(kAppend);
   return args;
 }
 

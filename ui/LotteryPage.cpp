@@ -9,10 +9,13 @@
 
 #include "core/Codes.h"
 #include "generators/LotteryRules.h"
+#include "ui/RunArguments.h"
 #include "ui/Settings.h"
 #include "ui/WidgetFeedback.h"
 
 namespace quenvar::ui {
+
+using namespace runs::lottery;
 
 namespace {
 
@@ -46,9 +49,9 @@ LotteryPage::LotteryPage() : GeneratorPage(InfoOf(Tab::Lottery)) {
     new QGridLayout(group);
     return group;
   };
-  auto spin = [](QGroupBox* group, const char* name, const QString& label, int min, int max, int value,
+  auto spin = [](QGroupBox* group, const char* name, const QString& label, const runs::Option& option,
                  const QString& hint) {
-    auto* box = new TSpinEdit(group, min, max, value, hint);
+    auto* box = new TSpinEdit(group, option.min, option.max, option.fallback, hint);
     box->setObjectName(name);
     box->setMinimumWidth(110);
     auto* caption = new QLabel(label, group);
@@ -61,16 +64,13 @@ LotteryPage::LotteryPage() : GeneratorPage(InfoOf(Tab::Lottery)) {
   };
 
   auto* main = spinGroup(tr("Main Lottery Number"));
-  RxSpinMainLower = spin(main, "RxSpinMainLower", tr("&Lower"), -kInputBound, kInputBound, 1, tr(kRangeHint));
-  RxSpinMainUpper =
-      spin(main, "RxSpinMainUpper", tr("&Upper"), -kInputBound, kInputBound, 53, tr(kRangeHint));
-  RxSpinMainPick = spin(main, "RxSpinMainPick", tr("No. to &pick"), 1, 300, 5, tr("Between 1 and 300"));
+  RxSpinMainLower = spin(main, "RxSpinMainLower", tr("&Lower"), kMainLow, tr(kRangeHint));
+  RxSpinMainUpper = spin(main, "RxSpinMainUpper", tr("&Upper"), kMainUpper, tr(kRangeHint));
+  RxSpinMainPick = spin(main, "RxSpinMainPick", tr("No. to &pick"), kMainPick, tr("Between 1 and 300"));
   auto* bonus = spinGroup(tr("Bonus Number"));
-  RxSpinBonusLower =
-      spin(bonus, "RxSpinBonusLower", tr("Lo&wer"), -kInputBound, kInputBound, 1, tr(kRangeHint));
-  RxSpinBonusUpper =
-      spin(bonus, "RxSpinBonusUpper", tr("Upp&er"), -kInputBound, kInputBound, 42, tr(kRangeHint));
-  RxSpinBonusPick = spin(bonus, "RxSpinBonusPick", tr("No. to pic&k"), 1, 200, 1, tr("Between 1 and 200"));
+  RxSpinBonusLower = spin(bonus, "RxSpinBonusLower", tr("Lo&wer"), kBonusLow, tr(kRangeHint));
+  RxSpinBonusUpper = spin(bonus, "RxSpinBonusUpper", tr("Upp&er"), kBonusUpper, tr(kRangeHint));
+  RxSpinBonusPick = spin(bonus, "RxSpinBonusPick", tr("No. to pic&k"), kBonusPick, tr("Between 1 and 200"));
 
   auto* game = new QGroupBox(tr("Game"), inputPanel());
   auto* gameRows = new QHBoxLayout(game);
@@ -87,8 +87,7 @@ LotteryPage::LotteryPage() : GeneratorPage(InfoOf(Tab::Lottery)) {
   gameRows->addWidget(RadioNoBonus);
 
   auto* range = spinGroup(tr("Range"));
-  RxSpinEditTotal =
-      spin(range, "RxSpinEditTotal", tr("&Count to"), 1, kInputBound, 20, tr("Between 1 and 2147483647"));
+  RxSpinEditTotal = spin(range, "RxSpinEditTotal", tr("&Count to"), kLines, tr("Between 1 and 2147483647"));
 
   auto* options = new QGroupBox(tr("Options"), inputPanel());
   auto* optionRow = new QVBoxLayout(options);
@@ -135,13 +134,13 @@ void LotteryPage::RadioLottoClick() {
 
 void LotteryPage::exchangeSettings(SettingsExchange& settings) {
   settings.section("Lotty");
-  settings.spin({"MainLow", 1}, RxSpinMainLower);
-  settings.spin({"MainUpper", 53}, RxSpinMainUpper);
-  settings.spin({"MainPick", 5}, RxSpinMainPick);
-  settings.spin({"ChildLow", 1}, RxSpinBonusLower);
-  settings.spin({"ChildUpper", 42}, RxSpinBonusUpper);
-  settings.spin({"ChildPick", 1}, RxSpinBonusPick);
-  settings.spin({"Total", 20}, RxSpinEditTotal);
+  settings.spin({"MainLow", kMainLow.fallback}, RxSpinMainLower);
+  settings.spin({"MainUpper", kMainUpper.fallback}, RxSpinMainUpper);
+  settings.spin({"MainPick", kMainPick.fallback}, RxSpinMainPick);
+  settings.spin({"ChildLow", kBonusLow.fallback}, RxSpinBonusLower);
+  settings.spin({"ChildUpper", kBonusUpper.fallback}, RxSpinBonusUpper);
+  settings.spin({"ChildPick", kBonusPick.fallback}, RxSpinBonusPick);
+  settings.spin({"Total", kLines.fallback}, RxSpinEditTotal);
   settings.check({"DupLines", false}, ChDupLines);
   settings.check({"DupRows", false}, ChDupRows);
   bool lotto = RadioLotto->isChecked();
@@ -188,17 +187,17 @@ void LotteryPage::validateInputs() {
 QStringList LotteryPage::commandLine() const {
   // The run reads its input from the controls as it starts: so does its command.
   const auto n = [](const TSpinEdit* spin) { return QString::number(spin->value()); };
-  QStringList args{"lottery",           "--main-low",    n(RxSpinMainLower), "--main-upper",
-                   n(RxSpinMainUpper),  "--main-pick",   n(RxSpinMainPick),  "--bonus-low",
-                   n(RxSpinBonusLower), "--bonus-upper", n(RxSpinBonusUpper)};
+  QStringList args{Arg(runs::kLottery), Arg(kMainLow),    n(RxSpinMainLower), Arg(kMainUpper),
+                   n(RxSpinMainUpper),  Arg(kMainPick),   n(RxSpinMainPick),  Arg(kBonusLow),
+                   n(RxSpinBonusLower), Arg(kBonusUpper), n(RxSpinBonusUpper)};
   if (RadioLotto->isChecked())
-    args << "--bonus-pick" << n(RxSpinBonusPick);
+    args << Arg(kBonusPick) << n(RxSpinBonusPick);
   else
-    args << "--no-bonus";
-  if (ChExclude->isChecked()) args << "--bonus-from-remaining";
-  if (ChDupLines->isChecked()) args << "--duplicate-numbers";
-  if (ChDupRows->isChecked()) args << "--unique-lines";
-  return args << "--lines" << n(RxSpinEditTotal) << "--seed" << QString::number(seed->lastTaken());
+    args << Arg(kNoBonus);
+  if (ChExclude->isChecked()) args << Arg(kBonusFromRemaining);
+  if (ChDupLines->isChecked()) args << Arg(kDuplicateNumbers);
+  if (ChDupRows->isChecked()) args << Arg(kUniqueLines);
+  return args << Arg(kLines) << n(RxSpinEditTotal) << Arg(runs::kSeed) << QString::number(seed->lastTaken());
 }
 
 void LotteryPage::generate(RandomSource& source) {

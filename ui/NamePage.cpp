@@ -11,10 +11,13 @@
 #include "generators/NameRules.h"
 #include "ui/Folders.h"
 #include "ui/Platform.h"
+#include "ui/RunArguments.h"
 #include "ui/Settings.h"
 #include "ui/WidgetFeedback.h"
 
 namespace quenvar::ui {
+
+using namespace runs::name;
 
 NamePage::NamePage() : GeneratorPage(InfoOf(Tab::Name)) {
   auto* row = new QHBoxLayout(inputPanel());
@@ -60,7 +63,8 @@ NamePage::NamePage() : GeneratorPage(InfoOf(Tab::Name)) {
   auto* range = new QGroupBox(tr("Range"), inputPanel());
   auto* rangeGrid = new QGridLayout(range);
   auto* Label17 = new QLabel(tr("&Count to"), range);
-  RxSpinEdit44 = new TSpinEdit(range, 1, kInputBound, 100, tr("Between 1 and 2147483647"));
+  RxSpinEdit44 =
+      new TSpinEdit(range, kCount.min, kCount.max, kCount.fallback, tr("Between 1 and 2147483647"));
   RxSpinEdit44->setObjectName("RxSpinEdit44");
   RxSpinEdit44->setMinimumWidth(130);
   Label17->setBuddy(RxSpinEdit44);
@@ -98,37 +102,38 @@ void NamePage::validateInputs() {
 }
 
 QStringList NamePage::commandLine() const {
-  static const char* const kGender[] = {"both", "female", "male", "both"};  // by TGender
+  // The gender's words have the codes 1 to 3; none chosen reads both lists.
+  const int gender = (input.Gender & GenderBoth) == 0 ? kGender.fallback : (input.Gender & GenderBoth) - 1;
   const auto path = [](const std::string& file) { return QString::fromStdString(file); };
-  QStringList args{"name",
-                   "--gender",
-                   kGender[input.Gender & GenderBoth],
-                   "--female=" + path(input.FemaleFile),
-                   "--male=" + path(input.MaleFile),
-                   "--last=" + path(input.LastFile),
-                   "--count",
+  QStringList args{Arg(runs::kName),
+                   Arg(kGender),
+                   Arg(kGender, gender),
+                   Arg(kFemale, path(input.FemaleFile)),
+                   Arg(kMale, path(input.MaleFile)),
+                   Arg(kLast, path(input.LastFile)),
+                   Arg(kCount),
                    QString::number(input.Count)};
-  if (input.Duplicate) args << "--duplicates";
-  return args << "--seed" << QString::number(seed->lastTaken());
+  if (input.Duplicate) args << Arg(kDuplicates);
+  return args << Arg(runs::kSeed) << QString::number(seed->lastTaken());
 }
 
 void NamePage::writeCommandFiles() {
   // Copies of the lists the run read, so that an edit made later leaves the
   // command repeating the run.
   struct List {
-    const char* option;
+    const runs::Option& option;
     const char* prefix;
     const TArrayString& names;
     TGender gender;  // the list of first names it is; GenderNone: always read
   };
-  const List lists[] = {{"--female=", "female-names-", generator.FemaleNames, GenderFemale},
-                        {"--male=", "male-names-", generator.MaleNames, GenderMale},
-                        {"--last=", "last-names-", generator.LastNames, GenderNone}};
+  const List lists[] = {{kFemale, "female-names-", generator.FemaleNames, GenderFemale},
+                        {kMale, "male-names-", generator.MaleNames, GenderMale},
+                        {kLast, "last-names-", generator.LastNames, GenderNone}};
   for (const List& list : lists) {
     if (list.gender != GenderNone && (generator.Input.Gender & list.gender) == 0) continue;  // not read
     const QString path =
         RunExports::WriteCommandFile(list.prefix, ".txt", RunExports::LinesText(list.names), tr("name list"));
-    const QString option = list.option;
+    const QString option = Arg(list.option, "");
     for (QString& word : exports().recordedRun())
       if (word.startsWith(option)) word = option + path;
   }

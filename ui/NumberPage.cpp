@@ -7,10 +7,13 @@
 
 #include "core/Feedback.h"
 #include "generators/NumberRules.h"
+#include "ui/RunArguments.h"
 #include "ui/Settings.h"
 #include "ui/WidgetFeedback.h"
 
 namespace quenvar::ui {
+
+using namespace runs::number;
 
 NumberPage::NumberPage() : GeneratorPage(InfoOf(Tab::Number)) {
   auto* row = new QHBoxLayout(inputPanel());
@@ -20,9 +23,9 @@ NumberPage::NumberPage() : GeneratorPage(InfoOf(Tab::Number)) {
   const char kRangeHint[] = QT_TR_NOOP("Between -2147483647 and  2147483647");
   auto* range = new QGroupBox(tr("Range"), inputPanel());
   auto* grid = new QGridLayout(range);
-  auto spin = [&](const char* name, const QString& label, int min, int value, const QString& hint,
+  auto spin = [&](const char* name, const QString& label, const runs::Option& option, const QString& hint,
                   void (NumberPage::*exit)()) {
-    auto* box = new TSpinEdit(range, min, kInputBound, value, hint);
+    auto* box = new TSpinEdit(range, option.min, option.max, option.fallback, hint);
     box->setObjectName(name);
     box->setMinimumWidth(130);
     auto* caption = new QLabel(label, range);
@@ -32,10 +35,9 @@ NumberPage::NumberPage() : GeneratorPage(InfoOf(Tab::Number)) {
     connect(box, &QSpinBox::editingFinished, this, exit);
     return box;
   };
-  RxSpinLow = spin("RxSpinLow", tr("&Lower"), -kInputBound, 1, tr(kRangeHint), &NumberPage::RxSpinLowExit);
-  RxSpinUpper =
-      spin("RxSpinUpper", tr("&Upper"), -kInputBound, 10000, tr(kRangeHint), &NumberPage::RxSpinUpperExit);
-  RxSpinCount = spin("RxSpinCount", tr("&Count to"), 1, 100, tr("Between 1 and 2147483647"),
+  RxSpinLow = spin("RxSpinLow", tr("&Lower"), kLower, tr(kRangeHint), &NumberPage::RxSpinLowExit);
+  RxSpinUpper = spin("RxSpinUpper", tr("&Upper"), kUpper, tr(kRangeHint), &NumberPage::RxSpinUpperExit);
+  RxSpinCount = spin("RxSpinCount", tr("&Count to"), kCount, tr("Between 1 and 2147483647"),
                      &NumberPage::RxSpinCountExit);
   ChDuplicate = new QCheckBox(tr("Allow &duplicate randoms"), range);
   ChDuplicate->setObjectName("ChDuplicate");
@@ -74,16 +76,16 @@ void NumberPage::exchangeSettings(SettingsExchange& settings) {
   settings.columns({"column", 2}, *this);
   settings.comma({"comma", false}, *this);
   settings.check({"isduplicate", false}, ChDuplicate);
-  settings.spin({"low", 1}, RxSpinLow);
-  settings.spin({"upper", 10000}, RxSpinUpper);
-  settings.spin({"countto", 100}, RxSpinCount);
+  settings.spin({"low", kLower.fallback}, RxSpinLow);
+  settings.spin({"upper", kUpper.fallback}, RxSpinUpper);
+  settings.spin({"countto", kCount.fallback}, RxSpinCount);
   if (settings.reading()) {
     ChDuplicateClick();
     RxSpinLowExit();
     RxSpinUpperExit();
     RxSpinCountExit();
   }
-  settings.sortOrder({"sortby", 2}, *this);
+  settings.sortOrder({"sortby", runs::kSort.fallback}, *this);
 }
 
 void NumberPage::validateInputs() {
@@ -107,20 +109,15 @@ Distribution NumberPage::distribution() const {
 }
 
 QStringList NumberPage::commandLine() const {
-  QStringList args{"number",
-                   "--lower",
-                   QString::number(input.Lower),
-                   "--upper",
-                   QString::number(input.Upper),
-                   "--count",
-                   QString::number(input.Count)};
-  if (input.Duplicate) args << "--duplicates";
+  QStringList args{Arg(runs::kNumber),           Arg(kLower), QString::number(input.Lower), Arg(kUpper),
+                   QString::number(input.Upper), Arg(kCount), QString::number(input.Count)};
+  if (input.Duplicate) args << Arg(kDuplicates);
   if (!input.Excluded.empty()) {
     QString digits;
     for (const int d : input.Excluded) digits += QString::number(d);
-    args << "--exclude-digits" << digits;
+    args << Arg(kExcludeDigits) << digits;
   }
-  return args << "--seed" << QString::number(seed->lastTaken());
+  return args << Arg(runs::kSeed) << QString::number(seed->lastTaken());
 }
 
 QString NumberPage::totalsText() const {

@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "ui/Guard.h"
+#include "ui/RunArguments.h"
 #include "ui/SpinEdit.h"
 
 namespace quenvar::ui {
@@ -286,10 +287,9 @@ QStringList ResultPage::formatArguments() const {
   QStringList args;
   // Pages without sorting write no text (the File page): nothing to lay out.
   if (actions_->sortActions() == nullptr) return args;
-  static const char* const kOrder[] = {"asc", "desc", "drawn"};
-  args << "--sort" << kOrder[std::min<int>(SortOrder, SortDrawn)];
-  if (actions_->commaAction() != nullptr && Comma) args << "--comma";
-  if (!exportPreset().fixedLayout) args << "--per-line" << QString::number(columnCount());
+  args << Arg(runs::kSort) << Arg(runs::kSort, std::min<int>(SortOrder, SortDrawn));
+  if (actions_->commaAction() != nullptr && Comma) args << Arg(runs::number::kComma);
+  if (!exportPreset().fixedLayout) args << Arg(runs::kPerLine) << QString::number(columnCount());
   return args;
 }
 

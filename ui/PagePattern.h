@@ -16,6 +16,7 @@
 #include "ui/ResultList.h"
 #include "ui/ResultView.h"
 #include "ui/RunExports.h"
+#include "ui/RunArguments.h"
 #include "ui/SeedGroup.h"
 #include "ui/WidgetFeedback.h"
 

@@ -33,7 +33,6 @@ struct PageInfo {
   Tab tab;
   const char* caption;  // the tab's text
   PageKind kind;
-  int helpContext;
   int32_t seedDivisor;  // the manual seed proposed at start: seed div D + seed
   TabSet exitButtons;   // whose Exit buttons the busy state switches
   const char *page, *start, *startCaption, *cancel, *list, *header, *statusPanel, *statusLabel, *progress,

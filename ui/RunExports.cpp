@@ -19,6 +19,7 @@
 #include "ui/PagePattern.h"
 #include "ui/Platform.h"
 #include "ui/ResultView.h"
+#include "ui/RunArguments.h"
 #include "ui/Unit_saveText.h"
 #include "ui/UnitprintText.h"
 
@@ -136,8 +137,8 @@ void RunExports::recordRun() {
   lastRun_ = page_.commandLine();
   // A run from the system's secure source has no seed to repeat it by:
   // its command says so rather than naming a seed it did not use.
-  if (const qsizetype at = lastRun_.indexOf("--seed"); page_.seedGroup()->secure() && at >= 0) {
-    lastRun_.replace(at, "--secure");
+  if (const qsizetype at = lastRun_.indexOf(Arg(runs::kSeed)); page_.seedGroup()->secure() && at >= 0) {
+    lastRun_.replace(at, Arg(runs::kSecure));
     lastRun_.removeAt(at + 1);
   }
 }

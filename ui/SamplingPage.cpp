@@ -14,10 +14,13 @@
 #include "core/TextLines.h"
 #include "generators/SamplingRules.h"
 #include "ui/Platform.h"
+#include "ui/RunArguments.h"
 #include "ui/Settings.h"
 #include "ui/WidgetFeedback.h"
 
 namespace quenvar::ui {
+
+using namespace runs::sample;
 
 namespace {
 const char kTextFilter[] = QT_TRANSLATE_NOOP("quenvar::ui::SamplingPage", "All TXT File(*.txt)");
@@ -108,7 +111,8 @@ SamplingPage::SamplingPage() : GeneratorPage(InfoOf(Tab::Sampling)) {
   right->setSpacing(6);
   auto* range = new QGroupBox(tr("Range"), inputPanel());
   auto* rangeGrid = new QGridLayout(range);
-  RxSpinEdit22 = new TSpinEdit(range, 1, kInputBound, 100, tr("Between 1 and 2147483647"));
+  RxSpinEdit22 =
+      new TSpinEdit(range, kCount.min, kCount.max, kCount.fallback, tr("Between 1 and 2147483647"));
   RxSpinEdit22->setObjectName("RxSpinEdit22");
   auto* countLabel = new QLabel(tr("&Count to"), range);
   countLabel->setBuddy(RxSpinEdit22);
@@ -199,16 +203,16 @@ QString SamplingPage::CommandItemsFile(const TArrayString& texts) {
 
 QStringList SamplingPage::commandLine() const {
   // The items file is named when the command is copied (writeCommandFiles).
-  QStringList args{"sample", "--items=", "--count", QString::number(input.Count)};
-  if (input.Duplicate) args << "--duplicates";
-  return args << "--seed" << QString::number(seed->lastTaken());
+  QStringList args{Arg(runs::kSample), Arg(kItems, ""), Arg(kCount), QString::number(input.Count)};
+  if (input.Duplicate) args << Arg(kDuplicates);
+  return args << Arg(runs::kSeed) << QString::number(seed->lastTaken());
 }
 
 void SamplingPage::writeCommandFiles() {
   const QString path = RunExports::WriteCommandFile("sampling-items-", ".txt",
                                                     RunExports::LinesText(runItems_), tr("items file"));
   for (QString& word : exports().recordedRun())
-    if (word.startsWith("--items=")) word = "--items=" + path;
+    if (word.startsWith(Arg(kItems, ""))) word = Arg(kItems, path);
 }
 
 QString SamplingPage::totalsText() const {

@@ -18,10 +18,13 @@
 #include "generators/StringRules.h"
 #include "ui/Folders.h"
 #include "ui/Guard.h"
+#include "ui/RunArguments.h"
 #include "ui/Settings.h"
 #include "ui/WidgetFeedback.h"
 
 namespace quenvar::ui {
+
+using namespace runs::string;
 
 namespace {
 
@@ -101,7 +104,8 @@ QWidget* StringPage::buildRange() {
   comMask->setAccessibleName(tr("Mask"));
   comMask->lineEdit()->setAccessibleName(tr("Mask"));  // the field typed in is read by the same name
   auto* Label8 = new QLabel(tr("Co&unt to"), range);
-  Rx2SpinCount = new TSpinEdit(range, 1, kInputBound, 100, tr("Between 1 and 2147483647"));
+  Rx2SpinCount =
+      new TSpinEdit(range, kCount.min, kCount.max, kCount.fallback, tr("Between 1 and 2147483647"));
   Rx2SpinCount->setObjectName("Rx2SpinCount");
   Label8->setBuddy(Rx2SpinCount);
   Ch2Duplicate = new QCheckBox(tr("Allow &duplicate strings"), range);
@@ -262,10 +266,10 @@ QWidget* StringPage::buildWildcards() {
 QStringList StringPage::commandLine() const {
   // "=" keeps a mask or a path that starts with "--" a value.
   // The wildcards file is named when the command is copied (writeCommandFiles).
-  QStringList args{"string", "--mask=" + QString::fromStdString(input.Mask), "--wildcards=", "--count",
-                   QString::number(input.Count)};
-  if (input.Duplicate) args << "--duplicates";
-  return args << "--seed" << QString::number(seed->lastTaken());
+  QStringList args{Arg(runs::kString), Arg(kMask, QString::fromStdString(input.Mask)), Arg(kWildcards, ""),
+                   Arg(kCount), QString::number(input.Count)};
+  if (input.Duplicate) args << Arg(kDuplicates);
+  return args << Arg(runs::kSeed) << QString::number(seed->lastTaken());
 }
 
 void StringPage::writeCommandFiles() {
@@ -277,7 +281,7 @@ void StringPage::writeCommandFiles() {
   wildcards.SaveTo(ini);
   const QString path = RunExports::WriteCommandFile("wildcards-", ".ini", ini.Text(), tr("wildcards file"));
   for (QString& word : exports().recordedRun())
-    if (word.startsWith("--wildcards=")) word = "--wildcards=" + path;
+    if (word.startsWith(Arg(kWildcards, ""))) word = Arg(kWildcards, path);
 }
 
 void StringPage::comMaskExit() { input.Mask = TrimMask(comMask->currentText().toStdString()); }
@@ -305,7 +309,7 @@ void StringPage::exchangeSettings(SettingsExchange& settings) {
   }
   settings.check({"Isrepeat", false}, Ch2Duplicate);
   if (settings.reading()) Ch2DuplicateClick();
-  settings.sortOrder({"sortby", 2}, *this);
+  settings.sortOrder({"sortby", runs::kSort.fallback}, *this);
 }
 
 void StringPage::AddMaskHistory() {

@@ -16,6 +16,7 @@
 #include "ui/FilePage.h"
 #include "ui/Folders.h"
 #include "ui/Guard.h"
+#include "ui/HelpTopics.h"
 #include "ui/HelpWindow.h"
 #include "ui/Keyboard.h"
 #include "ui/LotteryPage.h"
@@ -196,7 +197,7 @@ void TFormRandom::PageControl1Change() {
 
 void TFormRandom::Help1Click() {
   const int tab = std::clamp(PageControl1->currentIndex(), 0, kTabCount - 1);
-  ShowHelp(kPages[static_cast<size_t>(tab)].helpContext);
+  ShowHelp(TopicsOf(kPages[static_cast<size_t>(tab)].kind).page);
 }
 
 void TFormRandom::About1Click() {

@@ -15,6 +15,7 @@
 #include "ui/DialogParts.h"
 #include "ui/Folders.h"
 #include "ui/Guard.h"
+#include "ui/HelpTopics.h"
 #include "ui/Keyboard.h"
 #include "ui/Platform.h"
 #include "ui/WidgetFeedback.h"
@@ -153,11 +154,7 @@ void TFormSaveText::fixLayout() {
     w->setEnabled(false);
 }
 
-int TFormSaveText::HelpContext() const {
-  static const int kContexts[] = {23, 23, 232, 87, 654, 72};
-  const int kind = static_cast<int>(PageKind);
-  return kind >= 1 && kind <= 5 ? kContexts[kind] : 23;
-}
+int TFormSaveText::HelpContext() const { return TopicsOf(PageKind).save; }
 
 void TFormSaveText::ReadOptions() {
   if (FilenameEdit1->FileName().trimmed().isEmpty()) RefuseInput(tr("Please input file name! "));

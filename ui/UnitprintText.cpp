@@ -15,6 +15,7 @@
 #include "ui/DialogParts.h"
 #include "ui/Folders.h"
 #include "ui/Guard.h"
+#include "ui/HelpTopics.h"
 #include "ui/Keyboard.h"
 #include "ui/Platform.h"
 #include "ui/PrintPreview.h"
@@ -106,11 +107,7 @@ void TFormPrinttext::fixLayout() {
   rxOnecol->setEnabled(false);
 }
 
-int TFormPrinttext::HelpContext() const {
-  static const int kContexts[] = {24, 24, 242, 88, 312, 73};
-  const int kind = static_cast<int>(PageKind);
-  return kind >= 1 && kind <= 5 ? kContexts[kind] : 24;
-}
+int TFormPrinttext::HelpContext() const { return TopicsOf(PageKind).print; }
 
 QString TFormPrinttext::PrintFileName(const QString& tempFolder, const QDateTime& when) {
   return tempFolder + "/" + when.toString("yyyyMMdd_hhmmss") + ".txt";

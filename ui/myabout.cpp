@@ -12,6 +12,7 @@
 #include "ui/Accessible.h"
 #include "ui/Colours.h"
 #include "ui/DialogParts.h"
+#include "ui/HelpTopics.h"
 #include "ui/Platform.h"
 
 namespace quenvar::ui {
@@ -122,7 +123,7 @@ Taboutform::Taboutform(QWidget* parent) : QDialog(parent) {
   connect(Label6, &QLabel::linkActivated, this, [this] { Label6Click(); });
   connect(Label4, &QLabel::linkActivated, this, [this] { Label4Click(); });
   connect(Button1, &QPushButton::clicked, this, &QDialog::close);
-  AddHelpKey(this, [] { return 30; });
+  AddHelpKey(this, [] { return kAboutHelp; });
 }
 
 void Taboutform::Label6Click() { OpenUrl(this, QUrl(QString::fromLatin1(kHomePageAddress))); }
