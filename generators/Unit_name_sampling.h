@@ -44,7 +44,8 @@ class Trandom_sampling : public Trandom_base {
 struct TinputName {
   int32_t Count = runs::name::kCount.fallback;
   bool Duplicate = false;
-  TGender Gender = static_cast<TGender>(runs::name::kGender.fallback + 1);  // bit 0 female list, bit 1 male list
+  TGender Gender =
+      static_cast<TGender>(runs::name::kGender.fallback + 1);  // bit 0 female list, bit 1 male list
   std::string FemaleFile;
   std::string MaleFile;
   std::string LastFile;

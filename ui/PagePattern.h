@@ -15,8 +15,8 @@
 #include "ui/PageTable.h"
 #include "ui/ResultList.h"
 #include "ui/ResultView.h"
-#include "ui/RunExports.h"
 #include "ui/RunArguments.h"
+#include "ui/RunExports.h"
 #include "ui/SeedGroup.h"
 #include "ui/WidgetFeedback.h"
 
