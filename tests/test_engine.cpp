@@ -52,6 +52,14 @@ std::vector<std::string> Format(Tmake_random& engine, uint8_t order, bool comma 
   return list.toVector();
 }
 
+// The request with its phases and bar shown on `status`.
+Tinputpar Watched(Tinputpar par, FakeStatus& status) {
+  par.ShowProgress = true;
+  par.ProgressBar = &status;
+  par.StatusLabel = &status;
+  return par;
+}
+
 unsigned Bits(std::initializer_list<int> digits) {
   unsigned mask = 0;
   for (int d : digits) mask |= 1u << d;
@@ -211,22 +219,17 @@ TEST(CountFreeOfDigits, AgreesWithTestingEveryValue) {
   EXPECT_EQ(CountFreeOfDigits(-2147483647, 2147483647, 0), 4294967295);  // no digit excluded
 }
 
-TEST(Engine, EdgeCases) {
+// Every value excluded by its digits draws nothing; so does every value
+// excluded by number with repeats allowed, instead of drawing for ever.
+TEST(Engine, RunsThatCanDrawNothingEnd) {
   Tmake_random engine;
   EXPECT_TRUE(Draw(Request(1, 100, 10, false, {1, 2, 3, 4, 5, 6, 7, 8, 9}), 1, &engine).empty());
   EXPECT_EQ(engine.PossibleTotal(), 0);
-
-  for (int32_t v : Draw(Request(-5, 5, 500, true, {5}), 3)) EXPECT_TRUE(v != 5 && v != -5);
-}
-
-// With repeats allowed and every value excluded by number, the run ends
-// empty instead of drawing for ever.
-TEST(Engine, WholeNumberExclusionsCoveringTheRangeEndTheRun) {
-  Tmake_random engine;
   EXPECT_TRUE(Draw(Request(1, 5, 10, true, {5, 4, 3, 2, 1}, 0), 1, &engine).empty());
   EXPECT_EQ(engine.GeneratedTotal(), 0);
   // One value left free: it is the only one drawn.
   EXPECT_EQ(Draw(Request(1, 5, 3, true, {5, 4, 2, 1}, 0), 1), (TArrayInteger{3, 3, 3}));
+  for (int32_t v : Draw(Request(-5, 5, 500, true, {5}), 3)) EXPECT_TRUE(v != 5 && v != -5);
 }
 
 TEST(Engine, Formatting) {
@@ -317,12 +320,9 @@ TEST(Engine, PhasesInOrder) {
   FakePump pump;
   auto phases = [](Tinputpar par, TSortOrder order) {
     FakeStatus status;
-    par.ShowProgress = true;
-    par.ProgressBar = &status;
-    par.StatusLabel = &status;
     Tmake_random engine;
     RandomSource source;
-    engine.MakeRandoms(par, source);
+    engine.MakeRandoms(Watched(par, status), source);
     TArrayString list;
     engine.FormatRandoms(list, TformatPar{order, false, RadixDecimal});
     return status.captions;
@@ -341,13 +341,9 @@ TEST(Engine, PhasesInOrder) {
 TEST(Engine, ProgressStepsOncePerAcceptedValue) {
   FakePump pump;
   FakeStatus status;
-  Tinputpar par = Request(1, 60, 50, false);
-  par.ShowProgress = true;
-  par.ProgressBar = &status;
-  par.StatusLabel = &status;
   Tmake_random engine;
   RandomSource source;
-  engine.MakeRandoms(par, source);
+  engine.MakeRandoms(Watched(Request(1, 60, 50, false), status), source);
   // 50 + 50 div 30 = 51, plus one: the bar's maximum.
   ASSERT_EQ(status.maximums, std::vector<int64_t>{52});
   // The pump sees the position before each value is added: 0, 1, 2, ... 49,
@@ -361,13 +357,9 @@ TEST(Engine, ProgressStepsOncePerAcceptedValue) {
 
 TEST(Engine, CountingTheWholeRangeSetsTheBarMaximumToHighMinusLow) {
   FakeStatus status;
-  Tinputpar par = Request(1, 2147483647, 1, false, {1, 2, 3, 4, 5, 6, 7, 8});
-  par.ShowProgress = true;
-  par.ProgressBar = &status;
-  par.StatusLabel = &status;
   Tmake_random engine;
   RandomSource source;
-  engine.MakeRandoms(par, source);
+  engine.MakeRandoms(Watched(Request(1, 2147483647, 1, false, {1, 2, 3, 4, 5, 6, 7, 8}), status), source);
   ASSERT_FALSE(status.maximums.empty());
   EXPECT_EQ(status.maximums.front(), 2147483646);
   EXPECT_EQ(engine.PossibleTotal(), 511);
@@ -384,12 +376,8 @@ TEST(Engine, CancelKeepsWhatWasDrawn) {
   FakePump pump([&engine](int) {
     if (engine.Generated == 119) engine.Cancel();  // the value being added still goes in
   });
-  Tinputpar par = Request(1, 1000000, 500, false);
-  par.ShowProgress = true;
-  par.ProgressBar = &status;
-  par.StatusLabel = &status;
   RandomSource source(99);
-  engine.MakeRandoms(par, source);
+  engine.MakeRandoms(Watched(Request(1, 1000000, 500, false), status), source);
   ASSERT_EQ(engine.GeneratedTotal(), 120);
   EXPECT_EQ(engine.Randoms, TArrayInteger(full.begin(), full.begin() + 120));
   EXPECT_EQ(status.captions.back(), "Done");
@@ -430,35 +418,6 @@ TEST(Memory, RequestsBeyondWhatIsFreeAreRefused) {
 
 namespace {
 
-// Runs in the death test's child: exits 0 when the refused request left the
-// previous results as they were.
-[[noreturn]] void RunOutOfMemory() {
-  Trandom_simply generator;
-  test::SeededRun(generator, Request(1, 100, 10, true), 1);
-  generator.FormatResults(TformatPar{SortDrawn, false, RadixDecimal});
-  const TArrayString before = generator.Results;
-  const rlimit limit{512u << 20, 512u << 20};
-  setrlimit(RLIMIT_AS, &limit);
-  try {
-    test::SeededRun(generator, Request(1, 100, 2147483647, true), 1);
-    std::exit(3);
-  } catch (const EOutOfMemory&) {
-  }
-  std::exit(generator.Results == before && generator.Engine.Randoms.size() == 10 ? 0 : 4);
-}
-
-}  // namespace
-
-// A request whose memory cannot be had is refused with EOutOfMemory, and the
-// results of the run before stay as they were.
-TEST(NumberGeneratorDeathTest, OutOfMemoryKeepsThePreviousResults) {
-  if (quenvar::test::kAddressSanitizer) GTEST_SKIP() << "limits the address space";
-  GTEST_FLAG_SET(death_test_style, "threadsafe");
-  EXPECT_EXIT(RunOutOfMemory(), ::testing::ExitedWithCode(0), "");
-}
-
-namespace {
-
 // Limits the address space to what the process uses now and `more` bytes.
 void LimitMemoryTo(uint64_t more) {
   std::ifstream status("/proc/self/status");
@@ -482,12 +441,8 @@ void LimitMemoryTo(uint64_t more) {
   const TArrayString before = generator.Results;
   LimitMemoryTo(uint64_t{600} << 20);
   // 10^8 values fit (400 MB), their texts do not.
-  Tinputpar huge = Request(1, 10000, 100000000, true);
-  huge.ShowProgress = true;
-  huge.ProgressBar = &status;
-  huge.StatusLabel = &status;
   try {
-    test::SeededRun(generator, huge, 1);
+    test::SeededRun(generator, Watched(Request(1, 10000, 100000000, true), status), 1);
     std::exit(3);
   } catch (const EOutOfMemory& e) {
     if (std::string(e.what()).find("MiB are free") == std::string::npos) std::exit(5);

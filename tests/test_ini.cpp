@@ -5,6 +5,7 @@
 #include <fstream>
 #include <functional>
 
+#include "Fakes.h"
 #include "TestFiles.h"
 #include "core/Errors.h"
 #include "core/IniFile.h"
@@ -19,20 +20,7 @@ using quenvar::test::TempFolder;
 namespace {
 
 using Folder = TempFolder;
-
-// Answers every question as told and records the messages.
-struct Answers : Notifier {
-  explicit Answers(bool yes) : yes(yes) { SetNotifier(this); }
-  ~Answers() override { SetNotifier(nullptr); }
-  void error(std::string_view m) override { errors.emplace_back(m); }
-  void warning(std::string_view) override {}
-  bool confirm(std::string_view q) override {
-    questions.emplace_back(q);
-    return yes;
-  }
-  bool yes;
-  std::vector<std::string> errors, questions;
-};
+using Answers = quenvar::test::FakeNotifier;
 
 Tparchar Digits(const std::string& name) {
   Tparchar w;
