@@ -48,7 +48,6 @@ class NamePageTest : public QObject, public test::PageFixture<NamePage> {
   void cleanup() { closeWindow(); }
 
   void layoutAndDefaults() {
-    QCOMPARE(form->PageControl1->tabText(form->PageControl1->indexOf(page)), QString("Random Name"));
     QCOMPARE(page->startButton->text(), QString("Create Random Names"));
     QVERIFY(page->chmale->isChecked() && page->chFemale->isChecked());
     QCOMPARE(page->input.Gender, GenderBoth);
@@ -59,7 +58,6 @@ class NamePageTest : public QObject, public test::PageFixture<NamePage> {
     QCOMPARE(page->header->count(), 4);  // three columns without settings
     // Behind another tab when the window opened, sized when first shown.
     QCOMPARE(page->header->sectionSize(1), (page->header->width() - 80) / 3);
-    QVERIFY(page->statusPanel->isHidden());
     QVERIFY(QString::fromStdString(page->input.MaleFile).endsWith("/name/male_first_names.txt"));
     // The manual seed proposed at start is seed div 13559 + seed.
     QVERIFY(test::ProposedFromClock(page->seed->manualSpin->value(), 13559));
@@ -227,25 +225,10 @@ class NamePageTest : public QObject, public test::PageFixture<NamePage> {
     QVERIFY(fake->boxes[0].text.contains("last_names.txt"));
     QCOMPARE(fake->boxes[0].icon, Icon::Error);
     QVERIFY(test::IdleWithoutResults(*page));
-    page->PopupRequested(QPoint(5, 5));
-    QVERIFY(!page->popup->isVisible());
     writeList("last_names.txt", "Smith\n");
     start();
     QCOMPARE(page->model->rowCount(), 1);
     QCOMPARE(page->totalsLabel->text(), QString("Possible total: 3      Generated total: 3"));
-  }
-
-  void popupColumnsMenu() {
-    SetSpin(page->RxSpinEdit44, 3);
-    start();
-    page->PopupRequested(QPoint(10, 10));
-    QVERIFY(page->popup->isVisible());
-    // The popup's columns item of the columns box is checked; its items are 1 to 10.
-    QCOMPARE(page->columnActions->actions().size(), 10);
-    QVERIFY(page->columnActions->checkedAction() != nullptr);
-    QCOMPARE(page->columnActions->checkedAction()->data().toInt(), 3);
-    page->popup->hide();
-    QVERIFY(page->commaButton == nullptr);  // names have no thousands
   }
 
   void busyStateAndCancel() {

@@ -149,7 +149,6 @@ class StringPageTest : public QObject {
   }
 
   void startsBrowsingAndShowsTheFirstWildcard() {
-    QCOMPARE(form->PageControl1->tabText(int(Tab::String)), QString("Random String"));
     QCOMPARE(rows(), (QStringList{"#", "@", "*"}));
     QCOMPARE(page->HeaderControl4->sectionSize(0), 60);
     QCOMPARE(page->HeaderControl4->sectionSize(1), 240);
@@ -533,7 +532,6 @@ class StringPageTest : public QObject {
     const auto unnamed = test::UnnamedControls;
     QCOMPARE(nameOf(page->comMask), QString("Mask"));
     QCOMPARE(nameOf(page->Rx2SpinCount), QString("Count to"));
-    QCOMPARE(nameOf(page->comName), QString("Name"));
     QCOMPARE(nameOf(page->EditDescription), QString("Note"));
     QCOMPARE(nameOf(page->spspecial), QString("Select special characters included"));
     QCOMPARE(nameOf(page->EditSpecial), QString("Special characters included"));

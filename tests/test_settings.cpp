@@ -290,9 +290,6 @@ class SettingsTest : public QObject {
     QVERIFY(fake->boxes.empty());
   }
 
-  // At most 800 items are kept, with a word to the user. A shorter list
-  // later leaves the higher item keys in the file, unread; with saving off
-  // only the switch is written and the list starts empty.
   // Each page's seed choice is there at the next start; so is the delay of a
   // secret on the clipboard, and a choice out of range changes nothing.
   void seedChoicesComeBack() {
@@ -313,6 +310,9 @@ class SettingsTest : public QObject {
     ResultPage::SecretClearMs = 30000;
   }
 
+  // At most 800 items are kept, with a word to the user. A shorter list
+  // later leaves the higher item keys in the file, unread; with saving off
+  // only the switch is written and the list starts empty.
   void itemListKeepsAtMost800() {
     QFile list(folder->filePath("items.txt"));
     QVERIFY(list.open(QIODevice::WriteOnly));
@@ -358,13 +358,6 @@ class SettingsTest : public QObject {
     openWindow();
     QVERIFY(!form->TabSheet22->ChSaveItem->isChecked());
     QCOMPARE(form->TabSheet22->items->count(), 0);
-  }
-
-  // Empty items in the file are skipped.
-  void emptyItemsAreSkipped() {
-    writeIni("[Sampling Items]\r\nTotal=4\r\nitem0=one\r\nitem1=\r\nitem3=four\r\n");
-    openWindow();
-    QCOMPARE(form->TabSheet22->items->texts(), (QStringList{"one", "four"}));
   }
 
   // Every stored history entry is read, a missing one as an empty entry,
@@ -460,7 +453,6 @@ class SettingsTest : public QObject {
     QCOMPARE(form->TabSheet2->comMask->itemText(0), QString(2047, '?'));
   }
 
-  // Only the program's keys change: a comment, other keys and sections,
   // The window opens where and as large as it was, but never larger than
   // the screen's free area nor off it.
   void windowPlaceComesBackOnTheScreen_data() {
@@ -487,6 +479,7 @@ class SettingsTest : public QObject {
                QRect(34, 67, 932, 666));
   }
 
+  // Only the program's keys change: a comment, other keys and sections,
   // blank lines, the file's own line breaks and spelling stay byte for byte.
   void otherLinesSurviveAWrite() {
     const QByteArray before =
