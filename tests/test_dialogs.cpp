@@ -384,20 +384,6 @@ class DialogTest : public QObject {
     QCOMPARE(printer.pageLayout().pageSize().id(), QPageSize::Letter);
   }
 
-  void aboutBoxLinks() {
-    QVERIFY(WhenModal<Taboutform>(
-        [&] { form->About1Click(); },
-        [&](Taboutform* d) {
-          QCOMPARE(d->windowTitle(), QString("About Quenvar Random Number Generator "));
-          QCOMPARE(d->RxLabel1->text(), QString("Quenvar Random Number Generator V1.04 (Build 8)"));
-          d->Label6Click();
-          d->Label4Click();
-        }));
-    QCOMPARE(fake->opened.size(), size_t(2));
-    QCOMPARE(fake->opened[0], QUrl(kHomePageAddress));
-    QCOMPARE(fake->opened[1], QUrl(QString("mailto:") + kSupportAddress));
-  }
-
   void helpContextsOfTheDialogs() {
     auto pressF1 = [](QWidget* d) {
       for (QAction* a : d->actions())
