@@ -81,7 +81,6 @@ class FilePageTest : public QObject, public test::PageFixture<FilePage> {
     QVERIFY(page->ChAutoFileName->isChecked() && page->RxSpinAutoFilename->isEnabled());
     QVERIFY(page->raOverwrite->isChecked());
     QVERIFY(page->btnDec->isChecked() && page->btn3Displayed->isChecked());
-    QCOMPARE(page->btn3Displayed->toolTip(), QString("Display Results In List Box While Create Random File"));
     QCOMPARE(page->header->count(), 4);
     // Behind another tab when the window opened, sized when first shown.
     QCOMPARE(page->header->sectionSize(1), (page->header->width() - 80) / 3);
