@@ -25,14 +25,12 @@ namespace {
 
 Tinputpar Request(int32_t lower, int32_t upper, int32_t count, bool duplicate, TArrayInteger excluded = {},
                   uint8_t kind = 1) {
-  Tinputpar par;
-  par.Lower = lower;
-  par.Upper = upper;
-  par.Count = count;
-  par.Duplicate = duplicate;
-  par.Excluded = std::move(excluded);
-  par.ExcludeKind = static_cast<TExcludeKind>(kind);  // the reference model's codes
-  return par;
+  return Tinputpar{.Lower = lower,
+                   .Upper = upper,
+                   .Excluded = std::move(excluded),
+                   .ExcludeKind = static_cast<TExcludeKind>(kind),  // the reference model's codes
+                   .Count = count,
+                   .Duplicate = duplicate};
 }
 
 // The draw from `seed`; `end` gets the state the run left its source in.

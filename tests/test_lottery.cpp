@@ -18,13 +18,8 @@ struct ReferenceLottery {
   RandomSource source;
 
   std::vector<std::string> Draw(Tmake_random& engine, int32_t lower, int32_t upper, int32_t count, bool dup) {
-    Tinputpar par;
-    par.Lower = lower;
-    par.Upper = upper;
-    par.Count = count;
-    par.Duplicate = dup;
-    par.ExcludeKind = ExcludeNumbers;
-    engine.MakeRandoms(par, source);
+    engine.MakeRandoms(
+        Tinputpar{.Lower = lower, .Upper = upper, .Excluded = {}, .Count = count, .Duplicate = dup}, source);
     TArrayString texts;
     engine.FormatRandoms(texts, TformatPar{SortDrawn, false, RadixDecimal});
     return texts.toVector();

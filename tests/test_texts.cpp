@@ -40,11 +40,7 @@ V InsertionSort(const V& texts, bool ascending) {
 }
 
 int32_t EngineIndex(Tmake_random& engine, RandomSource& source, int32_t upper) {
-  Tinputpar par;
-  par.Lower = 0;
-  par.Upper = upper;
-  par.Count = 1;
-  engine.MakeRandoms(par, source);
+  engine.MakeRandoms(Tinputpar{.Lower = 0, .Upper = upper, .Excluded = {}, .Count = 1}, source);
   TArrayString texts;
   engine.FormatRandoms(texts, TformatPar{SortDrawn, false, RadixDecimal});
   return std::stoi(std::string(texts[0]));
@@ -100,11 +96,8 @@ TEST(Sampling, MatchesReference) {
 
     Tmake_random engine;
     RandomSource source(seed);
-    Tinputpar par;
-    par.Upper = n - 1;
-    par.Count = in.Count;
-    par.Duplicate = in.Duplicate;
-    engine.MakeRandoms(par, source);
+    engine.MakeRandoms(
+        Tinputpar{.Upper = n - 1, .Excluded = {}, .Count = in.Count, .Duplicate = in.Duplicate}, source);
     V expected;
     for (int32_t pos : engine.Randoms) expected.push_back(items[size_t(pos)]);
     for (TSortOrder order : {SortDrawn, SortAscending, SortDescending}) {
