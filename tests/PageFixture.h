@@ -113,10 +113,11 @@ class PageFixture {
   std::unique_ptr<ui::TFormRandom> form;
   Page* page = nullptr;
 
-  // The window shown, on the page the member names; `prepare` puts files
-  // into the window's folder before the window reads them.
-  void openWindow(Page* ui::TFormRandom::*member,
-                  const std::function<void(const TempFolder&)>& prepare = {}) {
+  // The window shown, on the page the member names unless `select` is
+  // false; `prepare` puts files into the window's folder before the window
+  // reads them.
+  void openWindow(Page* ui::TFormRandom::*member, const std::function<void(const TempFolder&)>& prepare = {},
+                  bool select = true) {
     folder = std::make_unique<TempFolder>();
     if (prepare) prepare(*folder);
     ui::SetApplicationFolder(QString::fromStdString(folder->path.string()));
@@ -125,7 +126,7 @@ class PageFixture {
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     page = form.get()->*member;
-    form->PageControl1->setCurrentWidget(page);
+    if (select) form->PageControl1->setCurrentWidget(page);
   }
   void closeWindow() {
     form.reset();

@@ -309,7 +309,6 @@ class NamePageTest : public QObject, public test::PageFixture<NamePage> {
     QCOMPARE(AccessibleName(page->SpeedButton3), QString("View or Edit last name"));
     QCOMPARE(AccessibleName(page->RxSpinEdit44), QString("Count to"));
     QCOMPARE(AccessibleName(page->CheckBox44), QString("Allow duplicate names"));
-    QCOMPARE(AccessibleName(page->columnsBox), QString("Columns"));
     QCOMPARE(AccessibleName(page->saveButton), QString("Save Random Names As Text File"));
     QCOMPARE(AccessibleName(page->printButton), QString("Print Random Names"));
     QCOMPARE(AccessibleName(page->seed->manualSpin), QString("Manual created seed"));

@@ -2,13 +2,10 @@
 // history, runs against quenvar-cli, and the wildcard editor with the
 // selection dialog, in a folder of its own with its own wildcard.ini.
 #include <QAccessible>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <filesystem>
-#include <fstream>
 
 #include "Accessibility.h"
 #include "FakePlatform.h"
@@ -57,15 +54,10 @@ struct DialogDriver {
 
 }  // namespace
 
-class StringPageTest : public QObject {
+class StringPageTest : public QObject, public test::PageFixture<StringPage> {
   Q_OBJECT
 
-  std::unique_ptr<QTemporaryDir> dir;
-  std::unique_ptr<test::FakePlatform> fake;
-  std::unique_ptr<TFormRandom> form;
-  StringPage* page = nullptr;
-
-  QString wildcardFile() const { return dir->filePath("wildcard.ini"); }
+  QString wildcardFile() const { return QString::fromStdString(folder->file("wildcard.ini")); }
   void typeMask(const QString& mask) {
     page->comMask->setFocus();
     page->comMask->lineEdit()->selectAll();
@@ -73,20 +65,15 @@ class StringPageTest : public QObject {
   }
   void run(const QString& mask, int count, int seed) {
     typeMask(mask);
-    test::SetSpin(page->Rx2SpinCount, count);
-    test::ManualSeed(*page, seed);
+    setSpin(page->Rx2SpinCount, count);
+    manualSeed(seed);
     click(page->startButton);
   }
   QStringList shown() const { return test::Texts(page->generator.Results); }
-  QStringList rows() const {
+  QStringList wildcards() const {
     QStringList out;
     for (int i = 0; i < page->ListBoxSpecial->topLevelItemCount(); ++i)
       out << page->ListBoxSpecial->topLevelItem(i)->text(0);
-    return out;
-  }
-  QStringList messages() const {
-    QStringList out;
-    for (const auto& box : fake->boxes) out << box.text;
     return out;
   }
   // The editor's controls as the user sees them.
@@ -117,39 +104,17 @@ class StringPageTest : public QObject {
     click(page->ChNumber);
     click(page->btnSave);
   }
-  // quenvar-cli string over the page's wildcard file: lines out, totals.
-  std::pair<QStringList, QString> cli(const QStringList& args) {
-    QProcess tool;
-    tool.start(QUENVAR_CLI, QStringList{"string", "--wildcards", wildcardFile()} + args);
-    if (!tool.waitForFinished(60000)) return {};
-    const QString out = QString::fromUtf8(tool.readAllStandardOutput());
-    QStringList lines = out.split('\n');
-    if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
-    QString totals = QString::fromUtf8(tool.readAllStandardError());
-    if (totals.endsWith('\n')) totals.chop(1);
-    return {lines, totals};
-  }
-
  private slots:
+  // The window on another page, with the wildcards of the test's own.
   void init() {
-    dir = std::make_unique<QTemporaryDir>();
-    std::ofstream(dir->filePath("wildcard.ini").toStdString(), std::ios::binary) << kWildcards;
-    SetApplicationFolder(dir->path());
-    fake = std::make_unique<test::FakePlatform>();
-    form = std::make_unique<TFormRandom>();
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    page = form->TabSheet2;
+    openWindow(
+        &TFormRandom::TabSheet2, [](const test::TempFolder& f) { f.write("wildcard.ini", kWildcards); },
+        false);
   }
-  void cleanup() {
-    form.reset();
-    fake.reset();
-    SetApplicationFolder({});
-    dir.reset();
-  }
+  void cleanup() { closeWindow(); }
 
   void startsBrowsingAndShowsTheFirstWildcard() {
-    QCOMPARE(rows(), (QStringList{"#", "@", "*"}));
+    QCOMPARE(wildcards(), (QStringList{"#", "@", "*"}));
     QCOMPARE(page->HeaderControl4->sectionSize(0), 60);
     QCOMPARE(page->HeaderControl4->sectionSize(1), 240);
     QCOMPARE(page->ListBoxSpecial->headerItem()->text(1), QString("Description"));
@@ -183,7 +148,7 @@ class StringPageTest : public QObject {
   void blankMaskAndHistory() {
     showPage(Tab::String);
     run(" \t ", 5, 1);
-    QCOMPARE(messages(), QStringList{"The edit box of Mask can not be blank!"});
+    QCOMPARE(fake->texts(), QStringList{"The edit box of Mask can not be blank!"});
     QCOMPARE(fake->boxes[0].icon, Icon::Error);
     QVERIFY(page->maskHistory().isEmpty());
     QVERIFY(page->statusPanel->isHidden());
@@ -200,7 +165,7 @@ class StringPageTest : public QObject {
     QCOMPARE(page->comMask->currentText(), QString("M5#"));
     QCOMPARE(shown().size(), 1);
     QVERIFY(shown()[0].startsWith("M5"));
-    QCOMPARE(messages().size(), 1);
+    QCOMPARE(fake->texts().size(), 1);
     // Typed key by key, the start of a longer entry is not completed to it.
     typeMask("");
     QTest::keyClicks(page->comMask->lineEdit(), "m7");
@@ -233,7 +198,8 @@ class StringPageTest : public QObject {
     QStringList args{"--mask", mask,       "--count", QString::number(count),
                      "--seed", "20240607", "--sort",  QStringList{"asc", "desc", "drawn"}[sort]};
     if (duplicates) args << "--duplicates";
-    const auto [lines, totals] = cli(args);
+    QStringList lines = CliOutput(QStringList{"string", "--wildcards", wildcardFile()} + args);
+    const QString totals = lines.takeLast();
     QVERIFY(!lines.isEmpty());
     QCOMPARE(shown(), lines);
     // The window adds the mask's strength in bits; the rest is the tool's line.
@@ -285,7 +251,7 @@ class StringPageTest : public QObject {
     page->comName->setCurrentText("$");
     page->EditDescription->setText("half typed");
     run("#", 5, 1);
-    QCOMPARE(messages(), QStringList{"Please Save or Cancel Wildcard before generate randoms"});
+    QCOMPARE(fake->texts(), QStringList{"Please Save or Cancel Wildcard before generate randoms"});
     QCOMPARE(fake->boxes[0].icon, Icon::Error);
     QVERIFY(page->statusPanel->isHidden());
     QVERIFY(page->maskHistory().isEmpty());
@@ -328,7 +294,7 @@ class StringPageTest : public QObject {
     QCOMPARE(page->Editupper->text(), QString("ABCDEFGHIJKLMNOPQRSTUVWXYZ"));
     page->comName->setCurrentText("U");
     click(page->btnSave);
-    QCOMPARE(messages(),
+    QCOMPARE(fake->texts(),
              (QStringList{
                  "The name of wildcard can not be blank, please input!",
                  "The name of wildcard is duplicated, please select another!",
@@ -349,9 +315,9 @@ class StringPageTest : public QObject {
     click(page->btnSave);
     QCOMPARE(dialogs.opened, 2);
     QCOMPARE(dialogs.titles[0], QString("Select uppercase letters excluded"));
-    QCOMPARE(messages().size(), 4);
+    QCOMPARE(fake->texts().size(), 4);
     QVERIFY(browsing());
-    QCOMPARE(rows(), (QStringList{"#", "@", "*", "U"}));
+    QCOMPARE(wildcards(), (QStringList{"#", "@", "*", "U"}));
     QCOMPARE(page->selectedRow(), 3);
     Tinputpar position;
     page->WildcardList.MakeInputpar("U", position);
@@ -385,7 +351,7 @@ class StringPageTest : public QObject {
     QVERIFY(page->ChSpecial->isChecked());
     QCOMPARE(page->EditSpecial->text(), QString());
     click(page->btnSave);
-    QCOMPARE(messages(),
+    QCOMPARE(fake->texts(),
              QStringList{
                  "When the special character box is checked\n\nYou must select at least one character!\n"});
     QVERIFY(editing());
@@ -447,14 +413,14 @@ class StringPageTest : public QObject {
     QCOMPARE(editor(), QString("*|letters and digits|1110||||"));
     fake->answers = {false};
     click(page->btndelete);
-    QCOMPARE(messages(), QStringList{"Do you want to delete the item * ?"});
+    QCOMPARE(fake->texts(), QStringList{"Do you want to delete the item * ?"});
     QCOMPARE(fake->boxes[0].icon, Icon::Warning);
-    QCOMPARE(rows().size(), 3);
+    QCOMPARE(wildcards().size(), 3);
     QCOMPARE(page->selectedRow(), 2);
     // The last row: the new last row is selected.
     fake->answers = {true};
     click(page->btndelete);
-    QCOMPARE(rows(), (QStringList{"#", "@"}));
+    QCOMPARE(wildcards(), (QStringList{"#", "@"}));
     QCOMPARE(page->selectedRow(), 1);
     QCOMPARE(editor(), QString("@|letters|1100||||"));
     page->ListBoxSpecial->setCurrentItem(page->ListBoxSpecial->topLevelItem(0));
@@ -464,7 +430,7 @@ class StringPageTest : public QObject {
     QCOMPARE(editor(), QString("@|letters|1100||||"));
     // The only wildcard: the editor is emptied.
     click(page->btndelete);
-    QVERIFY(rows().isEmpty());
+    QVERIFY(wildcards().isEmpty());
     QCOMPARE(editor(), QString("||0000||||"));
     QVERIFY(browsing());
     QVERIFY(Tlistparchar(wildcardFile().toStdString()).Items.empty());
@@ -473,7 +439,7 @@ class StringPageTest : public QObject {
     click(page->btndelete);
     QVERIFY(browsing());
     addDigits("#", "again");
-    QCOMPARE(rows(), QStringList{"#"});
+    QCOMPARE(wildcards(), QStringList{"#"});
     QCOMPARE(page->selectedRow(), 0);
   }
 
@@ -484,19 +450,19 @@ class StringPageTest : public QObject {
     showPage(Tab::String);
     const std::string before = Read(wildcardFile());
     // Its folder gone: root writes through mode bits, not into a missing folder.
-    const fs::path folder = dir->path().toStdString(), away = folder.string() + ".away";
-    fs::rename(folder, away);
+    const fs::path away = folder->path.string() + ".away";
+    fs::rename(folder->path, away);
 
     click(page->BtnAdd);
     page->comName->setCurrentText("$");
     page->EditDescription->setText("kept");
     click(page->ChNumber);
     click(page->btnSave);
-    QCOMPARE(messages(), QStringList{"EInOutError\nUnable to write to " + wildcardFile()});
+    QCOMPARE(fake->texts(), QStringList{"EInOutError\nUnable to write to " + wildcardFile()});
     QCOMPARE(fake->boxes[0].icon, Icon::Error);
     QVERIFY(editing());
     QCOMPARE(editor(), QString("$|kept|0010||||"));
-    QCOMPARE(rows(), (QStringList{"#", "@", "*"}));
+    QCOMPARE(wildcards(), (QStringList{"#", "@", "*"}));
     QCOMPARE(page->WildcardList.Items.size(), size_t(3));
     click(page->btnCancel);
 
@@ -510,16 +476,16 @@ class StringPageTest : public QObject {
     QCOMPARE(editor(), QString("#|digits 0-9|0010||||"));
     fake->answers = {true};
     click(page->btndelete);
-    QCOMPARE(rows().size(), 3);
+    QCOMPARE(wildcards().size(), 3);
     QVERIFY(browsing());
     QCOMPARE(fake->boxes.size(), size_t(4));  // three write errors, and the question
 
-    QVERIFY(!fs::exists(folder));  // nothing was written anywhere
-    fs::rename(away, folder);
+    QVERIFY(!fs::exists(folder->path));  // nothing was written anywhere
+    fs::rename(away, folder->path);
     QCOMPARE(Read(wildcardFile()), before);
     addDigits("$", "kept");
     QCOMPARE(fake->boxes.size(), size_t(4));
-    QCOMPARE(rows(), (QStringList{"#", "@", "*", "$"}));
+    QCOMPARE(wildcards(), (QStringList{"#", "@", "*", "$"}));
     QCOMPARE(Tlistparchar(wildcardFile().toStdString()).Items.size(), size_t(4));
   }
 

@@ -92,11 +92,6 @@ class SettingsTest : public QObject {
     QVERIFY(form->isHidden());
     form.reset();
   }
-  QStringList boxTexts() const {
-    QStringList out;
-    for (const auto& box : fake->boxes) out << box.text;
-    return out;
-  }
   static void columns(ResultPage* page, int count) {
     page->columnsBox->setCurrentIndex(count - 1);
     page->ColumnsChange();
@@ -322,7 +317,7 @@ class SettingsTest : public QObject {
     form->TabSheet22->loadItems(list.fileName());
     QCOMPARE(form->TabSheet22->items->count(), 1000);
     closeWindow();
-    QCOMPARE(boxTexts(), QStringList{kItemsMessage});
+    QCOMPARE(fake->texts(), QStringList{kItemsMessage});
     QCOMPARE(fake->boxes[0].icon, Icon::Information);
     QStringList lines = Lines(readIni());
     QVERIFY(lines.contains("Total=800"));
@@ -594,15 +589,15 @@ class SettingsTest : public QObject {
     StringPage* string = form->TabSheet2;
     const QString unable = "EInOutError\nUnable to write to " + path;
     if (file == "wildcard.ini") {
-      QCOMPARE(boxTexts().size(), 1);
-      QVERIFY2(boxTexts()[0].startsWith("EInOutError\nCannot open file \"" + path + "\". "),
-               qPrintable(boxTexts()[0]));
+      QCOMPARE(fake->texts().size(), 1);
+      QVERIFY2(fake->texts()[0].startsWith("EInOutError\nCannot open file \"" + path + "\". "),
+               qPrintable(fake->texts()[0]));
       QCOMPARE(string->WildcardList.Items.size(), size_t(0));
       QTest::mouseClick(string->BtnAdd, Qt::LeftButton);
       string->comName->setCurrentText("~");
       QTest::mouseClick(string->ChNumber, Qt::LeftButton);
       QTest::mouseClick(string->btnSave, Qt::LeftButton);
-      QCOMPARE(boxTexts().last(), unable);
+      QCOMPARE(fake->texts().last(), unable);
       fake->boxes.clear();
     } else {
       QVERIFY(fake->boxes.empty());
@@ -610,7 +605,7 @@ class SettingsTest : public QObject {
       QCOMPARE(form->TabSheet1->RxSpinUpper->value(), 10000);
     }
     closeWindow();
-    QCOMPARE(boxTexts(), file == "setup.ini" ? QStringList{unable} : QStringList{});
+    QCOMPARE(fake->texts(), file == "setup.ini" ? QStringList{unable} : QStringList{});
     QVERIFY(stat() == before);
   }
 
@@ -636,7 +631,7 @@ class SettingsTest : public QObject {
     string->comName->setCurrentText("~");
     QTest::mouseClick(string->ChNumber, Qt::LeftButton);
     QTest::mouseClick(string->btnSave, Qt::LeftButton);
-    QCOMPARE(boxTexts(), QStringList{"EInOutError\nUnable to write to " + config + "/wildcard.ini"});
+    QCOMPARE(fake->texts(), QStringList{"EInOutError\nUnable to write to " + config + "/wildcard.ini"});
     QCOMPARE(string->WildcardList.Items.size(), size_t(3));
     QVERIFY(shipped.open(QIODevice::ReadOnly));
     QCOMPARE(shipped.readAll(), before);
@@ -658,7 +653,7 @@ class SettingsTest : public QObject {
     hang.stop();
     QCOMPARE(exitCode, 0);
     QVERIFY(form->isHidden());
-    QCOMPARE(boxTexts(), QStringList{"EInOutError\nUnable to write to " + iniPath()});
+    QCOMPARE(fake->texts(), QStringList{"EInOutError\nUnable to write to " + iniPath()});
     QCOMPARE(fake->boxes[0].icon, Icon::Error);
     QVERIFY(QFileInfo(iniPath()).isDir());
   }
@@ -679,7 +674,7 @@ class SettingsTest : public QObject {
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
     QVERIFY(closed);
-    QCOMPARE(boxTexts(), QStringList{"EInOutError\nUnable to write to " + iniPath()});
+    QCOMPARE(fake->texts(), QStringList{"EInOutError\nUnable to write to " + iniPath()});
     QCOMPARE(readIni(), before);
     QCOMPARE(QDir(folder->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              QStringList{"setup.ini"});
