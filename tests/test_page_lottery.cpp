@@ -206,22 +206,17 @@ class LotteryPageTest : public QObject, public test::PageFixture<LotteryPage> {
   void saveOpensOnTheLineLayout() {
     manualSeed(12345);
     start();
-    bool checked = false;
-    QTimer::singleShot(0, this, [&] {
-      auto* dialog = qobject_cast<TFormSaveText*>(QApplication::activeModalWidget());
-      QVERIFY(dialog != nullptr);
-      QCOMPARE(dialog->PageKind, PageKind::Lottery);
-      QCOMPARE(dialog->RxSpinEdit1->value(), 6);
-      QVERIFY(!dialog->RxSpinEdit1->isEnabled());
-      QVERIFY(dialog->raMutiCol->isChecked());
-      QVERIFY(!dialog->raSingleLine->isEnabled() && !dialog->rxOnecol->isEnabled());
-      QCOMPARE(dialog->Generator->Results.size(), size_t(120));
-      QCOMPARE(std::string(dialog->Generator->Results[0]), std::string("21"));
-      checked = true;
-      dialog->reject();
-    });
-    page->saveAction->trigger();
-    QVERIFY(checked);
+    QVERIFY(WhenModal<TFormSaveText>(
+        [&] { page->saveAction->trigger(); },
+        [](TFormSaveText* dialog) {
+          QCOMPARE(dialog->PageKind, PageKind::Lottery);
+          QCOMPARE(dialog->RxSpinEdit1->value(), 6);
+          QVERIFY(!dialog->RxSpinEdit1->isEnabled());
+          QVERIFY(dialog->raMutiCol->isChecked());
+          QVERIFY(!dialog->raSingleLine->isEnabled() && !dialog->rxOnecol->isEnabled());
+          QCOMPARE(dialog->Generator->Results.size(), size_t(120));
+          QCOMPARE(std::string(dialog->Generator->Results[0]), std::string("21"));
+        }));
   }
 
   // For the same seed and inputs the page shows what quenvar-cli lottery

@@ -332,19 +332,14 @@ class SamplingPageTest : public QObject, public test::PageFixture<SamplingPage> 
     addItems({"a", "b", "c"}, true);
     setColumns(5);
     start();
-    bool checked = false;
-    QTimer::singleShot(0, this, [&] {
-      auto* dialog = qobject_cast<TFormSaveText*>(QApplication::activeModalWidget());
-      QVERIFY(dialog != nullptr);
-      QCOMPARE(dialog->PageKind, PageKind::Sampling);
-      QCOMPARE(dialog->RxSpinEdit1->value(), 5);
-      QVERIFY(dialog->raSingleLine->isEnabled() && dialog->rxOnecol->isEnabled());
-      QCOMPARE(dialog->Generator, static_cast<const Trandom_base*>(&page->generator));
-      checked = true;
-      dialog->reject();
-    });
-    QTest::mouseClick(page->saveButton, Qt::LeftButton);
-    QVERIFY(checked);
+    QVERIFY(WhenModal<TFormSaveText>(
+        [&] { QTest::mouseClick(page->saveButton, Qt::LeftButton); },
+        [&](TFormSaveText* dialog) {
+          QCOMPARE(dialog->PageKind, PageKind::Sampling);
+          QCOMPARE(dialog->RxSpinEdit1->value(), 5);
+          QVERIFY(dialog->raSingleLine->isEnabled() && dialog->rxOnecol->isEnabled());
+          QCOMPARE(dialog->Generator, static_cast<const Trandom_base*>(&page->generator));
+        }));
   }
 
   void sameOutputAsTheCommandLine_data() {

@@ -533,17 +533,11 @@ class StringPageTest : public QObject, public test::PageFixture<StringPage> {
     showPage(Tab::String);
     test::ChooseColumns(*page, 4);
     run("#@", 30, 9);
-    bool opened = false;
-    QTimer::singleShot(0, [&] {
-      auto* dialog = qobject_cast<TFormSaveText*>(QApplication::activeModalWidget());
-      if (dialog == nullptr) return;
-      opened = true;
-      QCOMPARE(dialog->PageKind, PageKind::String);
-      QCOMPARE(dialog->RxSpinEdit1->value(), 4);
-      dialog->reject();
-    });
-    click(page->saveButton);
-    QVERIFY(opened);
+    QVERIFY(test::WhenModal<TFormSaveText>([&] { click(page->saveButton); },
+                                           [](TFormSaveText* dialog) {
+                                             QCOMPARE(dialog->PageKind, PageKind::String);
+                                             QCOMPARE(dialog->RxSpinEdit1->value(), 4);
+                                           }));
 
     const bool cancelled =
         test::CancelInPhase(*page, "Calculating randoms...", [&] { run("########", 5000000, 9); }).cancelled;
