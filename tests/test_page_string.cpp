@@ -36,21 +36,10 @@ std::string Read(const QString& path) { return test::ReadFile(path.toStdString()
 
 void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
-// Runs `drive` on the selection dialog once it is open, and counts the
-// dialogs that opened.
-struct DialogDriver {
-  int opened = 0;
-  QStringList titles;
-  void when(std::function<void(TFormSelect*)> drive) {
-    QTimer::singleShot(0, [this, drive] {
-      auto* dialog = qobject_cast<TFormSelect*>(QApplication::activeModalWidget());
-      if (dialog == nullptr) return;
-      ++opened;
-      titles << dialog->windowTitle();
-      drive(dialog);
-    });
-  }
-};
+// Whether a click on `button` opened the selection dialog; `drive` acts on it.
+bool Selects(QWidget* button, const std::function<void(TFormSelect*)>& drive) {
+  return test::WhenModal<TFormSelect>([button] { QTest::mouseClick(button, Qt::LeftButton); }, drive);
+}
 
 }  // namespace
 
@@ -275,7 +264,6 @@ class StringPageTest : public QObject, public test::PageFixture<StringPage> {
   // was typed.
   void refusalsKeepTheEditorOpen() {
     showPage(Tab::String);
-    DialogDriver dialogs;
     click(page->BtnAdd);
     page->EditDescription->setText("x");
     click(page->ChNumber);
@@ -286,11 +274,11 @@ class StringPageTest : public QObject, public test::PageFixture<StringPage> {
     click(page->btnSave);  // no group
     // 26 capitals excluded: refused; 25: accepted, and one capital is left.
     click(page->ChUpper);
-    dialogs.when([](TFormSelect* d) {
+    QVERIFY(Selects(page->spUpper, [](TFormSelect* d) {
+      QCOMPARE(d->windowTitle(), QString("Select uppercase letters excluded"));
       click(d->btnSelectAll);
       click(d->BitBtn1);
-    });
-    click(page->spUpper);
+    }));
     QCOMPARE(page->Editupper->text(), QString("ABCDEFGHIJKLMNOPQRSTUVWXYZ"));
     page->comName->setCurrentText("U");
     click(page->btnSave);
@@ -305,16 +293,13 @@ class StringPageTest : public QObject, public test::PageFixture<StringPage> {
     QCOMPARE(editor(), QString("U|x|1000|ABCDEFGHIJKLMNOPQRSTUVWXYZ|||"));
     QCOMPARE(page->WildcardList.Items.size(), size_t(3));
 
-    dialogs.when([](TFormSelect* d) {
+    QVERIFY(Selects(page->spUpper, [](TFormSelect* d) {
       d->ListBoxTarget->clearSelection();
       d->ListBoxTarget->item(10)->setSelected(true);  // K
       click(d->btnUnselect);
       click(d->BitBtn1);
-    });
-    click(page->spUpper);
+    }));
     click(page->btnSave);
-    QCOMPARE(dialogs.opened, 2);
-    QCOMPARE(dialogs.titles[0], QString("Select uppercase letters excluded"));
     QCOMPARE(fake->texts().size(), 4);
     QVERIFY(browsing());
     QCOMPARE(wildcards(), (QStringList{"#", "@", "*", "U"}));
@@ -333,21 +318,16 @@ class StringPageTest : public QObject, public test::PageFixture<StringPage> {
   // cancelled, the save asks for a character.
   void tickingSpecialOpensTheDialog() {
     showPage(Tab::String);
-    DialogDriver dialogs;
-    dialogs.when([](TFormSelect* d) { click(d->BitBtn2); });
-    click(page->ChSpecial);  // browsing: the editor is disabled, nothing opens
-    QApplication::processEvents();
-    QCOMPARE(dialogs.opened, 0);
+    const auto cancel = [](TFormSelect* d) { click(d->BitBtn2); };
+    QVERIFY(!Selects(page->ChSpecial, cancel));  // browsing: the editor is disabled, nothing opens
     click(page->BtnAdd);
     page->comName->setCurrentText("%");
-    dialogs.when([](TFormSelect* d) {
+    QVERIFY(Selects(page->ChSpecial, [](TFormSelect* d) {
+      QCOMPARE(d->windowTitle(), QString("Select special characters included"));
       QCOMPARE(d->ListBoxSource->count(), 33);
       click(d->btnSelectAll);
       click(d->BitBtn2);
-    });
-    click(page->ChSpecial);
-    QCOMPARE(dialogs.opened, 1);
-    QCOMPARE(dialogs.titles, QStringList{"Select special characters included"});
+    }));
     QVERIFY(page->ChSpecial->isChecked());
     QCOMPARE(page->EditSpecial->text(), QString());
     click(page->btnSave);
@@ -355,43 +335,34 @@ class StringPageTest : public QObject, public test::PageFixture<StringPage> {
              QStringList{
                  "When the special character box is checked\n\nYou must select at least one character!\n"});
     QVERIFY(editing());
-    // Unticking opens nothing.
-    dialogs.when([](TFormSelect* d) { click(d->BitBtn2); });
-    click(page->ChSpecial);
-    QApplication::processEvents();
-    QCOMPARE(dialogs.opened, 1);
+    QVERIFY(!Selects(page->ChSpecial, cancel));  // unticking opens nothing
   }
 
   // A click or a double click on an edit box does what its "..." button does,
   // and keeps the name, note and boxes typed so far.
   void editBoxesOpenTheirDialog() {
     showPage(Tab::String);
-    DialogDriver dialogs;
-    dialogs.when([](TFormSelect* d) { click(d->BitBtn2); });
-    QTest::mouseClick(page->EditNumber, Qt::LeftButton);  // browsing: nothing
-    QApplication::processEvents();
-    QCOMPARE(dialogs.opened, 0);
+    QVERIFY(!Selects(page->EditNumber, [](TFormSelect* d) { click(d->BitBtn2); }));  // browsing: nothing
     click(page->btnEdit);
     QVERIFY(editing());
     page->EditDescription->setText("odd digits");
-    dialogs.when([](TFormSelect* d) {
+    QVERIFY(Selects(page->EditNumber, [](TFormSelect* d) {
       for (int row : {0, 2, 4, 6, 8}) d->ListBoxSource->item(row)->setSelected(true);
       click(d->btnselect);
       click(d->BitBtn1);
-    });
-    QTest::mouseClick(page->EditNumber, Qt::LeftButton);
+    }));
     QCOMPARE(page->EditNumber->text(), QString("02468"));
     QCOMPARE(page->EditWildcard.NumberExclude, (TArrayInteger{48, 50, 52, 54, 56}));
-    dialogs.when([](TFormSelect* d) {
-      click(d->btnselect);  // right after opening: the first available line only
-      click(d->BitBtn1);
-    });
     QMouseEvent twice(QEvent::MouseButtonDblClick, QPointF(5, 5), page->EditLower->mapToGlobal(QPointF(5, 5)),
                       Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(page->EditLower, &twice);
+    QVERIFY(test::WhenModal<TFormSelect>([&] { QApplication::sendEvent(page->EditLower, &twice); },
+                                         [](TFormSelect* d) {
+                                           QCOMPARE(d->windowTitle(),
+                                                    QString("Select lowercase letters excluded"));
+                                           click(d->btnselect);  // right after opening: the first line only
+                                           click(d->BitBtn1);
+                                         }));
     QCOMPARE(page->EditLower->text(), QString("a"));
-    QCOMPARE(dialogs.opened, 2);
-    QCOMPARE(dialogs.titles[1], QString("Select lowercase letters excluded"));
     QCOMPARE(editor(), QString("#|odd digits|0010||a|02468|"));
     click(page->btnSave);
     QVERIFY(browsing());
@@ -399,11 +370,10 @@ class StringPageTest : public QObject, public test::PageFixture<StringPage> {
     QCOMPARE(Tlistparchar(wildcardFile().toStdString()).Items[0].Description, "odd digits");
     // Cancel in the dialog changes nothing.
     click(page->btnEdit);
-    dialogs.when([](TFormSelect* d) {
+    QVERIFY(Selects(page->spNumber, [](TFormSelect* d) {
       click(d->btnUnSelectAll);
       click(d->BitBtn2);
-    });
-    click(page->spNumber);
+    }));
     QCOMPARE(page->EditNumber->text(), QString("02468"));
   }
 
@@ -508,15 +478,12 @@ class StringPageTest : public QObject, public test::PageFixture<StringPage> {
     const QStringList cells = test::AccessibleRows(page->ListBoxSpecial);
     QVERIFY2(cells.contains("letters and digits"), qPrintable(cells.join(", ")));
 
-    DialogDriver dialogs;
     QStringList dialogMissing;
     click(page->btnEdit);
-    dialogs.when([&](TFormSelect* d) {
+    QVERIFY(Selects(page->spUpper, [&](TFormSelect* d) {
       dialogMissing = unnamed(d);
       click(d->BitBtn2);
-    });
-    click(page->spUpper);
-    QCOMPARE(dialogs.opened, 1);
+    }));
     QVERIFY2(dialogMissing.isEmpty(), qPrintable(dialogMissing.join(", ")));
     click(page->btnCancel);
 
@@ -564,15 +531,13 @@ class StringPageTest : public QObject, public test::PageFixture<StringPage> {
     for (QCheckBox* box : {page->ChUpper, page->Chlower, page->ChNumber}) click(box);
     QTest::qWait(300);
     QVERIFY(form->grab().save(folder + "/tab4-string-editing.png"));
-    DialogDriver dialogs;
     bool saved = false;
-    dialogs.when([&](TFormSelect* d) {
+    QVERIFY(Selects(page->spUpper, [&](TFormSelect* d) {
       d->ListBoxSource->item(3)->setSelected(true);
       QTest::qWait(300);
       saved = d->grab().save(folder + "/dialog-select-from-page.png");
       click(d->BitBtn2);
-    });
-    click(page->spUpper);
+    }));
     QVERIFY(saved);
     click(page->btnCancel);
   }
