@@ -441,7 +441,6 @@ class FilePageTest : public QObject, public test::PageFixture<FilePage> {
     QCOMPARE(AccessibleName(page->Rx3SpinCount), QString("Size ( Byte )"));
     QCOMPARE(AccessibleName(page->EditFileName), QString("Name"));
     QCOMPARE(AccessibleName(page->spSelectFile), QString("Please select file to save data"));
-    QCOMPARE(AccessibleName(page->ChAutoFileName), QString("Auto add number suffix"));
     QCOMPARE(AccessibleName(page->RxSpinAutoFilename), QString("to filename when generate"));
     QCOMPARE(AccessibleName(page->btnHex), QString("Display As Hex"));
     QCOMPARE(AccessibleName(page->btnOct), QString("Display As Octet"));

@@ -471,7 +471,6 @@ class StringPageTest : public QObject, public test::PageFixture<StringPage> {
     QCOMPARE(nameOf(page->EditDescription), QString("Note"));
     QCOMPARE(nameOf(page->spspecial), QString("Select special characters included"));
     QCOMPARE(nameOf(page->EditSpecial), QString("Special characters included"));
-    QCOMPARE(nameOf(page->btndelete), QString("Delete"));
     QCOMPARE(nameOf(page->ListBoxSpecial), QString("Wildcards"));
     const QStringList missing = unnamed(page);
     QVERIFY2(missing.isEmpty(), qPrintable(missing.join(", ")));
