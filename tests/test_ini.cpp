@@ -170,20 +170,6 @@ TEST(Wildcards, SavedOverUnusualFilesKeepOneSection) {
   }
 }
 
-// A file that is there but cannot be read is an error naming it, not an
-// empty profile that a later write would put in its place.
-TEST(IniFile, UnreadableFileIsReported) {
-  Folder dir;
-  fs::create_directories(dir.file("wildcard.ini"));
-  try {
-    Tlistparchar list(dir.file("wildcard.ini"));
-    FAIL() << "a folder read as wildcards";
-  } catch (const EInOutError& e) {
-    EXPECT_NE(std::string(e.what()).find(dir.file("wildcard.ini")), std::string::npos) << e.what();
-    EXPECT_NE(std::string(e.what()).find("Is a directory"), std::string::npos) << e.what();
-  }
-}
-
 TEST(Wildcards, WorkedExampleOnDisk) {
   Folder dir;
   const std::string path = dir.file("wildcard.ini");
