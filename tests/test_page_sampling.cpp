@@ -4,7 +4,6 @@
 #include <QAccessible>
 #include <QProcess>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "Fakes.h"
@@ -21,8 +20,6 @@ class SamplingPageTest : public QObject, public test::PageFixture<SamplingPage> 
   Q_OBJECT
 
  private:
-  std::unique_ptr<QTemporaryDir> dir;
-
   void addItems(const QStringList& texts, bool checked) {
     for (const QString& t : texts) {
       fake->nextInput = t;
@@ -32,12 +29,12 @@ class SamplingPageTest : public QObject, public test::PageFixture<SamplingPage> 
   }
   QStringList itemTexts() const { return page->items->texts(); }
   QStringList results() const { return Texts(page->generator.Results); }
+  // A file of the test's own folder.
+  QString inFolder(const QString& name) const {
+    return QString::fromStdString(folder->file(name.toStdString()));
+  }
   QString writeFile(const QString& name, const QByteArray& bytes) {
-    const QString path = dir->filePath(name);
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(bytes);
-    return path;
+    return QString::fromStdString(folder->write(name.toStdString(), bytes.toStdString()));
   }
   int current() const { return page->ListBoxSampling->currentIndex().row(); }
   QString caption() const { return page->LabelSampling->title(); }
@@ -47,14 +44,8 @@ class SamplingPageTest : public QObject, public test::PageFixture<SamplingPage> 
   }
 
  private slots:
-  void init() {
-    dir = std::make_unique<QTemporaryDir>();
-    openWindow(&TFormRandom::TabSheet22);
-  }
-  void cleanup() {
-    closeWindow();
-    dir.reset();
-  }
+  void init() { openWindow(&TFormRandom::TabSheet22); }
+  void cleanup() { closeWindow(); }
 
   void emptyOrUncheckedListIsRefused() {
     QCOMPARE(caption(), QString("Random sampling from the 0 checked items below"));
@@ -226,7 +217,7 @@ class SamplingPageTest : public QObject, public test::PageFixture<SamplingPage> 
     QCOMPARE(caption(), QString("Random sampling from the 6 checked items below"));
     QCOMPARE(current(), 5);
     // A file that cannot be read: the file and the reason, the list as it was.
-    fake->nextFile = dir->filePath("missing.txt");
+    fake->nextFile = inFolder("missing.txt");
     QTest::mouseClick(page->SpeedButton15, Qt::LeftButton);
     QCOMPARE(fake->boxes.size(), size_t(1));
     QVERIFY(fake->boxes[0].text.startsWith("EInOutError\n"));
@@ -235,13 +226,13 @@ class SamplingPageTest : public QObject, public test::PageFixture<SamplingPage> 
     QCOMPARE(page->items->count(), 6);
     // Saving writes every item, checked or not, with CR LF.
     page->items->setChecked(1, false);
-    fake->nextFile = dir->filePath("out.txt");
+    fake->nextFile = inFolder("out.txt");
     QTest::mouseClick(page->SpeedButton16, Qt::LeftButton);
     QFile out(fake->nextFile);
     QVERIFY(out.open(QIODevice::ReadOnly));
     QCOMPARE(out.readAll(), QByteArray("old\r\nx\r\ny\r\nz\r\n  \r\nlast\r\n"));
     // A save that cannot be written is reported and leaves nothing behind.
-    fake->nextFile = dir->filePath("no/such/folder/out.txt");
+    fake->nextFile = inFolder("no/such/folder/out.txt");
     QTest::mouseClick(page->SpeedButton16, Qt::LeftButton);
     QCOMPARE(fake->boxes.size(), size_t(2));
     QVERIFY(fake->boxes[1].text.startsWith("EInOutError\n"));
