@@ -58,13 +58,8 @@ class FakeService : public PrinterService {
 
 }  // namespace
 
-class DialogTest : public QObject {
+class DialogTest : public QObject, public test::GuiFixture {
   Q_OBJECT
-
-  test::GuiFixture gui;
-  std::unique_ptr<test::FakePlatform>& fake = gui.fake;
-  std::unique_ptr<TFormRandom>& form = gui.form;
-  NumberPage*& page = gui.page;
 
   QString layoutOf(bool oneLine, int perLine, TSeparator separator) const {
     QString text;
@@ -73,7 +68,7 @@ class DialogTest : public QObject {
     return text;
   }
   QString pathFor(const QString& name) const {
-    return QString::fromStdString(gui.folder->file(name.toStdString()));
+    return QString::fromStdString(folder->file(name.toStdString()));
   }
   static QString ReadAll(const QString& path) {
     return QString::fromStdString(test::ReadFile(path.toStdString()));
@@ -90,10 +85,10 @@ class DialogTest : public QObject {
 
  private slots:
   void init() {
-    gui.openWindow();
+    openWindow();
     run();
   }
-  void cleanup() { gui.closeWindow(); }
+  void cleanup() { closeWindow(); }
 
   void savesEveryLayoutByteForByte() {
     struct Case {
@@ -402,7 +397,7 @@ class DialogTest : public QObject {
   // Without a CHM viewer, F1 in a modal dialog opens the help window as a
   // window of the dialog's, which the dialog does not block; it closes with it.
   void dialogHelpWithoutViewer() {
-    gui.useHelpWindow();
+    useHelpWindow();
     QPointer<HelpWindow> help;
     QVERIFY(WhenModal<Taboutform>([&] { form->About1Click(); },
                                   [&](Taboutform* d) {
