@@ -46,6 +46,12 @@ class FakePlatform : public ui::Platform {
   QString helpViewer() override { return viewer; }
   void showHelp(const QString& file, int context) override { help.push_back({file, context}); }
 
+  QStringList texts() const {
+    QStringList out;
+    for (const Box& box : boxes) out << box.text;
+    return out;
+  }
+
   std::vector<Box> boxes;
   std::deque<bool> answers;
   QString nextFile;

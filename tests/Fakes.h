@@ -26,6 +26,24 @@ class FakeStatus : public ProgressBarView, public StatusLabelView {
   void applyPosition(int64_t position) override { positions.push_back(position); }
 };
 
+// Installed while it lives: records the messages shown and answers every
+// question as told.
+class FakeNotifier : public Notifier {
+ public:
+  explicit FakeNotifier(bool yes = false) : yes_(yes) { SetNotifier(this); }
+  ~FakeNotifier() override { SetNotifier(nullptr); }
+  void error(std::string_view m) override { errors.emplace_back(m); }
+  void warning(std::string_view m) override { warnings.emplace_back(m); }
+  bool confirm(std::string_view q) override {
+    questions.emplace_back(q);
+    return yes_;
+  }
+  std::vector<std::string> errors, warnings, questions;
+
+ private:
+  bool yes_;
+};
+
 // A pump that runs at every point and may act there (a nested Cancel).
 class FakePump : public MessagePump {
  public:

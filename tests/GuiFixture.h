@@ -50,10 +50,12 @@ inline CancelWatch CancelInPhase(ui::ResultPage& page, const QString& phase, con
 // files (temp/, help.chm) in a folder of the test's own.
 class GuiFixture {
  public:
-  // Call from init(): a fresh window on the Random Number page.
-  void openWindow() {
+  // Call from init(): a fresh window on the Random Number page; `prepare`
+  // puts files into the window's folder before the window reads them.
+  void openWindow(const std::function<void(const TempFolder&)>& prepare = {}) {
     fake = std::make_unique<FakePlatform>();
     folder = std::make_unique<TempFolder>();
+    if (prepare) prepare(*folder);
     ui::SetApplicationFolder(QString::fromStdString(folder->path.string()));
     form = std::make_unique<ui::TFormRandom>();
     form->show();

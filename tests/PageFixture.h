@@ -107,32 +107,16 @@ inline CliRun RunCli(const QStringList& args) {
 }
 
 template <class Page>
-class PageFixture {
+class PageFixture : public GuiFixture {
  protected:
-  std::unique_ptr<TempFolder> folder;  // the window's files (setup.ini) of this test alone
-  std::unique_ptr<FakePlatform> fake;
-  std::unique_ptr<ui::TFormRandom> form;
-  Page* page = nullptr;
+  Page* page = nullptr;  // hides the Random Number page of GuiFixture
 
-  // The window shown, on the page the member names; `prepare` puts files
-  // into the window's folder before the window reads them.
-  void openWindow(Page* ui::TFormRandom::*member,
-                  const std::function<void(const TempFolder&)>& prepare = {}) {
-    folder = std::make_unique<TempFolder>();
-    if (prepare) prepare(*folder);
-    ui::SetApplicationFolder(QString::fromStdString(folder->path.string()));
-    fake = std::make_unique<FakePlatform>();
-    form = std::make_unique<ui::TFormRandom>();
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+  // The window shown, on the page the member names unless `select` is false.
+  void openWindow(Page* ui::TFormRandom::*member, const std::function<void(const TempFolder&)>& prepare = {},
+                  bool select = true) {
+    GuiFixture::openWindow(prepare);
     page = form.get()->*member;
-    form->PageControl1->setCurrentWidget(page);
-  }
-  void closeWindow() {
-    form.reset();
-    fake.reset();
-    ui::SetApplicationFolder({});
-    folder.reset();
+    if (select) form->PageControl1->setCurrentWidget(page);
   }
 
   static void setSpin(ui::TSpinEdit* spin, qlonglong value) { SetSpin(spin, value); }

@@ -169,6 +169,15 @@ class AccessTest : public QObject {
     QFont large = before;
     large.setPointSize(12);
     QApplication::setFont(large);
+    const auto fits = [](QWidget* w, QSize need, const QString& where) {
+      QVERIFY2(w->width() >= need.width() && w->height() >= need.height(),
+               qPrintable(QString("%1 %2 %3x%4 < %5x%6")
+                              .arg(where, w->objectName())
+                              .arg(w->width())
+                              .arg(w->height())
+                              .arg(need.width())
+                              .arg(need.height())));
+    };
     for (ResultPage* page : gui.form->Pages) {
       gui.form->PageControl1->setCurrentWidget(page);
       QTest::qWait(20);  // the layouts follow the new font
@@ -178,14 +187,7 @@ class AccessTest : public QObject {
             (qobject_cast<QLabel*>(w) == nullptr && qobject_cast<QAbstractButton*>(w) == nullptr &&
              qobject_cast<QAbstractSpinBox*>(w) == nullptr && qobject_cast<QComboBox*>(w) == nullptr))
           continue;
-        const QSize need = w->minimumSizeHint();
-        QVERIFY2(w->width() >= need.width() && w->height() >= need.height(),
-                 qPrintable(page->objectName() + " " + w->objectName() + " " +
-                            QString("%1x%2 < %3x%4")
-                                .arg(w->width())
-                                .arg(w->height())
-                                .arg(need.width())
-                                .arg(need.height())));
+        fits(w, w->minimumSizeHint(), page->objectName());
       }
     }
     // The dialogs open at their usual size and grow with the font.
@@ -212,13 +214,7 @@ class AccessTest : public QObject {
                                ? w->minimumSizeHint()
                                : QSize(push->fontMetrics().horizontalAdvance(push->text().remove('&')) + 8,
                                        push->fontMetrics().height() + 4);
-        QVERIFY2(w->width() >= need.width() && w->height() >= need.height(),
-                 qPrintable(dialog->objectName() + " " + w->objectName() +
-                            QString(" %1x%2 < %3x%4")
-                                .arg(w->width())
-                                .arg(w->height())
-                                .arg(need.width())
-                                .arg(need.height())));
+        fits(w, need, dialog->objectName());
       }
     }
     QApplication::setFont(before);

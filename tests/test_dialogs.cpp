@@ -58,13 +58,8 @@ class FakeService : public PrinterService {
 
 }  // namespace
 
-class DialogTest : public QObject {
+class DialogTest : public QObject, public test::GuiFixture {
   Q_OBJECT
-
-  test::GuiFixture gui;
-  std::unique_ptr<test::FakePlatform>& fake = gui.fake;
-  std::unique_ptr<TFormRandom>& form = gui.form;
-  NumberPage*& page = gui.page;
 
   QString layoutOf(bool oneLine, int perLine, TSeparator separator) const {
     QString text;
@@ -73,7 +68,7 @@ class DialogTest : public QObject {
     return text;
   }
   QString pathFor(const QString& name) const {
-    return QString::fromStdString(gui.folder->file(name.toStdString()));
+    return QString::fromStdString(folder->file(name.toStdString()));
   }
   static QString ReadAll(const QString& path) {
     return QString::fromStdString(test::ReadFile(path.toStdString()));
@@ -90,10 +85,10 @@ class DialogTest : public QObject {
 
  private slots:
   void init() {
-    gui.openWindow();
+    openWindow();
     run();
   }
-  void cleanup() { gui.closeWindow(); }
+  void cleanup() { closeWindow(); }
 
   void savesEveryLayoutByteForByte() {
     struct Case {
@@ -390,20 +385,6 @@ class DialogTest : public QObject {
     QCOMPARE(printer.pageLayout().pageSize().id(), QPageSize::Letter);
   }
 
-  void aboutBoxLinks() {
-    QVERIFY(WhenModal<Taboutform>(
-        [&] { form->About1Click(); },
-        [&](Taboutform* d) {
-          QCOMPARE(d->windowTitle(), QString("About Quenvar Random Number Generator "));
-          QCOMPARE(d->RxLabel1->text(), QString("Quenvar Random Number Generator V1.04 (Build 8)"));
-          d->Label6Click();
-          d->Label4Click();
-        }));
-    QCOMPARE(fake->opened.size(), size_t(2));
-    QCOMPARE(fake->opened[0], QUrl(kHomePageAddress));
-    QCOMPARE(fake->opened[1], QUrl(QString("mailto:") + kSupportAddress));
-  }
-
   void helpContextsOfTheDialogs() {
     auto pressF1 = [](QWidget* d) {
       for (QAction* a : d->actions())
@@ -423,7 +404,7 @@ class DialogTest : public QObject {
   // Without a CHM viewer, F1 in a modal dialog opens the help window as a
   // window of the dialog's, which the dialog does not block; it closes with it.
   void dialogHelpWithoutViewer() {
-    gui.useHelpWindow();
+    useHelpWindow();
     QPointer<HelpWindow> help;
     QVERIFY(WhenModal<Taboutform>([&] { form->About1Click(); },
                                   [&](Taboutform* d) {

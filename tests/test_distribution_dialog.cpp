@@ -4,7 +4,6 @@
 // before a run the command is disabled and, called anyway, only says so.
 #include <QAccessible>
 #include <QBarSet>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
 #include <map>
@@ -69,7 +68,6 @@ class DistributionDialogTest : public QObject, public GuiFixture {
   Q_OBJECT
 
  private:
-  std::unique_ptr<QTemporaryDir> dir;
   QList<ResultPage*> charted() const { return {form->TabSheet1, form->TabSheet3, form->TabSheet22}; }
   void show(ResultPage* p) { form->PageControl1->setCurrentWidget(p); }
   static void start(ResultPage* p) { QTest::mouseClick(p->actions().startButton(), Qt::LeftButton); }
@@ -101,9 +99,8 @@ class DistributionDialogTest : public QObject, public GuiFixture {
 
  private slots:
   void init() {
-    dir = std::make_unique<QTemporaryDir>();
     openWindow();
-    form->TabSheet3->BaseFileName = dir->filePath("bytes.dat");
+    form->TabSheet3->BaseFileName = QString::fromStdString(folder->file("bytes.dat"));
     form->TabSheet3->ChAutoFileNameClick();
   }
   void cleanup() { closeWindow(); }

@@ -25,14 +25,12 @@ namespace {
 
 Tinputpar Request(int32_t lower, int32_t upper, int32_t count, bool duplicate, TArrayInteger excluded = {},
                   uint8_t kind = 1) {
-  Tinputpar par;
-  par.Lower = lower;
-  par.Upper = upper;
-  par.Count = count;
-  par.Duplicate = duplicate;
-  par.Excluded = std::move(excluded);
-  par.ExcludeKind = static_cast<TExcludeKind>(kind);  // the reference model's codes
-  return par;
+  return Tinputpar{.Lower = lower,
+                   .Upper = upper,
+                   .Excluded = std::move(excluded),
+                   .ExcludeKind = static_cast<TExcludeKind>(kind),  // the reference model's codes
+                   .Count = count,
+                   .Duplicate = duplicate};
 }
 
 // The draw from `seed`; `end` gets the state the run left its source in.
@@ -211,22 +209,17 @@ TEST(CountFreeOfDigits, AgreesWithTestingEveryValue) {
   EXPECT_EQ(CountFreeOfDigits(-2147483647, 2147483647, 0), 4294967295);  // no digit excluded
 }
 
-TEST(Engine, EdgeCases) {
+// Every value excluded by its digits draws nothing; so does every value
+// excluded by number with repeats allowed, instead of drawing for ever.
+TEST(Engine, RunsThatCanDrawNothingEnd) {
   Tmake_random engine;
   EXPECT_TRUE(Draw(Request(1, 100, 10, false, {1, 2, 3, 4, 5, 6, 7, 8, 9}), 1, &engine).empty());
   EXPECT_EQ(engine.PossibleTotal(), 0);
-
-  for (int32_t v : Draw(Request(-5, 5, 500, true, {5}), 3)) EXPECT_TRUE(v != 5 && v != -5);
-}
-
-// With repeats allowed and every value excluded by number, the run ends
-// empty instead of drawing for ever.
-TEST(Engine, WholeNumberExclusionsCoveringTheRangeEndTheRun) {
-  Tmake_random engine;
   EXPECT_TRUE(Draw(Request(1, 5, 10, true, {5, 4, 3, 2, 1}, 0), 1, &engine).empty());
   EXPECT_EQ(engine.GeneratedTotal(), 0);
   // One value left free: it is the only one drawn.
   EXPECT_EQ(Draw(Request(1, 5, 3, true, {5, 4, 2, 1}, 0), 1), (TArrayInteger{3, 3, 3}));
+  for (int32_t v : Draw(Request(-5, 5, 500, true, {5}), 3)) EXPECT_TRUE(v != 5 && v != -5);
 }
 
 TEST(Engine, Formatting) {
@@ -414,35 +407,6 @@ TEST(Memory, RequestsBeyondWhatIsFreeAreRefused) {
   huge.MainUpper = 1000;
   EXPECT_THROW(test::SeededRun(lottery, huge, 0), EOutOfMemory);
   EXPECT_EQ(lottery.GeneratedTotal(), 0);
-}
-
-namespace {
-
-// Runs in the death test's child: exits 0 when the refused request left the
-// previous results as they were.
-[[noreturn]] void RunOutOfMemory() {
-  Trandom_simply generator;
-  test::SeededRun(generator, Request(1, 100, 10, true), 1);
-  generator.FormatResults(TformatPar{SortDrawn, false, RadixDecimal});
-  const TArrayString before = generator.Results;
-  const rlimit limit{512u << 20, 512u << 20};
-  setrlimit(RLIMIT_AS, &limit);
-  try {
-    test::SeededRun(generator, Request(1, 100, 2147483647, true), 1);
-    std::exit(3);
-  } catch (const EOutOfMemory&) {
-  }
-  std::exit(generator.Results == before && generator.Engine.Randoms.size() == 10 ? 0 : 4);
-}
-
-}  // namespace
-
-// A request whose memory cannot be had is refused with EOutOfMemory, and the
-// results of the run before stay as they were.
-TEST(NumberGeneratorDeathTest, OutOfMemoryKeepsThePreviousResults) {
-  if (quenvar::test::kAddressSanitizer) GTEST_SKIP() << "limits the address space";
-  GTEST_FLAG_SET(death_test_style, "threadsafe");
-  EXPECT_EXIT(RunOutOfMemory(), ::testing::ExitedWithCode(0), "");
 }
 
 namespace {

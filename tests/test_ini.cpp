@@ -5,6 +5,7 @@
 #include <fstream>
 #include <functional>
 
+#include "Fakes.h"
 #include "TestFiles.h"
 #include "core/Errors.h"
 #include "core/IniFile.h"
@@ -19,20 +20,7 @@ using quenvar::test::TempFolder;
 namespace {
 
 using Folder = TempFolder;
-
-// Answers every question as told and records the messages.
-struct Answers : Notifier {
-  explicit Answers(bool yes) : yes(yes) { SetNotifier(this); }
-  ~Answers() override { SetNotifier(nullptr); }
-  void error(std::string_view m) override { errors.emplace_back(m); }
-  void warning(std::string_view) override {}
-  bool confirm(std::string_view q) override {
-    questions.emplace_back(q);
-    return yes;
-  }
-  bool yes;
-  std::vector<std::string> errors, questions;
-};
+using Answers = quenvar::test::FakeNotifier;
 
 Tparchar Digits(const std::string& name) {
   Tparchar w;
@@ -179,20 +167,6 @@ TEST(Wildcards, SavedOverUnusualFilesKeepOneSection) {
     EXPECT_EQ(saved.find("[Special Char]"), saved.rfind("[Special Char]")) << saved;
     EXPECT_EQ(saved.substr(0, 3) == "\xEF\xBB\xBF", text.substr(0, 3) == "\xEF\xBB\xBF");
     EXPECT_EQ(Tlistparchar(path).Items.size(), 1u);
-  }
-}
-
-// A file that is there but cannot be read is an error naming it, not an
-// empty profile that a later write would put in its place.
-TEST(IniFile, UnreadableFileIsReported) {
-  Folder dir;
-  fs::create_directories(dir.file("wildcard.ini"));
-  try {
-    Tlistparchar list(dir.file("wildcard.ini"));
-    FAIL() << "a folder read as wildcards";
-  } catch (const EInOutError& e) {
-    EXPECT_NE(std::string(e.what()).find(dir.file("wildcard.ini")), std::string::npos) << e.what();
-    EXPECT_NE(std::string(e.what()).find("Is a directory"), std::string::npos) << e.what();
   }
 }
 

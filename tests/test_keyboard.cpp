@@ -31,16 +31,6 @@ QStringList FocusChain(QWidget* page) {
   return names;
 }
 
-// The Alt+letter of a caption; 0 when it has none.
-QChar Mnemonic(const QString& text) {
-  for (qsizetype i = 0; i + 1 < text.size(); ++i)
-    if (text[i] == '&') {
-      if (text[i + 1] != '&') return text[i + 1].toUpper();
-      ++i;
-    }
-  return {};
-}
-
 }  // namespace
 
 class KeyboardTest : public QObject {
@@ -239,28 +229,8 @@ class KeyboardTest : public QObject {
   void mnemonicsDoNotClash() {
     QFETCH(int, tab);
     std::unique_ptr<QWidget> dialog = test::Dialog(-tab, gui.form.get(), gui.page->textGenerator());
-    QWidget* page = tab >= 0 ? gui.form->page(Tab(tab)) : dialog.get();
-    QMap<QChar, QString> taken;
-    for (QWidget* w : page->findChildren<QWidget*>()) {
-      QString text;
-      bool needed = false;
-      if (auto* label = qobject_cast<QLabel*>(w)) {
-        text = label->text();
-        needed = label->buddy() != nullptr;
-      } else if (qobject_cast<QCheckBox*>(w) != nullptr || qobject_cast<QRadioButton*>(w) != nullptr ||
-                 qobject_cast<QPushButton*>(w) != nullptr) {
-        text = static_cast<QAbstractButton*>(w)->text();
-        needed = qobject_cast<QPushButton*>(w) == nullptr ||
-                 !QRegularExpression("^[<>]").match(static_cast<QPushButton*>(w)->text()).hasMatch();
-      } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
-        text = group->title();
-      }
-      const QChar key = Mnemonic(text);
-      QVERIFY2(!needed || !key.isNull(), qPrintable(text + " has no key"));
-      if (key.isNull()) continue;
-      QVERIFY2(!taken.contains(key), qPrintable(text + " takes Alt+" + key + " of " + taken.value(key)));
-      taken[key] = text;
-    }
+    const QStringList problems = test::MnemonicProblems(tab >= 0 ? gui.form->page(Tab(tab)) : dialog.get());
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
   }
 
   // A question answers No on Enter.

@@ -4,7 +4,6 @@
 #include <QAccessible>
 #include <QProcess>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "Fakes.h"
@@ -21,8 +20,6 @@ class SamplingPageTest : public QObject, public test::PageFixture<SamplingPage> 
   Q_OBJECT
 
  private:
-  std::unique_ptr<QTemporaryDir> dir;
-
   void addItems(const QStringList& texts, bool checked) {
     for (const QString& t : texts) {
       fake->nextInput = t;
@@ -32,12 +29,12 @@ class SamplingPageTest : public QObject, public test::PageFixture<SamplingPage> 
   }
   QStringList itemTexts() const { return page->items->texts(); }
   QStringList results() const { return Texts(page->generated().Results); }
+  // A file of the test's own folder.
+  QString inFolder(const QString& name) const {
+    return QString::fromStdString(folder->file(name.toStdString()));
+  }
   QString writeFile(const QString& name, const QByteArray& bytes) {
-    const QString path = dir->filePath(name);
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(bytes);
-    return path;
+    return QString::fromStdString(folder->write(name.toStdString(), bytes.toStdString()));
   }
   int current() const { return page->ListBoxSampling->currentIndex().row(); }
   QString caption() const { return page->LabelSampling->title(); }
@@ -47,17 +44,10 @@ class SamplingPageTest : public QObject, public test::PageFixture<SamplingPage> 
   }
 
  private slots:
-  void init() {
-    dir = std::make_unique<QTemporaryDir>();
-    openWindow(&TFormRandom::TabSheet22);
-  }
-  void cleanup() {
-    closeWindow();
-    dir.reset();
-  }
+  void init() { openWindow(&TFormRandom::TabSheet22); }
+  void cleanup() { closeWindow(); }
 
   void emptyOrUncheckedListIsRefused() {
-    QCOMPARE(form->PageControl1->tabText(2), QString("Random Sampling"));
     QCOMPARE(caption(), QString("Random sampling from the 0 checked items below"));
     QCOMPARE(page->actions().startButton()->text(), QString("Random Sampling"));
     // Shown after the window, the page's header still spans its width.
@@ -102,11 +92,18 @@ class SamplingPageTest : public QObject, public test::PageFixture<SamplingPage> 
     QCOMPARE(page->view().totalsLabel()->text(), QString("      Generated total: 10"));
   }
 
-  // "7" from the popup's columns menu selects 7 in the columns box.
+  // The popup's columns menu, items 1 to 10, has the box's choice checked;
+  // "7" from it selects 7 in the columns box.
   void popupColumnsMenu() {
     addItems({"a", "b", "c", "d", "e"}, true);
     setSpin(page->RxSpinEdit22, 5);
     start();
+    page->actions().PopupRequested(QPoint(10, 10));
+    QVERIFY(page->actions().popup()->isVisible());
+    QCOMPARE(page->actions().columnActions()->actions().size(), 10);
+    QVERIFY(page->actions().columnActions()->checkedAction() != nullptr);
+    QCOMPARE(page->actions().columnActions()->checkedAction()->data().toInt(), 3);
+    page->actions().popup()->hide();
     QMenu* columns = page->actions().popup()->actions()[2]->menu();
     QVERIFY(columns != nullptr);
     columns->actions()[6]->trigger();
@@ -220,7 +217,7 @@ class SamplingPageTest : public QObject, public test::PageFixture<SamplingPage> 
     QCOMPARE(caption(), QString("Random sampling from the 6 checked items below"));
     QCOMPARE(current(), 5);
     // A file that cannot be read: the file and the reason, the list as it was.
-    fake->nextFile = dir->filePath("missing.txt");
+    fake->nextFile = inFolder("missing.txt");
     QTest::mouseClick(page->SpeedButton15, Qt::LeftButton);
     QCOMPARE(fake->boxes.size(), size_t(1));
     QVERIFY(fake->boxes[0].text.startsWith("EInOutError\n"));
@@ -229,13 +226,13 @@ class SamplingPageTest : public QObject, public test::PageFixture<SamplingPage> 
     QCOMPARE(page->items->count(), 6);
     // Saving writes every item, checked or not, with CR LF.
     page->items->setChecked(1, false);
-    fake->nextFile = dir->filePath("out.txt");
+    fake->nextFile = inFolder("out.txt");
     QTest::mouseClick(page->SpeedButton16, Qt::LeftButton);
     QFile out(fake->nextFile);
     QVERIFY(out.open(QIODevice::ReadOnly));
     QCOMPARE(out.readAll(), QByteArray("old\r\nx\r\ny\r\nz\r\n  \r\nlast\r\n"));
     // A save that cannot be written is reported and leaves nothing behind.
-    fake->nextFile = dir->filePath("no/such/folder/out.txt");
+    fake->nextFile = inFolder("no/such/folder/out.txt");
     QTest::mouseClick(page->SpeedButton16, Qt::LeftButton);
     QCOMPARE(fake->boxes.size(), size_t(2));
     QVERIFY(fake->boxes[1].text.startsWith("EInOutError\n"));
@@ -326,19 +323,14 @@ class SamplingPageTest : public QObject, public test::PageFixture<SamplingPage> 
     addItems({"a", "b", "c"}, true);
     setColumns(5);
     start();
-    bool checked = false;
-    QTimer::singleShot(0, this, [&] {
-      auto* dialog = qobject_cast<TFormSaveText*>(QApplication::activeModalWidget());
-      QVERIFY(dialog != nullptr);
-      QCOMPARE(dialog->PageKind, PageKind::Sampling);
-      QCOMPARE(dialog->RxSpinEdit1->value(), 5);
-      QVERIFY(dialog->raSingleLine->isEnabled() && dialog->rxOnecol->isEnabled());
-      QCOMPARE(dialog->Generator, static_cast<const Trandom_base*>(&page->generated()));
-      checked = true;
-      dialog->reject();
-    });
-    QTest::mouseClick(page->actions().saveButton(), Qt::LeftButton);
-    QVERIFY(checked);
+    QVERIFY(WhenModal<TFormSaveText>(
+        [&] { QTest::mouseClick(page->actions().saveButton(), Qt::LeftButton); },
+        [&](TFormSaveText* dialog) {
+          QCOMPARE(dialog->PageKind, PageKind::Sampling);
+          QCOMPARE(dialog->RxSpinEdit1->value(), 5);
+          QVERIFY(dialog->raSingleLine->isEnabled() && dialog->rxOnecol->isEnabled());
+          QCOMPARE(dialog->Generator, static_cast<const Trandom_base*>(&page->generated()));
+        }));
   }
 
   void sameOutputAsTheCommandLine_data() {
@@ -380,7 +372,6 @@ class SamplingPageTest : public QObject, public test::PageFixture<SamplingPage> 
     QCOMPARE(AccessibleName(page->RxSpinEdit22), QString("Count to"));
     QCOMPARE(AccessibleName(page->SpeedButton17), QString("Add item"));
     QCOMPARE(AccessibleName(page->SpeedButton15), QString("Load items from TXT file ( Append method )"));
-    QCOMPARE(AccessibleName(page->actions().columnsBox()), QString("Columns"));
     const QStringList unnamed = UnnamedControls(page);
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
     addItems({"a", "b", "c", "d", "e"}, true);

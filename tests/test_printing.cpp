@@ -54,47 +54,40 @@ V Print(std::string_view text) {
 
 }  // namespace
 
-TEST(PrintLayout, PageBreakAfterTheLastLineThatFits) {
-  // y grows by 10 a line; a new page when it passes 60 - 2 * 10.
-  EXPECT_EQ(Print("a\r\nb\r\nc\r\nd\r\ne\r\nf\r\n"),
-            (V{"p1 0,0 a", "p1 0,10 b", "p1 0,20 c", "p1 0,30 d", "p1 0,40 e", "p2 0,0 f"}));
-}
-
-TEST(PrintLayout, LongLinesWrapAfterTheLastCharacterThatFits) {
-  EXPECT_EQ(Print("abcdefghijkl\r\nz\r\n"), (V{"p1 0,0 abcdefghij", "p1 0,10 kl", "p1 0,20 z"}));
-}
-
-TEST(PrintLayout, TabStopsAndTabsPastTheEdge) {
-  // From x 20 the next stop is 16 * ((20 + 1) div 16 + 1) = 32.
-  EXPECT_EQ(Print("ab\tc\r\n"), (V{"p1 0,0 ab", "p1 32,0 c"}));
-  // From x 90 the stop is 96; "z" then no longer fits and goes to the next line.
-  EXPECT_EQ(Print("abcdefghi\tz\r\n"), (V{"p1 0,0 abcdefghi", "p1 0,10 z"}));
-  // From x 100 the stop would be 112, past the edge: a new line.
-  EXPECT_EQ(Print("abcdefghij\tz\r\n"), (V{"p1 0,0 abcdefghij", "p1 0,10 z"}));
-}
-
-TEST(PrintLayout, FormFeedsAndEmptyLines) {
-  EXPECT_EQ(Print("a\fb\r\nc"), (V{"p1 0,0 a", "p2 0,0 b", "p2 0,10 c"}));
-  EXPECT_EQ(Print("\r\nx\n"), (V{"p1 0,8 x"}));  // an empty line advances by a character's height
-}
-
-// Non-ASCII text is measured and broken by character: no line is split inside
-// a character, and tab stops fall where they do for ASCII.
-TEST(PrintLayout, Utf8TextIsMeasuredByCharacter) {
-  // "ä" and "€" are two and three bytes, one character each.
-  EXPECT_EQ(Print("\xC3\xA4"
-                  "bcdefghij\xE2\x82\xACk\r\n"),
-            (V{"p1 0,0 \xC3\xA4"
-               "bcdefghij",
-               "p1 0,10 \xE2\x82\xAC"
-               "k"}));
-  EXPECT_EQ(Print("\xC3\xA4\xC3\xB6\tc\r\n"), (V{"p1 0,0 \xC3\xA4\xC3\xB6", "p1 32,0 c"}));
-  // A lead byte that starts no well-formed sequence counts as one character.
-  EXPECT_EQ(Print("\xC3"
-                  "bcdefghijk\r\n"),
-            (V{"p1 0,0 \xC3"
-               "bcdefghij",
-               "p1 0,10 k"}));
+// Lines go down by 10 and break to a new page when y passes 60 - 2 * 10;
+// long lines wrap after the last character that fits; tab stops every 16
+// from x + 1; non-ASCII text is measured and broken by character.
+TEST(PrintLayout, WhereEachPieceIsDrawn) {
+  struct Case {
+    std::string text;
+    V ops;
+  };
+  const Case cases[] = {
+      {"a\r\nb\r\nc\r\nd\r\ne\r\nf\r\n",
+       {"p1 0,0 a", "p1 0,10 b", "p1 0,20 c", "p1 0,30 d", "p1 0,40 e", "p2 0,0 f"}},
+      {"abcdefghijkl\r\nz\r\n", {"p1 0,0 abcdefghij", "p1 0,10 kl", "p1 0,20 z"}},
+      {"ab\tc\r\n", {"p1 0,0 ab", "p1 32,0 c"}},                  // from x 20: 16 * ((20 + 1) div 16 + 1)
+      {"abcdefghi\tz\r\n", {"p1 0,0 abcdefghi", "p1 0,10 z"}},    // stop 96: "z" no longer fits
+      {"abcdefghij\tz\r\n", {"p1 0,0 abcdefghij", "p1 0,10 z"}},  // stop 112 is past the edge
+      {"a\fb\r\nc", {"p1 0,0 a", "p2 0,0 b", "p2 0,10 c"}},
+      {"\r\nx\n", {"p1 0,8 x"}},  // an empty line advances by a character's height
+      // "ä" and "€" are two and three bytes, one character each.
+      {"\xC3\xA4"
+       "bcdefghij\xE2\x82\xAC"
+       "k\r\n",
+       {"p1 0,0 \xC3\xA4"
+        "bcdefghij",
+        "p1 0,10 \xE2\x82\xAC"
+        "k"}},
+      {"\xC3\xA4\xC3\xB6\tc\r\n", {"p1 0,0 \xC3\xA4\xC3\xB6", "p1 32,0 c"}},
+      // A lead byte that starts no well-formed sequence counts as one character.
+      {"\xC3"
+       "bcdefghijk\r\n",
+       {"p1 0,0 \xC3"
+        "bcdefghij",
+        "p1 0,10 k"}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Print(c.text), c.ops) << c.text;
 }
 
 // A preview draws any page alone exactly as the print draws it, through

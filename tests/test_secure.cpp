@@ -35,13 +35,10 @@ double ChiSquareBound(double df, double z) {
 std::vector<int32_t> SecureNumbers(int32_t lower, int32_t upper, int32_t count, bool duplicate) {
   RandomSource secure = RandomSource::System();
   Tmake_random engine;
-  Tinputpar par;
-  par.Lower = lower;
-  par.Upper = upper;
-  par.Count = count;
-  par.Duplicate = duplicate;
-  par.ExcludeKind = ExcludeNumbers;  // no whole number excluded
-  engine.MakeRandoms(par, secure);
+  // No whole number excluded.
+  engine.MakeRandoms(
+      Tinputpar{.Lower = lower, .Upper = upper, .Excluded = {}, .Count = count, .Duplicate = duplicate},
+      secure);
   return engine.Randoms;
 }
 
@@ -116,14 +113,14 @@ TEST(SecureSource, DistinctAndExcludedDrawsKeepTheirRules) {
   RandomSource secure = RandomSource::System();
   for (bool duplicate : {false, true}) {
     Tmake_random engine;
-    Tinputpar par;
-    par.Lower = 1;
-    par.Upper = 100000000;  // wide: the seeded run would test sixteen at a time
-    par.Count = 200;
-    par.Duplicate = duplicate;
-    par.ExcludeKind = ExcludeDigits;
-    par.Excluded = {1, 2, 3, 4, 5, 6, 7, 8};
-    engine.MakeRandoms(par, secure);
+    // Wide: the seeded run would test sixteen at a time.
+    engine.MakeRandoms(Tinputpar{.Lower = 1,
+                                 .Upper = 100000000,
+                                 .Excluded = {1, 2, 3, 4, 5, 6, 7, 8},
+                                 .ExcludeKind = ExcludeDigits,
+                                 .Count = 200,
+                                 .Duplicate = duplicate},
+                       secure);
     ASSERT_EQ(engine.Randoms.size(), 200u);
     for (int32_t v : engine.Randoms)
       for (char c : std::to_string(v)) ASSERT_TRUE(c == '0' || c == '9') << v;

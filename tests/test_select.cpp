@@ -6,6 +6,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "GuiFixture.h"
 #include "ui/Unit_select.h"
 
 using namespace quenvar;
@@ -65,16 +66,6 @@ void doubleClick(QListWidget* list, int row) {
   QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
   QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
   QTest::mouseRelease(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-}
-
-// Runs `drive` on the open modal selection dialog; fails the wait when none opened.
-void WhenOpen(bool& ran, const std::function<void(TFormSelect*)>& drive) {
-  QTimer::singleShot(0, [&ran, drive] {
-    auto* dialog = qobject_cast<TFormSelect*>(QApplication::activeModalWidget());
-    if (dialog == nullptr) return;
-    ran = true;
-    drive(dialog);
-  });
 }
 
 }  // namespace
@@ -205,36 +196,33 @@ class SelectTest : public QObject {
 
   void okHandsBackTheChoiceCancelNothing() {
     TArrayInteger codes = {32, 64};
-    bool ran = false;
-    WhenOpen(ran, [](TFormSelect* d) {
+    bool chosen = true;
+    const auto select = [&](const QString& title, const std::function<void(TFormSelect*)>& drive) {
+      return test::WhenModal<TFormSelect>([&] { chosen = SelectChars(nullptr, title, kSpecial, codes); },
+                                          drive);
+    };
+    QVERIFY(select("Select special characters included", [](TFormSelect* d) {
       QCOMPARE(d->windowTitle(), QString("Select special characters included"));
       QCOMPARE(Lines(d->ListBoxTarget), QString(" @"));
       click(d->btnSelectAll);
       click(d->BitBtn2);
-    });
-    QVERIFY(!SelectChars(nullptr, "Select special characters included", kSpecial, codes));
-    QVERIFY(ran);
+    }));
+    QVERIFY(!chosen);
     QCOMPARE(codes, TArrayInteger({32, 64}));
-
-    ran = false;
-    WhenOpen(ran, [](TFormSelect* d) {
+    QVERIFY(select("x", [](TFormSelect* d) {
       click(d->btnSelectAll);
       d->close();  // the close box is a Cancel too
-    });
-    QVERIFY(!SelectChars(nullptr, "x", kSpecial, codes));
-    QVERIFY(ran);
+    }));
+    QVERIFY(!chosen);
     QCOMPARE(codes, TArrayInteger({32, 64}));
-
-    ran = false;
-    WhenOpen(ran, [](TFormSelect* d) {
+    QVERIFY(select("x", [](TFormSelect* d) {
       click(d->btnUnSelectAll);
       d->ListBoxSource->item(1)->setSelected(true);   // !
       d->ListBoxSource->item(32)->setSelected(true);  // ~
       click(d->btnselect);
       click(d->BitBtn1);
-    });
-    QVERIFY(SelectChars(nullptr, "x", kSpecial, codes));
-    QVERIFY(ran);
+    }));
+    QVERIFY(chosen);
     QCOMPARE(codes, TArrayInteger({32, 33, 126}));
   }
 

@@ -92,11 +92,6 @@ class SettingsTest : public QObject {
     QVERIFY(form->isHidden());
     form.reset();
   }
-  QStringList boxTexts() const {
-    QStringList out;
-    for (const auto& box : fake->boxes) out << box.text;
-    return out;
-  }
   static void columns(ResultPage* page, int count) {
     page->actions().columnsBox()->setCurrentIndex(count - 1);
     page->ColumnsChange();
@@ -290,9 +285,6 @@ class SettingsTest : public QObject {
     QVERIFY(fake->boxes.empty());
   }
 
-  // At most 800 items are kept, with a word to the user. A shorter list
-  // later leaves the higher item keys in the file, unread; with saving off
-  // only the switch is written and the list starts empty.
   // Each page's seed choice is there at the next start; so is the delay of a
   // secret on the clipboard, and a choice out of range changes nothing.
   void seedChoicesComeBack() {
@@ -313,6 +305,9 @@ class SettingsTest : public QObject {
     ResultView::SecretClearMs = 30000;
   }
 
+  // At most 800 items are kept, with a word to the user. A shorter list
+  // later leaves the higher item keys in the file, unread; with saving off
+  // only the switch is written and the list starts empty.
   void itemListKeepsAtMost800() {
     QFile list(folder->filePath("items.txt"));
     QVERIFY(list.open(QIODevice::WriteOnly));
@@ -322,7 +317,7 @@ class SettingsTest : public QObject {
     form->TabSheet22->loadItems(list.fileName());
     QCOMPARE(form->TabSheet22->items->count(), 1000);
     closeWindow();
-    QCOMPARE(boxTexts(), QStringList{kItemsMessage});
+    QCOMPARE(fake->texts(), QStringList{kItemsMessage});
     QCOMPARE(fake->boxes[0].icon, Icon::Information);
     QStringList lines = Lines(readIni());
     QVERIFY(lines.contains("Total=800"));
@@ -358,13 +353,6 @@ class SettingsTest : public QObject {
     openWindow();
     QVERIFY(!form->TabSheet22->ChSaveItem->isChecked());
     QCOMPARE(form->TabSheet22->items->count(), 0);
-  }
-
-  // Empty items in the file are skipped.
-  void emptyItemsAreSkipped() {
-    writeIni("[Sampling Items]\r\nTotal=4\r\nitem0=one\r\nitem1=\r\nitem3=four\r\n");
-    openWindow();
-    QCOMPARE(form->TabSheet22->items->texts(), (QStringList{"one", "four"}));
   }
 
   // Every stored history entry is read, a missing one as an empty entry,
@@ -460,7 +448,6 @@ class SettingsTest : public QObject {
     QCOMPARE(form->TabSheet2->comMask->itemText(0), QString(2047, '?'));
   }
 
-  // Only the program's keys change: a comment, other keys and sections,
   // The window opens where and as large as it was, but never larger than
   // the screen's free area nor off it.
   void windowPlaceComesBackOnTheScreen_data() {
@@ -487,6 +474,7 @@ class SettingsTest : public QObject {
                QRect(34, 67, 932, 666));
   }
 
+  // Only the program's keys change: a comment, other keys and sections,
   // blank lines, the file's own line breaks and spelling stay byte for byte.
   void otherLinesSurviveAWrite() {
     const QByteArray before =
@@ -601,15 +589,15 @@ class SettingsTest : public QObject {
     StringPage* string = form->TabSheet2;
     const QString unable = "EInOutError\nUnable to write to " + path;
     if (file == "wildcard.ini") {
-      QCOMPARE(boxTexts().size(), 1);
-      QVERIFY2(boxTexts()[0].startsWith("EInOutError\nCannot open file \"" + path + "\". "),
-               qPrintable(boxTexts()[0]));
+      QCOMPARE(fake->texts().size(), 1);
+      QVERIFY2(fake->texts()[0].startsWith("EInOutError\nCannot open file \"" + path + "\". "),
+               qPrintable(fake->texts()[0]));
       QCOMPARE(string->WildcardList.Items.size(), size_t(0));
       QTest::mouseClick(string->BtnAdd, Qt::LeftButton);
       string->comName->setCurrentText("~");
       QTest::mouseClick(string->ChNumber, Qt::LeftButton);
       QTest::mouseClick(string->btnSave, Qt::LeftButton);
-      QCOMPARE(boxTexts().last(), unable);
+      QCOMPARE(fake->texts().last(), unable);
       fake->boxes.clear();
     } else {
       QVERIFY(fake->boxes.empty());
@@ -617,7 +605,7 @@ class SettingsTest : public QObject {
       QCOMPARE(form->TabSheet1->RxSpinUpper->value(), 10000);
     }
     closeWindow();
-    QCOMPARE(boxTexts(), file == "setup.ini" ? QStringList{unable} : QStringList{});
+    QCOMPARE(fake->texts(), file == "setup.ini" ? QStringList{unable} : QStringList{});
     QVERIFY(stat() == before);
   }
 
@@ -643,7 +631,7 @@ class SettingsTest : public QObject {
     string->comName->setCurrentText("~");
     QTest::mouseClick(string->ChNumber, Qt::LeftButton);
     QTest::mouseClick(string->btnSave, Qt::LeftButton);
-    QCOMPARE(boxTexts(), QStringList{"EInOutError\nUnable to write to " + config + "/wildcard.ini"});
+    QCOMPARE(fake->texts(), QStringList{"EInOutError\nUnable to write to " + config + "/wildcard.ini"});
     QCOMPARE(string->WildcardList.Items.size(), size_t(3));
     QVERIFY(shipped.open(QIODevice::ReadOnly));
     QCOMPARE(shipped.readAll(), before);
@@ -665,7 +653,7 @@ class SettingsTest : public QObject {
     hang.stop();
     QCOMPARE(exitCode, 0);
     QVERIFY(form->isHidden());
-    QCOMPARE(boxTexts(), QStringList{"EInOutError\nUnable to write to " + iniPath()});
+    QCOMPARE(fake->texts(), QStringList{"EInOutError\nUnable to write to " + iniPath()});
     QCOMPARE(fake->boxes[0].icon, Icon::Error);
     QVERIFY(QFileInfo(iniPath()).isDir());
   }
@@ -686,7 +674,7 @@ class SettingsTest : public QObject {
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
     QVERIFY(closed);
-    QCOMPARE(boxTexts(), QStringList{"EInOutError\nUnable to write to " + iniPath()});
+    QCOMPARE(fake->texts(), QStringList{"EInOutError\nUnable to write to " + iniPath()});
     QCOMPARE(readIni(), before);
     QCOMPARE(QDir(folder->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              QStringList{"setup.ini"});
