@@ -26,16 +26,6 @@ using namespace quenvar::ui;
 
 namespace {
 
-// # digits, @ letters, * letters and digits.
-const char kWildcards[] =
-    "[Special Char]\r\nTotal=3\r\n"
-    "Name0=#\r\nDescription0=digits 0-9\r\nIscheckUpper0=0\r\nIscheckLower0=0\r\nIscheckNumber0=1\r\n"
-    "IscheckSpecial0=0\r\n"
-    "Name1=@\r\nDescription1=letters\r\nIscheckUpper1=1\r\nIscheckLower1=1\r\nIscheckNumber1=0\r\n"
-    "IscheckSpecial1=0\r\n"
-    "Name2=*\r\nDescription2=letters and digits\r\nIscheckUpper2=1\r\nIscheckLower2=1\r\n"
-    "IscheckNumber2=1\r\nIscheckSpecial2=0\r\n";
-
 void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
 void showAndWait(QWidget& widget) {
@@ -57,7 +47,7 @@ struct Window {
   test::FakePlatform fake;
   std::unique_ptr<TFormRandom> form;
   Window() {
-    std::ofstream(dir.filePath("wildcard.ini").toStdString(), std::ios::binary) << kWildcards;
+    std::ofstream(dir.filePath("wildcard.ini").toStdString(), std::ios::binary) << test::kWildcards;
     SetApplicationFolder(dir.path());
     form = std::make_unique<TFormRandom>();
     showAndWait(*form);

@@ -54,4 +54,14 @@ inline std::string ReadFile(const std::filesystem::path& path) {
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+// A wildcard.ini of three wildcards: # digits, @ letters, * letters and digits.
+inline constexpr char kWildcards[] =
+    "[Special Char]\r\nTotal=3\r\n"
+    "Name0=#\r\nDescription0=digits 0-9\r\nIscheckUpper0=0\r\nIscheckLower0=0\r\nIscheckNumber0=1\r\n"
+    "IscheckSpecial0=0\r\n"
+    "Name1=@\r\nDescription1=letters\r\nIscheckUpper1=1\r\nIscheckLower1=1\r\nIscheckNumber1=0\r\n"
+    "IscheckSpecial1=0\r\n"
+    "Name2=*\r\nDescription2=letters and digits\r\nIscheckUpper2=1\r\nIscheckLower2=1\r\n"
+    "IscheckNumber2=1\r\nIscheckSpecial2=0\r\n";
+
 }  // namespace quenvar::test

@@ -22,16 +22,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// # digits, @ letters, * letters and digits.
-const char kWildcards[] =
-    "[Special Char]\r\nTotal=3\r\n"
-    "Name0=#\r\nDescription0=digits 0-9\r\nIscheckUpper0=0\r\nIscheckLower0=0\r\nIscheckNumber0=1\r\n"
-    "IscheckSpecial0=0\r\n"
-    "Name1=@\r\nDescription1=letters\r\nIscheckUpper1=1\r\nIscheckLower1=1\r\nIscheckNumber1=0\r\n"
-    "IscheckSpecial1=0\r\n"
-    "Name2=*\r\nDescription2=letters and digits\r\nIscheckUpper2=1\r\nIscheckLower2=1\r\n"
-    "IscheckNumber2=1\r\nIscheckSpecial2=0\r\n";
-
 std::string Read(const QString& path) { return test::ReadFile(path.toStdString()); }
 
 void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
@@ -97,7 +87,7 @@ class StringPageTest : public QObject, public test::PageFixture<StringPage> {
   // The window on another page, with the wildcards of the test's own.
   void init() {
     openWindow(
-        &TFormRandom::TabSheet2, [](const test::TempFolder& f) { f.write("wildcard.ini", kWildcards); },
+        &TFormRandom::TabSheet2, [](const test::TempFolder& f) { f.write("wildcard.ini", test::kWildcards); },
         false);
   }
   void cleanup() { closeWindow(); }
@@ -514,33 +504,6 @@ class StringPageTest : public QObject, public test::PageFixture<StringPage> {
     QCOMPARE(page->view().model()->rowCount(), 0);
     QVERIFY(page->generated().GeneratedTotal() == 5000000 && page->generated().Strings.size() < 5000000);
     QVERIFY(page->actions().startButton()->isEnabled());
-  }
-
-  // scripts/screenshot sets QUENVAR_SCREENSHOTS to the folder for the pictures.
-  void screenshot() {
-    const QString folder = qEnvironmentVariable("QUENVAR_SCREENSHOTS");
-    if (folder.isEmpty()) QSKIP("QUENVAR_SCREENSHOTS is not set");
-    showPage(Tab::String);
-    run("@@##-\\#*", 60, 42);
-    QTest::qWait(300);
-    QVERIFY(form->grab().save(folder + "/tab4-string-browsing.png"));
-    click(page->btnEdit);
-    page->EditDescription->setText("letters, no vowels");
-    page->EditWildcard.UpperExclude = {65, 69, 73, 79, 85};
-    page->EditWildcard.Lowerexclude = {97, 101, 105, 111, 117};
-    page->ShowWildcard();
-    for (QCheckBox* box : {page->ChUpper, page->Chlower, page->ChNumber}) click(box);
-    QTest::qWait(300);
-    QVERIFY(form->grab().save(folder + "/tab4-string-editing.png"));
-    bool saved = false;
-    QVERIFY(Selects(page->spUpper, [&](TFormSelect* d) {
-      d->ListBoxSource->item(3)->setSelected(true);
-      QTest::qWait(300);
-      saved = d->grab().save(folder + "/dialog-select-from-page.png");
-      click(d->BitBtn2);
-    }));
-    QVERIFY(saved);
-    click(page->btnCancel);
   }
 };
 
