@@ -224,6 +224,9 @@ void ResultPage::DisplayResults() {
   if (!StopDisplay) {
     model->setRows(static_cast<int>(done));
     list->placeRows();
+    // The scroll bar the rows need is shown now, not when messages next
+    // run: the viewport takes its final width before the rows are painted.
+    QCoreApplication::sendPostedEvents(list, QEvent::MetaCall);
     list->viewport()->repaint();
   }
   view_->labelView()->setCaption(TR_NOOP("Core", TR_NOOP("Core", "Done")));
