@@ -209,8 +209,9 @@ void ResultPage::DisplayResults() {
   view_->labelView()->setCaption(info_.displayText);
   // The rows are counted out in slices, letting messages run between them
   // so that a Cancel ends the loop before its next slice; the list learns
-  // their number once, so it lays itself out once.
-  constexpr qint64 kSlice = 8192;
+  // their number once, so it lays itself out once. A slice costs next to
+  // nothing: as many rows as a pause of messages may cover.
+  constexpr qint64 kSlice = 65536;
   qint64 done = 0;
   while (done < rows && !StopDisplay) {
     const qint64 add = std::min(kSlice, rows - done);
@@ -225,6 +226,9 @@ void ResultPage::DisplayResults() {
   if (!StopDisplay) {
     model->setRows(static_cast<int>(done));
     list->placeRows();
+    // The scroll bar the rows need is shown now, not when messages next
+    // run: the viewport takes its final width before the rows are painted.
+    QCoreApplication::sendPostedEvents(list, QEvent::MetaCall);
     list->viewport()->repaint();
   }
   view_->labelView()->setCaption(TR_NOOP("Core", TR_NOOP("Core", "Done")));

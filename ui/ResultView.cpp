@@ -118,6 +118,11 @@ void ResultView::buildStatusPanel(const PageInfo& info) {
   row->addWidget(progressBar_, 0, 2);
   row->setColumnStretch(2, 1);
   connect(progressBar_, &QProgressBar::valueChanged, this, [this] { updateRate(); });
+  // The row is as tall with the bar hidden as with it shown: a run that
+  // shows and hides it leaves the page's layout, and the list, alone.
+  QSizePolicy keepRoom = progressBar_->sizePolicy();
+  keepRoom.setRetainSizeWhenHidden(true);
+  progressBar_->setSizePolicy(keepRoom);
   progressBar_->hide();
   progressBar_->installEventFilter(this);
   // The panel is as tall as its row needs at the current font.

@@ -6,9 +6,12 @@
 #include <QCursor>
 #include <QLocale>
 #include <QScreen>
+#include <QStackedWidget>
+#include <QTabBar>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <optional>
 
 #include "core/Errors.h"
 #include "core/Unit_base.h"
@@ -30,6 +33,47 @@
 
 namespace quenvar::ui {
 
+namespace {
+
+// The tab control of the pages. QTabWidget places its tabs and its pages
+// and repaints itself whole, nearly the whole window, at every layout
+// request; and every layout done inside a page (a button enabled, the
+// status line shown) ends in one. While its tabs keep their size, their
+// place and the pages' stay as they are: a page's new size limits are passed
+// on to the window, and only what moved inside the page is repainted.
+class PageTabs : public QTabWidget {
+ public:
+  explicit PageTabs(QWidget* parent) : QTabWidget(parent) {}
+
+ protected:
+  bool event(QEvent* event) override {
+    if (event->type() != QEvent::LayoutRequest) return QTabWidget::event(event);
+    const Hints now = hints();
+    if (placed_ && now.tabs == placed_->tabs) {
+      if (now.pages != placed_->pages) updateGeometry();
+      placed_ = now;
+      return true;
+    }
+    placed_ = now;
+    return QTabWidget::event(event);
+  }
+
+ private:
+  struct Hints {
+    std::array<QSize, 2> tabs;
+    std::array<QSize, 3> pages;
+  };
+  Hints hints() const {
+    Hints now{{tabBar()->sizeHint(), tabBar()->minimumSizeHint()}, {}};
+    if (const auto* pages = findChild<QStackedWidget*>(QString(), Qt::FindDirectChildrenOnly))
+      now.pages = {pages->sizeHint(), pages->minimumSizeHint(), pages->maximumSize()};
+    return now;
+  }
+  std::optional<Hints> placed_;  // the hints of the last placing
+};
+
+}  // namespace
+
 TFormRandom::TFormRandom(QWidget* parent) : QWidget(parent), notifier_(this) {
   InstallAccessibleRoles();
   setObjectName("TFormRandom");
@@ -42,7 +86,7 @@ TFormRandom::TFormRandom(QWidget* parent) : QWidget(parent), notifier_(this) {
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  PageControl1 = new QTabWidget(this);
+  PageControl1 = new PageTabs(this);
   PageControl1->setObjectName("PageControl1");
   PageControl1->setDocumentMode(true);
   layout->addWidget(PageControl1);
