@@ -27,6 +27,18 @@ namespace quenvar::ui {
 
 bool RunExports::printUnderWay_ = false;
 
+namespace {
+// Modal as with exec(), but the dialog may hide while the page saves or
+// prints beside it, and come back.
+void ShowModal(QDialog& dialog) {
+  dialog.setWindowModality(Qt::ApplicationModal);
+  QEventLoop loop;
+  QObject::connect(&dialog, &QDialog::finished, &loop, &QEventLoop::quit);
+  dialog.show();
+  loop.exec();
+}
+}  // namespace
+
 void RunExports::SaveClick() {
   if (!page_.resultsShown()) {
     platform().messageBox(page_.window(), ResultPage::tr("No randoms to be saved!"), Icon::Information,
@@ -37,12 +49,7 @@ void RunExports::SaveClick() {
   TFormSaveText dialog(page_.window(), page_.textGenerator(), page_.info().kind, preset.perLine);
   if (preset.fixedLayout) dialog.fixLayout();
   dialog.Save = [this, &dialog](const TsaveTextPar& par) { return saveResults(dialog, par); };
-  // Modal as with exec(), but the dialog may hide while the page saves.
-  dialog.setWindowModality(Qt::ApplicationModal);
-  QEventLoop loop;
-  connect(&dialog, &QDialog::finished, &loop, &QEventLoop::quit);
-  dialog.show();
-  loop.exec();
+  ShowModal(dialog);
 }
 
 bool RunExports::exportBesideDialog(QDialog& dialog, bool& underWay, bool& stopped,
@@ -85,12 +92,7 @@ void RunExports::PrintClick() {
   TFormPrinttext dialog(page_.window(), page_.textGenerator(), page_.info().kind, preset.perLine);
   if (preset.fixedLayout) dialog.fixLayout();
   dialog.Print = [this, &dialog](const TsaveTextPar& par) { return printResults(dialog, par); };
-  // Modal as with exec(), but the dialog may hide while the page prints.
-  dialog.setWindowModality(Qt::ApplicationModal);
-  QEventLoop loop;
-  connect(&dialog, &QDialog::finished, &loop, &QEventLoop::quit);
-  dialog.show();
-  loop.exec();
+  ShowModal(dialog);
 }
 
 bool RunExports::printResults(QDialog& dialog, const TsaveTextPar& par) {
