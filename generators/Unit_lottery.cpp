@@ -218,7 +218,7 @@ void Trandom_Lottery::GenerateLines(RandomSource& source) {
 }
 
 void Trandom_Lottery::FormatResults(TformatPar format) {
-  const uint8_t order = format.SortOrder;
+  const TSortOrder order = format.SortOrder;
   const int32_t width = LineWidth();
   const int64_t rows = width > 0 ? static_cast<int64_t>(Lines.size()) / width : 0;
   TArrayString results;
