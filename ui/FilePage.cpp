@@ -156,6 +156,7 @@ void FilePage::buildInputs() {
   RxSpinAutoFilename->setMinimumWidth(64);
   auto* Label15 = new QLabel(tr("to &filename when generate"), fileGroup);
   Label15->setBuddy(RxSpinAutoFilename);
+  Label15->setWordWrap(true);  // two lines where the page is narrow
   grid->addWidget(Label7, 0, 0);
   grid->addWidget(Rx3SpinCount, 0, 1, 1, 2);
   grid->addWidget(Label14, 1, 0);
