@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QProcess>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -74,6 +75,15 @@ class WindowTest : public QObject {
     QVERIFY(page->view().statusPanel()->isHidden());
     QVERIFY(page->actions().cancelButton()->isHidden());
     QVERIFY(test::ProposedFromClock(page->seedGroup()->manualSpin->value(), 75675));
+    // At the size the window opens at, every page's inputs show whole, unscrolled.
+    form->resize(TFormRandom::kOpeningSize);
+    for (int i = 0; i < form->PageControl1->count(); ++i) {
+      form->PageControl1->setCurrentIndex(i);
+      QApplication::processEvents();
+      const auto* area = form->PageControl1->currentWidget()->findChild<InputArea*>();
+      QVERIFY2(area->horizontalScrollBar()->maximum() == 0 && area->verticalScrollBar()->maximum() == 0,
+               qPrintable(form->PageControl1->tabText(i)));
+    }
   }
 
   void typedValueIsUsedWithoutLeavingTheBox() {

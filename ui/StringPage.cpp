@@ -89,7 +89,6 @@ void StringPage::loadWildcards() {
 
 QWidget* StringPage::buildRange() {
   auto* range = new QGroupBox(tr("Range"), inputPanel());
-  range->setMinimumWidth(270);
   auto* grid = new QGridLayout(range);
   grid->setVerticalSpacing(4);
   auto* Label9 = new QLabel(tr("Mas&k"), range);
@@ -168,8 +167,9 @@ void StringPage::addGroupRow(QGridLayout* grid, Group group) {
   g.button->setText("...");
   g.button->setToolTip(tr(info.title));
   g.button->setAccessibleName(tr(info.title));  // "..." says nothing when read aloud
-  // The whole of a set of 26 letters in view.
-  g.edit->setMinimumWidth(g.edit->fontMetrics().horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZ") + 12);
+  // Half a set of letters in view: enough for the usual few, and the page
+  // still shows whole at the size the window opens at (a longer set scrolls).
+  g.edit->setMinimumWidth(g.edit->fontMetrics().horizontalAdvance("ABCDEFGHIJKLM") + 12);
   const int at = grid->rowCount();
   grid->addWidget(g.check, at, 0);
   grid->addWidget(label, at, 1);
@@ -193,7 +193,7 @@ QWidget* StringPage::buildWildcards() {
   ListBoxSpecial->setUniformRowHeights(true);
   ListBoxSpecial->setSelectionMode(QAbstractItemView::SingleSelection);
   ListBoxSpecial->setAllColumnsShowFocus(true);
-  ListBoxSpecial->setMinimumWidth(230);
+  ListBoxSpecial->setMinimumWidth(ListBoxSpecial->fontMetrics().averageCharWidth() * 24);
   // The description is cut at the list's edge rather than scrolled to.
   ListBoxSpecial->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   HeaderControl4 = ListBoxSpecial->header();
