@@ -1,6 +1,5 @@
 // The Random File page in the real window, offscreen, writing into a home
 // folder of the test's own; dialogs are answered by the fake platform.
-#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -89,11 +88,6 @@ class FilePageTest : public QObject, public test::PageFixture<FilePage> {
             page->actions().saveButton() == nullptr);  // no sort, save or print
     // The manual seed proposed at start is seed div 13458 + seed.
     QVERIFY(test::ProposedFromClock(page->seedGroup()->manualSpin->value(), 13458));
-    // At the size the window opens at, the inputs show whole, unscrolled.
-    form->resize(TFormRandom::kOpeningSize);
-    QApplication::processEvents();
-    const auto* area = page->findChild<InputArea*>();
-    QVERIFY(area->horizontalScrollBar()->maximum() == 0 && area->verticalScrollBar()->maximum() == 0);
   }
 
   void defaultsWriteNumberedFiles() {
