@@ -95,6 +95,18 @@ class Cli : public ::testing::Test {
     std::ofstream(path(name), std::ios::binary) << content;
   }
   static long Lines(const std::string& text) { return std::count(text.begin(), text.end(), '\n'); }
+  // A command line split at its spaces; and back, to label a table's row.
+  static std::vector<std::string> Args(const std::string& line) {
+    std::vector<std::string> args;
+    std::istringstream words(line);
+    for (std::string word; words >> word;) args.push_back(word);
+    return args;
+  }
+  static std::string Joined(const std::vector<std::string>& args) {
+    std::string line;
+    for (const std::string& a : args) line += a + " ";
+    return line;
+  }
 
   // Polls until the child is where a test wants it (never a fixed sleep);
   // false after a minute.
@@ -127,23 +139,54 @@ class Cli : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(Cli, NumberWorkedExampleAndTotals) {
-  const Result r = Run({"number", "--seed", "12345", "--count", "5", "--duplicates"});
-  EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.out, "3854\n2894\n798\n5537\n6337\n");
-  EXPECT_EQ(r.err, "      Generated total randoms: 5\n");
-
-  const Result sorted = Run({"number", "--seed=12345", "--count=5", "--sort", "desc", "--one-line",
-                             "--separator", "comma", "--upper", "5"});
-  EXPECT_EQ(sorted.out, "5,4,3,2,1\n");
-  EXPECT_EQ(sorted.err, "Possible total randoms: 5      Generated total randoms: 5\n");
-
-  // Every value excluded: nothing drawn, at once, however many asked.
-  const Result nothing = Run({"number", "--lower", "10", "--upper", "19", "--exclude-digits", "1", "--count",
-                              "2147483647", "--duplicates", "--seed", "1"});
-  EXPECT_EQ(nothing.status, 0) << nothing.err;
-  EXPECT_EQ(nothing.out, "");
-  EXPECT_EQ(nothing.err, "      Generated total randoms: 0\n");
+// Seeded runs of every command: their exact lines and totals.
+TEST_F(Cli, SeededRunsPrintTheirLinesAndTotals) {
+  Write("items.txt", "a\r\nb\r\n\r\nc\rd\ne");
+  Write("latin1.txt", "caf\xe9\n");  // not UTF-8: Latin-1
+  Write("f.txt", "Ann\n");
+  Write("l.txt", "Lee\nPark\n");
+  Write("empty.txt", "\n\r\n");
+  struct Case {
+    std::string line, out, err;
+  };
+  const std::vector<Case> cases = {
+      {"number --seed 12345 --count 5 --duplicates", "3854\n2894\n798\n5537\n6337\n",
+       "      Generated total randoms: 5\n"},
+      {"number --seed=12345 --count=5 --sort desc --one-line --separator comma --upper 5", "5,4,3,2,1\n",
+       "Possible total randoms: 5      Generated total randoms: 5\n"},
+      // Every value excluded: nothing drawn, at once, however many asked.
+      {"number --lower 10 --upper 19 --exclude-digits 1 --count 2147483647 --duplicates --seed 1", "",
+       "      Generated total randoms: 0\n"},
+      {"number --lower -5 --upper=-1 --count 5 --seed -3 --sort asc --per-line 2 --separator space",
+       "-5 -4\n-3 -2\n-1\n", "Possible total randoms: 5      Generated total randoms: 5\n"},
+      // No thousands separator in the C locale: a comma.
+      {"number --lower 999999 --upper 1000001 --count 3 --seed 1 --comma --sort asc",
+       "999,999\n1,000,000\n1,000,001\n", "Possible total randoms: 3      Generated total randoms: 3\n"},
+      {"number --lower +5 --upper 5 --count 1 --seed 0", "5\n",
+       "Possible total randoms: 1      Generated total randoms: 1\n"},
+      {"lottery --seed 12345 --lines 3 --separator space",
+       "21 16 5 30 34 15\n24 5 2 49 52 14\n13 42 28 23 45 34\n",
+       "Possible total: 14463212400      Generated total: 3\n"},
+      {"lottery --seed 12345 --lines 1 --sort asc --separator comma", "5,16,21,30,34,15\n",
+       "Possible total: 14463212400      Generated total: 1\n"},
+      {"sample --items " + path("items.txt") + " --count 3 --seed 0", "a\nb\ne\n",
+       "Possible total: 5      Generated total: 3\n"},
+      {"sample --items " + path("latin1.txt") + " --seed 1", "caf\u00e9\n",
+       "Possible total: 1      Generated total: 1\n"},
+      {"name --female " + path("f.txt") + " --last " + path("l.txt") +
+           " --gender female --count 5 --seed 1 --sort desc",
+       "Ann Park\nAnn Lee\n", "Possible total: 2      Generated total: 2\n"},
+      // One empty list of two is no obstacle.
+      {"name --female " + path("empty.txt") + " --male " + path("f.txt") + " --last " + path("f.txt") +
+           " --count 1 --seed 1",
+       "Ann Ann\n", "Possible total: 1      Generated total: 1\n"},
+  };
+  for (const Case& c : cases) {
+    const Result r = Run(Args(c.line));
+    EXPECT_EQ(r.status, 0) << c.line << r.err;
+    EXPECT_EQ(r.out, c.out) << c.line;
+    EXPECT_EQ(r.err, c.err) << c.line;
+  }
 }
 
 TEST_F(Cli, ClockSeedIsReportedAndRepeats) {
@@ -152,16 +195,6 @@ TEST_F(Cli, ClockSeedIsReportedAndRepeats) {
   ASSERT_EQ(first.err.rfind("Seed: ", 0), 0u) << first.err;
   const std::string seed = first.err.substr(6, first.err.find('\n') - 6);
   EXPECT_EQ(Run({"number", "--count", "20", "--seed", seed}).out, first.out);
-}
-
-TEST_F(Cli, NegativeValuesAndLayout) {
-  const Result r = Run({"number", "--lower", "-5", "--upper=-1", "--count", "5", "--seed", "-3", "--sort",
-                        "asc", "--per-line", "2", "--separator", "space"});
-  EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.out, "-5 -4\n-3 -2\n-1\n");
-  const Result comma = Run({"number", "--lower", "999999", "--upper", "1000001", "--count", "3", "--seed",
-                            "1", "--comma", "--sort", "asc"});
-  EXPECT_EQ(comma.out, "999,999\n1,000,000\n1,000,001\n");  // no separator in the C locale: a comma
 }
 
 TEST_F(Cli, ValidationAndBadOptions) {
@@ -192,7 +225,8 @@ TEST_F(Cli, ValidationAndBadOptions) {
       {{"file", "-o", "-", "--show", "hex"}, "the bytes and their text cannot both go"},
       {{"file", "-o", "-", "--show", "hex", "--save", "-"}, "the bytes and their text cannot both go"},
       {{"number", "--secure", "--seed", "5"}, "--secure and --seed exclude each other"},
-      {{"file", "--output", path("never.dat"), "--seed=1", "--secure"}, "--secure and --seed exclude each other"},
+      {{"file", "--output", path("never.dat"), "--seed=1", "--secure"},
+       "--secure and --seed exclude each other"},
       {{"lottery", "--main-upper", "5", "--main-pick", "6", "--no-bonus", "--seed", "1"},
        "Can't get more numbers than defined by the Lower and the Upper components.\n"},
       {{"lottery", "--bonus-low", "9", "--bonus-upper", "3"},
@@ -202,7 +236,7 @@ TEST_F(Cli, ValidationAndBadOptions) {
   };
   for (const Case& c : cases) {
     const Result r = Run(c.args);
-    const std::string label = c.args[0] + " " + c.args[1] + ": " + r.err;
+    const std::string label = Joined(c.args) + ": " + r.err;
     EXPECT_EQ(r.status, 2) << label;
     // One line, naming the command, with nothing after the message (the
     // whole line where the row ends in a line end).
@@ -215,7 +249,6 @@ TEST_F(Cli, ValidationAndBadOptions) {
     EXPECT_EQ(r.out, "") << label;
   }
   EXPECT_FALSE(fs::exists(path("never.dat")));
-  EXPECT_EQ(Run({"number", "--lower", "+5", "--upper", "5", "--count", "1", "--seed", "0"}).out, "5\n");
   // Lower -2147483647 to Upper -1 is a difference of 2147483646: accepted.
   EXPECT_EQ(Run({"number", "--lower", "-2147483647", "--upper", "-1", "--count", "1", "--seed", "0"}).status,
             0);
@@ -352,7 +385,8 @@ TEST_F(Cli, FailedOutputIsAnError) {
         {"file", "--output", path("b.dat"), "--size", "4", "--seed", "1", "--show", "hex"}}) {
     const Result r = RunWith(args, [] { freopen("/dev/full", "w", stdout); }, {});
     EXPECT_EQ(r.status, 1) << args[0];
-    EXPECT_EQ(r.err, "quenvar-cli " + args[0] + ": cannot write to standard output: No space left on device\n");
+    EXPECT_EQ(r.err,
+              "quenvar-cli " + args[0] + ": cannot write to standard output: No space left on device\n");
   }
   EXPECT_FALSE(fs::exists(path("b.dat")));
 }
@@ -389,33 +423,13 @@ TEST_F(Cli, SignalsEndWaitsOnFifosAndPipes) {
   EXPECT_EQ(slow.out, "");
 }
 
-TEST_F(Cli, LotteryLinesAndTotals) {
-  const Result r = Run({"lottery", "--seed", "12345", "--lines", "3", "--separator", "space"});
-  ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.out, "21 16 5 30 34 15\n24 5 2 49 52 14\n13 42 28 23 45 34\n");
-  EXPECT_EQ(r.err, "Possible total: 14463212400      Generated total: 3\n");
-  const Result sorted =
-      Run({"lottery", "--seed", "12345", "--lines", "1", "--sort", "asc", "--separator", "comma"});
-  EXPECT_EQ(sorted.out, "5,16,21,30,34,15\n");
-  const Result over = Run(
-      {"lottery", "--main-upper", "1000", "--main-pick", "10", "--no-bonus", "--lines", "1", "--seed", "1"});
-  EXPECT_NE(over.err.find("Possible total:  Over 36028797018963968      Generated total: 1"),
-            std::string::npos);
-}
-
 TEST_F(Cli, SampleStringAndName) {
-  std::ofstream(path("items.txt"), std::ios::binary) << "a\r\nb\r\n\r\nc\rd\ne";
-  const Result sample = Run({"sample", "--items", path("items.txt"), "--count", "3", "--seed", "0"});
-  EXPECT_EQ(sample.out, "a\nb\ne\n");
-  EXPECT_EQ(sample.err, "Possible total: 5      Generated total: 3\n");
-  std::ofstream(path("blank.txt"), std::ios::binary) << "\r\n\n";
+  Write("blank.txt", "\r\n\n");
   const Result none = Run({"sample", "--items", path("blank.txt")});
   EXPECT_EQ(none.status, 2);
   EXPECT_EQ(none.err,
             "quenvar-cli sample: Please load items from TXT file, or manually add item one by one!\n");
   EXPECT_EQ(Run({"sample", "--items", path("missing.txt")}).status, 1);
-  std::ofstream(path("latin1.txt"), std::ios::binary) << "caf\xe9\n";  // not UTF-8: Latin-1
-  EXPECT_EQ(Run({"sample", "--items", path("latin1.txt")}).out, "caf\u00e9\n");
 
   // The shipped wildcards: # digits, @ letters.
   const Result strings =
@@ -431,19 +445,18 @@ TEST_F(Cli, SampleStringAndName) {
     EXPECT_TRUE(isdigit(line[0]) && isalpha(line[1]) && line[2] == '#') << line;
   }
   EXPECT_EQ(count, 5);
+  // Totals past 2^55 are given as "Over".
   const Result over = Run({"string", "--mask", std::string(16, '#'), "--count", "1", "--seed", "3"});
   EXPECT_EQ(over.err, "Possible total randoms: Over 36028797018963968      Generated total randoms: 1\n");
+  EXPECT_EQ(Run({"lottery", "--main-upper", "1000", "--main-pick", "10", "--no-bonus", "--lines", "1",
+                 "--seed", "1"})
+                .err,
+            "Possible total:  Over 36028797018963968      Generated total: 1\n");
 
   const Result names = Run({"name", "--count", "4", "--seed", "8", "--gender", "female", "--duplicates"});
   ASSERT_EQ(names.status, 0) << names.err;
   EXPECT_EQ(names.err, "      Generated total: 4\n");
   EXPECT_EQ(std::count(names.out.begin(), names.out.end(), '\n'), 4);
-  std::ofstream(path("f.txt")) << "Ann\n";
-  std::ofstream(path("l.txt")) << "Lee\nPark\n";
-  const Result few = Run({"name", "--female", path("f.txt"), "--last", path("l.txt"), "--gender", "female",
-                          "--count", "5", "--seed", "1", "--sort", "desc"});
-  EXPECT_EQ(few.out, "Ann Park\nAnn Lee\n");
-  EXPECT_EQ(few.err, "Possible total: 2      Generated total: 2\n");
 }
 
 // Every file that cannot be read or written, whatever the reason, ends in one
@@ -656,11 +669,6 @@ TEST_F(Cli, EmptyListsAndWildcardsAreReported) {
       Run({"name", "--female", path("empty.txt"), "--male", path("empty.txt"), "--last", path("names.txt")});
   EXPECT_EQ(first.status, 2);
   EXPECT_NE(first.err.find("The first-name lists"), std::string::npos) << first.err;
-  // One empty list of two is no obstacle.
-  EXPECT_EQ(Run({"name", "--female", path("empty.txt"), "--male", path("names.txt"), "--last",
-                 path("names.txt"), "--count", "1"})
-                .out,
-            "Ann Ann\n");
 
   std::ofstream(path("none.ini")) << "[Special Char]\r\nTotal=0\r\n";
   for (const std::string& file : {path("none.ini"), path("empty.txt")}) {
@@ -729,7 +737,8 @@ TEST_F(Cli, HelpNamesTheOptions) {
   for (const auto& [args, texts] : cases) {
     const Result r = Run(args);
     EXPECT_EQ(r.status, 0) << args[0];
-    for (const std::string& text : texts) EXPECT_NE(r.out.find(text), std::string::npos) << args[0] << ": " << text;
+    for (const std::string& text : texts)
+      EXPECT_NE(r.out.find(text), std::string::npos) << args[0] << ": " << text;
   }
 }
 
