@@ -198,7 +198,7 @@ TEST_F(Cli, SeededRunsPrintTheirLinesAndTotals) {
 }
 
 TEST_F(Cli, ClockSeedIsReportedAndRepeats) {
-  const Result first = Run({"number", "--count", "20"});
+  const Result first = Run(Args("number --count 20"));
   ASSERT_EQ(first.status, 0);
   ASSERT_EQ(first.err.rfind("Seed: ", 0), 0u) << first.err;
   const std::string seed = first.err.substr(6, first.err.find('\n') - 6);
@@ -213,35 +213,35 @@ TEST_F(Cli, ValidationAndBadOptions) {
     std::string message;
   };
   const std::vector<Case> cases = {
-      {{"number", "--lower", "10", "--upper", "5"},
+      {Args("number --lower 10 --upper 5"),
        "The Upper number must greater than or equal to the Lower number!"},
-      {{"number", "--exclude-digits", "9876543210"}, "You can not exclude all digits!"},
-      {{"number", "--lower", "-2147483647", "--upper", "2147483647"},
+      {Args("number --exclude-digits 9876543210"), "You can not exclude all digits!"},
+      {Args("number --lower -2147483647 --upper 2147483647"),
        "The Upper number minus the Lower number must be less than 2147483647!"},
-      {{"number", "--lower", "+-5"}, "--lower must be a whole number"},
-      {{"number", "--save-append"}, "--save-append needs --save FILE"},
-      {{"number", "--append"}, "--append needs --save FILE"},
-      {{"file", "--output", "x", "--save", "y"}, "--save needs --show RADIX"},
-      {{"number", "--count", "2147483648"}, "--count must be a whole number from 1 to 2147483647"},
-      {{"number", "--sort", "up"}, "--sort must be one of: asc, desc, drawn"},
-      {{"number", "--frobnicate"}, "unknown option --frobnicate"},
-      {{"number", "--per-line", "101"}, "--per-line must be a whole number from 1 to 100"},
-      {{"number", "--seed"}, "--seed needs a value"},
-      {{"file"}, "--output PATH is required"},
-      {{"file", "--output", "x", "--size", "2G"}, "--size must be a byte count"},
-      {{"dice"}, "unknown command 'dice'"},
-      {{"number", "--", "--count", "3"}, "unexpected argument '--count'"},
-      {{"number", "-x"}, "unknown option -x"},
-      {{"file", "-o", "-", "--show", "hex"}, "the bytes and their text cannot both go"},
-      {{"file", "-o", "-", "--show", "hex", "--save", "-"}, "the bytes and their text cannot both go"},
-      {{"number", "--secure", "--seed", "5"}, "--secure and --seed exclude each other"},
+      {Args("number --lower +-5"), "--lower must be a whole number"},
+      {Args("number --save-append"), "--save-append needs --save FILE"},
+      {Args("number --append"), "--append needs --save FILE"},
+      {Args("file --output x --save y"), "--save needs --show RADIX"},
+      {Args("number --count 2147483648"), "--count must be a whole number from 1 to 2147483647"},
+      {Args("number --sort up"), "--sort must be one of: asc, desc, drawn"},
+      {Args("number --frobnicate"), "unknown option --frobnicate"},
+      {Args("number --per-line 101"), "--per-line must be a whole number from 1 to 100"},
+      {Args("number --seed"), "--seed needs a value"},
+      {Args("file"), "--output PATH is required"},
+      {Args("file --output x --size 2G"), "--size must be a byte count"},
+      {Args("dice"), "unknown command 'dice'"},
+      {Args("number -- --count 3"), "unexpected argument '--count'"},
+      {Args("number -x"), "unknown option -x"},
+      {Args("file -o - --show hex"), "the bytes and their text cannot both go"},
+      {Args("file -o - --show hex --save -"), "the bytes and their text cannot both go"},
+      {Args("number --secure --seed 5"), "--secure and --seed exclude each other"},
       {{"file", "--output", path("never.dat"), "--seed=1", "--secure"},
        "--secure and --seed exclude each other"},
-      {{"lottery", "--main-upper", "5", "--main-pick", "6", "--no-bonus", "--seed", "1"},
+      {Args("lottery --main-upper 5 --main-pick 6 --no-bonus --seed 1"),
        "Can't get more numbers than defined by the Lower and the Upper components.\n"},
-      {{"lottery", "--bonus-low", "9", "--bonus-upper", "3"},
+      {Args("lottery --bonus-low 9 --bonus-upper 3"),
        "The Upper number must greater than or equal to the Lower number!\n"},
-      {{"lottery", "--main-pick", "301"}, "--main-pick must be a whole number from 1 to 300"},
+      {Args("lottery --main-pick 301"), "--main-pick must be a whole number from 1 to 300"},
       {{"string", "--mask", " \t "}, "The edit box of Mask can not be blank!\n"},
       {{"sample", "--items", path("empty.txt")},
        "Please load items from TXT file, or manually add item one by one!\n"},
@@ -266,8 +266,7 @@ TEST_F(Cli, ValidationAndBadOptions) {
   }
   EXPECT_FALSE(fs::exists(path("never.dat")));
   // Lower -2147483647 to Upper -1 is a difference of 2147483646: accepted.
-  EXPECT_EQ(Run({"number", "--lower", "-2147483647", "--upper", "-1", "--count", "1", "--seed", "0"}).status,
-            0);
+  EXPECT_EQ(Run(Args("number --lower -2147483647 --upper -1 --count 1 --seed 0")).status, 0);
 }
 
 // --save goes through the text writer: the same bytes the save dialog writes.
@@ -681,7 +680,7 @@ TEST_F(Cli, TooLargeRunsAreRefusedBeforeDrawing) {
   setrlimit(RLIMIT_AS, &limited);
   // 10^8 numbers fit in 1 GiB, their texts do not; nor do 500 copies of an
   // 8 MiB line.
-  const Result number = Run({"number", "--duplicates", "--count", "100000000", "--seed", "1"});
+  const Result number = Run(Args("number --duplicates --count 100000000 --seed 1"));
   const Result sample = Run({"sample", "--items", path("huge.txt"), "--duplicates", "--count", "500"});
   setrlimit(RLIMIT_AS, &saved);
   for (const Result& r : {number, sample}) {
@@ -695,8 +694,8 @@ TEST_F(Cli, TooLargeRunsAreRefusedBeforeDrawing) {
 
 // --secure: every command takes it, never with --seed, and reports no seed.
 TEST_F(Cli, SecureRunsDifferAndHaveNoSeed) {
-  const Result a = Run({"number", "--secure", "--upper", "1000000000", "--count", "50"});
-  const Result b = Run({"number", "--secure", "--upper", "1000000000", "--count", "50"});
+  const Result a = Run(Args("number --secure --upper 1000000000 --count 50"));
+  const Result b = Run(Args("number --secure --upper 1000000000 --count 50"));
   EXPECT_EQ(a.status, 0);
   EXPECT_NE(a.out, b.out);
   EXPECT_EQ(a.err, "Possible total randoms: 1000000000      Generated total randoms: 50\n");
@@ -735,20 +734,20 @@ TEST_F(Cli, HelpNamesTheOptions) {
 // The conventions of the command line: short names, "-" for standard input
 // and output, "--", --quiet and a bare call.
 TEST_F(Cli, CommandLineConventions) {
-  const Result longNames = Run({"number", "--count", "4", "--seed", "7", "--per-line", "2"});
+  const Result longNames = Run(Args("number --count 4 --seed 7 --per-line 2"));
   ASSERT_EQ(longNames.status, 0);
-  EXPECT_EQ(Run({"number", "-n", "4", "-s7", "--per-line", "2", "--"}).out, longNames.out);
+  EXPECT_EQ(Run(Args("number -n 4 -s7 --per-line 2 --")).out, longNames.out);
   std::string crlf = longNames.out;
   for (size_t at = crlf.find('\n'); at != std::string::npos; at = crlf.find('\n', at + 2))
     crlf.insert(at, "\r");
-  EXPECT_EQ(Run({"number", "-n", "4", "-s", "7", "--per-line", "2", "--save", "-"}).out, crlf);
-  const Result quiet = Run({"number", "-n", "4", "-s", "7", "--quiet"});
+  EXPECT_EQ(Run(Args("number -n 4 -s 7 --per-line 2 --save -")).out, crlf);
+  const Result quiet = Run(Args("number -n 4 -s 7 --quiet"));
   EXPECT_EQ(quiet.err, "");
   EXPECT_FALSE(quiet.out.empty());
 
   std::ofstream(path("guests.txt")) << "Ann\nBob\nCid\n";
   const Result fromFile = Run({"sample", "--items", path("guests.txt"), "-n", "2", "-s", "3"});
-  const Result fromStdin = RunWith({"sample", "--items", "-", "-n", "2", "-s", "3"},
+  const Result fromStdin = RunWith(Args("sample --items - -n 2 -s 3"),
                                    [this] {
                                      if (freopen(path("guests.txt").c_str(), "r", stdin) == nullptr)
                                        _exit(126);
@@ -758,7 +757,7 @@ TEST_F(Cli, CommandLineConventions) {
   EXPECT_EQ(fromStdin.out, fromFile.out);
 
   ASSERT_EQ(Run({"file", "-o", path("bytes.dat"), "--size", "100", "-s", "5"}).status, 0);
-  const Result bytes = Run({"file", "--output", "-", "--size", "100", "--seed", "5"});
+  const Result bytes = Run(Args("file --output - --size 100 --seed 5"));
   EXPECT_EQ(bytes.status, 0) << bytes.err;
   EXPECT_EQ(bytes.out, ReadFile(path("bytes.dat")));
 
