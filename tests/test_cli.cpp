@@ -355,7 +355,7 @@ TEST_F(Cli, CancelledByteFileIsLeftAsItWas) {
 // A standard stream that is closed is not taken by a file of the run: the
 // seed line and the shown bytes go nowhere, never into the files.
 TEST_F(Cli, ClosedStandardStreamsTakeNoFile) {
-  std::ofstream(path("k.txt"), std::ios::binary) << "old\r\n";
+  Write("k.txt", "old\r\n");
   const Result seedLine = RunWith({"number", "--count", "1", "--save", path("k.txt"), "--save-append"},
                                   [] { close(STDERR_FILENO); }, {});
   EXPECT_EQ(seedLine.status, 0);
@@ -371,7 +371,7 @@ TEST_F(Cli, ClosedStandardStreamsTakeNoFile) {
 
 // One file cannot take both the bytes and their text, whatever the names.
 TEST_F(Cli, OneFileForBytesAndTextIsRefused) {
-  std::ofstream(path("x.dat"), std::ios::binary) << "old";
+  Write("x.dat", "old");
   fs::create_symlink(path("x.dat"), path("soft.dat"));
   fs::create_hard_link(path("x.dat"), path("hard.dat"));
   fs::create_symlink(path("new.dat"), path("dangling.dat"));
@@ -462,7 +462,7 @@ TEST_F(Cli, FileProblemsEndInOneLineNamingTheFile) {
   fs::create_symlink(path("loop1"), path("loop2"));
   fs::create_symlink(path("loop2"), path("loop1"));
   const std::string tooLong = path(std::string(300, 'n'));
-  std::ofstream(path("items.txt")) << "a\nb\n";
+  Write("items.txt", "a\nb\n");
   Write("none.ini", "[Special Char]\r\nTotal=0\r\n");
   Write("empty.txt", "\n\r\n");
   const auto noWildcards = [&](const std::string& name) {
@@ -514,7 +514,7 @@ TEST_F(Cli, FileProblemsEndInOneLineNamingTheFile) {
 
   // A folder without permission, for a user whom its mode stops.
   fs::create_directories(path("closed"));
-  std::ofstream(path("closed/list.txt")) << "x\n";
+  Write("closed/list.txt", "x\n");
   ASSERT_EQ(chmod(dir_.c_str(), 0755), 0);
   ASSERT_EQ(chmod(path("closed").c_str(), 0700), 0);
   ASSERT_EQ(chmod(path("items.txt").c_str(), 0644), 0);
@@ -611,8 +611,8 @@ TEST_F(Cli, ReadOnlySaveIsRefusedBeforeTheRun) {
 // Past a file-size limit the write fails as an error: message, status 1,
 // the old content intact, nothing left behind.
 TEST_F(Cli, FileSizeLimitIsAnErrorNotADeath) {
-  std::ofstream(path("log.txt"), std::ios::binary) << "history\r\n";
-  std::ofstream(path("old.dat"), std::ios::binary) << "old bytes";
+  Write("log.txt", "history\r\n");
+  Write("old.dat", "old bytes");
   const auto limited = [] {
     const rlimit limit{1 << 16, 1 << 16};
     setrlimit(RLIMIT_FSIZE, &limit);
@@ -639,7 +639,7 @@ TEST_F(Cli, FileSizeLimitIsAnErrorNotADeath) {
 // A --save cancelled before the file is written leaves it as it was and
 // says so with 130; a save that was written says 0.
 TEST_F(Cli, StatusTellsWhatHappenedToTheSave) {
-  std::ofstream(path("keep.txt"), std::ios::binary) << "old\r\n";
+  Write("keep.txt", "old\r\n");
   // A run that rejects most draws: long, in little memory.
   const Result r = Run({"number", "--lower", "1", "--upper", "2147483647", "--exclude-digits", "12345678",
                         "--count", "511", "--seed", "1", "--save", path("keep.txt")},
@@ -659,7 +659,7 @@ TEST_F(Cli, NameListsAreReadAsItemListsAre) {
     std::ofstream list(path("first.txt"), std::ios::binary);
     for (int i = 0; i < 1000000; ++i) list << "Name" << i << "\n";
   }
-  std::ofstream(path("last.txt")) << "Lee\nPark\n";
+  Write("last.txt", "Lee\nPark\n");
   const Result sample = Run({"sample", "--items", path("first.txt"), "--count", "3", "--seed", "1"});
   const Result names = Run({"name", "--female", path("first.txt"), "--last", path("last.txt"), "--gender",
                             "female", "--count", "3", "--seed", "1"});
@@ -672,7 +672,7 @@ TEST_F(Cli, NameListsAreReadAsItemListsAre) {
 // the figure, before anything is drawn or printed.
 TEST_F(Cli, TooLargeRunsAreRefusedBeforeDrawing) {
   if (quenvar::test::kAddressSanitizer) GTEST_SKIP() << "limits the address space";
-  std::ofstream(path("huge.txt"), std::ios::binary) << std::string(8 << 20, 'x') << "\n";
+  Write("huge.txt", std::string(8 << 20, 'x') + "\n");
   rlimit saved{};
   getrlimit(RLIMIT_AS, &saved);
   rlimit limited = saved;
@@ -745,7 +745,7 @@ TEST_F(Cli, CommandLineConventions) {
   EXPECT_EQ(quiet.err, "");
   EXPECT_FALSE(quiet.out.empty());
 
-  std::ofstream(path("guests.txt")) << "Ann\nBob\nCid\n";
+  Write("guests.txt", "Ann\nBob\nCid\n");
   const Result fromFile = Run({"sample", "--items", path("guests.txt"), "-n", "2", "-s", "3"});
   const Result fromStdin = RunWith(Args("sample --items - -n 2 -s 3"),
                                    [this] {
