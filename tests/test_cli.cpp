@@ -271,9 +271,8 @@ TEST_F(Cli, ValidationAndBadOptions) {
 
 // --save goes through the text writer: the same bytes the save dialog writes.
 TEST_F(Cli, SaveWritesWhatTheTextWriterWrites) {
-  const std::vector<std::string> args = {"number",       "--seed", "77",          "--count", "25",
-                                         "--per-line",   "4",      "--separator", "comma",   "--save",
-                                         path("cli.txt")};
+  const std::vector<std::string> args =
+      Args("number --seed 77 --count 25 --per-line 4 --separator comma --save " + path("cli.txt"));
   ASSERT_EQ(Run(args).status, 0);
   ASSERT_EQ(Run({args.begin(), args.end()}).status, 0);
   std::vector<std::string> appendArgs = args;
@@ -363,8 +362,7 @@ TEST_F(Cli, ClosedStandardStreamsTakeNoFile) {
   EXPECT_EQ(text.rfind("old\r\n", 0), 0u) << text;
   EXPECT_EQ(text.find_first_not_of("0123456789\r\n", 5), std::string::npos) << text;
 
-  const std::vector<std::string> shown = {"file",   "--output", path("b.dat"), "--size", "4",
-                                          "--seed", "1",        "--show",      "hex"};
+  const auto shown = Args("file --output " + path("b.dat") + " --size 4 --seed 1 --show hex");
   EXPECT_EQ(RunWith(shown, [] { close(STDOUT_FILENO); }, {}).status, 0);
   EXPECT_EQ(fs::file_size(path("b.dat")), 4u);
 }
@@ -559,9 +557,9 @@ TEST(CliEdge, NothingEscapesACommand) {
 
 // --append belongs to the byte file, --save-append to the text of --save.
 TEST_F(Cli, TheTwoAppendsAreSeparate) {
-  const std::vector<std::string> show = {"file",        "--output", path("b.dat"), "--size",     "2",
-                                         "--seed",      "5",        "--show",      "dec",        "--one-line",
-                                         "--separator", "space",    "--save",      path("t.txt")};
+  const std::vector<std::string> show =
+      Args("file --output " + path("b.dat") +
+           " --size 2 --seed 5 --show dec --one-line --separator space --save " + path("t.txt"));
   ASSERT_EQ(Run(show).status, 0);
   const std::string bytes = ReadFile(path("b.dat")), text = ReadFile(path("t.txt"));
   ASSERT_EQ(bytes.size(), 2u);
