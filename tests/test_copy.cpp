@@ -140,16 +140,25 @@ class CopyTest : public QObject {
     QCOMPARE(QString::fromUtf8(run.out), nasty);
   }
 
-  void nothingToCopyBeforeARun() {
-    show(form->TabSheet1);
+  // Before a run there is nothing to copy; a refused run leaves the
+  // command of the run shown.
+  void copiesOnlyARunShown() {
+    NumberPage* page = form->TabSheet1;
+    show(page);
     QCOMPARE(copiedCommand(), QString());
-    QCOMPARE(fake->boxes.size(), size_t(1));
-    QCOMPARE(fake->boxes[0].text, QString("No run to be copied as a command line!"));
+    QCOMPARE(fake->texts(), QStringList{"No run to be copied as a command line!"});
     // The popup has both commands.
     QStringList texts;
-    for (QAction* a : form->TabSheet1->actions().popup()->actions()) texts << a->text();
+    for (QAction* a : page->actions().popup()->actions()) texts << a->text();
     QVERIFY(texts.contains("&Copy") && texts.contains("Copy as Command &Line"));
     QVERIFY(form->PopupMenu1->actions().contains(form->CopyCommand1));
+    start(page);
+    const QString command = copiedCommand();
+    QVERIFY(!command.isEmpty());
+    for (QCheckBox* digit : page->Ch) digit->click();  // all ten digits: refused
+    start(page);
+    QCOMPARE(fake->boxes.size(), size_t(2));
+    QCOMPARE(copiedCommand(), command);
   }
 
   void numberRepeatsTheLastRunAsShown() {
@@ -160,7 +169,6 @@ class CopyTest : public QObject {
     SetSpin(page->RxSpinCount, 301);
     page->Ch[7]->click();
     start(page);  // the automatic seed
-    QVERIFY(page->resultsShown());
     page->actions().dscAction()->trigger();
     page->actions().commaAction()->trigger();
     test::ChooseColumns(*page, 4);
@@ -306,7 +314,6 @@ class CopyTest : public QObject {
     page->seedGroup()->manualRadio->click();
     SetSpin(page->seedGroup()->manualSpin, 2024);
     start(page);
-    QVERIFY(page->resultsShown());
     page->actions().ascAction()->trigger();
     // Wildcards edited after the copy, and after the run before a copy: the
     // command draws from the run's own.
@@ -362,18 +369,6 @@ class CopyTest : public QObject {
     QCOMPARE(ReadAll(written), bytes);
     // The bytes shown are those bytes.
     QCOMPARE(page->view().model()->cell(0, 1), QString::number(uint8_t(bytes[0])));
-  }
-
-  void aRefusedRunKeepsTheCommandOfTheRunShown() {
-    NumberPage* page = form->TabSheet1;
-    show(page);
-    start(page);
-    const QString command = copiedCommand();
-    QVERIFY(!command.isEmpty());
-    for (QCheckBox* digit : page->Ch) digit->click();  // all ten digits: refused
-    start(page);
-    QCOMPARE(fake->boxes.size(), size_t(1));
-    QCOMPARE(copiedCommand(), command);
   }
 
   void anItemsFileThatCannotBeWrittenIsReported() {
