@@ -231,9 +231,8 @@ class SettingsTest : public QObject {
     QVERIFY(number->inputs().Duplicate);
     QCOMPARE(Values({number->RxSpinLow, number->RxSpinUpper, number->RxSpinCount}),
              (QList<int>{-50, 70000, 12}));
-    QCOMPARE(number->inputs().Lower, -50);
-    QCOMPARE(number->inputs().Upper, 70000);
-    QCOMPARE(number->inputs().Count, 12);
+    QCOMPARE((QList<int>{number->inputs().Lower, number->inputs().Upper, int(number->inputs().Count)}),
+             (QList<int>{-50, 70000, 12}));
     QCOMPARE(SortButtonDown(*number), 1);
     QCOMPARE(number->sortOrder(), SortDescending);
 
