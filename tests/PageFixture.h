@@ -102,6 +102,7 @@ struct CliRun {
 inline CliRun RunCli(const QStringList& args) {
   QProcess process;
   process.start(QUENVAR_CLI, args);
+  process.closeWriteChannel();  // a tool told to read standard input gets its end at once
   process.waitForFinished(120000);
   return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }

@@ -34,10 +34,7 @@ using quenvar::test::SetSpin;
 
 namespace {
 
-struct ShellRun {
-  int exitCode = -1;
-  QByteArray out, err;
-};
+using ShellRun = test::CliRun;
 
 // Runs a command line as a POSIX shell reads it, quenvar-cli on the PATH.
 ShellRun RunInShell(const QString& command) {
@@ -143,16 +140,25 @@ class CopyTest : public QObject {
     QCOMPARE(QString::fromUtf8(run.out), nasty);
   }
 
-  void nothingToCopyBeforeARun() {
-    show(form->TabSheet1);
+  // Before a run there is nothing to copy; a refused run leaves the
+  // command of the run shown.
+  void copiesOnlyARunShown() {
+    NumberPage* page = form->TabSheet1;
+    show(page);
     QCOMPARE(copiedCommand(), QString());
-    QCOMPARE(fake->boxes.size(), size_t(1));
-    QCOMPARE(fake->boxes[0].text, QString("No run to be copied as a command line!"));
+    QCOMPARE(fake->texts(), QStringList{"No run to be copied as a command line!"});
     // The popup has both commands.
     QStringList texts;
-    for (QAction* a : form->TabSheet1->actions().popup()->actions()) texts << a->text();
+    for (QAction* a : page->actions().popup()->actions()) texts << a->text();
     QVERIFY(texts.contains("&Copy") && texts.contains("Copy as Command &Line"));
     QVERIFY(form->PopupMenu1->actions().contains(form->CopyCommand1));
+    start(page);
+    const QString command = copiedCommand();
+    QVERIFY(!command.isEmpty());
+    for (QCheckBox* digit : page->Ch) digit->click();  // all ten digits: refused
+    start(page);
+    QCOMPARE(fake->boxes.size(), size_t(2));
+    QCOMPARE(copiedCommand(), command);
   }
 
   void numberRepeatsTheLastRunAsShown() {
@@ -163,7 +169,6 @@ class CopyTest : public QObject {
     SetSpin(page->RxSpinCount, 301);
     page->Ch[7]->click();
     start(page);  // the automatic seed
-    QVERIFY(page->resultsShown());
     page->actions().dscAction()->trigger();
     page->actions().commaAction()->trigger();
     test::ChooseColumns(*page, 4);
@@ -171,7 +176,6 @@ class CopyTest : public QObject {
     SetSpin(page->RxSpinCount, 5);
     page->Ch[3]->click();
     verifyRepeats(page);
-    QVERIFY(copiedCommand().contains("--exclude-digits 7 "));
 
     // A manual seed, duplicates, the drawing order, one column.
     page->seedGroup()->manualRadio->click();
@@ -182,22 +186,6 @@ class CopyTest : public QObject {
     page->actions().origAction()->trigger();
     test::ChooseColumns(*page, 1);
     verifyRepeats(page);
-  }
-
-  // A run from the secure source cannot be repeated: its command asks for a
-  // secure run again and names no seed.
-  void aSecureRunSaysSo() {
-    NumberPage* page = form->TabSheet1;
-    show(page);
-    page->seedGroup()->secureRadio->click();
-    start(page);
-    QVERIFY(page->resultsShown());
-    const QString command = copiedCommand();
-    QVERIFY2(command.contains(" --secure") && !command.contains("--seed"), qPrintable(command));
-    const ShellRun run = RunInShell(command);
-    QVERIFY2(run.exitCode == 0, run.err.constData());
-    QCOMPARE(QString::fromUtf8(run.out).split('\n', Qt::SkipEmptyParts).size(),
-             page->view().model()->rowCount());
   }
 
   // A seeded run owns its source: a run started on another page while it
@@ -325,7 +313,6 @@ class CopyTest : public QObject {
     page->seedGroup()->manualRadio->click();
     SetSpin(page->seedGroup()->manualSpin, 2024);
     start(page);
-    QVERIFY(page->resultsShown());
     page->actions().ascAction()->trigger();
     // Wildcards edited after the copy, and after the run before a copy: the
     // command draws from the run's own.
@@ -361,7 +348,7 @@ class CopyTest : public QObject {
       edit("female_first_names.txt");
       edit("last_names.txt");
     });
-    QVERIFY(copiedCommand().contains("--gender female "));
+    QVERIFY(copiedCommand().contains("--gender female "));  // not seen in the output
   }
 
   void fileRepeatsTheBytesWritten() {
@@ -383,18 +370,6 @@ class CopyTest : public QObject {
     QCOMPARE(page->view().model()->cell(0, 1), QString::number(uint8_t(bytes[0])));
   }
 
-  void aRefusedRunKeepsTheCommandOfTheRunShown() {
-    NumberPage* page = form->TabSheet1;
-    show(page);
-    start(page);
-    const QString command = copiedCommand();
-    QVERIFY(!command.isEmpty());
-    for (QCheckBox* digit : page->Ch) digit->click();  // all ten digits: refused
-    start(page);
-    QCOMPARE(fake->boxes.size(), size_t(1));
-    QCOMPARE(copiedCommand(), command);
-  }
-
   void anItemsFileThatCannotBeWrittenIsReported() {
     SamplingPage* page = form->TabSheet22;
     show(page);
@@ -409,7 +384,9 @@ class CopyTest : public QObject {
     QVERIFY2(fake->boxes[0].text.contains(QFileInfo(items).fileName()), qPrintable(fake->boxes[0].text));
   }
 
-  void copiesTheSelectedRowsAsShown() {
+  // Copy takes the selected rows as shown, nothing when none is selected;
+  // a double-click or Copy Value takes one entry.
+  void copiesWhatIsSelected() {
     NumberPage* page = form->TabSheet1;
     show(page);
     page->ChDuplicate->click();
@@ -433,15 +410,9 @@ class CopyTest : public QObject {
     selection->clearSelection();
     page->actions().copyAction()->trigger();
     QCOMPARE(QApplication::clipboard()->text(), expected);
-  }
 
-  // A double-click on an entry, or Copy Value (Ctrl+Alt+C) after a click,
-  // copies that entry alone; the row number is no entry.
-  void copiesOneValueAlone() {
-    NumberPage* page = form->TabSheet1;
-    show(page);
-    start(page);
-    test::ChooseColumns(*page, 3);
+    // A double-click on an entry, or Copy Value (Ctrl+Alt+C) after a click,
+    // copies that entry alone; the row number is no entry.
     const auto at = [page](int row, int section) {
       return QPoint(page->view().header()->sectionViewportPosition(section) + 10,
                     page->view().list()->visualRect(page->view().model()->index(row)).center().y());
@@ -459,13 +430,22 @@ class CopyTest : public QObject {
     QVERIFY(!QApplication::clipboard()->mimeData()->hasFormat("x-kde-passwordManagerHint"));
   }
 
-  // A copy of a run from the system's source is marked secret and taken off
-  // the clipboard after the delay, unless something else was copied since.
-  void secretsLeaveTheClipboard() {
+  // A run from the secure source cannot be repeated: its command asks for a
+  // secure run again and names no seed. A copy of its rows is marked secret
+  // and taken off the clipboard after the delay, unless something else was
+  // copied since.
+  void aSecureRunIsNeitherRepeatedNorKept() {
     NumberPage* page = form->TabSheet1;
     show(page);
     page->seedGroup()->secureRadio->click();
     start(page);
+    QVERIFY(page->resultsShown());
+    const QString command = copiedCommand();
+    QVERIFY2(command.contains(" --secure") && !command.contains("--seed"), qPrintable(command));
+    const ShellRun run = RunInShell(command);
+    QVERIFY2(run.exitCode == 0, run.err.constData());
+    QCOMPARE(QString::fromUtf8(run.out).split('\n', Qt::SkipEmptyParts).size(),
+             page->view().model()->rowCount());
     ResultView::SecretClearMs = 20;
     auto restore = qScopeGuard([] { ResultView::SecretClearMs = 30000; });
     page->view().list()->selectAll();
@@ -621,11 +601,8 @@ class CopyTest : public QObject {
     FilePage file;
     const QWidget* const built[] = {&number, &lottery, &sampling, &string, &name, &file};
     const auto cli = [](const QStringList& args) {
-      QProcess tool;
-      tool.start(QUENVAR_CLI, args);
-      tool.closeWriteChannel();
-      tool.waitForFinished(30000);
-      return QString::fromUtf8(tool.readAllStandardOutput() + tool.readAllStandardError());
+      const test::CliRun run = test::RunCli(args);
+      return QString::fromUtf8(run.out + run.err);
     };
     QMap<ResultPage*, QString> copied;
     for (const Row& row : rows) {
